@@ -1,0 +1,53 @@
+# The two commands of the README:
+#   make run   installs what is missing, builds, starts Dozuri under Wine
+#   make test  installs what is missing, builds both configurations, runs every test
+#
+# build/win     Windows build (mingw-w64 cross); its tests run under Wine in the
+#               private test desktop (tools/desktop)
+# build/native  portable libraries and their tests, g++ with ASan and UBSan
+
+JOBS    ?= $(shell nproc)
+BUILD   ?= $(CURDIR)/build
+WIN     := $(BUILD)/win
+NATIVE  := $(BUILD)/native
+CTEST   := ctest --output-on-failure -j $(JOBS)
+
+.PHONY: setup build build-win build-native test test-native test-win run clean
+
+setup:
+	@tools/setup
+
+$(WIN)/CMakeCache.txt:
+	cmake -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
+
+$(NATIVE)/CMakeCache.txt:
+	cmake -S . -B $(NATIVE) -DDOZURI_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+
+build-win: setup $(WIN)/CMakeCache.txt
+	@start=$$(date +%s); cmake --build $(WIN) -j $(JOBS) && echo "== build-win: $$(( $$(date +%s) - start ))s"
+
+build-native: setup $(NATIVE)/CMakeCache.txt
+	@start=$$(date +%s); cmake --build $(NATIVE) -j $(JOBS) && echo "== build-native: $$(( $$(date +%s) - start ))s"
+
+build: build-native build-win
+
+test-native: build-native
+	@start=$$(date +%s); cd $(NATIVE) && $(CTEST); rc=$$?; echo "== test-native: $$(( $$(date +%s) - start ))s"; exit $$rc
+
+# Windows tests run one at a time under one wineserver in the test desktop.
+test-win: build-win
+	@start=$$(date +%s); DOZURI_BUILD=$(BUILD) tools/desktop sh -c 'cd $(WIN) && ctest --output-on-failure'; rc=$$?; \
+	 echo "== test-win: $$(( $$(date +%s) - start ))s"; exit $$rc
+
+test:
+	@start=$$(date +%s); rc=0; \
+	 $(MAKE) --no-print-directory test-native || rc=1; \
+	 $(MAKE) --no-print-directory test-win || rc=1; \
+	 echo "== test: $$(( $$(date +%s) - start ))s"; exit $$rc
+
+run: build-win
+	@if [ ! -f $(WIN)/app/Dozuri.exe ]; then echo "Dozuri.exe is not built yet"; exit 1; fi
+	cd $(WIN)/app && WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPREFIX=$(BUILD)/wineprefix wine Dozuri.exe
+
+clean:
+	rm -rf $(BUILD)

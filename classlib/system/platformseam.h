@@ -1,0 +1,16 @@
+// The few facts the portable system layer needs from the operating system.
+//
+// The Windows build answers them with Win32 (win/platformseam.cpp); the native
+// build answers with fixed stand-ins (posix/platformseam.cpp). Tests replace
+// single answers through the setters of the units that use them.
+#pragma once
+#include "classlib/system/ansistring.h"
+
+namespace platform {
+
+// The system's message text for an OS error code, in code page 1254.
+AnsiString OsErrorText(unsigned long errorCode);
+// The calling thread's last OS error code.
+unsigned long LastOsError();
+
+}  // namespace platform
