@@ -46,6 +46,8 @@ DOZURI_EXCEPTION(EClassNotFound, EFilerError);
 DOZURI_EXCEPTION(EFileStreamError, EStreamError);
 DOZURI_EXCEPTION(EFOpenError, EFileStreamError);
 DOZURI_EXCEPTION(EFCreateError, EFileStreamError);
+DOZURI_EXCEPTION(EResNotFound, Exception);
+DOZURI_EXCEPTION(EIniFileException, Exception);
 DOZURI_EXCEPTION(EInOutError, Exception);
 DOZURI_EXCEPTION(EOutOfResources, Exception);
 DOZURI_EXCEPTION(EInvalidOperation, Exception);
@@ -54,6 +56,10 @@ DOZURI_EXCEPTION(EComponentError, Exception);
 DOZURI_EXCEPTION(EPropertyError, Exception);
 DOZURI_EXCEPTION(EVariantError, Exception);
 DOZURI_EXCEPTION(EInvalidCast, Exception);
+DOZURI_EXCEPTION(EInvalidGraphic, Exception);
+DOZURI_EXCEPTION(EGraphicCompression, Exception);
+DOZURI_EXCEPTION(EColorConversionError, Exception);
+DOZURI_EXCEPTION(EDatabaseError, Exception);
 
 // An operating-system failure with the system's text for the error code.
 class EOSError : public Exception {

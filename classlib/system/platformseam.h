@@ -4,6 +4,9 @@
 // build answers with fixed stand-ins (posix/platformseam.cpp). Tests replace
 // single answers through the setters of the units that use them.
 #pragma once
+#include <string>
+#include <string_view>
+
 #include "classlib/system/ansistring.h"
 
 namespace platform {
@@ -12,5 +15,11 @@ namespace platform {
 AnsiString OsErrorText(unsigned long errorCode);
 // The calling thread's last OS error code.
 unsigned long LastOsError();
+
+// The machine's OEM code page (857 on a Turkish machine) and conversions
+// between it and UTF-16, with the system's best fit for missing characters.
+unsigned OemCodePage();
+std::string Utf16ToOem(std::u16string_view text);
+std::u16string OemToUtf16(std::string_view bytes);
 
 }  // namespace platform

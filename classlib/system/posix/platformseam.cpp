@@ -1,6 +1,8 @@
 // Native stand-ins for the OS seam: enough for the portable tests.
 #include "classlib/system/platformseam.h"
 
+#include "classlib/system/codepage.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -11,5 +13,12 @@ AnsiString OsErrorText(unsigned long errorCode) {
 }
 
 unsigned long LastOsError() { return static_cast<unsigned long>(errno); }
+
+// Natively the OEM page is the one a Turkish Windows machine has.
+unsigned OemCodePage() { return CodePage857().Number(); }
+
+std::string Utf16ToOem(std::u16string_view text) { return CodePage857().FromUtf16(text); }
+
+std::u16string OemToUtf16(std::string_view bytes) { return CodePage857().ToUtf16(bytes); }
 
 }  // namespace platform

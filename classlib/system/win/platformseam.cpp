@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "classlib/system/win/widestring.h"
+
 namespace platform {
 
 AnsiString OsErrorText(unsigned long errorCode) {
@@ -14,14 +16,37 @@ AnsiString OsErrorText(unsigned long errorCode) {
   if (length != 0 && buffer != nullptr) {
     while (length > 0 && (buffer[length - 1] == L'\r' || buffer[length - 1] == L'\n' || buffer[length - 1] == L' '))
       --length;
-    int size = WideCharToMultiByte(1254, 0, buffer, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-    text.resize(static_cast<size_t>(size));
-    WideCharToMultiByte(1254, 0, buffer, static_cast<int>(length), text.data(), size, nullptr, nullptr);
+    text = WideToAnsi(std::wstring_view(buffer, length));
   }
   LocalFree(buffer);
   return text;
 }
 
 unsigned long LastOsError() { return GetLastError(); }
+
+unsigned OemCodePage() { return GetOEMCP(); }
+
+std::string Utf16ToOem(std::u16string_view text) {
+  if (text.empty())
+    return {};
+  const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+  const int length = static_cast<int>(text.size());
+  const int size = WideCharToMultiByte(CP_OEMCP, 0, wide, length, nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<size_t>(size > 0 ? size : 0), '\0');
+  if (size > 0)
+    WideCharToMultiByte(CP_OEMCP, 0, wide, length, bytes.data(), size, nullptr, nullptr);
+  return bytes;
+}
+
+std::u16string OemToUtf16(std::string_view bytes) {
+  if (bytes.empty())
+    return {};
+  const int length = static_cast<int>(bytes.size());
+  const int size = MultiByteToWideChar(CP_OEMCP, 0, bytes.data(), length, nullptr, 0);
+  std::u16string text(static_cast<size_t>(size > 0 ? size : 0), u'\0');
+  if (size > 0)
+    MultiByteToWideChar(CP_OEMCP, 0, bytes.data(), length, reinterpret_cast<wchar_t*>(text.data()), size);
+  return text;
+}
 
 }  // namespace platform

@@ -1,0 +1,32 @@
+// File and folder operations on 1254 path names, with the platform's names.
+// Each answers false (or "") on failure; the system's error code is then left
+// for RaiseLastOSError.
+#pragma once
+#include "classlib/system/ansistring.h"
+
+// <windows.h> maps DeleteFile to DeleteFileW; this unit's DeleteFile is meant
+// wherever this header is seen (Win32 code calls DeleteFileW by its name).
+#ifdef DeleteFile
+#undef DeleteFile
+#endif
+
+// True for an existing file (not a folder).
+bool FileExists(const AnsiString& fileName);
+bool DirectoryExists(const AnsiString& directory);
+// Creates dir and every missing folder above it; true when dir exists at the
+// end. Raises EInOutError for an empty name.
+bool ForceDirectories(const AnsiString& dir);
+bool CreateDir(const AnsiString& dir);
+// Removes an empty folder.
+bool RemoveDir(const AnsiString& dir);
+bool DeleteFile(const AnsiString& fileName);
+// Fails when newName exists already.
+bool RenameFile(const AnsiString& oldName, const AnsiString& newName);
+// The current folder, without a trailing delimiter.
+AnsiString GetCurrentDir();
+// The folder for temporary files, with a trailing delimiter.
+AnsiString GetTempDir();
+// Creates a new empty file "<prefix><unique>.tmp" in dir (the temporary
+// folder when dir is empty) and returns its full name. Raises EInOutError
+// when no file can be created.
+AnsiString CreateTempFile(const AnsiString& dir, const AnsiString& prefix);
