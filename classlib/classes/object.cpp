@@ -70,7 +70,7 @@ Registry& TheRegistry() {
 
 }  // namespace
 
-void RegisterClass(TClass aClass) {
+void RegisterComponentClass(TClass aClass) {
   if (aClass == nullptr)
     return;
   Registry& r = TheRegistry();
@@ -81,7 +81,7 @@ void RegisterClass(TClass aClass) {
 
 void RegisterClasses(std::initializer_list<TClass> classes) {
   for (TClass c : classes)
-    RegisterClass(c);
+    RegisterComponentClass(c);
 }
 
 void UnRegisterClass(TClass aClass) {

@@ -116,7 +116,15 @@ void FreeAndNil(T*& object) {
 }
 
 // ---- Class registry --------------------------------------------------------
-void RegisterClass(TClass aClass);
+void RegisterComponentClass(TClass aClass);
+// <windows.h> turns the name RegisterClass into RegisterClassW. Where it was
+// included first, the line below defines that overload; where it comes later,
+// the second definition takes the renamed calls. Either way a class record
+// argument reaches the registry.
+inline void RegisterClass(TClass aClass) { RegisterComponentClass(aClass); }
+#if defined(_WIN32) && !defined(RegisterClass)
+inline void RegisterClassW(TClass aClass) { RegisterComponentClass(aClass); }
+#endif
 void RegisterClasses(std::initializer_list<TClass> classes);
 void UnRegisterClass(TClass aClass);
 // The registered class of that name (case-insensitive), or nullptr.
