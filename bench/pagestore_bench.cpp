@@ -2,13 +2,13 @@
 // Page payload coding against zlib on the same bytes, and the add/save/load
 // cycle of a 1,000-page label run.
 //
-// The payload is a label page's metafile: a file named by DOZURI_BENCH_EMF
-// when set (a page recorded by the engine), otherwise a metafile-shaped
-// buffer built here (header, text records with UTF-16 text and small
-// coordinates, pen and brush records), which codes like a label page does.
+// The payload is a label page's metafile as the engine records it
+// (bench/data/labelpage.emf, refreshed by the metafile page test), or the
+// file named by DOZURI_BENCH_EMF.
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -22,70 +22,16 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void Put32(Bytes& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i)
-    out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-
-Bytes SyntheticLabelPage() {
-  Bytes page(108, 0);
-  const std::uint32_t head[] = {1, 108};
-  std::memcpy(page.data(), head, 8);
-  const std::uint32_t signature = 0x464D4520;
-  std::memcpy(page.data() + 40, &signature, 4);
-  const char* texts[] = {"ÜRÜN ADI", "8690000123456", "12,50 TL", "Raf 4"};
-  for (int label = 0; label < 24; ++label) {
-    for (int t = 0; t < 4; ++t) {
-      const std::string text = texts[t];
-      Put32(page, 84);  // EMR_EXTTEXTOUTW
-      Put32(page, static_cast<std::uint32_t>(76 + text.size() * 2 + (text.size() % 2) * 2));
-      for (int k = 0; k < 4; ++k)
-        Put32(page, static_cast<std::uint32_t>(label * 300 + t * 40 + k));
-      Put32(page, 1);
-      for (int k = 0; k < 2; ++k)
-        Put32(page, 0x3F800000);
-      Put32(page, static_cast<std::uint32_t>(label % 3 * 700));
-      Put32(page, static_cast<std::uint32_t>(label / 3 * 380 + t * 60));
-      Put32(page, static_cast<std::uint32_t>(text.size()));
-      Put32(page, 76);
-      for (int k = 0; k < 5; ++k)
-        Put32(page, 0);
-      for (char c : text) {
-        page.push_back(static_cast<std::uint8_t>(c));
-        page.push_back(0);
-      }
-      if (text.size() % 2)
-        Put32(page, 0);
-    }
-    for (int r = 0; r < 3; ++r) {  // EMR_SELECTOBJECT, EMR_RECTANGLE
-      Put32(page, 37);
-      Put32(page, 12);
-      Put32(page, static_cast<std::uint32_t>(r + 1));
-      Put32(page, 43);
-      Put32(page, 24);
-      for (int k = 0; k < 4; ++k)
-        Put32(page, static_cast<std::uint32_t>(label * 300 + k * 50));
-    }
-  }
-  Put32(page, 14);  // EMR_EOF
-  Put32(page, 20);
-  Put32(page, 0);
-  Put32(page, 16);
-  Put32(page, 20);
-  const std::uint32_t total = static_cast<std::uint32_t>(page.size());
-  std::memcpy(page.data() + 48, &total, 4);
-  return page;
-}
-
 const Bytes& LabelPage() {
   static const Bytes page = [] {
-    if (const char* name = std::getenv("DOZURI_BENCH_EMF")) {
-      std::ifstream in(name, std::ios::binary);
-      Bytes file((std::istreambuf_iterator<char>(in)), {});
-      if (!file.empty())
-        return file;
+    const char* name = std::getenv("DOZURI_BENCH_EMF");
+    std::ifstream in(name ? name : DOZURI_BENCH_DATA "/labelpage.emf", std::ios::binary);
+    Bytes file((std::istreambuf_iterator<char>(in)), {});
+    if (file.empty()) {
+      std::fprintf(stderr, "no sample page to code\n");
+      std::exit(1);
     }
-    return SyntheticLabelPage();
+    return file;
   }();
   return page;
 }

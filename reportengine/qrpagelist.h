@@ -24,6 +24,10 @@
 #include "classlib/classes/threads.h"
 #include "reportengine/qrstream.h"
 
+#ifdef _WIN32
+class TMetafile;
+#endif
+
 DOZURI_EXCEPTION(EQRPageFileError, EReadError);
 
 extern const char* const SQRInvalidPageFile;  // "Not a valid report page file"
@@ -52,6 +56,13 @@ public:
   void AddPageData(const TPageData& payload);
   // The metafile bytes of page N (1-based); nothing for N outside 1..PageCount.
   std::optional<TPageData> GetPageData(std::int32_t pageNumber);
+
+#ifdef _WIN32
+  // Appends one page; the list does not take the metafile.
+  void AddPage(TMetafile& page);
+  // A new metafile of page N, or nothing for N outside 1..PageCount.
+  std::unique_ptr<TMetafile> GetPage(std::int32_t pageNumber);
+#endif
 
   // Writes the header with the final page count. Also called for an empty or
   // aborted run, so its file still loads.
