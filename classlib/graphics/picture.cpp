@@ -111,8 +111,9 @@ void TPicture::SetGraphic(TGraphic* value) {
 
 template <class G>
 G& TPicture::ForceType() {
+  // A graphic of that class or a descendant (a PNG picture is a bitmap) stays.
   auto* typed = dynamic_cast<G*>(graphic_);
-  if (typed == nullptr || typed->ClassType() != G::StaticClass()) {
+  if (typed == nullptr) {
     typed = new G();
     Replace(typed);
   }

@@ -1,0 +1,164 @@
+#include "support/png/graphic/pnggraphic.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "classlib/graphics/picture.h"
+#include "support/png/graphic/alphadraw.h"
+
+IMPLEMENT_CLASS(TPNGGraphic)
+
+namespace {
+
+const std::uint8_t kPngSignature[8] = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A};
+
+static_assert(int(acpng::pf1bit) == int(pf1bit) && int(acpng::pf8bit) == int(pf8bit) &&
+              int(acpng::pf24bit) == int(pf24bit) && int(acpng::pf32bit) == int(pf32bit));
+
+std::vector<RGBQUAD> ColorTable(const acpng::TPngPalette& palette) {
+  std::vector<RGBQUAD> colors;
+  colors.reserve(palette.size());
+  for (const acpng::TPaletteEntry& e : palette)
+    colors.push_back(RGBQUAD{e.Blue, e.Green, e.Red, 0});
+  return colors;
+}
+
+// True when the stream's next bytes are a PNG signature; the position stays.
+bool StartsWithPngSignature(TStream& stream) {
+  std::uint8_t head[8];
+  std::int64_t start = stream.Position();
+  std::int32_t got = stream.Read(head, 8);
+  stream.SetPosition(start);
+  return got == 8 && std::memcmp(head, kPngSignature, 8) == 0;
+}
+
+// The unit's start-up registers the picture format, its finalization takes it
+// away again.
+struct PngFormatRegistration {
+  PngFormatRegistration() {
+    TPicture::RegisterFileFormat("png", "Portable network graphics (skin library)", TPNGGraphic::StaticClass());
+  }
+  ~PngFormatRegistration() { TPicture::UnregisterGraphicClass(TPNGGraphic::StaticClass()); }
+};
+const PngFormatRegistration registration;
+
+}  // namespace
+
+TPNGGraphic::TPNGGraphic() = default;
+
+void TPNGGraphic::Assign(TPersistent* Source) {
+  if (auto* other = dynamic_cast<TPNGGraphic*>(Source)) {
+    if (other == this)
+      return;
+    header_ = other->header_;
+    pngData_ = other->pngData_;
+  } else {
+    pngData_.clear();
+  }
+  TBitmap::Assign(Source);
+}
+
+void TPNGGraphic::ReportProgress(acpng::TProgressStage stage, int percent, bool redraw,
+                                 const acpng::TProgressRect& rect, const char* message) {
+  RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+  Progress(this, static_cast<TProgressStage>(stage), static_cast<std::uint8_t>(std::clamp(percent, 0, 100)), redraw,
+           r, message);
+}
+
+void TPNGGraphic::TakeImage(const acpng::TPngImage& image) {
+  if (image.Width <= 0 || image.Height <= 0 || image.PixelFormat == acpng::pfDevice || image.Pixels.empty())
+    return;
+  DibFormat format = DibFormat::For(static_cast<TPixelFormat>(image.PixelFormat), image.Width, image.Height,
+                                    ColorTable(image.Palette));
+  SetHandle(CreateDibSection(format).Handle);
+  const std::size_t rowBytes = std::min<std::size_t>(image.Stride, static_cast<std::size_t>(format.Stride()));
+  for (int y = 0; y < image.Height; ++y)
+    std::memcpy(ScanLine(y), image.ScanLine(y), rowBytes);
+  if (image.Transparent) {
+    SetTransparentColor(static_cast<TColor>(image.TransparentColor));
+    SetTransparent(true);
+  }
+}
+
+void TPNGGraphic::LoadFromStream(TStream& stream) {
+  // Each load starts from nothing: no image, no transparency of an earlier one.
+  SetHandle(nullptr);
+  SetTransparent(false);
+  SetTransparentMode(tmAuto);
+  pngData_.clear();
+  header_ = acpng::TPngHeaderInfo{};
+
+  const std::int64_t base = stream.Position();
+  std::vector<std::uint8_t> data = ReadStreamBytes(stream);
+  acpng::TPngReader reader;
+  reader.SetOnProgress([this](acpng::TProgressStage stage, int percent, bool redraw,
+                              const acpng::TProgressRect& rect, const char* message) {
+    ReportProgress(stage, percent, redraw, rect, message);
+  });
+  acpng::TPngImage image;
+  std::size_t used = 0;
+  try {
+    used = reader.LoadFromMemory(data.data(), data.size(), image);
+  } catch (...) {
+    // As far as it got: the rows decoded before the error stay in the bitmap.
+    // The decoder's error is the one to report, even if keeping them fails.
+    header_ = reader.HeaderInfo();
+    try {
+      TakeImage(image);
+    } catch (...) {
+    }
+    throw;
+  }
+  header_ = reader.HeaderInfo();
+  stream.SetPosition(base + static_cast<std::int64_t>(used));
+  data.resize(used);
+  TakeImage(image);
+  pngData_ = std::move(data);
+  Changed(this);
+}
+
+void TPNGGraphic::SaveToStream(TStream& stream) {
+  if (pngData_.empty())
+    TBitmap::SaveToStream(stream);
+  else
+    WriteStreamBytes(stream, pngData_);
+}
+
+void TPNGGraphic::ReadData(TStream& stream) {
+  if (stream.Position() >= stream.Size()) {
+    SetHandle(nullptr);
+    pngData_.clear();
+    return;
+  }
+  if (StartsWithPngSignature(stream)) {
+    LoadFromStream(stream);
+  } else {
+    pngData_.clear();
+    TBitmap::ReadData(stream);  // written by WriteData for an image without a PNG file
+  }  // written by WriteData for an image without a PNG file
+}
+
+void TPNGGraphic::WriteData(TStream& stream) {
+  if (pngData_.empty())
+    TBitmap::WriteData(stream);
+  else
+    WriteStreamBytes(stream, pngData_);
+}
+
+void TPNGGraphic::LoadFromResourceName(HINSTANCE instance, const AnsiString& name) {
+  TResourceStream stream(instance, name);
+  LoadFromStream(stream);
+}
+
+void TPNGGraphic::LoadFromResourceID(HINSTANCE instance, int id) {
+  TResourceStream stream(instance, id);
+  LoadFromStream(stream);
+}
+
+void TPNGGraphic::Draw(TCanvas& canvas, const RECT& r) {
+  if (PixelFormat() != pf32bit) {
+    TBitmap::Draw(canvas, r);
+    return;
+  }
+  DrawStraightAlphaBitmap(*this, canvas, r, reflected_);
+}
