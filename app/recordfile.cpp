@@ -1,0 +1,108 @@
+#include "app/recordfile.h"
+
+#include <vector>
+
+#include "app/recordtables.h"
+#include "classlib/classes/streams.h"
+#include "classlib/system/fileutils.h"
+#include "classlib/system/strutils.h"
+
+void SaveRecordBuffers(TRxMemoryData& table, const AnsiString& fileName) {
+  AnsiString folder = ExtractFilePath(fileName);
+  const AnsiString temporary = CreateTempFile(folder.empty() ? GetCurrentDir() : folder, "bxf");
+  try {
+    {
+      TFileStream file(temporary, fmCreate | fmShareExclusive);
+      TDisableControlsScope frozen(table);
+      table.First();
+      while (!table.Eof()) {
+        const std::vector<std::uint8_t> record = table.GetRawRecord();
+        file.WriteBuffer(record.data(), static_cast<std::int32_t>(record.size()));
+        table.Next();
+      }
+    }
+    if (FileExists(fileName) && !DeleteFile(fileName))
+      RaiseLastOSError();
+    if (!RenameFile(temporary, fileName))
+      RaiseLastOSError();
+  } catch (...) {
+    DeleteFile(temporary);
+    throw;
+  }
+}
+
+TRecordFileLoad LoadRecordBuffers(TRxMemoryData& table, const AnsiString& fileName) {
+  TFileStream file(fileName, fmOpenRead | fmShareDenyWrite);
+  TDisableControlsScope frozen(table);
+  table.Close();
+  table.Open();
+  const std::size_t recordSize = static_cast<std::size_t>(table.RecordSize());
+  TRecordFileLoad load;
+  const std::int64_t size = file.Size();
+  load.IgnoredTailBytes = size % static_cast<std::int64_t>(recordSize);
+  std::vector<std::uint8_t> buffer(recordSize);
+  for (std::int64_t whole = size / static_cast<std::int64_t>(recordSize); whole > 0; --whole) {
+    file.ReadBuffer(buffer.data(), static_cast<std::int32_t>(recordSize));
+    table.Append();
+    table.SetRawRecord(buffer.data(), buffer.size());
+    table.Post();
+    ++load.Records;
+  }
+  table.First();
+  return load;
+}
+
+namespace {
+
+AnsiString FreeBackupName(const AnsiString& fileName) {
+  AnsiString name = fileName + ".bak";
+  for (int n = 1; FileExists(name) && n < 1000; ++n)
+    name = fileName + "." + std::to_string(n) + ".bak";
+  return name;
+}
+
+bool CopyWholeFile(const AnsiString& from, const AnsiString& to) {
+  try {
+    TFileStream source(from, fmOpenRead | fmShareDenyNone);
+    TFileStream target(to, fmCreate);
+    target.CopyFrom(source, 0);
+    return true;
+  } catch (const Exception&) {
+    return false;
+  }
+}
+
+}  // namespace
+
+TStartupRecordLoad LoadRecordFileAtStartup(TRxMemoryData& table, const AnsiString& fileName) {
+  TStartupRecordLoad result;
+  if (!FileExists(fileName))
+    return result;
+  try {
+    result.Load = LoadRecordBuffers(table, fileName);
+    if (result.Load.IgnoredTailBytes == 0)
+      return result;
+  } catch (const Exception& e) {
+    result.Failed = true;
+    result.Reason = e.Message;
+  }
+  const AnsiString backup = FreeBackupName(fileName);
+  if (CopyWholeFile(fileName, backup))
+    result.BackupName = backup;
+  return result;
+}
+
+AnsiString RecordLoadNotice(const TStartupRecordLoad& load) {
+  AnsiString notice;
+  if (load.Failed)
+    notice = "Kayıt dosyası okunamadı (" + load.Reason + ").";
+  else if (load.Load.IgnoredTailBytes > 0)
+    notice = "Kayıt dosyasının sonundaki eksik kayıt okunmadı.";
+  else
+    return notice;
+  if (!load.BackupName.empty())
+    notice += " Dosyanın aslı \"" + load.BackupName + "\" olarak saklandı.";
+  else
+    notice += " Dosyanın bir kopyası alınamadı.";
+  return notice;
+}
