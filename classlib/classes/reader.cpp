@@ -509,7 +509,14 @@ void TReader::ReadOrdValue(TPersistent* Instance, PPropInfo Prop) {
   std::int64_t value = 0;
   switch (Prop->Kind()) {
     case tkInteger:
-      value = ReadInt64();
+      // Types with registered names take their identifiers as well; an
+      // identifier the type does not know is a bad value.
+      if (NextValue() == vaIdent) {
+        if (!IdentToInteger(type, ReadIdent(), value))
+          PropValueError();
+      } else {
+        value = ReadInt64();
+      }
       if (value < type->MinValue || value > type->MaxValue)
         PropValueError();
       break;

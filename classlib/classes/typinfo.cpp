@@ -2,7 +2,10 @@
 
 #include <cmath>
 #include <deque>
+#include <limits>
+#include <map>
 #include <mutex>
+#include <utility>
 
 #include "classlib/classes/component.h"
 #include "classlib/system/codepage.h"
@@ -18,6 +21,22 @@ TTypeInfo* NewTypeInfo() {
   static std::deque<TTypeInfo> store;
   std::lock_guard guard(lock);
   return &store.emplace_back();
+}
+
+// A copy of a type record under another name, one per (type, name), so
+// properties declared with the same type name share their type record.
+PTypeInfo NamedTypeInfo(PTypeInfo base, const char* name) {
+  static std::mutex lock;
+  static std::map<std::pair<PTypeInfo, std::string>, PTypeInfo> named;
+  std::lock_guard guard(lock);
+  PTypeInfo& info = named[{base, name}];
+  if (info == nullptr) {
+    TTypeInfo* copy = NewTypeInfo();
+    *copy = *base;
+    copy->Name = name;
+    info = copy;
+  }
+  return info;
 }
 
 }  // namespace
@@ -93,6 +112,11 @@ std::u16string AnsiToWide(const AnsiString& text) { return AnsiToUtf16(text); }
 TPublished& TPublished::DateTime() {
   static PTypeInfo info = dozuri::MakeFloatTypeInfo("TDateTime", ftDouble);
   Prop.PropType = info;
+  return *this;
+}
+
+TPublished& TPublished::TypeName(const char* name) {
+  Prop.PropType = dozuri::NamedTypeInfo(Prop.PropType, name);
   return *this;
 }
 
@@ -351,6 +375,67 @@ void SetEnumProp(TObject* instance, const AnsiString& propName, const AnsiString
   SetOrdProp(instance, p, v);
 }
 
+// ---- Integer identifiers -------------------------------------------------------
+namespace {
+
+struct TIntegerConsts {
+  TIdentToInt IdentToInt = nullptr;
+  TIntToIdent IntToIdent = nullptr;
+};
+
+// The registry, keyed by the upper-cased type name. Registrations run from
+// static initialisers of other libraries, hence the function-local statics.
+std::mutex& IntegerConstsLock() {
+  static std::mutex lock;
+  return lock;
+}
+std::map<AnsiString, TIntegerConsts>& IntegerConstsMap() {
+  static std::map<AnsiString, TIntegerConsts> map;
+  return map;
+}
+
+TIntegerConsts FindIntegerConsts(const AnsiString& typeName) {
+  std::lock_guard guard(IntegerConstsLock());
+  auto& map = IntegerConstsMap();
+  auto it = map.find(UpperCase(typeName));
+  return it != map.end() ? it->second : TIntegerConsts{};
+}
+
+bool IsIntegerType(PTypeInfo typeInfo) { return typeInfo != nullptr && typeInfo->Kind == tkInteger; }
+
+}  // namespace
+
+void RegisterIntegerConsts(const AnsiString& typeName, TIdentToInt identToInt, TIntToIdent intToIdent) {
+  std::lock_guard guard(IntegerConstsLock());
+  IntegerConstsMap()[UpperCase(typeName)] = TIntegerConsts{identToInt, intToIdent};
+}
+
+TIntToIdent FindIntToIdent(const AnsiString& typeName) { return FindIntegerConsts(typeName).IntToIdent; }
+TIdentToInt FindIdentToInt(const AnsiString& typeName) { return FindIntegerConsts(typeName).IdentToInt; }
+
+TIntToIdent FindIntToIdent(PTypeInfo typeInfo) {
+  return IsIntegerType(typeInfo) ? FindIntToIdent(typeInfo->Name) : nullptr;
+}
+TIdentToInt FindIdentToInt(PTypeInfo typeInfo) {
+  return IsIntegerType(typeInfo) ? FindIdentToInt(typeInfo->Name) : nullptr;
+}
+
+bool IntegerToIdent(PTypeInfo typeInfo, std::int64_t value, AnsiString& ident) {
+  if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+    return false;
+  TIntToIdent intToIdent = FindIntToIdent(typeInfo);
+  return intToIdent != nullptr && intToIdent(static_cast<int>(value), ident);
+}
+
+bool IdentToInteger(PTypeInfo typeInfo, const AnsiString& ident, std::int64_t& value) {
+  TIdentToInt identToInt = FindIdentToInt(typeInfo);
+  int found = 0;
+  if (identToInt == nullptr || !identToInt(ident, found))
+    return false;
+  value = found;
+  return true;
+}
+
 // ---- Values as text ------------------------------------------------------------
 namespace {
 
@@ -378,7 +463,11 @@ TComponent* LookupRootOf(TObject* instance) {
 
 AnsiString GetPropValue(TObject* instance, PPropInfo prop) {
   switch (prop->Kind()) {
-    case tkInteger:
+    case tkInteger: {
+      std::int64_t value = GetOrdProp(instance, prop);
+      AnsiString ident;
+      return IntegerToIdent(prop->PropType, value, ident) ? ident : IntToStr(value);
+    }
     case tkInt64:
       return IntToStr(GetOrdProp(instance, prop));
     case tkChar:
@@ -413,7 +502,13 @@ AnsiString GetPropValue(TObject* i, const AnsiString& n) { return GetPropValue(i
 
 void SetPropValue(TObject* instance, PPropInfo prop, const AnsiString& value) {
   switch (prop->Kind()) {
-    case tkInteger:
+    case tkInteger: {
+      std::int64_t number = 0;
+      if (!IdentToInteger(prop->PropType, Trim(value), number))
+        number = StrToInt64(value);
+      SetOrdProp(instance, prop, number);
+      return;
+    }
     case tkInt64:
       SetOrdProp(instance, prop, StrToInt64(value));
       return;

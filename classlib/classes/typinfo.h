@@ -10,6 +10,8 @@
 //                                        properties of an object it holds)
 //   .Default(value)                     ordinal default: that value is not written
 //   .Stored(false) / .Stored<&Self::IsXStored>()
+//   .TypeName("TColor")                 the platform's name of an integer type
+//                                        (see "Integer types with named values")
 //   METHOD(Name)                        a published method (event handlers by name)
 //   FIELD_CLASS(TSomeClass)             a class the reader may create for this root
 //
@@ -22,6 +24,23 @@
 // declared with DOZURI_EVENT (tkMethod). Ordinal properties without a
 // Default are always written; strings are written when not empty, floats
 // when not zero, events when assigned.
+//
+// Integer types with named values. Several of the platform's integer types
+// are plain integers in C++ (TColor, TFontCharset, TCursor) yet streamed by
+// name when the value has one ("clRed", "DEFAULT_CHARSET", "crHandPoint").
+// Such a property states its type's name in the table, keeping its C++ type
+// and range:
+//
+//   PROPERTY(Color, Color, SetColor).TypeName("TColor").Default(clWhite),
+//
+// and the unit that names the values registers them once per type name:
+//
+//   RegisterIntegerConsts("TColor", IdentToColor, ColorToIdent);
+//
+// The writer then writes such a value as an identifier when IntToIdent
+// names it, else as a number; the reader takes both (an identifier the type
+// does not know is a bad value); GetPropValue/SetPropValue use the names too.
+// Without a registration the property behaves as any integer.
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -277,6 +296,10 @@ struct TPublished {
   }
   // A float property that holds a TDateTime (streamed as a date).
   TPublished& DateTime();
+  // Gives the property's type the platform's name (e.g. "TColor" for an
+  // int32_t), keeping its kind and range; integer types so named find their
+  // identifiers through RegisterIntegerConsts.
+  TPublished& TypeName(const char* name);
   template <auto Predicate>
   TPublished& Stored() {
     using C = typename dozuri::AccessorTraits<decltype(Predicate)>::Class;
@@ -460,14 +483,39 @@ void SetSetProp(TObject* instance, const AnsiString& propName, const AnsiString&
 AnsiString GetEnumProp(TObject* instance, const AnsiString& propName);
 void SetEnumProp(TObject* instance, const AnsiString& propName, const AnsiString& value);
 
+// ---- Integer identifiers -------------------------------------------------------
+// The name of a value, or false when it has none.
+using TIntToIdent = bool (*)(int Int, AnsiString& Ident);
+// The value of a name, or false when the name is unknown.
+using TIdentToInt = bool (*)(const AnsiString& Ident, int& Int);
+
+// Registers the names of the values of an integer type, by the type's name
+// (case-insensitive, as TTypeInfo::Name or a property's .TypeName gives it).
+// A later registration for the same type replaces the earlier one.
+void RegisterIntegerConsts(const AnsiString& typeName, TIdentToInt identToInt, TIntToIdent intToIdent);
+// What is registered for an integer type, or nullptr: by name, or by type
+// record (nullptr for a type that is not of kind tkInteger).
+TIntToIdent FindIntToIdent(const AnsiString& typeName);
+TIntToIdent FindIntToIdent(PTypeInfo typeInfo);
+TIdentToInt FindIdentToInt(const AnsiString& typeName);
+TIdentToInt FindIdentToInt(PTypeInfo typeInfo);
+// The registered name of value for an integer type; false when the type has
+// no names or the value has none (values beyond 32 bits have none).
+bool IntegerToIdent(PTypeInfo typeInfo, std::int64_t value, AnsiString& ident);
+// The value of a registered name; false when the type has no names or the
+// name is not one of them.
+bool IdentToInteger(PTypeInfo typeInfo, const AnsiString& ident, std::int64_t& value);
+
 // ---- Values as text ------------------------------------------------------------
-// Integers in decimal, chars as themselves, enumerations and sets by name,
-// floats in the general format with the locale's decimal separator, strings
-// as they are, component references by the component's Name ("" for nil),
-// other objects as "(TClass)", events by their method's published name.
+// Integers in decimal, or by the name their type registered for the value;
+// chars as themselves, enumerations and sets by name, floats in the general
+// format with the locale's decimal separator, strings as they are, component
+// references by the component's Name ("" for nil), other objects as
+// "(TClass)", events by their method's published name.
 AnsiString GetPropValue(TObject* instance, PPropInfo prop);
 AnsiString GetPropValue(TObject* instance, const AnsiString& propName);
-// The reverse; component references are found by name in the owner of the
+// The reverse (an integer by its registered name, or in decimal or "$"
+// hex); component references are found by name in the owner of the
 // instance (or of the component the instance belongs to), events in that
 // owner's published methods. Raises EConvertError or EPropertyError on a
 // text that is not a value of the property.

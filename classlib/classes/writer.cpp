@@ -342,7 +342,17 @@ void TWriter::WriteProperty(TPersistent* Instance, PPropInfo Prop) {
     return;
   PTypeInfo type = Prop->PropType;
   switch (Prop->Kind()) {
-    case tkInteger:
+    case tkInteger: {
+      // Values of a type with registered names go by name when they have one.
+      std::int64_t value = Prop->GetOrd(Instance);
+      AnsiString ident;
+      WritePropName(Prop->Name);
+      if (IntegerToIdent(type, value, ident))
+        WriteIdent(ident);
+      else
+        WriteInteger(value);
+      break;
+    }
     case tkInt64:
       WritePropName(Prop->Name);
       WriteInteger(Prop->GetOrd(Instance));

@@ -3,7 +3,7 @@
 #include "classlib/graphics/bitmap.h"
 
 BEGIN_PUBLISHED(TBrush)
-  PROPERTY(Color, Color, SetColor).Default(clWhite),
+  PROPERTY(Color, Color, SetColor).TypeName("TColor").Default(clWhite),
   PROPERTY(Style, Style, SetStyle).Default(bsSolid),
 END_PUBLISHED
 

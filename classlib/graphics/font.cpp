@@ -6,8 +6,8 @@
 #include "classlib/graphics/wintext.h"
 
 BEGIN_PUBLISHED(TFont)
-  PROPERTY(Charset, Charset, SetCharset),
-  PROPERTY(Color, Color, SetColor),
+  PROPERTY(Charset, Charset, SetCharset).TypeName("TFontCharset"),
+  PROPERTY(Color, Color, SetColor).TypeName("TColor"),
   PROPERTY(Height, Height, SetHeight),
   PROPERTY(Name, Name, SetName),
   PROPERTY(Pitch, Pitch, SetPitch).Default(fpDefault),

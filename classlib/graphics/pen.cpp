@@ -1,7 +1,7 @@
 #include "classlib/graphics/pen.h"
 
 BEGIN_PUBLISHED(TPen)
-  PROPERTY(Color, Color, SetColor).Default(clBlack),
+  PROPERTY(Color, Color, SetColor).TypeName("TColor").Default(clBlack),
   PROPERTY(Mode, Mode, SetMode).Default(pmCopy),
   PROPERTY(Style, Style, SetStyle).Default(psSolid),
   PROPERTY(Width, Width, SetWidth).Default(1),

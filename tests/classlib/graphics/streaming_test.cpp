@@ -87,7 +87,7 @@ TEST_F(GraphicsStreamingTest, FontPenAndBrushAreNestedProperties) {
   Write(holder);
   std::string text = Text();
   for (const char* line : {"  Brush.Style = bsClear\r\n", "  Font.Height = -13\r\n", "  Font.Name = 'Arial'\r\n",
-                           "  Font.Style = [fsBold, fsUnderline]\r\n", "  Pen.Color = 255\r\n",
+                           "  Font.Style = [fsBold, fsUnderline]\r\n", "  Pen.Color = clRed\r\n",
                            "  Pen.Style = psDash\r\n", "  Pen.Width = 2\r\n"})
     EXPECT_NE(text.find(line), std::string::npos) << line << text;
   // Defaults and the derived Size stay out.
