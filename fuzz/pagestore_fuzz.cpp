@@ -20,6 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::int32_t n = list.PageCount(); n >= 1 && n > list.PageCount() - 4; --n)
       list.GetPageData(n);
     list.GetPageData(1);
+    // A report's compression option applied to the loaded store.
+    list.SetCompression(!list.Compression());
+    list.GetPageData(list.PageCount());
   } catch (const Exception&) {
   }
   return 0;

@@ -28,6 +28,12 @@ std::int32_t ReadInt32(TStream& stream) {
 // number, a link and a back-pointer long.
 constexpr std::int64_t RecordOverhead = 12;
 
+// A coded payload of codedSize bytes can hold count bytes: every byte takes at
+// least one bit to code.
+bool PlausibleCodedCount(std::int32_t count, std::int64_t codedSize) {
+  return codedSize >= 0 && count >= 0 && count <= codedSize * 8;
+}
+
 AnsiString NormalizedPath(AnsiString path) {
   for (char& c : path)
     if (c == '/')
@@ -64,11 +70,24 @@ void TQRPageList::EnsureStream() {
 void TQRPageList::AddPageData(const TPageData& payload) {
   TCriticalSectionScope hold(lock_);
   EnsureStream();
-  TQRStream& stream = *stream_;
   ++pageCount_;
+  try {
+    records_.push_back(AppendRecord(payload));
+  } catch (...) {
+    // A write that failed (a full disk) adds no page: the count stays that of
+    // the records there are, and the next page overwrites the broken one.
+    --pageCount_;
+    throw;
+  }
+}
+
+// Writes record pageCount_ right after the last whole record.
+TQRPageList::Record TQRPageList::AppendRecord(const TPageData& payload) {
+  TQRStream& stream = *stream_;
   if (pageCount_ == 1)
     WriteHeader();
-  const std::int64_t start = stream.Seek(0, soEnd);
+  const std::int64_t start = records_.empty() ? CurrentHeaderSize : records_.back().End;
+  stream.Seek(start, soBeginning);
   WriteInt32(stream, pageCount_);
   const std::int64_t linkAt = stream.Position();
   WriteInt32(stream, static_cast<std::int32_t>(linkAt));
@@ -84,7 +103,7 @@ void TQRPageList::AddPageData(const TPageData& payload) {
   stream.Seek(linkAt, soBeginning);
   WriteInt32(stream, static_cast<std::int32_t>(end));
   stream.Seek(end, soBeginning);
-  records_.push_back({start, end});
+  return {start, end};
 }
 
 std::optional<TQRPageList::TPageData> TQRPageList::GetPageData(std::int32_t pageNumber) {
@@ -101,8 +120,13 @@ std::optional<TQRPageList::TPageData> TQRPageList::GetPageData(std::int32_t page
     page.resize(static_cast<std::size_t>(payloadSize));
     stream.ReadBuffer(page.data(), static_cast<std::int32_t>(payloadSize));
   } else {
+    // The flag may have been set after the pages were stored (a report's
+    // option applied to a loaded store), so the record is checked again here.
+    const std::int64_t codedSize = payloadSize - 4;
     const std::int32_t count = ReadInt32(stream);
-    std::vector<std::uint8_t> coded(static_cast<std::size_t>(payloadSize - 4));
+    if (!PlausibleCodedCount(count, codedSize))
+      Invalid();
+    std::vector<std::uint8_t> coded(static_cast<std::size_t>(codedSize));
     stream.ReadBuffer(coded.data(), static_cast<std::int32_t>(coded.size()));
     page.resize(static_cast<std::size_t>(count));
     if (!QRExpandBlock(coded.data(), coded.size(), page.size(), page.data()))
@@ -173,12 +197,7 @@ TQRPageList::Record TQRPageList::CheckedRecord(std::int64_t start, std::int32_t 
   if (ReadInt32At(end - 4) != start)
     Invalid();
   if (compression_) {
-    const std::int64_t codedSize = end - start - RecordOverhead - 4;
-    if (codedSize < 0)
-      Invalid();
-    const std::int32_t count = ReadInt32At(start + 8);
-    // Every byte takes at least one bit to code.
-    if (count < 0 || count > codedSize * 8)
+    if (!PlausibleCodedCount(ReadInt32At(start + 8), end - start - RecordOverhead - 4))
       Invalid();
   }
   return {start, end};

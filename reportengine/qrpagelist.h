@@ -91,6 +91,7 @@ private:
   };
   TQRStream& RequireStream();
   void EnsureStream();
+  Record AppendRecord(const TPageData& payload);
   void IndexRecords(std::int64_t headerSize);
   Record CheckedRecord(std::int64_t start, std::int32_t expectedNumber, std::int64_t fileSize);
   std::int32_t ReadInt32At(std::int64_t offset);

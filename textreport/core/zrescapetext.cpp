@@ -1,6 +1,7 @@
 #include "textreport/core/zrescapetext.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -8,6 +9,14 @@ namespace {
 // 0-based form of IsEscapeAt.
 bool CodeAt(const AnsiString& s, std::size_t i) {
   return i + 1 < s.size() && s[i] == ZREscapeChar && EscapeIndexOfLetter(s[i + 1]) >= 0;
+}
+
+// The column before At; At may be any column a layout gives, even the first
+// representable one.
+int ColumnBefore(int At) { return At == std::numeric_limits<int>::min() ? At : At - 1; }
+
+int ClampToInt(std::int64_t value) {
+  return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 TZREscapeCode CodeOf(const AnsiString& s, std::size_t i) {
@@ -50,7 +59,9 @@ int RawPos(const AnsiString& S, int N) {
       return static_cast<int>(i) + 1;
     ++i;
   }
-  return static_cast<int>(S.size()) + (N - visible);
+  // Past the end (or before the start): as far from the end as N is from the
+  // last visible character, within the range of int.
+  return ClampToInt(static_cast<std::int64_t>(S.size()) + N - visible);
 }
 
 TZREscapeSet EscapeStateBefore(const AnsiString& S, int N) {
@@ -146,9 +157,9 @@ AnsiString NormalizeEscapes(const AnsiString& S) {
 
 AnsiString PadVisible(const AnsiString& S, int N) {
   AnsiString text = NormalizeEscapes(S);
-  const int missing = N - VisibleLength(text);
-  if (missing > 0)
-    text.append(static_cast<std::size_t>(missing), ' ');
+  const int visible = VisibleLength(text);
+  if (N > visible)
+    text.append(static_cast<std::size_t>(N - visible), ' ');
   return text;
 }
 
@@ -169,20 +180,20 @@ AnsiString VisibleCopy(const AnsiString& S, int From, int Count) {
 }
 
 AnsiString DeleteVisible(const AnsiString& S, int At, int Count) {
-  const AnsiString padded = PadVisible(S, At - 1);
-  const int tailFrom = Count > std::numeric_limits<int>::max() - At ? std::numeric_limits<int>::max() : At + Count;
-  return NormalizeEscapes(VisibleCopy(padded, 1, At - 1) +
+  const AnsiString padded = PadVisible(S, ColumnBefore(At));
+  const int tailFrom = ClampToInt(std::int64_t{At} + Count);
+  return NormalizeEscapes(VisibleCopy(padded, 1, ColumnBefore(At)) +
                           VisibleCopy(padded, tailFrom, static_cast<int>(padded.size())));
 }
 
 AnsiString InsertVisible(const AnsiString& Text, const AnsiString& S, int At) {
-  const AnsiString padded = PadVisible(S, At - 1);
-  return NormalizeEscapes(VisibleCopy(padded, 1, At - 1) + Text +
+  const AnsiString padded = PadVisible(S, ColumnBefore(At));
+  return NormalizeEscapes(VisibleCopy(padded, 1, ColumnBefore(At)) + Text +
                           VisibleCopy(padded, At, static_cast<int>(padded.size())));
 }
 
 AnsiString OverlayVisible(const AnsiString& Text, const AnsiString& S, int At) {
-  AnsiString padded = PadVisible(S, At - 1);
+  AnsiString padded = PadVisible(S, ColumnBefore(At));
   padded = DeleteVisible(padded, At, VisibleLength(Text));
   return InsertVisible(Text, padded, At);
 }

@@ -3,7 +3,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 
 #include "app/generalhelpers.h"
 #include "app/recordfile.h"
@@ -11,36 +10,11 @@
 #include "app/recordtables.h"
 #include "classlib/data/field.h"
 #include "classlib/system/fileutils.h"
+#include "tests/support/scratchfolder.h"
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-class TempFolder {
-public:
-  TempFolder() {
-    path_ = std::filesystem::temp_directory_path() /
-            ("dozuri-appcore-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() { std::filesystem::remove_all(path_); }
-  AnsiString File(const char* name) const { return (path_ / name).string(); }
-  const std::filesystem::path& Path() const { return path_; }
-
-private:
-  std::filesystem::path path_;
-};
-
-Bytes ReadAll(const AnsiString& name) {
-  std::ifstream in(name, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteAll(const AnsiString& name, const Bytes& bytes) {
-  std::ofstream(name, std::ios::binary | std::ios::trunc)
-      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
+using Bytes = FileBytes;
 
 struct RecordTable {
   RecordTable() : table(nullptr) {
@@ -64,7 +38,7 @@ constexpr std::size_t Record = 4040;
 }  // namespace
 
 TEST(RecordFile, TwoRecordsExactBytesAndBack) {
-  TempFolder folder;
+  ScratchFolder folder;
   RecordTable records;
   records.Add({{1, "ABC"}});
   records.Add({{2, "ışık"}});
@@ -77,7 +51,7 @@ TEST(RecordFile, TwoRecordsExactBytesAndBack) {
   expected[Record + Slot] = 1;
   const std::uint8_t isik[] = {0xFD, 0xFE, 0xFD, 'k'};
   std::memcpy(&expected[Record + Slot + 1], isik, 4);
-  EXPECT_EQ(ReadAll(file), expected);
+  EXPECT_EQ(ReadFileBytes(file), expected);
 
   RecordTable loaded;
   const TRecordFileLoad load = LoadRecordBuffers(loaded.table, file);
@@ -92,13 +66,13 @@ TEST(RecordFile, TwoRecordsExactBytesAndBack) {
 }
 
 TEST(RecordFile, DamagedFilesLoadWhatIsWhole) {
-  TempFolder folder;
+  ScratchFolder folder;
   const AnsiString file = folder.File("barkod.bxf");
   Bytes bytes(Record + 100, 'x');
   for (std::size_t k = 0; k < 20; ++k)
     bytes[k * Slot] = 0;
   bytes[0] = 7;  // any non-zero flag holds a value; no zero ends the text
-  WriteAll(file, bytes);
+  WriteFileBytes(file, bytes);
 
   RecordTable loaded;
   const TRecordFileLoad load = LoadRecordBuffers(loaded.table, file);
@@ -110,12 +84,12 @@ TEST(RecordFile, DamagedFilesLoadWhatIsWhole) {
 }
 
 TEST(RecordFile, EmptyFileAndEmptyTable) {
-  TempFolder folder;
+  ScratchFolder folder;
   const AnsiString file = folder.File("barkod.bxf");
   RecordTable empty;
   SaveRecordBuffers(empty.table, file);
   EXPECT_TRUE(FileExists(file));
-  EXPECT_EQ(ReadAll(file).size(), 0u);
+  EXPECT_EQ(ReadFileBytes(file).size(), 0u);
   RecordTable loaded;
   loaded.Add({{1, "stale"}});
   EXPECT_EQ(LoadRecordBuffers(loaded.table, file).Records, 0);
@@ -123,17 +97,17 @@ TEST(RecordFile, EmptyFileAndEmptyTable) {
 }
 
 TEST(RecordFile, SaveReplacesTheOldFileWhole) {
-  TempFolder folder;
+  ScratchFolder folder;
   const AnsiString file = folder.File("barkod.bxf");
   RecordTable records;
   records.Add({{1, "A"}});
-  WriteAll(file, Bytes(3 * Record, 0));
+  WriteFileBytes(file, Bytes(3 * Record, 0));
   SaveRecordBuffers(records.table, file);
-  EXPECT_EQ(ReadAll(file).size(), Record);
+  EXPECT_EQ(ReadFileBytes(file).size(), Record);
 }
 
 TEST(RecordFile, AFailedSaveRaisesAndLeavesNoTemporaryFile) {
-  TempFolder folder;
+  ScratchFolder folder;
   RecordTable records;
   records.Add({{1, "A"}});
   // The target's name is taken by a folder: the finished temporary file
@@ -150,7 +124,7 @@ TEST(RecordFile, AFailedSaveRaisesAndLeavesNoTemporaryFile) {
 }
 
 TEST(RecordFile, SortedTableSavesInTheSortedOrder) {
-  TempFolder folder;
+  ScratchFolder folder;
   RecordTable records;
   records.Add({{2, "şeker"}});
   records.Add({{2, "çay"}});
@@ -167,25 +141,25 @@ TEST(RecordFile, SortedTableSavesInTheSortedOrder) {
 }
 
 TEST(StartupRecordLoad, AnUnreadFileIsKeptAsideAndReported) {
-  TempFolder folder;
+  ScratchFolder folder;
   const AnsiString file = folder.File("barkod.bxf");
   RecordTable records;
 
   // A whole file: nothing to tell.
-  WriteAll(file, Bytes(Record, 0));
+  WriteFileBytes(file, Bytes(Record, 0));
   TStartupRecordLoad whole = LoadRecordFileAtStartup(records.table, file);
   EXPECT_FALSE(whole.Failed);
   EXPECT_EQ(RecordLoadNotice(whole), "");
 
   // A cut file: its records load, the original is kept under a free name.
   const Bytes cut(Record + 10, 0);
-  WriteAll(file, cut);
-  WriteAll(file + ".bak", Bytes{1});
+  WriteFileBytes(file, cut);
+  WriteFileBytes(file + ".bak", Bytes{1});
   TStartupRecordLoad partial = LoadRecordFileAtStartup(records.table, file);
   EXPECT_FALSE(partial.Failed);
   EXPECT_EQ(partial.Load.Records, 1);
   EXPECT_EQ(partial.BackupName, file + ".1.bak");
-  EXPECT_EQ(ReadAll(partial.BackupName), cut);
+  EXPECT_EQ(ReadFileBytes(partial.BackupName), cut);
   EXPECT_NE(RecordLoadNotice(partial).find("eksik kayıt"), AnsiString::npos);
 
   // No file at all: a first start, nothing to tell.
@@ -227,7 +201,7 @@ TEST(RecordFilter, PrefixMatchByTheTurkishRules) {
 }
 
 TEST(GeneralHelpers, FoldersBesideTheProgram) {
-  TempFolder folder;
+  ScratchFolder folder;
   SetProgramFileNameForTesting(folder.File("Dozuri.exe"));
   EXPECT_EQ(ExeDir(), folder.File("") );
   EXPECT_EQ(DataDir(), folder.File("") + "Data\\");

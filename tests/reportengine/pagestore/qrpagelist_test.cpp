@@ -3,17 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 
 #include "classlib/system/clock.h"
 #include "classlib/system/datetime.h"
 #include "classlib/system/fileutils.h"
 #include "reportengine/qrcompress.h"
+#include "tests/support/scratchfolder.h"
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using Bytes = FileBytes;
 
 // A stand-in for a page's metafile bytes: an EMF header whose signature
 // " EMF" stands at offset 40, as the header-size probe expects.
@@ -29,30 +28,6 @@ Bytes FakeEmf(std::uint8_t fill, std::size_t size = 108) {
   return emf;
 }
 
-class TempFolder {
-public:
-  TempFolder() {
-    path_ = std::filesystem::temp_directory_path() /
-            ("dozuri-pagestore-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() { std::filesystem::remove_all(path_); }
-  AnsiString File(const char* name) const { return (path_ / name).string(); }
-
-private:
-  std::filesystem::path path_;
-};
-
-Bytes ReadAll(const AnsiString& name) {
-  std::ifstream in(name, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteAll(const AnsiString& name, const Bytes& bytes) {
-  std::ofstream out(name, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
 void PutInt32(Bytes& bytes, std::size_t at, std::int32_t value) { std::memcpy(bytes.data() + at, &value, 4); }
 
 std::int32_t Int32At(const Bytes& bytes, std::size_t at) {
@@ -63,7 +38,7 @@ std::int32_t Int32At(const Bytes& bytes, std::size_t at) {
 
 const TDateTime FixedTime = 46000.5;  // a day in 2025, noon
 
-Bytes StoreBytes(const std::vector<Bytes>& pages, bool compressed, const TempFolder& folder) {
+Bytes StoreBytes(const std::vector<Bytes>& pages, bool compressed, const ScratchFolder& folder) {
   ClockScope clock(FixedTime);
   TQRPageList list;
   list.SetCompression(compressed);
@@ -72,7 +47,7 @@ Bytes StoreBytes(const std::vector<Bytes>& pages, bool compressed, const TempFol
   list.Finish();
   const AnsiString name = folder.File("store.qrp");
   list.SaveToFile(name);
-  return ReadAll(name);
+  return ReadFileBytes(name);
 }
 
 Bytes ExpectedHeader(std::int32_t count, bool compressed) {
@@ -88,7 +63,7 @@ Bytes ExpectedHeader(std::int32_t count, bool compressed) {
 }  // namespace
 
 TEST(QRPageList, OnePageUncompressedExactBytes) {
-  TempFolder folder;
+  ScratchFolder folder;
   const Bytes page = FakeEmf(0x11);
   Bytes expected = ExpectedHeader(1, false);
   const std::size_t end = 128 + 8 + page.size() + 4;
@@ -105,7 +80,7 @@ TEST(QRPageList, OnePageUncompressedExactBytes) {
 }
 
 TEST(QRPageList, OnePageCompressedExactBytes) {
-  TempFolder folder;
+  ScratchFolder folder;
   const Bytes page = FakeEmf(0x00);
   const Bytes coded = QRCompressBlock(page.data(), page.size());
   Bytes expected = ExpectedHeader(1, true);
@@ -124,7 +99,7 @@ TEST(QRPageList, OnePageCompressedExactBytes) {
 
 TEST(QRPageList, PagesReadBackInAnyOrderAfterLoading) {
   for (bool compressed : {false, true}) {
-    TempFolder folder;
+    ScratchFolder folder;
     const std::vector<Bytes> pages = {FakeEmf(1, 200), FakeEmf(2, 108), FakeEmf(3, 5000)};
     StoreBytes(pages, compressed, folder);
 
@@ -155,7 +130,7 @@ TEST(QRPageList, PagesReadWhileTheRunGrows) {
 }
 
 TEST(QRPageList, OlderHeaderLoadsAndSavesBackByteForByte) {
-  TempFolder folder;
+  ScratchFolder folder;
   // A 124-byte header: count at 8, time at 12, flag at 21.
   Bytes file(124, 0);
   file[0] = 3;
@@ -175,7 +150,7 @@ TEST(QRPageList, OlderHeaderLoadsAndSavesBackByteForByte) {
     file.insert(file.end(), trailer.begin(), trailer.end());
     start = static_cast<std::int64_t>(file.size());
   }
-  WriteAll(folder.File("old.qrp"), file);
+  WriteFileBytes(folder.File("old.qrp"), file);
 
   TQRPageList list;
   list.LoadFromFile(folder.File("old.qrp"));
@@ -183,11 +158,11 @@ TEST(QRPageList, OlderHeaderLoadsAndSavesBackByteForByte) {
   EXPECT_FALSE(list.Compression());
   EXPECT_EQ(*list.GetPageData(2), FakeEmf(0x22));
   list.SaveToFile(folder.File("copy.qrp"));
-  EXPECT_EQ(ReadAll(folder.File("copy.qrp")), file);
+  EXPECT_EQ(ReadFileBytes(folder.File("copy.qrp")), file);
 }
 
 TEST(QRPageList, EmptyRunLeavesALoadableStore) {
-  TempFolder folder;
+  ScratchFolder folder;
   const Bytes bytes = StoreBytes({}, false, folder);
   EXPECT_EQ(bytes, ExpectedHeader(0, false));
   TQRPageList list;
@@ -197,18 +172,18 @@ TEST(QRPageList, EmptyRunLeavesALoadableStore) {
 }
 
 TEST(QRPageList, SavingALoadedStoreOntoItsOwnFileKeepsIt) {
-  TempFolder folder;
+  ScratchFolder folder;
   const Bytes original = StoreBytes({FakeEmf(5), FakeEmf(6)}, true, folder);
   TQRPageList list;
   list.LoadFromFile(folder.File("store.qrp"));
   list.SaveToFile(folder.File("store.qrp"));
-  EXPECT_EQ(ReadAll(folder.File("store.qrp")), original);
+  EXPECT_EQ(ReadFileBytes(folder.File("store.qrp")), original);
   EXPECT_EQ(*list.GetPageData(2), FakeEmf(6));
 }
 
 TEST(QRPageList, SavingReplacesAnExistingFileWhole) {
-  TempFolder folder;
-  WriteAll(folder.File("store.qrp"), Bytes(100000, 0xEE));
+  ScratchFolder folder;
+  WriteFileBytes(folder.File("store.qrp"), Bytes(100000, 0xEE));
   const Bytes written = StoreBytes({FakeEmf(9)}, false, folder);
   EXPECT_EQ(written.size(), 128u + 8 + 108 + 4);
 }
@@ -219,7 +194,7 @@ protected:
 
   void ExpectRejected(const Bytes& file, const std::string& what) {
     const AnsiString name = folder_.File("damaged.qrp");
-    WriteAll(name, file);
+    WriteFileBytes(name, file);
     TQRPageList list;
     try {
       list.LoadFromFile(name);
@@ -230,7 +205,7 @@ protected:
     EXPECT_EQ(list.PageCount(), 0) << what;
   }
 
-  TempFolder folder_;
+  ScratchFolder folder_;
   Bytes good_;
 };
 
@@ -266,4 +241,53 @@ TEST_F(DamagedStore, HugeCompressedCount) {
   Bytes file = StoreBytes({FakeEmf(1)}, true, folder_);
   PutInt32(file, 128 + 8, 0x7FFFFFF0);
   ExpectRejected(file, "huge compressed count");
+}
+
+TEST_F(DamagedStore, CompressionSwitchedOnAfterLoadingIsRejectedNotTrusted) {
+  // An uncompressed page whose first bytes read as a coded count of -1.
+  StoreBytes({Bytes(300, 0xFF)}, false, folder_);
+  TQRPageList list;
+  list.LoadFromFile(folder_.File("store.qrp"));
+  list.SetCompression(true);
+  EXPECT_THROW(list.GetPageData(1), EQRPageFileError);
+}
+
+namespace {
+
+// A run's stream whose writes start failing on demand, as on a full disk.
+class FailingStream : public TQRStream {
+public:
+  int WritesBeforeFailing = -1;  // -1: never fails
+  std::int32_t Write(const void* buffer, std::int32_t count) override {
+    if (WritesBeforeFailing == 0)
+      throw EWriteError("Stream write error");
+    if (WritesBeforeFailing > 0)
+      --WritesBeforeFailing;
+    return TQRStream::Write(buffer, count);
+  }
+};
+
+}  // namespace
+
+TEST(QRPageList, AFailedWriteAddsNoPage) {
+  ScratchFolder folder;
+  TQRPageList list;
+  auto owned = std::make_unique<FailingStream>();
+  FailingStream& stream = *owned;
+  list.AttachStream(std::move(owned));
+  list.AddPageData(FakeEmf(1));
+  stream.WritesBeforeFailing = 2;  // the page number and the link, not the page
+  EXPECT_THROW(list.AddPageData(FakeEmf(2)), EWriteError);
+  EXPECT_EQ(list.PageCount(), 1);
+  EXPECT_FALSE(list.GetPageData(2).has_value());
+  stream.WritesBeforeFailing = -1;
+  list.AddPageData(FakeEmf(3));
+  list.Finish();
+  list.SaveToFile(folder.File("store.qrp"));
+
+  TQRPageList loaded;
+  loaded.LoadFromFile(folder.File("store.qrp"));
+  ASSERT_EQ(loaded.PageCount(), 2);
+  EXPECT_EQ(*loaded.GetPageData(1), FakeEmf(1));
+  EXPECT_EQ(*loaded.GetPageData(2), FakeEmf(3));
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "textreport/core/zrescapetokenizer.h"
 
 namespace {
@@ -112,6 +114,23 @@ TEST(EscapeText, DeleteInsertOverlay) {
   EXPECT_EQ(DeleteVisible("ab", 5, 1), "ab  ");
   EXPECT_EQ(InsertVisible("XY", "abc", 2), "aXYbc");
   EXPECT_EQ(InsertVisible("XY", "a", 4), "a  XY");
+}
+
+// A label left of the line's first column (a negative left in a layout):
+// columns before 1 hold nothing, and no position arithmetic overflows.
+TEST(EscapeText, PositionsBeforeTheFirstColumn) {
+  constexpr int First = std::numeric_limits<int>::min();
+  constexpr int Last = std::numeric_limits<int>::max();
+  EXPECT_EQ(DeleteVisible("abcdef", -1, 3), "bcdef");  // columns -1, 0 and 1
+  EXPECT_EQ(DeleteVisible("abc", First, Last), "abc");  // up to column -2
+  EXPECT_EQ(DeleteVisible("abc", 2, Last), "a");
+  EXPECT_EQ(InsertVisible("XY", "abc", First), "XYabc");
+  EXPECT_EQ(OverlayVisible("XY", "abc", First), "XYabc");
+  EXPECT_EQ(PadVisible("\\Ba", First), "\\Ba");
+  EXPECT_EQ(RawPos("a\\Bb", Last), Last);
+  EXPECT_EQ(RawPos("a\\Bb", First), First + 2);  // the end (5) and the columns to First
+  EXPECT_EQ(EscapeStateBefore("a\\Bb\\b", Last), TZREscapeSet{zecBoldOff});
+  EXPECT_EQ(EscapeStateBefore("a\\Bb\\b", First), TZREscapeSet{});
 }
 
 TEST(EscapeTokenizer, SplitsIntoStyledRuns) {
