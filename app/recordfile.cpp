@@ -8,27 +8,16 @@
 #include "classlib/system/strutils.h"
 
 void SaveRecordBuffers(TRxMemoryData& table, const AnsiString& fileName) {
-  AnsiString folder = ExtractFilePath(fileName);
-  const AnsiString temporary = CreateTempFile(folder.empty() ? GetCurrentDir() : folder, "bxf");
-  try {
-    {
-      TFileStream file(temporary, fmCreate | fmShareExclusive);
-      TDisableControlsScope frozen(table);
-      table.First();
-      while (!table.Eof()) {
-        const std::vector<std::uint8_t> record = table.GetRawRecord();
-        file.WriteBuffer(record.data(), static_cast<std::int32_t>(record.size()));
-        table.Next();
-      }
+  ReplaceFileSafely(fileName, "bxf", [&table](const AnsiString& temporary) {
+    TFileStream file(temporary, fmCreate | fmShareExclusive);
+    TDisableControlsScope frozen(table);
+    table.First();
+    while (!table.Eof()) {
+      const std::vector<std::uint8_t> record = table.GetRawRecord();
+      file.WriteBuffer(record.data(), static_cast<std::int32_t>(record.size()));
+      table.Next();
     }
-    if (FileExists(fileName) && !DeleteFile(fileName))
-      RaiseLastOSError();
-    if (!RenameFile(temporary, fileName))
-      RaiseLastOSError();
-  } catch (...) {
-    DeleteFile(temporary);
-    throw;
-  }
+  });
 }
 
 TRecordFileLoad LoadRecordBuffers(TRxMemoryData& table, const AnsiString& fileName) {

@@ -251,21 +251,10 @@ void TQRPageList::SaveToFile(const AnsiString& fileName) {
   const AnsiString& source = stream_->SourceFileName();
   if (!source.empty() && AnsiSameText(NormalizedPath(source), NormalizedPath(fileName)))
     return;
-  AnsiString folder = ExtractFilePath(fileName);
-  const AnsiString temporary = CreateTempFile(folder.empty() ? GetCurrentDir() : folder, "QRP");
-  try {
-    {
-      TFileStream target(temporary, fmCreate | fmShareExclusive);
-      stream_->SaveToStream(target);
-    }
-    if (FileExists(fileName) && !DeleteFile(fileName))
-      RaiseLastOSError();
-    if (!RenameFile(temporary, fileName))
-      RaiseLastOSError();
-  } catch (...) {
-    DeleteFile(temporary);
-    throw;
-  }
+  ReplaceFileSafely(fileName, "QRP", [this](const AnsiString& temporary) {
+    TFileStream target(temporary, fmCreate | fmShareExclusive);
+    stream_->SaveToStream(target);
+  });
 }
 
 void TQRPageList::SeekToFirst() {

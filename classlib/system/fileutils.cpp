@@ -48,3 +48,19 @@ AnsiString CreateTempFile(const AnsiString& dir, const AnsiString& prefix) {
     throw EInOutError("Unable to create a temporary file in " + folder);
   return name;
 }
+
+void ReplaceFileSafely(const AnsiString& fileName, const AnsiString& prefix,
+                       const std::function<void(const AnsiString& temporaryName)>& write) {
+  const AnsiString folder = ExtractFilePath(fileName);
+  const AnsiString temporary = CreateTempFile(folder.empty() ? GetCurrentDir() : folder, prefix);
+  try {
+    write(temporary);
+    if (FileExists(fileName) && !DeleteFile(fileName))
+      RaiseLastOSError();
+    if (!RenameFile(temporary, fileName))
+      RaiseLastOSError();
+  } catch (...) {
+    DeleteFile(temporary);
+    throw;
+  }
+}

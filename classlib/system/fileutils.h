@@ -2,6 +2,8 @@
 // Each answers false (or "") on failure; the system's error code is then left
 // for RaiseLastOSError.
 #pragma once
+#include <functional>
+
 #include "classlib/system/ansistring.h"
 
 // <windows.h> maps DeleteFile to DeleteFileW; this unit's DeleteFile is meant
@@ -30,3 +32,10 @@ AnsiString GetTempDir();
 // folder when dir is empty) and returns its full name. Raises EInOutError
 // when no file can be created.
 AnsiString CreateTempFile(const AnsiString& dir, const AnsiString& prefix);
+
+// Writes a file so that a failure never destroys the old one: write() fills
+// a new temporary file (named with prefix) in fileName's folder, which then
+// replaces fileName. On any failure the temporary file is removed, the old
+// file is left as it was where the system allows, and the exception passes on.
+void ReplaceFileSafely(const AnsiString& fileName, const AnsiString& prefix,
+                       const std::function<void(const AnsiString& temporaryName)>& write);
