@@ -152,6 +152,8 @@ void TCollection::Changed() {
 }
 
 void TCollection::Assign(TPersistent* Source) {
+  if (Source == this)
+    return;  // clearing first would lose the items
   auto* source = dynamic_cast<TCollection*>(Source);
   if (source == nullptr) {
     TPersistent::Assign(Source);

@@ -84,10 +84,8 @@ IniWindowsFolderScope::~IniWindowsFolderScope() {
 // ---- TCustomIniFile
 
 int TCustomIniFile::ReadInteger(const AnsiString& section, const AnsiString& ident, int defaultValue) {
-  AnsiString text = ReadString(section, ident, AnsiString());
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-    text = AnsiString(1, '$').append(text, 2, AnsiString::npos);
-  return StrToIntDef(text, defaultValue);
+  // StrToIntDef takes "$1F" and "0x1F" alike.
+  return StrToIntDef(ReadString(section, ident, AnsiString()), defaultValue);
 }
 
 void TCustomIniFile::WriteInteger(const AnsiString& section, const AnsiString& ident, int value) {

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
+#include <type_traits>
 
 #include "classlib/classes/reader.h"
 #include "classlib/classes/writer.h"
@@ -167,10 +169,14 @@ private:
     }
   }
 
-  static AnsiString QuoteChunk(std::string_view chunk) {
+  // Printable ASCII in quotes (a quote doubled), every other character as
+  // "#code": the same for 8-bit and wide strings.
+  template <class Char>
+  static AnsiString QuoteChunk(std::basic_string_view<Char> chunk) {
     AnsiString out;
     bool inQuotes = false;
-    for (unsigned char c : chunk) {
+    for (Char ch : chunk) {
+      const auto c = static_cast<unsigned>(static_cast<std::make_unsigned_t<Char>>(ch));
       if (c >= ' ' && c < 127) {
         if (!inQuotes)
           out += '\'';
@@ -191,30 +197,7 @@ private:
   }
 
   void ConvertWideString(const std::u16string& s) {
-    if (s.empty()) {
-      Out("''");
-      return;
-    }
-    AnsiString out;
-    bool inQuotes = false;
-    for (char16_t c : s) {
-      if (c >= ' ' && c < 127) {
-        if (!inQuotes)
-          out += '\'';
-        inQuotes = true;
-        out += static_cast<char>(c);
-        if (c == '\'')
-          out += '\'';
-      } else {
-        if (inQuotes)
-          out += '\'';
-        inQuotes = false;
-        out += "#" + std::to_string(static_cast<unsigned>(c));
-      }
-    }
-    if (inQuotes)
-      out += '\'';
-    Out(out);
+    Out(s.empty() ? AnsiString("''") : QuoteChunk(std::u16string_view(s)));
   }
 
   void ConvertBinary(const AnsiString& indent) {
@@ -573,7 +556,7 @@ private:
         if (parser_.floatSuffix == 's')
           writer_.WriteSingle(static_cast<float>(parser_.number));
         else if (parser_.floatSuffix == 'c')
-          writer_.WriteCurrency(static_cast<std::int64_t>(parser_.number * Currency::Scale));
+          writer_.WriteCurrency(CurrencyValue().Scaled());
         else if (parser_.floatSuffix == 'd')
           writer_.WriteDate(static_cast<double>(parser_.number));
         else
@@ -598,6 +581,14 @@ private:
         parser_.Error("Value expected");
     }
     --depth_;
+  }
+
+  Currency CurrencyValue() const {
+    try {
+      return Currency::FromFloat(parser_.number);
+    } catch (EInvalidOp&) {
+      parser_.Error("Invalid number");
+    }
   }
 
   void ConvertBracketed() {

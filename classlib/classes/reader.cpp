@@ -255,7 +255,12 @@ Currency TReader::ReadCurrency() {
     Read(b, 8);
     return Currency::FromScaled(GetLittleEndian<std::int64_t>(b));
   }
-  return Currency::FromScaled(static_cast<std::int64_t>(ReadNumber() * Currency::Scale));
+  long double value = ReadNumber();
+  try {
+    return Currency::FromFloat(value);
+  } catch (EInvalidOp&) {
+    PropValueError();  // beyond the currency range
+  }
 }
 
 AnsiString TReader::ReadStr() {

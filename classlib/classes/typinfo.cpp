@@ -506,6 +506,9 @@ void SetPropValue(TObject* instance, PPropInfo prop, const AnsiString& value) {
       std::int64_t number = 0;
       if (!IdentToInteger(prop->PropType, Trim(value), number))
         number = StrToInt64(value);
+      // A number the property's type cannot hold would wrap into another value.
+      if (number < prop->PropType->MinValue || number > prop->PropType->MaxValue)
+        ThrowInvalidPropertyValueText(value);
       SetOrdProp(instance, prop, number);
       return;
     }

@@ -374,7 +374,7 @@ TPublished PropertyEntry(const char* name) {
     };
     if constexpr (writable)
       p.SetFloat = [](TObject* o, long double v) {
-        WriteAccessor<S>(o, Currency::FromScaled(static_cast<std::int64_t>(v * Currency::Scale)));
+        WriteAccessor<S>(o, Currency::FromFloat(v));
       };
   } else if constexpr (std::is_same_v<V, AnsiString>) {
     p.GetStr = [](TObject* o) -> AnsiString { return ReadAccessor<G>(o); };

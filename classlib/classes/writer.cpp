@@ -379,7 +379,7 @@ void TWriter::WriteProperty(TPersistent* Instance, PPropInfo Prop) {
       if (type->FloatType == ftSingle)
         WriteSingle(static_cast<float>(value));
       else if (type->FloatType == ftCurr)
-        WriteCurrency(static_cast<std::int64_t>(value * Currency::Scale));
+        WriteCurrency(Currency::FromFloat(value).Scaled());
       else if (type->Name == "TDateTime")
         WriteDate(static_cast<double>(value));
       else

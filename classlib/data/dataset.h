@@ -81,6 +81,9 @@ public:
   // The value of one field (FieldByName(FieldName)->Value()).
   Variant FieldValues(const AnsiString& FieldName) const;
   void GetFieldNames(std::vector<AnsiString>& List) const;
+  // The fields named in FieldNames ("A;B"; blanks around names and empty
+  // names are ignored), in that order; EDatabaseError for a missing one.
+  void GetFieldList(std::vector<TField*>& List, const AnsiString& FieldNames) const;
 
   // ---- Navigation
   void First();

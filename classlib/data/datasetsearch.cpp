@@ -48,6 +48,20 @@ bool TDataSet::RecordFilterAccepts(TRecordBuffer& Buffer) {
   return accept;
 }
 
+void TDataSet::GetFieldList(std::vector<TField*>& List, const AnsiString& FieldNames) const {
+  List.clear();
+  size_t start = 0;
+  while (start <= FieldNames.size()) {
+    size_t end = FieldNames.find(';', start);
+    if (end == AnsiString::npos)
+      end = FieldNames.size();
+    AnsiString name = Trim(FieldNames.substr(start, end - start));
+    if (!name.empty())
+      List.push_back(FieldByName(name));
+    start = end + 1;
+  }
+}
+
 bool TDataSet::FieldMatches(const TField* Field, const Variant& Key, TLocateOptions Options) {
   if (VarIsNull(Key) || VarIsEmpty(Key))
     return Field->IsNull();
@@ -78,16 +92,7 @@ bool TDataSet::LocateRecord(const AnsiString& KeyFields, const std::vector<Varia
                             TLocateOptions Options, bool SyncCursor) {
   CheckBrowseMode();
   std::vector<TField*> fields;
-  size_t start = 0;
-  while (start <= KeyFields.size()) {
-    size_t end = KeyFields.find(';', start);
-    if (end == AnsiString::npos)
-      end = KeyFields.size();
-    AnsiString name = Trim(KeyFields.substr(start, end - start));
-    if (!name.empty())
-      fields.push_back(FieldByName(name));
-    start = end + 1;
-  }
+  GetFieldList(fields, KeyFields);
   if (fields.empty())
     return false;
   TRecordBuffer& scratch = FBuffers[FRecordCount];

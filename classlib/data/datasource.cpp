@@ -4,7 +4,6 @@
 
 #include "classlib/data/datalink.h"
 #include "classlib/data/dataset.h"
-#include "classlib/data/dbconsts.h"
 
 BEGIN_PUBLISHED(TDataSource)
   PROPERTY(AutoEdit, FAutoEdit, SetAutoEdit).Default(true),
@@ -28,16 +27,9 @@ TDataSource::~TDataSource() {
   SetDataSet(nullptr);
 }
 
-bool TDataSource::IsLinkedTo(TDataSet* DataSet) const {
-  // Data sets here have no master links, so only a direct loop is possible.
-  return false;
-}
-
 void TDataSource::SetDataSet(TDataSet* Value) {
   if (Value == FDataSet)
     return;
-  if (IsLinkedTo(Value))
-    DatabaseError(dbconsts::SCircularDataLink, this);
   if (FDataSet != nullptr) {
     FDataSet->RemoveFreeNotification(this);
     FDataSet->RemoveDataSource(this);

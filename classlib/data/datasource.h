@@ -28,7 +28,6 @@ public:
   TDataSetState State() const { return FState; }
   // Puts the data set into edit mode when AutoEdit allows and it browses.
   void Edit();
-  bool IsLinkedTo(TDataSet* DataSet) const;
 
   TNotifyEvent OnStateChange;
   TDataChangeEvent OnDataChange;

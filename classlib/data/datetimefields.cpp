@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "classlib/system/exceptions.h"
+
 BEGIN_PUBLISHED(TDateTimeField)
   PROPERTY(DisplayFormat, FDisplayFormat, SetDisplayFormat),
   PROPERTY(EditMask, GetEditMaskProp, SetEditMaskProp),
@@ -48,6 +50,11 @@ bool TDateTimeField::ReadDateTime(TDateTime& Value) const {
 }
 
 void TDateTimeField::WriteDateTime(TDateTime Value) {
+  // The day number must fit the 32-bit date of a record; NaN, infinities and
+  // values beyond it are refused rather than cast into garbage.
+  constexpr double Limit = 2147483647.0 - DateDelta;
+  if (!(std::fabs(Value) < Limit))
+    throw EInvalidOp("Invalid floating point operation");
   double days = std::trunc(Value);
   double time = std::fabs(Value - days);
   std::int32_t msecs = static_cast<std::int32_t>(std::round(time * MSecsPerDay));

@@ -26,7 +26,6 @@ inline constexpr const char* SBookmarkNotFound = "Bookmark not found";
 inline constexpr const char* SDuplicateFieldName = "Duplicate field name '%s'";
 inline constexpr const char* SFieldIndexError = "Field index out of range";
 inline constexpr const char* SDataSetMissing = "Field '%s' has no dataset";
-inline constexpr const char* SCircularDataLink = "Circular datalinks are not allowed";
 inline constexpr const char* SParameterNotFound = "Parameter '%s' not found";
 inline constexpr const char* SInvalidFieldSize = "Invalid field size";
 inline constexpr const char* SFieldTypeNotSupported = "Field '%s' is of an unsupported type";

@@ -1,5 +1,6 @@
 #include "classlib/data/filterexpression.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <cstring>
@@ -23,11 +24,13 @@ struct Operand {
 
 }  // namespace
 
+// And and Or hold all their terms in one list, so a long chain of terms
+// stays one level deep; only parentheses and NOT nest.
 struct TFilterExpression {
   enum Kind { Compare, And, Or, Not } kind = Compare;
   Op op = Op::Equal;
   Operand left, right;
-  std::unique_ptr<TFilterExpression> a, b;
+  std::vector<std::unique_ptr<TFilterExpression>> terms;  // And, Or: all; Not: one
 };
 
 namespace {
@@ -74,30 +77,39 @@ private:
     }
     return false;
   }
-  std::unique_ptr<TFilterExpression> Join(TFilterExpression::Kind kind, std::unique_ptr<TFilterExpression> a,
-                                          std::unique_ptr<TFilterExpression> b) {
+  // The terms of one level joined by `word`; a single term stands alone.
+  template <class ParseTerm>
+  std::unique_ptr<TFilterExpression> ParseList(TFilterExpression::Kind kind, const char* word, ParseTerm parseTerm) {
+    auto first = parseTerm();
+    if (!Keyword(word))
+      return first;
     auto e = std::make_unique<TFilterExpression>();
     e->kind = kind;
-    e->a = std::move(a);
-    e->b = std::move(b);
+    e->terms.push_back(std::move(first));
+    do
+      e->terms.push_back(parseTerm());
+    while (Keyword(word));
     return e;
   }
   std::unique_ptr<TFilterExpression> ParseOr() {
-    auto e = ParseAnd();
-    while (Keyword("or"))
-      e = Join(TFilterExpression::Or, std::move(e), ParseAnd());
-    return e;
+    return ParseList(TFilterExpression::Or, "or", [this] { return ParseAnd(); });
   }
   std::unique_ptr<TFilterExpression> ParseAnd() {
-    auto e = ParseNot();
-    while (Keyword("and"))
-      e = Join(TFilterExpression::And, std::move(e), ParseNot());
-    return e;
+    return ParseList(TFilterExpression::And, "and", [this] { return ParseNot(); });
   }
+  // Parentheses and NOT nest at most MaxNesting deep: a filter text may come
+  // from a stream, and deeper nesting would only exhaust the stack.
+  static constexpr int MaxNesting = 256;
   std::unique_ptr<TFilterExpression> ParseNot() {
-    if (Keyword("not"))
-      return Join(TFilterExpression::Not, ParseNot(), nullptr);
+    if (Keyword("not")) {
+      Nest nest(*this);
+      auto e = std::make_unique<TFilterExpression>();
+      e->kind = TFilterExpression::Not;
+      e->terms.push_back(ParseNot());
+      return e;
+    }
     if (Symbol('(')) {
+      Nest nest(*this);
       auto e = ParseOr();
       if (!Symbol(')'))
         SyntaxError(text_);
@@ -182,8 +194,23 @@ private:
     return o;
   }
 
+  class Nest {
+  public:
+    explicit Nest(Parser& parser) : parser_(parser) {
+      if (++parser_.depth_ > MaxNesting)
+        SyntaxError(parser_.text_);
+    }
+    ~Nest() { --parser_.depth_; }
+    Nest(const Nest&) = delete;
+    Nest& operator=(const Nest&) = delete;
+
+  private:
+    Parser& parser_;
+  };
+
   const AnsiString& text_;
   size_t pos_ = 0;
+  int depth_ = 0;
 };
 
 // A value read for comparison.
@@ -279,15 +306,17 @@ std::shared_ptr<TFilterExpression> ParseFilterExpression(const AnsiString& Text)
 
 bool EvaluateFilterExpression(const TFilterExpression& Expression, const TDataSet& DataSet,
                               TFilterOptions Options) {
+  auto holds = [&](const std::unique_ptr<TFilterExpression>& term) {
+    return EvaluateFilterExpression(*term, DataSet, Options);
+  };
+  const auto& terms = Expression.terms;
   switch (Expression.kind) {
     case TFilterExpression::And:
-      return EvaluateFilterExpression(*Expression.a, DataSet, Options) &&
-             EvaluateFilterExpression(*Expression.b, DataSet, Options);
+      return std::all_of(terms.begin(), terms.end(), holds);
     case TFilterExpression::Or:
-      return EvaluateFilterExpression(*Expression.a, DataSet, Options) ||
-             EvaluateFilterExpression(*Expression.b, DataSet, Options);
+      return std::any_of(terms.begin(), terms.end(), holds);
     case TFilterExpression::Not:
-      return !EvaluateFilterExpression(*Expression.a, DataSet, Options);
+      return !holds(terms.front());
     case TFilterExpression::Compare:
       return Compare(Expression, DataSet, Options);
   }

@@ -222,17 +222,18 @@ void TRxMemoryData::SetAutoIncFields(TRecordBuffer& Buffer) {
     if (slot.DataType != ftAutoInc)
       continue;
     std::uint8_t* data = Buffer.Data.data() + slot.Offset;
+    // The counter wraps past the largest Integer, as the platform's does; a
+    // record read from outside may carry that largest number.
     if (data[0] == 0) {
       data[0] = 1;
-      std::int32_t value = FAutoInc;
-      std::memcpy(data + 1, &value, sizeof value);
+      std::memcpy(data + 1, &FAutoInc, sizeof FAutoInc);
     } else {
       std::int32_t value = 0;
       std::memcpy(&value, data + 1, sizeof value);
       if (value >= FAutoInc)
         FAutoInc = value;
     }
-    ++FAutoInc;
+    FAutoInc = static_cast<std::int32_t>(static_cast<std::uint32_t>(FAutoInc) + 1u);
   }
 }
 

@@ -85,32 +85,15 @@ struct SortEntry {
   bool Null = false;
 };
 
-std::vector<AnsiString> SplitFieldNames(const AnsiString& names) {
-  std::vector<AnsiString> list;
-  size_t start = 0;
-  while (start <= names.size()) {
-    size_t end = names.find(';', start);
-    if (end == AnsiString::npos)
-      end = names.size();
-    AnsiString name = Trim(names.substr(start, end - start));
-    if (!name.empty())
-      list.push_back(name);
-    start = end + 1;
-  }
-  return list;
-}
-
 }  // namespace
 
 void TRxMemoryData::SortOnFields(const AnsiString& FieldNames, bool CaseInsensitive, bool Descending) {
   CheckBrowseMode();
   std::vector<TField*> fields;
-  for (const AnsiString& name : SplitFieldNames(FieldNames)) {
-    TField* field = FieldByName(name);
+  GetFieldList(fields, FieldNames);
+  for (TField* field : fields)
     if (field->FieldKind() != fkData)
       DatabaseErrorFmt(dbconsts::SFieldTypeNotSupported, {field->DisplayName()}, this);
-    fields.push_back(field);
-  }
   const int count = static_cast<int>(FRecords.size());
   if (fields.empty() || count < 2)
     return;

@@ -30,10 +30,12 @@ std::int64_t Narrow(__int128 value) {
 
 }  // namespace
 
-Currency::Currency(double value) {
+Currency::Currency(double value) : Currency(FromFloat(value)) {}
+
+Currency Currency::FromFloat(long double value) {
   // Scaled in extended precision where the compiler has it, so the product
   // is exact for every amount a double can hold to four decimals.
-  long double x = static_cast<long double>(value) * Scale;
+  long double x = value * Scale;
   if (!std::isfinite(x) || x < -9223372036854775808.0L || x >= 9223372036854775808.0L)
     RaiseInvalidOp();
   long double whole = std::floor(x);
@@ -42,7 +44,7 @@ Currency::Currency(double value) {
     whole += 1;
   if (whole >= 9223372036854775808.0L)
     RaiseInvalidOp();
-  scaled_ = static_cast<std::int64_t>(whole);
+  return FromScaled(static_cast<std::int64_t>(whole));
 }
 
 Currency Currency::FromInt64(std::int64_t value) {

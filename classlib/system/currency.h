@@ -26,6 +26,9 @@ public:
     return c;
   }
   static Currency FromInt64(std::int64_t value);
+  // An 80-bit amount (a published property's or a stream's value), rounded
+  // to four decimals, halves to even, like Currency(double).
+  static Currency FromFloat(long double value);
   constexpr std::int64_t Scaled() const { return scaled_; }
   double ToDouble() const;
   explicit operator double() const { return ToDouble(); }

@@ -9,8 +9,8 @@
 
 namespace {
 
-// Widths, precisions and indexes above this are taken as a malformed format
-// rather than an order to allocate.
+// Widths, precisions and indexes above this, written or passed with "*",
+// are taken as a malformed format rather than an order to allocate.
 constexpr long MaxFieldNumber = 1 << 20;
 
 class Formatter {
@@ -51,9 +51,9 @@ private:
     if (Peek() == '*') {
       ++at_;
       const TVarRec& arg = NextArg();
-      if (arg.kind() != TVarRec::Kind::Integer)
+      if (arg.kind() != TVarRec::Kind::Integer || arg.AsInt64() > MaxFieldNumber)
         Invalid();
-      return arg.AsInt64() < 0 ? 0 : arg.AsInt64();
+      return arg.AsInt64() < 0 ? 0 : static_cast<long>(arg.AsInt64());
     }
     if (Peek() < '0' || Peek() > '9')
       return -1;

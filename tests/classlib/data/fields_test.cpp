@@ -1,6 +1,8 @@
 // Field classes: values, conversions, texts, ranges and their errors.
+#include <cstdint>
 #include <cstring>
 #include <functional>
+#include <limits>
 
 #include "classlib/classes/streams.h"
 #include "classlib/data/blobfields.h"
@@ -181,6 +183,19 @@ TEST_F(FieldTest, ValuesOutsideTheTypeAreRefused) {
   EXPECT_THROW(F("I")->SetAsString("12x"), EConvertError);
 }
 
+TEST_F(FieldTest, DatesBeyondTheRecordsRangeAreRefused) {
+  F("D")->SetAsDateTime(100);
+  F("DT")->SetAsDateTime(100.5);
+  for (const char* name : {"D", "TM", "DT"})
+    for (double value : {1e300, -3e9, std::numeric_limits<double>::quiet_NaN(),
+                         std::numeric_limits<double>::infinity()}) {
+      SCOPED_TRACE(name);
+      EXPECT_THROW(F(name)->SetAsDateTime(value), EInvalidOp) << value;
+    }
+  EXPECT_EQ(F("D")->AsDateTime(), 100);
+  EXPECT_EQ(F("DT")->AsDateTime(), 100.5);
+}
+
 TEST_F(FieldTest, OnValidateSeesTheNewValueAndCanRefuseIt) {
   F("I")->SetAsInteger(1);
   std::vector<int> seen;
@@ -225,6 +240,14 @@ TEST_F(FieldTest, AutoIncNumbersPostedRows) {
   EXPECT_EQ(F("A")->AsInteger(), 2);
   table->First();
   EXPECT_EQ(F("A")->AsInteger(), 1);
+}
+
+TEST_F(FieldTest, AutoIncCounterWrapsAfterTheLargestInteger) {
+  F("A")->SetAsInteger(INT32_MAX);
+  table->Post();
+  table->Append();
+  table->Post();
+  EXPECT_EQ(F("A")->AsInteger(), INT32_MIN);
 }
 
 TEST_F(FieldTest, AssignCopiesAValueBetweenFields) {

@@ -72,4 +72,29 @@ TEST_F(TableFixture, AFilterOnAMissingFieldReportsTheField) {
   }
 }
 
+// A filter text may come from a stream: nesting as deep as the text allows
+// is refused, and a long chain of terms neither nests nor exhausts the stack.
+TEST(FilterExpressionSyntaxTest, DeepNestingIsRefused) {
+  TRxMemoryData table(nullptr);
+  const std::string open(100000, '(');
+  EXPECT_THROW(table.SetFilter(open + "AGE = 1" + std::string(100000, ')')), EDatabaseError);
+  std::string nots;
+  for (int i = 0; i < 100000; ++i)
+    nots += "not ";
+  EXPECT_THROW(table.SetFilter(nots + "AGE = 1"), EDatabaseError);
+  table.SetFilter(std::string(200, '(') + "AGE = 1" + std::string(200, ')'));
+  EXPECT_EQ(table.Filter().size(), 407u);
+}
+
+TEST_F(TableFixture, ALongChainOfTermsIsEvaluated) {
+  Table->Open();
+  AddRows({{"Ali", 30}});
+  std::string chain;
+  for (int i = 0; i < 400000; ++i)
+    chain += "AGE=1 or ";
+  Table->SetFilter(chain + "AGE=30");
+  Table->SetFiltered(true);
+  EXPECT_EQ(Table->RecordCount(), 1);
+}
+
 }  // namespace

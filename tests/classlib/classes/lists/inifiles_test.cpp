@@ -9,18 +9,10 @@
 #include "classlib/system/fileutils.h"
 #include "classlib/system/formatsettings.h"
 #include "classlib/system/strutils.h"
+#include "tests/classlib/classes/lists/lines.h"
 #include "tests/classlib/classes/lists/tempfolder.h"
 
 namespace {
-
-using Lines = std::vector<AnsiString>;
-
-Lines LinesOf(const TStrings& strings) {
-  Lines lines;
-  for (int i = 0; i < strings.Count(); ++i)
-    lines.push_back(strings[i]);
-  return lines;
-}
 
 const char* const kSample =
     "; settings\r\n"

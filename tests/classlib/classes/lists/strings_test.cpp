@@ -6,18 +6,10 @@
 #include <vector>
 
 #include "classlib/classes/streams.h"
+#include "tests/classlib/classes/lists/lines.h"
 #include "tests/classlib/classes/lists/tempfolder.h"
 
 namespace {
-
-using Lines = std::vector<AnsiString>;
-
-Lines LinesOf(const TStrings& strings) {
-  Lines lines;
-  for (int i = 0; i < strings.Count(); ++i)
-    lines.push_back(strings[i]);
-  return lines;
-}
 
 void SetLines(TStrings& strings, const Lines& lines) {
   strings.Clear();

@@ -85,4 +85,14 @@ TEST(Collection, AssignCopiesItemsOrRaises) {
   EXPECT_THROW(target.Assign(&strings), EConvertError);
 }
 
+TEST(Collection, AssignToItselfKeepsTheItems) {
+  TOwnedCollection c(nullptr, TSampleItem::StaticClass());
+  auto* x = AddItem(c, "x");
+  auto* y = AddItem(c, "y");
+  c.Assign(&c);
+  ASSERT_EQ(c.Count(), 2);
+  EXPECT_EQ(c.Items(0), x);
+  EXPECT_EQ(c.Items(1), y);
+}
+
 }  // namespace

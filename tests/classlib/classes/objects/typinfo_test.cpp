@@ -140,4 +140,15 @@ TEST(PropValue, AsTextBothWays) {
   EXPECT_THROW(SetPropValue(label, "OnChange", "Nothing"), EPropertyError);
 }
 
+TEST(PropValue, NumberBeyondTheIntegerTypeIsRefusedNotWrapped) {
+  TSample sample(nullptr);
+  sample.Small = 5;
+  for (const char* text : {"3000000000", "-2147483649", "$100000000"}) {
+    EXPECT_THROW(SetPropValue(&sample, "Small", text), EPropertyError) << text;
+    EXPECT_EQ(sample.Small, 5) << text;
+  }
+  SetPropValue(&sample, "Small", "2147483647");
+  EXPECT_EQ(sample.Small, 2147483647);
+}
+
 }  // namespace

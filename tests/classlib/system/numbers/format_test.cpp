@@ -122,6 +122,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFormatCase{"%:d", {1}, "Format '%:d' invalid or incompatible with argument"},
         BadFormatCase{"%*d", {"x", 1}, "Format '%*d' invalid or incompatible with argument"},
         BadFormatCase{"%99999999999d", {1}, "Format '%99999999999d' invalid or incompatible with argument"},
+        BadFormatCase{"%*d", {2000000000, 1}, "Format '%*d' invalid or incompatible with argument"},
+        BadFormatCase{"%.*s", {2000000000, "a"}, "Format '%.*s' invalid or incompatible with argument"},
         BadFormatCase{"%d", {}, "No argument for format '%d'"},
         BadFormatCase{"%d %d", {1}, "No argument for format '%d %d'"},
         BadFormatCase{"%5:d", {1}, "No argument for format '%5:d'"},
