@@ -43,6 +43,7 @@ function(dozuri_test name kind)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    TIMEOUT 600
     ENVIRONMENT "DOZURI_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}")
 endfunction()
 

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 
+#include "classlib/classes/alignment.h"
 #include "classlib/classes/events.h"
 #include "classlib/classes/typinfo.h"
 #include "classlib/system/ansistring.h"
@@ -44,12 +45,6 @@ enum TFieldKind { fkData, fkCalculated, fkLookup, fkInternalCalc, fkAggregate };
 DOZURI_ENUM(TFieldKind, "fkData", "fkCalculated", "fkLookup", "fkInternalCalc", "fkAggregate");
 
 // Text alignment of a field's value in data-aware controls.
-#ifndef DOZURI_TALIGNMENT_DEFINED
-#define DOZURI_TALIGNMENT_DEFINED
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-DOZURI_ENUM(TAlignment, "taLeftJustify", "taRightJustify", "taCenter");
-#endif
-
 enum TLocateOption { loCaseInsensitive, loPartialKey };
 DOZURI_ENUM(TLocateOption, "loCaseInsensitive", "loPartialKey");
 DOZURI_SET(TLocateOptions, TLocateOption);
