@@ -1,0 +1,32 @@
+#include "classlib/forms/dialogservice.h"
+
+#include "classlib/forms/application.h"
+#include "classlib/forms/win32dialogs.h"
+
+namespace {
+TDialogService* installed = nullptr;
+}
+
+TDialogService& DialogService() { return installed != nullptr ? *installed : Win32DialogService(); }
+
+TDialogService* SetDialogService(TDialogService* Service) {
+  TDialogService* previous = installed;
+  installed = Service;
+  return previous;
+}
+
+TModalResult ModalResultOf(TMsgDlgBtn Button) {
+  static constexpr TModalResult results[] = {mrYes,   mrNo,     mrOk,  mrCancel,  mrAbort,   mrRetry,
+                                             mrIgnore, mrAll,   mrNoToAll, mrYesToAll, mrNone};
+  return results[Button];
+}
+
+AnsiString MessageDlgCaption(TMsgDlgType DlgType) {
+  switch (DlgType) {
+    case mtWarning: return "Warning";
+    case mtError: return "Error";
+    case mtInformation: return "Information";
+    case mtConfirmation: return "Confirm";
+    default: return Application->Title();
+  }
+}
