@@ -7,7 +7,7 @@
 
 // ---- TRubberband --------------------------------------------------------------------
 BEGIN_PUBLISHED(TRubberband)
-  PROPERTY(Color, Color, SetColor),
+  PROPERTY(Color, Color, SetColor).TypeName("TColor"),
   PROPERTY(PenWidth, PenWidth, SetPenWidth),
   PROPERTY(MoveWidth, MoveWidth, SetMoveWidth),
   PROPERTY(MoveHeight, MoveHeight, SetMoveHeight),

@@ -7,6 +7,7 @@
 
 #include "classlib/controls/wincontrol.h"
 #include "classlib/graphics/wintext.h"
+#include "classlib/system/strutils.h"
 
 // Left, Top, Width and Height are published here, as the platform's base
 // control does, so every control streams its bounds; the other properties
@@ -16,9 +17,55 @@ BEGIN_PUBLISHED(TControl)
   PROPERTY(Top, Top, SetTop),
   PROPERTY(Width, Width, SetWidth),
   PROPERTY(Height, Height, SetHeight),
-  PROPERTY(Cursor, Cursor, SetCursor).Default(crDefault),
+  PROPERTY(Cursor, Cursor, SetCursor).TypeName("TCursor").Default(crDefault),
   PROPERTY(Hint, Hint, SetHint),
 END_PUBLISHED
+
+namespace {
+
+struct TCursorName {
+  TCursor Cursor;
+  const char* Name;
+};
+
+// The standard cursors by the names component streams give them.
+constexpr TCursorName kCursorNames[] = {
+    {crDefault, "crDefault"},   {crNone, "crNone"},           {crArrow, "crArrow"},
+    {crCross, "crCross"},       {crIBeam, "crIBeam"},         {crSizeNESW, "crSizeNESW"},
+    {crSizeNS, "crSizeNS"},     {crSizeNWSE, "crSizeNWSE"},   {crSizeWE, "crSizeWE"},
+    {crUpArrow, "crUpArrow"},   {crHourGlass, "crHourGlass"}, {crDrag, "crDrag"},
+    {crNoDrop, "crNoDrop"},     {crHSplit, "crHSplit"},       {crVSplit, "crVSplit"},
+    {crMultiDrag, "crMultiDrag"}, {crSQLWait, "crSQLWait"},   {crNo, "crNo"},
+    {crAppStart, "crAppStart"}, {crHelp, "crHelp"},           {crHandPoint, "crHandPoint"},
+    {crSizeAll, "crSizeAll"},
+};
+
+// Every control links this unit, so cursors stream by name before any
+// control is read or written.
+[[maybe_unused]] const bool kCursorIdentsRegistered = [] {
+  RegisterIntegerConsts("TCursor", IdentToCursor, CursorToIdent);
+  return true;
+}();
+
+}  // namespace
+
+bool CursorToIdent(int Cursor, AnsiString& Ident) {
+  for (const TCursorName& entry : kCursorNames)
+    if (entry.Cursor == Cursor) {
+      Ident = entry.Name;
+      return true;
+    }
+  return false;
+}
+
+bool IdentToCursor(const AnsiString& Ident, int& Cursor) {
+  for (const TCursorName& entry : kCursorNames)
+    if (SameText(Ident, entry.Name)) {
+      Cursor = entry.Cursor;
+      return true;
+    }
+  return false;
+}
 
 HCURSOR (*CursorHandleHook)(TCursor Cursor) = StandardCursorHandle;
 bool (*PopupMenuHook)(TComponent* PopupMenu, TControl* Control, TPoint ScreenPos) = nullptr;

@@ -115,6 +115,9 @@ constexpr TCursor crHelp = -20;
 constexpr TCursor crHandPoint = -21;
 constexpr TCursor crSize = -22;
 constexpr TCursor crSizeAll = -22;
+// The names of the standard cursors ("crHandPoint"), as streams write them.
+bool CursorToIdent(int Cursor, AnsiString& Ident);
+bool IdentToCursor(const AnsiString& Ident, int& Cursor);
 
 // The system cursor of a standard cursor number (nullptr for crDefault,
 // crNone and numbers that are not standard).

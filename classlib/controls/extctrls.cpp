@@ -33,7 +33,7 @@ BEGIN_PUBLISHED(TPanel)
   PROPERTY(BorderWidth, BorderWidth, SetBorderWidth).Default(0),
   PROPERTY(BorderStyle, BorderStyle, SetBorderStyle).Default(bsNone),
   PROPERTY(Caption, Caption, SetCaption),
-  PROPERTY(Color, Color, SetColor).Stored<&Self::IsColorStored>(),
+  PROPERTY(Color, Color, SetColor).TypeName("TColor").Stored<&Self::IsColorStored>(),
   PROPERTY(Constraints, Constraints, SetConstraints),
   PROPERTY(Ctl3D, Ctl3D, SetCtl3D),
   PROPERTY(Enabled, Enabled, SetEnabled).Default(true),

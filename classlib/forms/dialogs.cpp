@@ -29,7 +29,7 @@ bool TOpenDialog::Execute() {
 IMPLEMENT_CLASS(TSaveDialog)
 
 BEGIN_PUBLISHED(TColorDialog)
-  PROPERTY(Color, Color, SetColor).Default(clBlack),
+  PROPERTY(Color, Color, SetColor).TypeName("TColor").Default(clBlack),
   PROPERTY(Options, Options, SetOptions).Default(0),
 END_PUBLISHED
 

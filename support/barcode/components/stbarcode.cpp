@@ -13,7 +13,7 @@ BEGIN_PUBLISHED(TStBarCode)
   PROPERTY(ShowCode, ShowCode, SetShowCode).Default(true),
   PROPERTY(TallGuardBars, TallGuardBars, SetTallGuardBars).Default(false),
   PROPERTY(GuardHeight, GuardHeight, SetGuardHeight),
-  PROPERTY(Color, Color, SetColor).Stored<&TStBarCode::IsColorStored>(),
+  PROPERTY(Color, Color, SetColor).TypeName("TColor").Stored<&TStBarCode::IsColorStored>(),
   PROPERTY(Font, Font, SetFont).Stored<&TStBarCode::IsFontStored>(),
   PROPERTY(ParentFont, ParentFont, SetParentFont).Default(true),
 END_PUBLISHED

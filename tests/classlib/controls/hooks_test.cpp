@@ -194,6 +194,8 @@ TEST(Streaming, ControlTreeRoundTrips) {
     panel->SetParent(&host);
     panel->SetAlign(alTop);
     panel->Font()->SetName("Arial");
+    panel->SetColor(clWindow);
+    panel->SetCursor(crHandPoint);
     auto* label = new TLabel(&host);
     label->SetName("Label1");
     label->SetParent(panel);
@@ -218,6 +220,9 @@ TEST(Streaming, ControlTreeRoundTrips) {
   EXPECT_NE(dump.find("    object Button1: TButton"), std::string::npos) << dump;  // nested in the panel
   EXPECT_NE(dump.find("Align = alTop"), std::string::npos) << dump;
   EXPECT_NE(dump.find("ModalResult = 1"), std::string::npos) << dump;
+  // Colours and cursors travel by name, as layouts from elsewhere hold them.
+  EXPECT_NE(dump.find("Color = clWindow\r\n"), std::string::npos) << dump;
+  EXPECT_NE(dump.find("Cursor = crHandPoint"), std::string::npos) << dump;
 
   binary.SetPosition(0);
   THostWindow copy(nullptr);
@@ -237,6 +242,8 @@ TEST(Streaming, ControlTreeRoundTrips) {
   EXPECT_EQ(button->Caption(), "&Kaydet");
   EXPECT_EQ(button->ModalResult(), mrOk);
   EXPECT_EQ(panel->Align(), alTop);
+  EXPECT_EQ(panel->Color(), clWindow);
+  EXPECT_EQ(panel->Cursor(), crHandPoint);
   EXPECT_EQ(panel->Width(), copy.Width());
   EXPECT_EQ(BoundsText(edit), "8,60,150,21");
   EXPECT_EQ(edit->TabOrder(), 0);
