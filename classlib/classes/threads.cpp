@@ -27,6 +27,11 @@ TSynchronizeHook& CurrentHook() {
   return hook;
 }
 
+std::function<void()>& CurrentWaitHook() {
+  static std::function<void()> hook;
+  return hook;
+}
+
 void RunThroughHook(const TThreadMethod& method, bool wait) {
   TSynchronizeHook hook;
   {
@@ -83,10 +88,25 @@ void TThread::Terminate() {
 }
 
 int TThread::WaitFor() {
+  std::function<void()> waitHook;
+  {
+    std::lock_guard guard(HookLock());
+    waitHook = CurrentWaitHook();
+  }
   std::unique_lock guard(lock_);
   if (!started_)
     return returnValue_;
-  changed_.wait(guard, [this] { return finished_.load(); });
+  if (!waitHook) {
+    changed_.wait(guard, [this] { return finished_.load(); });
+    return returnValue_;
+  }
+  // The thread may be waiting for us to run a call it synchronized: look
+  // after those between short waits.
+  while (!changed_.wait_for(guard, std::chrono::milliseconds(10), [this] { return finished_.load(); })) {
+    guard.unlock();
+    waitHook();
+    guard.lock();
+  }
   return returnValue_;
 }
 
@@ -113,6 +133,13 @@ void TThread::Run() {
   thread_.detach();
   guard.unlock();
   delete this;
+}
+
+std::function<void()> TThread::SetWaitHook(std::function<void()> hook) {
+  std::lock_guard guard(HookLock());
+  std::function<void()> previous = std::move(CurrentWaitHook());
+  CurrentWaitHook() = std::move(hook);
+  return previous;
 }
 
 TSynchronizeHook TThread::SetSynchronizeHook(TSynchronizeHook hook) {

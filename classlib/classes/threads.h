@@ -53,7 +53,8 @@ public:
   void Terminate();
   bool Terminated() const { return terminated_.load(); }
   // Waits until Execute has returned; returns ReturnValue. A thread never
-  // started returns at once.
+  // started returns at once. While it waits it keeps calling the wait hook,
+  // so a waiting GUI thread still runs the calls the thread synchronizes.
   int WaitFor();
   bool Finished() const { return finished_.load(); }
 
@@ -70,6 +71,10 @@ public:
   // Replaces the hook that Synchronize and Queue go through; an empty hook
   // restores the default. Returns the previous hook.
   static TSynchronizeHook SetSynchronizeHook(TSynchronizeHook hook);
+  // What WaitFor calls while it waits (empty: nothing); the GUI layer runs
+  // the synchronized calls handed to the waiting thread here. Returns the
+  // previous hook.
+  static std::function<void()> SetWaitHook(std::function<void()> hook);
   // Runs method through the hook; callable from any thread. A thread given
   // here first holds while it is suspended.
   static void Synchronize(TThread* thread, const TThreadMethod& method);

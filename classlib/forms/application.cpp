@@ -78,6 +78,7 @@ TApplication::TApplication(TComponent* AOwner)
 
 TApplication::~TApplication() {
   TThread::SetSynchronizeHook(nullptr);
+  TThread::SetWaitHook(nullptr);
   DestroyComponents();
   if (handle_ != nullptr)
     DestroyWindow(handle_);
@@ -469,6 +470,15 @@ void TApplication::InstallSynchronizeHook() {
     if (call.error)
       std::rethrow_exception(call.error);
   });
+  TThread::SetWaitHook([this] { RunPostedCalls(); });
+}
+
+void TApplication::RunPostedCalls() {
+  if (GetCurrentThreadId() != threadId_)
+    return;
+  MSG msg;
+  while (PeekMessageW(&msg, Handle(), kPostedCall, kPostedCall, PM_REMOVE))
+    RunPostedCall(msg.lParam);
 }
 
 void TApplication::RunPostedCall(LPARAM Call) {

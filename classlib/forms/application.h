@@ -132,6 +132,8 @@ private:
   void DoMessage(MSG& Msg, bool& Handled);
   void DoNotify(TNotifyEvent TApplication::*Own, TNotifyEvent TApplicationEvents::*Other);
   void RunPostedCall(LPARAM Call);
+  // Runs the calls other threads posted, while the GUI thread waits for one.
+  void RunPostedCalls();
   void ShowHintNow();
   void InstallSynchronizeHook();
   LRESULT WndProc(UINT Msg, WPARAM WParam, LPARAM LParam);

@@ -63,6 +63,29 @@ TEST(ApplicationTest, AnExceptionInASynchronizedCallIsRaisedInTheThread) {
   EXPECT_TRUE(caught);
 }
 
+// A thread that synchronizes with the GUI thread while the GUI thread waits
+// for it: the wait runs the call instead of blocking both for ever.
+class TSynchronizingThread : public TThread {
+public:
+  TSynchronizingThread() : TThread(true) {}
+  ~TSynchronizingThread() override {
+    Terminate();
+    WaitFor();
+  }
+  void Execute() override {
+    Synchronize([this] { ranOn = GetCurrentThreadId(); });
+    SetReturnValue(7);
+  }
+  std::atomic<DWORD> ranOn{0};
+};
+
+TEST(ApplicationTest, WaitForRunsTheCallsTheThreadSynchronizes) {
+  TSynchronizingThread thread;
+  thread.Start();
+  EXPECT_EQ(thread.WaitFor(), 7);
+  EXPECT_EQ(thread.ranOn.load(), GetCurrentThreadId());
+}
+
 struct HookOwner : TObject {
   int count = 0;
   bool Hook(TMessage& m) {
