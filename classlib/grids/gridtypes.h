@@ -6,7 +6,7 @@
 #include "classlib/classes/events.h"
 #include "classlib/classes/typinfo.h"
 #include "classlib/controls/control.h"
-#include "classlib/stdctrls/memo.h"  // TScrollStyle, which the memo shares
+#include "classlib/controls/scrollstyle.h"
 #include "classlib/system/exceptions.h"
 
 enum TGridOption {

@@ -6,10 +6,8 @@
 #include <memory>
 
 #include "classlib/classes/strings.h"
+#include "classlib/controls/scrollstyle.h"
 #include "classlib/controls/stdctrls.h"
-
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-DOZURI_ENUM(TScrollStyle, "ssNone", "ssHorizontal", "ssVertical", "ssBoth");
 
 class TCustomMemo;
 
