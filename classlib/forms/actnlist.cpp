@@ -1,5 +1,7 @@
 #include "classlib/forms/actnlist.h"
 
+#include "classlib/classes/reader.h"
+
 #include <algorithm>
 
 #include "classlib/controls/control.h"
@@ -355,6 +357,21 @@ void TCustomActionList::UpdateActions() {
   std::vector<TContainedAction*> actions = actions_;
   for (TContainedAction* action : actions)
     action->Update();
+}
+
+bool TContainedAction::HasParent() { return actionList_ != nullptr; }
+
+TComponent* TContainedAction::GetParentComponent() { return actionList_; }
+
+void TContainedAction::SetParentComponent(TComponent* Value) {
+  if (auto* list = dynamic_cast<TCustomActionList*>(Value))
+    SetActionList(list);
+}
+
+// A new action has no list yet, so it is put into the list it is read in.
+void TContainedAction::ReadState(TReader& Reader) {
+  TBasicAction::ReadState(Reader);
+  SetParentComponent(Reader.Parent());
 }
 
 void TCustomActionList::GetChildren(TGetChildProc Proc, TComponent* Root) {

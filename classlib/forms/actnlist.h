@@ -92,6 +92,12 @@ public:
   void SetCategory(const AnsiString& Value) { category_ = Value; }
   int Index() const;
 
+  // Streams write an action inside its list, and reading puts it back there.
+  bool HasParent() override;
+  TComponent* GetParentComponent() override;
+  void SetParentComponent(TComponent* Value) override;
+  void ReadState(TReader& Reader) override;
+
 private:
   friend class TCustomActionList;
   TCustomActionList* actionList_ = nullptr;

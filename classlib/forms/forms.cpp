@@ -146,6 +146,14 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TCustomControl(AOwner), icon_(std
   formState_.Exclude(fsCreating);
 }
 
+void TCustomForm::GetChildren(TGetChildProc Proc, TComponent* Root) {
+  if (Root == this)
+    for (int i = 0; i < ComponentCount(); ++i)
+      if (TComponent* owned = Components(i); !owned->HasParent())
+        Proc(owned);
+  TCustomControl::GetChildren(Proc, Root);
+}
+
 TCustomForm::~TCustomForm() {
   if (!destroyed_) {
     destroyed_ = true;

@@ -63,6 +63,10 @@ class TCustomForm : public TCustomControl {
 public:
   explicit TCustomForm(TComponent* AOwner);
   ~TCustomForm() override;
+
+  // A form streams the components it owns that nothing else contains
+  // (action lists, data sources, tables), then its controls.
+  void GetChildren(TGetChildProc Proc, TComponent* Root) override;
   void BeforeDestruction() override;
   // Runs OnCreate once; Application->CreateForm and NewForm call it after
   // the constructor of the form's own class is done.

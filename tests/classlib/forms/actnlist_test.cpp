@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "classlib/controls/stdctrls.h"
+#include "classlib/classes/reader.h"
+#include "classlib/classes/streams.h"
+#include "classlib/classes/writer.h"
+#include "classlib/forms/forms.h"
 #include "classlib/forms/menus.h"
 #include "forms_test_util.h"
 
@@ -130,6 +134,35 @@ TEST_F(ActionTest, FreeingTheListFreesItsActions) {
   Owned<Watch> watch{new Watch(&gone, action)};
   list->Free();
   EXPECT_TRUE(gone);
+}
+
+TEST(ActionStreaming, ActionsComeBackInsideTheirList) {
+  RegisterClasses({TActionList::StaticClass(), TAction::StaticClass()});
+  TMemoryStream stream;
+  {
+    Owned<TForm> root{new TForm(nullptr)};
+    root->SetName("Root");
+    auto* list = new TActionList(root.get());
+    list->SetName("Actions");
+    auto* action = new TAction(root.get());
+    action->SetName("Kapat");
+    action->SetCaption("Kapat");
+    action->SetActionList(list);
+    TWriter writer(stream);
+    writer.WriteRootComponent(root.get());
+  }
+  stream.SetPosition(0);
+  Owned<TForm> copy{new TForm(nullptr)};
+  {
+    TReader reader(stream);
+    reader.ReadRootComponent(copy.get());
+  }
+  auto* list = dynamic_cast<TActionList*>(copy->FindComponent("Actions"));
+  auto* action = dynamic_cast<TAction*>(copy->FindComponent("Kapat"));
+  ASSERT_NE(list, nullptr);
+  ASSERT_NE(action, nullptr);
+  EXPECT_EQ(action->ActionList(), list);
+  EXPECT_EQ(action->Caption(), "Kapat");
 }
 
 }  // namespace
