@@ -79,15 +79,13 @@ void TDBCheckBox::SetValueUnchecked(const AnsiString& Value) {
 
 void TDBCheckBox::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomCheckBox::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FDataLink.DataSource())
+  if (IsRemovedDataSource(&FDataLink, AComponent, Operation))
     SetDataSource(nullptr);
 }
 
 void TDBCheckBox::Dispatch(TMessage& Message) {
-  if (Message.Msg == CM_GETDATALINK) {
-    Message.Result = reinterpret_cast<LRESULT>(static_cast<TDataLink*>(&FDataLink));
+  if (AnswerDataLinkQuery(Message, &FDataLink))
     return;
-  }
   TCustomCheckBox::Dispatch(Message);
 }
 

@@ -49,15 +49,13 @@ void TDBComboBox::SetDataSource(TDataSource* Value) { SetLinkDataSource(this, FD
 
 void TDBComboBox::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomComboBox::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FDataLink.DataSource())
+  if (IsRemovedDataSource(&FDataLink, AComponent, Operation))
     SetDataSource(nullptr);
 }
 
 void TDBComboBox::Dispatch(TMessage& Message) {
-  if (Message.Msg == CM_GETDATALINK) {
-    Message.Result = reinterpret_cast<LRESULT>(static_cast<TDataLink*>(&FDataLink));
+  if (AnswerDataLinkQuery(Message, &FDataLink))
     return;
-  }
   TCustomComboBox::Dispatch(Message);
 }
 

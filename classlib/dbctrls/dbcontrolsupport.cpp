@@ -35,3 +35,14 @@ void FieldEditKeyDown(TFieldDataLink& Link, WORD& Key, TShiftState Shift) {
   if (changesText && !Link.Edit())
     Key = 0;
 }
+
+bool AnswerDataLinkQuery(TMessage& Message, TDataLink* Link) {
+  if (Message.Msg != CM_GETDATALINK)
+    return false;
+  Message.Result = reinterpret_cast<LRESULT>(Link);
+  return true;
+}
+
+bool IsRemovedDataSource(TDataLink* Link, TComponent* AComponent, TOperation Operation) {
+  return Operation == opRemove && Link != nullptr && AComponent == Link->DataSource();
+}

@@ -10,6 +10,10 @@
 
 // The data link a control answers CM_GETDATALINK with, or nullptr.
 TDataLink* DataLinkOf(TControl* Control);
+// Answers CM_GETDATALINK with Link; true when Message was that question.
+bool AnswerDataLinkQuery(TMessage& Message, TDataLink* Link);
+// True when the component going away is Link's data source.
+bool IsRemovedDataSource(TDataLink* Link, TComponent* AComponent, TOperation Operation);
 
 // Points a field link at a new data source, keeping the control told when
 // the source goes away (free notification) and forgetting the old one.

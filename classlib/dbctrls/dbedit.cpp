@@ -69,15 +69,13 @@ void TDBEdit::SetReadOnly(bool Value) { FDataLink.SetReadOnly(Value); }
 
 void TDBEdit::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomEdit::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FDataLink.DataSource())
+  if (IsRemovedDataSource(&FDataLink, AComponent, Operation))
     SetDataSource(nullptr);
 }
 
 void TDBEdit::Dispatch(TMessage& Message) {
-  if (Message.Msg == CM_GETDATALINK) {
-    Message.Result = reinterpret_cast<LRESULT>(static_cast<TDataLink*>(&FDataLink));
+  if (AnswerDataLinkQuery(Message, &FDataLink))
     return;
-  }
   TCustomEdit::Dispatch(Message);
 }
 

@@ -107,15 +107,13 @@ void TCustomDBGrid::SetDataSource(TDataSource* Value) {
 
 void TCustomDBGrid::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomGrid::Notification(AComponent, Operation);
-  if (Operation == opRemove && FDataLink != nullptr && AComponent == FDataLink->DataSource())
+  if (IsRemovedDataSource(FDataLink.get(), AComponent, Operation))
     SetDataSource(nullptr);
 }
 
 void TCustomDBGrid::Dispatch(TMessage& Message) {
-  if (Message.Msg == CM_GETDATALINK) {
-    Message.Result = reinterpret_cast<LRESULT>(static_cast<TDataLink*>(FDataLink.get()));
+  if (AnswerDataLinkQuery(Message, FDataLink.get()))
     return;
-  }
   TCustomGrid::Dispatch(Message);
 }
 

@@ -51,15 +51,13 @@ void TDBImage::SetStretch(bool Value) {
 
 void TDBImage::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomControl::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FDataLink.DataSource())
+  if (IsRemovedDataSource(&FDataLink, AComponent, Operation))
     SetDataSource(nullptr);
 }
 
 void TDBImage::Dispatch(TMessage& Message) {
-  if (Message.Msg == CM_GETDATALINK) {
-    Message.Result = reinterpret_cast<LRESULT>(static_cast<TDataLink*>(&FDataLink));
+  if (AnswerDataLinkQuery(Message, &FDataLink))
     return;
-  }
   TCustomControl::Dispatch(Message);
 }
 

@@ -55,15 +55,13 @@ void TDBMemo::SetDataSource(TDataSource* Value) { SetLinkDataSource(this, FDataL
 
 void TDBMemo::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomMemo::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FDataLink.DataSource())
+  if (IsRemovedDataSource(&FDataLink, AComponent, Operation))
     SetDataSource(nullptr);
 }
 
 void TDBMemo::Dispatch(TMessage& Message) {
-  if (Message.Msg == CM_GETDATALINK) {
-    Message.Result = reinterpret_cast<LRESULT>(static_cast<TDataLink*>(&FDataLink));
+  if (AnswerDataLinkQuery(Message, &FDataLink))
     return;
-  }
   TCustomMemo::Dispatch(Message);
 }
 

@@ -46,15 +46,13 @@ void TDBText::SetDataSource(TDataSource* Value) { SetLinkDataSource(this, FDataL
 
 void TDBText::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomLabel::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FDataLink.DataSource())
+  if (IsRemovedDataSource(&FDataLink, AComponent, Operation))
     SetDataSource(nullptr);
 }
 
 void TDBText::Dispatch(TMessage& Message) {
-  if (Message.Msg == CM_GETDATALINK) {
-    Message.Result = reinterpret_cast<LRESULT>(static_cast<TDataLink*>(&FDataLink));
+  if (AnswerDataLinkQuery(Message, &FDataLink))
     return;
-  }
   TCustomLabel::Dispatch(Message);
 }
 
