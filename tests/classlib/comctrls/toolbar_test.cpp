@@ -53,14 +53,14 @@ protected:
     bar->SetShowCaptions(true);
     bar->SetFlat(true);
     menu.reset(new TRecordingPopupMenu(nullptr));
-    struct Spec {
+    struct ButtonCase {
       const char* caption;
       TToolButtonStyle style;
       bool grouped;
     };
-    for (const Spec& s : {Spec{"Yeni", tbsButton, false}, Spec{"Cetvel", tbsCheck, false},
-                          Spec{"", tbsSeparator, false}, Spec{"Sığdır", tbsCheck, true},
-                          Spec{"%100", tbsCheck, true}, Spec{"Yazdır", tbsDropDown, false}}) {
+    for (const ButtonCase& s : {ButtonCase{"Yeni", tbsButton, false}, ButtonCase{"Cetvel", tbsCheck, false},
+                          ButtonCase{"", tbsSeparator, false}, ButtonCase{"Sığdır", tbsCheck, true},
+                          ButtonCase{"%100", tbsCheck, true}, ButtonCase{"Yazdır", tbsDropDown, false}}) {
       auto* button = new TToolButton(fixture.Host());
       button->SetCaption(s.caption);
       button->SetStyle(s.style);
