@@ -1,0 +1,9 @@
+#include "components/vtcomponentsreg.h"
+
+#include "components/vtformheader.h"
+#include "skin/controls/skinctrlsreg.h"
+
+void RegisterVtComponents() {
+  RegisterSkinControls();
+  RegisterClasses({TVTFormHeader::StaticClass()});
+}

@@ -1,0 +1,6 @@
+#include "skin/controls/skinctrlsreg.h"
+
+#include "skin/controls/spanel.h"
+#include "skin/core/skinmanager.h"
+
+void RegisterSkinControls() { RegisterClasses({TsPanel::StaticClass(), TsSkinManager::StaticClass()}); }
