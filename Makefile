@@ -45,9 +45,14 @@ test:
 	 $(MAKE) --no-print-directory test-win || rc=1; \
 	 echo "== test: $$(( $$(date +%s) - start ))s"; exit $$rc
 
+# The program runs from a folder of its own outside the build, so the records
+# it keeps beside itself (Data\barkod.bxf) survive `make clean`; its Wine
+# prefix is its own too, apart from the test desktop's.
+RUNDIR ?= $(CURDIR)/run
 run: build-win
-	@if [ ! -f $(WIN)/app/Dozuri.exe ]; then echo "Dozuri.exe is not built yet"; exit 1; fi
-	cd $(WIN)/app && WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPREFIX=$(BUILD)/wineprefix wine Dozuri.exe
+	@if [ -z "$$DISPLAY" ]; then echo "make run needs a display: DISPLAY is not set"; exit 1; fi
+	@mkdir -p $(RUNDIR) && cp $(WIN)/app/Dozuri.exe $(RUNDIR)/Dozuri.exe
+	cd $(RUNDIR) && WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPREFIX=$(BUILD)/runprefix wine Dozuri.exe
 
 clean:
 	rm -rf $(BUILD)

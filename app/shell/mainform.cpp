@@ -1,0 +1,143 @@
+// The main form's life: creation (folders, tables, the record file),
+// page changes, unhandled exceptions and the shutdown with its save.
+#include "app/shell/mainform.h"
+
+#include "app/generalhelpers.h"
+#include "app/recordfile.h"
+#include "app/shell/dialoghelpers.h"
+#include "app/shell/programidentity.h"
+#include "classlib/system/fileutils.h"
+
+TAnaF* AnaF = nullptr;
+
+BEGIN_PUBLISHED(TAnaF)
+  METHOD(FormCreate),
+  METHOD(FormClose),
+  METHOD(ApplicationEvents1Exception),
+  METHOD(PageControl1Change),
+  METHOD(TabBasimResize),
+  METHOD(DBGrid2KeyDown),
+  METHOD(RxBarkodFilterRecord),
+  METHOD(RxBarkodBeforeInsert),
+  METHOD(Button6Click),
+  METHOD(Button7Click),
+  METHOD(EditFiltre1KeyPress),
+  METHOD(ComboBox1Change),
+  METHOD(DBEdit1KeyPress),
+  METHOD(mBarkodBilgileriniS1Click),
+  METHOD(k1Click),
+  METHOD(KapatExecute),
+  METHOD(Yardm2Click),
+  METHOD(rtibat1Click),
+  METHOD(WebSiteItemClick),
+  METHOD(ToolItemClick),
+  METHOD(FormAyar),
+END_PUBLISHED
+
+namespace {
+
+AnsiString RecordFileName() { return DataDir() + "barkod.bxf"; }
+
+}  // namespace
+
+void TAnaF::FormCreate(TObject*) {
+  SetWindowState(wsMaximized);
+  PageControl1->SetActivePage(TabKayit);
+  PlaceFilterPanel();
+  if (!DirectoryExists(DataDir()))
+    ForceDirectories(DataDir());
+  RxBarkod->Open();
+  RxEtiket->Open();
+  SetCaption(MainFormCaption());
+
+  FocusOnInsert = false;
+  TStartupRecordLoad load;
+  {
+    TDisableControlsScope quiet(*RxBarkod);
+    load = LoadRecordFileAtStartup(*RxBarkod, RecordFileName());
+    RxBarkod->First();
+  }
+  FocusOnInsert = true;
+  // The tools menu keeps its files in Data\Ini, which is made here.
+  IniDir();
+  const AnsiString notice = RecordLoadNotice(load);
+  if (!notice.empty())
+    ShowInfo(notice);
+}
+
+void TAnaF::FormClose(TObject*, TCloseAction& Action) {
+  if (Application->MessageBox("Programdan çıkmak istiyor musunuz?", "Soru", MB_OKCANCEL | MB_ICONQUESTION) != IDOK) {
+    Action = caNone;
+    return;
+  }
+  // A failure to write leaves through the exception handler, so the form
+  // stays open and nothing typed is lost.
+  SaveRecords();
+}
+
+void TAnaF::SaveRecords() {
+  TDisableControlsScope quiet(*RxBarkod);
+  ClearFilter();
+  WriteRecordFile();
+}
+
+// The user is told in Turkish which file could not be written and why; the
+// old file is untouched by a failed write.
+void TAnaF::WriteRecordFile() {
+  try {
+    SaveRecordBuffers(*RxBarkod, RecordFileName());
+  } catch (const Exception& e) {
+    throw EInOutError("Kayıtlar \"" + RecordFileName() + "\" dosyasına yazılamadı: " + e.Message);
+  }
+}
+
+void TAnaF::ClearFilter() {
+  RxBarkod->SetFiltered(false);
+  RxBarkod->Refresh();
+  for (TEdit* value : FilterValues)
+    value->SetText("");
+}
+
+// Every exception that reaches the application comes here. Data-set
+// controls are re-enabled by the scopes that disabled them, so nothing is
+// enabled here: a blind enable could release a disable still in force.
+void TAnaF::ApplicationEvents1Exception(TObject*, Exception* E) {
+  ActiveListFile = "";
+  Application->ShowException(E);
+}
+
+void TAnaF::PageControl1Change(TObject*) { PlaceFilterPanel(); }
+
+// On the print page the filter sits under the saved records; on the record
+// page right of the grid.
+void TAnaF::PlaceFilterPanel() {
+  if (PanelFiltre == nullptr)
+    return;
+  if (TabBasim != nullptr && PageControl1->ActivePage() == TabBasim) {
+    PanelFiltre->SetParent(PanelKayitli);
+    PanelFiltre->SetAlign(alBottom);
+    PanelFiltre->SetHeight(150);
+  } else {
+    PanelFiltre->SetParent(PanelGrid);
+    PanelFiltre->SetAlign(alRight);
+    PanelFiltre->SetWidth(244);
+  }
+}
+
+void TAnaF::TabBasimResize(TObject*) { PanelKayitli->SetWidth(Width() / 2 - PanelOrta->Width()); }
+
+// Tab in the saved-records grid goes on to the ">" button (to the next
+// control while that button is disabled); Shift+Tab goes back. The grid
+// takes Tab itself only so that it reaches this handler.
+void TAnaF::DBGrid2KeyDown(TObject*, WORD& Key, TShiftState Shift) {
+  if (Key != VK_TAB)
+    return;
+  Key = 0;
+  TButton* next = LabelCommandButtons[0];
+  if (Shift.Contains(ssShift))
+    SelectNext(DBGrid2, false, true);
+  else if (next->CanFocus())
+    next->SetFocus();
+  else
+    SelectNext(DBGrid2, true, true);
+}

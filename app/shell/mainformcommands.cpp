@@ -1,0 +1,63 @@
+// The main form's menu commands: closing, help files, the web address and
+// the tools menu's fixed entries.
+#include "app/generalhelpers.h"
+#include "app/shell/dialoghelpers.h"
+#include "app/shell/mainform.h"
+#include "app/shell/programidentity.h"
+#include "app/shell/shellopen.h"
+#include "classlib/system/fileutils.h"
+
+namespace {
+
+// Opens a help file of the program folder, or says it is missing.
+void OpenHelpFile(const AnsiString& fileName, const AnsiString& missingMessage) {
+  const AnsiString path = ExeDir() + fileName;
+  if (!FileExists(path)) {
+    ShowInfo(ExeDir() + missingMessage);
+    return;
+  }
+  ShellOpen(TShellOpenRequest{nullptr, "open", path, "", "", SW_SHOWNORMAL});
+}
+
+}  // namespace
+
+void TAnaF::k1Click(TObject*) { Close(); }
+
+void TAnaF::KapatExecute(TObject*) { Close(); }
+
+void TAnaF::Yardm2Click(TObject*) { OpenHelpFile("yardim.chm", "Yardim.Chm dosyası bulunamadı."); }
+
+void TAnaF::rtibat1Click(TObject*) {
+  OpenHelpFile("yardim_irtibat.chm", "yardim_irtibat.Chm dosyası bulunamadı.");
+}
+
+void TAnaF::WebSiteItemClick(TObject*) {
+  ShellOpen(TShellOpenRequest{nullptr, "OPEN", "iexplore.exe", MakerWebAddress, "", SW_SHOWNORMAL});
+}
+
+// A fixed tool of the tools menu: started when its program is there,
+// otherwise the user is told where to get it.
+void TAnaF::ToolItemClick(TObject* Sender) {
+  const int position = static_cast<TComponent*>(Sender)->Tag();
+  const char* fileName = FixedToolList[position].FileName;
+  if (fileName == nullptr)
+    return;  // the calculator is not part of this program yet
+  if (!FileExists(fileName)) {
+    ShowInfo(AnsiString(fileName) + " dosyasi bulunamadi.\r\n" +
+             "Bu programi internet sitemizdeki Araclar bolumunden veya VORTELIM CD sindeki VT_ARAC "
+             "klasorinden kurabilirsiniz.");
+    return;
+  }
+  ShellOpen(TShellOpenRequest{Handle(), "open", fileName, "", "", SW_SHOWNORMAL});
+}
+
+void TAnaF::FormAyar(TForm* Form, TImageList* ImageList, int ImageIndex) {
+  Form->SetCaption(Caption());
+  if (auto* picture = dynamic_cast<TImage*>(Form->FindComponent("ImageBASLIK1")))
+    picture->Picture()->Assign(ImageBaslik1->Picture());
+  auto* top = dynamic_cast<TImage*>(Form->FindComponent("ImageTOP"));
+  if (top == nullptr || ImageIndex == -1)
+    return;
+  TImageList* images = ImageList != nullptr ? ImageList : ImageList1;
+  images->GetIcon(ImageIndex, top->Picture()->Icon());
+}

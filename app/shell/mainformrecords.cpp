@@ -1,0 +1,71 @@
+// The record page's behaviour: the filter, the sort, Enter as Tab in the
+// record edits, the jump to the record page on insert and deleting every
+// record.
+#include "app/shell/dialoghelpers.h"
+#include "app/shell/mainform.h"
+#include "app/shell/programidentity.h"
+
+TRecordFilter TAnaF::CurrentFilter() const {
+  TRecordFilter filter;
+  for (std::size_t row = 0; row < filter.size(); ++row) {
+    const int index = FilterFields[row]->ItemIndex();
+    filter[row].FieldNumber = index >= 0 && index < RecordFieldCount ? index + 1 : 1;
+    filter[row].Value = FilterValues[row]->Text();
+  }
+  return filter;
+}
+
+void TAnaF::RxBarkodFilterRecord(TDataSet* DataSet, bool& Accept) {
+  Accept = RecordPassesFilter(*DataSet, CurrentFilter());
+}
+
+void TAnaF::Button6Click(TObject*) {
+  RxBarkod->SetFiltered(true);
+  RxBarkod->Refresh();
+}
+
+void TAnaF::Button7Click(TObject*) { ClearFilter(); }
+
+void TAnaF::EditFiltre1KeyPress(TObject*, char& Key) {
+  if (Key != '\r')
+    return;
+  Key = 0;
+  Filtrele->Execute();
+}
+
+// The last, empty entry names no field: the order stays as it is.
+void TAnaF::ComboBox1Change(TObject*) {
+  const int index = ComboBox1->ItemIndex();
+  if (index < 0 || index >= RecordFieldCount)
+    return;
+  TDisableControlsScope quiet(*RxBarkod);
+  RxBarkod->SortOnFields(RecordFieldName(index + 1), true, false);
+}
+
+// Enter moves on as Tab would: a Tab key press is posted to the focused
+// control, so it goes through the same dialog-key handling as a real one.
+void TAnaF::DBEdit1KeyPress(TObject*, char& Key) {
+  if (Key != '\r')
+    return;
+  Key = 0;
+  if (HWND focused = GetFocus())
+    PostMessageW(focused, WM_KEYDOWN, VK_TAB, 0);
+}
+
+void TAnaF::RxBarkodBeforeInsert(TDataSet*) {
+  if (!FocusOnInsert)
+    return;
+  PageControl1->SetActivePage(TabKayit);
+  PlaceFilterPanel();
+  if (MetinEdits[0]->CanFocus())
+    MetinEdits[0]->SetFocus();
+}
+
+void TAnaF::mBarkodBilgileriniS1Click(TObject*) {
+  if (AskQuestion("Tüm kayıtlı etiketler silinsin mi?") != IDYES)
+    return;
+  TDisableControlsScope quiet(*RxBarkod);
+  ClearFilter();
+  RxBarkod->EmptyTable();
+  WriteRecordFile();
+}

@@ -1,0 +1,134 @@
+// The menus, actions and commands of the main form: help files, the web
+// address, the tools menu's fixed entries and the commands not built yet.
+#include "app/shell/programidentity.h"
+#include "app/shell/shellopen.h"
+#include "classlib/system/numconv.h"
+#include "shell_test_util.h"
+
+using shell_test::MainFormTest;
+
+namespace {
+
+// Records what would have been opened, for the lifetime of the scope.
+class RecordedShell {
+public:
+  RecordedShell() {
+    previous_ = SetShellOpener([this](const TShellOpenRequest& r) { Requests.push_back(r); });
+  }
+  ~RecordedShell() { SetShellOpener(std::move(previous_)); }
+  std::vector<TShellOpenRequest> Requests;
+
+private:
+  TShellOpener previous_;
+};
+
+std::vector<AnsiString> Captions(TMenuItem* menu) {
+  std::vector<AnsiString> captions;
+  for (int i = 0; i < menu->Count(); ++i)
+    captions.push_back(menu->Items(i)->Caption() + (menu->Items(i)->Enabled() ? "" : " (kapalı)"));
+  return captions;
+}
+
+}  // namespace
+
+TEST_F(MainFormTest, TheMenusHoldTheirEntriesAndOnlyWhatWorksIsEnabled) {
+  TAnaF& f = Create();
+  TMenuItem* root = f.MainMenu1->Items();
+  EXPECT_EQ(Captions(root), (std::vector<AnsiString>{"Dosya", "Araçlar", "Yardım"}));
+  EXPECT_EQ(Captions(root->Items(0)), (std::vector<AnsiString>{"Excel den Veri Al (kapalı)",
+                                                               "Tüm Dozuri Bilgilerini Sil", "-", "Çıkış"}));
+  EXPECT_EQ(Captions(root->Items(1)),
+            (std::vector<AnsiString>{"Araçlar Menüsünü &Düzenle (kapalı)", "-", "Hesap Makinesi (kapalı)",
+                                     "VORTELIM Ajanda", "VORTELIM Not Defteri"}));
+  EXPECT_EQ(Captions(root->Items(2)),
+            (std::vector<AnsiString>{"Yardım", "İrtibat", "Dozuri Hakkında (kapalı)", "-", MakerWebAddress, "-",
+                                     "Program Sürümünü Kontrol Et (kapalı)"}));
+  EXPECT_FALSE(f.SpeedButton1->Enabled());
+  EXPECT_FALSE(f.ButtonYazdir->Enabled());
+  EXPECT_FALSE(f.Button5->Enabled());
+}
+
+TEST_F(MainFormTest, TheActionsAnswerTheirKeys) {
+  TAnaF& f = Create();
+  struct Case {
+    TAction* action;
+    WORD key;
+  } const cases[] = {{f.Kapat, VK_ESCAPE}, {f.Filtrele, VK_F2}, {f.Hepsi, VK_F3}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(c.action->ActionList(), f.ActionList1);
+    EXPECT_EQ(c.action->ShortCut(), c.key) << c.action->Name();
+  }
+  AddRecord({{1, "a"}});
+  AddRecord({{1, "b"}});
+  f.FilterValues[0]->SetText("b");
+  EXPECT_TRUE(f.IsShortCut(VK_F2, TShiftState{}));
+  EXPECT_EQ(Column(1), (std::vector<AnsiString>{"b"}));
+  EXPECT_TRUE(f.IsShortCut(VK_F3, TShiftState{}));
+  EXPECT_EQ(Column(1).size(), 2u);
+}
+
+TEST_F(MainFormTest, HelpFilesOpenWhenPresentAndAreReportedWhenMissing) {
+  TAnaF& f = Create();
+  RecordedShell shell;
+  struct Case {
+    void (TAnaF::*command)(TObject*);
+    const char* file;
+    const char* missing;
+  } const cases[] = {{&TAnaF::Yardm2Click, "yardim.chm", "Yardim.Chm dosyası bulunamadı."},
+                     {&TAnaF::rtibat1Click, "yardim_irtibat.chm", "yardim_irtibat.Chm dosyası bulunamadı."}};
+  for (const Case& c : cases) {
+    dialogs.Clear();
+    dialogs.AnswerButton(IDOK);
+    (f.*c.command)(nullptr);
+    ASSERT_EQ(dialogs.Records().size(), 1u);
+    EXPECT_EQ(dialogs.Records()[0].Caption, "Bilgi");
+    EXPECT_EQ(dialogs.Records()[0].Text, folder.File("") + c.missing);
+    EXPECT_TRUE(shell.Requests.empty());
+
+    WriteFileBytes(folder.File(c.file), {1});
+    (f.*c.command)(nullptr);
+    ASSERT_EQ(shell.Requests.size(), 1u);
+    EXPECT_EQ(shell.Requests[0].Verb, "open");
+    EXPECT_EQ(shell.Requests[0].File, folder.File(c.file));
+    EXPECT_EQ(shell.Requests[0].Parameters, "");
+    shell.Requests.clear();
+  }
+}
+
+TEST_F(MainFormTest, TheWebAddressGoesToTheBrowser) {
+  TAnaF& f = Create();
+  RecordedShell shell;
+  f.WebSiteItemClick(nullptr);
+  ASSERT_EQ(shell.Requests.size(), 1u);
+  EXPECT_EQ(shell.Requests[0].Verb, "OPEN");
+  EXPECT_EQ(shell.Requests[0].File, "iexplore.exe");
+  EXPECT_EQ(shell.Requests[0].Parameters, MakerWebAddress);
+}
+
+TEST_F(MainFormTest, AMissingToolSaysWhereToGetIt) {
+  TAnaF& f = Create();
+  RecordedShell shell;
+  dialogs.AnswerButton(IDOK);
+  TMenuItem* tool = f.MainMenu1->Items()->Items(1)->Items(3);
+  tool->Click();
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].Text, AnsiString(FixedToolList[1].FileName) +
+                                           " dosyasi bulunamadi.\r\nBu programi internet sitemizdeki Araclar "
+                                           "bolumunden veya VORTELIM CD sindeki VT_ARAC klasorinden kurabilirsiniz.");
+  EXPECT_TRUE(shell.Requests.empty());
+}
+
+TEST_F(MainFormTest, TheRecordPageHasTwentyBoundEdits) {
+  TAnaF& f = Create();
+  for (int i = 0; i < RecordFieldCount; ++i) {
+    EXPECT_EQ(f.MetinLabels[i]->Caption(), "Metin " + IntToStr(i + 1));
+    EXPECT_EQ(f.MetinEdits[i]->DataField(), RecordFieldName(i + 1));
+    EXPECT_EQ(f.MetinEdits[i]->DataSource(), f.RxBarkod_S);
+  }
+  EXPECT_EQ(f.TabKayit->Caption(), "Dozuri Kayıt");
+  EXPECT_EQ(f.TabBasim->Caption(), "Dozuri Basımı");
+  EXPECT_EQ(f.DBGrid1->Columns()->Count(), RecordFieldCount);
+  EXPECT_EQ(f.DBGrid3->DataSource(), f.RxEtiket_S);
+  EXPECT_NE(f.RxEtiket->FindField("BAS"), nullptr);
+  EXPECT_EQ(f.VTFormHeader1->Title(), "VORTELIM Dozuri");
+}

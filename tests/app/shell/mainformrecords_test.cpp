@@ -1,0 +1,134 @@
+// The record page: the Turkish prefix filter through the panel, the sort
+// box, Enter as Tab, the jump to the record page on insert and deleting
+// every record.
+#include "app/shell/programidentity.h"
+#include "classlib/system/fileutils.h"
+#include "shell_test_util.h"
+
+using shell_test::MainFormTest;
+
+class RecordPageTest : public MainFormTest {
+protected:
+  void AddNames() {
+    for (const char* name : {"ipek", "İzmir", "ırmak", "Ilık", "zeytin"})
+      AddRecord({{1, name}, {2, AnsiString(name) + "-2"}});
+  }
+  std::vector<AnsiString> Filtered(int row, int fieldIndex, const AnsiString& value) {
+    form->FilterFields[row]->SetItemIndex(fieldIndex);
+    form->FilterValues[row]->SetText(value);
+    form->Button6Click(nullptr);
+    return Column(1);
+  }
+};
+
+TEST_F(RecordPageTest, TheFilterMatchesPrefixesByTheTurkishRules) {
+  TAnaF& f = Create();
+  AddNames();
+  struct Case {
+    int row, field;
+    const char* value;
+    std::vector<AnsiString> shown;
+  } const cases[] = {
+      {0, 0, "i", {"ipek", "İzmir"}},
+      {0, 0, "ı", {"ırmak", "Ilık"}},
+      {0, 0, "İZ", {"İzmir"}},
+      {1, 1, "ILIK-", {"Ilık"}},          // the second row on Metin 2
+      {0, 0, "zeytinler", {}},            // longer than the text: never
+      {0, 0, "", {"ipek", "İzmir", "ırmak", "Ilık", "zeytin"}},
+  };
+  for (const Case& c : cases) {
+    f.Button7Click(nullptr);
+    EXPECT_EQ(Filtered(c.row, c.field, c.value), c.shown) << c.value;
+  }
+}
+
+TEST_F(RecordPageTest, EveryRowWithAValueMustMatchAndHepsiClearsThem) {
+  TAnaF& f = Create();
+  AddNames();
+  f.FilterValues[0]->SetText("i");
+  EXPECT_EQ(Filtered(1, 1, "İZ"), (std::vector<AnsiString>{"İzmir"}));
+  f.Button7Click(nullptr);
+  EXPECT_FALSE(f.RxBarkod->Filtered());
+  for (TEdit* value : f.FilterValues)
+    EXPECT_EQ(value->Text(), "");
+  EXPECT_EQ(Column(1).size(), 5u);
+}
+
+TEST_F(RecordPageTest, EnterInAFilterValueFilters) {
+  TAnaF& f = Create();
+  AddNames();
+  f.FilterFields[2]->SetItemIndex(0);
+  f.FilterValues[2]->SetText("zey");
+  char key = '\r';
+  f.EditFiltre1KeyPress(f.FilterValues[2], key);
+  EXPECT_EQ(key, 0);
+  EXPECT_TRUE(f.RxBarkod->Filtered());
+  EXPECT_EQ(Column(1), (std::vector<AnsiString>{"zeytin"}));
+}
+
+TEST_F(RecordPageTest, TheSortBoxSortsByTheChosenFieldIgnoringCase) {
+  TAnaF& f = Create();
+  AddRecord({{1, "a"}, {2, "c"}});
+  AddRecord({{1, "b"}, {2, "A"}});
+  AddRecord({{1, "c"}, {2, "b"}});
+  ASSERT_EQ(f.ComboBox1->Items()->Count(), 21);
+  f.ComboBox1->SetItemIndex(1);
+  f.ComboBox1Change(nullptr);
+  EXPECT_EQ(Column(1), (std::vector<AnsiString>{"b", "c", "a"}));
+  // The empty last entry names no field and leaves the order alone.
+  f.ComboBox1->SetItemIndex(20);
+  f.ComboBox1Change(nullptr);
+  EXPECT_EQ(Column(1), (std::vector<AnsiString>{"b", "c", "a"}));
+  EXPECT_FALSE(f.RxBarkod->ControlsDisabled());
+}
+
+TEST_F(RecordPageTest, EnterInARecordEditMovesOnAsTab) {
+  TAnaF& f = CreateShown();
+  struct Case {
+    TWinControl* from;
+    TWinControl* to;
+  } const cases[] = {{f.MetinEdits[0], f.MetinEdits[1]}, {f.MetinEdits[9], f.MetinEdits[10]},
+                     {f.MetinEdits[19], f.ComboBox1}};
+  for (const Case& c : cases) {
+    c.from->SetFocus();
+    ASSERT_TRUE(c.from->Focused());
+    SendMessageW(c.from->Handle(), WM_CHAR, VK_RETURN, forms_test::KeyData(VK_RETURN));
+    EXPECT_TRUE(forms_test::PumpUntil([&] { return c.to->Focused(); }, 2000)) << c.from->Name();
+  }
+}
+
+TEST_F(RecordPageTest, AnInsertAfterStartUpShowsTheRecordPage) {
+  TAnaF& f = CreateShown();
+  f.PageControl1->SetActivePage(f.TabBasim);
+  f.RxBarkod->Append();
+  EXPECT_EQ(f.PageControl1->ActivePage(), f.TabKayit);
+  EXPECT_TRUE(f.MetinEdits[0]->Focused());
+  EXPECT_EQ(f.PanelFiltre->Parent(), f.PanelGrid);
+  f.RxBarkod->Cancel();
+
+  // While the record file is read, inserts leave the page alone.
+  FocusOnInsert = false;
+  f.PageControl1->SetActivePage(f.TabBasim);
+  f.RxBarkod->Append();
+  EXPECT_EQ(f.PageControl1->ActivePage(), f.TabBasim);
+  f.RxBarkod->Cancel();
+  FocusOnInsert = true;
+}
+
+TEST_F(RecordPageTest, DeletingEveryRecordAsksAndWritesAnEmptyFile) {
+  TAnaF& f = Create();
+  AddNames();
+  dialogs.AnswerButton(IDNO);
+  f.mBarkodBilgileriniS1Click(nullptr);
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].Caption, "Soru");
+  EXPECT_EQ(dialogs.Records()[0].Text, "Tüm kayıtlı etiketler silinsin mi?");
+  EXPECT_EQ(f.RxBarkod->RecordCount(), 5);
+  EXPECT_FALSE(FileExists(RecordFile()));
+
+  dialogs.AnswerButton(IDYES);
+  f.mBarkodBilgileriniS1Click(nullptr);
+  EXPECT_EQ(f.RxBarkod->RecordCount(), 0);
+  EXPECT_TRUE(FileExists(RecordFile()));
+  EXPECT_TRUE(ReadFileBytes(RecordFile()).empty());
+}
