@@ -13,58 +13,15 @@
 #include "classlib/forms/application.h"
 #include "classlib/forms/forms.h"
 #include "classlib/graphics/wintext.h"
+#include "tests/support/formfixture.h"
 
 namespace comctrls_test {
 
-struct FreeComponent {
-  void operator()(TComponent* c) const { c->Free(); }
-};
-template <class T>
-using Owned = std::unique_ptr<T, FreeComponent>;
-
-inline void Pump() { Application->ProcessMessages(); }
-
-// One form for all tests, shown at (50, 50): taking a shown top-level
-// window down costs the test desktop seconds, so it stays up.
-inline TForm* SharedForm() {
-  static TForm* form = [] {
-    auto* f = new TForm(nullptr);
-    f->SetBounds(50, 50, 480, 360);
-    f->SetCaption("Test");
-    return f;
-  }();
-  return form;
-}
-
-// The controls of one test: they live on a panel filling the shared form,
-// which owns them and frees them at the end of the test.
-class FormFixture {
-public:
-  FormFixture() : host_(new TPanel(nullptr)) {
-    host_->SetBevelOuter(bvNone);
-    host_->SetCaption("");
-    host_->SetParent(SharedForm());
-    host_->SetAlign(alClient);
-  }
-  ~FormFixture() { host_->Free(); }
-  // The owner and parent of the test's controls.
-  TPanel* Host() const { return host_; }
-  template <class C>
-  C* Add(int Left, int Top, int Width, int Height) {
-    auto* control = new C(host_);
-    control->SetParent(host_);
-    control->SetBounds(Left, Top, Width, Height);
-    return control;
-  }
-  void Show() {
-    SharedForm()->Show();
-    SetForegroundWindow(SharedForm()->Handle());
-    Pump();
-  }
-
-private:
-  TPanel* host_;
-};
+using test_support::FormFixture;
+using test_support::FreeComponent;
+using test_support::Owned;
+using test_support::Pump;
+using test_support::SharedForm;
 
 // Holds Ctrl and/or Shift down in the thread's key state while alive.
 class HeldKeys {

@@ -14,6 +14,7 @@
 #include "classlib/comctrls/statusbar.h"
 #include "classlib/comctrls/toolbar.h"
 #include "comctrls_test_util.h"
+#include "tests/support/componenttext.h"
 
 namespace {
 
@@ -66,26 +67,9 @@ const char* const kForm =
     "end\n";
 
 Owned<TPanel> ReadForm(const char* source) {
-  TStringStream text(source);
-  TMemoryStream binary;
-  ObjectTextToBinary(text, binary);
-  binary.SetPosition(0);
   Owned<TPanel> root{new TPanel(nullptr)};
-  TReader reader(binary);
-  reader.ReadRootComponent(root.get());
+  test_support::ReadComponentText(source, root.get());
   return root;
-}
-
-std::string WriteForm(TPanel* root) {
-  TMemoryStream binary;
-  {
-    TWriter writer(binary);
-    writer.WriteRootComponent(root);
-  }
-  binary.SetPosition(0);
-  TMemoryStream text;
-  ObjectBinaryToText(binary, text);
-  return std::string(static_cast<const char*>(text.Memory()), static_cast<std::size_t>(text.Size()));
 }
 
 TEST(ComCtrlsStreaming, ControlsComeBackWithTheirItemsAndProperties) {
@@ -123,7 +107,7 @@ TEST(ComCtrlsStreaming, ControlsComeBackWithTheirItemsAndProperties) {
   ASSERT_EQ(list->Columns()->Count(), 1);
   EXPECT_EQ(list->Columns()->Items(0)->Width(), 80);
 
-  const std::string written = WriteForm(root.get());
+  const std::string written = test_support::ComponentText(root.get());
   for (const char* part : {"object Sheet2: TTabSheet", "TabVisible = False", "ActivePage = Sheet1",
                            "Alignment = taRightJustify", "object Ruler: TToolButton", "Style = tbsCheck",
                            "ViewStyle = vsReport", "Caption = 'Kod'"})

@@ -14,6 +14,7 @@
 #include "classlib/dbctrls/dbgrid.h"
 #include "classlib/dbctrls/dbnavigator.h"
 #include "dbctrls_test_util.h"
+#include "tests/support/componenttext.h"
 
 namespace {
 
@@ -62,26 +63,9 @@ const char* const kForm =
     "end\n";
 
 TPanel* ReadForm(const std::string& source) {
-  TStringStream text(source);
-  TMemoryStream binary;
-  ObjectTextToBinary(text, binary);
-  binary.SetPosition(0);
   auto* root = new TPanel(nullptr);
-  TReader reader(binary);
-  reader.ReadRootComponent(root);
+  test_support::ReadComponentText(source, root);
   return root;
-}
-
-std::string WriteForm(TPanel* root) {
-  TMemoryStream binary;
-  {
-    TWriter writer(binary);
-    writer.WriteRootComponent(root);
-  }
-  binary.SetPosition(0);
-  TMemoryStream text;
-  ObjectBinaryToText(binary, text);
-  return std::string(static_cast<const char*>(text.Memory()), static_cast<std::size_t>(text.Size()));
 }
 
 template <class C>
@@ -137,7 +121,7 @@ TEST(DataControlsStreaming, ControlsAndActionsComeBackWithTheirPublishedProperti
   TPanel* root = ReadForm(kForm);
   CheckBindings(root);
   CheckControls(root);
-  const std::string written = WriteForm(root);
+  const std::string written = test_support::ComponentText(root);
   for (const char* part : {"Title.Caption = 'Excel Sutunu'", "VisibleButtons = [nbFirst, nbPrior, nbNext, nbLast]",
                            "ConfirmDelete = False", "DataSource = Src", "Color = clBtnFace", "ValueChecked = '1'", "Visible = False"})
     EXPECT_NE(written.find(part), std::string::npos) << part << "\n" << written;

@@ -17,6 +17,7 @@
 #include "classlib/stdctrls/rxspinedit.h"
 #include "classlib/stdctrls/speedbutton.h"
 #include "stdctrls_test_util.h"
+#include "tests/support/componenttext.h"
 
 namespace {
 
@@ -64,26 +65,9 @@ const char* const kForm =
     "end\n";
 
 TPanel* ReadForm(const std::string& source) {
-  TStringStream text(source);
-  TMemoryStream binary;
-  ObjectTextToBinary(text, binary);
-  binary.SetPosition(0);
   auto* root = new TPanel(nullptr);
-  TReader reader(binary);
-  reader.ReadRootComponent(root);
+  test_support::ReadComponentText(source, root);
   return root;
-}
-
-std::string WriteForm(TPanel* root) {
-  TMemoryStream binary;
-  {
-    TWriter writer(binary);
-    writer.WriteRootComponent(root);
-  }
-  binary.SetPosition(0);
-  TMemoryStream text;
-  ObjectBinaryToText(binary, text);
-  return std::string(static_cast<const char*>(text.Memory()), static_cast<std::size_t>(text.Size()));
 }
 
 template <class C>
@@ -123,7 +107,7 @@ TEST(StdCtrlsStreaming, ControlsComeBackWithTheirPublishedProperties) {
   RegisterClasses({TPanel::StaticClass()});
   TPanel* root = ReadForm(kForm);
   CheckRead(root);
-  const std::string written = WriteForm(root);
+  const std::string written = test_support::ComponentText(root);
   for (const char* part : {"Style = csDropDownList", "'Kod'", "WantReturns = False", "Checked = True",
                            "ItemIndex = 1", "Layout = blGlyphTop", "DecimalPlaces = 4"})
     EXPECT_NE(written.find(part), std::string::npos) << part << "\n" << written;
