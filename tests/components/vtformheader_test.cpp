@@ -21,15 +21,20 @@ using namespace skin_test;
 constexpr TColor kStart = static_cast<TColor>(0xCE9363);
 constexpr TColor kEnd = static_cast<TColor>(0xFFEFE5);
 
-// A 16x16 image list holding one red square.
-TImageList* RedImages(TComponent* owner) {
-  auto* images = new TImageList(owner, 16, 16);
+// Adds a 16x16 red square to the list.
+void AddRedSquare(TImageList* images) {
   TBitmap red;
   red.SetPixelFormat(pf24bit);
   red.SetSize(16, 16);
   red.Canvas().Brush().SetColor(clRed);
   red.Canvas().FillRect(RECT{0, 0, 16, 16});
   images->Add(&red, nullptr);
+}
+
+// A 16x16 image list holding one red square.
+TImageList* RedImages(TComponent* owner) {
+  auto* images = new TImageList(owner, 16, 16);
+  AddRedSquare(images);
   return images;
 }
 
@@ -157,12 +162,7 @@ TEST_F(FormHeader, ImageListChangesRepaintTheShownHeader) {
   header->Repaint();
   HDC screen = GetDC(header->Handle());
   EXPECT_NE(GetPixel(screen, 12, 15), static_cast<COLORREF>(clRed));
-  TBitmap red;
-  red.SetPixelFormat(pf24bit);
-  red.SetSize(16, 16);
-  red.Canvas().Brush().SetColor(clRed);
-  red.Canvas().FillRect(RECT{0, 0, 16, 16});
-  images->Add(&red, nullptr);
+  AddRedSquare(images);
   EXPECT_EQ(GetPixel(screen, 12, 15), static_cast<COLORREF>(clRed)) << "repainted at once";
   ReleaseDC(header->Handle(), screen);
 }
