@@ -1,0 +1,114 @@
+// e2e_helper: the end-to-end driver's hands and eyes inside Wine. Each call
+// does one thing to the window with the given caption and ends; every wait is
+// bounded. Exit code 0 on success, 1 on failure (reason on stderr), 2 on a
+// wrong command line.
+//
+//   e2e_helper wait  CAPTION MS        wait until the window is visible
+//   e2e_helper gone  CAPTION MS        wait until no such window is visible
+//   e2e_helper keys  CAPTION ITEM...   bring it to the front and type; an ITEM is
+//                                      text:CHARS or key:NAME (RETURN, ESCAPE, TAB, ...)
+//   e2e_helper focus CAPTION           print the text of the focused control
+//   e2e_helper shot  CAPTION FILE      save a picture of the window as a BMP
+#include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+#include <vector>
+
+#include "tests/e2e/helper/keyinput.h"
+#include "tests/e2e/helper/windowlookup.h"
+#include "tests/e2e/helper/windowshot.h"
+
+namespace {
+
+using Args = std::vector<std::wstring>;
+
+int Fail(const wchar_t* what, const std::wstring& detail) {
+  fwprintf(stderr, L"e2e_helper: %ls: %ls\n", what, detail.c_str());
+  return 1;
+}
+
+HWND FindOrFail(const std::wstring& caption) {
+  HWND window = e2e::FindVisibleWindow(caption);
+  if (!window)
+    Fail(L"no visible window", caption);
+  return window;
+}
+
+bool TypeItem(const std::wstring& item) {
+  if (item.rfind(L"text:", 0) == 0)
+    return e2e::TypeText(item.substr(5));
+  if (item.rfind(L"key:", 0) == 0) {
+    const auto key = e2e::VirtualKeyByName(item.substr(4));
+    return key && e2e::PressKey(*key);
+  }
+  return false;
+}
+
+int Keys(const Args& args) {
+  HWND window = FindOrFail(args[0]);
+  if (!window)
+    return 1;
+  if (!e2e::BringToFront(window))
+    return Fail(L"cannot bring to front", args[0]);
+  for (size_t i = 1; i < args.size(); ++i)
+    if (!TypeItem(args[i]))
+      return Fail(L"cannot send", args[i]);
+  return 0;
+}
+
+int Focus(const Args& args) {
+  HWND window = FindOrFail(args[0]);
+  if (!window)
+    return 1;
+  const auto text = e2e::FocusedControlText(window);
+  if (!text)
+    return Fail(L"no focused control", args[0]);
+  // UTF-8 out, so the driver reads the text whatever the console code page is.
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text->data(), static_cast<int>(text->size()), nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text->data(), static_cast<int>(text->size()), utf8.data(), size, nullptr, nullptr);
+  fwrite(utf8.data(), 1, utf8.size(), stdout);
+  fputc('\n', stdout);
+  return 0;
+}
+
+int Shot(const Args& args) {
+  HWND window = FindOrFail(args[0]);
+  if (!window)
+    return 1;
+  return e2e::SaveWindowShot(window, args[1]) ? 0 : Fail(L"cannot save the picture", args[1]);
+}
+
+DWORD Milliseconds(const std::wstring& text) { return static_cast<DWORD>(wcstoul(text.c_str(), nullptr, 10)); }
+
+int Run(const std::wstring& command, const Args& args) {
+  if (command == L"wait" && args.size() == 2)
+    return e2e::WaitForWindow(args[0], Milliseconds(args[1])) ? 0 : Fail(L"window did not appear", args[0]);
+  if (command == L"gone" && args.size() == 2)
+    return e2e::WaitForWindowGone(args[0], Milliseconds(args[1])) ? 0 : Fail(L"window is still there", args[0]);
+  if (command == L"keys" && args.size() >= 2)
+    return Keys(args);
+  if (command == L"focus" && args.size() == 1)
+    return Focus(args);
+  if (command == L"shot" && args.size() == 2)
+    return Shot(args);
+  fwprintf(stderr, L"e2e_helper: wrong command line (see the head of main.cpp)\n");
+  return 2;
+}
+
+}  // namespace
+
+int main() {
+  int count = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (!argv || count < 2)
+    return Run(L"", {});
+  Args args(argv + 2, argv + count);
+  const std::wstring command = argv[1];
+  LocalFree(argv);
+  return Run(command, args);
+}
