@@ -50,22 +50,14 @@ BEGIN_PUBLISHED(TDBCheckBox)
   PROPERTY(OnKeyUp, OnKeyUp, OnKeyUp),
 END_PUBLISHED
 
-TDBCheckBox::TDBCheckBox(TComponent* AOwner) : TCustomCheckBox(AOwner) {
+TDBCheckBox::TDBCheckBox(TComponent* AOwner) : TCustomCheckBox(AOwner), FDataLink(this) {
   SetState(cbUnchecked);
-  FDataLink.SetControl(this);
   FDataLink.OnDataChange = [this](TObject*) { DataChange(); };
   FDataLink.OnActiveChange = [this](TObject*) { DataChange(); };
   FDataLink.OnUpdateData = [this](TObject*) { UpdateData(); };
 }
 
-TDBCheckBox::~TDBCheckBox() {
-  FDataLink.OnDataChange = nullptr;
-  FDataLink.OnActiveChange = nullptr;
-  FDataLink.OnUpdateData = nullptr;
-  SetLinkDataSource(this, FDataLink, nullptr);
-}
-
-void TDBCheckBox::SetDataSource(TDataSource* Value) { SetLinkDataSource(this, FDataLink, Value); }
+void TDBCheckBox::SetDataSource(TDataSource* Value) { FDataLink.SetControlDataSource(Value); }
 
 void TDBCheckBox::SetValueChecked(const AnsiString& Value) {
   FValueChecked = Value;
@@ -79,12 +71,11 @@ void TDBCheckBox::SetValueUnchecked(const AnsiString& Value) {
 
 void TDBCheckBox::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomCheckBox::Notification(AComponent, Operation);
-  if (IsRemovedDataSource(&FDataLink, AComponent, Operation))
-    SetDataSource(nullptr);
+  FDataLink.NotifyRemoved(AComponent, Operation);
 }
 
 void TDBCheckBox::Dispatch(TMessage& Message) {
-  if (AnswerDataLinkQuery(Message, &FDataLink))
+  if (FDataLink.AnswerQuery(Message))
     return;
   TCustomCheckBox::Dispatch(Message);
 }

@@ -13,7 +13,6 @@ class TDBCheckBox : public TCustomCheckBox {
 
 public:
   explicit TDBCheckBox(TComponent* AOwner);
-  ~TDBCheckBox() override;
 
   TDataSource* DataSource() const { return FDataLink.DataSource(); }
   void SetDataSource(TDataSource* Value);
@@ -41,7 +40,7 @@ private:
   bool IsValueCheckedStored() { return FValueChecked != "True"; }
   bool IsValueUncheckedStored() { return FValueUnchecked != "False"; }
 
-  TFieldDataLink FDataLink;
+  TControlFieldLink FDataLink;
   AnsiString FValueChecked = "True";
   AnsiString FValueUnchecked = "False";
 };

@@ -31,30 +31,21 @@ BEGIN_PUBLISHED(TDBComboBox)
   PROPERTY(OnKeyUp, OnKeyUp, OnKeyUp),
 END_PUBLISHED
 
-TDBComboBox::TDBComboBox(TComponent* AOwner) : TCustomComboBox(AOwner) {
-  FDataLink.SetControl(this);
+TDBComboBox::TDBComboBox(TComponent* AOwner) : TCustomComboBox(AOwner), FDataLink(this) {
   FDataLink.OnDataChange = [this](TObject*) { DataChange(); };
   FDataLink.OnActiveChange = [this](TObject*) { DataChange(); };
   FDataLink.OnUpdateData = [this](TObject*) { FDataLink.Field()->SetText(ComboText()); };
 }
 
-TDBComboBox::~TDBComboBox() {
-  FDataLink.OnDataChange = nullptr;
-  FDataLink.OnActiveChange = nullptr;
-  FDataLink.OnUpdateData = nullptr;
-  SetLinkDataSource(this, FDataLink, nullptr);
-}
-
-void TDBComboBox::SetDataSource(TDataSource* Value) { SetLinkDataSource(this, FDataLink, Value); }
+void TDBComboBox::SetDataSource(TDataSource* Value) { FDataLink.SetControlDataSource(Value); }
 
 void TDBComboBox::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomComboBox::Notification(AComponent, Operation);
-  if (IsRemovedDataSource(&FDataLink, AComponent, Operation))
-    SetDataSource(nullptr);
+  FDataLink.NotifyRemoved(AComponent, Operation);
 }
 
 void TDBComboBox::Dispatch(TMessage& Message) {
-  if (AnswerDataLinkQuery(Message, &FDataLink))
+  if (FDataLink.AnswerQuery(Message))
     return;
   TCustomComboBox::Dispatch(Message);
 }

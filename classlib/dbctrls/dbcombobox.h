@@ -11,7 +11,6 @@ class TDBComboBox : public TCustomComboBox {
 
 public:
   explicit TDBComboBox(TComponent* AOwner);
-  ~TDBComboBox() override;
 
   TDataSource* DataSource() const { return FDataLink.DataSource(); }
   void SetDataSource(TDataSource* Value);
@@ -35,5 +34,5 @@ private:
   // The text chosen or typed.
   AnsiString ComboText();
 
-  TFieldDataLink FDataLink;
+  TControlFieldLink FDataLink;
 };

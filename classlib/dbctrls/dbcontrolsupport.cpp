@@ -17,6 +17,20 @@ void SetLinkDataSource(TComponent* Control, TDataLink& Link, TDataSource* Value)
     Value->FreeNotification(Control);
 }
 
+TControlFieldLink::~TControlFieldLink() {
+  OnDataChange = nullptr;
+  OnEditingChange = nullptr;
+  OnUpdateData = nullptr;
+  OnActiveChange = nullptr;
+  OnFocusRequest = nullptr;
+  SetControlDataSource(nullptr);
+}
+
+void TControlFieldLink::NotifyRemoved(TComponent* AComponent, TOperation Operation) {
+  if (IsRemovedDataSource(this, AComponent, Operation))
+    SetControlDataSource(nullptr);
+}
+
 AnsiString FieldControlText(TField* Field, bool Editing) {
   if (Field == nullptr)
     return AnsiString();

@@ -19,6 +19,25 @@ bool IsRemovedDataSource(TDataLink* Link, TComponent* AComponent, TOperation Ope
 // the source goes away (free notification) and forgetting the old one.
 void SetLinkDataSource(TComponent* Control, TDataLink& Link, TDataSource* Value);
 
+// The field link a data-aware control owns. It serves the control from the
+// start and, when it goes with the control, stops calling the control's
+// handlers and leaves its data source, so the control has nothing to undo.
+class TControlFieldLink : public TFieldDataLink {
+public:
+  explicit TControlFieldLink(TComponent* Control) : control_(Control) { SetControl(Control); }
+  ~TControlFieldLink() override;
+
+  // Points the link at a new data source (SetLinkDataSource).
+  void SetControlDataSource(TDataSource* Value) { SetLinkDataSource(control_, *this, Value); }
+  // For the control's Notification: forgets a data source that goes away.
+  void NotifyRemoved(TComponent* AComponent, TOperation Operation);
+  // For the control's Dispatch: true when Message asked for this link.
+  bool AnswerQuery(TMessage& Message) { return AnswerDataLinkQuery(Message, this); }
+
+private:
+  TComponent* control_;
+};
+
 // The text a one-line control shows for a field: its edit text while the
 // control is being edited, else its display text; "" without a field.
 AnsiString FieldControlText(TField* Field, bool Editing);

@@ -40,8 +40,7 @@ BEGIN_PUBLISHED(TDBEdit)
   PROPERTY(OnMouseUp, OnMouseUp, OnMouseUp),
 END_PUBLISHED
 
-TDBEdit::TDBEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
-  FDataLink.SetControl(this);
+TDBEdit::TDBEdit(TComponent* AOwner) : TCustomEdit(AOwner), FDataLink(this) {
   FDataLink.OnDataChange = [this](TObject* s) { DataChange(s); };
   FDataLink.OnEditingChange = [this](TObject* s) { EditingChange(s); };
   FDataLink.OnUpdateData = [this](TObject* s) { UpdateData(s); };
@@ -54,27 +53,17 @@ TDBEdit::TDBEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
   };
 }
 
-TDBEdit::~TDBEdit() {
-  FDataLink.OnDataChange = nullptr;
-  FDataLink.OnEditingChange = nullptr;
-  FDataLink.OnUpdateData = nullptr;
-  FDataLink.OnActiveChange = nullptr;
-  FDataLink.OnFocusRequest = nullptr;
-  SetLinkDataSource(this, FDataLink, nullptr);
-}
-
-void TDBEdit::SetDataSource(TDataSource* Value) { SetLinkDataSource(this, FDataLink, Value); }
+void TDBEdit::SetDataSource(TDataSource* Value) { FDataLink.SetControlDataSource(Value); }
 
 void TDBEdit::SetReadOnly(bool Value) { FDataLink.SetReadOnly(Value); }
 
 void TDBEdit::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomEdit::Notification(AComponent, Operation);
-  if (IsRemovedDataSource(&FDataLink, AComponent, Operation))
-    SetDataSource(nullptr);
+  FDataLink.NotifyRemoved(AComponent, Operation);
 }
 
 void TDBEdit::Dispatch(TMessage& Message) {
-  if (AnswerDataLinkQuery(Message, &FDataLink))
+  if (FDataLink.AnswerQuery(Message))
     return;
   TCustomEdit::Dispatch(Message);
 }

@@ -14,7 +14,6 @@ class TDBEdit : public TCustomEdit {
 
 public:
   explicit TDBEdit(TComponent* AOwner);
-  ~TDBEdit() override;
 
   TDataSource* DataSource() const { return FDataLink.DataSource(); }
   void SetDataSource(TDataSource* Value);
@@ -41,6 +40,6 @@ private:
   void UpdateData(TObject* Sender);
   void SetFocused(bool Value);
 
-  TFieldDataLink FDataLink;
+  TControlFieldLink FDataLink;
   bool FFocused = false;
 };

@@ -21,23 +21,16 @@ BEGIN_PUBLISHED(TDBImage)
   PROPERTY(OnDblClick, OnDblClick, OnDblClick),
 END_PUBLISHED
 
-TDBImage::TDBImage(TComponent* AOwner) : TCustomControl(AOwner), FPicture(std::make_unique<TPicture>()) {
+TDBImage::TDBImage(TComponent* AOwner) : TCustomControl(AOwner), FDataLink(this), FPicture(std::make_unique<TPicture>()) {
   SetBounds(0, 0, 105, 105);
   SetParentColor(false);
   SetColor(clWindow);
   SetTabStop(true);
-  FDataLink.SetControl(this);
   FDataLink.OnDataChange = [this](TObject*) { LoadPicture(); };
   FDataLink.OnActiveChange = [this](TObject*) { LoadPicture(); };
 }
 
-TDBImage::~TDBImage() {
-  FDataLink.OnDataChange = nullptr;
-  FDataLink.OnActiveChange = nullptr;
-  SetLinkDataSource(this, FDataLink, nullptr);
-}
-
-void TDBImage::SetDataSource(TDataSource* Value) { SetLinkDataSource(this, FDataLink, Value); }
+void TDBImage::SetDataSource(TDataSource* Value) { FDataLink.SetControlDataSource(Value); }
 
 void TDBImage::SetCenter(bool Value) {
   FCenter = Value;
@@ -51,12 +44,11 @@ void TDBImage::SetStretch(bool Value) {
 
 void TDBImage::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomControl::Notification(AComponent, Operation);
-  if (IsRemovedDataSource(&FDataLink, AComponent, Operation))
-    SetDataSource(nullptr);
+  FDataLink.NotifyRemoved(AComponent, Operation);
 }
 
 void TDBImage::Dispatch(TMessage& Message) {
-  if (AnswerDataLinkQuery(Message, &FDataLink))
+  if (FDataLink.AnswerQuery(Message))
     return;
   TCustomControl::Dispatch(Message);
 }

@@ -13,7 +13,6 @@ class TDBImage : public TCustomControl {
 
 public:
   explicit TDBImage(TComponent* AOwner);
-  ~TDBImage() override;
 
   TDataSource* DataSource() const { return FDataLink.DataSource(); }
   void SetDataSource(TDataSource* Value);
@@ -37,7 +36,7 @@ protected:
 private:
   void LoadPicture();
 
-  TFieldDataLink FDataLink;
+  TControlFieldLink FDataLink;
   std::unique_ptr<TPicture> FPicture;
   bool FCenter = true;
   bool FStretch = false;

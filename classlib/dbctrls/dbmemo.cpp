@@ -37,30 +37,21 @@ BEGIN_PUBLISHED(TDBMemo)
   PROPERTY(OnKeyUp, OnKeyUp, OnKeyUp),
 END_PUBLISHED
 
-TDBMemo::TDBMemo(TComponent* AOwner) : TCustomMemo(AOwner) {
-  FDataLink.SetControl(this);
+TDBMemo::TDBMemo(TComponent* AOwner) : TCustomMemo(AOwner), FDataLink(this) {
   FDataLink.OnDataChange = [this](TObject*) { DataChange(); };
   FDataLink.OnActiveChange = [this](TObject*) { DataChange(); };
   FDataLink.OnUpdateData = [this](TObject*) { FDataLink.Field()->SetAsString(Text()); };
 }
 
-TDBMemo::~TDBMemo() {
-  FDataLink.OnDataChange = nullptr;
-  FDataLink.OnActiveChange = nullptr;
-  FDataLink.OnUpdateData = nullptr;
-  SetLinkDataSource(this, FDataLink, nullptr);
-}
-
-void TDBMemo::SetDataSource(TDataSource* Value) { SetLinkDataSource(this, FDataLink, Value); }
+void TDBMemo::SetDataSource(TDataSource* Value) { FDataLink.SetControlDataSource(Value); }
 
 void TDBMemo::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomMemo::Notification(AComponent, Operation);
-  if (IsRemovedDataSource(&FDataLink, AComponent, Operation))
-    SetDataSource(nullptr);
+  FDataLink.NotifyRemoved(AComponent, Operation);
 }
 
 void TDBMemo::Dispatch(TMessage& Message) {
-  if (AnswerDataLinkQuery(Message, &FDataLink))
+  if (FDataLink.AnswerQuery(Message))
     return;
   TCustomMemo::Dispatch(Message);
 }

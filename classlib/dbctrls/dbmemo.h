@@ -11,7 +11,6 @@ class TDBMemo : public TCustomMemo {
 
 public:
   explicit TDBMemo(TComponent* AOwner);
-  ~TDBMemo() override;
 
   TDataSource* DataSource() const { return FDataLink.DataSource(); }
   void SetDataSource(TDataSource* Value);
@@ -33,5 +32,5 @@ protected:
 private:
   void DataChange();
 
-  TFieldDataLink FDataLink;
+  TControlFieldLink FDataLink;
 };

@@ -28,30 +28,22 @@ BEGIN_PUBLISHED(TDBText)
   PROPERTY(OnMouseUp, OnMouseUp, OnMouseUp),
 END_PUBLISHED
 
-TDBText::TDBText(TComponent* AOwner) : TCustomLabel(AOwner) {
+TDBText::TDBText(TComponent* AOwner) : TCustomLabel(AOwner), FDataLink(this) {
   SetAutoSize(false);
   SetShowAccelChar(false);
-  FDataLink.SetControl(this);
   FDataLink.OnDataChange = [this](TObject* s) { DataChange(s); };
   FDataLink.OnActiveChange = [this](TObject* s) { DataChange(s); };
 }
 
-TDBText::~TDBText() {
-  FDataLink.OnDataChange = nullptr;
-  FDataLink.OnActiveChange = nullptr;
-  SetLinkDataSource(this, FDataLink, nullptr);
-}
-
-void TDBText::SetDataSource(TDataSource* Value) { SetLinkDataSource(this, FDataLink, Value); }
+void TDBText::SetDataSource(TDataSource* Value) { FDataLink.SetControlDataSource(Value); }
 
 void TDBText::Notification(TComponent* AComponent, TOperation Operation) {
   TCustomLabel::Notification(AComponent, Operation);
-  if (IsRemovedDataSource(&FDataLink, AComponent, Operation))
-    SetDataSource(nullptr);
+  FDataLink.NotifyRemoved(AComponent, Operation);
 }
 
 void TDBText::Dispatch(TMessage& Message) {
-  if (AnswerDataLinkQuery(Message, &FDataLink))
+  if (FDataLink.AnswerQuery(Message))
     return;
   TCustomLabel::Dispatch(Message);
 }

@@ -9,7 +9,6 @@ class TDBText : public TCustomLabel {
 
 public:
   explicit TDBText(TComponent* AOwner);
-  ~TDBText() override;
 
   TDataSource* DataSource() const { return FDataLink.DataSource(); }
   void SetDataSource(TDataSource* Value);
@@ -23,5 +22,5 @@ public:
 private:
   void DataChange(TObject* Sender);
 
-  TFieldDataLink FDataLink;
+  TControlFieldLink FDataLink;
 };

@@ -4,7 +4,9 @@
 #include "classlib/dbctrls/dbcheckbox.h"
 #include "classlib/dbctrls/dbcombobox.h"
 #include "classlib/dbctrls/dbimage.h"
+#include "classlib/dbctrls/dbedit.h"
 #include "classlib/dbctrls/dbmemo.h"
+#include "classlib/dbctrls/dbtext.h"
 #include "classlib/graphics/bitmap.h"
 #include "dbctrls_test_util.h"
 
@@ -129,6 +131,35 @@ TEST_F(FieldControlsTest, AnImageShowsTheGraphicFieldAndNothingForDamagedBytes) 
   table->Next();
   EXPECT_EQ(image->Picture()->Graphic(), nullptr);
   image->SetDataSource(nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// A field control freed before its data source leaves the source's links
+// and free notifications, so the source never calls into freed memory.
+template <class C>
+void FreedControlLeavesItsSource(TDataSource* source, TWinControl* parent) {
+  const std::size_t before = source->DataLinks().size();
+  auto* control = new C(nullptr);
+  control->SetParent(parent);
+  control->SetDataSource(source);
+  control->SetDataField("NAME");
+  EXPECT_EQ(source->DataLinks().size(), before + 1) << C::StaticClass()->Name;
+  control->Free();
+  EXPECT_EQ(source->DataLinks().size(), before) << C::StaticClass()->Name;
+}
+
+TEST_F(FieldControlsTest, AFreedControlLeavesItsDataSource) {
+  AddRows({{"Ali", 1, true}});
+  FreedControlLeavesItsSource<TDBEdit>(Source, Form);
+  FreedControlLeavesItsSource<TDBMemo>(Source, Form);
+  FreedControlLeavesItsSource<TDBCheckBox>(Source, Form);
+  FreedControlLeavesItsSource<TDBComboBox>(Source, Form);
+  FreedControlLeavesItsSource<TDBImage>(Source, Form);
+  FreedControlLeavesItsSource<TDBText>(Source, Form);
+  Table->Next();  // no link left behind to be told
 }
 
 }  // namespace
