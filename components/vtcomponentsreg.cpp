@@ -1,9 +1,10 @@
 #include "components/vtcomponentsreg.h"
 
+#include "components/bididbnavigator.h"
 #include "components/vtformheader.h"
 #include "skin/controls/skinctrlsreg.h"
 
 void RegisterVtComponents() {
   RegisterSkinControls();
-  RegisterClasses({TVTFormHeader::StaticClass()});
+  RegisterClasses({TVTFormHeader::StaticClass(), TBiDiDBNavigator::StaticClass()});
 }

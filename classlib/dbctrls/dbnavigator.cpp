@@ -33,6 +33,13 @@ TNavButton::TNavButton(TComponent* AOwner) : TSpeedButton(AOwner) {}
 
 TDBNavigator* TNavButton::Navigator() const { return dynamic_cast<TDBNavigator*>(Parent()); }
 
+void TNavButton::SetSymbol(TNavigateBtn Value) {
+  if (FSymbol == Value)
+    return;
+  FSymbol = Value;
+  Invalidate();
+}
+
 void TNavButton::Click() {
   TSpeedButton::Click();
   if (TDBNavigator* navigator = Navigator())
@@ -78,7 +85,7 @@ void TNavButton::PaintSymbol(TCanvas& Canvas, const TRect& Client) {
     Canvas.MoveTo(x1, y1);
     Canvas.LineTo(x2, y2);
   };
-  switch (FIndex) {
+  switch (FSymbol) {
     case nbFirst:
       Canvas.FillRect(TRect{cx - 4, cy - 4, cx - 2, cy + 5});
       left(cx);

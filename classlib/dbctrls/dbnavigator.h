@@ -26,8 +26,9 @@ DOZURI_EVENT(ENavClick, void(TObject* Sender, TNavigateBtn Button));
 
 class TDBNavigator;
 
-// One button of a navigator; without a glyph of its own it draws the
-// symbol of its kind.
+// One button of a navigator; without a glyph of its own it draws a symbol,
+// by default the one of its kind (a mirrored row draws its arrows the other
+// way by exchanging symbols).
 class TNavButton : public TSpeedButton {
   DECLARE_CLASS(TNavButton, TSpeedButton)
 
@@ -35,7 +36,9 @@ public:
   explicit TNavButton(TComponent* AOwner);
 
   TNavigateBtn Index() const { return FIndex; }
-  void SetIndex(TNavigateBtn Value) { FIndex = Value; }
+  void SetIndex(TNavigateBtn Value) { FIndex = Value; FSymbol = Value; }
+  TNavigateBtn Symbol() const { return FSymbol; }
+  void SetSymbol(TNavigateBtn Value);
   void Click() override;
 
 protected:
@@ -47,6 +50,7 @@ private:
   void PaintSymbol(TCanvas& Canvas, const TRect& Client);
 
   TNavigateBtn FIndex = nbFirst;
+  TNavigateBtn FSymbol = nbFirst;
 };
 
 class TDBNavigator : public TCustomPanel {
