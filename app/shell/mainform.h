@@ -107,6 +107,12 @@ public:
   void DBEdit1KeyPress(TObject* Sender, char& Key);
   void mBarkodBilgileriniS1Click(TObject* Sender);
 
+  // The label commands ">", "<", ">>" and "<<".
+  void Button1Click(TObject* Sender);
+  void Button2Click(TObject* Sender);
+  void Button3Click(TObject* Sender);
+  void Button4Click(TObject* Sender);
+
   void k1Click(TObject* Sender);
   void KapatExecute(TObject* Sender);
   void Yardm2Click(TObject* Sender);
@@ -135,6 +141,7 @@ private:
   void SaveRecords();
   void WriteRecordFile();
   void ClearFilter();
+  int AskLabelCount();
 };
 
 extern TAnaF* AnaF;

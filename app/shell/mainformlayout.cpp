@@ -260,11 +260,23 @@ void TAnaF::BuildPrintPage() {
   ButtonYazdir = MakeAt<TButton>(this, PanelOrta, "ButtonYazdir", 8, 40, 84, 25);
   ButtonYazdir->SetCaption("Yazdır");
   ButtonYazdir->SetEnabled(false);  // printing is not part of this program yet
-  const char* const captions[] = {">", "<", ">>", "<<"};
+  struct LabelCommand {
+    const char* Caption;
+    const char* Hint;
+    TNotifyEvent OnClick;
+  };
+  const LabelCommand commands[] = {
+      {">", "Seçili barkodu listeye al", Method<&TAnaF::Button1Click>(this)},
+      {"<", "Seçili etiketi listeden sil", Method<&TAnaF::Button2Click>(this)},
+      {">>", "Tüm barkodları listeye at", Method<&TAnaF::Button3Click>(this)},
+      {"<<", "Tüm etiketleri temizle", Method<&TAnaF::Button4Click>(this)},
+  };
   for (int i = 0; i < 4; ++i) {
     TButton* button = MakeAt<TButton>(this, PanelOrta, "Button" + IntToStr(i + 1), 8, 90 + i * 32, 84, 25);
-    button->SetCaption(captions[i]);
-    button->SetEnabled(false);  // the label commands are not part of this program yet
+    button->SetCaption(commands[i].Caption);
+    button->SetHint(commands[i].Hint);
+    button->SetShowHint(true);
+    button->OnClick = commands[i].OnClick;
     LabelCommandButtons[i] = button;
   }
 

@@ -173,5 +173,11 @@ TEST_F(MainFormTest, TabLeavesTheSavedRecordsGrid) {
   ASSERT_TRUE(f.DBGrid2->Focused());
   SendMessageW(f.DBGrid2->Handle(), WM_KEYDOWN, VK_TAB, forms_test::KeyData(VK_TAB));
   EXPECT_TRUE(forms_test::PumpUntil([&] { return !f.DBGrid2->Focused(); }, 2000));
+  EXPECT_TRUE(f.LabelCommandButtons[0]->Focused());
+  // Where ">" cannot take the focus, Tab goes on to the next control.
+  f.LabelCommandButtons[0]->SetEnabled(false);
+  f.DBGrid2->SetFocus();
+  SendMessageW(f.DBGrid2->Handle(), WM_KEYDOWN, VK_TAB, forms_test::KeyData(VK_TAB));
+  EXPECT_TRUE(forms_test::PumpUntil([&] { return !f.DBGrid2->Focused(); }, 2000));
   EXPECT_TRUE(f.FilterFields[0]->Focused());
 }
