@@ -25,6 +25,7 @@
 #include "classlib/stdctrls/speedbutton.h"
 #include "app/recordfilter.h"
 #include "app/recordtables.h"
+#include "components/bididbnavigator.h"
 #include "components/vtformheader.h"
 
 class TAnaF : public TForm {
@@ -68,7 +69,7 @@ public:
   std::array<TLabel*, RecordFieldCount> MetinLabels{};
   std::array<TDBEdit*, RecordFieldCount> MetinEdits{};
   TComboBox* ComboBox1 = nullptr;  // "Sıralama"
-  TDBNavigator* DBNavigator1 = nullptr;
+  TBiDiDBNavigator* DBNavigator1 = nullptr;
   TPanel* PanelGrid = nullptr;
   TDBGrid* DBGrid1 = nullptr;
 

@@ -195,8 +195,13 @@ void TAnaF::BuildSortAndNavigator(TWinControl* parent) {
   ComboBox1->OnChange = Method<&TAnaF::ComboBox1Change>(this);
   sortLabel->SetFocusControl(ComboBox1);
 
-  DBNavigator1 = MakeAt<TDBNavigator>(this, parent, "DBNavigator1", 380, top, 240, 25);
+  // The navigator's shortcut actions join the form's list after the form's
+  // own actions, so F3 stays "Hepsi" there: the first action of a list that
+  // takes a key wins, and the navigator's cancel also answers F3.
+  DBNavigator1 = MakeAt<TBiDiDBNavigator>(this, parent, "DBNavigator1", 380, top, 240, 25);
   DBNavigator1->SetDataSource(RxBarkod_S);
+  DBNavigator1->SetDataSourceAct(RxBarkod_S);
+  DBNavigator1->SetActionList(ActionList1);
   DBNavigator1->SetVisibleButtons(
       TButtonSet{nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbPost, nbCancel});
   DBNavigator1->SetConfirmDelete(false);

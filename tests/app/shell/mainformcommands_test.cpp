@@ -67,6 +67,34 @@ TEST_F(MainFormTest, TheActionsAnswerTheirKeys) {
   EXPECT_EQ(Column(1).size(), 2u);
 }
 
+// The record navigator's shortcuts reach the records through the form's
+// action list; F3, bound twice, stays the form's "Hepsi".
+TEST_F(MainFormTest, TheNavigatorsShortcutsWorkAndF3StaysHepsi) {
+  TAnaF& f = Create();
+  AddRecord({{1, "a"}});
+  AddRecord({{1, "b"}});
+  AddRecord({{1, "c"}});
+  f.RxBarkod->First();
+  EXPECT_TRUE(f.IsShortCut(VK_NEXT, TShiftState{ssCtrl}));
+  EXPECT_EQ(f.RxBarkod->FieldByName("METIN1")->AsString(), "c");
+  EXPECT_TRUE(f.IsShortCut(VK_PRIOR, TShiftState{}));
+  EXPECT_EQ(f.RxBarkod->FieldByName("METIN1")->AsString(), "b");
+  f.RxBarkod->Edit();
+  f.RxBarkod->FieldByName("METIN1")->SetAsString("bb");
+  int hepsi = 0;
+  f.Hepsi->OnExecute = [&](TObject*) { ++hepsi; };
+  EXPECT_TRUE(f.IsShortCut(VK_F3, TShiftState{}));
+  EXPECT_EQ(hepsi, 1);
+  EXPECT_EQ(f.RxBarkod->State(), dsEdit);
+  EXPECT_TRUE(f.IsShortCut(VK_F2, TShiftState{ssAlt}));
+  EXPECT_EQ(f.RxBarkod->State(), dsBrowse);
+  EXPECT_EQ(Column(1), (std::vector<AnsiString>{"a", "bb", "c"}));
+  // Ctrl+F3 deletes the current record without a question.
+  EXPECT_TRUE(f.IsShortCut(VK_F3, TShiftState{ssCtrl}));
+  EXPECT_EQ(Column(1).size(), 2u);
+  EXPECT_TRUE(dialogs.Records().empty());
+}
+
 TEST_F(MainFormTest, HelpFilesOpenWhenPresentAndAreReportedWhenMissing) {
   TAnaF& f = Create();
   RecordedShell shell;
