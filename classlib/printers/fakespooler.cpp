@@ -77,6 +77,12 @@ int TFakeSpooler::TrueType(const AnsiString& name, const AnsiString&) {
   return p != nullptr ? p->TrueType : -1;
 }
 
+int TFakeSpooler::NumColors(const AnsiString& name) {
+  Calls.push_back("NumColors(" + name + ")");
+  TFakePrinter* p = Find(name);
+  return p != nullptr ? p->NumColors : 0;
+}
+
 std::vector<TPrinterForm> TFakeSpooler::EnumForms(const AnsiString& name) {
   Calls.push_back("EnumForms(" + name + ")");
   TFakePrinter* p = Find(name);
@@ -93,6 +99,19 @@ bool TFakeSpooler::AddForm(const AnsiString& name, const TPrinterForm& form) {
       return false;
   p->Forms.push_back(form);
   return true;
+}
+
+bool TFakeSpooler::SetForm(const AnsiString& name, const TPrinterForm& form) {
+  Calls.push_back("SetForm(" + name + "," + form.Name + ")");
+  TFakePrinter* p = Find(name);
+  if (p == nullptr)
+    return false;
+  for (TPrinterForm& f : p->Forms)
+    if (f.Name == form.Name) {
+      f = form;
+      return true;
+    }
+  return false;
 }
 
 TSpoolerHandle TFakeSpooler::OpenPrinter(const AnsiString& name) {

@@ -17,6 +17,7 @@ struct TFakePrinter {
   std::vector<AnsiString> PaperNames;
   std::vector<WORD> Bins;
   int TrueType = DCTT_BITMAP | DCTT_DOWNLOAD;
+  int NumColors = -1;  // a true-colour device
   std::vector<TPrinterForm> Forms;
 };
 
@@ -45,8 +46,10 @@ public:
   std::vector<AnsiString> PaperNames(const AnsiString& name, const AnsiString& port) override;
   std::vector<WORD> Bins(const AnsiString& name, const AnsiString& port) override;
   int TrueType(const AnsiString& name, const AnsiString& port) override;
+  int NumColors(const AnsiString& name) override;
   std::vector<TPrinterForm> EnumForms(const AnsiString& name) override;
   bool AddForm(const AnsiString& name, const TPrinterForm& form) override;
+  bool SetForm(const AnsiString& name, const TPrinterForm& form) override;
   TSpoolerHandle OpenPrinter(const AnsiString& name) override;
   DWORD StartDocPrinter(TSpoolerHandle printer, const AnsiString& docName, const AnsiString& dataType) override;
   bool StartPagePrinter(TSpoolerHandle printer) override;

@@ -57,9 +57,14 @@ public:
   virtual std::vector<WORD> Bins(const AnsiString& name, const AnsiString& port) = 0;
   // DCTT_ flags; -1 when the call fails.
   virtual int TrueType(const AnsiString& name, const AnsiString& port) = 0;
+  // GetDeviceCaps NUMCOLORS of the printer's device context: the colours of
+  // its palette, -1 for more than 256; 0 when no context can be made.
+  virtual int NumColors(const AnsiString& name) = 0;
 
   virtual std::vector<TPrinterForm> EnumForms(const AnsiString& name) = 0;
   virtual bool AddForm(const AnsiString& name, const TPrinterForm& form) = 0;
+  // Changes the size of the form of that name.
+  virtual bool SetForm(const AnsiString& name, const TPrinterForm& form) = 0;
 
   // Raw jobs. OpenPrinter gives 0 on failure; StartDocPrinter the job id or 0.
   virtual TSpoolerHandle OpenPrinter(const AnsiString& name) = 0;

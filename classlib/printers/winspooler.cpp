@@ -157,6 +157,16 @@ int TWinSpooler::TrueType(const AnsiString& name, const AnsiString& port) {
   return ::DeviceCapabilitiesW(device.c_str(), portW.c_str(), DC_TRUETYPE, nullptr, nullptr);
 }
 
+int TWinSpooler::NumColors(const AnsiString& name) {
+  std::wstring device = WideOf(name);
+  HDC dc = ::CreateDCW(L"WINSPOOL", device.c_str(), nullptr, nullptr);
+  if (dc == nullptr)
+    return 0;
+  int colors = ::GetDeviceCaps(dc, NUMCOLORS);
+  ::DeleteDC(dc);
+  return colors;
+}
+
 std::vector<TPrinterForm> TWinSpooler::EnumForms(const AnsiString& name) {
   OpenedPrinter printer(name);
   std::vector<TPrinterForm> forms;
@@ -176,15 +186,29 @@ std::vector<TPrinterForm> TWinSpooler::EnumForms(const AnsiString& name) {
   return forms;
 }
 
-bool TWinSpooler::AddForm(const AnsiString& name, const TPrinterForm& form) {
-  OpenedPrinter printer(name, PRINTER_ALL_ACCESS);
+namespace {
+
+// AddFormW or SetFormW with the form as FORM_INFO_1W.
+template <class Call>
+bool WithFormInfo(const AnsiString& printerName, const TPrinterForm& form, Call call) {
+  OpenedPrinter printer(printerName, PRINTER_ALL_ACCESS);
   if (!printer)
     return false;
   std::wstring formName = WideOf(form.Name);
   FORM_INFO_1W info{form.Flags, formName.data(), form.Size,
                     RECTL{form.ImageableArea.left, form.ImageableArea.top, form.ImageableArea.right,
                           form.ImageableArea.bottom}};
-  return ::AddFormW(printer.Get(), 1, reinterpret_cast<LPBYTE>(&info)) != FALSE;
+  return call(printer.Get(), formName.data(), reinterpret_cast<LPBYTE>(&info)) != FALSE;
+}
+
+}  // namespace
+
+bool TWinSpooler::AddForm(const AnsiString& name, const TPrinterForm& form) {
+  return WithFormInfo(name, form, [](HANDLE h, LPWSTR, LPBYTE info) { return ::AddFormW(h, 1, info); });
+}
+
+bool TWinSpooler::SetForm(const AnsiString& name, const TPrinterForm& form) {
+  return WithFormInfo(name, form, [](HANDLE h, LPWSTR formName, LPBYTE info) { return ::SetFormW(h, formName, 1, info); });
 }
 
 TSpoolerHandle TWinSpooler::OpenPrinter(const AnsiString& name) {

@@ -13,8 +13,10 @@ public:
   std::vector<AnsiString> PaperNames(const AnsiString& name, const AnsiString& port) override;
   std::vector<WORD> Bins(const AnsiString& name, const AnsiString& port) override;
   int TrueType(const AnsiString& name, const AnsiString& port) override;
+  int NumColors(const AnsiString& name) override;
   std::vector<TPrinterForm> EnumForms(const AnsiString& name) override;
   bool AddForm(const AnsiString& name, const TPrinterForm& form) override;
+  bool SetForm(const AnsiString& name, const TPrinterForm& form) override;
   TSpoolerHandle OpenPrinter(const AnsiString& name) override;
   DWORD StartDocPrinter(TSpoolerHandle printer, const AnsiString& docName, const AnsiString& dataType) override;
   bool StartPagePrinter(TSpoolerHandle printer) override;
