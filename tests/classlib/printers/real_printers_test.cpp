@@ -9,91 +9,11 @@
 #include "classlib/printers/devmode.h"
 #include "classlib/printers/printers.h"
 #include "classlib/printers/spooler.h"
+#include "tests/support/testqueues.h"
 
 namespace {
 
-std::string Env(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr ? value : "";
-}
-
-// A Unix path as the Windows side sees it (drive Z: is the root).
-std::wstring WindowsPath(const std::string& unixPath) {
-  std::wstring path = L"Z:";
-  for (char c : unixPath)
-    path += c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c));
-  return path;
-}
-
-std::set<std::string> FilesIn(const std::string& folder, const wchar_t* pattern) {
-  std::set<std::string> names;
-  WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW((WindowsPath(folder) + L"\\" + pattern).c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE)
-    return names;
-  do {
-    std::string name;
-    for (const wchar_t* p = found.cFileName; *p; ++p)
-      name += static_cast<char>(*p);
-    names.insert(name);
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-  return names;
-}
-
-// Waits up to a minute for a file that was not there before.
-std::string WaitForNewFile(const std::string& folder, const wchar_t* pattern, const std::set<std::string>& before) {
-  for (int i = 0; i < 600; ++i) {
-    for (const std::string& name : FilesIn(folder, pattern))
-      if (before.count(name) == 0)
-        return folder + "/" + name;
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  }
-  return "";
-}
-
-bool FileExists(const std::string& unixPath) {
-  return GetFileAttributesW(WindowsPath(unixPath).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// Waits up to a minute for a file to appear.
-bool WaitForFile(const std::string& unixPath) {
-  for (int i = 0; i < 600 && !FileExists(unixPath); ++i)
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  return FileExists(unixPath);
-}
-
-std::string ReadWholeFile(const std::string& unixPath) {
-  HANDLE file = CreateFileW(WindowsPath(unixPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE)
-    return "";
-  std::string bytes;
-  char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0)
-    bytes.append(buffer, got);
-  CloseHandle(file);
-  return bytes;
-}
-
-// Starts a shell command line on the Unix side. Wine starts Unix programs
-// but neither waits for them nor passes their exit code on, so callers wait
-// for what the command writes.
-bool RunUnixShell(const std::string& command) {
-  std::wstring line = L"/bin/sh -c \"";
-  for (char c : command)
-    line += static_cast<wchar_t>(static_cast<unsigned char>(c));
-  line += L"\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(L"Z:\\bin\\sh", line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-    return false;
-  CloseHandle(process.hProcess);
-  CloseHandle(process.hThread);
-  return true;
-}
+using namespace test_queues;
 
 class RealPrinterTest : public testing::Test {
 protected:

@@ -1,0 +1,108 @@
+// The text document printed raw: the test desktop's raw queue receives
+// exactly the bytes a file of the same document holds; a printer that cannot
+// be opened or written raises an error naming it, and the document stays
+// ready for another try.
+#include <gtest/gtest.h>
+
+#include "classlib/printers/fakespooler.h"
+#include "classlib/printers/printers.h"
+#include "textreport/core/zrconst.h"
+#include "textreport/output/zrprinterstream.h"
+#include "tests/support/scratchfolder.h"
+#include "tests/support/testqueues.h"
+#include "zrtestreport.h"
+
+namespace {
+
+using namespace test_queues;
+using namespace zr_test;
+
+std::string SavedBytes(TZRPrinter& document, const ScratchFolder& folder) {
+  document.SaveToFile(folder.File("out.txt"));
+  TFileStream file(folder.File("out.txt"), fmOpenRead);
+  std::string bytes(static_cast<size_t>(file.Size()), '\0');
+  file.ReadBuffer(bytes.data(), static_cast<std::int32_t>(bytes.size()));
+  return bytes;
+}
+
+int IndexOf(TPrinter& printer, const std::string& name) {
+  for (int i = 0; i < printer.Printers().Count(); ++i)
+    if (printer.Printers()[i] == name)
+      return i;
+  return -1;
+}
+
+TEST(ZRPrinterStream, TheRawQueueReceivesTheSavedBytes) {
+  const std::string rawPrinter = Env("DOZURI_RAW_PRINTER"), rawOut = Env("DOZURI_RAW_OUT");
+  if (rawPrinter.empty())
+    GTEST_SKIP() << "no test printers: tools/desktop sets them up only when run as root";
+  ScratchFolder folder;
+  TestReport report(20, 4);
+  report.options.SetPaperType(zptSheet);
+  report.options.SetOEMConvert(true);
+  report.options.SetCopies(2);
+  TZRPrinter document(&report);
+  Build(document, {{"BARKOD", "", "\xDE\xDD\xDE\x4C\xDD"}, {"SON"}});
+  TPrinter printer;
+  int index = IndexOf(printer, rawPrinter);
+  ASSERT_GE(index, 0);
+  printer.SetPrinterIndex(index);
+  std::set<std::string> before = FilesIn(rawOut, L"job-*.bin");
+  document.PrintToPrinter(printer);
+  EXPECT_EQ(report.printStarts, 1);
+  EXPECT_EQ(report.printFinishes, 1);
+  std::string job = WaitForNewFile(rawOut, L"job-*.bin", before);
+  ASSERT_FALSE(job.empty()) << "no raw job arrived in " << rawOut;
+  EXPECT_EQ(ReadWholeFile(job), SavedBytes(document, folder));
+}
+
+// A spooler whose printer can refuse to open or take only part of a write.
+class FailingSpooler : public TFakeSpooler {
+public:
+  TSpoolerHandle OpenPrinter(const AnsiString& name) override {
+    return refuseOpen ? 0 : TFakeSpooler::OpenPrinter(name);
+  }
+  bool WritePrinter(TSpoolerHandle printer, const void* data, DWORD size, DWORD& written) override {
+    bool ok = TFakeSpooler::WritePrinter(printer, data, size, written);
+    if (shortWrite && written > 0)
+      --written;
+    return ok;
+  }
+  bool refuseOpen = false;
+  bool shortWrite = false;
+};
+
+TEST(ZRPrinterStream, APrinterThatFailsRaisesAndTheDocumentStaysReady) {
+  FailingSpooler spooler;
+  TFakePrinter fake;
+  fake.Name = "Nokta Vuruşlu";
+  spooler.AddPrinter(fake);
+  spooler.Default = "Nokta Vuruşlu";
+  SpoolerScope scope(spooler);
+  TPrinter printer;
+  TestReport report(20, 2);
+  TZRPrinter document(&report);
+  Build(document, {{"A"}});
+  for (bool open : {false, true}) {
+    spooler.refuseOpen = !open;
+    spooler.shortWrite = open;
+    try {
+      document.PrintToPrinter(printer);
+      ADD_FAILURE() << "a failed print reported no error";
+    } catch (const EZRError& e) {
+      EXPECT_NE(e.Message.find("Nokta Vuruşlu"), std::string::npos) << e.Message;
+    }
+    EXPECT_EQ(document.State(), TZRDocumentState::Done);
+  }
+  // The job cut short was ended all the same.
+  ASSERT_EQ(spooler.Jobs.size(), 1u);
+  EXPECT_TRUE(spooler.Jobs[0].Ended);
+  spooler.refuseOpen = spooler.shortWrite = false;
+  document.PrintToPrinter(printer);
+  ASSERT_EQ(spooler.Jobs.size(), 2u);
+  EXPECT_EQ(std::string(spooler.Jobs[1].Bytes.begin(), spooler.Jobs[1].Bytes.end()), "\x1b@\x1bP\x12" "A\r\n");
+  EXPECT_TRUE(spooler.Jobs[1].Ended);
+  EXPECT_EQ(spooler.Jobs[1].DataType, "RAW");
+}
+
+}  // namespace
