@@ -218,7 +218,7 @@ void TZReportControl::SetName(const AnsiString& NewName) {
 
 void TZReportControl::NotifyReport(TZRStructureNotice Code) {
   if (FReport != nullptr)
-    FReport->StructureNotice(Code, this);
+    FReport->Perform(ZRNoticeStructure, static_cast<WPARAM>(Code), reinterpret_cast<LPARAM>(this));
 }
 
 void TZReportControl::SetAlign(TZRAlign Value) {
@@ -250,6 +250,10 @@ void TZReportControl::FontChanged() {
 }
 
 void TZReportControl::Dispatch(TMessage& Message) {
+  if (Message.Msg == ZRNoticeStructure) {
+    StructureNotice(static_cast<TZRStructureNotice>(Message.WParam), reinterpret_cast<TZReportControl*>(Message.LParam));
+    return;
+  }
   if (Message.Msg == CM_FONTCHANGED && FReport == this) {
     TCustomControl::Dispatch(Message);
     for (int i = 0; i < ControlCount(); ++i)

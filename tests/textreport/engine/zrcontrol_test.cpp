@@ -28,6 +28,10 @@ public:
   zr_test::TestReport report;
   std::unique_ptr<TZRPrinter> document;
   bool fixedCell = true;
+  std::vector<std::pair<TZRStructureNotice, TZReportControl*>> notices;
+
+protected:
+  void StructureNotice(TZRStructureNotice code, TZReportControl* sender) override { notices.push_back({code, sender}); }
 };
 
 class TestBand : public TZReportControl {
@@ -118,6 +122,12 @@ TEST_F(ZRControlTest, ParentRules) {
   EXPECT_EQ(other->Report(), nullptr);
   EXPECT_EQ(label->Report(), report);
   EXPECT_EQ(band->Report(), report);
+  // A renamed control tells its report.
+  report->notices.clear();
+  label->SetName("Label1");
+  ASSERT_EQ(report->notices.size(), 1u);
+  EXPECT_EQ(report->notices[0].first, zsnRenamed);
+  EXPECT_EQ(report->notices[0].second, label);
 }
 
 TEST_F(ZRControlTest, AlignInTheParent) {
