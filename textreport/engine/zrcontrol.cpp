@@ -194,21 +194,25 @@ void TZReportControl::SetParent(TWinControl* AParent) {
   auto* parent = dynamic_cast<TZReportControl*>(AParent);
   struct Settle {
     TZReportControl& self;
+    TZReportControl* parent;
+    bool changed = false;
     ~Settle() {
-      self.FParentControl = dynamic_cast<TZReportControl*>(self.Parent());
+      if (changed)
+        self.FParentControl = parent;
       if (!self.IsReport())
         self.FReport = self.FParentControl != nullptr ? self.FParentControl->FReport : nullptr;
       self.ApplyPixelBounds();
       self.FontChanged();
     }
-  } settle{*this};
+  } settle{*this, parent};
   if (!IsReport() && AParent != nullptr) {
     if (parent == nullptr || !(parent->IsBand() || parent->IsController()))
       RaiseZRError(SZRReportOrBandsOnly, {ClassName()});
     if (!IsBand() && parent->IsReport())
       RaiseZRError(SZRReportBandsOnly, {ClassName()});
   }
-  TCustomControl::SetParent(AParent);
+  TCustomControl::SetParent(parent != nullptr ? WindowParentFor(parent) : AParent);
+  settle.changed = true;
 }
 
 void TZReportControl::SetName(const AnsiString& NewName) {
