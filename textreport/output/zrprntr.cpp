@@ -101,7 +101,8 @@ TZRPage::TZRPage(TZRPrinter& Document) {
 // ---- The document -------------------------------------------------------------------------
 IMPLEMENT_CLASS(TZRPrinter)
 
-std::function<bool(TZRPrinter&)> TZRPrinter::SetupDialogHook;
+std::function<void(TZRPrinter&)> TZRPrinter::PreviewFormFactory;
+std::function<bool(TPrintDialog&, TZRSetupFormValues&)> TZRPrinter::SetupForm;
 
 TZRPrinter::TZRPrinter(IZReport* Report) : FReport(Report) {
   Reset();
@@ -265,13 +266,16 @@ void TZRPrinter::WritePage(const TZRPage& Page, TZREscapeStream& Stream) const {
     Stream.WriteString(PageSeparator(false));
 }
 
-void TZRPrinter::WriteToStream(TStream& Stream) {
-  CheckState(TZRDocumentState::Done);
+std::pair<int, int> TZRPrinter::OutputRange() const {
   int from = Options().PageFrom(), to = Options().PageTo();
   if (to < from || from < 0 || PageCount() < to)
     RaiseZRError(SZRInvalidPageRange, {from, to});
-  if (from < 1)
-    from = 1;
+  return {from < 1 ? 1 : from, to};
+}
+
+void TZRPrinter::WriteToStream(TStream& Stream) {
+  CheckState(TZRDocumentState::Done);
+  const auto [from, to] = OutputRange();
   TZREscapeStream escapes(&Stream, Options().Escapes());
   escapes.OEMConvert = Options().OEMConvert();
   for (int copy = 0; copy < Options().Copies(); ++copy) {
@@ -296,11 +300,29 @@ void TZRPrinter::SaveToFile(const AnsiString& Name) {
   CheckState(TZRDocumentState::Done);
   if (!IsValidOutputFileName(Name))
     RaiseZRError(SZRInvalidFileName, {Name});
+  // A range that cannot be written must not cost the file it would replace.
+  OutputRange();
   TFileStream file(Name, fmCreate);
   WriteToStream(file);
 }
 
-bool TZRPrinter::SetupDialog() { return SetupDialogHook ? SetupDialogHook(*this) : false; }
+// ---- Forms --------------------------------------------------------------------------------
+void TZRPrinter::CreatePreviewForm() {
+  if (PreviewFormFactory)
+    PreviewFormFactory(*this);
+  IZRDocumentForm* shown = Options().PreviewMode() == zpmSinglePage ? FPreviewForm : FProgressForm;
+  if (shown != nullptr)
+    shown->ShowForm();
+}
+
+void TZRPrinter::ShowAfterBuild() {
+  if (IZRDocumentForm* progress = FProgressForm) {
+    FProgressForm = nullptr;
+    progress->ReleaseForm();
+  }
+  if (!IsCancelled() && FPreviewForm != nullptr)
+    FPreviewForm->ShowForm();
+}
 
 // ---- Search -------------------------------------------------------------------------------
 bool TZRPrinter::Find(const AnsiString& Text, bool IgnoreCase, int Page, int Line, int Column) {

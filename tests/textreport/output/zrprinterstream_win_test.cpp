@@ -56,6 +56,29 @@ TEST(ZRPrinterStream, TheRawQueueReceivesTheSavedBytes) {
   EXPECT_EQ(ReadWholeFile(job), SavedBytes(document, folder));
 }
 
+// The real spooler, asked for a printer that is not installed: the error
+// names the printer and gives the system's reason; nothing is reported as
+// printed, and the document can still go to a printer that exists.
+TEST(ZRPrinterStream, AMissingPrinterRaisesAClearError) {
+  const AnsiString missing = "Olmayan Yazıcı";
+  TPrinter printer;
+  printer.SetPrinter(missing, "", "", nullptr);
+  TestReport report(20, 2);
+  TZRPrinter document(&report);
+  Build(document, {{"A"}});
+  std::string message = "(no error)";
+  try {
+    document.PrintToPrinter(printer);
+  } catch (const EZRError& e) {
+    message = e.Message;
+  }
+  EXPECT_NE(message.find("\"" + missing + "\""), std::string::npos) << message;
+  EXPECT_NE(message.find(" ("), std::string::npos) << "no system reason in: " << message;
+  EXPECT_EQ(report.printStarts, 0);
+  EXPECT_EQ(report.printFinishes, 0);
+  EXPECT_EQ(document.State(), TZRDocumentState::Done);
+}
+
 // A spooler whose printer can refuse to open or take only part of a write.
 class FailingSpooler : public TFakeSpooler {
 public:
