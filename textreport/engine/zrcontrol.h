@@ -151,6 +151,9 @@ protected:
   virtual void StructureNotice(TZRStructureNotice Code, TZReportControl* Sender) {}
   // The report sets itself as its own report.
   void MakeOwnReport() { FReport = this; }
+  // A minimized report keeps a size set in characters as the size it
+  // returns to when restored.
+  virtual void KeepRestoreSize(int Width, int Height) {}
   // The window a control placed into Logical lives in: Logical itself, but a
   // band of a nested controller lives in the report's window.
   virtual TWinControl* WindowParentFor(TZReportControl* Logical) { return Logical; }
