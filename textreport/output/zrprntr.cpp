@@ -206,8 +206,18 @@ void TZRPrinter::SetLine(int Line, const AnsiString& Text) {
 
 void TZRPrinter::WriteText(int X, int Y, const AnsiString& Text) {
   AnsiString line = GetLine(Y);
+  AnsiString text = TransliterateForPrinter(Text);
+  // What lies left of the page's first column is cut off, as is what runs
+  // past its last; a line is never padded out for text that is not written.
+  if (X < 0) {
+    const int visible = VisibleLength(text);
+    text = VisibleCopy(text, (X < -visible ? visible : -X) + 1, visible);
+    X = 0;
+  }
   const int room = FReport->PageWidthInChars() - X;
-  AnsiString text = VisibleCopy(TransliterateForPrinter(Text), 1, room > 0 ? room : 0);
+  text = VisibleCopy(text, 1, room > 0 ? room : 0);
+  if (text.empty())
+    return;
   SetLine(Y, OverlayVisible(text, line, X + 1));
 }
 

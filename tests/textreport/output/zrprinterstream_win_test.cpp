@@ -126,6 +126,10 @@ TEST(ZRPrinterStream, APrinterThatFailsRaisesAndTheDocumentStaysReady) {
   EXPECT_EQ(std::string(spooler.Jobs[1].Bytes.begin(), spooler.Jobs[1].Bytes.end()), "\x1b@\x1bP\x12" "A\r\n");
   EXPECT_TRUE(spooler.Jobs[1].Ended);
   EXPECT_EQ(spooler.Jobs[1].DataType, "RAW");
+  EXPECT_EQ(spooler.Jobs[1].DocName, "Rapor");  // the report's title names the job
+  // Print start for both opened jobs, print finish only for the whole one.
+  EXPECT_EQ(report.printStarts, 2);
+  EXPECT_EQ(report.printFinishes, 1);
 }
 
 }  // namespace

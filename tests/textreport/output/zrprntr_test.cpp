@@ -74,6 +74,15 @@ TEST(ZRPrinter, WriteTextTransliteratesCutsAndOverlays) {
   EXPECT_EQ(document.GetLine(1), "CGOUIScgou");  // cut at the page width
   document.WriteText(2, 0, "xy");
   EXPECT_EQ(document.GetLine(0), "SIxyI");
+  // Left of the page and past its width nothing is written, and the line
+  // is not padded for it.
+  document.WriteText(-2, 1, "xyz");
+  EXPECT_EQ(document.GetLine(1), "zGOUIScgou");
+  document.WriteText(-5, 1, "xyz");
+  document.WriteText(10, 1, "xyz");
+  EXPECT_EQ(document.GetLine(1), "zGOUIScgou");
+  document.WriteText(8, 0, "");
+  EXPECT_EQ(document.GetLine(0), "SIxyI");
   document.WriteText(7, 2, "12345");
   EXPECT_EQ(document.GetLine(2), "       123");
   // Escape codes take no column.
@@ -438,6 +447,10 @@ TEST(ZRPrinter, SearchFindsTextOnAnyPageAndGoesOn) {
   EXPECT_EQ(document.FoundLine(), 2);
   EXPECT_EQ(document.FoundColumn(), 4);
   EXPECT_FALSE(document.Find("", false, 0, 0, 1));
+  // Ignoring case, a Turkish pattern in small letters finds the capitals.
+  ASSERT_TRUE(document.Find("\xFE\x69\xFE\x6C\x69", true, 0, 0, 1));
+  EXPECT_EQ(document.FoundPage(), 1);
+  EXPECT_EQ(document.FoundColumn(), 4);
 }
 
 // The preview form comes from the factory and registers itself; the mode
