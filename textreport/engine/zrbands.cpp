@@ -223,6 +223,9 @@ void TZRCustomBand::DefineProperties(TFiler& Filer) {
       "BandType", [this](TReader& r) { FBandType = ReadBandType(r); },
       [this](TWriter& w) { w.WriteIdent(GetEnumName(dozuri::TypeInfoOf<TZRBandType>(), FBandType)); },
       !IsController());
+  // Groups are not part of this engine: an index read is kept, none written.
+  Filer.DefineProperty(
+      "GroupOrder", [this](TReader& r) { FGroupOrder = r.ReadInteger(); }, [](TWriter&) {}, false);
   Filer.DefineProperty(
       "ParentIndex", [this](TReader& r) { FParentIndex = r.ReadInteger(); },
       [this, indexIn](TWriter& w) { w.WriteInteger(indexIn(FParentBand)); }, indexIn(FParentBand) >= 0);
@@ -270,8 +273,6 @@ void TZRCustomBand::DoBeforePrint() {
   for (TZReportControl* child : ChildControls())
     child->DoBeforePrint();
   ApplyPixelBounds();
-  if (Printing())
-    UpdateLayout();
 }
 
 void TZRCustomBand::AlignContent() {
@@ -305,7 +306,7 @@ void TZRCustomBand::DoAfterPrint() {
 void TZRCustomBand::Print(int X, int Y) {
   if (FController != nullptr) {
     FController->PrintedBands = FController->PrintedBands + TZRBandTypes{FPrintType};
-    FController->BandPrinted = !FController->InColumnChange;
+    FController->BandPrinted = !(FController->InBeginColumn || FController->InEndColumn);
     if (IsFooterKind(FPrintType) || IsHeaderKind(FPrintType))
       FController->PrintedBands = FController->PrintedBands - TZRBandTypes{PairedKind(FPrintType)};
   }
@@ -380,16 +381,19 @@ void TZRControllerLibrary::Calculate(int Index, const TZRArguments*, Variant& Re
 }
 
 // ---- TZRCustomController ------------------------------------------------------------------
-BEGIN_PUBLISHED(TZRCustomController)
-  PROPERTY(DataOptions, DataOptions, SetDataOptions),
-  PROPERTY(DataSet, DataSet, SetDataSet),
-  PROPERTY(PrintIfEmpty, PrintIfEmpty, SetPrintIfEmpty).Default(false),
-  PROPERTY(OnDataStart, OnDataStart, OnDataStart),
-  PROPERTY(OnDataNext, OnDataNext, OnDataNext),
-END_PUBLISHED
+IMPLEMENT_CLASS(TZRCustomController)
+IMPLEMENT_CLASS(TZRControllerCollection)
+
+bool TZRControllerCollection::FindElement(const AnsiString& Name, TZRElementLibrary*& Library, int& Index) {
+  if (TZRElementCollection::FindElement(Name, Library, Index))
+    return true;
+  if (FController == nullptr || FController->IsReport() || FController->Controller() == nullptr)
+    return false;
+  return FController->Controller()->Collection().FindElementEverywhere(Name, Library, Index);
+}
 
 TZRCustomController::TZRCustomController(TComponent* AOwner)
-    : TZRCustomBand(AOwner), FCollection(std::make_unique<TZRElementCollection>()),
+    : TZRCustomBand(AOwner), FCollection(std::make_unique<TZRControllerCollection>(this)),
       FDataOptions(std::make_unique<TZRDataOptions>()) {
   SetColor(clBtnFace);
   SetBandType(zbtController);
@@ -473,6 +477,57 @@ void TZRCustomController::RemoveVariable(TZRVariable* Variable) {
   FVariableList.erase(std::remove(FVariableList.begin(), FVariableList.end(), Variable), FVariableList.end());
 }
 
+void TZRCustomController::Prepare() {
+  TZRCustomBand::Prepare();
+  PrintedBands = TZRBandTypes{};
+  BandPrinted = false;
+  InBeginColumn = false;
+  InEndColumn = false;
+  PrepareVariables();
+  for (TZRCustomBand* band : FBandList)
+    band->Prepare();
+}
+
+void TZRCustomController::Unprepare() {
+  UnprepareVariables();
+  for (TZRCustomBand* band : FBandList)
+    band->Unprepare();
+  TZRCustomBand::Unprepare();
+}
+
+// ---- Variables through a run --------------------------------------------------------------
+void TZRCustomController::PrepareVariables() {
+  for (TZRVariable* variable : FVariableList)
+    variable->Prepare();
+}
+
+void TZRCustomController::UnprepareVariables() {
+  for (TZRVariable* variable : FVariableList)
+    variable->Unprepare();
+}
+
+void TZRCustomController::ResetVariables() {
+  for (TZRVariable* variable : FVariableList)
+    variable->ResetValue();
+}
+
+void TZRCustomController::MoveVariables() {
+  for (TZRVariable* variable : FVariableList)
+    variable->MarkStale();
+  for (TZRVariable* variable : FVariableList)
+    variable->Calculate();
+}
+
+void TZRCustomController::StepVariablesBack() {
+  for (TZRVariable* variable : FVariableList)
+    variable->StepBack();
+}
+
+void TZRCustomController::StepVariablesForward() {
+  for (TZRVariable* variable : FVariableList)
+    variable->StepForward();
+}
+
 // Print order: page header, header, column header, detail header, detail,
 // detail footer, column footer, footer, page footer, each band followed at
 // once by the bands linked to it (its child, then its sub-detail).
@@ -539,7 +594,7 @@ void TZRBands::SetHas(TZRBandType Kind, bool Value) {
   }
   TZRCustomBand* band = nullptr;
   for (TZRCustomBand* b : FController->BandList())
-    if (b->BandType() == Kind)
+    if (b->BandType() == Kind && band == nullptr)
       band = b;
   if (FController->Designing() && !band->ChildControls().empty() &&
       MessageDlg(Format(LoadZRString(SZRDeleteBandQuestion), {band->Name()}), mtConfirmation,
@@ -586,13 +641,18 @@ END_PUBLISHED
 
 BEGIN_PUBLISHED(TZRSubDetail)
   PROPERTY(Bands, Bands, SetBands),
+  PROPERTY(DataOptions, DataOptions, SetDataOptions),
+  PROPERTY(DataSet, DataSet, SetDataSet),
   PROPERTY(Enabled, Enabled, SetEnabled).Default(true),
   PROPERTY(ForceKind, ForceKind, SetForceKind).Default(TZRForceKind{}),
   PROPERTY(Frame, Frame, SetFrame),
   PROPERTY(HasChild, HasChild, SetHasChild).Stored(false),
   PROPERTY(HasController, HasController, SetHasController).Stored(false),
+  PROPERTY(PrintIfEmpty, PrintIfEmpty, SetPrintIfEmpty).Default(false),
   PROPERTY(Stretch, Stretch, SetStretch).Default(false),
   PROPERTY(Visible, Visible, SetVisible).Default(true),
+  PROPERTY(OnDataStart, OnDataStart, OnDataStart),
+  PROPERTY(OnDataNext, OnDataNext, OnDataNext),
   PROPERTY(BeforePrint, BeforePrint, BeforePrint),
   PROPERTY(AfterPrint, AfterPrint, AfterPrint),
 END_PUBLISHED

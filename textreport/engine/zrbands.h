@@ -99,6 +99,7 @@ private:
   TZRCustomBand* FParentBand = nullptr;
   TZRCustomBand* FMasterBand = nullptr;
   TZRCustomController* FController = nullptr;
+  int FGroupOrder = -1;
   int FParentIndex = -1;
   int FMasterIndex = -1;
 };
@@ -153,6 +154,19 @@ private:
   TZRCustomController* FController = nullptr;
 };
 
+// The element collection of a controller: its own library first, then,
+// for a nested controller, everything its master controller finds.
+class TZRControllerCollection : public TZRElementCollection {
+  DECLARE_CLASS(TZRControllerCollection, TZRElementCollection)
+
+public:
+  explicit TZRControllerCollection(TZRCustomController* Controller = nullptr) : FController(Controller) {}
+  bool FindElement(const AnsiString& Name, TZRElementLibrary*& Library, int& Index) override;
+
+private:
+  TZRCustomController* FController;
+};
+
 class TZRCustomController : public TZRCustomBand {
   DECLARE_CLASS(TZRCustomController, TZRCustomBand)
 
@@ -166,7 +180,8 @@ public:
   const std::vector<TZRVariable*>& VariableList() const { return FVariableList; }
   // Groups are not part of this engine: the list stays empty.
   const std::vector<TComponent*>& GroupList() const { return FGroupList; }
-  TZRElementCollection& Collection() { return *FCollection; }
+  TZRControllerCollection& Collection() { return *FCollection; }
+  TZRControllerLibrary& Library() { return *FLibrary; }
 
   // The first band of that kind; a sub-detail is its own detail band.
   TZRCustomBand* FindBand(TZRBandType Kind) const;
@@ -183,11 +198,29 @@ public:
   // Puts the band list into print order.
   void ArrangeBands();
 
-  // Run state the bands keep: the kinds printed since their pair, whether a
-  // band printed outside a column change.
+  // The variables through a run, in list order: prepared with the
+  // controller; cleared at the data start; after every move all marked
+  // stale first, then each calculated (so a variable that reads another
+  // never sees a value of the record before); the look-ahead steps them
+  // back before a step prints and forward after it.
+  // The controller's part of the run protocol: itself, its variables and
+  // every band of its list; it prints as a detail band.
+  void Prepare() override;
+  void Unprepare() override;
+  void PrepareVariables();
+  void UnprepareVariables();
+  void ResetVariables();
+  void MoveVariables();
+  void StepVariablesBack();
+  void StepVariablesForward();
+
+  // Run state the bands keep: the kinds printed in the current column (a
+  // header owes its footer), whether a band printed since the last column
+  // change, and whether a column change is running.
   TZRBandTypes PrintedBands;
   bool BandPrinted = false;
-  bool InColumnChange = false;
+  bool InBeginColumn = false;
+  bool InEndColumn = false;
 
   void SetName(const AnsiString& NewName) override;
   void GetChildren(TGetChildProc Proc, TComponent* Root) override;
@@ -205,7 +238,7 @@ private:
   std::vector<TZRCustomBand*> FBandList;
   std::vector<TZRVariable*> FVariableList;
   std::vector<TComponent*> FGroupList;
-  std::unique_ptr<TZRElementCollection> FCollection;
+  std::unique_ptr<TZRControllerCollection> FCollection;
   TZRControllerLibrary* FLibrary = nullptr;
   TDataSet* FDataSet = nullptr;
   bool FPrintIfEmpty = false;

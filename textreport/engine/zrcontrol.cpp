@@ -228,8 +228,9 @@ void TZReportControl::SetName(const AnsiString& NewName) {
   NotifyReport(zsnRenamed);
 }
 
+// A report that is being taken down hears nothing more.
 void TZReportControl::NotifyReport(TZRStructureNotice Code) {
-  if (FReport != nullptr)
+  if (FReport != nullptr && !FReport->ComponentState().Contains(csDestroying))
     FReport->Perform(ZRNoticeStructure, static_cast<WPARAM>(Code), reinterpret_cast<LPARAM>(this));
 }
 

@@ -36,26 +36,33 @@ public:
   AnsiString FormattedText();
   virtual void AttachController(TZRCustomController* Controller);
 
-  // The run: Prepare starts clean and stale; after every move the controller
-  // marks the variable stale and calculates it; the look-ahead steps back
-  // and forward by one record; Unprepare ends the run.
+  // The run. Prepare and the data start (ResetValue) clear the values and
+  // mark the variable stale. After every move the controller marks every
+  // variable stale (keeping the values) and then calculates each: the current
+  // value becomes the previous one and the new value the current one. The
+  // look-ahead steps back and forward by swapping the two. Unprepare ends
+  // the run.
   virtual void Prepare();
   virtual void Unprepare();
   virtual void Calculate();
   virtual void StepBack();
   virtual void StepForward();
   virtual void MarkStale();
-  // Forgets every value of the run so far (the data start).
   virtual void ResetValue();
 
   void SetName(const AnsiString& NewName) override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   bool HasParent() override { return true; }
   TComponent* GetParentComponent() override;
   void SetParentComponent(TComponent* Value) override;
 
 protected:
   virtual void CalcValue(Variant& Value) {}
+  // Exchanges the current and the previous value of a valid variable.
   void SwapValues();
+  void SetState(TZRVariableState Value) { FState = Value; }
+  // The controller's report hears of the variable joining, leaving or being renamed.
+  void NotifyController(int Code);
 
 private:
   std::unique_ptr<TZFormat> FFormat;
@@ -112,8 +119,12 @@ public:
   void SetVariable(TZRVariable* Value);
   int LevelCount() const { return static_cast<int>(FLevels.size()); }
   const TZRAggregateLevel& Level(int Index) const { return FLevels.at(Index); }
+  const TZRAggregateLevel& PrevLevel(int Index) const { return FPrevLevels.at(Index); }
   // Integer 0 without values, else Sum / Count.
   Variant Average(int Index) const;
+
+  // Adds one value to a level, keeping the level as it was in the previous copy.
+  void Accumulate(int Index, const Variant& Value);
 
   void GetFormattedText(AnsiString& Text) override;
   void Prepare() override;
@@ -124,11 +135,14 @@ public:
   void ResetValue() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
+  // The name part that follows a source: "zrv" + field name for a field
+  // variable so named, else what follows a leading "zrv" ("" without one).
+  static AnsiString SourceKey(TZRVariable* Source);
+
 protected:
   void CalcValue(Variant& Value) override;
 
 private:
-  void Accumulate(int Index, const Variant& Value);
   void ClearLevels();
 
   TZRVariable* FVariable = nullptr;
