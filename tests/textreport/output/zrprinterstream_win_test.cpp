@@ -132,4 +132,39 @@ TEST(ZRPrinterStream, APrinterThatFailsRaisesAndTheDocumentStaysReady) {
   EXPECT_EQ(report.printFinishes, 1);
 }
 
+// Output sends the document where the options say: to the options' file,
+// or raw to the program's printer.
+TEST(ZRPrinterStream, OutputFollowsTheDestination) {
+  ScratchFolder folder;
+  TFakeSpooler spooler;
+  TFakePrinter fake;
+  fake.Name = "Nokta";
+  spooler.AddPrinter(fake);
+  spooler.Default = "Nokta";
+  SpoolerScope scope(spooler);
+  Printer().Refresh();
+  Printer().SetPrinterIndex(-1);
+  TestReport report(20, 2);
+  report.options.SetDestination(zrdFile);
+  report.options.SetFileName(folder.File("cikti.txt"));
+  TZRPrinter document(&report);
+  Build(document, {{"A"}});
+  document.Output();
+  EXPECT_TRUE(spooler.Jobs.empty());
+  const std::string bytes = "\x1b@\x1bP\x12" "A\r\n";
+  {
+    TFileStream file(folder.File("cikti.txt"), fmOpenRead);
+    std::string saved(static_cast<size_t>(file.Size()), '\0');
+    file.ReadBuffer(saved.data(), static_cast<std::int32_t>(saved.size()));
+    EXPECT_EQ(saved, bytes);
+  }
+  report.options.SetDestination(zrdPrinter);
+  document.Output();
+  ASSERT_EQ(spooler.Jobs.size(), 1u);
+  EXPECT_EQ(spooler.Jobs[0].Printer, "Nokta");
+  EXPECT_EQ(std::string(spooler.Jobs[0].Bytes.begin(), spooler.Jobs[0].Bytes.end()), bytes);
+  spooler.Printers.clear();  // the program's printer lets the fake one go
+  Printer().Refresh();
+}
+
 }  // namespace
