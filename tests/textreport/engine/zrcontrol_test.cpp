@@ -3,6 +3,7 @@
 // character frame.
 #include <gtest/gtest.h>
 
+#include "tests/support/componenttext.h"
 #include "tests/support/formfixture.h"
 #include "tests/textreport/output/zrtestreport.h"
 #include "textreport/core/zrconst.h"
@@ -99,6 +100,25 @@ TEST_F(ZRControlTest, CharacterBoundsMakeThePixelBounds) {
   TZReportControl loose(nullptr);
   EXPECT_EQ(loose.GetCharMetrics().Width, 7);
   EXPECT_EQ(loose.GetCharMetrics().Height, 14);
+}
+
+// Layout files carry the bounds in characters, every one of them, and read
+// them back as such whatever the character cell.
+TEST_F(ZRControlTest, BoundsAreStreamedInCharacters) {
+  label->SetName("Label1");
+  label->SetLeft(3);
+  label->SetWidth(10);
+  const std::string text = ComponentText(label);
+  for (const char* line : {"Left = 3\r\n", "Top = 0\r\n", "Width = 10\r\n", "Height = 1\r\n"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
+  auto* copy = new TZReportControl(form.Host());
+  copy->SetParent(band);
+  std::string renamed = text;
+  renamed.replace(renamed.find("Label1"), 6, "Label2");
+  ReadComponentText(renamed, copy);
+  EXPECT_EQ(copy->Left(), 3);
+  EXPECT_EQ(copy->Width(), 10);
+  EXPECT_EQ(copy->TControl::Left(), 24);
 }
 
 TEST_F(ZRControlTest, SizesAreAtLeastOneAtDesignTimeAndZeroWhilePrinting) {
