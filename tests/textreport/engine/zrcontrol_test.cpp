@@ -303,6 +303,43 @@ struct FrameCase {
 };
 
 // Frames of labels printed at the top of a page; a label is cut to its band.
+// AfterPrint follows a pass that printed, and never on a design surface,
+// where BeforePrint is not asked either.
+TEST_F(ZRControlTest, AfterPrintFollowsAPrintedPassOnly) {
+  int afterPrints = 0, beforePrints = 0;
+  label->AfterPrint = [&](TObject* sender) {
+    EXPECT_EQ(sender, label);
+    ++afterPrints;
+  };
+  label->BeforePrint = [&](TObject*, bool& doPrint) {
+    ++beforePrints;
+    doPrint = beforePrints == 1;
+  };
+  label->DoBeforePrint();
+  label->DoAfterPrint();
+  EXPECT_EQ(afterPrints, 1);
+  label->DoBeforePrint();
+  label->DoAfterPrint();
+  EXPECT_EQ(afterPrints, 1);
+  label->SetDesigning(true);
+  label->SetVisible(true);
+  label->DoBeforePrint();
+  EXPECT_TRUE(label->PrintFlag());
+  label->DoAfterPrint();
+  EXPECT_EQ(beforePrints, 2);
+  EXPECT_EQ(afterPrints, 1);
+}
+
+// The structure notice is the window message WM_USER + 100 with the code in
+// WParam and the control in LParam.
+TEST_F(ZRControlTest, StructureNoticesAreWindowMessages) {
+  report->notices.clear();
+  report->Perform(1124, 3, reinterpret_cast<LPARAM>(band));
+  ASSERT_EQ(report->notices.size(), 1u);
+  EXPECT_EQ(report->notices[0].first, zsnBandsReordered);
+  EXPECT_EQ(report->notices[0].second, band);
+}
+
 TEST_F(ZRControlTest, FramesOfEachShape) {
   const FrameCase cases[] = {
       {"all four sides", 1, 1, 1, 1, 0, 5, 3, {"+---+", "|   |", "+---+", ""}},

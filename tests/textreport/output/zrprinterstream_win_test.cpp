@@ -85,6 +85,12 @@ public:
   TSpoolerHandle OpenPrinter(const AnsiString& name) override {
     return refuseOpen ? 0 : TFakeSpooler::OpenPrinter(name);
   }
+  DWORD StartDocPrinter(TSpoolerHandle printer, const AnsiString& docName, const AnsiString& dataType) override {
+    return refuseDoc ? 0 : TFakeSpooler::StartDocPrinter(printer, docName, dataType);
+  }
+  bool StartPagePrinter(TSpoolerHandle printer) override {
+    return !refusePage && TFakeSpooler::StartPagePrinter(printer);
+  }
   bool WritePrinter(TSpoolerHandle printer, const void* data, DWORD size, DWORD& written) override {
     bool ok = TFakeSpooler::WritePrinter(printer, data, size, written);
     if (shortWrite && written > 0)
@@ -92,6 +98,8 @@ public:
     return ok;
   }
   bool refuseOpen = false;
+  bool refuseDoc = false;
+  bool refusePage = false;
   bool shortWrite = false;
 };
 
@@ -106,28 +114,45 @@ TEST(ZRPrinterStream, APrinterThatFailsRaisesAndTheDocumentStaysReady) {
   TestReport report(20, 2);
   TZRPrinter document(&report);
   Build(document, {{"A"}});
-  for (bool open : {false, true}) {
-    spooler.refuseOpen = !open;
-    spooler.shortWrite = open;
+  struct Failure {
+    const char* name;
+    bool FailingSpooler::*flag;
+  } failures[] = {
+      {"printer not opened", &FailingSpooler::refuseOpen},
+      {"job not started", &FailingSpooler::refuseDoc},
+      {"page not started", &FailingSpooler::refusePage},
+      {"write cut short", &FailingSpooler::shortWrite},
+  };
+  for (const Failure& f : failures) {
+    spooler.*f.flag = true;
     try {
       document.PrintToPrinter(printer);
-      ADD_FAILURE() << "a failed print reported no error";
+      ADD_FAILURE() << f.name << ": a failed print reported no error";
     } catch (const EZRError& e) {
-      EXPECT_NE(e.Message.find("Nokta Vuruşlu"), std::string::npos) << e.Message;
+      EXPECT_NE(e.Message.find("Nokta Vuruşlu"), std::string::npos) << f.name << ": " << e.Message;
     }
-    EXPECT_EQ(document.State(), TZRDocumentState::Done);
+    spooler.*f.flag = false;
+    EXPECT_EQ(document.State(), TZRDocumentState::Done) << f.name;
   }
-  // The job cut short was ended all the same.
-  ASSERT_EQ(spooler.Jobs.size(), 1u);
-  EXPECT_TRUE(spooler.Jobs[0].Ended);
-  spooler.refuseOpen = spooler.shortWrite = false;
-  document.PrintToPrinter(printer);
+  // Every printer opened was closed again, and the jobs begun (page refused,
+  // write cut short) were ended all the same.
+  int opened = 0, closed = 0;
+  for (const AnsiString& call : spooler.Calls) {
+    opened += call.rfind("OpenPrinter", 0) == 0;
+    closed += call == "ClosePrinter";
+  }
+  EXPECT_EQ(opened, 3);
+  EXPECT_EQ(closed, 3);
   ASSERT_EQ(spooler.Jobs.size(), 2u);
-  EXPECT_EQ(std::string(spooler.Jobs[1].Bytes.begin(), spooler.Jobs[1].Bytes.end()), "\x1b@\x1bP\x12" "A\r\n");
-  EXPECT_TRUE(spooler.Jobs[1].Ended);
-  EXPECT_EQ(spooler.Jobs[1].DataType, "RAW");
-  EXPECT_EQ(spooler.Jobs[1].DocName, "Rapor");  // the report's title names the job
-  // Print start for both opened jobs, print finish only for the whole one.
+  EXPECT_TRUE(spooler.Jobs[0].Ended && spooler.Jobs[1].Ended);
+  document.PrintToPrinter(printer);
+  ASSERT_EQ(spooler.Jobs.size(), 3u);
+  const TFakeJob& job = spooler.Jobs[2];
+  EXPECT_EQ(std::string(job.Bytes.begin(), job.Bytes.end()), "\x1b@\x1bP\x12" "A\r\n");
+  EXPECT_TRUE(job.Ended);
+  EXPECT_EQ(job.DataType, "RAW");
+  EXPECT_EQ(job.DocName, "Rapor");  // the report's title names the job
+  // Print start for the jobs that were opened, print finish only for the whole one.
   EXPECT_EQ(report.printStarts, 2);
   EXPECT_EQ(report.printFinishes, 1);
 }
