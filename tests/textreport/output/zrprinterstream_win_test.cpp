@@ -134,8 +134,8 @@ TEST(ZRPrinterStream, APrinterThatFailsRaisesAndTheDocumentStaysReady) {
     spooler.*f.flag = false;
     EXPECT_EQ(document.State(), TZRDocumentState::Done) << f.name;
   }
-  // Every printer opened was closed again, and the jobs begun (page refused,
-  // write cut short) were ended all the same.
+  // Every printer opened was closed again; the job whose page was refused
+  // was ended, the one cut short deleted.
   int opened = 0, closed = 0;
   for (const AnsiString& call : spooler.Calls) {
     opened += call.rfind("OpenPrinter", 0) == 0;
@@ -144,12 +144,16 @@ TEST(ZRPrinterStream, APrinterThatFailsRaisesAndTheDocumentStaysReady) {
   EXPECT_EQ(opened, 3);
   EXPECT_EQ(closed, 3);
   ASSERT_EQ(spooler.Jobs.size(), 2u);
-  EXPECT_TRUE(spooler.Jobs[0].Ended && spooler.Jobs[1].Ended);
+  EXPECT_TRUE(spooler.Jobs[0].Ended);
+  EXPECT_FALSE(spooler.Jobs[0].Aborted);
+  EXPECT_TRUE(spooler.Jobs[1].Aborted);
+  EXPECT_FALSE(spooler.Jobs[1].Ended);
   document.PrintToPrinter(printer);
   ASSERT_EQ(spooler.Jobs.size(), 3u);
   const TFakeJob& job = spooler.Jobs[2];
   EXPECT_EQ(std::string(job.Bytes.begin(), job.Bytes.end()), "\x1b@\x1bP\x12" "A\r\n");
   EXPECT_TRUE(job.Ended);
+  EXPECT_FALSE(job.Aborted);
   EXPECT_EQ(job.DataType, "RAW");
   EXPECT_EQ(job.DocName, "Rapor");  // the report's title names the job
   // Print start for the jobs that were opened, print finish only for the whole one.
