@@ -271,7 +271,8 @@ void TZRAggregator::SetVariable(TZRVariable* Value) {
         UniqueName(this, renamed);
     }
   }
-  if (Value != nullptr)
+  // A layout being read keeps the aggregator's own stored format.
+  if (Value != nullptr && !Loading(*this))
     SetFormat(Value->Format());
 }
 

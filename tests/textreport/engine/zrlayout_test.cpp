@@ -199,6 +199,16 @@ TEST_F(ZRLayoutTest, BandsWriteTheirKindAndLinksAndNoGroupOrder) {
   EXPECT_NE(text.find("MasterIndex = 1"), std::string::npos) << text;
   EXPECT_EQ(text.find("GroupOrder"), std::string::npos) << text;
   EXPECT_EQ(text.find("HasDetail"), std::string::npos) << text;
+  // Sizes are written once, in characters: the pixel bounds are not streamed.
+  auto count = [&text](const std::string& what) {
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+      ++n;
+    return n;
+  };
+  // Every object but the variables is a control ("TZR..." and "TZReport...").
+  EXPECT_EQ(count(" Width = "), count(": TZR") - count(": TZRField") - count(": TZRAggregator")) << text;
+  EXPECT_NE(text.find("Width = 76"), std::string::npos) << text;
   // Controllers are no ordinary bands: their kind is not written.
   EXPECT_EQ(text.find("BandType = zbtController"), std::string::npos) << text;
   // Variables come first inside their controller.
