@@ -217,6 +217,19 @@ TEST(ZRPrinter, TheReportFinishCodeFollowsACopyCutShortByAnError) {
   EXPECT_EQ(stream.Written(), "<reset><pica><normal><start>A\r\n\r\n<ff><finish>");
 }
 
+// Codes are found in one scan from the left: a visible backslash before a
+// code that writes nothing stays visible, and a printer string is never
+// read again as codes.
+TEST(ZRPrinter, EscapeCodesAreTranslatedInOneScan) {
+  TestReport report(10, 2);
+  report.options.SetPaperType(zptContinuous);
+  report.options.Escapes()->SetModel(emNone);
+  report.options.Escapes()->SetValues(zecBoldOn, "\\b");
+  TZRPrinter document(&report);
+  Build(document, {{"\\\\@B", "\\Bx"}});
+  EXPECT_EQ(Bytes(document), "\\B\r\n\\bx\r\n");
+}
+
 // The printer's bytes reach it as they are; only the visible text is
 // converted, and the stored page keeps its own code page.
 TEST(ZRPrinter, OemConversionTouchesTheVisibleTextOnly) {
@@ -378,6 +391,13 @@ TEST(ZReportOptions, DefaultsAssignAndStreaming) {
   TOptionsHolder read(nullptr);
   ReadComponentText(ComponentText(&holder), &read);
   ExpectEveryOption(*read.Options());
+  // Strings of their own make the escapes custom and travel with them.
+  holder.Options()->Escapes()->SetValues(zecReportStart, "\x1b" "C\x48");
+  TOptionsHolder custom(nullptr);
+  ReadComponentText(ComponentText(&holder), &custom);
+  EXPECT_EQ(custom.Options()->Escapes()->Model(), emCustom);
+  EXPECT_EQ(custom.Options()->Escapes()->Values(zecReportStart), "\x1b" "C\x48");
+  EXPECT_EQ(custom.Options()->Escapes()->Values(zecBoldOn), holder.Options()->Escapes()->Values(zecBoldOn));
 }
 
 class RecordingForm : public IZRDocumentForm {
