@@ -183,6 +183,8 @@ TEST_F(ZRControlTest, TheCellIsTheReportFontsAverageWidthAndHeight) {
   loose->fixedCell = false;
   EXPECT_EQ(loose->GetCharMetrics().Width, 7);
   EXPECT_EQ(loose->GetCharMetrics().Height, 14);
+  label->SetLeft(2);
+  label->SetWidth(3);
   report->fixedCell = false;
   report->Font()->SetName("Courier New");
   report->Font()->SetSize(20);
@@ -195,9 +197,7 @@ TEST_F(ZRControlTest, TheCellIsTheReportFontsAverageWidthAndHeight) {
   ASSERT_GT(text.tmAveCharWidth, 7);
   EXPECT_EQ(report->GetCharMetrics().Width, text.tmAveCharWidth);
   EXPECT_EQ(report->GetCharMetrics().Height, text.tmHeight);
-  // The labels are laid out on that cell.
-  label->SetLeft(2);
-  label->SetWidth(3);
+  // A new report font lays the labels out again on the new cell.
   EXPECT_EQ(label->TControl::Left(), 2 * text.tmAveCharWidth);
   EXPECT_EQ(label->TControl::Width(), 3 * text.tmAveCharWidth + 1);
 }
