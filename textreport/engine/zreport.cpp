@@ -3,6 +3,8 @@
 #include "textreport/engine/zrvariables.h"
 
 BEGIN_PUBLISHED(TZReport)
+  PROPERTY(Left, PixelLeft, SetPixelLeft),
+  PROPERTY(Top, PixelTop, SetPixelTop),
   PROPERTY(Bands, Bands, SetBands),
   PROPERTY(DataOptions, DataOptions, SetDataOptions),
   PROPERTY(DataSet, DataSet, SetDataSet),
@@ -22,6 +24,14 @@ TZReport::TZReport(TComponent* AOwner) : TZRCustomController(AOwner), FBands(std
 }
 
 TZReport::~TZReport() = default;
+
+void TZReport::SetPixelLeft(int Value) {
+  TCustomControl::SetBounds(Value, TControl::Top(), TControl::Width(), TControl::Height());
+}
+
+void TZReport::SetPixelTop(int Value) {
+  TCustomControl::SetBounds(TControl::Left(), Value, TControl::Width(), TControl::Height());
+}
 
 void RegisterZReportClasses() {
   RegisterClasses({TZReport::StaticClass(), TZRBand::StaticClass(), TZRSubDetail::StaticClass(),

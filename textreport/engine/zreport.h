@@ -15,6 +15,13 @@ public:
 
   bool IsReport() const override { return true; }
 
+  // On the design surface the report sits at a pixel position, unlike the
+  // controls inside it; its Width and Height are the page in characters.
+  int PixelLeft() const { return TControl::Left(); }
+  void SetPixelLeft(int Value);
+  int PixelTop() const { return TControl::Top(); }
+  void SetPixelTop(int Value);
+
   // The band switches: HasPageHeader ... HasPageFooter.
   TZReportBands* Bands() const { return FBands.get(); }
   // The switches read the bands themselves; nothing is assigned.

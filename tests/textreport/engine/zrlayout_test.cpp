@@ -80,7 +80,8 @@ void Describe(const TZRCustomController* controller, const std::string& indent, 
 
 std::string Structure(const TZReport* report) {
   std::ostringstream out;
-  out << "report " << report->Name() << " data " << Name(report->DataSet()) << '\n';
+  out << "report " << report->Name() << " data " << Name(report->DataSet()) << " at " << report->PixelLeft() << ','
+      << report->PixelTop() << " page " << report->Width() << 'x' << report->Height() << '\n';
   Describe(report, "  ", out);
   return out.str();
 }
@@ -107,6 +108,9 @@ protected:
     auto* report = new TZReport(design.form);
     report->SetName("ZReport1");
     report->SetParent(design.stage);
+    report->SetPixelLeft(30);
+    report->SetPixelTop(40);
+    report->SetWidth(80);
     report->SetDataSet(design.table);
     TZReportBands* bands = report->Bands();
     bands->SetHas(zbtPageHeader, true);
@@ -208,7 +212,7 @@ TEST_F(ZRLayoutTest, BandsWriteTheirKindAndLinksAndNoGroupOrder) {
   };
   // Every object but the variables is a control ("TZR..." and "TZReport...").
   EXPECT_EQ(count(" Width = "), count(": TZR") - count(": TZRField") - count(": TZRAggregator")) << text;
-  EXPECT_NE(text.find("Width = 76"), std::string::npos) << text;
+  EXPECT_NE(text.find("object ZReport1: TZReport\r\n  Left = 30\r\n  Top = 40\r\n  Width = 80\r\n"), std::string::npos) << text;
   // Controllers are no ordinary bands: their kind is not written.
   EXPECT_EQ(text.find("BandType = zbtController"), std::string::npos) << text;
   // Variables come first inside their controller.
