@@ -197,6 +197,38 @@ void TZRCustomBand::SetName(const AnsiString& NewName) {
     ReplaceNamePrefix(child, old, NewName);
 }
 
+// ---- Design view --------------------------------------------------------------------------
+void TZRCustomBand::PaintDesign() {
+  TZReportControl::PaintDesign();
+  if (Report() == nullptr || Report()->IsMinimized())
+    return;
+  TCanvas& canvas = *Canvas();
+  const TRect client = ClientRect();
+  const TZRCharMetrics cell = GetCharMetrics();
+  const TColor grid = IsReport() ? clBtnFace : clBtnShadow;
+  canvas.Pen().SetColor(grid);
+  canvas.Pen().SetWidth(1);
+  for (int x = 0; x < client.right; x += cell.Width) {
+    canvas.MoveTo(x, client.top);
+    canvas.LineTo(x, client.bottom);
+  }
+  for (int y = 0; y < client.bottom; y += cell.Height) {
+    canvas.MoveTo(client.left, y);
+    canvas.LineTo(client.right, y);
+  }
+  // A dot in the middle of every fifth column helps to count characters.
+  for (int column = 5; column * cell.Width < client.right; column += 5)
+    for (int y = cell.Height / 2; y < client.bottom; y += cell.Height)
+      canvas.SetPixel(column * cell.Width - cell.Width / 2, y, clWindowText);
+  if (IsReport())
+    return;
+  canvas.Font().SetName("Small Fonts");
+  canvas.Font().SetSize(6);
+  canvas.Font().SetColor(clWindowText);
+  canvas.Brush().SetStyle(bsClear);
+  canvas.TextOut(2, client.bottom - (canvas.TextHeight("W") + 4), BandTypeName(FBandType));
+}
+
 // ---- Band streaming -----------------------------------------------------------------------
 namespace {
 

@@ -86,6 +86,8 @@ public:
 
 protected:
   TWinControl* WindowParentFor(TZReportControl* Logical) override;
+  // The design view: a character grid and, except on the report, the kind.
+  void PaintDesign() override;
 
 private:
   friend class TZRCustomController;

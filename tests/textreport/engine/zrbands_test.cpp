@@ -4,7 +4,11 @@
 // variables as an element library, and a band printing its contents.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "classlib/classes/typinfo.h"
+#include "classlib/graphics/bitmap.h"
+#include "classlib/graphics/colors.h"
 #include "classlib/data/field.h"
 #include "classlib/data/fielddefs.h"
 #include "classlib/data/rxmemorydata.h"
@@ -452,6 +456,37 @@ TEST_F(ZRBandPrintTest, ABandThatMayNotStretchRefusesToGrowWhilePrinting) {
   footer->SetHeight(5);
   EXPECT_EQ(ErrorOf([&] { footer->AlignContent(); }), "ColumnFooter band cannot stretch");
   report->Unprepare();
+}
+
+// ---- Design view --------------------------------------------------------------------------
+TEST_F(ZRBandsTest, ABandShowsACharacterGridAndItsKind) {
+  TZRCustomBand* detail = CreateBand(report, zbtDetail);
+  detail->SetWidth(20);
+  detail->SetHeight(3);
+  const TZRCharMetrics cell = detail->GetCharMetrics();
+  const int width = 20 * cell.Width + 1, height = 3 * cell.Height + 1;
+  ASSERT_EQ(detail->TControl::Width(), width);
+  TBitmap bitmap;
+  bitmap.SetPixelFormat(pf24bit);
+  bitmap.SetSize(width, height);
+  bitmap.Canvas().Brush().SetColor(clFuchsia);
+  bitmap.Canvas().FillRect(Rect(0, 0, width, height));
+  detail->PaintTo(bitmap.Canvas(), 0, 0);
+  // Look at it: DOZURI_ZRBAND_SNAPSHOT=Z:\tmp\band.bmp
+  if (const char* path = std::getenv("DOZURI_ZRBAND_SNAPSHOT"))
+    bitmap.SaveToFile(path);
+  auto pixel = [&bitmap](int x, int y) { return bitmap.Canvas().GetPixel(x, y); };
+  const TColor shadow = ColorToRGB(clBtnShadow);
+  EXPECT_EQ(pixel(3 * cell.Width, cell.Height + 2), shadow);
+  EXPECT_EQ(pixel(3 * cell.Width + 2, cell.Height), shadow);
+  EXPECT_EQ(pixel(3 * cell.Width + 2, cell.Height + 2), ColorToRGB(detail->Color()));
+  // The kind's name in the lower left: dark pixels where the grid has none.
+  int dark = 0;
+  for (int y = height - 16; y < height - 1; ++y)
+    for (int x = 2; x < 40; ++x)
+      if (x % cell.Width != 0 && y % cell.Height != 0 && (pixel(x, y) & 0xFFFFFF) == 0)
+        ++dark;
+  EXPECT_GT(dark, 5);
 }
 
 }  // namespace
