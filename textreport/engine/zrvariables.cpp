@@ -146,10 +146,9 @@ void TZRVariable::StepForward() { SwapValues(); }
 
 void TZRVariable::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FController) {
-    FController->RemoveVariable(this);
+  // A controller being freed has let its variables go already.
+  if (Operation == opRemove && AComponent == FController)
     FController = nullptr;
-  }
 }
 
 // ---- TZRField -----------------------------------------------------------------------------
