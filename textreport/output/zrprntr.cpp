@@ -101,7 +101,8 @@ TZRPage::TZRPage(TZRPrinter& Document) {
 // ---- The document -------------------------------------------------------------------------
 IMPLEMENT_CLASS(TZRPrinter)
 
-std::function<bool(TZRPrinter&)> TZRPrinter::SetupDialogHook;
+std::function<void(TZRPrinter&)> TZRPrinter::PreviewFormFactory;
+std::function<bool(TPrintDialog&, TZRSetupFormValues&)> TZRPrinter::SetupForm;
 
 TZRPrinter::TZRPrinter(IZReport* Report) : FReport(Report) {
   Reset();
@@ -205,8 +206,18 @@ void TZRPrinter::SetLine(int Line, const AnsiString& Text) {
 
 void TZRPrinter::WriteText(int X, int Y, const AnsiString& Text) {
   AnsiString line = GetLine(Y);
+  AnsiString text = TransliterateForPrinter(Text);
+  // What lies left of the page's first column is cut off, as is what runs
+  // past its last; a line is never padded out for text that is not written.
+  if (X < 0) {
+    const int visible = VisibleLength(text);
+    text = VisibleCopy(text, (X < -visible ? visible : -X) + 1, visible);
+    X = 0;
+  }
   const int room = FReport->PageWidthInChars() - X;
-  AnsiString text = VisibleCopy(TransliterateForPrinter(Text), 1, room > 0 ? room : 0);
+  text = VisibleCopy(text, 1, room > 0 ? room : 0);
+  if (text.empty())
+    return;
   SetLine(Y, OverlayVisible(text, line, X + 1));
 }
 
@@ -265,13 +276,16 @@ void TZRPrinter::WritePage(const TZRPage& Page, TZREscapeStream& Stream) const {
     Stream.WriteString(PageSeparator(false));
 }
 
-void TZRPrinter::WriteToStream(TStream& Stream) {
-  CheckState(TZRDocumentState::Done);
+std::pair<int, int> TZRPrinter::OutputRange() const {
   int from = Options().PageFrom(), to = Options().PageTo();
   if (to < from || from < 0 || PageCount() < to)
     RaiseZRError(SZRInvalidPageRange, {from, to});
-  if (from < 1)
-    from = 1;
+  return {from < 1 ? 1 : from, to};
+}
+
+void TZRPrinter::WriteToStream(TStream& Stream) {
+  CheckState(TZRDocumentState::Done);
+  const auto [from, to] = OutputRange();
   TZREscapeStream escapes(&Stream, Options().Escapes());
   escapes.OEMConvert = Options().OEMConvert();
   for (int copy = 0; copy < Options().Copies(); ++copy) {
@@ -296,11 +310,29 @@ void TZRPrinter::SaveToFile(const AnsiString& Name) {
   CheckState(TZRDocumentState::Done);
   if (!IsValidOutputFileName(Name))
     RaiseZRError(SZRInvalidFileName, {Name});
+  // A range that cannot be written must not cost the file it would replace.
+  OutputRange();
   TFileStream file(Name, fmCreate);
   WriteToStream(file);
 }
 
-bool TZRPrinter::SetupDialog() { return SetupDialogHook ? SetupDialogHook(*this) : false; }
+// ---- Forms --------------------------------------------------------------------------------
+void TZRPrinter::CreatePreviewForm() {
+  if (PreviewFormFactory)
+    PreviewFormFactory(*this);
+  IZRDocumentForm* shown = Options().PreviewMode() == zpmSinglePage ? FPreviewForm : FProgressForm;
+  if (shown != nullptr)
+    shown->ShowForm();
+}
+
+void TZRPrinter::ShowAfterBuild() {
+  if (IZRDocumentForm* progress = FProgressForm) {
+    FProgressForm = nullptr;
+    progress->ReleaseForm();
+  }
+  if (!IsCancelled() && FPreviewForm != nullptr)
+    FPreviewForm->ShowForm();
+}
 
 // ---- Search -------------------------------------------------------------------------------
 bool TZRPrinter::Find(const AnsiString& Text, bool IgnoreCase, int Page, int Line, int Column) {
