@@ -19,6 +19,7 @@
 #include "classlib/forms/actnlist.h"
 #include "classlib/forms/dialogs.h"
 #include "classlib/forms/forms.h"
+#include "classlib/stdctrls/checkbox.h"
 #include "classlib/stdctrls/combobox.h"
 #include "classlib/stdctrls/rxspinedit.h"
 #include "components/vtformheader.h"
@@ -64,6 +65,7 @@ public:
   TComboBox* ComboBoxPrinters = nullptr;
   TLabel* Label2 = nullptr;        // "Kopya"
   TRxSpinEdit* RxSpinEditKopya = nullptr;
+  TPanel* Panel3 = nullptr;  // holds "Tamam" in selection mode
   TButton* ButtonRaporSec = nullptr;  // "Tamam"
   TOpenDialog* OD = nullptr;
   TActionList* ActionList1 = nullptr;
@@ -93,6 +95,7 @@ private:
   void Finish(TModalResult Result);
 
   bool FUpdating = false;
+  bool FTextsTranslated = false;
   // The checked state of the row about to change (ListView1Changing).
   bool FWasChecked = false;
 };
