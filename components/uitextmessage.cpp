@@ -1,0 +1,30 @@
+#include "components/uitextmessage.h"
+
+#include "classlib/forms/dialogservice.h"
+
+namespace {
+
+constexpr char InfoCaption[] = "Bilgi";
+
+void ShowInfoBox(const AnsiString& Caption, const AnsiString& Text) {
+  TMessageBoxRequest request;
+  request.Caption = Caption;
+  request.Text = Text;
+  request.Flags = MB_OK | MB_ICONINFORMATION;
+  DialogService().MessageBox(request);
+}
+
+}  // namespace
+
+void ShowInfoMessage(const AnsiString& Message, const TShowMessageEvent& OnShowMessage,
+                     const TTranslateTextEvent& OnTranslateText) {
+  if (OnTranslateText) {
+    ShowInfoBox(TranslateHookText(InfoCaption, OnTranslateText), TranslateHookText(Message, OnTranslateText));
+    return;
+  }
+  if (!OnShowMessage) {
+    ShowInfoBox(InfoCaption, Message);
+    return;
+  }
+  OnShowMessage(Message, ShowMessageInformation);
+}
