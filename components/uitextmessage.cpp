@@ -19,7 +19,9 @@ void ShowInfoBox(const AnsiString& Caption, const AnsiString& Text) {
 void ShowInfoMessage(const AnsiString& Message, const TShowMessageEvent& OnShowMessage,
                      const TTranslateTextEvent& OnTranslateText) {
   if (OnTranslateText) {
-    ShowInfoBox(TranslateHookText(InfoCaption, OnTranslateText), TranslateHookText(Message, OnTranslateText));
+    // The caption is asked first, then the message.
+    const AnsiString caption = TranslateHookText(InfoCaption, OnTranslateText);
+    ShowInfoBox(caption, TranslateHookText(Message, OnTranslateText));
     return;
   }
   if (!OnShowMessage) {
