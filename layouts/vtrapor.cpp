@@ -55,9 +55,20 @@ TVtRapor::TVtRapor(TComponent* AOwner)
 
 TVtRapor::~TVtRapor() = default;
 
-void TVtRapor::SetFieldList(TStrings* Value) { FFieldList->Assign(Value); }
+// Setting copies the lines; nothing to copy empties the list.
+void TVtRapor::SetFieldList(TStrings* Value) {
+  if (Value == nullptr)
+    FFieldList->Clear();
+  else
+    FFieldList->Assign(Value);
+}
 
-void TVtRapor::SetParametreList(TStrings* Value) { FParametreList->Assign(Value); }
+void TVtRapor::SetParametreList(TStrings* Value) {
+  if (Value == nullptr)
+    FParametreList->Clear();
+  else
+    FParametreList->Assign(Value);
+}
 
 // ---- Entry points ------------------------------------------------------------------
 AnsiString TVtRapor::GetDefaultReport(const AnsiString& ListFile, const AnsiString& DefaultLayout, AnsiString& Layout,

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "classlib/classes/strings.h"
+#include "classlib/classes/typinfo.h"
 #include "classlib/system/numconv.h"
 
 namespace {
@@ -11,7 +12,34 @@ namespace {
 // matches names exactly as the class library's name-value access does.
 void LoadLines(TStringList& Lines, const AnsiString& Text) { Lines.SetText(Text); }
 
+constexpr char HintProperty[] = "Hint";
+
+PPropInfo HintProp(TObject* Component) {
+  if (Component == nullptr)
+    return nullptr;
+  PPropInfo prop = GetPropInfo(Component, HintProperty);
+  if (prop == nullptr || (prop->Kind() != tkLString && prop->Kind() != tkString))
+    return nullptr;
+  return prop;
+}
+
 }  // namespace
+
+bool ReadComponentHint(TObject* Component, TBindingHint& Hint) {
+  PPropInfo prop = HintProp(Component);
+  if (prop == nullptr)
+    return false;
+  Hint = TBindingHint(GetStrProp(Component, prop));
+  return true;
+}
+
+bool WriteComponentHint(TObject* Component, const TBindingHint& Hint) {
+  PPropInfo prop = HintProp(Component);
+  if (prop == nullptr || !prop->Writable())
+    return false;
+  SetStrProp(Component, prop, Hint.Text());
+  return true;
+}
 
 bool PrintsOnGraphicPage(TPrintOption Option, int Page, int PageCount) {
   switch (Option) {

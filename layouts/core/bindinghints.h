@@ -10,6 +10,8 @@
 
 #include "classlib/system/ansistring.h"
 
+class TObject;
+
 // ---- Keys of a printable's binding hint -------------------------------------
 // The table code of a FieldList line: the name the host knows a data set by.
 inline constexpr char HintDataSet[] = "DATASET";
@@ -150,3 +152,9 @@ public:
 private:
   AnsiString text_;
 };
+
+// A component's published text property "Hint" as a binding hint. False,
+// with Hint left alone, when the component publishes no such property.
+bool ReadComponentHint(TObject* Component, TBindingHint& Hint);
+// Stores the hint's text back into that property; false when there is none.
+bool WriteComponentHint(TObject* Component, const TBindingHint& Hint);

@@ -4,6 +4,22 @@
 
 #include <limits>
 
+#include "classlib/classes/component.h"
+#include "classlib/classes/typinfo.h"
+
+// A printable's stand-in: a component that publishes its Hint.
+class THintedSample : public TComponent {
+  DECLARE_CLASS(THintedSample, TComponent)
+
+public:
+  explicit THintedSample(TComponent* AOwner) : TComponent(AOwner) {}
+  AnsiString Hint;
+};
+
+BEGIN_PUBLISHED(THintedSample)
+  PROPERTY(Hint, Hint, Hint),
+END_PUBLISHED
+
 namespace {
 
 TEST(BindingHint, ReadsValuesWhateverTheLetterCaseOfTheName) {
@@ -152,6 +168,27 @@ TEST(DataTextTags, PositiveTagsPickACharacterNegativeOnesARecord) {
   // The extremes of the tag's range neither overflow nor turn negative.
   EXPECT_GT(DBTextRecordNumber(std::numeric_limits<long long>::min()), 0);
   EXPECT_GT(DBTextCharacterPosition(std::numeric_limits<long long>::max()), 0);
+}
+
+TEST(ComponentHint, ReadAndWrittenThroughThePublishedHint) {
+  THintedSample label(nullptr);
+  label.Hint = "DATASET=ETIKET\r\nDATAFIELD=METIN1\r\n";
+  TBindingHint hint;
+  ASSERT_TRUE(ReadComponentHint(&label, hint));
+  EXPECT_EQ(hint.DataField(), "METIN1");
+  hint.SetValue(HintDataField, "");
+  hint.SetPrintOption(poOnlyLastPage);
+  ASSERT_TRUE(WriteComponentHint(&label, hint));
+  EXPECT_EQ(label.Hint, "DATASET=ETIKET\r\nPRINTOPTION=1\r\n");
+}
+
+TEST(ComponentHint, AComponentWithoutAHintHasNoBinding) {
+  TComponent plain(nullptr);
+  TBindingHint hint("DATASET=X");
+  EXPECT_FALSE(ReadComponentHint(&plain, hint));
+  EXPECT_EQ(hint.DataSet(), "X");
+  EXPECT_FALSE(WriteComponentHint(&plain, hint));
+  EXPECT_FALSE(ReadComponentHint(nullptr, hint));
 }
 
 TEST(LayoutNames, PagesRunnerHandlersAndMarker) {
