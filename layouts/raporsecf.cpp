@@ -159,6 +159,7 @@ void TRaporSecF::CreateManagementControls() {
   Label1->SetCaption("Yazici");
   ComboBoxPrinters = MakeAt<TComboBox>(this, Panel2, "ComboBoxPrinters", 60, 79, 230, 21);
   ComboBoxPrinters->SetStyle(csDropDown);
+  ComboBoxPrinters->SetText("");
   ComboBoxPrinters->Items()->Assign(&Printer().Printers());
   Label2 = MakeAt<TLabel>(this, Panel2, "Label2", 304, 83, 40, 13);
   Label2->SetCaption("Kopya");
@@ -253,6 +254,7 @@ void TRaporSecF::FillList() {
     top->SetSelected(true);
   }
   ListView1->Items()->EndUpdate();
+  RememberCheckMarks();
   FUpdating = false;
 }
 
@@ -267,19 +269,39 @@ void TRaporSecF::CheckOnly(TListItem* Item) {
   for (int i = 0; i < ListView1->Items()->Count(); ++i)
     ListView1->Items()->Item(i)->SetChecked(false);
   Item->SetChecked(true);
+  RememberCheckMarks();
   FUpdating = false;
+}
+
+// Each row keeps in Data the check mark it had when last seen, so a change
+// is judged by the row's own earlier state: the window does not announce
+// every state change beforehand (a selection may arrive without one).
+bool TRaporSecF::RememberedChecked(const TListItem* Item) { return Item->Data() != nullptr; }
+
+void TRaporSecF::RememberChecked(TListItem* Item, bool Checked) {
+  Item->SetData(Checked ? Item : nullptr);
+}
+
+void TRaporSecF::RememberCheckMarks() {
+  for (int i = 0; i < ListView1->Items()->Count(); ++i) {
+    TListItem* item = ListView1->Items()->Item(i);
+    RememberChecked(item, item->Checked());
+  }
 }
 
 void TRaporSecF::ListView1Changing(TObject*, TListItem* Item, TItemChange Change, bool&) {
   if (Item != nullptr && Change == ctState)
-    FWasChecked = Item->Checked();
+    RememberChecked(Item, Item->Checked());
 }
 
 void TRaporSecF::ListView1Change(TObject*, TListItem* Item, TItemChange Change) {
-  if (Item == nullptr || Change != ctState || FUpdating || ListView1->Items()->Count() == 0)
+  if (Item == nullptr || Change != ctState)
     return;
-  if (Item->Checked() != FWasChecked)
+  const bool checked = Item->Checked();
+  if (!FUpdating && ListView1->Items()->Count() > 0 && checked != RememberedChecked(Item))
     CheckOnly(Item);
+  else
+    RememberChecked(Item, checked);
 }
 
 void TRaporSecF::ListView1Editing(TObject*, TListItem*, bool& AllowEdit) { AllowEdit = false; }

@@ -92,12 +92,13 @@ private:
   void FillList();
   void AddRow(const AnsiString& FileName, const AnsiString& Description);
   void CheckOnly(TListItem* Item);
+  static bool RememberedChecked(const TListItem* Item);
+  static void RememberChecked(TListItem* Item, bool Checked);
+  void RememberCheckMarks();
   void Finish(TModalResult Result);
 
   bool FUpdating = false;
   bool FTextsTranslated = false;
-  // The checked state of the row about to change (ListView1Changing).
-  bool FWasChecked = false;
 };
 
 // The chooser in management mode for a list file; returns when it closes.
