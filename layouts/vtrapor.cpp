@@ -79,7 +79,10 @@ AnsiString TVtRapor::GetDefaultReport(const AnsiString& ListFile, const AnsiStri
   const TReportListFile list = TReportListFile::Load(ListFile);
   if (list.AskBeforePrint && !NoChooser)
     return ChooseReport(ListFile, DefaultLayout, Layout);
-  if (const TReportListEntry* entry = list.DefaultEntry())
+  // A default line that names no file would run nothing without a word (an
+  // empty answer means a cancelled choice); the host's default stands then.
+  const TReportListEntry* entry = list.DefaultEntry();
+  if (entry != nullptr && !entry->FileName.empty())
     Layout = entry->FileName;
   return Layout;
 }

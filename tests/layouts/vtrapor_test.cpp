@@ -90,6 +90,8 @@ TEST_F(VtRaporTest, TheFirstDefLineNamesTheLayout) {
       {"[def]C:\\r\\Etiket Büyük.vlp\r\n", "C:\\r\\Etiket Büyük.vlp"},
       {"[def]C:\\r\\ilk.vlp|1\r\n[def]C:\\r\\ikinci.vlp|2\r\n", "C:\\r\\ilk.vlp"},
       {"[DEF]C:\\r\\buyuk.vlp|harfler\r\n", nullptr},
+      {"[def]|bos dosya\r\nC:\\r\\a.vlp|A\r\n", nullptr},
+      {"[def]\r\n", nullptr},
   };
   for (const Case& c : cases) {
     WriteList(c.List);
