@@ -165,6 +165,9 @@ void TRaporSecF::CreateManagementControls() {
   Label2->SetCaption("Kopya");
   RxSpinEditKopya = MakeAt<TRxSpinEdit>(this, Panel2, "RxSpinEditKopya", 348, 79, 60, 21);
   RxSpinEditKopya->SetEditorEnabled(false);
+  // A copy count below one prints nothing; the list file reads it as one.
+  RxSpinEditKopya->SetMinValue(1);
+  RxSpinEditKopya->SetMaxValue(999);
   RxSpinEditKopya->SetValue(1);
 }
 

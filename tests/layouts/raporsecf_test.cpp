@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "classlib/forms/scripteddialogs.h"
@@ -281,19 +282,42 @@ TEST_F(ChooserTest, DesignOpensTheRowsFileTheDefaultLayoutOrNoFile) {
 }
 
 TEST_F(ChooserTest, WithoutAReportComponentDesignDoesNothingAndTextsStand) {
-  rapor->Free();
-  rapor = new TVtRapor(nullptr);
-  TVtRapor* kept = rapor;
-  rapor = nullptr;
+  TVtRapor* kept = std::exchange(rapor, nullptr);
   Manage([&](TRaporSecF& form) {
     Select(form, 0);
     Click(form.Button3);
     Click(form.Button7);
     EXPECT_EQ(form.Button1->Caption(), "Ekle");
+    EXPECT_EQ(form.ListView1->Items()->Item(0)->Caption(), "Varsayilan");
     form.KapatExecute(form.Kapat);
   });
   rapor = kept;
   EXPECT_EQ(dialogs.Records().size(), 1u);  // only the form itself
+}
+
+TEST_F(ChooserTest, AFailedSaveIsReportedAndTheFormStaysOpen) {
+  // A file where the list's folder should be: the list cannot be written.
+  WriteFileBytes(folder.File("engel"), TextBytes("eski"));
+  listFile = folder.File("engel") + "\\etiketyeni.ini";
+  dialogs.AnswerButton(mrOk);
+  Manage([&](TRaporSecF& form) {
+    Click(form.Button5);
+    EXPECT_EQ(form.ModalResult(), mrNone);
+    EXPECT_EQ(form.ListView1->Items()->Count(), 1);
+    form.KapatExecute(form.Kapat);
+  });
+  ASSERT_EQ(dialogs.Records().size(), 2u);
+  EXPECT_EQ(dialogs.Records()[1].DlgType, mtError);
+  EXPECT_NE(dialogs.Records()[1].Text.find("Rapor listesi dosyasi kaydedilemedi"), AnsiString::npos);
+  EXPECT_EQ(BytesText(ReadFileBytes(folder.File("engel"))), "eski");
+}
+
+TEST_F(ChooserTest, TheCopyCountStaysAtLeastOne) {
+  Manage([&](TRaporSecF& form) {
+    form.RxSpinEditKopya->SetValue(0);
+    Click(form.Button5);
+  });
+  EXPECT_EQ(ListText(), "[*]PRINTER=\r\n[*]COPY=1\r\n");
 }
 
 TEST_F(ChooserTest, SelectionModeAnswersTheConfirmedRowsFile) {
