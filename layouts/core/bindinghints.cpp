@@ -93,9 +93,16 @@ bool TBindingHint::HasName(const AnsiString& Name) const {
 void TBindingHint::SetValue(const AnsiString& Name, const AnsiString& Value) {
   TStringList lines;
   LoadLines(lines, text_);
-  if (Value.empty() && lines.IndexOfName(Name) < 0)
-    return;  // nothing to remove: the hint stays as it was written
-  lines.SetValues(Name, Value);
+  if (Value.empty()) {
+    if (lines.IndexOfName(Name) < 0)
+      return;  // nothing to remove: the hint stays as it was written
+    // Every line of the name goes, so that no second line of a hand-edited
+    // hint takes over the binding just removed.
+    for (int index = lines.IndexOfName(Name); index >= 0; index = lines.IndexOfName(Name))
+      lines.Delete(index);
+  } else {
+    lines.SetValues(Name, Value);
+  }
   text_ = lines.Text();
 }
 

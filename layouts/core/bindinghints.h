@@ -116,8 +116,8 @@ inline constexpr char QrEkStrikeOut[] = "STRIKEOUT";
 // A component's Hint read and written as NAME=VALUE lines with the class
 // library's name-value rules: names compare without regard to letter case
 // (ASCII letters), a line splits at its first "=", writing an empty value
-// removes the line, writing a missing name appends it. Lines that are not
-// touched keep their text and order.
+// removes the line (every line of that name), writing a missing name appends
+// it. Lines that are not touched keep their text and order.
 class TBindingHint {
 public:
   TBindingHint() = default;

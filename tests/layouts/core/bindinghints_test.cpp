@@ -61,6 +61,13 @@ TEST(BindingHint, WritingReplacesAppendsAndAnEmptyValueRemovesTheLine) {
   EXPECT_EQ(hint.Text(), "");
 }
 
+TEST(BindingHint, RemovingANameRemovesEveryLineOfIt) {
+  TBindingHint hint("DATASET=ETIKET\r\nDATAFIELD=METIN1\r\ndataset=ESKI\r\n");
+  hint.SetValue(HintDataSet, "");
+  EXPECT_FALSE(hint.HasName(HintDataSet));
+  EXPECT_EQ(hint.Text(), "DATAFIELD=METIN1\r\n");
+}
+
 TEST(BindingHint, RemovingANameThatIsAbsentLeavesTheHintAlone) {
   TBindingHint hint("free text that is no binding");
   hint.SetValue(HintDataSet, "");
