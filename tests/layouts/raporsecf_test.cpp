@@ -152,6 +152,7 @@ TEST_F(ChooserTest, ALoadedListShowsItsRowsOptionsAndDefault) {
     EXPECT_TRUE(form.CheckBox1->Checked());
     EXPECT_EQ(form.ComboBoxPrinters->Text(), "Yazıcı Yok");
     EXPECT_EQ(form.RxSpinEditKopya->AsInteger(), 4);
+    EXPECT_FALSE(form.ListView1->Items()->Item(1)->EditCaption()) << "captions are not edited in place";
     form.KapatExecute(form.Kapat);
   });
 }
