@@ -215,10 +215,8 @@ void TRaporSecF::FormShow(TObject*) {
   try {
     FillList();
   } catch (const EReportListError& e) {
-    // The list stays as it is on disk: nothing is shown that a save could
+    // The list stays as it is on disk: the form closes before a save could
     // write over it.
-    FUpdating = false;
-    ListView1->Items()->Clear();
     TMessageDlgRequest request;
     request.Caption = Caption();
     request.Text = Translate(e.Message);
@@ -230,12 +228,14 @@ void TRaporSecF::FormShow(TObject*) {
 }
 
 void TRaporSecF::FillList() {
+  // Read first: a list that cannot be read changes nothing on the form.
+  const bool listExists = FileExists(ListFileName);
+  const TReportListFile list = listExists ? TReportListFile::Load(ListFileName) : TReportListFile();
   FUpdating = true;
   ListView1->Items()->BeginUpdate();
   ListView1->Items()->Clear();
   bool defaultFound = false;
-  if (FileExists(ListFileName)) {
-    const TReportListFile list = TReportListFile::Load(ListFileName);
+  if (listExists) {
     CheckBox1->SetChecked(list.AskBeforePrint);
     ComboBoxPrinters->SetText(list.PrinterName);
     RxSpinEditKopya->SetValue(list.Copies);
