@@ -1,6 +1,7 @@
 #include "components/uitextmessage.h"
 
 #include "classlib/forms/dialogservice.h"
+#include "classlib/forms/forms.h"
 
 namespace {
 
@@ -29,4 +30,11 @@ void ShowInfoMessage(const AnsiString& Message, const TShowMessageEvent& OnShowM
     return;
   }
   OnShowMessage(Message, ShowMessageInformation);
+}
+
+void ApplyTranslateForm(TCustomForm* Form, const TTranslateFormEvent& OnTranslateForm) {
+  if (Form == nullptr || !OnTranslateForm)
+    return;
+  TransliterateFormTexts(Form);
+  OnTranslateForm(Form);
 }

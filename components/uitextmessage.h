@@ -1,5 +1,6 @@
-// The information message of the program's components, with the host's
-// optional hooks (see components/core/uitext.h).
+// The windowed side of the components' UI-text helpers: the information
+// message and a dialog's form hook, with the host's optional hooks (see
+// components/core/uitext.h).
 #pragma once
 #include "components/core/uitext.h"
 
@@ -12,3 +13,8 @@
 // The boxes carry the information icon and an OK button.
 void ShowInfoMessage(const AnsiString& Message, const TShowMessageEvent& OnShowMessage,
                      const TTranslateTextEvent& OnTranslateText);
+
+// What a dialog that received a form hook does when it is shown: with the
+// hook assigned, the texts of the form's components are transliterated and
+// then the hook gets the form; without it nothing changes.
+void ApplyTranslateForm(TCustomForm* Form, const TTranslateFormEvent& OnTranslateForm);

@@ -6,7 +6,10 @@
 
 #include <vector>
 
+#include "classlib/forms/application.h"
+#include "classlib/forms/forms.h"
 #include "classlib/forms/scripteddialogs.h"
+#include "classlib/controls/stdctrls.h"
 
 namespace {
 
@@ -56,6 +59,30 @@ TEST_F(ShowInfoMessageTest, WithBothHooksOnlyTheTextHookIsUsed) {
   EXPECT_EQ(dialogs.Records()[0].Text, "EN:Guncelleme yapilmali.");
   EXPECT_EQ(dialogs.Records()[0].Flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
   EXPECT_EQ(translated, (std::vector<AnsiString>{"Bilgi", "Guncelleme yapilmali."}));
+}
+
+TEST(ApplyTranslateForm, TheHookSeesTheFormAfterItsComponentsWereTransliterated) {
+  TForm* form = NewForm<TForm>(Application);
+  form->SetCaption("Güncelleme");
+  auto* label = new TLabel(form);
+  label->SetParent(form);
+  label->SetCaption("Sürüm Kontrolü");
+  label->SetHint("İpucu");
+
+  ApplyTranslateForm(form, TTranslateFormEvent());
+  EXPECT_EQ(label->Caption(), "Sürüm Kontrolü");  // no hook: nothing changes
+
+  AnsiString seenCaption;
+  TCustomForm* seenForm = nullptr;
+  ApplyTranslateForm(form, [&](TCustomForm* Form) {
+    seenForm = Form;
+    seenCaption = label->Caption();
+  });
+  EXPECT_EQ(seenForm, form);
+  EXPECT_EQ(seenCaption, "Surum Kontrolu");
+  EXPECT_EQ(label->Hint(), "Ipucu");
+  EXPECT_EQ(form->Caption(), "Güncelleme");
+  form->Free();
 }
 
 }  // namespace
