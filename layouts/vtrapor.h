@@ -88,14 +88,17 @@ public:
 
   // ---- Entry points
   // The layout to run for a report list file: the chooser's answer when the
-  // list asks for the chooser (and NoChooser is false), else the "[def]"
-  // layout, else DefaultLayout. "" means the user cancelled the chooser.
+  // list asks for the chooser (and NoChooser is false), else the file of the
+  // first "[def]" line, else DefaultLayout (also when that line names no
+  // file). "" means the user cancelled the chooser. A damaged list file
+  // raises EReportListError and is left as it is.
   AnsiString GetDefaultReport(const AnsiString& ListFile, const AnsiString& DefaultLayout, AnsiString& Layout,
                               bool NoChooser);
   // The chooser in selection mode: the confirmed row's file, "" when closed
   // without "Tamam".
   AnsiString ChooseReport(const AnsiString& ListFile, const AnsiString& DefaultLayout, AnsiString& Layout);
   // Run the runner; an empty layout name runs nothing (a cancelled choice).
+  // Without an installed runner they raise an exception with a Turkish text.
   void PreviewReport(const AnsiString& LayoutFile);
   void PrintReport(const AnsiString& LayoutFile);
   void DesignReport(const AnsiString& LayoutFile);
