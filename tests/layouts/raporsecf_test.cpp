@@ -488,3 +488,55 @@ TEST_F(ChooserTest, BothModesAreDrawnWithTheirControls) {
 }
 
 }  // namespace
+
+namespace {
+
+// A key as the message loop sees it: posted to the focused window.
+void PostKey(WORD key) {
+  PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+  PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
+  Pump();
+}
+
+TEST_F(ChooserTest, TheKeysWorkAsTheUserPressesThem) {
+  WriteList("[def]a.vlp|A\r\nb.vlp|B\r\n");
+  // Esc closes either mode without an answer and without saving.
+  Manage([&](TRaporSecF& form) {
+    form.ListView1->SetFocus();
+    Pump();
+    PostKey(VK_ESCAPE);
+    EXPECT_EQ(form.ModalResult(), mrCancel);
+  });
+  EXPECT_EQ(Choose([&](TRaporSecF& form) {
+              form.ListView1->SetFocus();
+              Pump();
+              PostKey(VK_ESCAPE);
+              EXPECT_EQ(form.ModalResult(), mrCancel);
+            }),
+            "");
+  // Enter confirms the selected row with the default button "Tamam".
+  EXPECT_EQ(Choose([&](TRaporSecF& form) {
+              form.ListView1->SetFocus();
+              Select(form, 2);
+              Pump();
+              PostKey(VK_RETURN);
+              EXPECT_EQ(form.ModalResult(), mrOk);
+            }),
+            "b.vlp");
+  // Space on a row checks it and unchecks the others.
+  std::vector<bool> marks;
+  Manage([&](TRaporSecF& form) {
+    form.ListView1->SetFocus();
+    Select(form, 2);
+    form.ListView1->Items()->Item(2)->SetFocused(true);
+    Pump();
+    PostKey(VK_SPACE);
+    for (const Row& row : Rows(form))
+      marks.push_back(row.checked);
+    form.KapatExecute(form.Kapat);
+  });
+  EXPECT_EQ(marks, (std::vector<bool>{false, false, true}));
+  EXPECT_EQ(ListText(), "[def]a.vlp|A\r\nb.vlp|B\r\n");
+}
+
+}  // namespace
