@@ -1,5 +1,6 @@
 #include "layouts/raporsecf.h"
 
+#include <limits>
 #include <memory>
 
 #include "classlib/forms/application.h"
@@ -166,8 +167,10 @@ void TRaporSecF::CreateManagementControls() {
   RxSpinEditKopya = MakeAt<TRxSpinEdit>(this, Panel2, "RxSpinEditKopya", 348, 79, 60, 21);
   RxSpinEditKopya->SetEditorEnabled(false);
   // A copy count below one prints nothing; the list file reads it as one.
+  // No upper bound of its own: any count the list holds is shown and saved
+  // back unchanged.
   RxSpinEditKopya->SetMinValue(1);
-  RxSpinEditKopya->SetMaxValue(999);
+  RxSpinEditKopya->SetMaxValue(std::numeric_limits<int>::max());
   RxSpinEditKopya->SetValue(1);
 }
 

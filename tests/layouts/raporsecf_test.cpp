@@ -321,6 +321,15 @@ TEST_F(ChooserTest, TheCopyCountStaysAtLeastOne) {
   EXPECT_EQ(ListText(), "[*]PRINTER=\r\n[*]COPY=1\r\n");
 }
 
+TEST_F(ChooserTest, ALargeCopyCountFromTheListIsShownAndSavedUnchanged) {
+  WriteList("a.vlp|A\r\n[*]PRINTER=\r\n[*]COPY=1500\r\n");
+  Manage([&](TRaporSecF& form) {
+    EXPECT_EQ(form.RxSpinEditKopya->AsInteger(), 1500);
+    Click(form.Button5);
+  });
+  EXPECT_EQ(ListText(), "a.vlp|A\r\n[*]PRINTER=\r\n[*]COPY=1500\r\n");
+}
+
 TEST_F(ChooserTest, SelectionModeAnswersTheConfirmedRowsFile) {
   WriteList("[def]a.vlp|A\r\nb.vlp|B\r\n");
   struct Case {
