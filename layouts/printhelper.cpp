@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "classlib/forms/application.h"
 #include "classlib/system/codepage.h"
 #include "classlib/system/fileutils.h"
 #include "classlib/system/strutils.h"
@@ -42,18 +43,4 @@ TPrintHelperLibrary::~TPrintHelperLibrary() {
     FreeLibrary(module_);
 }
 
-AnsiString ProgramFolder() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n == 0)
-      return AnsiString();
-    if (n < path.size()) {
-      path.resize(n);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  const std::u16string wide(path.begin(), path.end());
-  return ExtractFilePath(Utf16ToAnsi(wide));
-}
+AnsiString ProgramFolder() { return ExtractFilePath(Application->ExeName()); }
