@@ -220,14 +220,18 @@ void TRaporSecF::FormShow(TObject*) {
   } catch (const EReportListError& e) {
     // The list stays as it is on disk: the form closes before a save could
     // write over it.
-    TMessageDlgRequest request;
-    request.Caption = Caption();
-    request.Text = Translate(e.Message);
-    request.DlgType = mtError;
-    request.Buttons = TMsgDlgButtons{mbOK};
-    DialogService().MessageDlg(request);
+    ShowListError(e);
     Finish(mrCancel);
   }
+}
+
+void TRaporSecF::ShowListError(const Exception& Error) {
+  TMessageDlgRequest request;
+  request.Caption = Caption();
+  request.Text = Translate(Error.Message);
+  request.DlgType = mtError;
+  request.Buttons = TMsgDlgButtons{mbOK};
+  DialogService().MessageDlg(request);
 }
 
 void TRaporSecF::FillList() {
@@ -357,12 +361,7 @@ void TRaporSecF::Button5Click(TObject*) {
     list.Save(ListFileName);
   } catch (const EReportListError& e) {
     // The form stays open, so nothing the user set is lost.
-    TMessageDlgRequest request;
-    request.Caption = Caption();
-    request.Text = Translate(e.Message);
-    request.DlgType = mtError;
-    request.Buttons = TMsgDlgButtons{mbOK};
-    DialogService().MessageDlg(request);
+    ShowListError(e);
     return;
   }
   Finish(mrOk);

@@ -96,6 +96,8 @@ private:
   static void RememberChecked(TListItem* Item, bool Checked);
   void RememberCheckMarks();
   void Finish(TModalResult Result);
+  // A list file that cannot be read or written, told in an error box.
+  void ShowListError(const Exception& Error);
 
   bool FUpdating = false;
   bool FTextsTranslated = false;
