@@ -355,6 +355,17 @@ TEST_F(VtRaporTest, ListsAndMaskAreStoredAndReadBack) {
   rapor->SetHassasiyet("#,##0.00");
 
   const std::string text = test_support::ComponentText(rapor);
+  // The published order: the two lists, then the mask.
+  EXPECT_EQ(text,
+            "object VtRapor: TVtRapor\r\n"
+            "  FieldList.Strings = (\r\n"
+            "    'ETIKET|Etiket Yazd'#253'rma|ETIKET|Etiket Bilgileri|METIN1|Metin 1|'\r\n"
+            "    'ETIKET|Etiket Yazd'#253'rma|ETIKET|Etiket Bilgileri|METIN2|Metin 2|'\r\n"
+            "    '')\r\n"
+            "  ParametreList.Strings = (\r\n"
+            "    'BARKOD_TEST1|Dozuri Test')\r\n"
+            "  Hassasiyet = '#,##0.00'\r\n"
+            "end\r\n");
   TVtRapor* copy = new TVtRapor(nullptr);
   test_support::ReadComponentText(text, copy);
   EXPECT_EQ(copy->FieldList()->Count(), 3);
