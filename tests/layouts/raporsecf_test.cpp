@@ -549,3 +549,34 @@ TEST_F(ChooserTest, TheKeysWorkAsTheUserPressesThem) {
 }
 
 }  // namespace
+
+namespace {
+
+// The chooser in the real modal loop, as the program runs it; the close box
+// is pressed once the window is up.
+TEST_F(ChooserTest, TheRealModalLoopEndsOnTheCloseBoxAndOnADamagedList) {
+  WriteList("[def]a.vlp|A\r\n");
+  int shown = 0;
+  dialogs.OnModalForm = [&](TCustomForm& form) {
+    ++shown;
+    form.HandleNeeded();
+    PostMessageW(form.Handle(), WM_CLOSE, 0, 0);
+    form.ShowModalLoop();
+  };
+  EXPECT_EQ(ChooseReportForm(listFile, defaultLayout, rapor), "");
+  ShowReportManagerForm(listFile, defaultLayout, rapor);
+  EXPECT_EQ(ListText(), "[def]a.vlp|A\r\n");
+
+  const FileBytes damaged{'a', 0x00, 0x01};
+  WriteFileBytes(listFile, damaged);
+  dialogs.AnswerButton(mrOk);
+  dialogs.OnModalForm = [&](TCustomForm& form) {
+    ++shown;
+    form.ShowModalLoop();  // ends by itself: the form closes on the damaged list
+  };
+  EXPECT_EQ(ChooseReportForm(listFile, defaultLayout, rapor), "");
+  EXPECT_EQ(shown, 3);
+  EXPECT_EQ(ReadFileBytes(listFile), damaged);
+}
+
+}  // namespace
