@@ -532,6 +532,15 @@ TEST_F(ChooserTest, TheKeysWorkAsTheUserPressesThem) {
               EXPECT_EQ(form.ModalResult(), mrOk);
             }),
             "b.vlp");
+  // In management mode "Tamam" is hidden: Enter neither answers nor closes.
+  Manage([&](TRaporSecF& form) {
+    form.ListView1->SetFocus();
+    Select(form, 2);
+    Pump();
+    PostKey(VK_RETURN);
+    EXPECT_EQ(form.ModalResult(), mrNone);
+    form.KapatExecute(form.Kapat);
+  });
   // Space on a row checks it and unchecks the others.
   std::vector<bool> marks;
   Manage([&](TRaporSecF& form) {
