@@ -69,6 +69,8 @@ public:
   void Finish();
   void WriteHeader();
   void ReadHeader();
+  // No pages any more; the run's own stream is cut to nothing, so the next
+  // pages and a save start afresh.
   void Clear();
 
   void LoadFromFile(const AnsiString& fileName);
@@ -92,6 +94,8 @@ private:
   TQRStream& RequireStream();
   void EnsureStream();
   Record AppendRecord(const TPageData& payload);
+  std::int64_t LogicalEnd() const;
+  void CutAtLogicalEnd();
   void IndexRecords(std::int64_t headerSize);
   Record CheckedRecord(std::int64_t start, std::int32_t expectedNumber, std::int64_t fileSize);
   std::int32_t ReadInt32At(std::int64_t offset);
