@@ -7,7 +7,8 @@
 //   int32 page number, int32 offset of the next record (this record's end),
 //   payload, int32 offset of this record's first byte.
 // An uncompressed payload is the page's metafile bytes; a compressed one is
-// an int32 byte count followed by those bytes coded by a fresh TQRCompress.
+// an int32 byte count followed by those bytes coded from a fresh code tree
+// (qrcompress.h).
 // Older 124- and 96-byte headers are read, never written.
 //
 // Files come from outside, so loading checks the whole record chain first
