@@ -95,19 +95,20 @@ private:
 };
 
 // The decoder's side of the splay. Decoding walks from the root down, so it
-// knows the path the splay walks back up: the node at each level and the side
-// taken there. Each step exchanges the node with its parent's sibling and goes
-// on two levels higher; the levels above a step are not touched by it, so the
-// recorded path stays true all the way up, and no step waits for another's
-// parent look-up. (The parent links are left as they are: a decoder never
-// reads them.)
-void SplayAlongPath(std::uint16_t* child, const std::uint16_t* nodes, const std::uint8_t* sides, int level) {
+// knows the path the splay walks back up: at each level the child slot it
+// took (2n for the left child of node n, 2n + 1 for the right one). Each step
+// exchanges the node with its parent's sibling and goes on two levels higher;
+// the levels above a step are not touched by it, so the recorded path stays
+// true all the way up, and no step waits for another's parent look-up. (The
+// parent links are left as they are: a decoder never reads them.)
+void SplayAlongPath(std::uint16_t* child, const std::uint16_t* slots, int level, unsigned leaf) {
+  unsigned a = leaf;
   for (; level >= 2; level -= 2) {
-    const unsigned a = nodes[level], c = nodes[level - 1], d = nodes[level - 2];
-    std::uint16_t& uncle = child[2 * d + (sides[level - 2] ^ 1u)];
-    const std::uint16_t s = uncle;
-    uncle = static_cast<std::uint16_t>(a);
-    child[2 * c + sides[level - 1]] = s;
+    const unsigned uncle = slots[level - 2] ^ 1u;  // the other child of the grandparent
+    const std::uint16_t s = child[uncle];
+    child[uncle] = static_cast<std::uint16_t>(a);
+    child[slots[level - 1]] = s;
+    a = slots[level - 2] >> 1;
   }
 }
 
@@ -141,22 +142,19 @@ bool QRExpandBlock(const std::uint8_t* coded, std::size_t codedSize, std::size_t
                    std::uint8_t* out, std::size_t* used) {
   TQRCodeTree tree;
   BitSource bits(coded, codedSize);
-  std::uint16_t nodes[300];  // the path of the byte being decoded, root first
-  std::uint8_t sides[300];   // the bit taken at each node of it
+  std::uint16_t slots[300];  // the child slots taken by the byte being decoded, root first
   for (std::size_t k = 0; k < count; ++k) {
     unsigned a = 0;
     int level = 0;
     do {
       if (bits.Empty() && !bits.Refill())
         return false;
-      const unsigned bit = bits.Take();
-      nodes[level] = static_cast<std::uint16_t>(a);
-      sides[level++] = static_cast<std::uint8_t>(bit);
-      a = tree.Child[2 * a + bit];
+      const unsigned slot = 2 * a + bits.Take();
+      slots[level++] = static_cast<std::uint16_t>(slot);
+      a = tree.Child[slot];
     } while (a <= 255);
-    nodes[level] = static_cast<std::uint16_t>(a);
     out[k] = static_cast<std::uint8_t>(a - 256);
-    SplayAlongPath(tree.Child, nodes, sides, level);
+    SplayAlongPath(tree.Child, slots, level, a);
   }
   if (used)
     *used = bits.Used();

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <random>
+#include <string>
 
 namespace {
 
@@ -86,4 +90,19 @@ TEST(QRCompress, BlockDecoderReportsCodedBytesRunningOut) {
   Bytes out(input.size());
   EXPECT_FALSE(QRExpandBlock(coded.data(), coded.size() - 1, input.size(), out.data()));
   EXPECT_FALSE(QRExpandBlock(coded.data(), 0, 1, out.data()));
+}
+
+// A recorded A4 sheet of 21 labels (the page benchmark's sample): deep and
+// shallow codes, long runs, the tree reshaped all the way down.
+TEST(QRCompress, RecordedLabelSheetRoundTrips) {
+  const char* folder = std::getenv("DOZURI_TEST_DATA");
+  ASSERT_NE(folder, nullptr);
+  std::ifstream in(std::string(folder) + "/../../../bench/data/labelsheet-a4.emf", std::ios::binary);
+  const Bytes page((std::istreambuf_iterator<char>(in)), {});
+  ASSERT_GT(page.size(), 100000u);
+  const Bytes coded = QRCompressBlock(page.data(), page.size());
+  EXPECT_LT(coded.size(), page.size() / 2);
+  std::size_t used = 0;
+  EXPECT_EQ(DecodeBeforeTrailer(coded, page.size(), used), page);
+  EXPECT_EQ(used, coded.size());
 }
