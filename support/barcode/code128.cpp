@@ -35,7 +35,17 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // encode code[i..] when set s is current at position i.
 class Planner {
 public:
-  explicit Planner(std::string_view code) : code_(code), costs_(code.size() + 1) {
+  Planner(const Planner&) = delete;
+  Planner& operator=(const Planner&) = delete;
+  explicit Planner(std::string_view code) : code_(code) {
+    // The costs of a code of usual length live in the planner itself: no
+    // allocation per symbol.
+    if (code.size() + 1 <= inline_.size()) {
+      costs_ = inline_.data();
+    } else {
+      heap_.resize(code.size() + 1);
+      costs_ = heap_.data();
+    }
     for (std::size_t i = code.size() + 1; i-- > 0;) {
       for (int s = 0; s < 3; ++s) costs_[i].Stay[s] = StayCost(i, s);
       for (int s = 0; s < 3; ++s) costs_[i].Best[s] = std::min(costs_[i].Stay[s], 1 + BestOther(i, s));
@@ -126,7 +136,9 @@ private:
   };
 
   std::string_view code_;
-  std::vector<Costs> costs_;
+  std::array<Costs, 48> inline_;
+  std::vector<Costs> heap_;
+  Costs* costs_;
 };
 
 }  // namespace
