@@ -42,11 +42,14 @@ public:
   TPrinter* Printer() const { return FPrinter; }
   void SetPrinter(TPrinter* Value);
 
-  // Reads the device's current settings; raises EPrinter with a clear text
-  // when the device answers no usable resolution.
+  // Reads the device's current settings. A device that answers no
+  // resolution (0 pixels per inch, or no device context) leaves PixelsPerX
+  // and PixelsPerY at 0, the offsets at 0 and the paper as its device mode
+  // or the paper table tells; a failing driver query keeps the driver name
+  // the printer gave.
   void ReadSettings();
-  // Writes the settings into the device mode and, unless the handler
-  // cancels, hands it to the printer.
+  // Writes the settings into a copy of the printer's device mode and, unless
+  // the handler cancels, hands it to the printer.
   void ApplySettings();
 
   // True when there is a device mode and its field mask has every bit of Flag.
@@ -71,7 +74,8 @@ public:
   bool SupportedPapersRead() const { return FSupportedPapersRead; }
 
   // For a standard paper size the table's size; for Default and Custom the
-  // stored size (the device's physical paper, or the report's own).
+  // stored size (the device's physical paper, or the report's own). Always
+  // in portrait terms: width across the paper, length along it.
   int PaperWidth() const;
   int PaperLength() const;
   void SetPaperWidth(int Value) { FPaperWidth = Value; }
