@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <memory>
 #include <string>
@@ -276,6 +277,26 @@ TEST_F(Units, OutOfRangeMeasuresRaiseInsteadOfReadingPastTheValues) {
   EXPECT_THROW(page.ApplyMeasure(-1, 1), std::out_of_range);
   TQRPrintableSize size;
   EXPECT_THROW(size.GetMeasure(4), std::out_of_range);
+}
+
+// The system's answer: on Windows the locale's measurement setting (the test
+// desktop runs Turkish, and once U.S. English), natively metric.
+TEST(UnitFacts, TheSystemsMeasurementPicksTheDefaultUnits) {
+  std::string locale;
+  if (const char* lang = std::getenv("LANG"))
+    locale = lang;
+#ifdef _WIN32
+  if (locale.rfind("en_US", 0) != 0 && locale.rfind("tr_TR", 0) != 0)
+    GTEST_SKIP() << "locale " << locale << " not one of the test desktop's";
+  bool us = locale.rfind("en_US", 0) == 0;
+#else
+  bool us = false;
+#endif
+  EXPECT_EQ(QRUsesUSMeasure(), us);
+  EXPECT_GT(QRScreenPixelsPerInch(), 0);
+  TQRPage page;
+  EXPECT_EQ(page.Units(), us ? Inches : MM);
+  EXPECT_EQ(page.PaperSize(), us ? TQRPaperSize::Letter : TQRPaperSize::A4);
 }
 
 // ---- The "Values" stream property -------------------------------------------
