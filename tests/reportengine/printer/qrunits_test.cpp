@@ -392,6 +392,21 @@ TEST_F(SizeStream, ShortListsKeepTheRestAndDamagedValuesRaise) {
   test_support::ReadComponentText(longList, &other);
   EXPECT_EQ(other.BandSize()->NativeValue(0), 1);
   EXPECT_EQ(other.BandSize()->NativeValue(1), 2);
+
+  // A length that is no number would size the control with garbage.
+  TSizeHolder damaged(nullptr);
+  damaged.SetName("Holder");
+  damaged.BandSize()->SetUnits(Native);
+  damaged.BandSize()->SetWidth(std::numeric_limits<long double>::quiet_NaN());
+  TMemoryStream binary;
+  {
+    TWriter writer(binary);
+    writer.WriteRootComponent(&damaged);
+  }
+  binary.SetPosition(0);
+  TSizeHolder reread(nullptr);
+  TReader reader(binary);
+  EXPECT_THROW(reader.ReadRootComponent(&reread), EReadError);
 }
 
 }  // namespace
