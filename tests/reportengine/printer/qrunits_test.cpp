@@ -299,6 +299,28 @@ TEST(UnitFacts, TheSystemsMeasurementPicksTheDefaultUnits) {
   EXPECT_EQ(page.PaperSize(), us ? TQRPaperSize::Letter : TQRPaperSize::A4);
 }
 
+// What the property inspector and the stream see of each size object.
+TEST_F(Units, PublishedPropertiesInIndexOrder) {
+  auto names = [](TClass aClass) {
+    std::vector<std::string> list;
+    for (PPropInfo prop : GetPropList(aClass))
+      list.emplace_back(prop->Name);
+    return list;
+  };
+  EXPECT_EQ(names(TQRPage::StaticClass()),
+            (std::vector<std::string>{"BottomMargin", "Length", "TopMargin", "Width", "LeftMargin", "RightMargin",
+                                      "ColumnSpace", "Columns", "Orientation", "PaperSize", "Ruler"}));
+  EXPECT_EQ(names(TQRBandSize::StaticClass()), (std::vector<std::string>{"Height", "Width"}));
+  EXPECT_EQ(names(TQRPrintableSize::StaticClass()), (std::vector<std::string>{"Height", "Left", "Top", "Width"}));
+
+  // The inspector reads and writes lengths in the current unit.
+  TQRPage page(&report_, &report_);
+  EXPECT_NEAR(static_cast<double>(GetFloatProp(&page, "LeftMargin")), 10, 1e-12);
+  page.SetUnits(Inches);
+  SetFloatProp(&page, "TopMargin", 1);
+  EXPECT_EQ(page.NativeValue(TQRPage::TopMarginIndex), 254);
+}
+
 // ---- The "Values" stream property -------------------------------------------
 
 // A component carrying a page, a band size and a printable size, as a report,
@@ -375,6 +397,12 @@ TEST_F(SizeStream, ValuesOfTheDefaultPageAreWrittenToo) {
   std::string text = test_support::ComponentText(&holder);
   EXPECT_NE(text.find("Page.Values = ("), std::string::npos) << text;
   EXPECT_NE(text.find("Size.Values = ("), std::string::npos) << text;
+  EXPECT_NE(text.find("Page.Columns = 1"), std::string::npos) << text;
+  EXPECT_NE(text.find("Page.Orientation = poPortrait"), std::string::npos) << text;
+  EXPECT_NE(text.find("Page.PaperSize = A4"), std::string::npos) << text;
+  EXPECT_EQ(text.find("Page.Ruler"), std::string::npos) << text;  // True is the stream default
+  holder.Page()->SetRuler(false);
+  EXPECT_NE(test_support::ComponentText(&holder).find("Page.Ruler = False"), std::string::npos);
 }
 
 TEST_F(SizeStream, ShortListsKeepTheRestAndDamagedValuesRaise) {
