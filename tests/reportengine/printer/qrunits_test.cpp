@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <initializer_list>
 #include <limits>
 #include <memory>
 #include <string>
@@ -435,6 +437,94 @@ TEST_F(SizeStream, ShortListsKeepTheRestAndDamagedValuesRaise) {
   TSizeHolder reread(nullptr);
   TReader reader(binary);
   EXPECT_THROW(reader.ReadRootComponent(&reread), EReadError);
+}
+
+
+// ---- "Values" as bytes: what layout files hold ------------------------------
+
+// An 80-bit float of a positive whole number, built bit by bit: 64-bit
+// significand with its leading one, then sign and 15-bit exponent biased by
+// 16383, little-endian.
+std::string ExtendedBytes(std::uint64_t whole) {
+  int exponent = 63;
+  while ((whole >> exponent) == 0)
+    --exponent;
+  std::uint64_t significand = whole << (63 - exponent);
+  std::uint16_t signAndExponent = static_cast<std::uint16_t>(16383 + exponent);
+  std::string bytes;
+  for (int i = 0; i < 8; ++i)
+    bytes += static_cast<char>(significand >> (8 * i));
+  bytes += static_cast<char>(signAndExponent & 0xFF);
+  bytes += static_cast<char>(signAndExponent >> 8);
+  return bytes;
+}
+
+std::string ShortString(const std::string& text) {
+  return static_cast<char>(text.size()) + text;
+}
+
+// A list of extended values (vaList, vaExtended + ten bytes each, vaNull).
+std::string ValuesList(std::initializer_list<std::uint64_t> values) {
+  std::string bytes(1, '\x01');
+  for (std::uint64_t value : values)
+    bytes += '\x05' + ExtendedBytes(value);
+  return bytes + '\0';
+}
+
+TEST_F(SizeStream, ValuesAreListsOfTenByteExtendedsInTheLayoutFilesOrder) {
+  // The encoder itself: 2100 is 1.025390625 x 2^11.
+  EXPECT_EQ(ExtendedBytes(2100), std::string("\0\0\0\0\0\0\x40\x83\x0A\x40", 10));
+
+  const std::string page = ValuesList({11, 2970, 33, 2100, 55, 66, 77});
+  const std::string band = ValuesList({123, 456});
+  const std::string printable = ValuesList({21, 22, 23, 24});
+  std::string layout = "TPF0" + ShortString("TSizeHolder") + ShortString("Holder") + ShortString("Page.Values") +
+                       page + ShortString("BandSize.Values") + band + ShortString("Size.Values") + printable +
+                       std::string(2, '\0');
+  TMemoryStream stream;
+  stream.Write(layout.data(), static_cast<std::int32_t>(layout.size()));
+  stream.SetPosition(0);
+  TSizeHolder holder(nullptr);
+  TReader reader(stream);
+  reader.ReadRootComponent(&holder);
+
+  // Each value lands in the length its place in the list names.
+  TQRPage& p = *holder.Page();
+  p.SetUnits(Native);
+  EXPECT_EQ(p.BottomMargin(), 11);
+  EXPECT_EQ(p.Length(), 2970);
+  EXPECT_EQ(p.TopMargin(), 33);
+  EXPECT_EQ(p.Width(), 2100);
+  EXPECT_EQ(p.LeftMargin(), 55);
+  EXPECT_EQ(p.RightMargin(), 66);
+  EXPECT_EQ(p.ColumnSpace(), 77);
+  holder.BandSize()->SetUnits(Native);
+  EXPECT_EQ(holder.BandSize()->Height(), 123);
+  EXPECT_EQ(holder.BandSize()->Width(), 456);
+  TQRPrintableSize& s = *holder.Size();
+  s.SetUnits(Native);
+  EXPECT_EQ(s.Height(), 21);
+  EXPECT_EQ(s.Left(), 22);
+  EXPECT_EQ(s.Top(), 23);
+  EXPECT_EQ(s.Width(), 24);
+
+  // Written again, the same bytes, after the page's published properties.
+  TMemoryStream written;
+  {
+    TWriter writer(written);
+    writer.WriteRootComponent(&holder);
+  }
+  std::string bytes(static_cast<const char*>(written.Memory()), static_cast<std::size_t>(written.Size()));
+  std::size_t pageAt = bytes.find(ShortString("Page.Values"));
+  ASSERT_NE(pageAt, std::string::npos);
+  EXPECT_EQ(bytes.substr(pageAt + 12, page.size()), page);
+  EXPECT_LT(bytes.find(ShortString("Page.PaperSize")), pageAt);
+  std::size_t bandAt = bytes.find(ShortString("BandSize.Values"));
+  ASSERT_NE(bandAt, std::string::npos);
+  EXPECT_EQ(bytes.substr(bandAt + 16, band.size()), band);
+  std::size_t sizeAt = bytes.find(ShortString("Size.Values"), bandAt + 16);
+  ASSERT_NE(sizeAt, std::string::npos);
+  EXPECT_EQ(bytes.substr(sizeAt + 12, printable.size()), printable);
 }
 
 }  // namespace
