@@ -113,6 +113,8 @@ TQRPrinter::~TQRPrinter() {
   pageMetafile_.reset();
   settings_.reset();
   ownDevice_.reset();
+  if (referenceDC_ != nullptr)
+    DeleteDC(referenceDC_);
 }
 
 void TQRPrinter::Reset() {
@@ -141,7 +143,12 @@ TQRDeviceFacts TQRPrinter::DeviceFacts() {
 }
 
 void TQRPrinter::ReadScreenFactors() {
-  xFactor_ = yFactor_ = ScreenPixelsPerInch() / 254.0L;
+  screenPixelsPerInch_ = ScreenPixelsPerInch();
+  UseScreenFactors();
+}
+
+void TQRPrinter::UseScreenFactors() {
+  xFactor_ = yFactor_ = screenPixelsPerInch_ / 254.0L;
 }
 
 void TQRPrinter::ReadDeviceFactors(long double lowFallback) {
@@ -200,12 +207,11 @@ void TQRPrinter::BeginDoc() {
     throw EQRError(SQRNotReady);
   pageNumber_ = 0;
   pageCount_ = 0;
-  if (destination_ == qrdMetafile) {
+  ReadScreenFactors();
+  if (destination_ == qrdMetafile)
     pageList_->AttachStream(std::make_unique<TQRStream>(settings_->MemoryLimit()));
-    ReadScreenFactors();
-  } else {
+  else
     ReadDeviceFactors(kFallbackFactor);
-  }
   status_ = mpBusy;
 }
 
@@ -240,12 +246,16 @@ void TQRPrinter::CloseOpenPage() {
   }
 }
 
+// The screen's resolution was read when the document began: asking the
+// screen again for every page costs more than drawing many a page.
 void TQRPrinter::OpenMetafilePage() {
-  ReadScreenFactors();
+  UseScreenFactors();
   auto page = std::make_unique<TMetafile>();
-  page->SetWidth(DeviceWidth(PaperWidth()));
-  page->SetHeight(DeviceHeight(PaperLength()));
-  pageCanvas_ = std::make_unique<TMetafileCanvas>(page.get(), nullptr);
+  page->SetMMWidth(MulDiv(DeviceWidth(PaperWidth()), 2540, screenPixelsPerInch_));
+  page->SetMMHeight(MulDiv(DeviceHeight(PaperLength()), 2540, screenPixelsPerInch_));
+  if (referenceDC_ == nullptr)
+    referenceDC_ = CreateCompatibleDC(nullptr);
+  pageCanvas_ = std::make_unique<TMetafileCanvas>(page.get(), referenceDC_);
   pageMetafile_ = std::move(page);
 }
 

@@ -209,6 +209,7 @@ private:
   void CloseOpenPage();
   void OpenPrinterPage();
   void ReadScreenFactors();
+  void UseScreenFactors();
   void ReadDeviceFactors(long double lowFallback);
   void FreePageObjects();
   void GuessPaper();
@@ -228,6 +229,11 @@ private:
   std::unique_ptr<TMetafileCanvas> pageCanvas_;
   std::vector<TObject*> pageObjects_;
   TTreeView* outline_ = nullptr;
+  // The screen as the pages' reference device: a memory DC compatible with
+  // it, made once per object (asking for the screen's own DC for every page
+  // costs more than the page's drawing), and usable from any thread.
+  HDC referenceDC_ = nullptr;
+  int screenPixelsPerInch_ = 96;
   TCustomForm* previewForm_ = nullptr;
 
   std::atomic<std::int32_t> availablePages_{0};
