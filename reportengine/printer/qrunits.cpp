@@ -166,6 +166,18 @@ int TQRUnitBase::RoundPixels(long double Value) {
   return CheckedInt32(Round(static_cast<double>(Value)));
 }
 
+// The report and a band keep their position; only width and height follow.
+void TQRUnitBase::ResizeKeepingPlace(long double Width, long double Length) {
+  if (FParentUpdating || FControl == nullptr)
+    return;
+  Restore<bool> updating(FParentUpdating, true);
+  int left = 0, top = 0, width = 0, height = 0;
+  FControl->GetSizedBounds(left, top, width, height);
+  width = RoundPixels(FromNative(Pixels, true, Width));
+  height = RoundPixels(FromNative(Pixels, false, Length));
+  FControl->SetSizedBounds(left, top, width, height);
+}
+
 // ---- TQRPage ---------------------------------------------------------------
 
 namespace {
@@ -281,14 +293,7 @@ void TQRPage::StoreValues(TWriter& Writer) {
 }
 
 void TQRPage::ResizeParent() {
-  if (FParentUpdating || FControl == nullptr)
-    return;
-  Restore<bool> updating(FParentUpdating, true);
-  int left = 0, top = 0, width = 0, height = 0;
-  FControl->GetSizedBounds(left, top, width, height);
-  width = RoundPixels(FromNative(Pixels, true, FValues[WidthIndex]));
-  height = RoundPixels(FromNative(Pixels, false, FValues[LengthIndex]));
-  FControl->SetSizedBounds(left, top, width, height);
+  ResizeKeepingPlace(FValues[WidthIndex], FValues[LengthIndex]);
 }
 
 // ---- TQRBandSize -----------------------------------------------------------
@@ -326,16 +331,8 @@ void TQRBandSize::StoreValues(TWriter& Writer) {
   WriteValues(Writer, FValues);
 }
 
-// The band keeps its position; only its width and height follow.
 void TQRBandSize::ResizeParent() {
-  if (FParentUpdating || FControl == nullptr)
-    return;
-  Restore<bool> updating(FParentUpdating, true);
-  int left = 0, top = 0, width = 0, height = 0;
-  FControl->GetSizedBounds(left, top, width, height);
-  width = RoundPixels(FromNative(Pixels, true, FValues[WidthIndex]));
-  height = RoundPixels(FromNative(Pixels, false, FValues[LengthIndex]));
-  FControl->SetSizedBounds(left, top, width, height);
+  ResizeKeepingPlace(FValues[WidthIndex], FValues[LengthIndex]);
 }
 
 // ---- TQRPrintableSize ------------------------------------------------------

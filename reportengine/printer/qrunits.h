@@ -104,6 +104,10 @@ protected:
   int FontSize();
   // round(Value), halves to even, for pixel bounds.
   static int RoundPixels(long double Value);
+  // Sets the control's width and height to the pixels of the native width
+  // and length, keeping its position; skipped while ParentUpdating and
+  // without a control.
+  void ResizeKeepingPlace(long double Width, long double Length);
 
   TQRUnit FUnits;
   TQRUnit FSavedUnits;
