@@ -3,6 +3,7 @@
 // preview hand-over.
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <vector>
 
 #include "classlib/graphics/metafile.h"
@@ -73,6 +74,33 @@ TEST_F(QRPrinterTest, ThreePageRunPostsEachPageAndEndsFinished) {
   }
   EXPECT_EQ(printer.GetPage(0), nullptr);
   EXPECT_EQ(printer.GetPage(4), nullptr);
+}
+
+// A preview's run: pages recorded on a worker thread while the GUI thread
+// takes each page as its notice arrives.
+TEST_F(QRPrinterTest, PagesAnnouncedFromAWorkerCanBeReadAtOnce) {
+  auto* target = AddTarget(form);
+  TQRPrinter printer(nullptr);
+  printer.NotifyTarget = target;
+  std::vector<std::wstring> seen;
+  target->OnMessage = [&](UINT message, WPARAM page, LPARAM) {
+    if (message != QRM_PAGEAVAILABLE || page == 0)
+      return;
+    std::unique_ptr<TMetafile> metafile = printer.GetPage(static_cast<std::int32_t>(page));
+    ASSERT_NE(metafile, nullptr) << page;
+    std::vector<std::wstring> texts = TextsOf(*metafile);
+    seen.push_back(texts.empty() ? L"" : texts.front());
+  };
+  constexpr int kPages = 12;
+  std::thread run([&] { RunMetafilePages(printer, kPages); });
+  // At most a minute: the run takes well under a second.
+  for (int i = 0; i < 20000 && (printer.Status() != mpFinished || printer.AvailablePages() < kPages); ++i)
+    test_support::Pump();
+  run.join();
+  test_support::Pump();
+  ASSERT_EQ(seen.size(), static_cast<std::size_t>(kPages));
+  for (int n = 1; n <= kPages; ++n)
+    EXPECT_EQ(seen[n - 1], PageText(n));
 }
 
 TEST_F(QRPrinterTest, CurrentPageStaysWithinTheStoredPages) {
