@@ -7,22 +7,12 @@
 #include "classlib/printers/fakespooler.h"
 #include "reportengine/printer/qrprinter.h"
 #include "reportengine/printer/qrprinterdevice.h"
+#include "tests/reportengine/printer/qrprinterfixture.h"
 #include "tests/support/scratchfolder.h"
 
 namespace {
 
-// A 600 dpi device on A4 without margins.
-class FixedDevice : public TQRPrinterDevice {
-public:
-  bool DeviceFacts(TPrinter&, TQRDeviceFacts& facts) override {
-    facts = TQRDeviceFacts{600, 600, 0, 0, 4961, 7016};
-    return true;
-  }
-  bool DriverPath(const AnsiString&, AnsiString& path) override {
-    path = "C:\\windows\\system32\\fake.drv";
-    return true;
-  }
-};
+using qrprinter_test::FixedDevice;
 
 // A store of one page of mmWidth x mmHeight hundredths of a millimetre.
 void WriteStore(const AnsiString& fileName, int mmWidth, int mmHeight) {

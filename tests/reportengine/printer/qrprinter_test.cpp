@@ -387,6 +387,38 @@ TEST_F(QRPrinterTest, PrinterRunWithoutDeviceResolutionFallsBack) {
   EXPECT_EQ(printer.Status(), mpFinished);
 }
 
+// Choosing a printer reads that printer's settings, unless the object prints
+// on the program's shared printer.
+TEST(QRPrinterIndexTest, SelectsAPrinterOfItsOwnOnly) {
+  TFakeSpooler spooler;
+  for (const char* name : {"Lazer", "Etiket"}) {
+    TFakePrinter fake;
+    fake.Name = name;
+    fake.Papers = {DMPAPER_A4};
+    spooler.AddPrinter(fake);
+  }
+  spooler.Default = "Lazer";
+  SpoolerScope scope(spooler);
+  FixedDevice device;
+  QRPrinterDeviceScope deviceScope(device);
+
+  TQRPrinter own(nullptr);
+  ASSERT_TRUE(own.PrintersAvailable());
+  EXPECT_EQ(own.Settings().Device(), "Lazer");
+  own.SetPrinterIndex(1);
+  EXPECT_EQ(own.DevicePrinter().PrinterIndex(), 1);
+  EXPECT_EQ(own.Settings().Device(), "Etiket");
+
+  struct SharedPrinterReport : TestReport {
+    bool ParentUseStandardPrinter() const override { return true; }
+  } report;
+  TQRPrinter shared(&report);
+  EXPECT_EQ(&shared.DevicePrinter(), &Printer());
+  const int before = Printer().PrinterIndex();
+  shared.SetPrinterIndex(before == 0 ? 1 : 0);
+  EXPECT_EQ(Printer().PrinterIndex(), before);
+}
+
 TEST_F(QRPrinterTest, CompressedRunsStoreAndLoadTheSamePages) {
   ScratchFolder folder;
   TQRPrinter printer(nullptr);

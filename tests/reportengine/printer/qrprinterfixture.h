@@ -88,6 +88,19 @@ public:
   }
 };
 
+// A 600 dpi device on A4 without margins.
+class FixedDevice : public TQRPrinterDevice {
+public:
+  bool DeviceFacts(TPrinter&, TQRDeviceFacts& facts) override {
+    facts = TQRDeviceFacts{600, 600, 0, 0, 4961, 7016};
+    return true;
+  }
+  bool DriverPath(const AnsiString&, AnsiString& path) override {
+    path = "C:\\windows\\system32\\fake.drv";
+    return true;
+  }
+};
+
 inline std::wstring PageText(int n) {
   return L"Sayfa " + std::to_wstring(n);
 }
