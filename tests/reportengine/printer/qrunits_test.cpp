@@ -220,6 +220,32 @@ TEST_F(Units, CharactersFollowTheReportFontAndSurviveSizeZero) {
   EXPECT_EQ(CharHeight(-1), CharHeight(10));
 }
 
+// In Characters a horizontal length counts character widths, a vertical one
+// lines: each measure of each size object by its own direction.
+TEST_F(Units, EachMeasureConvertsCharactersInItsOwnDirection) {
+  constexpr bool H = true, V = false;
+  const long double across = 1000 / CharWidth(10) / 10, down = 1000 / CharHeight(10) / 10;
+  auto check = [&](auto& size, std::initializer_list<bool> directions) {
+    size.SetUnits(Native);
+    for (int i = 0; i < static_cast<int>(directions.size()); ++i)
+      size.ApplyMeasure(i, 1000);
+    size.SetUnits(Characters);
+    int i = 0;
+    for (bool horizontal : directions) {
+      SCOPED_TRACE(i);
+      EXPECT_NEAR(static_cast<double>(size.GetMeasure(i)), static_cast<double>(horizontal ? across : down), 1e-9);
+      ++i;
+    }
+  };
+  TQRPage page(&report_, nullptr);
+  page.SetPaperSize(TQRPaperSize::Custom);
+  check(page, {V, V, V, H, H, H, H});  // BottomMargin Length TopMargin Width LeftMargin RightMargin ColumnSpace
+  TQRBandSize band(&report_, nullptr);
+  check(band, {V, H});  // Height Width
+  TQRPrintableSize printable(&report_, nullptr);
+  check(printable, {V, H, V, H});  // Height Left Top Width
+}
+
 TEST_F(Units, PixelsFollowResolutionAndZoom) {
   TQRBandSize size(&report_, nullptr);
   EXPECT_NEAR(static_cast<double>(size.FromNative(Pixels, true, 254)), 96, 1e-9);
