@@ -1,6 +1,7 @@
 #include "reportengine/printer/qrprinter.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "classlib/controls/wincontrol.h"
 #include "classlib/forms/application.h"
@@ -423,26 +424,28 @@ void TQRPrinter::Load(const AnsiString& fileName) {
   pageStoreLoaded_ = true;
 }
 
-// Picks the paper of the table rows Letter..ESheet whose size, in whole
-// steps of 4 mm, is that of page 1, upright or turned.
+// Picks the paper of the table rows Letter..ESheet that has the size of
+// page 1, upright or turned; the last listed match wins. A page matches a
+// row within half a 4 mm step each way: a page recorded at screen
+// resolution comes back a fraction of a millimetre off its paper, and
+// whole 4 mm steps, truncated, would then miss sizes such as A5 (148 mm)
+// and A3 (420 mm) that are whole steps.
 void TQRPrinter::GuessPaper() {
   std::unique_ptr<TMetafile> page = pageList_->GetPage(1);
   if (!page)
     return;
-  const long double width = static_cast<long double>(page->Width()) / xFactor_ / 40;
-  const long double height = static_cast<long double>(page->Height()) / xFactor_ / 40;
-  const auto steps = [](long double value) { return static_cast<std::int64_t>(value); };
-  const std::int64_t w = steps(width), h = steps(height);
+  // Millimetres at the screen's resolution, both by the horizontal factor.
+  const long double width = static_cast<long double>(page->Width()) / xFactor_ / 10;
+  const long double height = static_cast<long double>(page->Height()) / xFactor_ / 10;
+  const auto same = [](long double pageMM, long double rowMM) { return std::fabs(pageMM - rowMM) <= 2.0L; };
   for (int row = 1; row <= 26; ++row) {
     const auto size = static_cast<TQRPaperSize>(row);
     const TQRPaperDimensions paper = PaperDimensions(size);
-    const std::int64_t rowWidth = steps(paper.Width / 4);
-    const std::int64_t rowLength = steps(paper.Length / 4);
-    if (rowWidth == w && rowLength == h) {
+    if (same(width, paper.Width) && same(height, paper.Length)) {
       settings_->SetPaperSize(size);
       settings_->SetOrientation(poPortrait);
     }
-    if (rowWidth == h && rowLength == w) {
+    if (same(width, paper.Length) && same(height, paper.Width)) {
       settings_->SetPaperSize(size);
       settings_->SetOrientation(poLandscape);
     }

@@ -79,6 +79,13 @@ INSTANTIATE_TEST_SUITE_P(
                     GuessCase{"TurnedNothingListed", kLetterOnly, 29700, 21000, TQRPaperSize::Letter, poLandscape},
                     GuessCase{"LetterPageNoteListed", {DMPAPER_LETTER, DMPAPER_NOTE}, 21590, 27940,
                               TQRPaperSize::Note, poPortrait},
+                    // Whole 4 mm steps, a hair short as recorded on screen.
+                    GuessCase{"A5PageA5Listed", {DMPAPER_LETTER, DMPAPER_A5}, 14790, 20990, TQRPaperSize::A5,
+                              poPortrait},
+                    GuessCase{"TurnedA3Listed", {DMPAPER_LETTER, DMPAPER_A3}, 41990, 29690, TQRPaperSize::A3,
+                              poLandscape},
+                    GuessCase{"FourMillimetresOffKeepsThePaper", kA4Both, 21400, 29700, TQRPaperSize::Letter,
+                              poPortrait},
                     GuessCase{"OddSizeKeepsThePaper", kA4Both, 10000, 15000, TQRPaperSize::Letter, poPortrait}),
     [](const auto& info) { return std::string(info.param.Name); });
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstring>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -23,6 +24,22 @@ struct PrintedPdf {
   int Pages = -1;
   std::vector<std::string> PageTexts;  // UTF-8, one per page
   std::string Info;                    // pdfinfo's report
+  std::string Boxes;                   // pdftotext -bbox: each word with its box
+
+  // The top-left corner, in points from the page's top-left, of the first
+  // word that reads word; {-1, -1} when there is none.
+  std::pair<double, double> WordAt(const std::string& word) const {
+    const std::size_t end = Boxes.find(">" + word + "</word>");
+    const std::size_t start = end == std::string::npos ? end : Boxes.rfind("<word", end);
+    if (start == std::string::npos)
+      return {-1, -1};
+    const std::string tag = Boxes.substr(start, end - start);
+    const auto attribute = [&](const char* name) {
+      const std::size_t at = tag.find(std::string(name) + "=\"");
+      return at == std::string::npos ? -1.0 : std::stod(tag.substr(at + std::strlen(name) + 2));
+    };
+    return {attribute("xMin"), attribute("yMin")};
+  }
 };
 
 class QRPrinterQueueTest : public testing::Test {
@@ -61,13 +78,16 @@ protected:
     // The queue writes the file in place; give it time to finish.
     std::this_thread::sleep_for(std::chrono::seconds(2));
     const std::string text = pdf + ".txt", info = pdf + ".info";
-    if (!RunUnixShell("pdftotext -layout '" + pdf + "' '" + text + ".part' && pdfinfo '" + pdf + "' > '" + info +
-                      ".part' && mv '" + text + ".part' '" + text + "' && mv '" + info + ".part' '" + info + "'") ||
+    const std::string bbox = pdf + ".bbox";
+    if (!RunUnixShell("pdftotext -layout '" + pdf + "' '" + text + ".part' && pdftotext -bbox '" + pdf + "' '" + bbox +
+                      ".part' && pdfinfo '" + pdf + "' > '" + info + ".part' && mv '" + text + ".part' '" + text +
+                      "' && mv '" + bbox + ".part' '" + bbox + "' && mv '" + info + ".part' '" + info + "'") ||
         !WaitForFile(info)) {
       ADD_FAILURE() << "pdftotext/pdfinfo gave nothing for " << pdf;
       return result;
     }
     result.Info = ReadWholeFile(info);
+    result.Boxes = ReadWholeFile(bbox);
     const std::size_t pages = result.Info.find("Pages:");
     if (pages != std::string::npos)
       result.Pages = std::stoi(result.Info.substr(pages + 6));
@@ -266,6 +286,42 @@ TEST_F(QRPrinterQueueTest, LoadedLandscapeStorePrintsAtItsOwnSize) {
     EXPECT_TRUE(Holds(pdf.PageTexts[n - 1], n)) << pdf.PageTexts[n - 1];
     EXPECT_NE(pdf.PageTexts[n - 1].find("Kose"), std::string::npos) << pdf.PageTexts[n - 1];
   }
+}
+
+// Stored A5 pages print on A5 at their own size: what was drawn 20 mm from
+// the page's corner lies 20 mm from the sheet's corner, whatever margin the
+// device cannot print on.
+TEST_F(QRPrinterQueueTest, StoredPagesKeepTheirGeometryOnPaper) {
+  ScratchFolder folder;
+  {
+    TQRPrinter maker(nullptr);
+    if (!maker.Settings().SetPaperSize(TQRPaperSize::A5))
+      GTEST_SKIP() << "the PDF queue lists no A5";
+    maker.BeginDoc();
+    maker.NewPage();
+    TCanvas& canvas = maker.CurrentCanvas();
+    canvas.Font().SetName("Arial");
+    canvas.Font().SetSize(12);
+    canvas.TextOut(maker.DeviceX(200), maker.DeviceY(200), "Sol");
+    canvas.TextOut(maker.DeviceX(1100), maker.DeviceY(1800), "Alt");
+    maker.EndDoc();
+    maker.Save(folder.File("a5.qrp"));
+  }
+  TQRPrinter printer(nullptr);
+  UsePdfQueue(printer, "QR Olcu");
+  printer.Load(folder.File("a5.qrp"));
+  EXPECT_EQ(printer.Settings().PaperSize(), TQRPaperSize::A5);
+  printer.Print();
+  PrintedPdf pdf = WaitForPdf("QR Olcu");
+  EXPECT_EQ(pdf.Pages, 1) << pdf.Info;
+  EXPECT_NE(pdf.Info.find("(A5)"), std::string::npos) << pdf.Info;
+  // 20 mm = 56.7 pt, 110 mm = 311.8 pt, 180 mm = 510.2 pt; the text box
+  // starts a little after the drawing position.
+  const auto isAbout = [](std::pair<double, double> at, double x, double y) {
+    return at.first >= x - 2 && at.first <= x + 6 && at.second >= y - 2 && at.second <= y + 6;
+  };
+  EXPECT_TRUE(isAbout(pdf.WordAt("Sol"), 56.7, 56.7)) << pdf.WordAt("Sol").first << ", " << pdf.WordAt("Sol").second;
+  EXPECT_TRUE(isAbout(pdf.WordAt("Alt"), 311.8, 510.2)) << pdf.WordAt("Alt").first << ", " << pdf.WordAt("Alt").second;
 }
 
 }  // namespace
