@@ -217,16 +217,16 @@ void TQRPrintable::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
     if (FParentReport != nullptr)
       FParentReport->MarkDesignRepaint();
   } else if (ComponentState().Contains(csLoading)) {
-    // The size object brings the true bounds when loading ends; a stored
-    // position is kept for Loaded in case the size object gives 0.
-    if (ALeft != 0)
-      FLoadedLeft = ALeft;
-    if (ATop != 0)
-      FLoadedTop = ATop;
-    if (AWidth != 0)
-      FLoadedWidth = AWidth;
-    if (AHeight != 0)
-      FLoadedHeight = AHeight;
+    // The size object brings the true bounds when loading ends; the stored
+    // bounds are kept for Loaded in case the size object gives 0. The
+    // control takes them meanwhile, so that a bound read later passes the
+    // stored values of the others rather than those the control had before
+    // (a stored width is not lost to the height read after it).
+    TCustomControl::SetBounds(ALeft, ATop, AWidth, AHeight);
+    FLoadedLeft = Left();
+    FLoadedTop = Top();
+    FLoadedWidth = Width();
+    FLoadedHeight = Height();
     return;
   } else {
     WriteSizeFromPixels(ALeft, ATop, AWidth, AHeight);
