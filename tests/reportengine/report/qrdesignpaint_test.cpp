@@ -159,13 +159,20 @@ TEST_F(DesignPaint, CharacterRulerDrawsDottedLinesEveryTenCharactersUnzoomed) {
   }
 }
 
-TEST_F(DesignPaint, NoRulerWhenThePageHasNone) {
-  report->page.SetUnits(Inches);
-  report->page.SetRuler(false);
-  Picture picture(*report, report->Width(), report->Height());
-  EXPECT_EQ(picture.At(24, 50), kWhite);
-  EXPECT_EQ(picture.At(96, 50), kWhite);
-  EXPECT_EQ(picture.DarkIn(Rect(0, 2, report->Width(), 14)), 0);
+TEST_F(DesignPaint, NoRulerWhenThePageHasNoneOrInPixelsAndNative) {
+  struct Case {
+    TQRUnit units;
+    bool ruler;
+  };
+  for (Case c : {Case{Inches, false}, Case{Pixels, true}, Case{Native, true}}) {
+    SCOPED_TRACE(c.units);
+    report->page.SetUnits(c.units);
+    report->page.SetRuler(c.ruler);
+    Picture picture(*report, report->Width(), report->Height());
+    for (int x : {10, 19, 24, 48, 96, 99})
+      EXPECT_EQ(picture.At(x, 50), kWhite) << x;
+    EXPECT_EQ(picture.DarkIn(Rect(0, 2, report->Width(), 14)), 0);
+  }
 }
 
 TEST_F(DesignPaint, MarginsPageFrameAndColumnMarks) {

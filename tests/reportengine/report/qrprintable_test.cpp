@@ -289,6 +289,12 @@ TEST_F(Printables, DesignViewDrawsCornerMarksAndTheZoomedFrame) {
   // the client rectangle less one pixel at the bottom.
   EXPECT_EQ(picture.At(20, 28), clRed);
   EXPECT_EQ(picture.At(20, 27), clWhite);
+  // While a run prints it, the control paints no marks.
+  QRPreparePrintables(*band);
+  Picture printing(*p, 40, 30);
+  EXPECT_NE(printing.At(0, 0), clBlack);
+  EXPECT_NE(printing.At(20, 28), clRed);
+  QRUnpreparePrintables(*band);
   report->ApplyZoom(200);
   Picture zoomed(*p, p->Width(), p->Height());
   int h = p->Height();
