@@ -353,6 +353,24 @@ TEST_F(QRPrinterTest, PreviewGoesThroughTheHandlerOrTheRegisteredInterface) {
   RegisterPreviewClass(TQRPreviewInterface::StaticClass());
 }
 
+// A preview control that still shows a printer object hears when it is freed,
+// also in the middle of a run, so it never reads a freed object.
+TEST_F(QRPrinterTest, TheViewIsToldWhenItsPrinterObjectIsFreed) {
+  struct View : RecordingTarget, IQRPrinterView {
+    explicit View(TComponent* owner) : RecordingTarget(owner) {}
+    void PrinterFreed(TQRPrinter* printer) override { freed.push_back(printer); }
+    std::vector<TQRPrinter*> freed;
+  };
+  auto* view = form.Add<View>(0, 0, 20, 20);
+  auto printer = std::make_unique<TQRPrinter>(nullptr);
+  TQRPrinter* shown = printer.get();
+  printer->NotifyTarget = view;
+  printer->BeginDoc();
+  printer->NewPage();
+  printer.reset();
+  EXPECT_EQ(view->freed, (std::vector<TQRPrinter*>{shown}));
+}
+
 TEST_F(QRPrinterTest, PageObjectsAreFreedWithTheirPage) {
   struct Counted : TObject {
     explicit Counted(int& count) : count_(count) {}
