@@ -3,6 +3,7 @@ e2e_helper program. Every wait is bounded, and the program is killed when the
 session ends, whatever happened."""
 
 import os
+import select
 import subprocess
 import time
 
@@ -11,8 +12,6 @@ HELPER_START_SLACK_S = 30
 # The first Wine program of a scenario may have to bring up Wine's desktop
 # process; on a loaded machine that takes far longer than a later start.
 DESKTOP_START_S = 120
-# A window caption that never shows: the desktop keeper waits for it.
-NEVER_SHOWN = "dozuri-e2e: keeps the Wine desktop up"
 
 
 class StepFailed(Exception):
@@ -30,15 +29,15 @@ class Helper:
     def __init__(self, exe):
         self.exe = exe
 
-    def run(self, *args, wait_ms=0, slack_s=HELPER_START_SLACK_S):
+    def run(self, *args, wait_ms=0):
         try:
             return subprocess.run(["wine", self.exe, *args], stdin=subprocess.DEVNULL,
-                                  capture_output=True, timeout=wait_ms / 1000 + slack_s)
+                                  capture_output=True, timeout=wait_ms / 1000 + HELPER_START_SLACK_S)
         except subprocess.TimeoutExpired:
             raise StepFailed("e2e_helper %s did not end in time" % " ".join(args))
 
-    def ok(self, *args, wait_ms=0, slack_s=HELPER_START_SLACK_S):
-        result = self.run(*args, wait_ms=wait_ms, slack_s=slack_s)
+    def ok(self, *args, wait_ms=0):
+        result = self.run(*args, wait_ms=wait_ms)
         if result.returncode != 0:
             raise StepFailed("e2e_helper %s failed (%d): %s" % (
                 " ".join(args), result.returncode, result.stderr.decode("utf-8", "replace").strip()))
@@ -73,23 +72,25 @@ class DesktopKeeper:
     """Keeps Wine's desktop process up for a whole scenario.
 
     Wine ends its desktop process shortly after the last program that used
-    it, and starts it again for the next one. When the program under test
-    and a helper call start together, both wait for that new desktop, and on
-    a loaded machine the helper call then ran past its bound. A helper that
-    waits in the background for a window that never shows holds the desktop,
-    so every later start finds it ready."""
+    it, and starts it again for the next one. Two programs that start while
+    there is no desktop both wait for the new one, and on a loaded machine
+    one of them then hung for minutes. So a single helper brings the desktop
+    up first, says so, and stays for the scenario: every later start finds
+    the desktop ready and no two programs ever race to start it."""
 
     def __init__(self, helper):
         self.helper = helper
         self.process = None
 
     def __enter__(self):
-        self.process = subprocess.Popen(["wine", self.helper.exe, "wait", NEVER_SHOWN, str(24 * 3600 * 1000)],
-                                        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+        self.process = subprocess.Popen(["wine", self.helper.exe, "hold", str(24 * 3600 * 1000)],
+                                        stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
                                         stderr=subprocess.DEVNULL)
-        # One call that ends at once, given all the time a first start needs:
-        # when it returns, the desktop is up.
-        self.helper.ok("gone", NEVER_SHOWN, "0", slack_s=DESKTOP_START_S)
+        ready, _, _ = select.select([self.process.stdout], [], [], DESKTOP_START_S)
+        line = self.process.stdout.readline() if ready else b""
+        if line.strip() != b"ready":
+            self.__exit__()
+            raise StepFailed("Wine's desktop did not come up within %d s" % DESKTOP_START_S)
         return self
 
     def __exit__(self, *exc):
