@@ -208,16 +208,19 @@ void TZRPrinter::WriteText(int X, int Y, const AnsiString& Text) {
   AnsiString line = GetLine(Y);
   AnsiString text = TransliterateForPrinter(Text);
   // What lies left of the page's first column is cut off, as is what runs
-  // past its last; a line is never padded out for text that is not written.
+  // past its last. Inside the page the line is filled up with spaces to the
+  // column even when nothing is left to write there (an empty value keeps
+  // its place); at or past the page's width nothing is written, so a line
+  // never grows wider than the paper.
   if (X < 0) {
     const int visible = VisibleLength(text);
     text = VisibleCopy(text, (X < -visible ? visible : -X) + 1, visible);
     X = 0;
   }
   const int room = FReport->PageWidthInChars() - X;
-  text = VisibleCopy(text, 1, room > 0 ? room : 0);
-  if (text.empty())
+  if (room <= 0)
     return;
+  text = VisibleCopy(text, 1, room);
   SetLine(Y, OverlayVisible(text, line, X + 1));
 }
 

@@ -81,8 +81,13 @@ TEST(ZRPrinter, WriteTextTransliteratesCutsAndOverlays) {
   document.WriteText(-5, 1, "xyz");
   document.WriteText(10, 1, "xyz");
   EXPECT_EQ(document.GetLine(1), "zGOUIScgou");
+  // An empty value inside the page still fills the line up to its column,
+  // as any overlay does; at or past the width the line stays as it is.
   document.WriteText(8, 0, "");
-  EXPECT_EQ(document.GetLine(0), "SIxyI");
+  EXPECT_EQ(document.GetLine(0), "SIxyI   ");
+  document.WriteText(10, 0, "");
+  document.WriteText(12, 0, "");
+  EXPECT_EQ(document.GetLine(0), "SIxyI   ");
   document.WriteText(7, 2, "12345");
   EXPECT_EQ(document.GetLine(2), "       123");
   // Escape codes take no column.
