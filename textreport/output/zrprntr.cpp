@@ -184,21 +184,23 @@ void TZRPrinter::Notify(unsigned Message, int Value) {
     FPreviewForm->DocumentNotice(Message, Value);
 }
 
-TStringList& TZRPrinter::CurrentLines() const {
+// Without a current page no line can be reached; the error names the line
+// asked for, as for any line outside the page.
+TStringList& TZRPrinter::CurrentLines(int Line) const {
   if (FCurrentPage < 0 || FCurrentPage >= PageCount())
-    RaiseZRError(SZROutOfPageBounds, {FCurrentPage, 0, 0});
+    RaiseZRError(SZROutOfPageBounds, {FCurrentPage, 0, Line});
   return FPages[FCurrentPage]->Lines();
 }
 
 AnsiString TZRPrinter::GetLine(int Line) const {
-  TStringList& lines = CurrentLines();
+  TStringList& lines = CurrentLines(Line);
   if (Line < 0 || Line >= lines.Count())
     RaiseZRError(SZROutOfPageBounds, {FCurrentPage, 0, Line});
   return lines.Strings(Line);
 }
 
 void TZRPrinter::SetLine(int Line, const AnsiString& Text) {
-  TStringList& lines = CurrentLines();
+  TStringList& lines = CurrentLines(Line);
   if (Line < 0 || Line >= lines.Count())
     RaiseZRError(SZROutOfPageBounds, {FCurrentPage, 0, Line});
   lines.SetStrings(Line, Text);

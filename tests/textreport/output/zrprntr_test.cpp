@@ -39,6 +39,8 @@ TEST(ZRPrinter, StatesAndTheirErrors) {
   EXPECT_EQ(ErrorOf([&] { document.NewPage(); }), "New document not started");
   document.BeginDoc();
   EXPECT_EQ(ErrorOf([&] { document.BeginDoc(); }), "Not ready to start new document");
+  // Before the first page there is no line to write; the error names the line.
+  EXPECT_EQ(ErrorOf([&] { document.WriteText(0, 3, "x"); }), "Out of page bounds, page -1/0, line 3");
   document.NewPage();
   EXPECT_EQ(ErrorOf([&] { document.WriteText(0, 10, "x"); }), "Out of page bounds, page 0/0, line 10");
   EXPECT_EQ(ErrorOf([&] { document.SetLine(-1, "x"); }), "Out of page bounds, page 0/0, line -1");
