@@ -501,6 +501,8 @@ void TZRCustomController::RemoveBand(TZRCustomBand* Band) {
     if (band->FMasterBand == Band)
       band->FMasterBand = nullptr;
   }
+  // Bands that hung under the one that left lose their place beside it.
+  ArrangeBands();
 }
 
 void TZRCustomController::AddVariable(TZRVariable* Variable) { FVariableList.push_back(Variable); }

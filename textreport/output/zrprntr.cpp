@@ -184,21 +184,23 @@ void TZRPrinter::Notify(unsigned Message, int Value) {
     FPreviewForm->DocumentNotice(Message, Value);
 }
 
-TStringList& TZRPrinter::CurrentLines() const {
+// Without a current page no line can be reached; the error names the line
+// asked for, as for any line outside the page.
+TStringList& TZRPrinter::CurrentLines(int Line) const {
   if (FCurrentPage < 0 || FCurrentPage >= PageCount())
-    RaiseZRError(SZROutOfPageBounds, {FCurrentPage, 0, 0});
+    RaiseZRError(SZROutOfPageBounds, {FCurrentPage, 0, Line});
   return FPages[FCurrentPage]->Lines();
 }
 
 AnsiString TZRPrinter::GetLine(int Line) const {
-  TStringList& lines = CurrentLines();
+  TStringList& lines = CurrentLines(Line);
   if (Line < 0 || Line >= lines.Count())
     RaiseZRError(SZROutOfPageBounds, {FCurrentPage, 0, Line});
   return lines.Strings(Line);
 }
 
 void TZRPrinter::SetLine(int Line, const AnsiString& Text) {
-  TStringList& lines = CurrentLines();
+  TStringList& lines = CurrentLines(Line);
   if (Line < 0 || Line >= lines.Count())
     RaiseZRError(SZROutOfPageBounds, {FCurrentPage, 0, Line});
   lines.SetStrings(Line, Text);
@@ -208,16 +210,19 @@ void TZRPrinter::WriteText(int X, int Y, const AnsiString& Text) {
   AnsiString line = GetLine(Y);
   AnsiString text = TransliterateForPrinter(Text);
   // What lies left of the page's first column is cut off, as is what runs
-  // past its last; a line is never padded out for text that is not written.
+  // past its last. Inside the page the line is filled up with spaces to the
+  // column even when nothing is left to write there (an empty value keeps
+  // its place); at or past the page's width nothing is written, so a line
+  // never grows wider than the paper.
   if (X < 0) {
     const int visible = VisibleLength(text);
     text = VisibleCopy(text, (X < -visible ? visible : -X) + 1, visible);
     X = 0;
   }
   const int room = FReport->PageWidthInChars() - X;
-  text = VisibleCopy(text, 1, room > 0 ? room : 0);
-  if (text.empty())
+  if (room <= 0)
     return;
+  text = VisibleCopy(text, 1, room);
   SetLine(Y, OverlayVisible(text, line, X + 1));
 }
 

@@ -244,7 +244,7 @@ private:
   void CheckState(TZRDocumentState Needed) const;
   // The pages the options ask for, first page at least 1.
   std::pair<int, int> OutputRange() const;
-  TStringList& CurrentLines() const;
+  TStringList& CurrentLines(int Line) const;
   void WritePage(const TZRPage& Page, class TZREscapeStream& Stream) const;
   void Notify(unsigned Message, int Value);
   bool Search();

@@ -166,6 +166,13 @@ TEST_F(ZRBandsTest, TheBandListKeepsPrintOrderWithLinkedBandsAfterTheirBand) {
   detail->SetHasChild(false);
   EXPECT_EQ(form.Host()->FindComponent("ZReport1Child"), nullptr);
   EXPECT_EQ(Names(report)[6], "ZReport1SubDetail");
+  // A band that leaves takes the list back into print order: what hung
+  // under it is linked to nothing and goes after the bands of every kind.
+  report->FindBand(zbtHeader)->Free();
+  EXPECT_EQ(Names(report), (std::vector<AnsiString>{"ZReport1PageHeader", "ZReport1ColumnHeader",
+                                                    "ZReport1DetailHeader", "ZReport1Detail", "ZReport1SubDetail",
+                                                    "ZReport1DetailFooter", "ZReport1ColumnFooter", "ZReport1Footer",
+                                                    "ZReport1PageFooter", "ZReport1Child0"}));
 }
 
 TEST_F(ZRBandsTest, ASubDetailIsItsOwnDetailAndItsBandsLiveInTheReportWindow) {

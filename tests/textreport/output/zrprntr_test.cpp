@@ -39,6 +39,8 @@ TEST(ZRPrinter, StatesAndTheirErrors) {
   EXPECT_EQ(ErrorOf([&] { document.NewPage(); }), "New document not started");
   document.BeginDoc();
   EXPECT_EQ(ErrorOf([&] { document.BeginDoc(); }), "Not ready to start new document");
+  // Before the first page there is no line to write; the error names the line.
+  EXPECT_EQ(ErrorOf([&] { document.WriteText(0, 3, "x"); }), "Out of page bounds, page -1/0, line 3");
   document.NewPage();
   EXPECT_EQ(ErrorOf([&] { document.WriteText(0, 10, "x"); }), "Out of page bounds, page 0/0, line 10");
   EXPECT_EQ(ErrorOf([&] { document.SetLine(-1, "x"); }), "Out of page bounds, page 0/0, line -1");
@@ -81,8 +83,13 @@ TEST(ZRPrinter, WriteTextTransliteratesCutsAndOverlays) {
   document.WriteText(-5, 1, "xyz");
   document.WriteText(10, 1, "xyz");
   EXPECT_EQ(document.GetLine(1), "zGOUIScgou");
+  // An empty value inside the page still fills the line up to its column,
+  // as any overlay does; at or past the width the line stays as it is.
   document.WriteText(8, 0, "");
-  EXPECT_EQ(document.GetLine(0), "SIxyI");
+  EXPECT_EQ(document.GetLine(0), "SIxyI   ");
+  document.WriteText(10, 0, "");
+  document.WriteText(12, 0, "");
+  EXPECT_EQ(document.GetLine(0), "SIxyI   ");
   document.WriteText(7, 2, "12345");
   EXPECT_EQ(document.GetLine(2), "       123");
   // Escape codes take no column.
