@@ -1,5 +1,6 @@
 #include "reportengine/report/qrframe.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "classlib/controls/control.h"
@@ -18,6 +19,12 @@ BEGIN_PUBLISHED(TQRFrame)
   PROPERTY(Width, Width, SetWidth).Default(1),
 END_PUBLISHED
 
+namespace {
+// No page or screen is this many pixels wide; a damaged layout's width
+// stops here instead of overflowing while painting.
+constexpr long double kMaxThickness = 1000000;
+}  // namespace
+
 int QRFrameThickness(long double Factor, int Width) {
   if (Width == -1)
     return 1;
@@ -26,6 +33,8 @@ int QRFrameThickness(long double Factor, int Width) {
   long double exact = Factor / 72 * 254 * Width;
   if (!std::isfinite(exact) || exact < 1)
     return 1;
+  if (exact > kMaxThickness)
+    exact = kMaxThickness;
   return CheckedInt32(Round(static_cast<double>(exact)));
 }
 
@@ -65,7 +74,13 @@ void TQRFrame::Paint(TCanvas& Canvas, const RECT& Rect, long double XFactor, lon
   ApplyPen(Canvas.Pen());
   Canvas.Brush().SetColor(FColor);
   Canvas.Brush().SetStyle(bsSolid);
+  // A line thicker than the rectangle stops at its far edge, so a frame
+  // never paints over the neighbours of its control.
   const RECT& r = Rect;
+  int height = std::max(0L, r.bottom - r.top);
+  int width = std::max(0L, r.right - r.left);
+  horizontal = std::min(horizontal, height);
+  vertical = std::min(vertical, width);
   if (FDrawTop && horizontal > 0)
     Canvas.FillRect(::Rect(r.left, r.top, r.right, r.top + horizontal));
   if (FDrawBottom && horizontal > 0)

@@ -17,7 +17,8 @@ class TControl;
 // The thickness in device pixels of a frame line of Width points at Factor
 // device pixels per 0.1 mm: round(Factor / 72 x 254 x Width); a line of
 // Width 1 or more is at least 1 pixel, and Width -1 always gives 1 pixel.
-// Width 0 or below -1 gives 0 (nothing is drawn).
+// Width 0 or below -1 gives 0 (nothing is drawn). A thickness beyond any
+// device (a damaged layout) is cut to 1,000,000 pixels.
 int QRFrameThickness(long double Factor, int Width);
 
 class TQRFrame : public TPersistent {
@@ -33,7 +34,8 @@ public:
   bool AnyFrame() const { return FDrawTop || FDrawBottom || FDrawLeft || FDrawRight; }
   // Pen width 1 with the frame's style and colour.
   void ApplyPen(TPen& Pen) const;
-  // Draws each chosen side as a filled rectangle inside Rect.
+  // Draws each chosen side as a filled rectangle inside Rect; a line
+  // thicker than Rect stops at its far edge.
   void Paint(TCanvas& Canvas, const RECT& Rect, long double XFactor, long double YFactor) const;
 
   TColor Color() const { return FColor; }

@@ -44,6 +44,17 @@ void FramedPicture(TBitmap& bitmap, TQRFrame& frame, long double xFactor, long d
   frame.Paint(bitmap.Canvas(), Rect(10, 10, 110, 110), xFactor, yFactor);
 }
 
+TEST(QRFrame, AnAbsurdWidthFromADamagedLayoutStopsAtTheRectanglesEdge) {
+  TQRFrame frame;
+  frame.SetColor(clRed);
+  frame.SetDrawTop(true);
+  frame.SetWidth(2147483647);
+  TBitmap bitmap;
+  EXPECT_NO_THROW(FramedPicture(bitmap, frame, kPrinter600, kPrinter600));
+  EXPECT_EQ(bitmap.Canvas().GetPixel(60, 109), clRed);
+  EXPECT_EQ(bitmap.Canvas().GetPixel(60, 110), clWhite);
+}
+
 struct PaintCase {
   int width;
   int pixels;  // expected thickness at 600 dpi

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdlib>
 #include <memory>
 
 #include "classlib/graphics/bitmap.h"
