@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "classlib/system/strutils.h"
+#include "components/core/uitext.h"
 #include "textreport/core/zrconst.h"
 #include "textreport/core/zrescapestream.h"
 #include "textreport/core/zrescapetext.h"
@@ -65,29 +66,6 @@ void TZReportOptions::Assign(TPersistent* Source) {
   FScissors = other->FScissors;
   FFirstPageHeader = other->FFirstPageHeader;
   FLastPageFooter = other->FLastPageFooter;
-}
-
-// ---- Text ---------------------------------------------------------------------------------
-AnsiString TransliterateForPrinter(const AnsiString& Text) {
-  AnsiString out = Text;
-  for (char& c : out) {
-    switch (static_cast<unsigned char>(c)) {
-      case 0xC7: c = 'C'; break;
-      case 0xD0: c = 'G'; break;
-      case 0xD6: c = 'O'; break;
-      case 0xDC: c = 'U'; break;
-      case 0xDD: c = 'I'; break;
-      case 0xDE: c = 'S'; break;
-      case 0xE7: c = 'c'; break;
-      case 0xF0: c = 'g'; break;
-      case 0xF6: c = 'o'; break;
-      case 0xFC: c = 'u'; break;
-      case 0xFD: c = 'i'; break;
-      case 0xFE: c = 's'; break;
-      default: break;
-    }
-  }
-  return out;
 }
 
 // ---- Pages --------------------------------------------------------------------------------
@@ -208,7 +186,7 @@ void TZRPrinter::SetLine(int Line, const AnsiString& Text) {
 
 void TZRPrinter::WriteText(int X, int Y, const AnsiString& Text) {
   AnsiString line = GetLine(Y);
-  AnsiString text = TransliterateForPrinter(Text);
+  AnsiString text = TransliterateTurkish(Text);
   // What lies left of the page's first column is cut off, as is what runs
   // past its last. Inside the page the line is filled up with spaces to the
   // column even when nothing is left to write there (an empty value keeps
@@ -362,7 +340,7 @@ bool TZRPrinter::FindNext() {
 // same way: "ŞİŞLİ" finds "SISLI".
 bool TZRPrinter::Search() {
   FFound = false;
-  AnsiString pattern = TransliterateForPrinter(FSearchText);
+  AnsiString pattern = TransliterateTurkish(FSearchText);
   if (FIgnoreCase)
     pattern = AnsiUpperCase(pattern);
   if (pattern.empty())

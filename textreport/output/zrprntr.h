@@ -268,6 +268,3 @@ private:
 // Whether a name may be given to an output file: not empty, and none of
 // ; , = + < > " [ ] | in it. Drive letters, colons and backslashes are fine.
 bool IsValidOutputFileName(const AnsiString& Name);
-
-// Code page 1254 text with its twelve Turkish letters as plain ASCII.
-AnsiString TransliterateForPrinter(const AnsiString& Text);
