@@ -527,6 +527,12 @@ void TZRCustomController::Unprepare() {
   TZRCustomBand::Unprepare();
 }
 
+int TZRCustomController::RecordTotal() const {
+  if (FDataSet != nullptr && FDataSet->Active() && RecordCount > 0)
+    return RecordCount;
+  return RecordNumber;
+}
+
 // ---- Variables through a run --------------------------------------------------------------
 void TZRCustomController::PrepareVariables() {
   for (TZRVariable* variable : FVariableList)

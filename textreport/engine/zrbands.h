@@ -221,6 +221,13 @@ public:
   // change, and whether a column change is running.
   TZRBandTypes PrintedBands;
   bool BandPrinted = false;
+  // Records passed in this run, and the data set's record count at the data
+  // start; the data loop keeps both.
+  int RecordNumber = 0;
+  int RecordCount = 0;
+  // The record total that progress and system labels show: the data set's
+  // count when it is open and knows one, else the records passed so far.
+  int RecordTotal() const;
   bool InBeginColumn = false;
   bool InEndColumn = false;
 
