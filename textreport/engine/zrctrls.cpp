@@ -144,7 +144,14 @@ TZRCustomController* TZRCustomLabel::LabelController() const {
 
 TZREscapeStyles TZRCustomLabel::PrintStyles() const {
   TZREscapeStyles styles;
-  if (TZRPrinter* document = Document(); document != nullptr && document->Options().IgnoreStyles())
+  // The options of the running document: those of the report, or of the
+  // composite that prints it, as the print setup left them.
+  const TZReportOptions* options = nullptr;
+  if (TZRPrinter* document = Document())
+    options = &document->Options();
+  else if (IZReport* run = RunOf(*this))
+    options = run->FetchOptions();
+  if (options != nullptr && options->IgnoreStyles())
     return styles;
   static constexpr std::pair<TZRFontStyle, TZREscapeStyle> kStyles[] = {
       {zfsBold, zesBold}, {zfsItalic, zesItalic}, {zfsUnderline, zesUnderline},
