@@ -1,0 +1,476 @@
+// The text report's run: its data loop with the look-ahead, the page flow
+// of its bands (page headers and footers, forced breaks, columns, room kept
+// for footers), the document made and freed by Print, byte-exact output,
+// and reports chained into one document by a composite.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "classlib/data/field.h"
+#include "classlib/data/fielddefs.h"
+#include "classlib/data/rxmemorydata.h"
+#include "tests/support/formfixture.h"
+#include "tests/support/scratchfolder.h"
+#include "textreport/core/zrconst.h"
+#include "textreport/engine/zrctrls.h"
+#include "textreport/engine/zreport.h"
+#include "textreport/engine/zrvariables.h"
+
+namespace {
+
+using namespace test_support;
+using Pages = std::vector<std::vector<std::string>>;
+
+class ZReportRunTest : public testing::Test {
+protected:
+  ZReportRunTest() {
+    report = NewReport("ZReport1", 20, 10);
+    table = new TRxMemoryData(form.Host());
+    table->SetName("Table");
+    table->FieldDefs()->Add("AD", ftString, 10);
+    table->FieldDefs()->Add("KOD", ftString, 4);
+  }
+
+  TZReport* NewReport(const char* name, int width, int height) {
+    auto* r = new TZReport(form.Host());
+    r->SetName(name);
+    r->SetParent(form.Host());
+    r->SetWidth(width);
+    r->SetHeight(height);
+    r->SetShowProgress(false);
+    r->Options()->SetOEMConvert(false);
+    r->Options()->SetPaperType(zptSheet);
+    return r;
+  }
+
+  void AddRows(const std::vector<const char*>& names) {
+    table->Open();
+    for (const char* name : names) {
+      table->Append();
+      table->FieldByName("AD")->SetAsString(name);
+      table->FieldByName("KOD")->SetAsString(name);
+      table->Post();
+    }
+    table->First();
+  }
+
+  TZRCustomBand* Band(TZRBandType kind, int height = 1, TZReport* r = nullptr) {
+    r = r != nullptr ? r : report;
+    r->Bands()->SetHas(kind, true);
+    TZRCustomBand* band = r->FindBand(kind);
+    band->SetHeight(height);
+    return band;
+  }
+
+  TZRLabel* Label(TZRCustomBand* band, int left, int width, const AnsiString& caption = "") {
+    auto* label = new TZRLabel(form.Host());
+    label->SetParent(band);
+    label->SetLeft(left);
+    label->SetTop(0);
+    label->SetWidth(width);
+    if (!caption.empty())
+      label->SetCaption(caption);
+    return label;
+  }
+
+  TZRField* Field(const char* dataField, TZReport* r = nullptr) {
+    auto* field = new TZRField(form.Host());
+    field->AttachController(r != nullptr ? r : report);
+    field->SetDataSet(table);
+    field->SetDataField(dataField);
+    return field;
+  }
+
+  TZRLabel* FieldLabel(TZRCustomBand* band, int left, int width, const char* dataField = "AD",
+                       TZReport* r = nullptr) {
+    TZRLabel* label = Label(band, left, width);
+    label->SetVariable(Field(dataField, r));
+    return label;
+  }
+
+  // Every band that prints writes its kind's name into the log.
+  void LogBands(TZReport* r = nullptr) {
+    r = r != nullptr ? r : report;
+    for (TZRCustomBand* band : r->BandList())
+      band->AfterPrint = [this, band](TObject*) {
+        log.push_back(BandTypeName(band->BandType()));
+        if (band->BandType() == zbtDetail && table->Active() && !table->IsEmpty())
+          log.back() += " " + std::string(table->FieldByName("AD")->AsString().c_str());
+      };
+  }
+
+  // Builds the report into a document of its own and answers its pages.
+  Pages Build(TZReport* r = nullptr) {
+    r = r != nullptr ? r : report;
+    TZRPrinter document(r);
+    r->BuildReport(false);
+    return PagesOf(document);
+  }
+
+  static Pages PagesOf(const TZRPrinter& document) {
+    Pages pages;
+    for (int p = 0; p < document.PageCount(); ++p) {
+      std::vector<std::string> lines;
+      for (int i = 0; i < document.Pages(p).Lines().Count(); ++i)
+        lines.push_back(document.Pages(p).Lines().Strings(i).c_str());
+      while (!lines.empty() && lines.back().empty())
+        lines.pop_back();
+      pages.push_back(lines);
+    }
+    return pages;
+  }
+
+  FormFixture form;
+  TZReport* report = nullptr;
+  TRxMemoryData* table = nullptr;
+  std::vector<std::string> log;
+};
+
+std::string Hex(const FileBytes& bytes) {
+  static const char digits[] = "0123456789abcdef";
+  std::string text;
+  for (std::uint8_t b : bytes) {
+    text += digits[b >> 4];
+    text += digits[b & 15];
+    text += ' ';
+  }
+  return text;
+}
+
+FileBytes Bytes(std::initializer_list<std::string> parts) {
+  FileBytes bytes;
+  for (const std::string& part : parts)
+    bytes.insert(bytes.end(), part.begin(), part.end());
+  return bytes;
+}
+
+// ---- Byte-exact output --------------------------------------------------------------------
+TEST_F(ZReportRunTest, ASheetReportWithHeadersTotalsAndPageNumberPrintsExactly) {
+  ScratchFolder folder;
+  AddRows({"AL\xDD", "VEL\xDD", "AY\xDE" "E"});
+  report->SetDataSet(table);
+  report->Options()->SetDestination(zrdFile);
+  report->Options()->SetFileName(folder.File("rapor.txt"));
+  report->Options()->Escapes()->SetModel(emEpson);
+  Label(Band(zbtPageHeader), 0, 8, "REPORT");
+  TZRLabel* list = Label(Band(zbtHeader), 0, 8, "LIST");
+  list->SetFontStyles(TZRFontStyles{zfsBold});
+  TZRCustomBand* detail = Band(zbtDetail);
+  FieldLabel(detail, 0, 10);
+  TZRCustomBand* footer = Band(zbtFooter);
+  Label(footer, 0, 2, "N:");
+  auto* aggregator = new TZRAggregator(form.Host());
+  aggregator->AttachController(report);
+  aggregator->SetVariable(Field("AD"));
+  auto* count = new TZRTotalLabel(form.Host());
+  count->SetParent(footer);
+  count->SetLeft(3);
+  count->SetWidth(3);
+  count->SetKind(ztkCount);
+  count->SetVariable(aggregator);
+  count->SetLevel(report);
+  auto* page = new TZRSystemLabel(form.Host());
+  page->SetParent(Band(zbtPageFooter));
+  page->SetWidth(4);
+  page->SetDataKind(zsdPageNumber);
+  page->SetText("P.");
+
+  report->Print();
+
+  const FileBytes expected = Bytes({"\x1b@\x1bP\x12", "\r\n", "  REPORT\r\n", "  \x1bGLIST\x1bH\r\n", "  ALI\r\n",
+                                    "  VELI\r\n", "  AYSE\r\n", "  N: 3\r\n", "\r\n", "  P.1\r\n"});
+  ASSERT_EQ(expected.size(), 69u);
+  EXPECT_EQ(Hex(ReadFileBytes(folder.File("rapor.txt"))), Hex(expected));
+  EXPECT_EQ(report->FetchPrinter(), nullptr);
+  EXPECT_FALSE(report->IsRunning());
+}
+
+TEST_F(ZReportRunTest, AFolioReportBreaksPagesByHeightWithTheScissorsLineBetween) {
+  ScratchFolder folder;
+  AddRows({"A1", "A2", "A3", "A4", "A5", "A6"});
+  report->SetWidth(10);
+  report->SetHeight(4);
+  for (TZRMargins* m : {report->Margins()}) {
+    m->SetLeft(0);
+    m->SetTop(0);
+    m->SetRight(0);
+    m->SetBottom(0);
+  }
+  report->SetDataSet(table);
+  report->Options()->SetPaperType(zptFolio);
+  report->Options()->SetScissors(true);
+  report->Options()->SetDestination(zrdFile);
+  report->Options()->SetFileName(folder.File("folio.txt"));
+  report->Options()->Escapes()->SetModel(emEpson);
+  FieldLabel(Band(zbtDetail), 0, 4, "KOD");
+
+  report->Print();
+
+  const FileBytes expected = Bytes({"\x1b@\x1bP\x12", "A1\r\nA2\r\nA3\r\nA4\r\n", ":< - - - -\r", "A5\r\nA6\r\n"});
+  ASSERT_EQ(expected.size(), 40u);
+  EXPECT_EQ(Hex(ReadFileBytes(folder.File("folio.txt"))), Hex(expected));
+}
+
+// ---- The data loop ------------------------------------------------------------------------
+TEST_F(ZReportRunTest, TheLastDetailPrintsInTheSameStepAsTheFooter) {
+  AddRows({"A", "B", "C"});
+  report->SetDataSet(table);
+  Band(zbtHeader);
+  Band(zbtDetail);
+  Band(zbtFooter);
+  LogBands();
+  std::vector<int> stepOfBand;
+  report->FindBand(zbtFooter)->BeforePrint = [&](TObject*, bool& print) {
+    print = true;
+    stepOfBand.push_back(report->RecordNumber);
+  };
+  Build();
+  EXPECT_EQ(log, (std::vector<std::string>{"Header", "Detail A", "Detail B", "Detail C", "Footer"}));
+  EXPECT_EQ(stepOfBand, std::vector<int>{3});
+  EXPECT_EQ(table->FieldByName("AD")->AsString(), "C");
+}
+
+TEST_F(ZReportRunTest, AnEmptyDataSetPrintsItsFramingBandsOnlyWhenAskedTo) {
+  table->Open();
+  report->SetDataSet(table);
+  for (TZRBandType kind : {zbtHeader, zbtColumnHeader, zbtDetailHeader, zbtDetail, zbtDetailFooter,
+                           zbtColumnFooter, zbtFooter})
+    Band(kind);
+  LogBands();
+  Build();
+  EXPECT_TRUE(log.empty());
+  report->SetPrintIfEmpty(true);
+  Build();
+  EXPECT_EQ(log, (std::vector<std::string>{"Header", "ColumnHeader", "DetailHeader", "DetailFooter", "ColumnFooter",
+                                           "Footer"}));
+}
+
+TEST_F(ZReportRunTest, WithoutDataOnlyThePageHeaderAndFooterPrint) {
+  Label(Band(zbtPageHeader), 0, 4, "UST");
+  Label(Band(zbtDetail), 0, 4, "DET");
+  Label(Band(zbtFooter), 0, 4, "SON");
+  Label(Band(zbtPageFooter), 0, 4, "ALT");
+  EXPECT_EQ(Build(), (Pages{{"", "  UST", "", "", "", "", "", "", "  ALT"}}));
+}
+
+TEST_F(ZReportRunTest, ARangeEndsAndBeginsAtTheCurrentRecord) {
+  AddRows({"A", "B", "C"});
+  report->SetDataSet(table);
+  Band(zbtDetail);
+  Band(zbtFooter);
+  LogBands();
+  report->DataOptions()->SetRangeEnd(zreCurrent);
+  table->First();
+  table->Next();
+  Build();
+  EXPECT_EQ(log, (std::vector<std::string>{"Detail A", "Detail B", "Footer"}));
+  log.clear();
+  report->DataOptions()->SetRangeBegin(zrbCurrent);
+  table->First();
+  table->Next();
+  Build();
+  EXPECT_EQ(log, (std::vector<std::string>{"Detail B", "Footer"}));
+}
+
+TEST_F(ZReportRunTest, AutoOpenLeavesTheDataSetAsItWas) {
+  report->SetDataSet(table);
+  report->DataOptions()->SetAutoOpen(true);
+  report->SetPrintIfEmpty(true);
+  std::vector<bool> openWhilePrinting;
+  Band(zbtFooter)->BeforePrint = [&](TObject*, bool& print) {
+    print = true;
+    openWhilePrinting.push_back(table->Active());
+  };
+  Build();
+  EXPECT_FALSE(table->Active());
+  AddRows({"A", "B"});
+  Build();
+  EXPECT_TRUE(table->Active());
+  EXPECT_EQ(openWhilePrinting, (std::vector<bool>{true, true}));
+}
+
+// ---- Page flow ----------------------------------------------------------------------------
+TEST_F(ZReportRunTest, FirstPageHeaderAndLastPageFooterSwitchesLeaveTheOtherPagesAlone) {
+  AddRows({"A", "B", "C", "D", "E", "F", "G", "H"});
+  report->SetDataSet(table);
+  report->Options()->SetFirstPageHeader(false);
+  report->Options()->SetLastPageFooter(false);
+  Label(Band(zbtPageHeader), 0, 4, "UST");
+  FieldLabel(Band(zbtDetail), 0, 4);
+  Label(Band(zbtPageFooter), 0, 4, "ALT");
+  // 8 lines between the margins, one of them kept for the page footer.
+  EXPECT_EQ(Build(), (Pages{{"", "  A", "  B", "  C", "  D", "  E", "  F", "  G", "  ALT"},
+                            {"", "  UST", "  H"}}));
+}
+
+TEST_F(ZReportRunTest, AForcedPageBreakAfterTheDetailLeavesNoEmptyLastPage) {
+  AddRows({"A", "B", "C"});
+  report->SetDataSet(table);
+  TZRCustomBand* detail = Band(zbtDetail);
+  detail->SetForceKind(TZRForceKind{zfkPageAfter});
+  FieldLabel(detail, 0, 4);
+  Label(Band(zbtFooter), 0, 4, "SON");
+  EXPECT_EQ(Build(), (Pages{{"", "  A"}, {"", "  B"}, {"", "  C", "  SON"}}));
+}
+
+TEST_F(ZReportRunTest, APageThatOverflowsClosesItsColumnAndTheNextRepeatsTheColumnHeader) {
+  AddRows({"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"});
+  report->SetDataSet(table);
+  Label(Band(zbtColumnHeader), 0, 4, "KOL");
+  FieldLabel(Band(zbtDetail), 0, 4);
+  Label(Band(zbtColumnFooter), 0, 4, "KSN");
+  Label(Band(zbtPageFooter), 0, 4, "ALT");
+  std::vector<int> columns;
+  report->OnNewPage = [&](TObject*) { columns.push_back(report->ColumnIndex); };
+  const Pages pages = Build();
+  EXPECT_EQ(pages, (Pages{{"", "  KOL", "  A", "  B", "  C", "  D", "  E", "  KSN", "  ALT"},
+                          {"", "  KOL", "  F", "  G", "  H", "  I", "  J", "  KSN", "  ALT"}}));
+}
+
+TEST_F(ZReportRunTest, ColumnsAreFilledLeftToRightUnderTheReportHeader) {
+  report->SetWidth(76);
+  report->Columns()->SetCount(3);
+  EXPECT_EQ(report->ColumnWidth(), 23);
+  report->SetWidth(20);
+  report->SetHeight(6);
+  report->Columns()->SetCount(2);
+  report->Columns()->SetSpace(1);
+  report->Margins()->SetLeft(0);
+  report->Margins()->SetRight(0);
+  EXPECT_EQ(report->ColumnWidth(), 9);
+  AddRows({"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"});
+  report->SetDataSet(table);
+  Label(Band(zbtHeader), 0, 4, "BAS");
+  Label(Band(zbtColumnHeader), 0, 3, "KH");
+  FieldLabel(Band(zbtDetail), 0, 4);
+  // 4 lines between the margins: the header takes one on the first page.
+  EXPECT_EQ(Build(), (Pages{{"", "BAS", "KH        KH", "A         C", "B         D"},
+                            {"", "KH        KH", "E         H", "F         I", "G         J"}}));
+}
+
+TEST_F(ZReportRunTest, ContinuousPaperBreaksPagesByHeightWithoutPageBands) {
+  AddRows({"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L"});
+  report->SetDataSet(table);
+  report->Options()->SetPaperType(zptContinuous);
+  Label(Band(zbtPageHeader), 0, 4, "UST");
+  FieldLabel(Band(zbtDetail), 0, 4);
+  Label(Band(zbtPageFooter), 0, 4, "ALT");
+  const Pages pages = Build();
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_EQ(pages[0], (std::vector<std::string>{"", "  A", "  B", "  C", "  D", "  E", "  F", "  G", "  H"}));
+  EXPECT_EQ(pages[1], (std::vector<std::string>{"", "  I", "  J", "  K", "  L"}));
+}
+
+// ---- Runs -----------------------------------------------------------------------------------
+TEST_F(ZReportRunTest, ARunAskedForWhileOneRunsDoesNothing) {
+  ScratchFolder folder;
+  report->Options()->SetDestination(zrdFile);
+  report->Options()->SetFileName(folder.File("a.txt"));
+  Label(Band(zbtDetail), 0, 4, "X");
+  report->SetPrintIfEmpty(true);
+  int pages = 0;
+  TZRPrinter* running = nullptr;
+  report->OnNewPage = [&](TObject*) {
+    ++pages;
+    running = report->FetchPrinter();
+    report->Print();
+    report->Preview();
+    EXPECT_EQ(report->FetchPrinter(), running);
+  };
+  report->Print();
+  EXPECT_EQ(pages, 1);
+  EXPECT_NE(running, nullptr);
+  EXPECT_EQ(report->FetchPrinter(), nullptr);
+  EXPECT_FALSE(ReadFileBytes(folder.File("a.txt")).empty());
+}
+
+TEST_F(ZReportRunTest, AFailingFileNameHandlerIsNotPassedOver) {
+  report->Options()->SetFileName("a.txt");
+  AnsiString seen;
+  report->OnGetFileName = [&](TObject*, AnsiString& name) {
+    seen = name;
+    name = "b.txt";
+  };
+  EXPECT_EQ(report->FetchFileName(), "b.txt");
+  EXPECT_EQ(seen, "a.txt");
+  report->OnGetFileName = [](TObject*, AnsiString&) { throw Exception("ad yok"); };
+  EXPECT_THROW(report->FetchFileName(), Exception);
+}
+
+TEST_F(ZReportRunTest, AFailingBandCancelsTheDocumentAndReportsTheError) {
+  AddRows({"A"});
+  report->SetDataSet(table);
+  TZRCustomBand* detail = Band(zbtDetail);
+  detail->BeforePrint = [](TObject*, bool&) { throw Exception("bant bozuk"); };
+  TZRPrinter document(report);
+  EXPECT_THROW(report->BuildReport(false), Exception);
+  EXPECT_TRUE(document.IsCancelled());
+  EXPECT_FALSE(report->IsRunning());
+}
+
+TEST_F(ZReportRunTest, MarginsAndColumnsRefuseValuesBelowTheirLeast) {
+  report->Margins()->SetLeft(-3);
+  report->Columns()->SetCount(0);
+  report->Columns()->SetSpace(-1);
+  EXPECT_EQ(report->Margins()->Left(), 0);
+  EXPECT_EQ(report->Columns()->Count(), 1);
+  EXPECT_EQ(report->Columns()->Space(), 1);
+}
+
+// ---- Composite ----------------------------------------------------------------------------
+class ZRCompositeTest : public ZReportRunTest {
+protected:
+  ZRCompositeTest() {
+    composite = new TZRComposite(form.Host());
+    composite->SetPageWidth(20);
+    composite->SetPageHeight(10);
+    composite->Options()->SetPaperType(zptSheet);
+    composite->Options()->SetOEMConvert(false);
+    composite->Options()->SetDestination(zrdFile);
+    composite->Options()->SetFileName(folder.File("birlesik.txt"));
+    composite->Options()->Escapes()->SetModel(emNone);
+    second = NewReport("ZReport2", 20, 10);
+    composite->OnAddReports = [this](TObject*) {
+      composite->Reports().push_back(report);
+      composite->Reports().push_back(second);
+    };
+  }
+
+  std::string Output() {
+    FileBytes bytes = ReadFileBytes(folder.File("birlesik.txt"));
+    return std::string(bytes.begin(), bytes.end());
+  }
+
+  ScratchFolder folder;
+  TZRComposite* composite = nullptr;
+  TZReport* second = nullptr;
+};
+
+TEST_F(ZRCompositeTest, TheSecondReportContinuesOnThePageWhereTheFirstEnded) {
+  Label(Band(zbtHeader), 0, 4, "BIR");
+  Label(Band(zbtHeader, 1, second), 0, 4, "IKI");
+  Label(Band(zbtPageFooter, 1, second), 0, 4, "ALT");
+  composite->Print();
+  EXPECT_EQ(Output(), "\r\n  BIR\r\n  IKI\r\n\r\n\r\n\r\n\r\n\r\n  ALT\r\n");
+  EXPECT_EQ(composite->FetchPrinter(), nullptr);
+}
+
+TEST_F(ZRCompositeTest, AReportWithColumnsStartsTheNextOnANewPage) {
+  report->Columns()->SetCount(2);
+  Label(Band(zbtHeader), 0, 4, "BIR");
+  Label(Band(zbtHeader, 1, second), 0, 4, "IKI");
+  composite->Print();
+  EXPECT_EQ(Output(), "\r\n  BIR\r\n\f\r\n  IKI\r\n");
+}
+
+TEST_F(ZRCompositeTest, AFailingReportCancelsTheDocumentAndItsErrorReachesTheCaller) {
+  Label(Band(zbtHeader), 0, 4, "BIR");
+  Band(zbtHeader, 1, second)->BeforePrint = [](TObject*, bool&) { throw Exception("bozuk"); };
+  EXPECT_THROW(composite->Print(), Exception);
+  EXPECT_TRUE(ReadFileBytes(folder.File("birlesik.txt")).empty());
+  EXPECT_FALSE(composite->IsRunning());
+  EXPECT_EQ(composite->FetchPrinter(), nullptr);
+}
+
+}  // namespace
