@@ -405,6 +405,15 @@ TEST_F(ZRLabelTest, ASystemLabelPrintsTheNumberOfThePageBeingFilled) {
   EXPECT_EQ(PrintBand(detail, 0, 9, 3)[9], "P.3");
 }
 
+TEST_F(ZRLabelTest, ASystemLabelPrintsItsReportsTitle) {
+  report->SetTitle("SATIŞ LİSTESİ");
+  auto* label = AddLabel<TZRSystemLabel>(detail, 0, 30);
+  label->SetText("- ");
+  label->SetDataKind(zsdReportTitle);
+  EXPECT_EQ(label->LabelText(), "- (Title)");
+  EXPECT_EQ(PrintBand(detail)[0], "- SATIS LISTESI");
+}
+
 TEST_F(ZRLabelTest, ASystemLabelCountsTheRecordsOfItsBandsController) {
   auto* table = new TRxMemoryData(form.Host());
   table->FieldDefs()->Add("AD", ftString, 10);
