@@ -253,9 +253,10 @@ int TZRCustomController::FooterReserve(TZRCustomBand* Excluded) {
     TZRCustomBand* band = FindBand(kind);
     if (band == nullptr || band == Excluded || !band->Enabled() || !band->Visible())
       continue;
+    // A footer in the step's list is counted with the list already.
     const TZRBandType header = PairedKind(kind);
-    if (PrintedBands.Contains(kind) &&
-        (ListedBands.Contains(kind) || (!ListedBands.Contains(header) && !PrintedBands.Contains(header))))
+    if (ListedBands.Contains(kind) ||
+        (PrintedBands.Contains(kind) && !ListedBands.Contains(header) && !PrintedBands.Contains(header)))
       continue;
     band->UpdateLayout();
     reserve += band->Height();

@@ -431,6 +431,8 @@ protected:
     composite->Options()->SetFileName(folder.File("birlesik.txt"));
     composite->Options()->Escapes()->SetModel(emNone);
     second = NewReport("ZReport2", 20, 10);
+    report->SetPrintIfEmpty(true);
+    second->SetPrintIfEmpty(true);
     composite->OnAddReports = [this](TObject*) {
       composite->Reports().push_back(report);
       composite->Reports().push_back(second);
@@ -461,7 +463,11 @@ TEST_F(ZRCompositeTest, AReportWithColumnsStartsTheNextOnANewPage) {
   Label(Band(zbtHeader), 0, 4, "BIR");
   Label(Band(zbtHeader, 1, second), 0, 4, "IKI");
   composite->Print();
-  EXPECT_EQ(Output(), "\r\n  BIR\r\n\f\r\n  IKI\r\n");
+  // Without a printer model a sheet is filled to its height with empty lines.
+  std::string blank;
+  for (int i = 0; i < 8; ++i)
+    blank += "\r\n";
+  EXPECT_EQ(Output(), "\r\n  BIR\r\n" + blank + "\r\n  IKI\r\n");
 }
 
 TEST_F(ZRCompositeTest, AFailingReportCancelsTheDocumentAndItsErrorReachesTheCaller) {
