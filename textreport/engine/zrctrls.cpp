@@ -346,6 +346,14 @@ void TZRSystemLabel::GetLabelText(AnsiString& Text) {
   Text = FText + value;
 }
 
+// A band is laid out before the run knows whether it still fits on the
+// page; one that moves to the next page takes its page number there.
+void TZRSystemLabel::Print(int X, int Y) {
+  if (FDataKind == zsdPageNumber)
+    UpdateLayout();
+  TZRCustomLabel::Print(X, Y);
+}
+
 // ---- TZRTotalLabel ------------------------------------------------------------------------
 BEGIN_PUBLISHED(TZRTotalLabel)
   PROPERTY(Alignment, Alignment, SetAlignment),

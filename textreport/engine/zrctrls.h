@@ -130,6 +130,7 @@ public:
   void SetText(const AnsiString& Value);
 
   void GetLabelText(AnsiString& Text) override;
+  void Print(int X, int Y) override;
 
 private:
   TZRSystemData FDataKind = zsdDateTime;

@@ -405,6 +405,22 @@ TEST_F(ZRLabelTest, ASystemLabelPrintsTheNumberOfThePageBeingFilled) {
   EXPECT_EQ(PrintBand(detail, 0, 9, 3)[9], "P.3");
 }
 
+TEST_F(ZRLabelTest, APageNumberLaidOutBeforeABreakPrintsTheNewPage) {
+  auto* label = AddLabel<TZRSystemLabel>(detail, 0, 4);
+  label->SetDataKind(zsdPageNumber);
+  TZRPrinter& document = *report->document;
+  document.BeginDoc();
+  document.NewPage();
+  report->Prepare();
+  detail->DoBeforePrint();
+  EXPECT_EQ(LinesOf(label), std::vector<AnsiString>{"1"});
+  // The band does not fit and goes to the next page.
+  document.NewPage();
+  detail->Print(0, 0);
+  EXPECT_EQ(document.Pages(1).Lines().Strings(0), "2");
+  EXPECT_EQ(document.Pages(0).Lines().Strings(0), "");
+}
+
 TEST_F(ZRLabelTest, ASystemLabelPrintsItsReportsTitle) {
   report->SetTitle("SATIŞ LİSTESİ");
   auto* label = AddLabel<TZRSystemLabel>(detail, 0, 30);
