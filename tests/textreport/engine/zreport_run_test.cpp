@@ -480,3 +480,152 @@ TEST_F(ZRCompositeTest, AFailingReportCancelsTheDocumentAndItsErrorReachesTheCal
 }
 
 }  // namespace
+
+namespace {
+
+// ---- Sub-details ------------------------------------------------------------------------------
+TEST_F(ZReportRunTest, ASubDetailRunsItsOwnLoopAfterEveryPrintOfItsMasterBand) {
+  AddRows({"A", "B"});
+  report->SetDataSet(table);
+  auto* lines = new TRxMemoryData(form.Host());
+  lines->FieldDefs()->Add("AD", ftString, 10);
+  lines->Open();
+  for (const char* name : {"x", "y"}) {
+    lines->Append();
+    lines->FieldByName("AD")->SetAsString(name);
+    lines->Post();
+  }
+  TZRCustomBand* detail = Band(zbtDetail);
+  FieldLabel(detail, 0, 4);
+  detail->SetHasController(true);
+  auto* sub = dynamic_cast<TZRSubDetail*>(report->FindBand(zbtController));
+  ASSERT_NE(sub, nullptr);
+  sub->SetDataSet(lines);
+  sub->SetHeight(1);
+  sub->Bands()->SetHas(zbtFooter, true);
+  sub->FindBand(zbtFooter)->SetHeight(1);
+  Label(sub->FindBand(zbtFooter), 0, 4, "--");
+  auto* line = Label(sub, 2, 4);
+  auto* field = new TZRField(form.Host());
+  field->AttachController(sub);
+  field->SetDataSet(lines);
+  field->SetDataField("AD");
+  line->SetVariable(field);
+  EXPECT_EQ(Build(), (Pages{{"", "  A", "    x", "    y", "  --", "  B", "    x", "    y", "  --"}}));
+}
+
+// ---- Composite carrying the page on -----------------------------------------------------------
+TEST_F(ZRCompositeTest, AReportContinuingOnThePageKeepsItsColumnsUnderThePageTop) {
+  report->Margins()->SetLeft(0);
+  Label(Band(zbtHeader), 0, 4, "BIR");
+  second->Margins()->SetLeft(0);
+  second->Margins()->SetRight(0);
+  second->Columns()->SetCount(2);
+  second->Columns()->SetSpace(0);
+  AddRows({"A", "B", "C", "D", "E", "F", "G", "H"});
+  second->SetDataSet(table);
+  FieldLabel(Band(zbtDetail, 1, second), 0, 4, "AD", second);
+  composite->Print();
+  // Lines 2 to 8 take A to G in the first column; H starts the second
+  // column where the first report's columns began.
+  EXPECT_EQ(Output(), "\r\nBIR\r\nA         H\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\n");
+}
+
+// ---- Progress and preview ---------------------------------------------------------------------
+struct FakeForm : IZRDocumentForm {
+  TZRPrinter* document = nullptr;
+  bool preview = false;
+  std::vector<int> progress;
+  int shown = 0;
+  bool released = false;
+  std::function<void(int)> onProgress;
+  void DocumentNotice(unsigned Message, int Value) override {
+    if (Message != ZRNoticeProgress)
+      return;
+    progress.push_back(Value);
+    if (onProgress)
+      onProgress(Value);
+  }
+  void CloseForm() override { Leave(); }
+  // The preview is closed by its user as soon as it is shown after the build.
+  void ShowForm() override {
+    ++shown;
+    if (preview && document->State() == TZRDocumentState::Done)
+      Leave();
+  }
+  void ReleaseForm() override { released = true; }
+  void Leave() {
+    if (document == nullptr)
+      return;
+    if (preview)
+      document->SetPreviewForm(nullptr);
+    else
+      document->SetProgressForm(nullptr);
+    document = nullptr;
+  }
+};
+
+class ZReportFormsTest : public ZReportRunTest {
+protected:
+  ZReportFormsTest() {
+    ProgressFormFactory = [this](TZRPrinter& document) {
+      progressForm.document = &document;
+      document.SetProgressForm(&progressForm);
+    };
+    TZRPrinter::PreviewFormFactory = [this](TZRPrinter& document) {
+      previewForm.document = &document;
+      previewForm.preview = true;
+      document.SetPreviewForm(&previewForm);
+    };
+    report->Options()->SetDestination(zrdFile);
+    report->Options()->SetFileName(folder.File("rapor.txt"));
+    AddRows({"A", "B", "C"});
+    report->SetDataSet(table);
+    FieldLabel(Band(zbtDetail), 0, 4);
+  }
+  ~ZReportFormsTest() override {
+    ProgressFormFactory = nullptr;
+    TZRPrinter::PreviewFormFactory = nullptr;
+  }
+
+  ScratchFolder folder;
+  FakeForm progressForm;
+  FakeForm previewForm;
+};
+
+TEST_F(ZReportFormsTest, PrintShowsProgressBeforeEveryRecordAndFreesTheForm) {
+  report->SetShowProgress(true);
+  report->Print();
+  EXPECT_EQ(progressForm.shown, 1);
+  EXPECT_EQ(progressForm.progress, (std::vector<int>{33, 66, 100}));
+  EXPECT_TRUE(progressForm.released);
+  EXPECT_FALSE(ReadFileBytes(folder.File("rapor.txt")).empty());
+}
+
+TEST_F(ZReportFormsTest, CancellingFromTheProgressFormStopsTheLoopAndWritesNothing) {
+  std::vector<std::string> printed;
+  report->FindBand(zbtDetail)->AfterPrint = [&](TObject*) {
+    printed.push_back(table->FieldByName("AD")->AsString().c_str());
+  };
+  progressForm.onProgress = [&](int percent) {
+    if (percent > 50)
+      report->FetchPrinter()->Cancel();
+  };
+  report->Print();
+  EXPECT_EQ(printed, std::vector<std::string>{"A"});
+  EXPECT_TRUE(ReadFileBytes(folder.File("rapor.txt")).empty());
+  EXPECT_EQ(report->FetchPrinter(), nullptr);
+}
+
+TEST_F(ZReportFormsTest, PreviewBuildsThePagesShowsThemAndWritesNothing) {
+  int pagesSeen = 0;
+  report->OnEndPage = [&](TObject*) { ++pagesSeen; };
+  report->Preview();
+  EXPECT_EQ(pagesSeen, 1);
+  EXPECT_EQ(previewForm.shown, 2);
+  EXPECT_EQ(previewForm.document, nullptr);
+  EXPECT_TRUE(ReadFileBytes(folder.File("rapor.txt")).empty());
+  EXPECT_EQ(report->FetchPrinter(), nullptr);
+}
+
+}  // namespace
