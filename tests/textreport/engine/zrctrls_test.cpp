@@ -6,6 +6,7 @@
 #include "classlib/classes/objecttext.h"
 #include "classlib/classes/streams.h"
 #include "classlib/classes/typinfo.h"
+#include "classlib/data/field.h"
 #include "classlib/data/fielddefs.h"
 #include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/colors.h"
@@ -554,6 +555,94 @@ TEST_F(ZRTotalLabelTest, PlacedOnABandAtDesignTimeATotalCountsOverTheBandsContro
   auto* placed = new TZRTotalLabel(form.Host());
   placed->SetParent(detail);
   EXPECT_EQ(placed->Level(), report);
+}
+
+// ---- Labels in a report run ---------------------------------------------------------------
+// The data loop looks one record ahead: labels in a detail band still show
+// the current record's running values, and the footer the whole run's.
+TEST(ZRLabelRunTest, DetailLabelsShowRunningValuesAndFooterLabelsTheTotals) {
+  FormFixture form;
+  auto* table = new TRxMemoryData(form.Host());
+  table->FieldDefs()->Add("AD", ftString, 4);
+  table->FieldDefs()->Add("TUTAR", ftInteger);
+  table->Open();
+  for (const auto& [name, amount] : std::vector<std::pair<const char*, int>>{{"A", 4}, {"B", 1}, {"C", 7}}) {
+    table->Append();
+    table->FieldByName("AD")->SetAsString(name);
+    table->FieldByName("TUTAR")->SetAsInteger(amount);
+    table->Post();
+  }
+  table->First();
+  auto* report = new TZReport(form.Host());
+  report->SetName("ZReport1");
+  report->SetParent(form.Host());
+  report->SetWidth(30);
+  report->SetHeight(12);
+  report->SetShowProgress(false);
+  report->Options()->SetOEMConvert(false);
+  report->Options()->SetPaperType(zptSheet);
+  for (TZRMargins* margins : {report->Margins()}) {
+    margins->SetLeft(0);
+    margins->SetTop(0);
+    margins->SetRight(0);
+    margins->SetBottom(0);
+  }
+  report->SetDataSet(table);
+  auto field = [&](const char* name) {
+    auto* variable = new TZRField(form.Host());
+    variable->AttachController(report);
+    variable->SetDataSet(table);
+    variable->SetDataField(name);
+    return variable;
+  };
+  auto* aggregator = new TZRAggregator(form.Host());
+  aggregator->SetName("zrsTUTAR");
+  aggregator->AttachController(report);
+  aggregator->SetVariable(field("TUTAR"));
+  for (TZRBandType kind : {zbtDetail, zbtFooter}) {
+    report->Bands()->SetHas(kind, true);
+    report->FindBand(kind)->SetWidth(30);
+    report->FindBand(kind)->SetHeight(1);
+  }
+  auto place = [&](TZRCustomLabel* label, TZRBandType kind, int left, int width) {
+    label->SetParent(report->FindBand(kind));
+    label->SetLeft(left);
+    label->SetWidth(width);
+  };
+  auto system = [&](TZRSystemData kind, const char* text, int left) {
+    auto* label = new TZRSystemLabel(form.Host());
+    label->SetDataKind(kind);
+    label->SetText(text);
+    place(label, zbtDetail, left, 2);
+  };
+  auto total = [&](TZRTotalKind kind, TZRBandType band, int left) {
+    auto* label = new TZRTotalLabel(form.Host());
+    place(label, band, left, 4);
+    label->SetKind(kind);
+    label->SetVariable(aggregator);
+    label->SetLevel(report);
+  };
+  auto* name = new TZRLabel(form.Host());
+  name->SetVariable(field("AD"));
+  place(name, zbtDetail, 0, 4);
+  system(zsdRecordNumber, "", 5);
+  system(zsdRecordCount, "/", 8);
+  total(ztkCount, zbtDetail, 12);
+  total(ztkSum, zbtDetail, 16);
+  total(ztkSum, zbtFooter, 0);
+  total(ztkMin, zbtFooter, 5);
+  total(ztkMax, zbtFooter, 10);
+  total(ztkAvg, zbtFooter, 15);
+
+  TZRPrinter document(report);
+  report->BuildReport(false);
+  ASSERT_EQ(document.PageCount(), 1);
+  const TStringList& lines = document.Pages(0).Lines();
+  EXPECT_EQ(lines.Strings(0), "A    1  /3  1   4");
+  EXPECT_EQ(lines.Strings(1), "B    2  /3  2   5");
+  EXPECT_EQ(lines.Strings(2), "C    3  /3  3   12");
+  EXPECT_EQ(lines.Strings(3), "12   1    7    4");
+  EXPECT_EQ(lines.Strings(4), "");
 }
 
 // ---- Design view -----------------------------------------------------------------------------
