@@ -406,6 +406,33 @@ TEST_F(ZRLabelTest, ASystemLabelPrintsTheNumberOfThePageBeingFilled) {
   EXPECT_EQ(PrintBand(detail, 0, 9, 3)[9], "P.3");
 }
 
+// A label on a sub-detail, or on one of its bands, counts the sub-detail's
+// records, not the report's.
+TEST_F(ZRLabelTest, ASystemLabelCountsForTheControllerItBelongsTo) {
+  detail->SetHasController(true);
+  auto* sub = dynamic_cast<TZRSubDetail*>(report->FindBand(zbtController));
+  ASSERT_NE(sub, nullptr);
+  sub->SetWidth(20);
+  sub->Bands()->SetHas(zbtHeader, true);
+  TZRCustomBand* subHeader = sub->FindBand(zbtHeader);
+  ASSERT_NE(subHeader, nullptr);
+  auto* onSub = AddLabel<TZRSystemLabel>(sub, 0, 4);
+  auto* onSubBand = AddLabel<TZRSystemLabel>(subHeader, 0, 4);
+  auto* onReportBand = AddLabel<TZRSystemLabel>(detail, 0, 4);
+  EXPECT_EQ(onSub->LabelController(), sub);
+  EXPECT_EQ(onSubBand->LabelController(), sub);
+  EXPECT_EQ(onReportBand->LabelController(), report);
+  report->Prepare();
+  report->RecordNumber = 2;
+  sub->RecordNumber = 5;
+  for (TZRSystemLabel* label : {onSub, onSubBand, onReportBand})
+    label->SetDataKind(zsdRecordNumber);
+  EXPECT_EQ(onSub->LabelText(), "5");
+  EXPECT_EQ(onSubBand->LabelText(), "5");
+  EXPECT_EQ(onReportBand->LabelText(), "2");
+  report->Unprepare();
+}
+
 TEST_F(ZRLabelTest, APageNumberLaidOutBeforeABreakPrintsTheNewPage) {
   auto* label = AddLabel<TZRSystemLabel>(detail, 0, 4);
   label->SetDataKind(zsdPageNumber);
