@@ -93,7 +93,8 @@ void FinishRun(IZReport& Report, bool AsPreview) {
     while (Report.FetchPrinter() != nullptr && Report.FetchPrinter()->PreviewForm() != nullptr &&
            Application != nullptr && !Application->Terminated())
       Application->HandleMessage();
-  } else if (!document->IsCancelled()) {
+  } else if (document->State() == TZRDocumentState::Done) {
+    // A report whose BeforePrint declined has no document to write.
     document->Output();
   }
 }
@@ -443,6 +444,11 @@ void TZRComposite::Run(bool AsPreview) {
   if (!CreateReportPrinter(this))
     return;
   DocumentOfRun run{*this};
+  FRunning = true;
+  struct Clear {
+    bool& Flag;
+    ~Clear() { Flag = false; }
+  } clear{FRunning};
   StartRun(*this, AsPreview, FShowProgress);
   Build();
   FinishRun(*this, AsPreview);

@@ -521,7 +521,7 @@ TEST_F(ZRCompositeTest, AReportContinuingOnThePageKeepsItsColumnsUnderThePageTop
   second->Margins()->SetLeft(0);
   second->Margins()->SetRight(0);
   second->Columns()->SetCount(2);
-  second->Columns()->SetSpace(0);
+  second->Columns()->SetSpace(1);
   AddRows({"A", "B", "C", "D", "E", "F", "G", "H"});
   second->SetDataSet(table);
   FieldLabel(Band(zbtDetail, 1, second), 0, 4, "AD", second);
@@ -626,6 +626,80 @@ TEST_F(ZReportFormsTest, PreviewBuildsThePagesShowsThemAndWritesNothing) {
   EXPECT_EQ(previewForm.document, nullptr);
   EXPECT_TRUE(ReadFileBytes(folder.File("rapor.txt")).empty());
   EXPECT_EQ(report->FetchPrinter(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+// ---- Column breaks ----------------------------------------------------------------------------
+class ZReportColumnsTest : public ZReportRunTest {
+protected:
+  ZReportColumnsTest() {
+    report->Margins()->SetLeft(0);
+    report->Margins()->SetRight(0);
+    report->SetHeight(5);
+    report->Columns()->SetCount(2);
+    report->Columns()->SetSpace(1);
+    AddRows({"A", "B", "C", "D", "E"});
+    report->SetDataSet(table);
+    detail = Band(zbtDetail);
+    FieldLabel(detail, 0, 4);
+  }
+  TZRCustomBand* detail = nullptr;
+};
+
+TEST_F(ZReportColumnsTest, AForcedColumnBreakStartsEveryRecordAfterTheFirstInTheNextColumn) {
+  detail->SetForceKind(TZRForceKind{zfkColumnBefore});
+  EXPECT_EQ(Build(), (Pages{{"", "A         B"}, {"", "C         D"}, {"", "E"}}));
+}
+
+TEST_F(ZReportColumnsTest, ContinuousPaperHasOneColumnAPage) {
+  report->Options()->SetPaperType(zptContinuous);
+  EXPECT_EQ(Build(), (Pages{{"", "A", "B", "C"}, {"", "D", "E"}}));
+}
+
+TEST_F(ZReportColumnsTest, TheRoomLeftIsMeasuredInTheColumnBeingFilled) {
+  TZRPrinter document(report);
+  std::vector<std::pair<int, int>> room;
+  detail->BeforePrint = [&](TObject*, bool& print) {
+    print = true;
+    room.emplace_back(report->RoomLeftWidth(), report->RoomLeftHeight());
+  };
+  report->BuildReport(false);
+  // Three lines a column; the step moves D to the second column before it prints.
+  EXPECT_EQ(room, (std::vector<std::pair<int, int>>{{9, 3}, {9, 2}, {9, 1}, {9, 3}, {9, 2}}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ZReportRunTest, AReportThatDeclinesToPrintWritesNothing) {
+  ScratchFolder folder;
+  report->Options()->SetDestination(zrdFile);
+  report->Options()->SetFileName(folder.File("yok.txt"));
+  report->SetPrintIfEmpty(true);
+  Label(Band(zbtDetail), 0, 4, "X");
+  report->BeforePrint = [](TObject*, bool& print) { print = false; };
+  report->Print();
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() / "yok.txt"));
+  EXPECT_EQ(report->FetchPrinter(), nullptr);
+}
+
+TEST_F(ZRCompositeTest, ACompositeAskedToRunAgainWhileRunningDoesNothing) {
+  int added = 0;
+  composite->OnAddReports = [&](TObject*) {
+    ++added;
+    TZRPrinter* running = composite->FetchPrinter();
+    composite->Print();
+    EXPECT_EQ(composite->FetchPrinter(), running);
+    composite->Reports().push_back(report);
+  };
+  Label(Band(zbtHeader), 0, 4, "BIR");
+  composite->Print();
+  EXPECT_EQ(added, 1);
+  EXPECT_EQ(Output(), "\r\n  BIR\r\n");
 }
 
 }  // namespace
