@@ -756,6 +756,8 @@ TEST_F(ZRLabelStreamTest, LabelsAreWrittenWithTheirPropertiesAndReadBack) {
   EXPECT_TRUE(named->WordWrap());
   EXPECT_EQ(named->FontStyles(), (TZRFontStyles{zfsBold, zfsUnderline}));
   EXPECT_EQ(named->Left(), 2);
+  // Laid out as read: the field's name outside a run, at the right edge.
+  EXPECT_EQ(LinesOf(named), std::vector<AnsiString>{"        AD"});
   EXPECT_EQ(page->DataKind(), zsdPageNumber);
   EXPECT_EQ(page->Text(), "S.");
   EXPECT_EQ(sum->Kind(), ztkSum);
