@@ -117,6 +117,7 @@ BEGIN_PUBLISHED(TZReport)
   PROPERTY(Columns, Columns, SetColumns),
   PROPERTY(DataOptions, DataOptions, SetDataOptions),
   PROPERTY(DataSet, DataSet, SetDataSet),
+  PROPERTY(Font, Font, SetFont),
   PROPERTY(Options, Options, SetOptions),
   PROPERTY(Title, Title, SetTitle),
   PROPERTY(RunTimeVisible, RunTimeVisible, SetRunTimeVisible).Default(false),

@@ -10,6 +10,7 @@
 #include "classlib/data/field.h"
 #include "classlib/data/fielddefs.h"
 #include "classlib/data/rxmemorydata.h"
+#include "tests/support/componenttext.h"
 #include "tests/support/formfixture.h"
 #include "tests/support/scratchfolder.h"
 #include "textreport/core/zrconst.h"
@@ -700,6 +701,45 @@ TEST_F(ZRCompositeTest, ACompositeAskedToRunAgainWhileRunningDoesNothing) {
   composite->Print();
   EXPECT_EQ(added, 1);
   EXPECT_EQ(Output(), "\r\n  BIR\r\n");
+}
+
+}  // namespace
+
+namespace {
+
+// ---- Streaming --------------------------------------------------------------------------------
+TEST_F(ZReportRunTest, TheReportsRunPropertiesAreWrittenAndReadBack) {
+  RegisterZReportClasses();
+  report->Margins()->SetTop(3);
+  report->Columns()->SetCount(2);
+  report->Columns()->SetSpace(4);
+  report->Options()->SetPaperType(zptContinuous);
+  report->Options()->SetFileName("liste.txt");
+  report->SetTitle("Liste");
+  report->SetPrintIfEmpty(true);
+  const std::string text = ComponentText(form.Host());
+  for (const char* line : {"Margins.Top = 3", "Columns.Count = 2", "Columns.Space = 4", "Title = 'Liste'",
+                           "ShowProgress = False", "PrintIfEmpty = True"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
+  for (const char* absent : {"Margins.Left", "RunTimeVisible"})
+    EXPECT_EQ(text.find(absent), std::string::npos) << absent << " in\n" << text;
+
+  FormFixture other;
+  ReadComponentText(text, other.Host());
+  auto* read = dynamic_cast<TZReport*>(other.Host()->FindComponent("ZReport1"));
+  ASSERT_NE(read, nullptr);
+  EXPECT_EQ(read->Margins()->Top(), 3);
+  EXPECT_EQ(read->Margins()->Left(), 2);
+  EXPECT_EQ(read->Columns()->Count(), 2);
+  EXPECT_EQ(read->Columns()->Space(), 4);
+  EXPECT_EQ(read->Options()->PaperType(), zptContinuous);
+  EXPECT_EQ(read->Options()->FileName(), "liste.txt");
+  EXPECT_EQ(read->Title(), "Liste");
+  EXPECT_FALSE(read->ShowProgress());
+  EXPECT_TRUE(read->PrintIfEmpty());
+  EXPECT_EQ(read->Width(), 20);
+  EXPECT_EQ(read->Height(), 10);
+  EXPECT_EQ(read->Font()->Name(), "Courier New");
 }
 
 }  // namespace
