@@ -3,6 +3,8 @@
 // and totals, the kind restriction of their parent, and streaming.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "classlib/classes/objecttext.h"
 #include "classlib/classes/streams.h"
 #include "classlib/classes/typinfo.h"
@@ -686,6 +688,9 @@ TEST_F(ZRLabelTest, TheDesignViewShowsTheLinesInsideTheFrame) {
   bitmap.SetPixelFormat(pf24bit);
   bitmap.SetSize(width, height);
   label->PaintTo(bitmap.Canvas(), 0, 0);
+  // Look at it: DOZURI_ZRLABEL_SNAPSHOT=Z:\tmp\label.bmp
+  if (const char* path = std::getenv("DOZURI_ZRLABEL_SNAPSHOT"))
+    bitmap.SaveToFile(path);
   auto dark = [&bitmap](int left, int top, int right, int bottom) {
     int count = 0;
     for (int y = top; y < bottom; ++y)
