@@ -212,6 +212,53 @@ int TZReport::RoomLeftWidth() const {
 
 int TZReport::RoomLeftHeight() const { return FMargins->Top() + ColumnHeight() - CurrentY; }
 
+// ---- Design-time arrangement -------------------------------------------------------------
+void TZReport::UpdateLayout() {
+  TZRCustomController::UpdateLayout();
+  ArrangeDesign();
+}
+
+void TZReport::StructureNotice(TZRStructureNotice Code, TZReportControl* Sender) {
+  TZRCustomController::StructureNotice(Code, Sender);
+  ArrangeDesign();
+}
+
+void TZReport::ArrangeDesign() {
+  if (FArranging || !Designing() || Printing() || ComponentState().Contains(csLoading) ||
+      ComponentState().Contains(csDestroying))
+    return;
+  FArranging = true;
+  struct Clear {
+    bool& Flag;
+    ~Clear() { Flag = false; }
+  } clear{FArranging};
+  int line = FMargins->Top() + (IsMinimized() ? 10 : 0);
+  ArrangeController(*this, line);
+  if (line + FMargins->Bottom() > Height())
+    SetHeight(line + FMargins->Bottom());
+}
+
+void TZReport::ArrangeController(TZRCustomController& Controller, int& Line) {
+  for (TZRBandType kind : {zbtPageHeader, zbtHeader, zbtColumnHeader, zbtDetailHeader, zbtDetail, zbtDetailFooter,
+                           zbtColumnFooter, zbtFooter, zbtPageFooter})
+    if (TZRCustomBand* band = Controller.FindBand(kind))
+      ArrangeBand(*band, Line);
+}
+
+void TZReport::ArrangeBand(TZRCustomBand& Band, int& Line) {
+  const TZRBandType kind = Band.BandType();
+  const bool pageWide = Band.Controller() == this &&
+                        (kind == zbtPageHeader || kind == zbtPageFooter || (kind == zbtHeader && Band.ParentControl() == this));
+  Band.SetLeft(FMargins->Left());
+  Band.SetTop(Line);
+  Band.SetWidth(pageWide ? Width() - FMargins->Left() - FMargins->Right() : ColumnWidth());
+  Line += Band.Height();
+  if (TZRCustomBand* child = Band.ChildBand())
+    ArrangeBand(*child, Line);
+  if (TZRCustomController* sub = Band.SubController())
+    ArrangeController(*sub, Line);
+}
+
 // ---- The run ------------------------------------------------------------------------------
 void TZReport::BuildReport(bool Part) {
   DoBeforePrint();

@@ -153,13 +153,24 @@ public:
   bool LastPage = false;
 
   // Margins and columns changed: lays the bands out again.
-  void GeometryChanged() {}
+  void GeometryChanged() { ArrangeDesign(); }
+  // On a design surface: stacks the bands in print order from the top
+  // margin, each under the one before, as wide as a column (the page header
+  // and footer and the report's header as wide as the page), and lets the
+  // report grow to hold them.
+  void ArrangeDesign();
+  void UpdateLayout() override;
   // The options of the running document (a composite's when the report is
   // one of its reports), else the report's own.
   TZReportOptions& RunOptions() const { return FPrinter != nullptr ? FPrinter->Options() : *FOptions; }
 
+protected:
+  void StructureNotice(TZRStructureNotice Code, TZReportControl* Sender) override;
+
 private:
   friend class TZRComposite;
+  void ArrangeController(TZRCustomController& Controller, int& Line);
+  void ArrangeBand(TZRCustomBand& Band, int& Line);
   // Runs one print of the report with a fresh document: Preview and Print.
   void Run(bool AsPreview);
 
@@ -178,6 +189,7 @@ private:
   bool FRunning = false;
   // A composite's first report starts its page once it is prepared.
   bool FStartPageInBuild = false;
+  bool FArranging = false;
 };
 
 // Several text reports in one document: each continues where the one before

@@ -743,3 +743,39 @@ TEST_F(ZReportRunTest, TheReportsRunPropertiesAreWrittenAndReadBack) {
 }
 
 }  // namespace
+
+namespace {
+
+// ---- Design-time arrangement ------------------------------------------------------------------
+TEST_F(ZReportRunTest, OnTheDesignSurfaceBandsStackInPrintOrderAndTheReportGrowsToHoldThem) {
+  report->SetWidth(40);
+  report->Columns()->SetCount(2);
+  report->SetDesigning(true);
+  TZRCustomBand* footer = Band(zbtFooter, 2);
+  TZRCustomBand* detail = Band(zbtDetail, 3);
+  TZRCustomBand* pageHeader = Band(zbtPageHeader, 1);
+  TZRCustomBand* header = Band(zbtHeader, 2);
+  detail->SetHasChild(true);
+  TZRCustomBand* child = detail->ChildBand();
+  child->SetHeight(1);
+  TZRCustomBand* pageFooter = Band(zbtPageFooter, 4);
+  report->Margins()->SetTop(2);
+  struct Place {
+    TZRCustomBand* band;
+    int top, width;
+  };
+  // Column width (40 - 2 - 1 - 2) div 2 = 17; the page is 37 wide inside the margins.
+  for (const Place& p : {Place{pageHeader, 2, 37}, Place{header, 3, 37}, Place{detail, 5, 17}, Place{child, 8, 17},
+                         Place{footer, 9, 17}, Place{pageFooter, 11, 37}}) {
+    EXPECT_EQ(p.band->Top(), p.top) << BandTypeName(p.band->BandType());
+    EXPECT_EQ(p.band->Width(), p.width) << BandTypeName(p.band->BandType());
+    EXPECT_EQ(p.band->Left(), 2);
+  }
+  EXPECT_EQ(report->Height(), 16);
+  report->SetHeight(30);
+  report->Margins()->SetTop(1);
+  EXPECT_EQ(report->Height(), 30);
+  EXPECT_EQ(pageFooter->Top(), 10);
+}
+
+}  // namespace
