@@ -307,6 +307,12 @@ void TZReport::BuildReport(bool Part) {
 
 void TZReport::Print(int, int) { Execute(); }
 
+void TZReport::Loaded() {
+  TZRCustomController::Loaded();
+  if (!Designing() && !FRunTimeVisible)
+    TControl::SetVisible(false);
+}
+
 void TZReport::Prepare() {
   TZRCustomController::Prepare();
   FormatContent();

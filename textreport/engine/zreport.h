@@ -136,6 +136,8 @@ public:
   void Print(int X, int Y) override;
   // The page size stays the design size through the run.
   void Prepare() override;
+  // Read at run time, the report's window stays hidden unless RunTimeVisible.
+  void Loaded() override;
 
   int PageNumber() const { return FPrinter != nullptr ? FPrinter->PageCount() : 0; }
   int PageWidth() const;

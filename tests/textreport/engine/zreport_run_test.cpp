@@ -740,6 +740,8 @@ TEST_F(ZReportRunTest, TheReportsRunPropertiesAreWrittenAndReadBack) {
   EXPECT_EQ(read->Width(), 20);
   EXPECT_EQ(read->Height(), 10);
   EXPECT_EQ(read->Font()->Name(), "Courier New");
+  // Read outside a design surface, the report's window stays hidden.
+  EXPECT_FALSE(read->TControl::Visible());
 }
 
 }  // namespace
