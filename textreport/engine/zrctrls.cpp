@@ -127,11 +127,42 @@ AnsiString TZRCustomLabel::LabelText() {
   return text;
 }
 
+// Word wrapping goes paragraph by paragraph, so a line break in the text
+// always starts a new line (an empty paragraph stays an empty line), and
+// measures the characters that print: an escape code takes no room, and a
+// line carries the styles in force where it starts and closes them where
+// it ends.
 void TZRCustomLabel::BuildLines(int W) {
-  AnsiString text = LabelText();
-  if (FWordWrap)
-    text = WrapText(text, W);
-  FLines.SetText(text);
+  const AnsiString text = LabelText();
+  if (!FWordWrap || W <= 0) {
+    FLines.SetText(text);
+    return;
+  }
+  TStringList paragraphs;
+  paragraphs.SetText(text);
+  FLines.Clear();
+  for (int i = 0; i < paragraphs.Count(); ++i) {
+    const AnsiString paragraph = paragraphs.Strings(i);
+    TStringList wrapped;
+    wrapped.SetText(WrapText(StripEscapes(paragraph), W));
+    if (wrapped.Count() == 0) {
+      FLines.Add("");
+      continue;
+    }
+    // WrapText keeps the characters of each line as they stand and drops
+    // only the spaces between lines: find each line again, counting
+    // printing characters.
+    const AnsiString visible = StripEscapes(paragraph);
+    size_t from = 0;
+    for (int j = 0; j < wrapped.Count(); ++j) {
+      const AnsiString line = wrapped.Strings(j);
+      from = visible.find(line, from);
+      if (from == AnsiString::npos)
+        break;
+      FLines.Add(VisibleCopy(paragraph, static_cast<int>(from) + 1, static_cast<int>(line.size())));
+      from += line.size();
+    }
+  }
 }
 
 TZRCustomController* TZRCustomLabel::LabelController() const {

@@ -145,6 +145,24 @@ TEST_F(ZRLabelTest, CarriageReturnsStartNewLinesAndWrappingBreaksAtSpaces) {
   EXPECT_EQ(LinesOf(label), (std::vector<AnsiString>{"BİR İKİ", "ÜÇ", "DÖRT"}));
 }
 
+// Each paragraph wraps on its own; escape codes take no room and every
+// line carries its styles.
+TEST_F(ZRLabelTest, WordWrapKeepsParagraphsAndCountsPrintingCharacters) {
+  struct Case {
+    const char* caption;
+    std::vector<AnsiString> lines;
+  };
+  for (const Case& c : {Case{"AB\r\nCDEFGHIJ", {"AB", "CDEFG", "HIJ"}}, Case{"A\r\n\r\nB", {"A", "", "B"}},
+                        Case{"\\BBOLD TEXT\\b", {"\\BBOLD\\b", "\\BTEXT\\b"}},
+                        Case{"AB \\UCD\\u EF", {"AB \\UCD\\u", "\\uEF"}}}) {
+    SCOPED_TRACE(c.caption);
+    TZRLabel* label = AddLabel(detail, 0, 5, c.caption);
+    label->SetWordWrap(true);
+    EXPECT_EQ(LinesOf(label), c.lines);
+    label->Free();
+  }
+}
+
 TEST_F(ZRLabelTest, LinesAreAlignedVerticallyInsideTheLabel) {
   struct Case {
     TZRAlignmentHeight y;
