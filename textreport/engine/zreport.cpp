@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "classlib/classes/reader.h"
+#include "classlib/classes/writer.h"
 #include "classlib/forms/application.h"
+#include "classlib/stdctrls/speedbutton.h"
 #include "textreport/engine/zrvariables.h"
 
 std::function<void(TZRPrinter&)> ProgressFormFactory;
@@ -145,6 +148,16 @@ TZReport::TZReport(TComponent* AOwner)
   Font()->SetName("Courier New");
   SetWidth(76);
   SetHeight(60);
+  FMinimizeButton = new TSpeedButton(this);
+  FMinimizeButton->Font()->SetName("Wingdings");
+  FMinimizeButton->Font()->SetCharset(SYMBOL_CHARSET);
+  FMinimizeButton->SetBounds(0, 0, ::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON));
+  FMinimizeButton->SetCaption("\xA7");
+  FMinimizeButton->OnClick = [this](TObject*) {
+    if (!FRunTimeVisible)
+      SetMinimized(!FMinimized);
+  };
+  FMinimizeButton->SetParent(this);
 }
 
 TZReport::~TZReport() {
@@ -306,6 +319,35 @@ void TZReport::BuildReport(bool Part) {
 }
 
 void TZReport::Print(int, int) { Execute(); }
+
+void TZReport::SetMinimized(bool Value) {
+  if (FMinimized == Value)
+    return;
+  FMinimized = Value;
+  FMinimizeButton->SetCaption(Value ? "\xA8" : "\xA7");
+  ApplyPixelBounds();
+  ArrangeDesign();
+  Invalidate();
+}
+
+void TZReport::DefineProperties(TFiler& Filer) {
+  TZRCustomController::DefineProperties(Filer);
+  Filer.DefineProperty(
+      "Minimized", [this](TReader& r) { SetMinimized(r.ReadBoolean()); },
+      [this](TWriter& w) { w.WriteBoolean(FMinimized); }, FMinimized);
+}
+
+// Minimized: the report's class name on its workspace colour.
+void TZReport::PaintDesign() {
+  if (!FMinimized) {
+    TZRCustomController::PaintDesign();
+    return;
+  }
+  TCanvas& canvas = *Canvas();
+  canvas.Brush().SetColor(clAppWorkSpace);
+  canvas.FillRect(ClientRect());
+  canvas.TextOut(2, ClientHeight() - canvas.TextHeight("Z") - 2, "ZR");
+}
 
 void TZReport::Loaded() {
   TZRCustomController::Loaded();

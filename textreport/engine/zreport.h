@@ -14,6 +14,7 @@
 #include "classlib/graphics/font.h"
 #include "textreport/engine/zrbands.h"
 
+class TSpeedButton;
 class TZReport;
 
 // Margins in characters (Left, Right) and lines (Top, Bottom); never negative.
@@ -139,6 +140,14 @@ public:
   // Read at run time, the report's window stays hidden unless RunTimeVisible.
   void Loaded() override;
 
+  // On a design surface a minimized report shows as a small picture; its
+  // page size is kept for the restore. The button in its corner toggles it
+  // unless the report stays visible at run time.
+  bool IsMinimized() const override { return FMinimized; }
+  void SetMinimized(bool Value);
+  TSpeedButton* MinimizeButton() const { return FMinimizeButton; }
+  void DefineProperties(TFiler& Filer) override;
+
   int PageNumber() const { return FPrinter != nullptr ? FPrinter->PageCount() : 0; }
   int PageWidth() const;
   int PageHeight() const;
@@ -168,6 +177,7 @@ public:
 
 protected:
   void StructureNotice(TZRStructureNotice Code, TZReportControl* Sender) override;
+  void PaintDesign() override;
 
 private:
   friend class TZRComposite;
@@ -192,6 +202,8 @@ private:
   // A composite's first report starts its page once it is prepared.
   bool FStartPageInBuild = false;
   bool FArranging = false;
+  bool FMinimized = false;
+  TSpeedButton* FMinimizeButton = nullptr;
 };
 
 // Several text reports in one document: each continues where the one before

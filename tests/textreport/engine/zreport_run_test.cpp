@@ -10,6 +10,7 @@
 #include "classlib/data/field.h"
 #include "classlib/data/fielddefs.h"
 #include "classlib/data/rxmemorydata.h"
+#include "classlib/stdctrls/speedbutton.h"
 #include "tests/support/componenttext.h"
 #include "tests/support/formfixture.h"
 #include "tests/support/scratchfolder.h"
@@ -778,6 +779,38 @@ TEST_F(ZReportRunTest, OnTheDesignSurfaceBandsStackInPrintOrderAndTheReportGrows
   report->Margins()->SetTop(1);
   EXPECT_EQ(report->Height(), 30);
   EXPECT_EQ(pageFooter->Top(), 10);
+}
+
+}  // namespace
+
+namespace {
+
+// ---- Minimized on the design surface ----------------------------------------------------------
+TEST_F(ZReportRunTest, AMinimizedReportKeepsItsPageSizeForTheRestore) {
+  report->SetDesigning(true);
+  Band(zbtDetail, 2);
+  const TZRCharMetrics cell = report->GetCharMetrics();
+  TSpeedButton* button = report->MinimizeButton();
+  EXPECT_EQ(button->Caption(), "\xA7");
+  button->Click();
+  EXPECT_TRUE(report->IsMinimized());
+  EXPECT_EQ(button->Caption(), "\xA8");
+  EXPECT_EQ(report->TControl::Width(), 32);
+  EXPECT_EQ(report->TControl::Height(), 32);
+  EXPECT_EQ(report->FindBand(zbtDetail)->Top(), 11);
+  report->SetWidth(30);
+  EXPECT_EQ(report->TControl::Width(), 32);
+  EXPECT_NE(ComponentText(form.Host()).find("Minimized = True"), std::string::npos);
+  button->Click();
+  EXPECT_FALSE(report->IsMinimized());
+  EXPECT_EQ(report->Width(), 30);
+  EXPECT_EQ(report->TControl::Width(), 30 * cell.Width + 1);
+  EXPECT_EQ(report->FindBand(zbtDetail)->Top(), 1);
+  EXPECT_EQ(ComponentText(form.Host()).find("Minimized"), std::string::npos);
+  // A report that stays visible at run time is never minimized by its button.
+  report->SetRunTimeVisible(true);
+  button->Click();
+  EXPECT_FALSE(report->IsMinimized());
 }
 
 }  // namespace
