@@ -814,3 +814,25 @@ TEST_F(ZReportRunTest, AMinimizedReportKeepsItsPageSizeForTheRestore) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ZReportRunTest, DetailsNeverRunIntoTheLinesOfATallPageFooter) {
+  AddRows({"A", "B", "C", "D", "E", "F", "G", "H"});
+  report->SetDataSet(table);
+  FieldLabel(Band(zbtDetail), 0, 4);
+  TZRCustomBand* footer = Band(zbtPageFooter, 2);
+  Label(footer, 0, 4, "ALT");
+  Label(footer, 0, 4, "ALT2")->SetTop(1);
+  EXPECT_EQ(Build(), (Pages{{"", "  A", "  B", "  C", "  D", "  E", "  F", "  ALT", "  ALT2"},
+                            {"", "  G", "  H", "", "", "", "", "  ALT", "  ALT2"}}));
+}
+
+TEST_F(ZRCompositeTest, ACompositeWithoutReportsMakesNoOutput) {
+  composite->OnAddReports = nullptr;
+  composite->Print();
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() / "birlesik.txt"));
+  EXPECT_EQ(composite->FetchPrinter(), nullptr);
+}
+
+}  // namespace
