@@ -150,6 +150,11 @@ bool TZRCustomBand::HasController() const {
   return LinkedBand(zbtController, &TZRCustomBand::FMasterBand) != nullptr;
 }
 
+TZRCustomBand* TZRCustomBand::ChildBand() const { return LinkedBand(zbtChild, &TZRCustomBand::FParentBand); }
+TZRCustomController* TZRCustomBand::SubController() const {
+  return static_cast<TZRCustomController*>(LinkedBand(zbtController, &TZRCustomBand::FMasterBand));
+}
+
 void TZRCustomBand::SetLinked(bool Value, TZRBandType Kind, TZRCustomBand* TZRCustomBand::*Link,
                               TZRStringId Refusal) {
   TZRCustomBand* linked = LinkedBand(Kind, Link);
@@ -511,22 +516,49 @@ void TZRCustomController::RemoveVariable(TZRVariable* Variable) {
   FVariableList.erase(std::remove(FVariableList.begin(), FVariableList.end(), Variable), FVariableList.end());
 }
 
+// The data set's state at the start is kept so the run can leave it as it
+// found it: closed again with AutoOpen, and the record it stood on as the
+// end of a range that ends at the current record.
 void TZRCustomController::Prepare() {
   TZRCustomBand::Prepare();
   PrintedBands = TZRBandTypes{};
+  StepBands = TZRBandTypes{};
+  NextBands = TZRBandTypes{};
+  ListedBands = TZRBandTypes{};
+  PrintList.clear();
+  ListHeight = 0;
   BandPrinted = false;
-  InBeginColumn = false;
-  InEndColumn = false;
+  Executing = false;
+  WasActive = false;
+  RangeBookmark.clear();
+  if (FDataSet != nullptr) {
+    WasActive = FDataSet->Active();
+    if (FDataOptions->AutoOpen())
+      FDataSet->Open();
+    if (FDataSet->Active() && WasActive)
+      RangeBookmark = FDataSet->Bookmark();
+  }
   PrepareVariables();
   for (TZRCustomBand* band : FBandList)
     band->Prepare();
+  InBeginColumn = false;
+  InEndColumn = false;
 }
 
 void TZRCustomController::Unprepare() {
   UnprepareVariables();
   for (TZRCustomBand* band : FBandList)
     band->Unprepare();
+  if (FDataSet != nullptr && FDataOptions->AutoOpen())
+    FDataSet->SetActive(WasActive);
+  PrintList.clear();
   TZRCustomBand::Unprepare();
+}
+
+int TZRCustomController::RecordTotal() const {
+  if (FDataSet != nullptr && FDataSet->Active() && RecordCount > 0)
+    return RecordCount;
+  return RecordNumber;
 }
 
 // ---- Variables through a run --------------------------------------------------------------

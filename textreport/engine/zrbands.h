@@ -65,6 +65,9 @@ public:
   void SetHasChild(bool Value);
   bool HasController() const;
   void SetHasController(bool Value);
+  // The child band linked to this band and the sub-detail under it, or nullptr.
+  TZRCustomBand* ChildBand() const;
+  TZRCustomController* SubController() const;
 
   // The labels on the band: its window children that are no bands.
   std::vector<TZReportControl*> ChildControls() const;
@@ -221,8 +224,43 @@ public:
   // change, and whether a column change is running.
   TZRBandTypes PrintedBands;
   bool BandPrinted = false;
+  // Records passed in this run, and the data set's record count at the data
+  // start; the data loop keeps both.
+  int RecordNumber = 0;
+  int RecordCount = 0;
+  // The record total that progress and system labels show: the data set's
+  // count when it is open and knows one, else the records passed so far.
+  int RecordTotal() const;
   bool InBeginColumn = false;
   bool InEndColumn = false;
+
+  // The data loop (zrdataloop.cpp): looks one record ahead so the last
+  // detail prints with the footers; every band goes through the report's
+  // page flow. Nothing while the loop already runs or the controller is
+  // disabled.
+  void Execute();
+  // The column change: the footers owed in the old column, the master's
+  // change, then the repeating headers of the new one. The report starts
+  // the new column or page itself.
+  virtual void BeginColumn();
+  virtual void EndColumn();
+  // Before every step; the report sends its progress.
+  virtual void UpdateProgress() {}
+  // Lines to keep free for the footers still owed by this controller and
+  // its masters, not counting Excluded.
+  int FooterReserve(TZRCustomBand* Excluded);
+  // The controller whose data loop runs this one (for a sub-detail), else nullptr.
+  TZRCustomController* MasterController() const { return IsReport() ? nullptr : Controller(); }
+
+  bool WasActive = false;
+  AnsiString RangeBookmark;
+  bool HasData = false;
+  bool Executing = false;
+  std::vector<TZRCustomBand*> PrintList;
+  TZRBandTypes StepBands;
+  TZRBandTypes NextBands;
+  TZRBandTypes ListedBands;
+  int ListHeight = 0;
 
   void SetName(const AnsiString& NewName) override;
   void GetChildren(TGetChildProc Proc, TComponent* Root) override;
