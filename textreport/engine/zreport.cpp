@@ -6,6 +6,7 @@
 #include "classlib/classes/writer.h"
 #include "classlib/forms/application.h"
 #include "classlib/stdctrls/speedbutton.h"
+#include "textreport/engine/zrctrls.h"
 #include "textreport/engine/zrvariables.h"
 
 std::function<void(TZRPrinter&)> ProgressFormFactory;
@@ -632,4 +633,7 @@ void TZRComposite::BuildReports() {
 void RegisterZReportClasses() {
   RegisterClasses({TZReport::StaticClass(), TZRBand::StaticClass(), TZRSubDetail::StaticClass(),
                    TZRField::StaticClass(), TZRAggregator::StaticClass(), TZRComposite::StaticClass()});
+  // A text layout holds labels too; registering the report alone must be
+  // enough to read one.
+  RegisterZRLabelClasses();
 }
