@@ -99,6 +99,8 @@ HGLOBAL MakeDevNames(const AnsiString& device, const AnsiString& driver, const A
   return block;
 }
 
+}  // namespace
+
 // Runs PrintDlgW on the program's printer; the choice becomes its printer.
 bool RunPrintDlg(PRINTDLGW& pd) {
   AnsiString device, driver, port;
@@ -128,7 +130,45 @@ bool RunPrintDlg(PRINTDLGW& pd) {
   return accepted;
 }
 
-}  // namespace
+
+void FillPrintDlg(PRINTDLGW& pd, const TPrintDialog& Dialog) {
+  const TPrintDialogOptions o = Dialog.Options();
+  if (!o.Contains(poPrintToFile))
+    pd.Flags |= PD_HIDEPRINTTOFILE;
+  if (!o.Contains(poPageNums))
+    pd.Flags |= PD_NOPAGENUMS;
+  if (!o.Contains(poSelection))
+    pd.Flags |= PD_NOSELECTION;
+  if (o.Contains(poDisablePrintToFile))
+    pd.Flags |= PD_DISABLEPRINTTOFILE;
+  if (o.Contains(poHelp))
+    pd.Flags |= PD_SHOWHELP;
+  if (!o.Contains(poWarning))
+    pd.Flags |= PD_NOWARNING;
+  if (Dialog.PrintRange() == prSelection)
+    pd.Flags |= PD_SELECTION;
+  else if (Dialog.PrintRange() == prPageNums)
+    pd.Flags |= PD_PAGENUMS;
+  if (Dialog.Collate())
+    pd.Flags |= PD_COLLATE;
+  if (Dialog.PrintToFile())
+    pd.Flags |= PD_PRINTTOFILE;
+  pd.nCopies = static_cast<WORD>(std::max(Dialog.Copies(), 1));
+  pd.nFromPage = static_cast<WORD>(Dialog.FromPage());
+  pd.nToPage = static_cast<WORD>(Dialog.ToPage());
+  pd.nMinPage = static_cast<WORD>(Dialog.MinPage());
+  pd.nMaxPage = static_cast<WORD>(Dialog.MaxPage());
+}
+
+void ReadPrintDlg(const PRINTDLGW& pd, TPrintDialog& Dialog) {
+  Dialog.SetCopies(pd.nCopies);
+  Dialog.SetFromPage(pd.nFromPage);
+  Dialog.SetToPage(pd.nToPage);
+  Dialog.SetCollate((pd.Flags & PD_COLLATE) != 0);
+  Dialog.SetPrintToFile((pd.Flags & PD_PRINTTOFILE) != 0);
+  Dialog.SetPrintRange((pd.Flags & PD_SELECTION) ? prSelection : (pd.Flags & PD_PAGENUMS) ? prPageNums : prAllPages);
+}
+
 
 TDialogService& Win32DialogService() {
   static TWin32DialogService service;
@@ -308,40 +348,10 @@ bool TWin32DialogService::ExecutePrintDialog(TPrintDialog& Dialog) {
   PRINTDLGW pd{};
   pd.lStructSize = sizeof(pd);
   pd.hwndOwner = DialogOwner();
-  const TPrintDialogOptions o = Dialog.Options();
-  if (!o.Contains(poPrintToFile))
-    pd.Flags |= PD_HIDEPRINTTOFILE;
-  if (!o.Contains(poPageNums))
-    pd.Flags |= PD_NOPAGENUMS;
-  if (!o.Contains(poSelection))
-    pd.Flags |= PD_NOSELECTION;
-  if (o.Contains(poDisablePrintToFile))
-    pd.Flags |= PD_DISABLEPRINTTOFILE;
-  if (o.Contains(poHelp))
-    pd.Flags |= PD_SHOWHELP;
-  if (!o.Contains(poWarning))
-    pd.Flags |= PD_NOWARNING;
-  if (Dialog.PrintRange() == prSelection)
-    pd.Flags |= PD_SELECTION;
-  else if (Dialog.PrintRange() == prPageNums)
-    pd.Flags |= PD_PAGENUMS;
-  if (Dialog.Collate())
-    pd.Flags |= PD_COLLATE;
-  if (Dialog.PrintToFile())
-    pd.Flags |= PD_PRINTTOFILE;
-  pd.nCopies = static_cast<WORD>(std::max(Dialog.Copies(), 1));
-  pd.nFromPage = static_cast<WORD>(Dialog.FromPage());
-  pd.nToPage = static_cast<WORD>(Dialog.ToPage());
-  pd.nMinPage = static_cast<WORD>(Dialog.MinPage());
-  pd.nMaxPage = static_cast<WORD>(Dialog.MaxPage());
+  FillPrintDlg(pd, Dialog);
   if (!RunPrintDlg(pd))
     return false;
-  Dialog.SetCopies(pd.nCopies);
-  Dialog.SetFromPage(pd.nFromPage);
-  Dialog.SetToPage(pd.nToPage);
-  Dialog.SetCollate((pd.Flags & PD_COLLATE) != 0);
-  Dialog.SetPrintToFile((pd.Flags & PD_PRINTTOFILE) != 0);
-  Dialog.SetPrintRange((pd.Flags & PD_SELECTION) ? prSelection : (pd.Flags & PD_PAGENUMS) ? prPageNums : prAllPages);
+  ReadPrintDlg(pd, Dialog);
   return true;
 }
 
