@@ -72,7 +72,6 @@ TZRPreviewForm::TZRPreviewForm(TComponent* AOwner, TZRPrinter* ADocument) : TFor
 TZRPreviewForm::~TZRPreviewForm() { Detach(); }
 
 void TZRPreviewForm::BuildComponents() {
-  SetName("ZRPreviewForm");
   SetBounds(0, 0, 571, 472);
   SetKeyPreview(true);
   SetPosition(poScreenCenter);

@@ -1,0 +1,314 @@
+// The text preview: its status, how pages come in while the document is
+// built in each mode, styled runs, the whole report's page starts and
+// scissors line, keys, search with selection, and Exit while building.
+#include <gtest/gtest.h>
+
+#include "classlib/forms/application.h"
+#include "classlib/forms/scripteddialogs.h"
+#include "classlib/graphics/font.h"
+#include "tests/support/formfixture.h"
+#include "tests/textreport/output/zrtestreport.h"
+#include "textreport/forms/zrprev.h"
+#include "textreport/forms/zrsearch.h"
+#include "windowsnapshot.h"
+
+namespace {
+
+using namespace test_support;
+using zr_test::TestReport;
+
+// A report with the fixed-pitch font the preview shows its pages in.
+class FontReport : public TestReport {
+public:
+  FontReport(int width, int height) : TestReport(width, height) {
+    font.SetName("Courier New");
+    font.SetSize(10);
+  }
+  TFont* FetchFont() override { return &font; }
+  TFont font;
+};
+
+struct PreviewRun {
+  PreviewRun(int width, int height, TZRPreviewMode mode) : report(width, height) {
+    report.options.SetPreviewMode(mode);
+    report.title = "Deneme raporu";
+    form.reset(NewForm<TZRPreviewForm>(Application, &document));
+  }
+  // Builds the pages, the form hearing of each as it is done.
+  void Build(const std::vector<std::vector<AnsiString>>& pages) { zr_test::Build(document, pages); }
+  AnsiString Line(int Index) { return form->Preview->Lines()->Strings(Index); }
+  AnsiString Selected() { return form->Preview->SelText(); }
+
+  FontReport report;
+  TZRPrinter document{&report};
+  Owned<TZRPreviewForm> form;  // goes before the document
+};
+
+void Press(TZRPreviewForm& form, WORD key, TShiftState shift = {}) { form.PreviewKeyDown(&form, key, shift); }
+
+std::vector<std::vector<AnsiString>> NumberedPages(int count) {
+  std::vector<std::vector<AnsiString>> pages;
+  for (int i = 1; i <= count; ++i)
+    pages.push_back({"Sayfa " + std::to_string(i)});
+  return pages;
+}
+
+TEST(ZRPreviewFormTest, StatusReadsBlankPageOfCount) {
+  PreviewRun run(20, 2, zpmSinglePage);
+  run.Build(NumberedPages(10));
+  run.form->GoToPage(3);
+  EXPECT_EQ(run.form->Status->Caption(), " 3 of 10");
+  EXPECT_EQ(run.Line(0), "Sayfa 3");
+  // Out of range and the page shown do nothing.
+  for (int page : {0, 11, 3}) {
+    run.form->GoToPage(page);
+    EXPECT_EQ(run.form->PageNumber(), 3) << page;
+  }
+  EXPECT_EQ(run.form->Caption(), "Deneme raporu");
+}
+
+// A page shown alone is drawn once it is complete; a later page only
+// changes the count in the status.
+TEST(ZRPreviewFormTest, SinglePageModeDrawsTheCurrentPageAndCountsTheRest) {
+  PreviewRun run(20, 2, zpmSinglePage);
+  run.document.BeginDoc();
+  run.document.NewPage();
+  run.document.WriteText(0, 0, "Birinci");
+  EXPECT_EQ(run.form->Preview->Lines()->Count(), 0);
+  run.document.NewPage();  // page 1 is done
+  EXPECT_EQ(run.Line(0), "Birinci");
+  run.document.WriteText(0, 0, "Ikinci");
+  run.document.NewPage();  // page 2 is done
+  EXPECT_EQ(run.Line(0), "Birinci");
+  EXPECT_EQ(run.form->Status->Caption(), " 1 of 2");
+  EXPECT_EQ(run.form->KnownPages(), 2);
+  run.document.EndDoc();
+  run.form->NextPageClick(nullptr);
+  EXPECT_EQ(run.Line(0), "Ikinci");
+  EXPECT_EQ(run.form->Status->Caption(), " 2 of 3");
+}
+
+TEST(ZRPreviewFormTest, StyleCodesShowAsStyledRuns) {
+  PreviewRun run(40, 2, zpmSinglePage);
+  run.Build({{"\\BBold\\b normal \\I\\Uboth\\u\\i"}});
+  ASSERT_EQ(run.Line(0), "Bold normal both");
+  const struct {
+    int start, length;
+    TFontStyles styles;
+  } runs[] = {{0, 4, {fsBold}}, {4, 8, {}}, {12, 4, {fsItalic, fsUnderline}}};
+  for (const auto& r : runs) {
+    run.form->Preview->SetSelStart(r.start);
+    run.form->Preview->SetSelLength(r.length);
+    EXPECT_EQ(run.form->Preview->SelAttributes()->Style(), r.styles) << r.start;
+  }
+}
+
+// Every page is appended as it comes, with the scissors line after it on
+// folio paper (one line, no empty line after it); a page starts where its
+// first line starts in the box, and moving the caret there makes it the
+// current page.
+TEST(ZRPreviewFormTest, WholeReportAppendsPagesWithTheScissorsLine) {
+  PreviewRun run(12, 2, zpmWholeReport);
+  run.Build({{"bir", "iki"}, {"\\Büç\\b", "dört"}, {"beş"}});
+  TRichEdit& box = *run.form->Preview;
+  const AnsiString scissors = ":< - - - - -";
+  const std::vector<AnsiString> expected = {"bir", "iki", scissors, "uc", "dort", scissors, "bes", "", scissors};
+  ASSERT_EQ(box.Lines()->Count(), static_cast<int>(expected.size()));
+  for (size_t i = 0; i < expected.size(); ++i)
+    EXPECT_EQ(run.Line(static_cast<int>(i)), expected[i]) << i;
+  EXPECT_EQ(run.form->PageStarts(), (std::vector<int>{box.LineIndex(0), box.LineIndex(3), box.LineIndex(6)}));
+  box.SetSelStart(box.LineIndex(4) + 1);
+  EXPECT_EQ(run.form->PageNumber(), 2);
+  EXPECT_EQ(run.form->Status->Caption(), " 2 of 3");
+  run.form->LastPageClick(nullptr);
+  EXPECT_EQ(box.SelStart(), box.LineIndex(6));
+  EXPECT_EQ(run.form->PageNumber(), 3);
+  // Without scissors, pages follow each other directly.
+  PreviewRun plain(12, 1, zpmWholeReport);
+  plain.report.options.SetScissors(false);
+  plain.Build({{"a"}, {"b"}});
+  EXPECT_EQ(plain.form->Preview->Lines()->Count(), 2);
+  EXPECT_EQ(plain.Line(1), "b");
+}
+
+TEST(ZRPreviewFormTest, KeysTurnPagesInSinglePageMode) {
+  PreviewRun run(20, 2, zpmSinglePage);
+  run.Build(NumberedPages(4));
+  TRichEdit& box = *run.form->Preview;
+  Press(*run.form, VK_UP);  // page 1, caret at the start
+  EXPECT_EQ(run.form->PageNumber(), 1);
+  const struct {
+    WORD key;
+    TShiftState shift;
+    int page;
+  } steps[] = {
+      {VK_NEXT, {}, 2}, {VK_NEXT, {ssCtrl}, 4}, {VK_PRIOR, {}, 3},
+      {VK_PRIOR, {ssShift}, 3}, {VK_PRIOR, {ssCtrl}, 1}, {VK_NEXT, {ssAlt}, 1},
+  };
+  for (const auto& s : steps) {
+    Press(*run.form, s.key, s.shift);
+    EXPECT_EQ(run.form->PageNumber(), s.page) << s.key;
+  }
+  Press(*run.form, VK_DOWN);  // the caret is not at the end yet
+  EXPECT_EQ(run.form->PageNumber(), 1);
+  box.SetSelStart(box.GetTextLen());
+  WORD key = VK_DOWN;
+  run.form->PreviewKeyDown(run.form.get(), key, {});
+  EXPECT_EQ(run.form->PageNumber(), 2);
+  EXPECT_EQ(key, 0);  // acted on, so consumed
+  box.SetSelStart(0);
+  Press(*run.form, VK_UP);
+  EXPECT_EQ(run.form->PageNumber(), 1);
+  EXPECT_EQ(box.SelStart(), box.GetTextLen());
+  // In the whole report the box keeps these keys.
+  PreviewRun whole(20, 2, zpmWholeReport);
+  whole.Build(NumberedPages(2));
+  key = VK_NEXT;
+  whole.form->PreviewKeyDown(whole.form.get(), key, {});
+  EXPECT_EQ(key, VK_NEXT);
+}
+
+// The search form is answered by setting its boxes and pressing a button.
+void AnswerSearch(TScriptedDialogService& dialogs, TZRPreviewForm& form, const AnsiString& text,
+                  bool fromCurrent = false) {
+  dialogs.OnModalForm = [&form, text, fromCurrent](TCustomForm& shown) {
+    auto& search = dynamic_cast<TfmSearch&>(shown);
+    search.edSearchStr->SetText(text);
+    search.cbUseCase->SetChecked(false);
+    search.cbFromCurrent->SetChecked(fromCurrent);
+    search.btFind->Click();
+  };
+}
+
+// Turkish text typed as Turkish finds the page's transliterated text, and
+// the selection covers exactly the letters found, also after lines whose
+// codes make them longer than they show, and in either mode.
+TEST(ZRPreviewFormTest, SearchSelectsTheTextFoundOnAPageWithBoldRuns) {
+  for (TZRPreviewMode mode : {zpmSinglePage, zpmWholeReport}) {
+    PreviewRun run(30, 4, mode);
+    run.Build({{"ilk sayfa"},
+               {"\\BKal\\bin \\Bsatir\\b", "\\B\\I\\U\\b\\i\\u", "  \\BŞİŞLİ\\b ve Şişli", "son \\Bşişli\\b"}});
+    TScriptedDialogService dialogs;
+    TDialogServiceScope scope(dialogs);
+    AnswerSearch(dialogs, *run.form, "şİşli");
+    TRichEdit& box = *run.form->Preview;
+    const int pageLine = mode == zpmWholeReport ? 5 : 0;  // page 1 (four lines) and its scissors line come first
+    const struct {
+      TShiftState shift;
+      int line, column;
+      const char* text;
+    } hits[] = {{{}, 2, 2, "SISLI"}, {{ssShift}, 2, 11, "Sisli"}, {{ssShift}, 3, 4, "sisli"}};
+    for (const auto& hit : hits) {
+      Press(*run.form, VK_F7, hit.shift);
+      EXPECT_EQ(run.form->PageNumber(), 2) << mode;
+      EXPECT_EQ(box.SelStart(), box.LineIndex(pageLine + hit.line) + hit.column) << mode << " " << hit.text;
+      EXPECT_EQ(run.Selected(), hit.text) << mode;
+    }
+    EXPECT_EQ(dialogs.Records().size(), 1u);
+    // Nothing more: the message, and the selection stays.
+    dialogs.AnswerButton(mrOk);
+    Press(*run.form, VK_F7, {ssShift});
+    ASSERT_EQ(dialogs.Records().size(), 2u);
+    EXPECT_EQ(dialogs.Records()[1].Text, "Search string '\xFE\xDD\xFEli' not found");
+    EXPECT_EQ(run.Selected(), "sisli");
+  }
+}
+
+// From the current position, a search starts past the selection.
+TEST(ZRPreviewFormTest, SearchFromTheCurrentPositionGoesPastTheSelection) {
+  PreviewRun run(30, 2, zpmWholeReport);
+  run.Build({{"x"}, {"abc \\Babc\\b", "abc"}});
+  TScriptedDialogService dialogs;
+  TDialogServiceScope scope(dialogs);
+  TRichEdit& box = *run.form->Preview;
+  AnswerSearch(dialogs, *run.form, "ABC");
+  run.form->SearchClick(nullptr);
+  EXPECT_EQ(box.SelStart(), box.LineIndex(3));  // page 1 (two lines) and its scissors line come first
+  AnswerSearch(dialogs, *run.form, "ABC", true);
+  for (int expected : {box.LineIndex(3) + 4, box.LineIndex(4)}) {
+    run.form->SearchClick(nullptr);
+    EXPECT_EQ(box.SelStart(), expected);
+    EXPECT_EQ(run.Selected(), "abc");
+  }
+}
+
+// Exit while the document is still built cancels it, which closes the
+// form; the form leaves the document at once.
+TEST(ZRPreviewFormTest, ExitWhileBuildingCancelsTheDocument) {
+  FontReport report(10, 1);
+  TZRPrinter document(&report);
+  TZRPreviewForm* form = NewForm<TZRPreviewForm>(Application, &document);
+  EXPECT_EQ(document.PreviewForm(), form);
+  document.BeginDoc();
+  document.NewPage();
+  form->ExitClick(nullptr);
+  EXPECT_TRUE(document.IsCancelled());
+  EXPECT_EQ(document.PreviewForm(), nullptr);
+  EXPECT_EQ(form->Document(), nullptr);
+  Pump();  // the form frees itself
+  // Once built, Exit only closes the form.
+  FontReport built(10, 1);
+  TZRPrinter done(&built);
+  form = NewForm<TZRPreviewForm>(Application, &done);
+  zr_test::Build(done, {{"a"}});
+  form->ExitClick(nullptr);
+  EXPECT_EQ(done.State(), TZRDocumentState::Done);
+  EXPECT_EQ(done.PreviewForm(), nullptr);
+  Pump();
+}
+
+TEST(ZRPreviewFormTest, ProgressShowsTheBarOnlyWhileUnderWay) {
+  PreviewRun run(10, 1, zpmSinglePage);
+  for (int percent : {0, 40, 100}) {
+    run.form->DocumentNotice(ZRNoticeProgress, percent);
+    EXPECT_EQ(run.form->ProgressBar->Position(), percent);
+    EXPECT_EQ(run.form->ProgressBar->Visible(), percent == 40) << percent;
+  }
+}
+
+TEST(ZRPreviewFormTest, PageNumberTypedGoesThereAndAWrongOneDoesNothing) {
+  PreviewRun run(20, 1, zpmSinglePage);
+  run.Build(NumberedPages(5));
+  TScriptedDialogService dialogs;
+  TDialogServiceScope scope(dialogs);
+  dialogs.AnswerText("4").AnswerText("dört").AnswerText("9");
+  for (int expected : {4, 4, 4}) {
+    run.form->PageNoClick(nullptr);
+    EXPECT_EQ(run.form->PageNumber(), expected);
+  }
+  EXPECT_EQ(dialogs.Records()[0].Caption, "Go to page");
+  EXPECT_EQ(dialogs.Records()[0].Value, "1");
+}
+
+TEST(ZRPreviewFormTest, SaveWritesTheDocumentUnderTheNameChosen) {
+  PreviewRun run(20, 1, zpmSinglePage);
+  run.Build({{"kayit"}});
+  TScriptedDialogService dialogs;
+  TDialogServiceScope scope(dialogs);
+  char folder[MAX_PATH];
+  GetTempPathA(MAX_PATH, folder);
+  const AnsiString name = AnsiString(folder) + "zrprev_save.txt";
+  DeleteFileA(name.c_str());
+  dialogs.AnswerFile(name);
+  Press(*run.form, 'S', {ssCtrl});
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].Filter, "Text files (*.txt)|*.txt|All files (*.*)|*.*");
+  EXPECT_TRUE(dialogs.Records()[0].Options.Contains(ofOverwritePrompt));
+  EXPECT_NE(GetFileAttributesA(name.c_str()), INVALID_FILE_ATTRIBUTES);
+  DeleteFileA(name.c_str());
+}
+
+// Both modes on the screen, saved as pictures to look at when asked for.
+TEST(ZRPreviewFormTest, ShowsOnTheScreenInBothModes) {
+  for (TZRPreviewMode mode : {zpmSinglePage, zpmWholeReport}) {
+    PreviewRun run(40, 5, mode);
+    run.Build({{"         \\BSATIS RAPORU\\b", "", "Urun      \\UAdet\\u  \\IFiyat\\i", "Kalem        12   3,50"},
+               {"Defter        4  12,00", "", "\\BToplam\\b          15,50"}});
+    run.form->Show();
+    Pump();
+    EXPECT_TRUE(run.form->Showing());
+    SaveWindowSnapshot(run.form->Handle(), mode == zpmSinglePage ? "preview-single" : "preview-whole");
+  }
+}
+
+}  // namespace
