@@ -218,6 +218,9 @@ void TZRCustomController::BeginColumn() {
     EndColumn();
   if (TZRCustomController* master = MasterController())
     master->BeginColumn();
+  // Nothing of this controller is in the new column yet: a forced break
+  // before its next band must not move on once more.
+  BandPrinted = false;
   TZReport& report = ReportOf(*this);
   if (report.Continuous())
     return;

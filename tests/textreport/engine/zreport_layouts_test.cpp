@@ -228,3 +228,38 @@ TEST_F(ZReportLayoutTest, EveryCopyRepeatsTheWholeDocument) {
 }
 
 }  // namespace
+
+namespace {
+
+// A sub-detail record that no longer fits moves to the next column; its
+// forced column break then has nothing printed in that column to break
+// from, so the record stays there instead of skipping a column.
+TEST_F(ZReportLayoutTest, ASubDetailRecordMovedToANewColumnIsNotMovedAgainByItsForcedBreak) {
+  report->SetWidth(20);
+  report->SetHeight(10);
+  SetMargins(0, 1, 0, 1);
+  report->Columns()->SetCount(2);
+  TRxMemoryData* master = Table("Master", {{"A", 0}});
+  TRxMemoryData* lines = Table("Lines", {{"x", 0}, {"y", 0}, {"z", 0}});
+  report->SetDataSet(master);
+  TZRCustomBand* detail = Band(report, zbtDetail);
+  FieldLabel(detail, report, master, "AD", 0, 4);
+  detail->SetHasController(true);
+  auto* sub = static_cast<TZRSubDetail*>(detail->SubController());
+  sub->SetDataSet(lines);
+  sub->SetWidth(report->ColumnWidth());
+  sub->SetHeight(5);
+  sub->SetForceKind(TZRForceKind{zfkColumnBefore});
+  FieldLabel(sub, sub, lines, "AD", 0, 4);
+  Label(Band(sub, zbtHeader), 0, 1, "h");
+
+  report->Print();
+
+  // Eight lines a column: x under A and the sub-detail's header, y at the
+  // top of the second column, z on the next page.
+  const std::string expected =
+      kStart + Lines({"", "A          y", "h", "x", "", "", "", "", "", ""}) + "\x0c" + Lines({"", "z"});
+  EXPECT_EQ(Hex(Output()), Hex(expected));
+}
+
+}  // namespace
