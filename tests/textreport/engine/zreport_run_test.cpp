@@ -836,3 +836,33 @@ TEST_F(ZRCompositeTest, ACompositeWithoutReportsMakesNoOutput) {
 }
 
 }  // namespace
+
+namespace {
+
+// A report of the chain that declines to print leaves no trace: the next
+// one starts the page it would have started, or continues where the one
+// before it ended, and the page is closed by the last report that printed.
+// When none prints, nothing is written.
+TEST_F(ZRCompositeTest, AReportThatDeclinesToPrintIsLeftOutOfTheChain) {
+  Label(Band(zbtHeader), 0, 4, "BIR");
+  Label(Band(zbtPageFooter), 0, 4, "ALT");
+  Label(Band(zbtHeader, 1, second), 0, 4, "IKI");
+  struct Case {
+    bool firstPrints, secondPrints;
+    const char* output;
+  };
+  for (const Case& c : {Case{false, true, "\r\n  IKI\r\n"},
+                        Case{true, false, "\r\n  BIR\r\n\r\n\r\n\r\n\r\n\r\n\r\n  ALT\r\n"},
+                        Case{false, false, ""}}) {
+    SCOPED_TRACE(c.output);
+    std::filesystem::remove(folder.Path() / "birlesik.txt");
+    report->BeforePrint = [&](TObject*, bool& print) { print = c.firstPrints; };
+    second->BeforePrint = [&](TObject*, bool& print) { print = c.secondPrints; };
+    composite->Print();
+    EXPECT_EQ(Output(), c.output);
+    EXPECT_EQ(std::filesystem::exists(folder.Path() / "birlesik.txt"), c.firstPrints || c.secondPrints);
+    EXPECT_EQ(composite->FetchPrinter(), nullptr);
+  }
+}
+
+}  // namespace
