@@ -866,3 +866,35 @@ TEST_F(ZRCompositeTest, AReportThatDeclinesToPrintIsLeftOutOfTheChain) {
 }
 
 }  // namespace
+
+namespace {
+
+// Records served by the data events alone, without a data set, run the
+// same loop: the first step prints the header bands with the first detail,
+// each detail sees its own record number, the last step brings the footer.
+TEST_F(ZReportRunTest, RecordsServedByTheDataEventsPrintLikeThoseOfADataSet) {
+  Band(zbtHeader);
+  Band(zbtDetail);
+  Band(zbtFooter);
+  LogBands();
+  int served = 0;
+  report->OnDataStart = [&](TZRCustomController*, bool& hasData) {
+    served = 1;
+    hasData = true;
+  };
+  report->OnDataNext = [&](TZRCustomController*, bool& moreData) {
+    moreData = served < 3;
+    if (moreData)
+      ++served;
+  };
+  std::vector<int> numbers;
+  report->FindBand(zbtDetail)->BeforePrint = [&](TObject*, bool& print) {
+    print = true;
+    numbers.push_back(report->RecordNumber);
+  };
+  Build();
+  EXPECT_EQ(log, (std::vector<std::string>{"Header", "Detail", "Detail", "Detail", "Footer"}));
+  EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3}));
+}
+
+}  // namespace
