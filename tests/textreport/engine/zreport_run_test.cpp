@@ -898,3 +898,25 @@ TEST_F(ZReportRunTest, RecordsServedByTheDataEventsPrintLikeThoseOfADataSet) {
 }
 
 }  // namespace
+
+namespace {
+
+// Three columns of (76 - 2 - 1 - 2 * 2) div 3 = 23 characters start at
+// characters 2, 27 and 52.
+TEST_F(ZReportRunTest, ThreeColumnsOfAWidePageStartWhereTheirWidthAndSpaceLeadThem) {
+  report->SetWidth(76);
+  report->Columns()->SetCount(3);
+  report->Columns()->SetSpace(2);
+  AddRows({"A", "B", "C"});
+  report->SetDataSet(table);
+  TZRCustomBand* detail = Band(zbtDetail);
+  detail->SetForceKind(TZRForceKind{zfkColumnBefore});
+  FieldLabel(detail, 0, 4);
+  const Pages pages = Build();
+  ASSERT_EQ(pages.size(), 1u);
+  ASSERT_GE(pages[0].size(), 2u);
+  const std::string& line = pages[0][1];
+  EXPECT_EQ(line, std::string(2, ' ') + "A" + std::string(24, ' ') + "B" + std::string(24, ' ') + "C");
+}
+
+}  // namespace
