@@ -483,6 +483,10 @@ void TZReport::PrintBand(TZRCustomBand* Band) {
       throw;
     }
     CurrentY += Band->Height();
+    // A controller printing as its own detail band has printed in its own
+    // column too: its forced breaks count from here.
+    if (Band->IsController() && &owner != this)
+      owner.BandPrinted = !(owner.InBeginColumn || owner.InEndColumn);
     if (kind == zbtHeader && &owner == this)
       ColumnTop += Band->Height();
     if (breaks && !owner.StepBands.Contains(zbtFooter) && owner.BandPrinted) {

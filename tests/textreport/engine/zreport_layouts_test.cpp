@@ -263,3 +263,34 @@ TEST_F(ZReportLayoutTest, ASubDetailRecordMovedToANewColumnIsNotMovedAgainByItsF
 }
 
 }  // namespace
+
+namespace {
+
+// A sub-detail without bands of its own still breaks before each of its
+// records but the first when it is told to.
+TEST_F(ZReportLayoutTest, ASubDetailWithoutBandsOfItsOwnKeepsItsForcedColumnBreaks) {
+  report->SetWidth(20);
+  report->SetHeight(10);
+  SetMargins(0, 1, 0, 1);
+  report->Columns()->SetCount(2);
+  TRxMemoryData* master = Table("Master", {{"A", 0}});
+  TRxMemoryData* lines = Table("Lines", {{"x", 0}, {"y", 0}, {"z", 0}});
+  report->SetDataSet(master);
+  TZRCustomBand* detail = Band(report, zbtDetail);
+  FieldLabel(detail, report, master, "AD", 0, 4);
+  detail->SetHasController(true);
+  auto* sub = static_cast<TZRSubDetail*>(detail->SubController());
+  sub->SetDataSet(lines);
+  sub->SetWidth(report->ColumnWidth());
+  sub->SetHeight(1);
+  sub->SetForceKind(TZRForceKind{zfkColumnBefore});
+  FieldLabel(sub, sub, lines, "AD", 0, 4);
+
+  report->Print();
+
+  const std::string expected =
+      kStart + Lines({"", "A          y", "x", "", "", "", "", "", "", ""}) + "\x0c" + Lines({"", "z"});
+  EXPECT_EQ(Hex(Output()), Hex(expected));
+}
+
+}  // namespace
