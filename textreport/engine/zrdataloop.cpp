@@ -110,9 +110,13 @@ public:
     if (c.OnDataNext && !c.Designing())
       c.OnDataNext(&c, c.HasData);
     AfterMove();
-    const bool moved = c.HasData && data != nullptr && data->Active();
-    if (moved) {
-      data->Prior();
+    // The step goes back to the record it prints; records served by the
+    // data events alone have no data set to move.
+    const bool stepped = c.HasData;
+    const bool moves = stepped && data != nullptr && data->Active();
+    if (stepped) {
+      if (moves)
+        data->Prior();
       c.StepVariablesBack();
       --c.RecordNumber;
       std::swap(c.StepBands, c.NextBands);
@@ -120,8 +124,9 @@ public:
     if (c.NextBands.Contains(zbtGroupHeader))
       IncludeBand(c.StepBands, zbtGroupFooter);
     PrintStep();
-    if (moved) {
-      data->Next();
+    if (stepped) {
+      if (moves)
+        data->Next();
       c.StepVariablesForward();
       ++c.RecordNumber;
       std::swap(c.StepBands, c.NextBands);
@@ -218,6 +223,9 @@ void TZRCustomController::BeginColumn() {
     EndColumn();
   if (TZRCustomController* master = MasterController())
     master->BeginColumn();
+  // Nothing of this controller is in the new column yet: a forced break
+  // before its next band must not move on once more.
+  BandPrinted = false;
   TZReport& report = ReportOf(*this);
   if (report.Continuous())
     return;

@@ -483,6 +483,10 @@ void TZReport::PrintBand(TZRCustomBand* Band) {
       throw;
     }
     CurrentY += Band->Height();
+    // A controller printing as its own detail band has printed in its own
+    // column too: its forced breaks count from here.
+    if (Band->IsController() && &owner != this)
+      owner.BandPrinted = !(owner.InBeginColumn || owner.InEndColumn);
     if (kind == zbtHeader && &owner == this)
       ColumnTop += Band->Height();
     if (breaks && !owner.StepBands.Contains(zbtFooter) && owner.BandPrinted) {
@@ -591,12 +595,14 @@ void TZRComposite::BuildReports() {
   int columnTop = line;
   int columns = FReports.front()->Columns()->Count();
   int columnIndex = 1;
-  for (size_t i = 0; i < FReports.size(); ++i) {
+  // The last report that printed: it closes the last page.
+  TZReport* printed = nullptr;
+  for (TZReport* each : FReports) {
     if (FPrinter == nullptr || FPrinter->IsCancelled())
       break;
-    TZReport& report = *FReports[i];
+    TZReport& report = *each;
     LentDocument lent(report, FPrinter);
-    const bool newPage = i == 0 || (FOptions->PaperType() != zptContinuous && columns > 1);
+    const bool newPage = printed == nullptr || (FOptions->PaperType() != zptContinuous && columns > 1);
     report.FStartPageInBuild = newPage;
     report.LastPage = false;
     if (newPage) {
@@ -613,16 +619,22 @@ void TZRComposite::BuildReports() {
       ~Clear() { Flag = false; }
     } clear{report.FStartPageInBuild};
     report.BuildReport(true);
+    // A report that declined to print is left out: the next one takes its
+    // place on the page.
+    if (!report.PrintFlag())
+      continue;
+    printed = &report;
     line = report.CurrentY;
     columnTop = report.ColumnTop;
     columnIndex = report.ColumnIndex;
     columns = report.Columns()->Count();
   }
-  if (FPrinter->IsCancelled()) {
+  // Without a printed report there is no page to write.
+  if (FPrinter->IsCancelled() || printed == nullptr) {
     FPrinter->Cancel();
     return;
   }
-  TZReport& last = *FReports.back();
+  TZReport& last = *printed;
   LentDocument lent(last, FPrinter);
   last.LastPage = true;
   last.EndPage();

@@ -836,3 +836,87 @@ TEST_F(ZRCompositeTest, ACompositeWithoutReportsMakesNoOutput) {
 }
 
 }  // namespace
+
+namespace {
+
+// A report of the chain that declines to print leaves no trace: the next
+// one starts the page it would have started, or continues where the one
+// before it ended, and the page is closed by the last report that printed.
+// When none prints, nothing is written.
+TEST_F(ZRCompositeTest, AReportThatDeclinesToPrintIsLeftOutOfTheChain) {
+  Label(Band(zbtHeader), 0, 4, "BIR");
+  Label(Band(zbtPageFooter), 0, 4, "ALT");
+  Label(Band(zbtHeader, 1, second), 0, 4, "IKI");
+  struct Case {
+    bool firstPrints, secondPrints;
+    const char* output;
+  };
+  for (const Case& c : {Case{false, true, "\r\n  IKI\r\n"},
+                        Case{true, false, "\r\n  BIR\r\n\r\n\r\n\r\n\r\n\r\n\r\n  ALT\r\n"},
+                        Case{false, false, ""}}) {
+    SCOPED_TRACE(c.output);
+    std::filesystem::remove(folder.Path() / "birlesik.txt");
+    report->BeforePrint = [&](TObject*, bool& print) { print = c.firstPrints; };
+    second->BeforePrint = [&](TObject*, bool& print) { print = c.secondPrints; };
+    composite->Print();
+    EXPECT_EQ(Output(), c.output);
+    EXPECT_EQ(std::filesystem::exists(folder.Path() / "birlesik.txt"), c.firstPrints || c.secondPrints);
+    EXPECT_EQ(composite->FetchPrinter(), nullptr);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Records served by the data events alone, without a data set, run the
+// same loop: the first step prints the header bands with the first detail,
+// each detail sees its own record number, the last step brings the footer.
+TEST_F(ZReportRunTest, RecordsServedByTheDataEventsPrintLikeThoseOfADataSet) {
+  Band(zbtHeader);
+  Band(zbtDetail);
+  Band(zbtFooter);
+  LogBands();
+  int served = 0;
+  report->OnDataStart = [&](TZRCustomController*, bool& hasData) {
+    served = 1;
+    hasData = true;
+  };
+  report->OnDataNext = [&](TZRCustomController*, bool& moreData) {
+    moreData = served < 3;
+    if (moreData)
+      ++served;
+  };
+  std::vector<int> numbers;
+  report->FindBand(zbtDetail)->BeforePrint = [&](TObject*, bool& print) {
+    print = true;
+    numbers.push_back(report->RecordNumber);
+  };
+  Build();
+  EXPECT_EQ(log, (std::vector<std::string>{"Header", "Detail", "Detail", "Detail", "Footer"}));
+  EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3}));
+}
+
+}  // namespace
+
+namespace {
+
+// Three columns of (76 - 2 - 1 - 2 * 2) div 3 = 23 characters start at
+// characters 2, 27 and 52.
+TEST_F(ZReportRunTest, ThreeColumnsOfAWidePageStartWhereTheirWidthAndSpaceLeadThem) {
+  report->SetWidth(76);
+  report->Columns()->SetCount(3);
+  report->Columns()->SetSpace(2);
+  AddRows({"A", "B", "C"});
+  report->SetDataSet(table);
+  TZRCustomBand* detail = Band(zbtDetail);
+  detail->SetForceKind(TZRForceKind{zfkColumnBefore});
+  FieldLabel(detail, 0, 4);
+  const Pages pages = Build();
+  ASSERT_EQ(pages.size(), 1u);
+  ASSERT_GE(pages[0].size(), 2u);
+  const std::string& line = pages[0][1];
+  EXPECT_EQ(line, std::string(2, ' ') + "A" + std::string(24, ' ') + "B" + std::string(24, ' ') + "C");
+}
+
+}  // namespace
