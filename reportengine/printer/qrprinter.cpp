@@ -318,7 +318,8 @@ void TQRPrinter::EndDoc() {
 }
 
 void TQRPrinter::AbortDoc() {
-  if (status_ == mpBusy) {
+  const bool open = status_ == mpBusy;
+  if (open) {
     if (destination_ == qrdPrinter) {
       if (pageCanvas_)
         StoreOpenPage(false);
@@ -331,7 +332,9 @@ void TQRPrinter::AbortDoc() {
   pageCanvas_.reset();
   pageMetafile_.reset();
   FreePageObjects();
-  if (destination_ == qrdMetafile) {
+  // Only a run that was open has a store to close: a finished or loaded
+  // store stays as it is (a loaded one is the user's file, open for reading).
+  if (open && destination_ == qrdMetafile) {
     // The store holds what was stored: its header says so, and the counts
     // agree with it.
     pageList_->Finish();

@@ -233,6 +233,26 @@ TEST_F(QRPrinterTest, FailedLoadLeavesTheShownPages) {
   }
 }
 
+// Breaking off a run that is no longer open (the object shows a loaded
+// store) neither fails nor writes into the user's file.
+TEST_F(QRPrinterTest, AbortDocOnALoadedStoreLeavesItAsLoaded) {
+  ScratchFolder folder;
+  TQRPrinter run(nullptr);
+  RunMetafilePages(run, 2);
+  run.Save(folder.File("two.qrp"));
+  const FileBytes saved = ReadFileBytes(folder.File("two.qrp"));
+
+  TQRPrinter printer(nullptr);
+  printer.Load(folder.File("two.qrp"));
+  EXPECT_NO_THROW(printer.AbortDoc());
+  EXPECT_EQ(printer.Status(), mpFinished);
+  EXPECT_EQ(printer.PageCount(), 2);
+  EXPECT_EQ(printer.AvailablePages(), 2);
+  ASSERT_NE(printer.GetPage(2), nullptr);
+  EXPECT_EQ(TextsOf(*printer.GetPage(2)), (std::vector<std::wstring>{PageText(2)}));
+  EXPECT_EQ(ReadFileBytes(folder.File("two.qrp")), saved);
+}
+
 TEST_F(QRPrinterTest, LoadedFlagBelongsToTheLoadingObject) {
   ScratchFolder folder;
   TQRPrinter run(nullptr);
