@@ -409,6 +409,11 @@ void TQRPrinter::Save(const AnsiString& fileName) {
 }
 
 void TQRPrinter::Load(const AnsiString& fileName) {
+  // An open run draws into this object's page and store, on its own thread
+  // or further up this one's stack: taking them away would leave it drawing
+  // on freed pages.
+  if (status_ == mpBusy)
+    throw EQRError(SQRNotReady);
   // The file is read into a list of its own first: a file that is no page
   // store leaves the pages shown now as they are.
   auto loaded = std::make_unique<TQRPageList>();

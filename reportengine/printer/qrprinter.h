@@ -154,6 +154,7 @@ public:
   std::unique_ptr<TMetafile> GetPage(std::int32_t pageNumber);
   void SetCurrentPage(std::int32_t pageNumber);
   void Save(const AnsiString& fileName);
+  // Refused with "QRPrinter not ready" while a run is open.
   void Load(const AnsiString& fileName);
   void Print();
   void Preview();

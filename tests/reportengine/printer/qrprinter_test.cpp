@@ -253,6 +253,35 @@ TEST_F(QRPrinterTest, AbortDocOnALoadedStoreLeavesItAsLoaded) {
   EXPECT_EQ(ReadFileBytes(folder.File("two.qrp")), saved);
 }
 
+// A store chosen while the run still draws its pages (the preview offers
+// loading during generation) must not pull the open page from under the
+// run: the object is not ready, and the run goes on unharmed.
+TEST_F(QRPrinterTest, LoadWhileARunIsOpenIsRefused) {
+  ScratchFolder folder;
+  TQRPrinter other(nullptr);
+  RunMetafilePages(other, 1);
+  other.Save(folder.File("one.qrp"));
+
+  TQRPrinter printer(nullptr);
+  printer.BeginDoc();
+  printer.NewPage();
+  printer.CurrentCanvas().TextOut(10, 10, ToAnsi(PageText(1)));
+  ExpectQRError([&] { printer.Load(folder.File("one.qrp")); }, "QRPrinter not ready");
+  EXPECT_EQ(printer.Status(), mpBusy);
+  EXPECT_FALSE(printer.Cancelled());
+  EXPECT_FALSE(printer.PageStoreLoaded());
+  EXPECT_FALSE(printer.Prepared());
+  printer.CurrentCanvas().TextOut(10, 40, "devam");
+  printer.NewPage();
+  printer.CurrentCanvas().TextOut(10, 10, ToAnsi(PageText(2)));
+  printer.EndDoc();
+  EXPECT_EQ(printer.PageCount(), 2);
+  ASSERT_NE(printer.GetPage(1), nullptr);
+  EXPECT_EQ(TextsOf(*printer.GetPage(1)), (std::vector<std::wstring>{PageText(1), L"devam"}));
+  ASSERT_NE(printer.GetPage(2), nullptr);
+  EXPECT_EQ(TextsOf(*printer.GetPage(2)), (std::vector<std::wstring>{PageText(2)}));
+}
+
 TEST_F(QRPrinterTest, LoadedFlagBelongsToTheLoadingObject) {
   ScratchFolder folder;
   TQRPrinter run(nullptr);
