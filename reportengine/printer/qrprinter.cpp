@@ -353,6 +353,19 @@ void TQRPrinter::Post(TWinControl* target, UINT message, WPARAM wParam, LPARAM l
     PostMessageW(target->Handle(), message, wParam, lParam);
 }
 
+// The report control's window, made now when it has none yet: the notices
+// to the report (print again, preview closed) are given on the main thread,
+// and a report on a form that was never shown must hear them all the same.
+// A control with no window to live in gets none.
+HWND TQRPrinter::ReportWindow() const {
+  if (ReportControl == nullptr)
+    return nullptr;
+  const bool canHaveWindow = ReportControl->HandleAllocated() || ReportControl->Parent() != nullptr ||
+                             ReportControl->ParentWindow() != nullptr ||
+                             dynamic_cast<TCustomForm*>(ReportControl) != nullptr;
+  return canHaveWindow ? ReportControl->Handle() : nullptr;
+}
+
 void TQRPrinter::SetAvailablePages(std::int32_t value) {
   availablePages_ = value;
   Post(NotifyTarget, QRM_PAGEAVAILABLE, static_cast<WPARAM>(value), 0);
@@ -380,9 +393,9 @@ void TQRPrinter::SetShowingPreview(bool value) {
 }
 
 void TQRPrinter::ClosePreview() {
-  if (ReportControl != nullptr && ReportControl->HandleAllocated()) {
+  if (HWND report = ReportWindow()) {
     std::shared_ptr<bool> alive = alive_;
-    SendMessageW(ReportControl->Handle(), QRM_PREVIEWCLOSED, 0, reinterpret_cast<LPARAM>(this));
+    SendMessageW(report, QRM_PREVIEWCLOSED, 0, reinterpret_cast<LPARAM>(this));
     // The report may have freed this object while handling the message.
     if (!*alive)
       return;
@@ -483,7 +496,8 @@ void TQRPrinter::PrintStoredPage(std::int32_t pageNumber, const TQRDeviceFacts& 
 
 void TQRPrinter::Print() {
   if (ReportControl != nullptr && !prepared_ && !settings_->PrintMetaFile() && status_ == mpFinished) {
-    Post(ReportControl, QRM_PRINTAGAIN, 0, 0);
+    if (HWND report = ReportWindow())
+      PostMessageW(report, QRM_PRINTAGAIN, 0, 0);
     return;
   }
   if (status_ != mpFinished || !printersAvailable_)

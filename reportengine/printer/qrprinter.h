@@ -218,6 +218,7 @@ private:
   TQRDeviceFacts DeviceFacts();
   void PrintStoredPage(std::int32_t page, const TQRDeviceFacts& facts);
   static void Post(TWinControl* target, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND ReportWindow() const;
   TCustomForm* RunPreviewInterface(bool modal);
 
   TPrinter* device_ = nullptr;

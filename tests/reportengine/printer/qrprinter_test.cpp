@@ -348,6 +348,38 @@ TEST_F(QRPrinterTest, ClosePreviewSendsTheNoticeThenStopsShowing) {
   EXPECT_EQ(printer, nullptr);
 }
 
+// The report hears "preview closed" and "print again" also when its window
+// was not made yet (a report on a form never shown): the window is made for
+// the notice. A report control that cannot have a window hears nothing, and
+// closing the preview still ends the showing.
+TEST_F(QRPrinterTest, ReportNoticesReachAReportWithoutAWindowYet) {
+  auto* reportControl = form.Add<RecordingTarget>(0, 0, 20, 20);
+  ASSERT_FALSE(reportControl->HandleAllocated());
+  TQRPrinter printer(nullptr);
+  printer.ReportControl = reportControl;
+  printer.SetShowingPreview(true);
+  printer.ClosePreview();
+  EXPECT_EQ(reportControl->Received(QRM_PREVIEWCLOSED),
+            (std::vector<std::pair<WPARAM, LPARAM>>{{0, reinterpret_cast<LPARAM>(&printer)}}));
+  EXPECT_FALSE(printer.ShowingPreview());
+
+  auto* printControl = form.Add<RecordingTarget>(0, 0, 20, 20);
+  ASSERT_FALSE(printControl->HandleAllocated());
+  RunMetafilePages(printer, 1);
+  printer.ReportControl = printControl;
+  printer.Print();
+  test_support::Pump();
+  EXPECT_EQ(printControl->Received(QRM_PRINTAGAIN), (std::vector<std::pair<WPARAM, LPARAM>>{{0, 0}}));
+
+  test_support::Owned<RecordingTarget> loose(new RecordingTarget(nullptr));
+  printer.ReportControl = loose.get();
+  printer.SetShowingPreview(true);
+  EXPECT_NO_THROW(printer.ClosePreview());
+  EXPECT_FALSE(printer.ShowingPreview());
+  EXPECT_NO_THROW(printer.Print());
+  EXPECT_FALSE(loose->HandleAllocated());
+}
+
 TEST_F(QRPrinterTest, ShowingPreviewIsStoredEvenWhenTheHandlerFails) {
   TQRPrinter printer(nullptr);
   printer.AfterPreview = [](TObject*) { throw Exception("handler failed"); };
