@@ -196,16 +196,18 @@ void TQRPrinter::SetPrinterIndex(int index) {
 // ---- Document operations ---------------------------------------------------
 
 void TQRPrinter::BeginDoc() {
-  pageCanvas_.reset();
-  pageMetafile_.reset();
-  availablePages_ = 0;
   cancelled_ = false;
   if (destination_ == qrdPrinter && printersAvailable_)
     settings_->ApplySettings();
   topWaste_ = destination_ == qrdPrinter ? settings_->TopOffset() : 0;
   leftWaste_ = destination_ == qrdPrinter ? settings_->LeftOffset() : 0;
+  // A refused call leaves the open page and the pages announced to the run
+  // (or the finished store) that has them.
   if (status_ != mpReady)
     throw EQRError(SQRNotReady);
+  pageCanvas_.reset();
+  pageMetafile_.reset();
+  availablePages_ = 0;
   pageNumber_ = 0;
   pageCount_ = 0;
   ReadScreenFactors();

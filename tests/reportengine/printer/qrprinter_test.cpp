@@ -55,6 +55,27 @@ TEST_F(QRPrinterTest, StatusMachineRefusesCallsOutOfOrder) {
   EXPECT_EQ(printer.Status(), mpBusy);
 }
 
+// A refused BeginDoc clears Cancelled, but takes nothing from the run that
+// is open or the pages that are finished: the open page keeps what was drawn
+// on it, and the pages announced stay available.
+TEST_F(QRPrinterTest, RefusedBeginDocKeepsTheOpenPageAndTheFinishedPages) {
+  TQRPrinter printer(nullptr);
+  printer.BeginDoc();
+  printer.NewPage();
+  printer.CurrentCanvas().TextOut(10, 10, ToAnsi(PageText(1)));
+  printer.NewPage();
+  printer.CurrentCanvas().TextOut(10, 10, ToAnsi(PageText(2)));
+  ExpectQRError([&] { printer.BeginDoc(); }, "QRPrinter not ready");
+  EXPECT_EQ(printer.AvailablePages(), 1);
+  printer.CurrentCanvas().TextOut(10, 40, "devam");
+  printer.EndDoc();
+  ExpectQRError([&] { printer.BeginDoc(); }, "QRPrinter not ready");
+  EXPECT_EQ(printer.PageCount(), 2);
+  EXPECT_EQ(printer.AvailablePages(), 2);
+  ASSERT_NE(printer.GetPage(2), nullptr);
+  EXPECT_EQ(TextsOf(*printer.GetPage(2)), (std::vector<std::wstring>{PageText(2), L"devam"}));
+}
+
 TEST_F(QRPrinterTest, ThreePageRunPostsEachPageAndEndsFinished) {
   auto* target = AddTarget(form);
   TQRPrinter printer(nullptr);
