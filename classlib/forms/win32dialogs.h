@@ -24,3 +24,8 @@ std::wstring CommonDialogFilter(const AnsiString& Filter);
 // The file names OPENFILENAMEW gives back: one full name, or with multiple
 // selection a folder followed by the names in it.
 std::vector<AnsiString> CommonDialogFiles(const wchar_t* Buffer, bool MultiSelect);
+
+// The blocks of a print dialog: a copy of a global memory block (a device
+// mode; nullptr gives nullptr) and the DEVNAMES block of a device.
+HGLOBAL CopyGlobal(HGLOBAL Source);
+HGLOBAL MakeDevNames(const AnsiString& Device, const AnsiString& Driver, const AnsiString& Port);

@@ -24,6 +24,15 @@ bool Fits(std::uint64_t offset, std::uint64_t count, std::uint64_t unit, std::si
   return offset <= size && count <= (size - offset) / unit;
 }
 
+// Upper case with the four i letters made one.
+AnsiString Folded(std::string_view text) {
+  AnsiString folded = AnsiUpperCase(text);
+  for (char& c : folded)
+    if (c == '\xDD' || c == '\xFD')  // İ, ı
+      c = 'I';
+  return folded;
+}
+
 }  // namespace
 
 AnsiString EmfRecordText(const std::uint8_t* record, std::size_t size) {
@@ -47,7 +56,7 @@ AnsiString EmfRecordText(const std::uint8_t* record, std::size_t size) {
 }
 
 TMetafileTextMatcher::TMetafileTextMatcher(std::string_view text, bool matchCase)
-    : text_(matchCase ? AnsiString(text) : AnsiUpperCase(text)), matchCase_(matchCase) {}
+    : text_(matchCase ? AnsiString(text) : Folded(text)), matchCase_(matchCase) {}
 
 bool TMetafileTextMatcher::RecordMatches(const std::uint8_t* record, std::size_t size) const {
   if (text_.empty())
@@ -55,5 +64,5 @@ bool TMetafileTextMatcher::RecordMatches(const std::uint8_t* record, std::size_t
   const AnsiString text = EmfRecordText(record, size);
   if (text.empty())
     return false;
-  return AnsiPos(text_, matchCase_ ? text : AnsiUpperCase(text)) > 0;
+  return AnsiPos(text_, matchCase_ ? text : Folded(text)) > 0;
 }

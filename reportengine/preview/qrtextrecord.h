@@ -21,8 +21,10 @@ constexpr std::uint32_t kEmrExtTextOutW = 84;
 // together. `size` is the number of bytes readable at `record`.
 AnsiString EmfRecordText(const std::uint8_t* record, std::size_t size);
 
-// What one search looks for: the text (upper-cased unless the case must
-// match) and whether the case must match.
+// What one search looks for: the text and whether the case must match.
+// Without match case both sides are upper-cased and the four letters i, I,
+// dotted İ and dotless ı count as one, so "istanbul" finds "İstanbul" and a
+// text typed without Turkish letters still finds its Turkish spelling.
 class TMetafileTextMatcher {
 public:
   TMetafileTextMatcher(std::string_view text, bool matchCase);

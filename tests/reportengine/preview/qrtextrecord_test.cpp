@@ -120,8 +120,15 @@ TEST(TMetafileTextMatcher, TurkishTextFoundWithoutCase) {
   EXPECT_TRUE(Matches("\xFEi\xFEli", false, city));   // şişli
   EXPECT_FALSE(Matches("\xFEi\xFEli", true, city));
   EXPECT_TRUE(Matches("\xDEi\xFEli", true, city));
-  // The dotless and the dotted i stay apart.
-  EXPECT_FALSE(Matches("\xFE\xFD\xFEli", false, city));  // şışlı
+  // Without match case the i letters are one: typed with a dotless ı, or
+  // with no Turkish letters, the word is still found.
+  EXPECT_TRUE(Matches("\xFE\xFD\xFEl\xFD", false, city));  // şışlı
+  EXPECT_FALSE(Matches("\xFE\xFD\xFEl\xFD", true, city));
+  const auto istanbul = WideRecord(u"\u0130stanbul");  // İstanbul
+  for (const char* typed : {"istanbul", "ISTANBUL", "\xFDstanbul", "\xDDSTANBUL"})
+    EXPECT_TRUE(Matches(typed, false, istanbul)) << typed;
+  EXPECT_FALSE(Matches("istanbul", true, istanbul));
+  EXPECT_FALSE(Matches("sisli", false, city));  // ş is a letter of its own
 }
 
 TEST(TMetafileTextMatcher, BrokenRecordNeverMatches) {
