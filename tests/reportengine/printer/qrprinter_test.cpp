@@ -85,7 +85,7 @@ TEST_F(QRPrinterTest, ThreePageRunPostsEachPageAndEndsFinished) {
   EXPECT_EQ(printer.AvailablePages(), 3);
   EXPECT_EQ(printer.Status(), mpFinished);
   test_support::Pump();
-  EXPECT_EQ(target->WParamsOf(QRM_PAGEAVAILABLE), (std::vector<WPARAM>{1, 2, 3}));
+  EXPECT_EQ(target->Received(QRM_PAGEAVAILABLE), (std::vector<std::pair<WPARAM, LPARAM>>{{1, 0}, {2, 0}, {3, 0}}));
 
   // Pages come back with what was drawn on them.
   for (int n = 1; n <= 3; ++n) {
