@@ -362,9 +362,13 @@ void TQRPrinter::Post(TWinControl* target, UINT message, WPARAM wParam, LPARAM l
 HWND TQRPrinter::ReportWindow() const {
   if (ReportControl == nullptr)
     return nullptr;
-  const bool canHaveWindow = ReportControl->HandleAllocated() || ReportControl->Parent() != nullptr ||
-                             ReportControl->ParentWindow() != nullptr ||
-                             dynamic_cast<TCustomForm*>(ReportControl) != nullptr;
+  // The window can be made when the topmost control it hangs from has one,
+  // lives in a window of its own, or is a form.
+  TWinControl* top = ReportControl;
+  while (!top->HandleAllocated() && top->Parent() != nullptr)
+    top = top->Parent();
+  const bool canHaveWindow =
+      top->HandleAllocated() || top->ParentWindow() != nullptr || dynamic_cast<TCustomForm*>(top) != nullptr;
   return canHaveWindow ? ReportControl->Handle() : nullptr;
 }
 

@@ -399,6 +399,14 @@ TEST_F(QRPrinterTest, ReportNoticesReachAReportWithoutAWindowYet) {
   EXPECT_FALSE(printer.ShowingPreview());
   EXPECT_NO_THROW(printer.Print());
   EXPECT_FALSE(loose->HandleAllocated());
+  // Nor does a control on such a control.
+  auto* onLoose = new RecordingTarget(loose.get());
+  onLoose->SetParent(loose.get());
+  printer.ReportControl = onLoose;
+  printer.SetShowingPreview(true);
+  EXPECT_NO_THROW(printer.ClosePreview());
+  EXPECT_FALSE(printer.ShowingPreview());
+  EXPECT_FALSE(onLoose->HandleAllocated());
 }
 
 TEST_F(QRPrinterTest, ShowingPreviewIsStoredEvenWhenTheHandlerFails) {
