@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
 #include <memory>
 
 #include "classlib/forms/application.h"
+#include "classlib/graphics/bitmap.h"
 #include "reportengine/preview/qrprogressform.h"
 #include "reportengine/printer/qrprinter.h"
 #include "tests/support/formfixture.h"
@@ -77,6 +79,35 @@ TEST(TQRProgressForm, ProgressWindowOfThePrinterObject) {
   window->Hide();
   EXPECT_FALSE(IsWindowVisible(form->Handle()));
   printer.NotifyTarget = nullptr;
+}
+
+// The shown form at 50: the left half of the gauge is filled, the right half
+// is not. DOZURI_SCREENSHOT_DIR keeps the picture to look at.
+TEST(TQRProgressForm, GaugeShowsTheShareDone) {
+  ProgressForm p;
+  p.form->Show();
+  p.printer.SetProgress(50);
+  test_support::Pump();
+  p.form->Update();
+  RECT gauge{};
+  GetWindowRect(p.form->Gauge->Handle(), &gauge);
+  RECT window{};
+  GetWindowRect(p.form->Handle(), &window);
+  TBitmap shot;
+  shot.SetPixelFormat(pf32bit);
+  shot.SetSize(window.right - window.left, window.bottom - window.top);
+  HDC screen = GetDC(nullptr);
+  BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, window.left, window.top, SRCCOPY);
+  ReleaseDC(nullptr, screen);
+  if (const char* dir = std::getenv("DOZURI_SCREENSHOT_DIR"))
+    shot.SaveToFile(AnsiString(dir) + "\\qrprogressform.bmp");
+  const int y = (gauge.top + gauge.bottom) / 2 - window.top;
+  const int width = gauge.right - gauge.left;
+  const TColor done = shot.Canvas().Pixels(gauge.left - window.left + width / 4, y);
+  const TColor open = shot.Canvas().Pixels(gauge.left - window.left + width * 3 / 4, y);
+  EXPECT_NE(done, open);
+  EXPECT_EQ(p.form->Info->Caption(), "50%  Completed");
+  p.form->Hide();
 }
 
 }  // namespace
