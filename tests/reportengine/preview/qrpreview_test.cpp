@@ -180,6 +180,22 @@ TEST_F(QRPreviewTest, FitAndWidthZoomWithoutAPrinterObjectUseLetterMillimetres) 
   EXPECT_EQ(preview->Zoom(), 176);
 }
 
+// A custom paper of no size (a damaged layout) gives no zoom to fit to:
+// the zoom stays as it was instead of dividing by zero.
+TEST_F(QRPreviewTest, FitAndWidthZoomOnPaperOfNoSizeKeepTheZoom) {
+  a4.printer->Settings().SetPaperSize(TQRPaperSize::Custom);
+  a4.printer->Settings().SetPaperWidth(0);
+  a4.printer->Settings().SetPaperLength(0);
+  TQRPreview* preview = AddPreview(form, 400, 300);
+  preview->SetQRPrinter(a4.printer.get());
+  preview->SetZoom(60);
+  preview->ZoomToFit();
+  EXPECT_EQ(preview->Zoom(), 60);
+  preview->ZoomToWidth();
+  EXPECT_EQ(preview->Zoom(), 60);
+  EXPECT_EQ(preview->PreviewImage()->Width(), 4);
+}
+
 TEST_F(QRPreviewTest, EnteringTheControlKeepsAFitZoom) {
   a4.Run(1);
   TQRPreview* preview = AddPreview(form, 400, 300);
