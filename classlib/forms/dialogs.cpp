@@ -63,6 +63,35 @@ END_PUBLISHED
 
 bool TPrintDialog::Execute() { return DialogService().ExecutePrintDialog(*this); }
 
+DWORD PrintDialogFlags(TPrintDialogOptions Options, TPrintRange Range, bool Collate, bool PrintToFile) {
+  DWORD flags = 0;
+  if (!Options.Contains(poPrintToFile))
+    flags |= PD_HIDEPRINTTOFILE;
+  if (!Options.Contains(poPageNums))
+    flags |= PD_NOPAGENUMS;
+  if (!Options.Contains(poSelection))
+    flags |= PD_NOSELECTION;
+  if (Options.Contains(poDisablePrintToFile))
+    flags |= PD_DISABLEPRINTTOFILE;
+  if (Options.Contains(poHelp))
+    flags |= PD_SHOWHELP;
+  if (!Options.Contains(poWarning))
+    flags |= PD_NOWARNING;
+  if (Range == prSelection)
+    flags |= PD_SELECTION;
+  else if (Range == prPageNums)
+    flags |= PD_PAGENUMS;
+  if (Collate)
+    flags |= PD_COLLATE;
+  if (PrintToFile)
+    flags |= PD_PRINTTOFILE;
+  return flags;
+}
+
+TPrintRange PrintRangeFromFlags(DWORD Flags) {
+  return (Flags & PD_SELECTION) ? prSelection : (Flags & PD_PAGENUMS) ? prPageNums : prAllPages;
+}
+
 IMPLEMENT_CLASS(TPrinterSetupDialog)
 
 bool TPrinterSetupDialog::Execute() { return DialogService().ExecutePrinterSetupDialog(*this); }

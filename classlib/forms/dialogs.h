@@ -189,6 +189,12 @@ private:
   bool printToFile_ = false;
 };
 
+// The print dialog's flags for the options, range and switches (the text and
+// the banded engine's print dialogs fill the platform's block with them), and
+// the range the returned flags choose.
+DWORD PrintDialogFlags(TPrintDialogOptions Options, TPrintRange Range, bool Collate, bool PrintToFile);
+TPrintRange PrintRangeFromFlags(DWORD Flags);
+
 // The printer setup dialog; the printer chosen becomes the program's printer.
 class TPrinterSetupDialog : public TCommonDialog {
   DECLARE_CLASS(TPrinterSetupDialog, TCommonDialog)

@@ -30,3 +30,5 @@ AnsiString MessageDlgCaption(TMsgDlgType DlgType) {
     default: return Application->Title();
   }
 }
+
+bool TDialogService::ExecutePrintBlock(PRINTDLGW& Block) { return PrintDlgW(&Block) != FALSE; }

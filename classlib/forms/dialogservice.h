@@ -8,6 +8,7 @@
 // answers from a script, records what was asked and never blocks.
 #pragma once
 #include <windows.h>
+#include <commdlg.h>
 
 #include "classlib/classes/typinfo.h"
 #include "classlib/controls/control.h"
@@ -75,6 +76,10 @@ public:
   virtual bool ExecuteFontDialog(TFontDialog& Dialog) = 0;
   virtual bool ExecutePrintDialog(TPrintDialog& Dialog) = 0;
   virtual bool ExecutePrinterSetupDialog(TPrinterSetupDialog& Dialog) = 0;
+  // The platform's print dialog on a block its caller filled (device names,
+  // device mode, flags, hooks): true when confirmed, the block then holding
+  // the choice. For components that read back more than TPrintDialog keeps.
+  virtual bool ExecutePrintBlock(PRINTDLGW& Block);
   // Runs a form modally; gives its ModalResult.
   virtual TModalResult ShowModal(TCustomForm& Form) = 0;
 };

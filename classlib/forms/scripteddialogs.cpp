@@ -159,6 +159,17 @@ bool TScriptedDialogService::ExecutePrintDialog(TPrintDialog& Dialog) {
   return Take(AnswerKind::Accept, Record(r)).Kind != AnswerKind::Cancel;
 }
 
+bool TScriptedDialogService::ExecutePrintBlock(PRINTDLGW& Block) {
+  TDialogRecord r;
+  r.Kind = TDialogKind::Print;
+  r.Flags = Block.Flags;
+  if (Take(AnswerKind::Accept, Record(r)).Kind == AnswerKind::Cancel)
+    return false;
+  if (OnPrintBlock)
+    OnPrintBlock(Block);
+  return true;
+}
+
 bool TScriptedDialogService::ExecutePrinterSetupDialog(TPrinterSetupDialog& Dialog) {
   TDialogRecord r;
   r.Kind = TDialogKind::PrinterSetup;

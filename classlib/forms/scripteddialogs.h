@@ -29,7 +29,7 @@ struct TDialogRecord {
   AnsiString Text;     // message text or input prompt
   TMsgDlgType DlgType = mtCustom;  // message dialogs
   TMsgDlgButtons Buttons;          // message dialogs
-  UINT Flags = 0;                  // message boxes: the MB_ buttons and icon
+  UINT Flags = 0;                  // message boxes: the MB_ buttons and icon; print blocks: the PD_ flags
   AnsiString Value;                // input queries and file dialogs: the initial text or file name
   AnsiString Filter;               // file dialogs
   AnsiString DefaultExt;
@@ -56,6 +56,9 @@ public:
   TScriptedDialogService& AnswerCancel();
 
   std::function<void(TCustomForm& Form)> OnModalForm;
+  // Called with the block of an accepted ExecutePrintBlock: writes the
+  // user's choice (copies, device mode fields) into it.
+  std::function<void(PRINTDLGW& Block)> OnPrintBlock;
 
   const std::vector<TDialogRecord>& Records() const { return records_; }
   // Answers given but not used yet.
@@ -70,6 +73,8 @@ public:
   bool ExecuteFontDialog(TFontDialog& Dialog) override;
   bool ExecutePrintDialog(TPrintDialog& Dialog) override;
   bool ExecutePrinterSetupDialog(TPrinterSetupDialog& Dialog) override;
+  // Recorded as a print dialog with the block's flags.
+  bool ExecutePrintBlock(PRINTDLGW& Block) override;
   TModalResult ShowModal(TCustomForm& Form) override;
 
 private:

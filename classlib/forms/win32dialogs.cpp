@@ -62,43 +62,6 @@ constexpr OpenFlag kOpenFlags[] = {
     {ofForceShowHidden, OFN_FORCESHOWHIDDEN},
 };
 
-// A copy of a global memory block (the printer keeps its own).
-HGLOBAL CopyGlobal(HGLOBAL source) {
-  if (source == nullptr)
-    return nullptr;
-  const SIZE_T size = GlobalSize(source);
-  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
-  if (copy == nullptr)
-    return nullptr;
-  void* to = GlobalLock(copy);
-  void* from = GlobalLock(source);
-  if (to != nullptr && from != nullptr)
-    memcpy(to, from, size);
-  GlobalUnlock(source);
-  GlobalUnlock(copy);
-  return copy;
-}
-
-// DEVNAMES for the current printer.
-HGLOBAL MakeDevNames(const AnsiString& device, const AnsiString& driver, const AnsiString& port) {
-  const std::wstring d = AnsiToWide(device), r = AnsiToWide(driver), p = AnsiToWide(port);
-  const SIZE_T chars = r.size() + 1 + d.size() + 1 + p.size() + 1;
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DEVNAMES) + chars * sizeof(wchar_t));
-  if (block == nullptr)
-    return nullptr;
-  auto* names = static_cast<DEVNAMES*>(GlobalLock(block));
-  auto* text = reinterpret_cast<wchar_t*>(names + 1);
-  const WORD base = sizeof(DEVNAMES) / sizeof(wchar_t);
-  names->wDriverOffset = base;
-  r.copy(text, r.size());
-  names->wDeviceOffset = static_cast<WORD>(base + r.size() + 1);
-  d.copy(text + r.size() + 1, d.size());
-  names->wOutputOffset = static_cast<WORD>(names->wDeviceOffset + d.size() + 1);
-  p.copy(text + r.size() + 1 + d.size() + 1, p.size());
-  GlobalUnlock(block);
-  return block;
-}
-
 }  // namespace
 
 // Runs PrintDlgW on the program's printer; the choice becomes its printer.
@@ -132,27 +95,7 @@ bool RunPrintDlg(PRINTDLGW& pd) {
 
 
 void FillPrintDlg(PRINTDLGW& pd, const TPrintDialog& Dialog) {
-  const TPrintDialogOptions o = Dialog.Options();
-  if (!o.Contains(poPrintToFile))
-    pd.Flags |= PD_HIDEPRINTTOFILE;
-  if (!o.Contains(poPageNums))
-    pd.Flags |= PD_NOPAGENUMS;
-  if (!o.Contains(poSelection))
-    pd.Flags |= PD_NOSELECTION;
-  if (o.Contains(poDisablePrintToFile))
-    pd.Flags |= PD_DISABLEPRINTTOFILE;
-  if (o.Contains(poHelp))
-    pd.Flags |= PD_SHOWHELP;
-  if (!o.Contains(poWarning))
-    pd.Flags |= PD_NOWARNING;
-  if (Dialog.PrintRange() == prSelection)
-    pd.Flags |= PD_SELECTION;
-  else if (Dialog.PrintRange() == prPageNums)
-    pd.Flags |= PD_PAGENUMS;
-  if (Dialog.Collate())
-    pd.Flags |= PD_COLLATE;
-  if (Dialog.PrintToFile())
-    pd.Flags |= PD_PRINTTOFILE;
+  pd.Flags |= PrintDialogFlags(Dialog.Options(), Dialog.PrintRange(), Dialog.Collate(), Dialog.PrintToFile());
   pd.nCopies = static_cast<WORD>(std::max(Dialog.Copies(), 1));
   pd.nFromPage = static_cast<WORD>(Dialog.FromPage());
   pd.nToPage = static_cast<WORD>(Dialog.ToPage());
@@ -166,9 +109,45 @@ void ReadPrintDlg(const PRINTDLGW& pd, TPrintDialog& Dialog) {
   Dialog.SetToPage(pd.nToPage);
   Dialog.SetCollate((pd.Flags & PD_COLLATE) != 0);
   Dialog.SetPrintToFile((pd.Flags & PD_PRINTTOFILE) != 0);
-  Dialog.SetPrintRange((pd.Flags & PD_SELECTION) ? prSelection : (pd.Flags & PD_PAGENUMS) ? prPageNums : prAllPages);
+  Dialog.SetPrintRange(PrintRangeFromFlags(pd.Flags));
 }
 
+
+// A copy of a global memory block (the printer keeps its own).
+HGLOBAL CopyGlobal(HGLOBAL source) {
+  if (source == nullptr)
+    return nullptr;
+  const SIZE_T size = GlobalSize(source);
+  HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, size);
+  if (copy == nullptr)
+    return nullptr;
+  void* to = GlobalLock(copy);
+  void* from = GlobalLock(source);
+  if (to != nullptr && from != nullptr)
+    memcpy(to, from, size);
+  GlobalUnlock(source);
+  GlobalUnlock(copy);
+  return copy;
+}
+
+HGLOBAL MakeDevNames(const AnsiString& device, const AnsiString& driver, const AnsiString& port) {
+  const std::wstring d = AnsiToWide(device), r = AnsiToWide(driver), p = AnsiToWide(port);
+  const SIZE_T chars = r.size() + 1 + d.size() + 1 + p.size() + 1;
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DEVNAMES) + chars * sizeof(wchar_t));
+  if (block == nullptr)
+    return nullptr;
+  auto* names = static_cast<DEVNAMES*>(GlobalLock(block));
+  auto* text = reinterpret_cast<wchar_t*>(names + 1);
+  const WORD base = sizeof(DEVNAMES) / sizeof(wchar_t);
+  names->wDriverOffset = base;
+  r.copy(text, r.size());
+  names->wDeviceOffset = static_cast<WORD>(base + r.size() + 1);
+  d.copy(text + r.size() + 1, d.size());
+  names->wOutputOffset = static_cast<WORD>(names->wDeviceOffset + d.size() + 1);
+  p.copy(text + r.size() + 1 + d.size() + 1, p.size());
+  GlobalUnlock(block);
+  return block;
+}
 
 TDialogService& Win32DialogService() {
   static TWin32DialogService service;

@@ -42,3 +42,7 @@ void ReadPrintDlg(const PRINTDLGW& pd, TPrintDialog& Dialog);
 // confirmed, the printer chosen becomes the program's printer. False when
 // cancelled or when the dialog cannot show (no printer, for one).
 bool RunPrintDlg(PRINTDLGW& pd);
+// The blocks of a print dialog: a copy of a global memory block (a device
+// mode; nullptr gives nullptr) and the DEVNAMES block of a device.
+HGLOBAL CopyGlobal(HGLOBAL Source);
+HGLOBAL MakeDevNames(const AnsiString& Device, const AnsiString& Driver, const AnsiString& Port);

@@ -196,16 +196,18 @@ void TQRPrinter::SetPrinterIndex(int index) {
 // ---- Document operations ---------------------------------------------------
 
 void TQRPrinter::BeginDoc() {
-  pageCanvas_.reset();
-  pageMetafile_.reset();
-  availablePages_ = 0;
   cancelled_ = false;
   if (destination_ == qrdPrinter && printersAvailable_)
     settings_->ApplySettings();
   topWaste_ = destination_ == qrdPrinter ? settings_->TopOffset() : 0;
   leftWaste_ = destination_ == qrdPrinter ? settings_->LeftOffset() : 0;
+  // A refused call leaves the open page and the pages announced to the run
+  // (or the finished store) that has them.
   if (status_ != mpReady)
     throw EQRError(SQRNotReady);
+  pageCanvas_.reset();
+  pageMetafile_.reset();
+  availablePages_ = 0;
   pageNumber_ = 0;
   pageCount_ = 0;
   ReadScreenFactors();
@@ -318,7 +320,8 @@ void TQRPrinter::EndDoc() {
 }
 
 void TQRPrinter::AbortDoc() {
-  if (status_ == mpBusy) {
+  const bool open = status_ == mpBusy;
+  if (open) {
     if (destination_ == qrdPrinter) {
       if (pageCanvas_)
         StoreOpenPage(false);
@@ -331,7 +334,9 @@ void TQRPrinter::AbortDoc() {
   pageCanvas_.reset();
   pageMetafile_.reset();
   FreePageObjects();
-  if (destination_ == qrdMetafile) {
+  // Only a run that was open has a store to close: a finished or loaded
+  // store stays as it is (a loaded one is the user's file, open for reading).
+  if (open && destination_ == qrdMetafile) {
     // The store holds what was stored: its header says so, and the counts
     // agree with it.
     pageList_->Finish();
@@ -348,6 +353,23 @@ void TQRPrinter::Post(TWinControl* target, UINT message, WPARAM wParam, LPARAM l
   // it on the report's worker thread.
   if (target != nullptr && target->HandleAllocated())
     PostMessageW(target->Handle(), message, wParam, lParam);
+}
+
+// The report control's window, made now when it has none yet: the notices
+// to the report (print again, preview closed) are given on the main thread,
+// and a report on a form that was never shown must hear them all the same.
+// A control with no window to live in gets none.
+HWND TQRPrinter::ReportWindow() const {
+  if (ReportControl == nullptr)
+    return nullptr;
+  // The window can be made when the topmost control it hangs from has one,
+  // lives in a window of its own, or is a form.
+  TWinControl* top = ReportControl;
+  while (!top->HandleAllocated() && top->Parent() != nullptr)
+    top = top->Parent();
+  const bool canHaveWindow =
+      top->HandleAllocated() || top->ParentWindow() != nullptr || dynamic_cast<TCustomForm*>(top) != nullptr;
+  return canHaveWindow ? ReportControl->Handle() : nullptr;
 }
 
 void TQRPrinter::SetAvailablePages(std::int32_t value) {
@@ -377,9 +399,9 @@ void TQRPrinter::SetShowingPreview(bool value) {
 }
 
 void TQRPrinter::ClosePreview() {
-  if (ReportControl != nullptr && ReportControl->HandleAllocated()) {
+  if (HWND report = ReportWindow()) {
     std::shared_ptr<bool> alive = alive_;
-    SendMessageW(ReportControl->Handle(), QRM_PREVIEWCLOSED, 0, reinterpret_cast<LPARAM>(this));
+    SendMessageW(report, QRM_PREVIEWCLOSED, 0, reinterpret_cast<LPARAM>(this));
     // The report may have freed this object while handling the message.
     if (!*alive)
       return;
@@ -406,6 +428,11 @@ void TQRPrinter::Save(const AnsiString& fileName) {
 }
 
 void TQRPrinter::Load(const AnsiString& fileName) {
+  // An open run draws into this object's page and store, on its own thread
+  // or further up this one's stack: taking them away would leave it drawing
+  // on freed pages.
+  if (status_ == mpBusy)
+    throw EQRError(SQRNotReady);
   // The file is read into a list of its own first: a file that is no page
   // store leaves the pages shown now as they are.
   auto loaded = std::make_unique<TQRPageList>();
@@ -475,7 +502,8 @@ void TQRPrinter::PrintStoredPage(std::int32_t pageNumber, const TQRDeviceFacts& 
 
 void TQRPrinter::Print() {
   if (ReportControl != nullptr && !prepared_ && !settings_->PrintMetaFile() && status_ == mpFinished) {
-    Post(ReportControl, QRM_PRINTAGAIN, 0, 0);
+    if (HWND report = ReportWindow())
+      PostMessageW(report, QRM_PRINTAGAIN, 0, 0);
     return;
   }
   if (status_ != mpFinished || !printersAvailable_)

@@ -154,6 +154,7 @@ public:
   std::unique_ptr<TMetafile> GetPage(std::int32_t pageNumber);
   void SetCurrentPage(std::int32_t pageNumber);
   void Save(const AnsiString& fileName);
+  // Refused with "QRPrinter not ready" while a run is open.
   void Load(const AnsiString& fileName);
   void Print();
   void Preview();
@@ -217,6 +218,7 @@ private:
   TQRDeviceFacts DeviceFacts();
   void PrintStoredPage(std::int32_t page, const TQRDeviceFacts& facts);
   static void Post(TWinControl* target, UINT message, WPARAM wParam, LPARAM lParam);
+  HWND ReportWindow() const;
   TCustomForm* RunPreviewInterface(bool modal);
 
   TPrinter* device_ = nullptr;

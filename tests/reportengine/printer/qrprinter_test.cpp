@@ -55,6 +55,27 @@ TEST_F(QRPrinterTest, StatusMachineRefusesCallsOutOfOrder) {
   EXPECT_EQ(printer.Status(), mpBusy);
 }
 
+// A refused BeginDoc clears Cancelled, but takes nothing from the run that
+// is open or the pages that are finished: the open page keeps what was drawn
+// on it, and the pages announced stay available.
+TEST_F(QRPrinterTest, RefusedBeginDocKeepsTheOpenPageAndTheFinishedPages) {
+  TQRPrinter printer(nullptr);
+  printer.BeginDoc();
+  printer.NewPage();
+  printer.CurrentCanvas().TextOut(10, 10, ToAnsi(PageText(1)));
+  printer.NewPage();
+  printer.CurrentCanvas().TextOut(10, 10, ToAnsi(PageText(2)));
+  ExpectQRError([&] { printer.BeginDoc(); }, "QRPrinter not ready");
+  EXPECT_EQ(printer.AvailablePages(), 1);
+  printer.CurrentCanvas().TextOut(10, 40, "devam");
+  printer.EndDoc();
+  ExpectQRError([&] { printer.BeginDoc(); }, "QRPrinter not ready");
+  EXPECT_EQ(printer.PageCount(), 2);
+  EXPECT_EQ(printer.AvailablePages(), 2);
+  ASSERT_NE(printer.GetPage(2), nullptr);
+  EXPECT_EQ(TextsOf(*printer.GetPage(2)), (std::vector<std::wstring>{PageText(2), L"devam"}));
+}
+
 TEST_F(QRPrinterTest, ThreePageRunPostsEachPageAndEndsFinished) {
   auto* target = AddTarget(form);
   TQRPrinter printer(nullptr);
@@ -64,7 +85,7 @@ TEST_F(QRPrinterTest, ThreePageRunPostsEachPageAndEndsFinished) {
   EXPECT_EQ(printer.AvailablePages(), 3);
   EXPECT_EQ(printer.Status(), mpFinished);
   test_support::Pump();
-  EXPECT_EQ(target->WParamsOf(QRM_PAGEAVAILABLE), (std::vector<WPARAM>{1, 2, 3}));
+  EXPECT_EQ(target->Received(QRM_PAGEAVAILABLE), (std::vector<std::pair<WPARAM, LPARAM>>{{1, 0}, {2, 0}, {3, 0}}));
 
   // Pages come back with what was drawn on them.
   for (int n = 1; n <= 3; ++n) {
@@ -233,6 +254,55 @@ TEST_F(QRPrinterTest, FailedLoadLeavesTheShownPages) {
   }
 }
 
+// Breaking off a run that is no longer open (the object shows a loaded
+// store) neither fails nor writes into the user's file.
+TEST_F(QRPrinterTest, AbortDocOnALoadedStoreLeavesItAsLoaded) {
+  ScratchFolder folder;
+  TQRPrinter run(nullptr);
+  RunMetafilePages(run, 2);
+  run.Save(folder.File("two.qrp"));
+  const FileBytes saved = ReadFileBytes(folder.File("two.qrp"));
+
+  TQRPrinter printer(nullptr);
+  printer.Load(folder.File("two.qrp"));
+  EXPECT_NO_THROW(printer.AbortDoc());
+  EXPECT_EQ(printer.Status(), mpFinished);
+  EXPECT_EQ(printer.PageCount(), 2);
+  EXPECT_EQ(printer.AvailablePages(), 2);
+  ASSERT_NE(printer.GetPage(2), nullptr);
+  EXPECT_EQ(TextsOf(*printer.GetPage(2)), (std::vector<std::wstring>{PageText(2)}));
+  EXPECT_EQ(ReadFileBytes(folder.File("two.qrp")), saved);
+}
+
+// A store chosen while the run still draws its pages (the preview offers
+// loading during generation) must not pull the open page from under the
+// run: the object is not ready, and the run goes on unharmed.
+TEST_F(QRPrinterTest, LoadWhileARunIsOpenIsRefused) {
+  ScratchFolder folder;
+  TQRPrinter other(nullptr);
+  RunMetafilePages(other, 1);
+  other.Save(folder.File("one.qrp"));
+
+  TQRPrinter printer(nullptr);
+  printer.BeginDoc();
+  printer.NewPage();
+  printer.CurrentCanvas().TextOut(10, 10, ToAnsi(PageText(1)));
+  ExpectQRError([&] { printer.Load(folder.File("one.qrp")); }, "QRPrinter not ready");
+  EXPECT_EQ(printer.Status(), mpBusy);
+  EXPECT_FALSE(printer.Cancelled());
+  EXPECT_FALSE(printer.PageStoreLoaded());
+  EXPECT_FALSE(printer.Prepared());
+  printer.CurrentCanvas().TextOut(10, 40, "devam");
+  printer.NewPage();
+  printer.CurrentCanvas().TextOut(10, 10, ToAnsi(PageText(2)));
+  printer.EndDoc();
+  EXPECT_EQ(printer.PageCount(), 2);
+  ASSERT_NE(printer.GetPage(1), nullptr);
+  EXPECT_EQ(TextsOf(*printer.GetPage(1)), (std::vector<std::wstring>{PageText(1), L"devam"}));
+  ASSERT_NE(printer.GetPage(2), nullptr);
+  EXPECT_EQ(TextsOf(*printer.GetPage(2)), (std::vector<std::wstring>{PageText(2)}));
+}
+
 TEST_F(QRPrinterTest, LoadedFlagBelongsToTheLoadingObject) {
   ScratchFolder folder;
   TQRPrinter run(nullptr);
@@ -297,6 +367,46 @@ TEST_F(QRPrinterTest, ClosePreviewSendsTheNoticeThenStopsShowing) {
   };
   freed->ClosePreview();
   EXPECT_EQ(printer, nullptr);
+}
+
+// The report hears "preview closed" and "print again" also when its window
+// was not made yet (a report on a form never shown): the window is made for
+// the notice. A report control that cannot have a window hears nothing, and
+// closing the preview still ends the showing.
+TEST_F(QRPrinterTest, ReportNoticesReachAReportWithoutAWindowYet) {
+  auto* reportControl = form.Add<RecordingTarget>(0, 0, 20, 20);
+  ASSERT_FALSE(reportControl->HandleAllocated());
+  TQRPrinter printer(nullptr);
+  printer.ReportControl = reportControl;
+  printer.SetShowingPreview(true);
+  printer.ClosePreview();
+  EXPECT_EQ(reportControl->Received(QRM_PREVIEWCLOSED),
+            (std::vector<std::pair<WPARAM, LPARAM>>{{0, reinterpret_cast<LPARAM>(&printer)}}));
+  EXPECT_FALSE(printer.ShowingPreview());
+
+  auto* printControl = form.Add<RecordingTarget>(0, 0, 20, 20);
+  ASSERT_FALSE(printControl->HandleAllocated());
+  RunMetafilePages(printer, 1);
+  printer.ReportControl = printControl;
+  printer.Print();
+  test_support::Pump();
+  EXPECT_EQ(printControl->Received(QRM_PRINTAGAIN), (std::vector<std::pair<WPARAM, LPARAM>>{{0, 0}}));
+
+  test_support::Owned<RecordingTarget> loose(new RecordingTarget(nullptr));
+  printer.ReportControl = loose.get();
+  printer.SetShowingPreview(true);
+  EXPECT_NO_THROW(printer.ClosePreview());
+  EXPECT_FALSE(printer.ShowingPreview());
+  EXPECT_NO_THROW(printer.Print());
+  EXPECT_FALSE(loose->HandleAllocated());
+  // Nor does a control on such a control.
+  auto* onLoose = new RecordingTarget(loose.get());
+  onLoose->SetParent(loose.get());
+  printer.ReportControl = onLoose;
+  printer.SetShowingPreview(true);
+  EXPECT_NO_THROW(printer.ClosePreview());
+  EXPECT_FALSE(printer.ShowingPreview());
+  EXPECT_FALSE(onLoose->HandleAllocated());
 }
 
 TEST_F(QRPrinterTest, ShowingPreviewIsStoredEvenWhenTheHandlerFails) {
