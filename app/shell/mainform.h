@@ -125,6 +125,10 @@ public:
   // in the program calls it.
   void FormAyar(TForm* Form, TImageList* ImageList, int ImageIndex);
 
+  // Where the records are saved: the record file, or a new file beside it
+  // when the record file was not read whole and could not be kept aside.
+  AnsiString RecordSaveName() const;
+
   // The filter rows as the panel shows them now.
   TRecordFilter CurrentFilter() const;
 
@@ -141,6 +145,7 @@ private:
   void PlaceFilterPanel();
   void SaveRecords();
   void WriteRecordFile();
+  AnsiString recordSaveName_;
   void ClearFilter();
   int AskLabelCount();
 };
