@@ -58,9 +58,9 @@ void ReplaceFileSafely(const AnsiString& fileName, const AnsiString& prefix,
   const AnsiString temporary = CreateTempFile(folder.empty() ? GetCurrentDir() : folder, prefix);
   try {
     write(temporary);
-    if (FileExists(fileName) && !DeleteFile(fileName))
-      RaiseLastOSError();
-    if (!RenameFile(temporary, fileName))
+    // One step: deleting first and renaming after would lose the old file
+    // when the rename fails (a reader holding it open keeps its name taken).
+    if (!fileseam::MoveReplacing(temporary, fileName))
       RaiseLastOSError();
   } catch (...) {
     DeleteFile(temporary);
