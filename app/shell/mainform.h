@@ -143,6 +143,9 @@ private:
   void BuildFilterPanel();
   void BuildPrintPage();
   void PlaceFilterPanel();
+  // Closes a dropped-down list or cancels an open cell editor; false when
+  // there is none.
+  bool EscapeClosesListOrEditor();
   void SaveRecords();
   void WriteRecordFile();
   AnsiString recordSaveName_;
