@@ -64,8 +64,9 @@ void TAnaF::RxBarkodBeforeInsert(TDataSet*) {
 void TAnaF::mBarkodBilgileriniS1Click(TObject*) {
   if (AskQuestion("Tüm kayıtlı etiketler silinsin mi?") != IDYES)
     return;
+  // Emptying removes the records a filter hides too; the filter and its
+  // texts stay as the user set them.
   TDisableControlsScope quiet(*RxBarkod);
-  ClearFilter();
   RxBarkod->EmptyTable();
   WriteRecordFile();
 }

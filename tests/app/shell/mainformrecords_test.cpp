@@ -126,9 +126,17 @@ TEST_F(RecordPageTest, DeletingEveryRecordAsksAndWritesAnEmptyFile) {
   EXPECT_EQ(f.RxBarkod->RecordCount(), 5);
   EXPECT_FALSE(FileExists(RecordFile()));
 
+  // A filter that hides records: they go too, and the filter stays as set.
+  f.FilterValues[0]->SetText("i");
+  f.Button6Click(nullptr);
+  ASSERT_EQ(f.RxBarkod->RecordCount(), 2);
   dialogs.AnswerButton(IDYES);
   f.mBarkodBilgileriniS1Click(nullptr);
   EXPECT_EQ(f.RxBarkod->RecordCount(), 0);
   EXPECT_TRUE(FileExists(RecordFile()));
   EXPECT_TRUE(ReadFileBytes(RecordFile()).empty());
+  EXPECT_TRUE(f.RxBarkod->Filtered());
+  EXPECT_EQ(f.FilterValues[0]->Text(), "i");
+  f.Button7Click(nullptr);
+  EXPECT_EQ(f.RxBarkod->RecordCount(), 0);
 }
