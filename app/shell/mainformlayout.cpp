@@ -1,6 +1,7 @@
 // The main form's controls, menus and actions, made in code in the order
 // the user tabs through them.
 #include "app/shell/mainform.h"
+#include "app/shell/mainformpictures.h"
 #include "app/shell/programidentity.h"
 #include "classlib/system/numconv.h"
 
@@ -319,6 +320,7 @@ TAnaF::TAnaF(TComponent* AOwner) : TForm(AOwner) {
   BuildRecordPage();
   BuildFilterPanel();
   BuildPrintPage();
+  LoadMainFormPictures(*this);
   PageControl1->SetActivePage(TabKayit);
   SetActiveControl(MetinEdits[0]);
 
