@@ -1,5 +1,6 @@
 #include "app/recordfile.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "app/filefailure.h"
@@ -8,16 +9,36 @@
 #include "classlib/system/fileutils.h"
 #include "classlib/system/strutils.h"
 
+namespace {
+
+constexpr std::size_t kSaveBlockBytes = 1 << 20;
+
+}  // namespace
+
 void SaveRecordBuffers(TRxMemoryData& table, const AnsiString& fileName) {
   ReplaceFileSafely(fileName, "bxf", [&table](const AnsiString& temporary) {
     TFileStream file(temporary, fmCreate | fmShareExclusive);
     TDisableControlsScope frozen(table);
+    // The records gather in one buffer that is written when full: a write
+    // per 4 KB record would cost more than the record itself.
+    const std::size_t recordSize = static_cast<std::size_t>(table.RecordSize());
+    const std::size_t blockSize = std::max<std::size_t>(1, kSaveBlockBytes / recordSize) * recordSize;
+    std::vector<std::uint8_t> block;
+    block.reserve(blockSize);
+    auto writeBlock = [&] {
+      file.WriteBuffer(block.data(), static_cast<std::int32_t>(block.size()));
+      block.clear();
+    };
     table.First();
     while (!table.Eof()) {
-      const std::vector<std::uint8_t> record = table.GetRawRecord();
-      file.WriteBuffer(record.data(), static_cast<std::int32_t>(record.size()));
+      const std::uint8_t* record = table.RawRecordData();
+      block.insert(block.end(), record, record + recordSize);
+      if (block.size() >= blockSize)
+        writeBlock();
       table.Next();
     }
+    if (!block.empty())
+      writeBlock();
   });
 }
 
