@@ -19,6 +19,7 @@ BEGIN_PUBLISHED(TAnaF)
   METHOD(TabBasimResize),
   METHOD(DBGrid2KeyDown),
   METHOD(RxBarkodFilterRecord),
+  METHOD(FilterInputChange),
   METHOD(RxBarkodBeforeInsert),
   METHOD(Button6Click),
   METHOD(Button7Click),

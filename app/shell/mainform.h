@@ -100,6 +100,8 @@ public:
   void DBGrid2KeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
 
   void RxBarkodFilterRecord(TDataSet* DataSet, bool& Accept);
+  // A filter field box or value edit changed: the rule is made again.
+  void FilterInputChange(TObject* Sender);
   void RxBarkodBeforeInsert(TDataSet* DataSet);
   void Button6Click(TObject* Sender);
   void Button7Click(TObject* Sender);
@@ -150,6 +152,9 @@ private:
   void WriteRecordFile();
   AnsiString recordSaveName_;
   void ClearFilter();
+  // Makes the filter rule from the panel's rows and tells the record table.
+  void UpdateFilterRule();
+  TRecordFilterRule filterRule_;
   int AskLabelCount();
 };
 

@@ -240,6 +240,8 @@ void TAnaF::BuildFilterPanel() {
     TEdit* value = MakeAt<TEdit>(this, PanelFiltre, "EditFiltre" + number, 112, top, 124, 21);
     value->SetText("");
     value->OnKeyPress = Method<&TAnaF::EditFiltre1KeyPress>(this);
+    field->OnChange = Method<&TAnaF::FilterInputChange>(this);
+    value->OnChange = Method<&TAnaF::FilterInputChange>(this);
     FilterFields[row] = field;
     FilterValues[row] = value;
   }
