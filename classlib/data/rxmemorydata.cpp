@@ -174,7 +174,7 @@ void TRxMemoryData::SetFilteredValue(bool Value) {
 // One pass of the filter over the table. A handler that fails leaves the
 // view unmade, so the next call tries again.
 void TRxMemoryData::UpdateShownRecords() {
-  if (FShownValid && FShownOptions == FilterOptions())
+  if (FShownValid && FShownOptions == FilterOptions() && FShownUpTo.size() == FRecords.size())
     return;
   FShownValid = false;
   const int count = static_cast<int>(FRecords.size());

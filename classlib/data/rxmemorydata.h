@@ -99,8 +99,8 @@ private:
   bool Accepts(int Index);
   void SetAutoIncFields(TRecordBuffer& Buffer);
   void ClearRecords();
-  // The filtered view, made again when dropped or when FilterOptions
-  // changed since it was made.
+  // The filtered view, made again when dropped, when FilterOptions changed
+  // since it was made or when it no longer covers every record.
   void UpdateShownRecords();
 
   std::vector<std::unique_ptr<TMemRecord>> FRecords;
