@@ -78,9 +78,10 @@ TRecordFileLoad LoadRecordBuffers(TRxMemoryData& table, const AnsiString& fileNa
 
 namespace {
 
+// A folder of the name takes it as a file would.
 AnsiString FreeBackupName(const AnsiString& fileName) {
   AnsiString name = fileName + ".bak";
-  for (int n = 1; FileExists(name) && n < 1000; ++n)
+  for (int n = 1; (FileExists(name) || DirectoryExists(name)) && n < 1000; ++n)
     name = fileName + "." + std::to_string(n) + ".bak";
   return name;
 }

@@ -159,10 +159,11 @@ TEST(StartupRecordLoad, AnUnreadFileIsKeptAsideAndReported) {
   const Bytes cut(Record + 10, 0);
   WriteFileBytes(file, cut);
   WriteFileBytes(file + ".bak", Bytes{1});
+  std::filesystem::create_directory(folder.Path() / "barkod.bxf.1.bak");
   TStartupRecordLoad partial = LoadRecordFileAtStartup(records.table, file);
   EXPECT_FALSE(partial.Failed);
   EXPECT_EQ(partial.Load.Records, 1);
-  EXPECT_EQ(partial.BackupName, file + ".1.bak");
+  EXPECT_EQ(partial.BackupName, file + ".2.bak");
   EXPECT_EQ(ReadFileBytes(partial.BackupName), cut);
   EXPECT_NE(RecordLoadNotice(partial).find("eksik kayıt"), AnsiString::npos);
 

@@ -162,7 +162,9 @@ TEST_F(MainFormTest, AFailedSaveNamesItsReasonInTurkish) {
 // never replaced: the records of the run go to a new file beside it, and
 // the user is told both times.
 TEST_F(MainFormTest, AnUnreadFileThatCouldNotBeKeptAsideIsNeverReplaced) {
-  std::filesystem::create_directories(folder.Path() / "Data" / "barkod.bxf.bak");
+  // The file is held open by another program: it can be neither read nor
+  // copied.
+  std::filesystem::create_directories(folder.Path() / "Data");
   const FileBytes original = RecordBytes({{1, "eski"}});
   WriteFileBytes(RecordFile(), original);
   HANDLE held = CreateFileW(std::filesystem::path(folder.Path() / "Data" / "barkod.bxf").c_str(), GENERIC_READ,
