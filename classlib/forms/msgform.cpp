@@ -117,6 +117,10 @@ void TMessageForm::Build(const AnsiString& Msg, TMsgDlgType DlgType, TMsgDlgButt
       SetActiveControl(button);
     left += buttonWidth + kSpacing;
   }
+  // The client size counts from the window's frame, which only a window
+  // has: without one the frame would come out of the client area and cut
+  // off the buttons.
+  HandleNeeded();
   SetClientWidth(contentWidth);
   SetClientHeight(buttonsTop + kButtonHeight + kMargin);
 }
@@ -172,6 +176,7 @@ TForm* CreateInputQueryForm(const AnsiString& ACaption, const AnsiString& APromp
     AddButton(form, "Cancel", MessageButtonText(mbCancel), mrCancel, firstLeft + buttonWidth + kSpacing, buttonsTop,
               buttonWidth)
         ->SetCancel(true);
+    form->HandleNeeded();  // the frame is known only with a window
     form->SetClientWidth(width + 2 * kMargin);
     form->SetClientHeight(buttonsTop + kButtonHeight + kMargin);
   } catch (...) {

@@ -190,14 +190,22 @@ TEST(MessageFormTest, SpeaksTheSystemLanguageAndFitsItsButtons) {
       EXPECT_GE(button->Width(), text.right - text.left + 8) << caption;
       EXPECT_GE(button->Left(), right) << caption << " overlaps the button before it";
       right = button->Left() + button->Width();
+      RECT client;
+      GetClientRect(form->Handle(), &client);
+      EXPECT_LE(button->Top() + button->Height(), client.bottom) << caption << " is cut off at the bottom";
+      EXPECT_LE(right, client.right) << caption << " is cut off at the right";
     }
-    EXPECT_LE(right, form->ClientWidth());
   }
   TEdit* edit = nullptr;
   TDialogLanguageScope turkish(TDialogLanguage::Turkish);
   Owned<TForm> query{CreateInputQueryForm("Sayfa", "Sayfa numarası", "1", edit)};
   EXPECT_EQ(dynamic_cast<TButton*>(query->FindComponent("OK"))->Caption(), "Tamam");
-  EXPECT_EQ(dynamic_cast<TButton*>(query->FindComponent("Cancel"))->Caption(), "İptal");
+  auto* cancel = dynamic_cast<TButton*>(query->FindComponent("Cancel"));
+  EXPECT_EQ(cancel->Caption(), "İptal");
+  RECT client;
+  GetClientRect(query->Handle(), &client);
+  EXPECT_LE(cancel->Top() + cancel->Height(), client.bottom);
+  EXPECT_LE(cancel->Left() + cancel->Width(), client.right);
 }
 
 TEST(MessageFormTest, AButtonOfTheRealFormEndsTheDialog) {
