@@ -305,6 +305,8 @@ TAnaF::TAnaF(TComponent* AOwner) : TForm(AOwner) {
   Font()->SetName("MS Sans Serif");
   Font()->SetSize(8);
   Font()->SetStyle(TFontStyles{fsBold});
+  SetClientWidth(768);
+  SetClientHeight(571);
   Constraints()->SetMinWidth(754);
   Constraints()->SetMinHeight(592);
   SetPosition(poDesktopCenter);
@@ -323,12 +325,6 @@ TAnaF::TAnaF(TComponent* AOwner) : TForm(AOwner) {
   LoadMainFormPictures(*this);
   PageControl1->SetActivePage(TabKayit);
   SetActiveControl(MetinEdits[0]);
-
-  // The client size counts from the window's frame and menu bar, which are
-  // known only once the window and its menu are made.
-  HandleNeeded();
-  SetClientWidth(768);
-  SetClientHeight(571);
 
   OnCreate = Method<&TAnaF::FormCreate>(this);
   OnClose = Method<&TAnaF::FormClose>(this);

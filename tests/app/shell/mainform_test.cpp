@@ -224,16 +224,6 @@ TEST_F(MainFormTest, TheExceptionHandlerClearsTheListFileAndShowsTheMessage) {
   f.RxEtiket->EnableControls();
 }
 
-// Restored from maximised, the form has the client area it was laid out
-// for, below its menu bar and inside its frame.
-TEST_F(MainFormTest, TheRestoredFormHasItsClientSize) {
-  TAnaF& f = CreateShown();
-  RECT client;
-  GetClientRect(f.Handle(), &client);
-  EXPECT_EQ(client.right, 768);
-  EXPECT_EQ(client.bottom, 571);
-}
-
 TEST_F(MainFormTest, TheFilterPanelFollowsThePage) {
   TAnaF& f = CreateShown();
   f.PageControl1->SelectNextPage(true);
