@@ -37,19 +37,21 @@ AnsiString IniDir() {
 
 AnsiString TurkishUpperCase(const AnsiString& text) {
   AnsiString result = text;
-  for (char& c : result) {
-    switch (static_cast<unsigned char>(c)) {
-      case 0xFD: c = 'I'; break;                    // ı
-      case 'i': c = static_cast<char>(0xDD); break;  // İ
-      case 0xE7: c = static_cast<char>(0xC7); break;  // ç
-      case 0xF0: c = static_cast<char>(0xD0); break;  // ğ
-      case 0xF6: c = static_cast<char>(0xD6); break;  // ö
-      case 0xFC: c = static_cast<char>(0xDC); break;  // ü
-      case 0xFE: c = static_cast<char>(0xDE); break;  // ş
-      default:
-        if (c >= 'a' && c <= 'z')
-          c = static_cast<char>(c - 'a' + 'A');
-    }
-  }
+  for (char& c : result)
+    c = TurkishUpperChar(c);
   return result;
+}
+
+char TurkishUpperChar(char c) {
+  switch (static_cast<unsigned char>(c)) {
+    case 0xFD: return 'I';                      // ı
+    case 'i': return static_cast<char>(0xDD);   // İ
+    case 0xE7: return static_cast<char>(0xC7);  // ç
+    case 0xF0: return static_cast<char>(0xD0);  // ğ
+    case 0xF6: return static_cast<char>(0xD6);  // ö
+    case 0xFC: return static_cast<char>(0xDC);  // ü
+    case 0xFE: return static_cast<char>(0xDE);  // ş
+    default:
+      return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  }
 }

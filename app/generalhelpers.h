@@ -16,6 +16,8 @@ AnsiString IniDir();
 // A..Z. The result has as many bytes as the input, which prefix filters
 // rely on.
 AnsiString TurkishUpperCase(const AnsiString& text);
+// One character of it.
+char TurkishUpperChar(char c);
 
 // The program's full file name; tests point it elsewhere.
 AnsiString ProgramFileName();

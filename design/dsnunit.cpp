@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "classlib/system/fileutils.h"
 #include "design/core/layoutfile.h"
 #include "design/core/uniquename.h"
 
@@ -80,14 +81,17 @@ void TDsnStage::SaveToFile(const AnsiString& FileName) {
   if (FController != nullptr)
     FController->UnselectAll();
   // The records are made in memory first, so a control that cannot be
-  // written leaves an existing file as it was.
+  // written leaves an existing file as it was; the file itself is replaced
+  // only once its new bytes are all on disk.
   TMemoryStream layout;
   const int count = ControlCount();
   for (int i = 0; i < count; ++i)
     WriteControl(layout, Controls(i));
   WriteLayoutEnd(layout, count);
-  TFileStream file(FileName, fmCreate);
-  layout.SaveToStream(file);
+  ReplaceFileSafely(FileName, "vlp", [&layout](const AnsiString& temporary) {
+    TFileStream file(temporary, fmCreate);
+    layout.SaveToStream(file);
+  });
 }
 
 void TDsnStage::LoadFromFile(const AnsiString& FileName) {

@@ -129,8 +129,9 @@ public:
 
   // ---- The layout file ----
   // Empties the controller's selection, then writes one record per child
-  // control in control order and one 0 byte per record. File and stream
-  // errors pass on unchanged.
+  // control in control order and one 0 byte per record. The bytes go to a
+  // new file beside FileName that then replaces it, so a failure part-way
+  // leaves the old file as it was. File and stream errors pass on unchanged.
   void SaveToFile(const AnsiString& FileName);
   // Replaces the child controls by those of the file, all or nothing: any
   // failure raises EReadError "<FileName> can not be read" and leaves the

@@ -2,6 +2,7 @@
 // page changes, unhandled exceptions and the shutdown with its save.
 #include "app/shell/mainform.h"
 
+#include "app/filefailure.h"
 #include "app/generalhelpers.h"
 #include "app/recordfile.h"
 #include "app/shell/dialoghelpers.h"
@@ -18,6 +19,7 @@ BEGIN_PUBLISHED(TAnaF)
   METHOD(TabBasimResize),
   METHOD(DBGrid2KeyDown),
   METHOD(RxBarkodFilterRecord),
+  METHOD(FilterInputChange),
   METHOD(RxBarkodBeforeInsert),
   METHOD(Button6Click),
   METHOD(Button7Click),
@@ -62,9 +64,13 @@ void TAnaF::FormCreate(TObject*) {
     RxBarkod->First();
   }
   FocusOnInsert = true;
+  // A file that was not read whole and could not be kept aside holds the
+  // only copy of its records: the saves of this run go beside it.
+  recordSaveName_ = load.OriginalAtRisk() ? FreeSiblingRecordFileName(RecordFileName()) : RecordFileName();
   // The tools menu keeps its files in Data\Ini, which is made here.
   IniDir();
-  const AnsiString notice = RecordLoadNotice(load);
+  const AnsiString notice =
+      RecordLoadNotice(load, recordSaveName_ != RecordFileName() ? recordSaveName_ : AnsiString());
   if (!notice.empty())
     ShowInfo(notice);
 }
@@ -74,10 +80,25 @@ void TAnaF::FormClose(TObject*, TCloseAction& Action) {
     Action = caNone;
     return;
   }
-  // A failure to write leaves through the exception handler, so the form
-  // stays open and nothing typed is lost.
-  SaveRecords();
+  // A failed save is shown as the exception handler shows it; then the user
+  // may stay (the default: nothing typed is lost) or quit, leaving the file
+  // on disk as it was.
+  try {
+    SaveRecords();
+  } catch (Exception& e) {
+    ApplicationEvents1Exception(this, &e);
+    if (AskQuestion("Kayıtlar kaydedilemedi. Kaydetmeden çıkmak istiyor musunuz?\r\n"
+                    "Diskteki kayıt dosyası olduğu gibi kalır.",
+                    MB_DEFBUTTON2) != IDYES)
+      Action = caNone;
+    return;
+  }
+  if (RecordSaveName() != RecordFileName())
+    ShowInfo("Kayıtlar \"" + RecordSaveName() + "\" dosyasına yazıldı; açılışta okunamayan \"" + RecordFileName() +
+             "\" dosyasının üzerine yazılmadı.");
 }
+
+AnsiString TAnaF::RecordSaveName() const { return recordSaveName_.empty() ? RecordFileName() : recordSaveName_; }
 
 void TAnaF::SaveRecords() {
   TDisableControlsScope quiet(*RxBarkod);
@@ -89,9 +110,9 @@ void TAnaF::SaveRecords() {
 // old file is untouched by a failed write.
 void TAnaF::WriteRecordFile() {
   try {
-    SaveRecordBuffers(*RxBarkod, RecordFileName());
+    SaveRecordBuffers(*RxBarkod, RecordSaveName());
   } catch (const Exception& e) {
-    throw EInOutError("Kayıtlar \"" + RecordFileName() + "\" dosyasına yazılamadı: " + e.Message);
+    throw EInOutError("Kayıtlar \"" + RecordSaveName() + "\" dosyasına yazılamadı: " + FileFailureText(e) + ".");
   }
 }
 

@@ -100,6 +100,8 @@ public:
   void DBGrid2KeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
 
   void RxBarkodFilterRecord(TDataSet* DataSet, bool& Accept);
+  // A filter field box or value edit changed: the rule is made again.
+  void FilterInputChange(TObject* Sender);
   void RxBarkodBeforeInsert(TDataSet* DataSet);
   void Button6Click(TObject* Sender);
   void Button7Click(TObject* Sender);
@@ -125,6 +127,10 @@ public:
   // in the program calls it.
   void FormAyar(TForm* Form, TImageList* ImageList, int ImageIndex);
 
+  // Where the records are saved: the record file, or a new file beside it
+  // when the record file was not read whole and could not be kept aside.
+  AnsiString RecordSaveName() const;
+
   // The filter rows as the panel shows them now.
   TRecordFilter CurrentFilter() const;
 
@@ -139,9 +145,16 @@ private:
   void BuildFilterPanel();
   void BuildPrintPage();
   void PlaceFilterPanel();
+  // Closes a dropped-down list or cancels an open cell editor; false when
+  // there is none.
+  bool EscapeClosesListOrEditor();
   void SaveRecords();
   void WriteRecordFile();
+  AnsiString recordSaveName_;
   void ClearFilter();
+  // Makes the filter rule from the panel's rows and tells the record table.
+  void UpdateFilterRule();
+  TRecordFilterRule filterRule_;
   int AskLabelCount();
 };
 

@@ -5,6 +5,7 @@
 #include "app/shell/mainform.h"
 #include "app/shell/programidentity.h"
 #include "app/shell/shellopen.h"
+#include "classlib/grids/inplaceedit.h"
 #include "classlib/system/fileutils.h"
 
 namespace {
@@ -23,7 +24,32 @@ void OpenHelpFile(const AnsiString& fileName, const AnsiString& missingMessage) 
 
 void TAnaF::k1Click(TObject*) { Close(); }
 
-void TAnaF::KapatExecute(TObject*) { Close(); }
+// Esc reaches the form's shortcut before the focused control sees it, so
+// for a list that is dropped down or a cell editor that is open it is
+// handed to that control first: the list closes, the editor drops what was
+// typed into it. Only otherwise does Esc close the program.
+void TAnaF::KapatExecute(TObject*) {
+  if (EscapeClosesListOrEditor())
+    return;
+  Close();
+}
+
+bool TAnaF::EscapeClosesListOrEditor() {
+  for (int i = 0; i < ComponentCount(); ++i) {
+    if (auto* combo = dynamic_cast<TCustomComboBox*>(Components(i)); combo != nullptr && combo->HandleAllocated() &&
+                                                                     combo->DroppedDown()) {
+      combo->SetDroppedDown(false);
+      return true;
+    }
+    if (auto* grid = dynamic_cast<TCustomGrid*>(Components(i));
+        grid != nullptr && grid->EditorMode() && grid->InplaceEditor() != nullptr &&
+        grid->InplaceEditor()->Focused()) {
+      SendMessageW(grid->InplaceEditor()->Handle(), WM_KEYDOWN, VK_ESCAPE, 1);
+      return true;
+    }
+  }
+  return false;
+}
 
 void TAnaF::Yardm2Click(TObject*) { OpenHelpFile("yardim.chm", "Yardim.Chm dosyası bulunamadı."); }
 

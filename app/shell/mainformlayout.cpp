@@ -1,6 +1,7 @@
 // The main form's controls, menus and actions, made in code in the order
 // the user tabs through them.
 #include "app/shell/mainform.h"
+#include "app/shell/mainformpictures.h"
 #include "app/shell/programidentity.h"
 #include "classlib/system/numconv.h"
 
@@ -239,6 +240,8 @@ void TAnaF::BuildFilterPanel() {
     TEdit* value = MakeAt<TEdit>(this, PanelFiltre, "EditFiltre" + number, 112, top, 124, 21);
     value->SetText("");
     value->OnKeyPress = Method<&TAnaF::EditFiltre1KeyPress>(this);
+    field->OnChange = Method<&TAnaF::FilterInputChange>(this);
+    value->OnChange = Method<&TAnaF::FilterInputChange>(this);
     FilterFields[row] = field;
     FilterValues[row] = value;
   }
@@ -319,6 +322,7 @@ TAnaF::TAnaF(TComponent* AOwner) : TForm(AOwner) {
   BuildRecordPage();
   BuildFilterPanel();
   BuildPrintPage();
+  LoadMainFormPictures(*this);
   PageControl1->SetActivePage(TabKayit);
   SetActiveControl(MetinEdits[0]);
 

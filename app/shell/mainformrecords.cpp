@@ -15,11 +15,22 @@ TRecordFilter TAnaF::CurrentFilter() const {
   return filter;
 }
 
-void TAnaF::RxBarkodFilterRecord(TDataSet* DataSet, bool& Accept) {
-  Accept = RecordPassesFilter(*DataSet, CurrentFilter());
+// The table tests records against the rule the panel's rows last made, so
+// no window is read per record; the change events of the rows keep the rule
+// on the edits' current texts.
+void TAnaF::RxBarkodFilterRecord(TDataSet* DataSet, bool& Accept) { Accept = filterRule_.Accepts(*DataSet); }
+
+void TAnaF::FilterInputChange(TObject*) { UpdateFilterRule(); }
+
+void TAnaF::UpdateFilterRule() {
+  filterRule_ = TRecordFilterRule(CurrentFilter());
+  if (RxBarkod != nullptr)
+    RxBarkod->FilterInputsChanged();
 }
 
+// A field box set in code tells no change, so the rule is made again here.
 void TAnaF::Button6Click(TObject*) {
+  UpdateFilterRule();
   RxBarkod->SetFiltered(true);
   RxBarkod->Refresh();
 }
@@ -64,8 +75,9 @@ void TAnaF::RxBarkodBeforeInsert(TDataSet*) {
 void TAnaF::mBarkodBilgileriniS1Click(TObject*) {
   if (AskQuestion("Tüm kayıtlı etiketler silinsin mi?") != IDYES)
     return;
+  // Emptying removes the records a filter hides too; the filter and its
+  // texts stay as the user set them.
   TDisableControlsScope quiet(*RxBarkod);
-  ClearFilter();
   RxBarkod->EmptyTable();
   WriteRecordFile();
 }

@@ -24,7 +24,8 @@
 //   IMPLEMENT_CLASS(TQRCustomLabel)
 //
 // The class name of the record is the C++ class name as written, so
-// ClassName() gives exactly the specified name ("TQRLabel").
+// ClassName() gives exactly the name the class is declared with ("TQRLabel"),
+// the name streams store and FindClass looks up.
 //
 // Classes the component reader may create by name are registered with
 // RegisterClass/RegisterClasses; FindClass raises EClassNotFound for a name

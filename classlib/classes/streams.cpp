@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "classlib/classes/filehandle.h"
+#include "classlib/system/platformseam.h"
 
 namespace {
 
@@ -44,12 +45,12 @@ void TStream::SetSize(std::int64_t) {}
 
 void TStream::ReadBuffer(void* buffer, std::int32_t count) {
   if (count != 0 && Read(buffer, count) != count)
-    throw EReadError("Stream read error");
+    throw EReadError("Stream read error", FailureCode());
 }
 
 void TStream::WriteBuffer(const void* buffer, std::int32_t count) {
   if (count != 0 && Write(buffer, count) != count)
-    throw EWriteError("Stream write error");
+    throw EWriteError("Stream write error", FailureCode());
 }
 
 std::int64_t TStream::CopyFrom(TStream& source, std::int64_t count) {
@@ -72,11 +73,13 @@ std::int64_t TStream::CopyFrom(TStream& source, std::int64_t count) {
 
 std::int32_t THandleStream::Read(void* buffer, std::int32_t count) {
   std::int32_t result = filehandle::Read(handle_, buffer, count);
+  failureCode_ = result < 0 ? platform::LastOsError() : 0;
   return result < 0 ? 0 : result;
 }
 
 std::int32_t THandleStream::Write(const void* buffer, std::int32_t count) {
   std::int32_t result = filehandle::Write(handle_, buffer, count);
+  failureCode_ = result < 0 ? platform::LastOsError() : 0;
   return result < 0 ? 0 : result;
 }
 
@@ -99,8 +102,8 @@ TFileStream::TFileStream(const AnsiString& fileName, unsigned short mode)
   if (handle_ == INVALID_FILE_HANDLE) {
     AnsiString text = "\"" + fileName + "\". " + SysErrorMessage(errorCode);
     if ((mode & fmCreate) == fmCreate)
-      throw EFCreateError("Cannot create file " + text);
-    throw EFOpenError("Cannot open file " + text);
+      throw EFCreateError("Cannot create file " + text, errorCode);
+    throw EFOpenError("Cannot open file " + text, errorCode);
   }
 }
 

@@ -52,6 +52,9 @@ public:
   // All or nothing: EReadError "Stream read error" / EWriteError "Stream write error".
   void ReadBuffer(void* buffer, std::int32_t count);
   void WriteBuffer(const void* buffer, std::int32_t count);
+  // The system's error code of the last failed Read or Write; 0 when the
+  // stream had none (a read past its end, a stream in memory).
+  virtual unsigned long FailureCode() const { return 0; }
   // Copies count bytes from source's current position; 0 copies the whole
   // source from its start. Returns the count copied.
   std::int64_t CopyFrom(TStream& source, std::int64_t count);
@@ -68,9 +71,11 @@ public:
   void SetSize(std::int64_t newSize) override;
 
   THandle Handle() const { return handle_; }
+  unsigned long FailureCode() const override { return failureCode_; }
 
 protected:
   THandle handle_;
+  unsigned long failureCode_ = 0;
 };
 
 // A stream over a named file (name in code page 1254). Raises EFCreateError

@@ -299,15 +299,22 @@ TRecordBuffer* TDataSet::CurrentRecordBuffer() const {
 }
 
 bool TDataSet::GetFieldData(const TField* Field, void* Buffer) const {
+  const std::uint8_t* value = FieldDataInPlace(Field);
+  if (value == nullptr)
+    return false;
+  if (Buffer != nullptr)
+    std::memcpy(Buffer, value, Field->DataSize());
+  return true;
+}
+
+const std::uint8_t* TDataSet::FieldDataInPlace(const TField* Field) const {
   const TRecordBuffer* record = CurrentRecordBuffer();
   if (record == nullptr || Field->FOffset < 0 ||
       Field->FOffset + 1 + Field->DataSize() > static_cast<int>(record->Data.size()))
-    return false;
+    return nullptr;
   if (record->Data[Field->FOffset] == 0)
-    return false;
-  if (Buffer != nullptr)
-    std::memcpy(Buffer, record->Data.data() + Field->FOffset + 1, Field->DataSize());
-  return true;
+    return nullptr;
+  return record->Data.data() + Field->FOffset + 1;
 }
 
 namespace {

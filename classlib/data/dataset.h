@@ -174,6 +174,10 @@ public:
   // ---- For fields: the value bytes of the record the current state shows
   // Copies the field's value into Buffer (DataSize bytes); false when null.
   bool GetFieldData(const TField* Field, void* Buffer) const;
+  // The field's value bytes (DataSize of them) read in place, nullptr when
+  // null; valid until the record or the state changes. Filters that test
+  // many records read through it without copying each value.
+  const std::uint8_t* FieldDataInPlace(const TField* Field) const;
   // nullptr makes the field null. Checks the state and the field, runs
   // OnValidate, stores, then tells OnChange and the data sources.
   void SetFieldData(TField* Field, const void* Buffer);

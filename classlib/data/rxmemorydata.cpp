@@ -46,6 +46,7 @@ void TRxMemoryData::InternalClose() {
 
 void TRxMemoryData::ClearRecords() {
   FRecords.clear();
+  FShownValid = false;
   FRecordPos = -1;
   FAutoInc = 1;
 }
@@ -160,28 +161,53 @@ int TRxMemoryData::CompareBookmarks(TBookmark Bookmark1, TBookmark Bookmark2) co
   return (index1 > index2) - (index1 < index2);
 }
 
+void TRxMemoryData::SetFilterText(const AnsiString& Value) {
+  FShownValid = false;
+  TDataSet::SetFilterText(Value);
+}
+
+void TRxMemoryData::SetFilteredValue(bool Value) {
+  FShownValid = false;
+  TDataSet::SetFilteredValue(Value);
+}
+
+// One pass of the filter over the table. A handler that fails leaves the
+// view unmade, so the next call tries again.
+void TRxMemoryData::UpdateShownRecords() {
+  if (FShownValid && FShownOptions == FilterOptions() && FShownUpTo.size() == FRecords.size())
+    return;
+  FShownValid = false;
+  const int count = static_cast<int>(FRecords.size());
+  std::vector<int> shown, upTo(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    if (Accepts(i))
+      shown.push_back(i);
+    upTo[static_cast<size_t>(i)] = static_cast<int>(shown.size());
+  }
+  FShownIndex = std::move(shown);
+  FShownUpTo = std::move(upTo);
+  FShownOptions = FilterOptions();
+  FShownValid = true;
+}
+
 int TRxMemoryData::GetRecordCount() const {
   if (!Filtered())
     return static_cast<int>(FRecords.size());
   auto* self = const_cast<TRxMemoryData*>(this);
-  int accepted = 0;
-  for (int i = 0; i < static_cast<int>(FRecords.size()); ++i)
-    if (self->Accepts(i))
-      ++accepted;
-  return accepted;
+  self->UpdateShownRecords();
+  return static_cast<int>(FShownIndex.size());
 }
 
+// A current record the filter does not show (one just edited out of it)
+// counts as the shown record before it.
 int TRxMemoryData::GetRecNo() const {
   if (FRecordPos < 0 || FRecordPos >= static_cast<int>(FRecords.size()))
     return -1;
   if (!Filtered())
     return FRecordPos + 1;
   auto* self = const_cast<TRxMemoryData*>(this);
-  int number = 0;
-  for (int i = 0; i <= FRecordPos; ++i)
-    if (self->Accepts(i))
-      ++number;
-  return number;
+  self->UpdateShownRecords();
+  return FShownUpTo[static_cast<size_t>(FRecordPos)];
 }
 
 void TRxMemoryData::SetRecNoValue(int Value) {
@@ -192,12 +218,9 @@ void TRxMemoryData::SetRecNoValue(int Value) {
     FRecordPos = std::min(Value, count) - 1;
     return;
   }
-  for (int i = 0, number = 0; i < count; ++i) {
-    if (Accepts(i) && ++number == Value) {
-      FRecordPos = i;
-      return;
-    }
-  }
+  UpdateShownRecords();
+  if (Value <= static_cast<int>(FShownIndex.size()))
+    FRecordPos = FShownIndex[static_cast<size_t>(Value - 1)];
 }
 
 bool TRxMemoryData::FindMatchingRecord(const std::function<bool(TRecordBuffer&)>& Matches, TRecordBuffer& Buffer,
@@ -239,6 +262,7 @@ void TRxMemoryData::SetAutoIncFields(TRecordBuffer& Buffer) {
 
 void TRxMemoryData::InternalPost() {
   TDataSet::InternalPost();
+  FShownValid = false;
   TRecordBuffer& buffer = ActiveBuffer();
   const size_t size = static_cast<size_t>(RecordSize());
   if (State() == dsEdit) {
@@ -273,15 +297,20 @@ void TRxMemoryData::InternalPost() {
 void TRxMemoryData::InternalDelete() {
   if (FRecordPos < 0 || FRecordPos >= static_cast<int>(FRecords.size()))
     DatabaseError(dbconsts::SRecordNotFound, this);
+  FShownValid = false;
   FRecords.erase(FRecords.begin() + FRecordPos);
 }
 
 std::vector<std::uint8_t> TRxMemoryData::GetRawRecord() const {
+  const std::uint8_t* data = RawRecordData();
+  return std::vector<std::uint8_t>(data, data + RecordSize());
+}
+
+const std::uint8_t* TRxMemoryData::RawRecordData() const {
   CheckActive();
   if (IsEmpty())
     DatabaseError(dbconsts::SDataSetEmpty, this);
-  const TRecordBuffer& buffer = ActiveBuffer();
-  return std::vector<std::uint8_t>(buffer.Data.begin(), buffer.Data.begin() + RecordSize());
+  return ActiveBuffer().Data.data();
 }
 
 void TRxMemoryData::SetRawRecord(const void* Data, std::size_t Size) {

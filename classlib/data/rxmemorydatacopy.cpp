@@ -175,6 +175,7 @@ void TRxMemoryData::SortOnFields(const AnsiString& FieldNames, bool CaseInsensit
   for (const SortEntry& entry : order)
     sorted.push_back(std::move(FRecords[entry.Index]));
   FRecords = std::move(sorted);
+  FShownValid = false;
   FRecordPos = -1;
   // The record that was current stays current, wherever it went.
   if (!current.empty())
@@ -210,6 +211,7 @@ void TRxMemoryData::AppendRecordsOf(TDataSet* Source) {
     record->Data = scratch.Data;
     record->Blobs = scratch.Blobs;
     FRecords.push_back(std::move(record));
+    FShownValid = false;
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "classlib/data/booleanfield.h"
 #include "classlib/forms/dialogs.h"
+#include "classlib/forms/dialogtexts.h"
 #include "classlib/dbctrls/picklistedit.h"
 
 namespace {
@@ -438,7 +439,7 @@ bool TCustomDBGrid::DataKey(WORD Key, TShiftState Shift) {
 
 void TCustomDBGrid::DeleteRecord() {
   if (!FOptions.Contains(dgConfirmDelete) ||
-      MessageDlg("Delete record?", mtConfirmation, TMsgDlgButtons{mbOK, mbCancel}, 0) != mrCancel)
+      MessageDlg(DeleteRecordQuestion(), mtConfirmation, TMsgDlgButtons{mbOK, mbCancel}, 0) != mrCancel)
     FDataLink->DataSet()->Delete();
 }
 

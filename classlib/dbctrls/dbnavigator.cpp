@@ -1,6 +1,7 @@
 #include "classlib/dbctrls/dbnavigator.h"
 
 #include "classlib/forms/dialogs.h"
+#include "classlib/forms/dialogtexts.h"
 
 namespace {
 
@@ -279,7 +280,7 @@ void TDBNavigator::BtnClick(TNavigateBtn Index) {
       case nbRefresh: dataSet.Refresh(); break;
       case nbDelete:
         if (!FConfirmDelete ||
-            MessageDlg("Delete record?", mtConfirmation, TMsgDlgButtons{mbOK, mbCancel}, 0) != mrCancel)
+            MessageDlg(DeleteRecordQuestion(), mtConfirmation, TMsgDlgButtons{mbOK, mbCancel}, 0) != mrCancel)
           dataSet.Delete();
         break;
     }

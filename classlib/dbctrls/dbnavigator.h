@@ -5,8 +5,9 @@
 // not at the beginning, next and last not at the end, insert, edit and
 // delete when the data set can change, post and cancel while an edit is
 // pending. VisibleButtons picks the buttons shown; they share the width.
-// Delete asks "Delete record?" first unless ConfirmDelete is off. Hints
-// holds one hint per button kind (an empty line keeps the default).
+// Delete asks "Delete record?" ("Kayıt silinsin mi?" under a Turkish
+// system) first unless ConfirmDelete is off. Hints holds one hint per
+// button kind (an empty line keeps the default).
 // With the focus, Left and Right pick a button and Space clicks it.
 #pragma once
 #include <array>

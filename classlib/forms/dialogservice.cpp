@@ -1,6 +1,7 @@
 #include "classlib/forms/dialogservice.h"
 
 #include "classlib/forms/application.h"
+#include "classlib/forms/dialogtexts.h"
 #include "classlib/forms/win32dialogs.h"
 
 namespace {
@@ -22,13 +23,7 @@ TModalResult ModalResultOf(TMsgDlgBtn Button) {
 }
 
 AnsiString MessageDlgCaption(TMsgDlgType DlgType) {
-  switch (DlgType) {
-    case mtWarning: return "Warning";
-    case mtError: return "Error";
-    case mtInformation: return "Information";
-    case mtConfirmation: return "Confirm";
-    default: return Application->Title();
-  }
+  return DlgType == mtCustom ? Application->Title() : MessageTypeText(DlgType);
 }
 
 bool TDialogService::ExecutePrintBlock(PRINTDLGW& Block) { return PrintDlgW(&Block) != FALSE; }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "classlib/controls/stdctrls.h"
+#include "classlib/forms/dialogtexts.h"
 #include "classlib/forms/screen.h"
 #include "classlib/forms/textbounds.h"
 #include "classlib/graphics/canvas.h"
@@ -31,24 +32,35 @@ LPCWSTR IconOf(TMsgDlgType type) {
   }
 }
 
+// A button as wide as its caption needs in the form's font, at least the
+// standard width; the accelerator's "&" takes no room.
+int ButtonWidthFor(TFont& font, const AnsiString& caption) {
+  AnsiString shown;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&') {
+      if (i + 1 >= caption.size() || caption[i + 1] != '&')
+        continue;
+      ++i;
+    }
+    shown += caption[i];
+  }
+  return std::max<int>(kButtonWidth, MeasureText(font, shown, 10000).cx + 2 * kSpacing);
+}
+
 TButton* AddButton(TForm* form, const AnsiString& name, const AnsiString& caption, TModalResult result,
-                   int left, int top) {
+                   int left, int top, int width = kButtonWidth) {
   auto* button = new TButton(form);
   button->SetName(name);
   button->SetParent(form);
   button->SetCaption(caption);
   button->SetModalResult(result);
-  button->SetBounds(left, top, kButtonWidth, kButtonHeight);
+  button->SetBounds(left, top, width, kButtonHeight);
   return button;
 }
 
 }  // namespace
 
-AnsiString MessageButtonCaption(TMsgDlgBtn Button) {
-  static const char* const captions[] = {"&Yes",       "&No",         "OK",  "Cancel", "&Abort", "&Retry",
-                                         "&Ignore",    "&All",        "N&o to All", "Yes to &All", "&Help"};
-  return captions[Button];
-}
+AnsiString MessageButtonCaption(TMsgDlgBtn Button) { return MessageButtonText(Button); }
 
 AnsiString MessageButtonName(TMsgDlgBtn Button) {
   static const char* const names[] = {"Yes",    "No",  "OK",      "Cancel",   "Abort", "Retry",
@@ -80,12 +92,16 @@ void TMessageForm::Build(const AnsiString& Msg, TMsgDlgType DlgType, TMsgDlgButt
   label->SetCaption(Msg);
   label->SetBounds(textLeft, kMargin, text.cx, text.cy);
 
+  // Every button takes the width the widest caption needs.
   std::vector<TMsgDlgBtn> buttons;
+  int buttonWidth = kButtonWidth;
   for (int b = mbYes; b <= mbHelp; ++b)
-    if (Buttons.Contains(static_cast<TMsgDlgBtn>(b)))
+    if (Buttons.Contains(static_cast<TMsgDlgBtn>(b))) {
       buttons.push_back(static_cast<TMsgDlgBtn>(b));
+      buttonWidth = std::max(buttonWidth, ButtonWidthFor(*Font(), MessageButtonCaption(static_cast<TMsgDlgBtn>(b))));
+    }
   const int buttonsWidth =
-      static_cast<int>(buttons.size()) * kButtonWidth + std::max(0, static_cast<int>(buttons.size()) - 1) * kSpacing;
+      static_cast<int>(buttons.size()) * buttonWidth + std::max(0, static_cast<int>(buttons.size()) - 1) * kSpacing;
   const int contentWidth = std::max<int>(textLeft + text.cx + kMargin, buttonsWidth + 2 * kMargin);
   const int buttonsTop = kMargin + std::max<int>(text.cy, icon_ != nullptr ? kIconSize : 0) + 2 * kSpacing;
 
@@ -94,13 +110,17 @@ void TMessageForm::Build(const AnsiString& Msg, TMsgDlgType DlgType, TMsgDlgButt
   int left = (contentWidth - buttonsWidth) / 2;
   for (TMsgDlgBtn b : buttons) {
     TButton* button = AddButton(this, MessageButtonName(b), MessageButtonCaption(b), ModalResultOf(b), left,
-                                buttonsTop);
+                                buttonsTop, buttonWidth);
     button->SetDefault(b == defaultButton);
     button->SetCancel(b == cancelButton);
     if (b == defaultButton)
       SetActiveControl(button);
-    left += kButtonWidth + kSpacing;
+    left += buttonWidth + kSpacing;
   }
+  // The client size counts from the window's frame, which only a window
+  // has: without one the frame would come out of the client area and cut
+  // off the buttons.
+  HandleNeeded();
   SetClientWidth(contentWidth);
   SetClientHeight(buttonsTop + kButtonHeight + kMargin);
 }
@@ -131,7 +151,9 @@ TForm* CreateInputQueryForm(const AnsiString& ACaption, const AnsiString& APromp
     form->SetPosition(poScreenCenter);
     form->SetCaption(ACaption);
     const SIZE prompt = MeasureText(*form->Font(), APrompt, 400);
-    const int width = std::max<int>(prompt.cx, 2 * kButtonWidth + kSpacing + 100);
+    const int buttonWidth = std::max(ButtonWidthFor(*form->Font(), MessageButtonText(mbOK)),
+                                     ButtonWidthFor(*form->Font(), MessageButtonText(mbCancel)));
+    const int width = std::max<int>(prompt.cx, 2 * buttonWidth + kSpacing + 100);
 
     auto* label = new TLabel(form);
     label->SetName("Prompt");
@@ -149,9 +171,12 @@ TForm* CreateInputQueryForm(const AnsiString& ACaption, const AnsiString& APromp
     form->SetActiveControl(Edit);
 
     const int buttonsTop = editTop + 21 + kSpacing + 4;
-    const int firstLeft = kMargin + width - (2 * kButtonWidth + kSpacing);
-    AddButton(form, "OK", "OK", mrOk, firstLeft, buttonsTop)->SetDefault(true);
-    AddButton(form, "Cancel", "Cancel", mrCancel, firstLeft + kButtonWidth + kSpacing, buttonsTop)->SetCancel(true);
+    const int firstLeft = kMargin + width - (2 * buttonWidth + kSpacing);
+    AddButton(form, "OK", MessageButtonText(mbOK), mrOk, firstLeft, buttonsTop, buttonWidth)->SetDefault(true);
+    AddButton(form, "Cancel", MessageButtonText(mbCancel), mrCancel, firstLeft + buttonWidth + kSpacing, buttonsTop,
+              buttonWidth)
+        ->SetCancel(true);
+    form->HandleNeeded();  // the frame is known only with a window
     form->SetClientWidth(width + 2 * kMargin);
     form->SetClientHeight(buttonsTop + kButtonHeight + kMargin);
   } catch (...) {

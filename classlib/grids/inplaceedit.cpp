@@ -78,6 +78,13 @@ void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
     Key = 0;
     return;
   }
+  // Ctrl+Delete is the grid's command (a data grid deletes the record),
+  // never a word deleted in the cell.
+  if (Key == VK_DELETE && Shift.Contains(ssCtrl)) {
+    FGrid->KeyDown(Key, Shift);
+    Key = 0;
+    return;
+  }
   if (Key == VK_DELETE && !FGrid->CanEditModify()) {
     Key = 0;
     return;

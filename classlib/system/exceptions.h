@@ -38,7 +38,15 @@ DOZURI_EXCEPTION(EOverflow, EMathError);
 DOZURI_EXCEPTION(EUnderflow, EMathError);
 DOZURI_EXCEPTION(EListError, Exception);
 DOZURI_EXCEPTION(EStringListError, Exception);
-DOZURI_EXCEPTION(EStreamError, Exception);
+// A stream failure; ErrorCode is the system's error code behind it, 0 when
+// the failure is the stream's own (a read past the end of its data).
+class EStreamError : public Exception {
+public:
+  explicit EStreamError(AnsiString message, unsigned long errorCode = 0)
+      : Exception(std::move(message)), ErrorCode(errorCode) {}
+  const char* ClassName() const override { return "EStreamError"; }
+  unsigned long ErrorCode;
+};
 DOZURI_EXCEPTION(EFilerError, EStreamError);
 DOZURI_EXCEPTION(EReadError, EFilerError);
 DOZURI_EXCEPTION(EWriteError, EFilerError);
@@ -48,7 +56,15 @@ DOZURI_EXCEPTION(EFOpenError, EFileStreamError);
 DOZURI_EXCEPTION(EFCreateError, EFileStreamError);
 DOZURI_EXCEPTION(EResNotFound, Exception);
 DOZURI_EXCEPTION(EIniFileException, Exception);
-DOZURI_EXCEPTION(EInOutError, Exception);
+// A file operation failed; ErrorCode is the system's error code, 0 when
+// none is known.
+class EInOutError : public Exception {
+public:
+  explicit EInOutError(AnsiString message, unsigned long errorCode = 0)
+      : Exception(std::move(message)), ErrorCode(errorCode) {}
+  const char* ClassName() const override { return "EInOutError"; }
+  unsigned long ErrorCode;
+};
 DOZURI_EXCEPTION(EOutOfResources, Exception);
 DOZURI_EXCEPTION(EInvalidOperation, Exception);
 DOZURI_EXCEPTION(EInvalidPointer, Exception);

@@ -16,6 +16,9 @@ bool RemoveEmptyDir(const AnsiString& path);
 bool RemoveFile(const AnsiString& path);
 // Fails when newPath exists already.
 bool MoveTo(const AnsiString& oldPath, const AnsiString& newPath);
+// Gives the file oldPath the name newPath in one step, replacing a file of
+// that name: a reader never finds newPath missing or half written.
+bool MoveReplacing(const AnsiString& oldPath, const AnsiString& newPath);
 AnsiString CurrentDir();
 // The folder for temporary files, with a trailing delimiter.
 AnsiString TempDir();

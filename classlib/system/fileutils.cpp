@@ -2,6 +2,7 @@
 
 #include "classlib/system/exceptions.h"
 #include "classlib/system/fileseam.h"
+#include "classlib/system/platformseam.h"
 #include "classlib/system/strutils.h"
 
 bool FileExists(const AnsiString& fileName) {
@@ -44,8 +45,10 @@ AnsiString GetTempDir() { return fileseam::TempDir(); }
 AnsiString CreateTempFile(const AnsiString& dir, const AnsiString& prefix) {
   const AnsiString folder = dir.empty() ? GetTempDir() : dir;
   AnsiString name = fileseam::NewTempFile(folder, prefix);
-  if (name.empty())
-    throw EInOutError("Unable to create a temporary file in " + folder);
+  if (name.empty()) {
+    const unsigned long errorCode = platform::LastOsError();
+    throw EInOutError("Unable to create a temporary file in " + folder + ". " + SysErrorMessage(errorCode), errorCode);
+  }
   return name;
 }
 
@@ -55,9 +58,9 @@ void ReplaceFileSafely(const AnsiString& fileName, const AnsiString& prefix,
   const AnsiString temporary = CreateTempFile(folder.empty() ? GetCurrentDir() : folder, prefix);
   try {
     write(temporary);
-    if (FileExists(fileName) && !DeleteFile(fileName))
-      RaiseLastOSError();
-    if (!RenameFile(temporary, fileName))
+    // One step: deleting first and renaming after would lose the old file
+    // when the rename fails (a reader holding it open keeps its name taken).
+    if (!fileseam::MoveReplacing(temporary, fileName))
       RaiseLastOSError();
   } catch (...) {
     DeleteFile(temporary);

@@ -16,6 +16,10 @@ AnsiString OsErrorText(unsigned long errorCode);
 // The calling thread's last OS error code.
 unsigned long LastOsError();
 
+// The common reasons a file operation fails, read from an OS error code.
+enum class OsErrorKind { Other, Missing, NoAccess, DiskFull, InUse };
+OsErrorKind KindOfOsError(unsigned long errorCode);
+
 // The machine's OEM code page (857 on a Turkish machine) and conversions
 // between it and UTF-16, with the system's best fit for missing characters.
 unsigned OemCodePage();

@@ -35,8 +35,8 @@ struct Family {
 //              bold 1B "(s5B" / 1B "(s0B" (stroke weight); italic 1B "(s1S" / 1B "(s0S";
 //              superscript 1B "&a-.5R" / 1B "&a+.5R" and subscript 1B "&a+.5R" /
 //              1B "&a-.5R" (half a row up or down).
-// ThinkJet     The ThinkJet's reduced PCL. Reset 1B "E"; condensed 1B "&k2S" / 1B "&k0S"
-//              (print mode); bold 1B "(s1B" / 1B "(s0B"; no italic or script.
+// ThinkJet     The inkjets' reduced PCL. Reset 1B "E"; condensed 1B "&k2S" / 1B "&k0S"
+//              (print mode); no bold, italic or script of their own.
 // Diablo       Daisy-wheel protocol. Reset 1B 0D 50 (ESC CR P, remote reset); condensed
 //              1B 1F 09 / 1B 1F 0D (ESC US n: motion index (n - 1)/120 inch, 15 and 10
 //              pitch); bold 1B 4F / 1B 26 (ESC O, ESC &); no italic; superscript
@@ -45,8 +45,22 @@ struct Family {
 // OkiStandard  Okidata standard (Microline) mode. Reset -; condensed 1D / 1E (GS 17 pitch,
 //              RS 10 pitch); bold 1B 54 / 1B 49 (ESC T, ESC I); no italic; superscript
 //              1B 4A / 1B 4B (ESC J, ESC K); subscript 1B 4C / 1B 4D (ESC L, ESC M).
-// CItoh        The 8510 protocol. Reset -; condensed 1B 51 / 1B 4E (ESC Q, ESC N pica);
-//              bold 1B 21 / 1B 22 (ESC !, ESC "); no italic or script.
+// CItoh        The 8510 protocol. Reset -; condensed 1B 51 (ESC Q; the printer
+//              goes back to pica only with its reset); bold 1B 21 / 1B 22 (ESC !,
+//              ESC "); no italic or script.
+//
+// Variants of these families, for printers that lack some commands:
+// IBMGraphicsItalic  IBMGraphics with the italic of ESC/P (1B 34 / 1B 35).
+// IBMGraphicsPlain   IBMGraphics without script.
+// IBMConvert         The conversion mode: no style commands at all.
+// Spinwriter         Diablo protocol without the remote reset; the italic thimble
+//                    is selected by 1B 49 (ESC I) and left by changing thimbles, so
+//                    there is no italic off; the script's half-line feed back
+//                    (off) is the operator's.
+// SpinwriterScript   Spinwriter with the script's way back (1B 55 / 1B 44) but
+//                    without a bold off: bold ends with the line.
+// OkiStandardItalic  OkiStandard with the italic font selected by 1B 21 2F
+//                    (ESC ! /), left only by a reset.
 //
 // Every family has the form feed 0C; none has pitch, underline or page and
 // report strings of its own (those are the default Epson's, or custom).
@@ -56,17 +70,26 @@ constexpr Family EscP24{""sv, "\x0F"sv, "\x12"sv, "\x1B" "E"sv, "\x1B" "F"sv, "\
                         "\x1B" "S0"sv, "\x1B" "T"sv, "\x1B" "S1"sv, "\x1B" "T"sv};
 constexpr Family Proprinter{""sv, "\x0F"sv, "\x12"sv, "\x1B" "E"sv, "\x1B" "F"sv, ""sv, ""sv,
                             "\x1B" "S0"sv, "\x1B" "T"sv, "\x1B" "S1"sv, "\x1B" "T"sv};
-constexpr Family IBMGraphics{""sv, "\x0F"sv, "\x12"sv, "\x1B" "E"sv, "\x1B" "F"sv, ""sv, ""sv,
-                             "\x1B" "S\x00"sv, "\x1B" "T"sv, "\x1B" "S\x01"sv, "\x1B" "T"sv};
+constexpr Family IBMGraphicsItalic{""sv, "\x0F"sv, "\x12"sv, "\x1B" "E"sv, "\x1B" "F"sv, "\x1B" "4"sv,
+                                   "\x1B" "5"sv, "\x1B" "S\x00"sv, "\x1B" "T"sv, "\x1B" "S\x01"sv, "\x1B" "T"sv};
+constexpr Family IBMGraphicsPlain{""sv, "\x0F"sv, "\x12"sv, "\x1B" "E"sv, "\x1B" "F"sv, ""sv, ""sv,
+                                  ""sv, ""sv, ""sv, ""sv};
+constexpr Family IBMConvert{""sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv};
 constexpr Family Pcl{"\x1B" "E"sv, "\x1B(s16.6H"sv, "\x1B(s10H"sv, "\x1B(s5B"sv, "\x1B(s0B"sv,
                      "\x1B(s1S"sv, "\x1B(s0S"sv, "\x1B&a-.5R"sv, "\x1B&a+.5R"sv, "\x1B&a+.5R"sv, "\x1B&a-.5R"sv};
-constexpr Family ThinkJet{"\x1B" "E"sv, "\x1B&k2S"sv, "\x1B&k0S"sv, "\x1B(s1B"sv, "\x1B(s0B"sv, ""sv, ""sv,
+constexpr Family ThinkJet{"\x1B" "E"sv, "\x1B&k2S"sv, "\x1B&k0S"sv, ""sv, ""sv, ""sv, ""sv,
                           ""sv, ""sv, ""sv, ""sv};
 constexpr Family Diablo{"\x1B\x0DP"sv, "\x1B\x1F\x09"sv, "\x1B\x1F\x0D"sv, "\x1BO"sv, "\x1B&"sv, ""sv, ""sv,
                         "\x1B" "D"sv, "\x1BU"sv, "\x1BU"sv, "\x1B" "D"sv};
+constexpr Family Spinwriter{""sv, "\x1B\x1F\x09"sv, "\x1B\x1F\x0D"sv, "\x1BO"sv, "\x1B&"sv, "\x1BI"sv, ""sv,
+                            "\x1B" "D"sv, ""sv, "\x1BU"sv, ""sv};
+constexpr Family SpinwriterScript{""sv, "\x1B\x1F\x09"sv, "\x1B\x1F\x0D"sv, "\x1BO"sv, ""sv, "\x1BI"sv, ""sv,
+                                  "\x1B" "D"sv, "\x1BU"sv, "\x1BU"sv, "\x1B" "D"sv};
 constexpr Family OkiStandard{""sv, "\x1D"sv, "\x1E"sv, "\x1BT"sv, "\x1BI"sv, ""sv, ""sv,
                              "\x1BJ"sv, "\x1BK"sv, "\x1BL"sv, "\x1BM"sv};
-constexpr Family CItoh{""sv, "\x1BQ"sv, "\x1BN"sv, "\x1B!"sv, "\x1B\""sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv};
+constexpr Family OkiStandardItalic{""sv, "\x1D"sv, "\x1E"sv, "\x1BT"sv, "\x1BI"sv, "\x1B!/"sv, ""sv,
+                                   "\x1BJ"sv, "\x1BK"sv, "\x1BL"sv, "\x1BM"sv};
+constexpr Family CItoh{""sv, "\x1BQ"sv, ""sv, "\x1B!"sv, "\x1B\""sv, ""sv, ""sv, ""sv, ""sv, ""sv, ""sv};
 
 struct Row {
   const char* Name;
@@ -80,7 +103,7 @@ constexpr Row kRows[ZREscapeModelCount] = {
     {"", nullptr},  // emNone: no codes
     {"Default Epson", nullptr},
     {"CanonF-60", &EscP9},
-    {"CanonLaser", &Diablo},
+    {"CanonLaser", &SpinwriterScript},
     {"Diablo1600", &Diablo},
     {"EpsonCR-420", &EscP9},
     {"EpsonDXSeries", &Diablo},
@@ -115,10 +138,10 @@ constexpr Row kRows[ZREscapeModelCount] = {
     {"HPLaserJetIIDSEdge", &Pcl},
     {"HPThinkJet", &ThinkJet},
     {"IBM4216PPageprinter", &Proprinter},
-    {"IBMColorJetPrinter", &IBMGraphics},
-    {"IBMPCCompact", &IBMGraphics},
-    {"IBMPCConvert", &IBMGraphics},
-    {"IBMPCGraphics", &IBMGraphics},
+    {"IBMColorJetPrinter", &IBMGraphicsItalic},
+    {"IBMPCCompact", &IBMGraphicsPlain},
+    {"IBMPCConvert", &IBMConvert},
+    {"IBMPCGraphics", &IBMGraphicsItalic},
     {"IBMProPrinter", &Proprinter},
     {"IBMProPrinter2/XL24", &Proprinter},
     {"IBMProPrinterIII", &Proprinter},
@@ -130,20 +153,20 @@ constexpr Row kRows[ZREscapeModelCount] = {
     {"MannesmanTallyMT160", &EscP9},
     {"MannesmanTallyMT85/MT86", &EscP9},
     {"MannesmanTallySpirit", &EscP9},
-    {"NEC2050", &Diablo},
-    {"NEC3500", &Diablo},
-    {"NEC3515,5515", &Diablo},
-    {"NEC3550", &Diablo},
-    {"NEC7710,3510", &Diablo},
-    {"NEC7730,3530", &Diablo},
+    {"NEC2050", &Spinwriter},
+    {"NEC3500", &Spinwriter},
+    {"NEC3515,5515", &Spinwriter},
+    {"NEC3550", &Spinwriter},
+    {"NEC7710,3510", &Spinwriter},
+    {"NEC7730,3530", &Spinwriter},
     {"NEC8023", &CItoh},
-    {"NEC8810,8830", &Diablo},
-    {"NEC8815,8835", &Diablo},
-    {"NEC8850", &Diablo},
-    {"NECElf350", &Diablo},
-    {"NECElf360", &Diablo},
-    {"NECElf370JR", &Diablo},
-    {"NECElf370NEC", &Diablo},
+    {"NEC8810,8830", &Spinwriter},
+    {"NEC8815,8835", &Spinwriter},
+    {"NEC8850", &Spinwriter},
+    {"NECElf350", &Spinwriter},
+    {"NECElf360", &SpinwriterScript},
+    {"NECElf370JR", &SpinwriterScript},
+    {"NECElf370NEC", &SpinwriterScript},
     {"NECPinwriter2200", &EscP24},
     {"NECPinwriterP2/P3-2", &EscP24},
     {"NECPinwriterP2/P3-3", &EscP24},
@@ -159,9 +182,9 @@ constexpr Row kRows[ZREscapeModelCount] = {
     {"Okidata84(IBM)", &Proprinter},
     {"Okidata84(Standard)", &OkiStandard},
     {"Okidata92/93(IBM)", &Proprinter},
-    {"Okidata92/93(Std)", &OkiStandard},
+    {"Okidata92/93(Std)", &OkiStandardItalic},
     {"OkidataMline182(IBM)", &Proprinter},
-    {"OkidataMicro182(Std)", &OkiStandard},
+    {"OkidataMicro182(Std)", &OkiStandardItalic},
     {"OkidataOkimate20", &Proprinter},
     {"OkidataPace2350(Std)", &OkiStandard},
     {"OkidataPacemark2410", &OkiStandard},
@@ -170,7 +193,7 @@ constexpr Row kRows[ZREscapeModelCount] = {
     {"OlympiaCompactRO", &Diablo},
     {"Panasonic3151", &Diablo},
     {"PanasonicE708", &EscP9},
-    {"Panasonic-P1080(IBM)", &IBMGraphics},
+    {"Panasonic-P1080(IBM)", &IBMGraphicsPlain},
     {"PanasonicKX-P1090", &EscP9},
     {"PanasonicKX-P1091", &EscP9},
     {"PanasonicKX-P1092", &EscP9},

@@ -29,8 +29,18 @@ AnsiString TZOEMStream::FromTarget(const AnsiString& Text) const { return OEMCon
 std::int32_t TZOEMStream::Write(const void* Buffer, std::int32_t Count) {
   if (!OEMConvert || Count <= 0)
     return WriteRaw(Buffer, Count);
-  // Both code pages are single-byte, so the converted copy has Count bytes.
-  const AnsiString converted = AnsiToOem(std::string_view(static_cast<const char*>(Buffer), Count));
+  // The superscripts two and three stand for the dotless capital I and the
+  // dotted small i of old Turkish fonts: they print as those letters. The
+  // mapping works on a copy; the caller's buffer stays as it was. Both code
+  // pages are single-byte, so the converted copy has Count bytes.
+  AnsiString text(static_cast<const char*>(Buffer), static_cast<std::size_t>(Count));
+  for (char& ch : text) {
+    if (static_cast<unsigned char>(ch) == 0xB2)
+      ch = 'I';
+    else if (static_cast<unsigned char>(ch) == 0xB3)
+      ch = 'i';
+  }
+  const AnsiString converted = AnsiToOem(text);
   return WriteRaw(converted.data(), static_cast<std::int32_t>(converted.size()));
 }
 

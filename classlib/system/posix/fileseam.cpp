@@ -2,6 +2,8 @@
 // text with Windows separators and leave as UTF-8 with "/".
 #include "classlib/system/fileseam.h"
 
+#include <cstdio>
+
 #include <fcntl.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -43,6 +45,10 @@ bool MoveTo(const AnsiString& oldPath, const AnsiString& newPath) {
   // Windows refuses to move onto an existing name; rename(2) would replace it.
   return renameat2(AT_FDCWD, NativePath(oldPath).c_str(), AT_FDCWD, NativePath(newPath).c_str(),
                    RENAME_NOREPLACE) == 0;
+}
+
+bool MoveReplacing(const AnsiString& oldPath, const AnsiString& newPath) {
+  return std::rename(NativePath(oldPath).c_str(), NativePath(newPath).c_str()) == 0;
 }
 
 AnsiString CurrentDir() {

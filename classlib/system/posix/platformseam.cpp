@@ -14,6 +14,28 @@ AnsiString OsErrorText(unsigned long errorCode) {
 
 unsigned long LastOsError() { return static_cast<unsigned long>(errno); }
 
+OsErrorKind KindOfOsError(unsigned long errorCode) {
+  switch (static_cast<int>(errorCode)) {
+  case ENOENT:
+  case ENOTDIR:
+    return OsErrorKind::Missing;
+  case EACCES:
+  case EPERM:
+  case EROFS:
+  case EISDIR:
+    return OsErrorKind::NoAccess;
+  case ENOSPC:
+  case EDQUOT:
+    return OsErrorKind::DiskFull;
+  case EBUSY:
+  case ETXTBSY:
+  case EWOULDBLOCK:
+    return OsErrorKind::InUse;
+  default:
+    return OsErrorKind::Other;
+  }
+}
+
 // Natively the OEM page is the one a Turkish Windows machine has.
 unsigned OemCodePage() { return CodePage857().Number(); }
 

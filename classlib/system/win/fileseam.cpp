@@ -24,6 +24,24 @@ bool MoveTo(const AnsiString& oldPath, const AnsiString& newPath) {
   return MoveFileW(AnsiToWide(oldPath).c_str(), AnsiToWide(newPath).c_str()) != FALSE;
 }
 
+bool MoveReplacing(const AnsiString& oldPath, const AnsiString& newPath) {
+  const std::wstring target = AnsiToWide(newPath);
+  if (MoveFileExW(AnsiToWide(oldPath).c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
+  // The system answers "access denied" also for a target another program
+  // holds open; asking for the target itself tells the two apart.
+  const DWORD error = GetLastError();
+  if (error == ERROR_ACCESS_DENIED) {
+    HANDLE probe = CreateFileW(target.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                               FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const DWORD probeError = probe == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
+    if (probe != INVALID_HANDLE_VALUE)
+      CloseHandle(probe);
+    SetLastError(probeError == ERROR_SHARING_VIOLATION ? probeError : error);
+  }
+  return false;
+}
+
 AnsiString CurrentDir() {
   const DWORD size = GetCurrentDirectoryW(0, nullptr);
   if (size == 0)

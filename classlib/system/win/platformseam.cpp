@@ -24,6 +24,29 @@ AnsiString OsErrorText(unsigned long errorCode) {
 
 unsigned long LastOsError() { return GetLastError(); }
 
+OsErrorKind KindOfOsError(unsigned long errorCode) {
+  switch (errorCode) {
+  case ERROR_FILE_NOT_FOUND:
+  case ERROR_PATH_NOT_FOUND:
+  case ERROR_INVALID_DRIVE:
+  case ERROR_BAD_NETPATH:
+    return OsErrorKind::Missing;
+  case ERROR_ACCESS_DENIED:
+  case ERROR_WRITE_PROTECT:
+  case ERROR_NETWORK_ACCESS_DENIED:
+    return OsErrorKind::NoAccess;
+  case ERROR_DISK_FULL:
+  case ERROR_HANDLE_DISK_FULL:
+    return OsErrorKind::DiskFull;
+  case ERROR_SHARING_VIOLATION:
+  case ERROR_LOCK_VIOLATION:
+  case ERROR_USER_MAPPED_FILE:
+    return OsErrorKind::InUse;
+  default:
+    return OsErrorKind::Other;
+  }
+}
+
 unsigned OemCodePage() { return GetOEMCP(); }
 
 std::string Utf16ToOem(std::u16string_view text) {

@@ -36,14 +36,17 @@ bool StartsWithPngSignature(TStream& stream) {
 // The unit's start-up registers the picture format, its finalization takes it
 // away again.
 struct PngFormatRegistration {
-  PngFormatRegistration() {
-    TPicture::RegisterFileFormat("png", "Portable network graphics (skin library)", TPNGGraphic::StaticClass());
-  }
+  PngFormatRegistration() { RegisterPngFormat(); }
   ~PngFormatRegistration() { TPicture::UnregisterGraphicClass(TPNGGraphic::StaticClass()); }
 };
 const PngFormatRegistration registration;
 
 }  // namespace
+
+void RegisterPngFormat() {
+  if (TPicture::FileFormatClass("png") != TPNGGraphic::StaticClass())
+    TPicture::RegisterFileFormat("png", "Portable network graphics (skin library)", TPNGGraphic::StaticClass());
+}
 
 TPNGGraphic::TPNGGraphic() = default;
 

@@ -55,3 +55,8 @@ private:
   std::vector<std::uint8_t> pngData_;
   bool reflected_ = false;
 };
+
+// Registers TPNGGraphic with TPicture for "png" unless it is already. The
+// unit does so at start-up; a program calls it at its start so the unit is
+// part of it (a library unit nothing calls is left out when linking).
+void RegisterPngFormat();

@@ -1,13 +1,17 @@
 // The record tables, the record file, the record filter and the helpers.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 
+#include "app/filefailure.h"
 #include "app/generalhelpers.h"
 #include "app/recordfile.h"
 #include "app/recordfilter.h"
 #include "app/recordtables.h"
+#include "classlib/classes/streams.h"
 #include "classlib/data/field.h"
 #include "classlib/system/fileutils.h"
 #include "tests/support/scratchfolder.h"
@@ -155,10 +159,11 @@ TEST(StartupRecordLoad, AnUnreadFileIsKeptAsideAndReported) {
   const Bytes cut(Record + 10, 0);
   WriteFileBytes(file, cut);
   WriteFileBytes(file + ".bak", Bytes{1});
+  std::filesystem::create_directory(folder.Path() / "barkod.bxf.1.bak");
   TStartupRecordLoad partial = LoadRecordFileAtStartup(records.table, file);
   EXPECT_FALSE(partial.Failed);
   EXPECT_EQ(partial.Load.Records, 1);
-  EXPECT_EQ(partial.BackupName, file + ".1.bak");
+  EXPECT_EQ(partial.BackupName, file + ".2.bak");
   EXPECT_EQ(ReadFileBytes(partial.BackupName), cut);
   EXPECT_NE(RecordLoadNotice(partial).find("eksik kayıt"), AnsiString::npos);
 
@@ -210,4 +215,72 @@ TEST(GeneralHelpers, FoldersBesideTheProgram) {
   EXPECT_TRUE(DirectoryExists(DataDir()));
   EXPECT_TRUE(DirectoryExists(IniDir()));
   SetProgramFileNameForTesting("");
+}
+
+// Flags other than 0 and 1 are counted: they mark a file this program did
+// not write, and the start-up load keeps such a file aside.
+TEST(StartupRecordLoad, ForeignFlagsMarkAFileNotReadWhole) {
+  ScratchFolder folder;
+  const AnsiString file = folder.File("barkod.bxf");
+  Bytes bytes(2 * Record, 0);
+  bytes[Record + 202 * 5] = 2;
+  WriteFileBytes(file, bytes);
+  RecordTable records;
+  TStartupRecordLoad load = LoadRecordFileAtStartup(records.table, file);
+  EXPECT_EQ(load.Load.Records, 2);
+  EXPECT_EQ(load.Load.ForeignFlagRecords, 1);
+  EXPECT_TRUE(load.ReadIncomplete());
+  EXPECT_FALSE(load.OriginalAtRisk());
+  EXPECT_EQ(ReadFileBytes(load.BackupName), bytes);
+  EXPECT_NE(RecordLoadNotice(load).find("benzemiyor"), AnsiString::npos);
+
+  // The flags this program writes say nothing.
+  bytes[Record + 202 * 5] = 1;
+  WriteFileBytes(file, bytes);
+  EXPECT_FALSE(LoadRecordFileAtStartup(records.table, file).ReadIncomplete());
+}
+
+TEST(StartupRecordLoad, ANewNameBesideTheFileIsFree) {
+  ScratchFolder folder;
+  const AnsiString file = folder.File("barkod.bxf");
+  EXPECT_EQ(FreeSiblingRecordFileName(file), folder.File("barkod.yeni.bxf"));
+  WriteFileBytes(folder.File("barkod.yeni.bxf"), Bytes{1});
+  EXPECT_EQ(FreeSiblingRecordFileName(file), folder.File("barkod.yeni1.bxf"));
+}
+
+// The system's codes for the common reasons, as each build's system gives them.
+#ifdef _WIN32
+constexpr unsigned long NoAccessCode = 5, ReadOnlyCode = 19, DiskFullCode = 112, InUseCode = 32;
+#else
+constexpr unsigned long NoAccessCode = EACCES, ReadOnlyCode = EROFS, DiskFullCode = ENOSPC, InUseCode = EBUSY;
+#endif
+
+TEST(FileFailureText, CommonReasonsInTurkishWithTheSystemTextAfter) {
+  struct Case {
+    const char* Name;
+    std::function<void()> Fail;
+    const char* Reason;
+  } cases[] = {
+      {"missing", [] { TFileStream("/nonexistent/folder/x.bxf", fmOpenRead); }, "dosya ya da klasör bulunamadı ("},
+      {"no access", [] { throw EFCreateError("Cannot create file", NoAccessCode); }, "dosyaya erişim izni yok ("},
+      {"read-only", [] { throw EInOutError("x", ReadOnlyCode); }, "dosyaya erişim izni yok ("},
+      {"disk full", [] { throw EWriteError("Stream write error", DiskFullCode); }, "diskte yer kalmadı ("},
+      {"in use", [] { throw EOSError("System Error", InUseCode); }, "dosya başka bir program tarafından kullanılıyor ("},
+      {"damaged", [] {
+         TMemoryStream stream;
+         char byte;
+         stream.ReadBuffer(&byte, 1);
+       }, "dosyanın içeriği bozuk ("},
+      {"foreign", [] { throw EDamagedFileError("x"); }, "dosyanın içeriği bozuk (x)"},
+      {"other", [] { throw EConvertError("y"); }, "beklenmeyen bir hata oluştu (y)"},
+  };
+  for (const Case& c : cases) {
+    try {
+      c.Fail();
+      ADD_FAILURE() << c.Name << ": nothing failed";
+    } catch (const Exception& e) {
+      EXPECT_EQ(FileFailureText(e).find(c.Reason), 0u) << c.Name << ": " << FileFailureText(e);
+      EXPECT_NE(FileFailureText(e).find(e.Message), AnsiString::npos) << c.Name;
+    }
+  }
 }

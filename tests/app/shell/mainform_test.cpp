@@ -1,5 +1,7 @@
 // The main form's life: first start, loading the record file, closing with
 // Cancel and with OK, and a save that fails.
+#include <windows.h>
+
 #include <filesystem>
 
 #include "app/shell/programidentity.h"
@@ -114,22 +116,96 @@ TEST_F(MainFormTest, ClosingWithOkSavesEveryRecordThoughAFilterHidesSome) {
 }
 
 // A record file that cannot be written keeps the program open with every
-// record, and the old file stays as it was.
-TEST_F(MainFormTest, AFailedSaveKeepsTheFormOpen) {
+// record and the old file as it was; a second question, whose default is to
+// stay, lets the user quit without saving.
+TEST_F(MainFormTest, AFailedSaveOffersToQuitWithoutSavingAndStaysByDefault) {
   TAnaF& f = CreateShown();
   AddRecord({{1, "kalsın"}});
   std::filesystem::create_directories(folder.Path() / "Data" / "barkod.bxf");
 
-  dialogs.AnswerButton(IDOK);
-  try {
-    f.Close();
-    ADD_FAILURE() << "the save did not fail";
-  } catch (const EInOutError& e) {
-    EXPECT_EQ(e.Message.find("Kayıtlar \"" + RecordFile() + "\" dosyasına yazılamadı: "), 0u) << e.Message;
-  }
+  dialogs.AnswerButton(IDOK).AnswerButton(IDOK).AnswerButton(IDNO);
+  f.Close();
+  ASSERT_EQ(dialogs.Records().size(), 3u);
+  EXPECT_EQ(dialogs.Records()[1].Text.find("Kayıtlar \"" + RecordFile() + "\" dosyasına yazılamadı: "), 0u)
+      << dialogs.Records()[1].Text;
+  EXPECT_EQ(dialogs.Records()[2].Caption, "Soru");
+  EXPECT_EQ(dialogs.Records()[2].Text.find("Kayıtlar kaydedilemedi. Kaydetmeden çıkmak istiyor musunuz?"), 0u);
+  EXPECT_EQ(dialogs.Records()[2].Flags & MB_DEFMASK, static_cast<UINT>(MB_DEFBUTTON2));
   EXPECT_TRUE(f.Showing());
   EXPECT_EQ(Column(1), (std::vector<AnsiString>{"kalsın"}));
+
+  dialogs.AnswerButton(IDOK).AnswerButton(IDOK).AnswerButton(IDYES);
+  f.Close();
+  EXPECT_EQ(dialogs.Pending(), 0);
+  EXPECT_FALSE(f.Showing());
   EXPECT_TRUE(DirectoryExists(RecordFile()));
+}
+
+// The reason of a failed save is told in Turkish before the system's text.
+TEST_F(MainFormTest, AFailedSaveNamesItsReasonInTurkish) {
+  TAnaF& f = CreateShown();
+  AddRecord({{1, "kalsın"}});
+  std::filesystem::create_directories(folder.Path() / "Data");
+  HANDLE held = CreateFileW(std::filesystem::path(folder.Path() / "Data" / "barkod.bxf").c_str(),
+                            GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  dialogs.AnswerButton(IDOK).AnswerButton(IDOK).AnswerButton(IDNO);
+  f.Close();
+  CloseHandle(held);
+  ASSERT_EQ(dialogs.Records().size(), 3u);
+  EXPECT_NE(dialogs.Records()[1].Text.find("dosyasına yazılamadı: dosya başka bir program tarafından kullanılıyor ("),
+            AnsiString::npos)
+      << dialogs.Records()[1].Text;
+}
+
+// A record file that could be neither read nor kept aside at start-up is
+// never replaced: the records of the run go to a new file beside it, and
+// the user is told both times.
+TEST_F(MainFormTest, AnUnreadFileThatCouldNotBeKeptAsideIsNeverReplaced) {
+  // The file is held open by another program: it can be neither read nor
+  // copied.
+  std::filesystem::create_directories(folder.Path() / "Data");
+  const FileBytes original = RecordBytes({{1, "eski"}});
+  WriteFileBytes(RecordFile(), original);
+  HANDLE held = CreateFileW(std::filesystem::path(folder.Path() / "Data" / "barkod.bxf").c_str(), GENERIC_READ,
+                            0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  dialogs.AnswerButton(IDOK);
+  TAnaF& f = CreateShown();
+  CloseHandle(held);
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  const AnsiString notice = dialogs.Records()[0].Text;
+  EXPECT_EQ(notice.find("Kayıt dosyası okunamadı: dosya başka bir program tarafından kullanılıyor ("), 0u) << notice;
+  EXPECT_NE(notice.find("Dosyanın bir kopyası alınamadı."), AnsiString::npos) << notice;
+  EXPECT_NE(notice.find("barkod.yeni.bxf"), AnsiString::npos) << notice;
+  EXPECT_EQ(f.RxBarkod->RecordCount(), 0);
+
+  AddRecord({{1, "yeni"}});
+  dialogs.AnswerButton(IDOK).AnswerButton(IDOK);
+  f.Close();
+  EXPECT_FALSE(f.Showing());
+  ASSERT_EQ(dialogs.Records().size(), 3u);
+  EXPECT_NE(dialogs.Records()[2].Text.find("barkod.yeni.bxf"), AnsiString::npos);
+  EXPECT_EQ(ReadFileBytes(RecordFile()), original);
+  EXPECT_EQ(ReadFileBytes(folder.File("Data\\barkod.yeni.bxf")), RecordBytes({{1, "yeni"}}));
+}
+
+// Flags other than 0 and 1 are never written by this program: such a file
+// is reported once and kept aside, as a damaged one is.
+TEST_F(MainFormTest, AFileWithForeignFlagsIsKeptAsideAndReportedOnce) {
+  std::filesystem::create_directories(folder.Path() / "Data");
+  FileBytes bytes(2 * 4040);
+  for (std::size_t i = 0; i < bytes.size(); ++i)
+    bytes[i] = static_cast<std::uint8_t>((i * 7919u + 13u) % 251u);
+  WriteFileBytes(RecordFile(), bytes);
+
+  dialogs.AnswerButton(IDOK);
+  Create();
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_NE(dialogs.Records()[0].Text.find("bu programın yazdığı bir kayıt dosyasına benzemiyor"), AnsiString::npos)
+      << dialogs.Records()[0].Text;
+  EXPECT_NE(dialogs.Records()[0].Text.find("barkod.bxf.bak"), AnsiString::npos);
+  EXPECT_EQ(ReadFileBytes(folder.File("Data\\barkod.bxf.bak")), bytes);
 }
 
 // The exception handler forgets the print request's list file and shows

@@ -2,6 +2,8 @@
 // address, the tools menu's fixed entries and the commands not built yet.
 #include "app/shell/programidentity.h"
 #include "app/shell/shellopen.h"
+#include "classlib/forms/dialogtexts.h"
+#include "classlib/grids/inplaceedit.h"
 #include "classlib/system/numconv.h"
 #include "shell_test_util.h"
 
@@ -159,4 +161,78 @@ TEST_F(MainFormTest, TheRecordPageHasTwentyBoundEdits) {
   EXPECT_EQ(f.DBGrid3->DataSource(), f.RxEtiket_S);
   EXPECT_NE(f.RxEtiket->FindField("BAS"), nullptr);
   EXPECT_EQ(f.VTFormHeader1->Title(), "VORTELIM Dozuri");
+}
+
+namespace {
+
+// A key pressed on the window with the focus, through the message loop as
+// a real key press goes (shortcuts first).
+void PressKey(WORD key) {
+  HWND target = GetFocus();
+  PostMessageW(target, WM_KEYDOWN, key, forms_test::KeyData(key));
+  PostMessageW(target, WM_KEYUP, key, forms_test::KeyData(key) | (LPARAM{3} << 30));
+  forms_test::PumpUntil([] { return false; }, 100);
+}
+
+void TypeText(const wchar_t* text) {
+  for (const wchar_t* p = text; *p != 0; ++p)
+    PostMessageW(GetFocus(), WM_CHAR, *p, 1);
+  forms_test::PumpUntil([] { return false; }, 100);
+}
+
+}  // namespace
+
+// Esc closes a dropped-down list or cancels an open cell editor before it
+// asks to quit, so the question's default never saves half-typed text.
+TEST_F(MainFormTest, EscClosesAListOrCancelsACellEditorBeforeItAsksToQuit) {
+  TAnaF& f = CreateShown();
+  SetForegroundWindow(f.Handle());
+  AddRecord({{1, "eski"}});
+
+  f.ComboBox1->SetFocus();
+  f.ComboBox1->SetDroppedDown(true);
+  ASSERT_TRUE(f.ComboBox1->DroppedDown());
+  PressKey(VK_ESCAPE);
+  EXPECT_FALSE(f.ComboBox1->DroppedDown());
+  EXPECT_TRUE(dialogs.Records().empty());
+
+  f.DBGrid1->SetFocus();
+  TypeText(L"yarım");
+  ASSERT_TRUE(f.DBGrid1->EditorMode());
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(dialogs.Records().empty());
+  EXPECT_TRUE(f.Showing());
+  EXPECT_EQ(f.DBGrid1->InplaceEditor()->Text(), "eski");
+
+  dialogs.AnswerButton(IDCANCEL);
+  PressKey(VK_ESCAPE);
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].Text, "Programdan çıkmak istiyor musunuz?");
+  EXPECT_TRUE(f.Showing());
+  EXPECT_EQ(Column(1), (std::vector<AnsiString>{"eski"}));
+}
+
+// Ctrl+Delete in the record grid asks the grid's question in Turkish and
+// deletes the record, also while a cell editor is open.
+TEST_F(MainFormTest, CtrlDeleteInTheRecordGridAsksAndDeletesFromTheEditor) {
+  TDialogLanguageScope turkish(TDialogLanguage::Turkish);
+  TAnaF& f = CreateShown();
+  SetForegroundWindow(f.Handle());
+  AddRecord({{1, "bir"}});
+  AddRecord({{1, "iki"}});
+  f.RxBarkod->First();
+  f.DBGrid1->SetFocus();
+  TypeText(L"boş");
+  ASSERT_TRUE(f.DBGrid1->EditorMode());
+  dialogs.AnswerButton(mrOk);
+  BYTE keyboard[256];
+  GetKeyboardState(keyboard);
+  keyboard[VK_CONTROL] = 0x80;
+  SetKeyboardState(keyboard);
+  PressKey(VK_DELETE);
+  keyboard[VK_CONTROL] = 0;
+  SetKeyboardState(keyboard);
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].Text, "Kayıt silinsin mi?");
+  EXPECT_EQ(Column(1), (std::vector<AnsiString>{"iki"}));
 }

@@ -126,9 +126,43 @@ TEST_F(RecordPageTest, DeletingEveryRecordAsksAndWritesAnEmptyFile) {
   EXPECT_EQ(f.RxBarkod->RecordCount(), 5);
   EXPECT_FALSE(FileExists(RecordFile()));
 
+  // A filter that hides records: they go too, and the filter stays as set.
+  f.FilterValues[0]->SetText("i");
+  f.Button6Click(nullptr);
+  ASSERT_EQ(f.RxBarkod->RecordCount(), 2);
   dialogs.AnswerButton(IDYES);
   f.mBarkodBilgileriniS1Click(nullptr);
   EXPECT_EQ(f.RxBarkod->RecordCount(), 0);
   EXPECT_TRUE(FileExists(RecordFile()));
   EXPECT_TRUE(ReadFileBytes(RecordFile()).empty());
+  EXPECT_TRUE(f.RxBarkod->Filtered());
+  EXPECT_EQ(f.FilterValues[0]->Text(), "i");
+  f.Button7Click(nullptr);
+  EXPECT_EQ(f.RxBarkod->RecordCount(), 0);
+}
+
+// While the filter is on, the rows' change events keep the rule on what the
+// panel shows now: the next test of a record uses the new text or field
+// without "Filtrele", and the record numbers follow.
+TEST_F(RecordPageTest, TheFilterFollowsThePanelsCurrentRows) {
+  TAnaF& f = CreateShown();
+  AddNames();
+  f.FilterValues[0]->SetText("i");
+  f.Button6Click(nullptr);
+  ASSERT_EQ(Column(1), (std::vector<AnsiString>{"ipek", "İzmir"}));
+  ASSERT_EQ(f.RxBarkod->RecordCount(), 2);
+
+  f.FilterValues[0]->SetText("ı");  // typed into the edit: no Filtrele
+  EXPECT_EQ(f.RxBarkod->RecordCount(), 2);
+  EXPECT_EQ(Column(1), (std::vector<AnsiString>{"ırmak", "Ilık"}));
+  f.RxBarkod->Last();
+  EXPECT_EQ(f.RxBarkod->RecNo(), 2);
+
+  // The user picks "Metin 2" in the first field box.
+  f.FilterValues[0]->SetText("ipek-");
+  EXPECT_EQ(f.RxBarkod->RecordCount(), 0);
+  SendMessageW(f.FilterFields[0]->Handle(), CB_SETCURSEL, 1, 0);
+  f.FilterFields[0]->Perform(CN_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), 0);
+  EXPECT_EQ(f.RxBarkod->RecordCount(), 1);
+  EXPECT_EQ(Column(1), (std::vector<AnsiString>{"ipek"}));
 }

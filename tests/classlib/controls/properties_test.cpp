@@ -48,7 +48,7 @@ TEST(PublishedProperties, EnumerationsAndSetsGoByName) {
   EXPECT_EQ(panel.Caption(), "Başlık");
 }
 
-TEST(ClassNames, AreTheSpecifiedOnes) {
+TEST(ClassNames, AreTheDeclaredNamesAndFollowTheAncestry) {
   TPanel panel(nullptr);
   TButton button(nullptr);
   TEdit edit(nullptr);

@@ -5,6 +5,7 @@
 
 #include "classlib/dbctrls/dbgrid.h"
 #include "classlib/dbctrls/picklistedit.h"
+#include "classlib/forms/dialogtexts.h"
 #include "classlib/forms/scripteddialogs.h"
 #include "classlib/graphics/bitmap.h"
 #include "classlib/grids/inplaceedit.h"
@@ -309,6 +310,7 @@ TEST_F(DBGridTest, CtrlDeleteAsksThroughTheDialogService) {
   Rows(2);
   TDBGrid* grid = MakeGrid();
   Focus(grid);
+  TDialogLanguageScope english(TDialogLanguage::English);
   TScriptedDialogService dialogs;
   TDialogServiceScope scope(dialogs);
   dialogs.AnswerButton(mrCancel).AnswerButton(mrOk);
@@ -322,6 +324,38 @@ TEST_F(DBGridTest, CtrlDeleteAsksThroughTheDialogService) {
   EXPECT_EQ(Name(), "Berk");
   ASSERT_EQ(dialogs.Records().size(), 2u);
   EXPECT_EQ(dialogs.Records()[1].Text, "Delete record?");
+}
+
+// With the cell editor open, Ctrl+Delete deletes the record after the
+// question (in Turkish under a Turkish system) and never blanks the cell;
+// refused, the typed text stays in the editor.
+TEST_F(DBGridTest, CtrlDeleteInTheCellEditorDeletesTheRecord) {
+  Rows(3);
+  TDBGrid* grid = MakeGrid();
+  Focus(grid);
+  TDialogLanguageScope turkish(TDialogLanguage::Turkish);
+  TScriptedDialogService dialogs;
+  TDialogServiceScope scope(dialogs);
+  TypeText(L"Zeynep");
+  ASSERT_TRUE(grid->EditorMode());
+  dialogs.AnswerButton(mrCancel).AnswerButton(mrOk);
+  {
+    HeldKeys ctrl{VK_CONTROL};
+    PressKey(VK_DELETE);
+    EXPECT_EQ(Table->RecordCount(), 3);
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "Zeynep");
+    PressKey(VK_DELETE);
+  }
+  ASSERT_EQ(dialogs.Records().size(), 2u);
+  EXPECT_EQ(dialogs.Records()[0].Text, "Kayıt silinsin mi?");
+  EXPECT_EQ(dialogs.Records()[0].Caption, "Onay");
+  EXPECT_EQ(Table->RecordCount(), 2);
+  EXPECT_EQ(Table->State(), dsBrowse);
+  EXPECT_EQ(Name(), "Berk");
+  Table->First();
+  EXPECT_EQ(Name(), "Berk");
+  Table->Next();
+  EXPECT_EQ(Name(), "Can");
 }
 
 TEST_F(DBGridTest, AClickMovesToTheRecordAndReportsTheColumn) {

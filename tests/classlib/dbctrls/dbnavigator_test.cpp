@@ -1,6 +1,7 @@
 // TDBNavigator: buttons enabled as the data set stands, their commands,
 // delete confirmation through the dialog service, keyboard and OnClick.
 #include "classlib/dbctrls/dbnavigator.h"
+#include "classlib/forms/dialogtexts.h"
 #include "classlib/forms/scripteddialogs.h"
 #include "dbctrls_test_util.h"
 
@@ -116,6 +117,7 @@ TEST_F(DBNavigatorTest, DeleteAsksThroughTheDialogService) {
   AddRows({{"Ali", 1, true}, {"Berk", 2, false}});
   Table->First();
   TDBNavigator* navigator = MakeNavigator();
+  TDialogLanguageScope english(TDialogLanguage::English);
   TScriptedDialogService dialogs;
   TDialogServiceScope scope(dialogs);
   dialogs.AnswerButton(mrCancel).AnswerButton(mrOk);

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "classlib/controls/stdctrls.h"
+#include "classlib/forms/dialogtexts.h"
 #include "classlib/forms/extdlgs.h"
 #include "classlib/forms/scripteddialogs.h"
+#include "classlib/forms/textbounds.h"
 #include "classlib/forms/win32dialogs.h"
 #include "forms_test_util.h"
 
@@ -14,6 +19,7 @@ using forms_test::Owned;
 
 class ScriptedDialogTest : public ::testing::Test {
 protected:
+  TDialogLanguageScope english{TDialogLanguage::English};
   TScriptedDialogService dialogs;
   TDialogServiceScope scope{dialogs};
 };
@@ -129,6 +135,7 @@ TEST_F(ScriptedDialogTest, AModalFormIsHandedToTheTest) {
 
 // ---- The real message form --------------------------------------------------------------
 TEST(MessageFormTest, HasItsClassButtonsAndText) {
+  TDialogLanguageScope english(TDialogLanguage::English);
   Owned<TForm> form{CreateMessageDialog("Dosya bulunamadı", mtError, mbYesNoCancel)};
   EXPECT_EQ(form->ClassName(), "TMessageForm");
   wchar_t className[64] = {};
@@ -152,6 +159,53 @@ TEST(MessageFormTest, HasItsClassButtonsAndText) {
     EXPECT_EQ(button->Cancel(), e.isCancel) << e.name;
   }
   EXPECT_EQ(form->FindComponent("OK"), nullptr);
+}
+
+// The library's own texts follow the system's language, and every button
+// is wide enough for its caption.
+TEST(MessageFormTest, SpeaksTheSystemLanguageAndFitsItsButtons) {
+  struct Case {
+    TDialogLanguage Language;
+    const char* Caption;
+    std::vector<std::pair<const char*, const char*>> Buttons;  // name, caption
+  } cases[] = {
+      {TDialogLanguage::English, "Confirm",
+       {{"Yes", "&Yes"}, {"No", "&No"}, {"OK", "OK"}, {"Cancel", "Cancel"}, {"YesToAll", "Yes to &All"}}},
+      {TDialogLanguage::Turkish, "Onay",
+       {{"Yes", "&Evet"}, {"No", "&Hayır"}, {"OK", "Tamam"}, {"Cancel", "İptal"}, {"YesToAll", "Tümüne E&vet"}}},
+  };
+  for (const Case& c : cases) {
+    TDialogLanguageScope language(c.Language);
+    Owned<TForm> form{CreateMessageDialog("Kayıt silinsin mi?", mtConfirmation,
+                                          TMsgDlgButtons{mbYes, mbNo, mbOK, mbCancel, mbYesToAll})};
+    EXPECT_EQ(form->Caption(), c.Caption);
+    int right = 0;
+    for (const auto& [name, caption] : c.Buttons) {
+      auto* button = dynamic_cast<TButton*>(form->FindComponent(name));
+      ASSERT_NE(button, nullptr) << name;
+      EXPECT_EQ(button->Caption(), caption);
+      AnsiString shown = caption;
+      shown.erase(std::remove(shown.begin(), shown.end(), '&'), shown.end());
+      const RECT text = TextBounds(*form->Font(), shown, 10000, DT_SINGLELINE);
+      EXPECT_GE(button->Width(), text.right - text.left + 8) << caption;
+      EXPECT_GE(button->Left(), right) << caption << " overlaps the button before it";
+      right = button->Left() + button->Width();
+      RECT client;
+      GetClientRect(form->Handle(), &client);
+      EXPECT_LE(button->Top() + button->Height(), client.bottom) << caption << " is cut off at the bottom";
+      EXPECT_LE(right, client.right) << caption << " is cut off at the right";
+    }
+  }
+  TEdit* edit = nullptr;
+  TDialogLanguageScope turkish(TDialogLanguage::Turkish);
+  Owned<TForm> query{CreateInputQueryForm("Sayfa", "Sayfa numarası", "1", edit)};
+  EXPECT_EQ(dynamic_cast<TButton*>(query->FindComponent("OK"))->Caption(), "Tamam");
+  auto* cancel = dynamic_cast<TButton*>(query->FindComponent("Cancel"));
+  EXPECT_EQ(cancel->Caption(), "İptal");
+  RECT client;
+  GetClientRect(query->Handle(), &client);
+  EXPECT_LE(cancel->Top() + cancel->Height(), client.bottom);
+  EXPECT_LE(cancel->Left() + cancel->Width(), client.right);
 }
 
 TEST(MessageFormTest, AButtonOfTheRealFormEndsTheDialog) {

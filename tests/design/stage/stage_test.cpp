@@ -3,6 +3,7 @@
 #include "design/dsnunit.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -213,6 +214,36 @@ TEST_F(StageTest, SaveErrorPassesOnAndLeavesTheExistingFile) {
   Add<TTestUnwritableLabel>(dynamic_cast<TWinControl*>(Find("Band2")), "Broken1");
   EXPECT_THROW(stage->SaveToFile(fileName), EWriteError);
   EXPECT_EQ(ReadFileBytes(fileName), good);
+}
+
+// The old file is replaced once the new one is complete, never rewritten in
+// place: a reader that holds the old file open still finds it whole, whether
+// the system lets the new file take its name or refuses, and no temporary
+// file stays behind.
+TEST_F(StageTest, SaveReplacesTheFileInsteadOfWritingIntoIt) {
+  stage->SaveToFile(fileName);
+  const std::string empty = ReadFileBytes(fileName);
+  HANDLE old = CreateFileW(std::wstring(fileName.begin(), fileName.end()).c_str(), GENERIC_READ,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(old, INVALID_HANDLE_VALUE);
+  BuildTwoPages();
+  bool refused = false;
+  try {
+    stage->SaveToFile(fileName);
+  } catch (const Exception&) {
+    refused = true;
+  }
+  EXPECT_EQ(GetFileSize(old, nullptr), empty.size());
+  CloseHandle(old);
+  if (refused)
+    EXPECT_EQ(ReadFileBytes(fileName), empty);
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(L"vlp*.tmp", &found);
+  EXPECT_EQ(search, INVALID_HANDLE_VALUE);
+  if (search != INVALID_HANDLE_VALUE)
+    FindClose(search);
+  stage->SaveToFile(fileName);
+  EXPECT_NE(ReadFileBytes(fileName), empty);
 }
 
 TEST_F(StageTest, SaveEmptiesTheSelectionFirst) {

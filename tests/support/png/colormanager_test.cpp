@@ -154,7 +154,7 @@ struct RowCase {
 
 class ColourRows : public testing::TestWithParam<RowCase> {};
 
-TEST_P(ColourRows, ConvertAsSpecified) {
+TEST_P(ColourRows, ConvertEachRowToTheTargetLayout) {
   const RowCase& c = GetParam();
   TColorManager m = Configured(c.S);
   EXPECT_EQ(Convert(m, c.Source, c.Expected.size(), c.Count, c.Mask, c.Fill), c.Expected);

@@ -87,8 +87,6 @@ TEST(EscapeModels, NoneHasNoCodesAndEveryRealPrinterEndsASheetWithAFormFeed) {
     const TZREscapeStrings row = EscapeModelStrings(static_cast<TZREscapeModel>(model));
     SCOPED_TRACE(EscapeModelName(static_cast<TZREscapeModel>(model)));
     EXPECT_EQ(row[zecFormFeed], "\x0C");
-    EXPECT_NE(row[zecCondensedOn], "");
-    EXPECT_NE(row[zecBoldOn], "");
     for (int code = zecReportStart; code <= zecPageFinish; ++code)
       EXPECT_EQ(row[code], "");
     for (const S& s : row)
@@ -98,6 +96,47 @@ TEST(EscapeModels, NoneHasNoCodesAndEveryRealPrinterEndsASheetWithAFormFeed) {
         EXPECT_EQ(row[code], "");
     }
   }
+}
+
+// How many of the 104 rows hold each code (the form feed aside, which every
+// real printer has): the table's shape, whatever the bytes of a row.
+TEST(EscapeModels, EachCodeIsHeldByItsNumberOfRows) {
+  const std::pair<TZREscapeCode, int> counts[] = {
+      {zecReset, 27},         {zecPica, 1},           {zecElite, 1},           {zecCondensedOn, 101},
+      {zecCondensedOff, 100}, {zecBoldOn, 99},        {zecBoldOff, 95},        {zecItalicOn, 69},
+      {zecItalicOff, 53},     {zecUnderlineOn, 1},    {zecUnderlineOff, 1},    {zecSuperScriptOn, 96},
+      {zecSuperScriptOff, 86}, {zecSubScriptOn, 96},  {zecSubScriptOff, 86},   {zecReportStart, 0},
+      {zecReportFinish, 0},   {zecPageStart, 0},      {zecPageFinish, 0},
+  };
+  SetCustomEscapeStrings({});
+  for (const auto& [code, expected] : counts) {
+    int rows = 0;
+    for (int model = 0; model < ZREscapeModelCount; ++model)
+      rows += EscapeModelStrings(static_cast<TZREscapeModel>(model))[code].empty() ? 0 : 1;
+    EXPECT_EQ(rows, expected) << "code " << code;
+  }
+}
+
+// The rows a printer is known by, whole.
+TEST(EscapeModels, TellingRowsHoldTheirWholeStrings) {
+  const S esc = "\x1B";
+  const TZREscapeStrings lq{"", "\x0C", "", "", "\x0F", "\x12", esc + "E", esc + "F", esc + "4", esc + "5", "", "",
+                            esc + "S0", esc + "T", esc + "S1", esc + "T", "", "", "", ""};
+  TZREscapeStrings pro = lq;
+  pro[zecItalicOn] = pro[zecItalicOff] = "";
+  EXPECT_EQ(EscapeModelStrings(emEpsonLQSeries), lq);
+  EXPECT_EQ(EscapeModelStrings(emIBMProPrinter), pro);
+  const TZREscapeStrings hp = EscapeModelStrings(emHPLaserJet);
+  EXPECT_EQ(hp[zecCondensedOn], esc + "(s16.6H");
+  EXPECT_EQ(hp[zecCondensedOff], esc + "(s10H");
+  EXPECT_EQ(hp[zecBoldOn], esc + "(s5B");
+  EXPECT_EQ(hp[zecBoldOff], esc + "(s0B");
+  EXPECT_EQ(hp[zecItalicOn], esc + "(s1S");
+  EXPECT_EQ(hp[zecItalicOff], esc + "(s0S");
+  EXPECT_EQ(hp[zecSuperScriptOn], esc + "&a-.5R");
+  EXPECT_EQ(hp[zecSuperScriptOff], esc + "&a+.5R");
+  EXPECT_EQ(hp[zecSubScriptOn], esc + "&a+.5R");
+  EXPECT_EQ(hp[zecSubScriptOff], esc + "&a-.5R");
 }
 
 TEST(EscapeModels, DisplayNames) {

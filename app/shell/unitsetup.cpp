@@ -1,0 +1,27 @@
+#include "app/shell/unitsetup.h"
+
+#include "classlib/comctrls/comctrls.h"
+#include "classlib/dbctrls/dbctrlsreg.h"
+#include "classlib/forms/application.h"
+#include "classlib/grids/gridregister.h"
+#include "classlib/stdctrls/stdctrlsreg.h"
+#include "components/vtcomponentsreg.h"
+#include "reportengine/evaluator/qrevenvironment.h"
+#include "support/png/graphic/pnggraphic.h"
+
+namespace {
+
+AnsiString CurrentApplicationTitle() { return Application->Title(); }
+
+}  // namespace
+
+void SetUpUnits() {
+  RegisterStdControls();
+  RegisterComCtrls();
+  RegisterGridControls();
+  RegisterDataControls();
+  RegisterVtComponents();
+  RegisterPngFormat();
+  SetApplicationTitleSource(CurrentApplicationTitle);
+  GlobalVariables();
+}

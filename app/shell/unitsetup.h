@@ -1,0 +1,9 @@
+// The one-time set-up of the units the program is made of, run once at its
+// start before anything else: the component classes register for
+// streaming, "png" registers as a picture format, and the expression
+// library's process-wide variables are made, so APPNAME holds the
+// application's title as it is then (the program file's name) and
+// APPSTARTTIME and APPSTARTDATE the moment the program started.
+#pragma once
+
+void SetUpUnits();
