@@ -1,18 +1,22 @@
-# The two commands of the README:
-#   make run   installs what is missing, builds, starts Dozuri under Wine
-#   make test  installs what is missing, builds both configurations, runs every test
+# The commands of the README:
+#   make run    installs what is missing, builds the program, starts Dozuri under Wine
+#   make test   installs what is missing, builds both configurations, runs every test
+#   make bench  builds the benchmarks in their own Release configuration and runs
+#               each with its peer, printing a table of ratios
 #
 # build/win     Windows build (mingw-w64 cross); its tests run under Wine in the
 #               private test desktop (tools/desktop)
 # build/native  portable libraries and their tests, g++ with ASan and UBSan
+# build/bench   native Release build of the benchmarks and the libraries they measure
 
 JOBS    ?= $(shell nproc)
 BUILD   ?= $(CURDIR)/build
 WIN     := $(BUILD)/win
 NATIVE  := $(BUILD)/native
+BENCH   := $(BUILD)/bench
 CTEST   := ctest --output-on-failure -j $(JOBS)
 
-.PHONY: setup build build-win build-native test test-native test-win run clean
+.PHONY: setup build build-win build-native test test-native test-win run bench clean
 
 setup:
 	@tools/setup
@@ -48,11 +52,27 @@ test:
 # The program runs from a folder of its own outside the build, so the records
 # it keeps beside itself (Data\barkod.bxf) survive `make clean`; its Wine
 # prefix is its own too, apart from the test desktop's.
+# It builds only the program (the Dozuri target), not the test programs, and
+# runs in the Turkish locale its users have (DOZURI_LOCALE chooses another).
 RUNDIR ?= $(CURDIR)/run
-run: build-win
+run: setup $(WIN)/CMakeCache.txt
 	@if [ -z "$$DISPLAY" ]; then echo "make run needs a display: DISPLAY is not set"; exit 1; fi
+	@start=$$(date +%s); cmake --build $(WIN) --target Dozuri -j $(JOBS) && echo "== build Dozuri: $$(( $$(date +%s) - start ))s"
 	@mkdir -p $(RUNDIR) && cp $(WIN)/app/Dozuri.exe $(RUNDIR)/Dozuri.exe
-	cd $(RUNDIR) && WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPREFIX=$(BUILD)/runprefix wine Dozuri.exe
+	cd $(RUNDIR) && LANG=$${DOZURI_LOCALE:-tr_TR.UTF-8} LC_ALL=$${DOZURI_LOCALE:-tr_TR.UTF-8} \
+	  WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPREFIX=$(BUILD)/runprefix wine Dozuri.exe
+
+# Benchmarks: their own native Release configuration (figures from the Debug
+# and sanitizer build mean nothing). Every benchmark runs with its peer in the
+# same process (libzint, libpng, zlib); tools/benchtable prints the ratios.
+# BENCH_ARGS passes options to every benchmark (e.g. --benchmark_min_time=2).
+BENCH_ARGS ?=
+$(BENCH)/CMakeCache.txt:
+	cmake -S . -B $(BENCH) -DDOZURI_BENCH=ON -DCMAKE_BUILD_TYPE=Release
+
+bench: setup $(BENCH)/CMakeCache.txt
+	@start=$$(date +%s); cmake --build $(BENCH) -j $(JOBS) && echo "== build-bench: $$(( $$(date +%s) - start ))s"
+	@tools/benchtable $(BENCH)/bench $(BENCH_ARGS)
 
 clean:
 	rm -rf $(BUILD)

@@ -49,7 +49,7 @@ endfunction()
 
 function(dozuri_bench name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
-  if(DOZURI_WINDOWS OR NOT TARGET benchmark::benchmark)
+  if(DOZURI_WINDOWS OR NOT DOZURI_BENCH)
     return()
   endif()
   add_executable(${name} ${ARG_SOURCES})

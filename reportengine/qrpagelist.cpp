@@ -75,10 +75,34 @@ void TQRPageList::AddPageData(const TPageData& payload) {
     records_.push_back(AppendRecord(payload));
   } catch (...) {
     // A write that failed (a full disk) adds no page: the count stays that of
-    // the records there are, and the next page overwrites the broken one.
+    // the records there are, and the broken record is cut off, so the stream
+    // (and a store saved from it) ends with its last whole record.
     --pageCount_;
+    try {
+      CutAtLogicalEnd();
+    } catch (...) {
+      // The write's own error is the one to report; the next page starts at
+      // the logical end all the same.
+    }
     throw;
   }
+}
+
+// Where the stream's content ends: after the last whole record, or at 0 for a
+// list without pages (the first page writes the header again, and saving an
+// empty list writes one).
+std::int64_t TQRPageList::LogicalEnd() const {
+  if (!records_.empty())
+    return records_.back().End;
+  return 0;
+}
+
+// Only a run's own stream is cut: a store opened from a file is the user's.
+void TQRPageList::CutAtLogicalEnd() {
+  if (!stream_ || !stream_->SourceFileName().empty())
+    return;
+  if (stream_->Size() > LogicalEnd())
+    stream_->SetSize(LogicalEnd());
 }
 
 // Writes record pageCount_ right after the last whole record.
@@ -178,6 +202,7 @@ void TQRPageList::Clear() {
   TCriticalSectionScope hold(lock_);
   pageCount_ = 0;
   records_.clear();
+  CutAtLogicalEnd();
 }
 
 std::int32_t TQRPageList::ReadInt32At(std::int64_t offset) {

@@ -7,7 +7,8 @@
 //   int32 page number, int32 offset of the next record (this record's end),
 //   payload, int32 offset of this record's first byte.
 // An uncompressed payload is the page's metafile bytes; a compressed one is
-// an int32 byte count followed by those bytes coded by a fresh TQRCompress.
+// an int32 byte count followed by those bytes coded from a fresh code tree
+// (qrcompress.h).
 // Older 124- and 96-byte headers are read, never written.
 //
 // Files come from outside, so loading checks the whole record chain first
@@ -69,6 +70,8 @@ public:
   void Finish();
   void WriteHeader();
   void ReadHeader();
+  // No pages any more; the run's own stream is cut to nothing, so the next
+  // pages and a save start afresh.
   void Clear();
 
   void LoadFromFile(const AnsiString& fileName);
@@ -92,6 +95,8 @@ private:
   TQRStream& RequireStream();
   void EnsureStream();
   Record AppendRecord(const TPageData& payload);
+  std::int64_t LogicalEnd() const;
+  void CutAtLogicalEnd();
   void IndexRecords(std::int64_t headerSize);
   Record CheckedRecord(std::int64_t start, std::int32_t expectedNumber, std::int64_t fileSize);
   std::int32_t ReadInt32At(std::int64_t offset);

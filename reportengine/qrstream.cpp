@@ -52,6 +52,12 @@ std::int64_t TQRStream::Seek(std::int64_t offset, TSeekOrigin origin) {
   return Current().Seek(offset, origin);
 }
 
+void TQRStream::SetSize(std::int64_t newSize) {
+  TCriticalSectionScope hold(lock_);
+  Current().SetSize(newSize);
+  Current().Seek(newSize, soBeginning);
+}
+
 // Moves the data to a new temporary file. A spill is always set off by a
 // write at the end, so the file stream ends where the memory position was.
 void TQRStream::SpillToFile() {

@@ -25,6 +25,8 @@ public:
   std::int32_t Read(void* buffer, std::int32_t count) override;
   std::int32_t Write(const void* buffer, std::int32_t count) override;
   std::int64_t Seek(std::int64_t offset, TSeekOrigin origin) override;
+  // Cuts (or extends) the stream to newSize bytes and leaves it positioned there.
+  void SetSize(std::int64_t newSize) override;
 
   // Copies the whole stream from its start in blocks of 10240 bytes; the
   // stream is left at its end.

@@ -1,5 +1,6 @@
 #include "classlib/classes/typinfo.h"
 
+#include <algorithm>
 #include <cmath>
 #include <deque>
 #include <limits>
@@ -180,9 +181,19 @@ std::vector<PPropInfo> GetPropList(TClass aClass) {
   std::vector<PPropInfo> result;
   for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
     TPublishedTable table = (*it)->Published();
-    for (std::size_t i = 0; i < table.Count; ++i)
-      if (table.Items[i].EntryKind == TPublished::Property)
-        result.push_back(&table.Items[i].Prop);
+    for (std::size_t i = 0; i < table.Count; ++i) {
+      if (table.Items[i].EntryKind != TPublished::Property)
+        continue;
+      // A property a descendant declares again takes its parent's place,
+      // so it is listed (and streamed) once, as the descendant has it.
+      PPropInfo prop = &table.Items[i].Prop;
+      auto same = std::find_if(result.begin(), result.end(),
+                               [prop](PPropInfo p) { return SameText(p->Name, prop->Name); });
+      if (same != result.end())
+        *same = prop;
+      else
+        result.push_back(prop);
+    }
   }
   return result;
 }

@@ -175,6 +175,16 @@ bool TFakeSpooler::EndDocPrinter(TSpoolerHandle printer) {
   return true;
 }
 
+bool TFakeSpooler::AbortPrinter(TSpoolerHandle printer) {
+  Calls.push_back("AbortPrinter");
+  TFakeJob* job = OpenJob(printer);
+  if (job == nullptr)
+    return false;
+  job->Aborted = true;
+  jobOf_.erase(printer);
+  return true;
+}
+
 bool TFakeSpooler::ClosePrinter(TSpoolerHandle printer) {
   Calls.push_back("ClosePrinter");
   jobOf_.erase(printer);

@@ -28,6 +28,7 @@ struct TFakeJob {
   std::vector<std::uint8_t> Bytes;
   int Pages = 0;
   bool Ended = false;
+  bool Aborted = false;
 };
 
 class TFakeSpooler : public TSpooler {
@@ -56,6 +57,7 @@ public:
   bool WritePrinter(TSpoolerHandle printer, const void* data, DWORD size, DWORD& written) override;
   bool EndPagePrinter(TSpoolerHandle printer) override;
   bool EndDocPrinter(TSpoolerHandle printer) override;
+  bool AbortPrinter(TSpoolerHandle printer) override;
   bool ClosePrinter(TSpoolerHandle printer) override;
 
   std::vector<TFakePrinter> Printers;

@@ -14,11 +14,11 @@
 
 #include "classlib/classes/strings.h"
 #include "classlib/graphics/canvas.h"
+#include "classlib/printers/printerorientation.h"
 #include "classlib/system/exceptions.h"
 
 DOZURI_EXCEPTION(EPrinter, Exception);
 
-enum TPrinterOrientation { poPortrait, poLandscape };
 enum TPrinterCapability { pcCopies, pcOrientation, pcCollation };
 
 // A set of printer capabilities.

@@ -73,6 +73,8 @@ public:
   virtual bool WritePrinter(TSpoolerHandle printer, const void* data, DWORD size, DWORD& written) = 0;
   virtual bool EndPagePrinter(TSpoolerHandle printer) = 0;
   virtual bool EndDocPrinter(TSpoolerHandle printer) = 0;
+  // Deletes the open job instead of ending it: nothing of it is printed.
+  virtual bool AbortPrinter(TSpoolerHandle printer) = 0;
   virtual bool ClosePrinter(TSpoolerHandle printer) = 0;
 
   // The form name of the printer's default device mode ("" when it names none).

@@ -242,6 +242,10 @@ bool TWinSpooler::EndDocPrinter(TSpoolerHandle printer) {
   return ::EndDocPrinter(reinterpret_cast<HANDLE>(printer)) != FALSE;
 }
 
+bool TWinSpooler::AbortPrinter(TSpoolerHandle printer) {
+  return ::AbortPrinter(reinterpret_cast<HANDLE>(printer)) != FALSE;
+}
+
 bool TWinSpooler::ClosePrinter(TSpoolerHandle printer) {
   return ::ClosePrinter(reinterpret_cast<HANDLE>(printer)) != FALSE;
 }

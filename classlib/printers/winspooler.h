@@ -23,5 +23,6 @@ public:
   bool WritePrinter(TSpoolerHandle printer, const void* data, DWORD size, DWORD& written) override;
   bool EndPagePrinter(TSpoolerHandle printer) override;
   bool EndDocPrinter(TSpoolerHandle printer) override;
+  bool AbortPrinter(TSpoolerHandle printer) override;
   bool ClosePrinter(TSpoolerHandle printer) override;
 };

@@ -11,6 +11,10 @@ void AppendWidths(TBarcodePattern& pattern, std::string_view widths, bool startW
   }
 }
 
+void ReserveElements(TBarcodePattern& pattern, std::size_t count) {
+  pattern.Elements.reserve(pattern.Elements.size() + count);
+}
+
 void AppendGap(TBarcodePattern& pattern) {
   pattern.Elements.push_back({false, 1, TBarHeight::Full});
 }

@@ -79,6 +79,9 @@ struct TBarcodePattern {
 // widths, alternating bar, space, bar ... starting with a bar when startWithBar.
 void AppendWidths(TBarcodePattern& pattern, std::string_view widths, bool startWithBar,
                   TBarHeight height = TBarHeight::Full);
+// Makes room for count more elements at once: every encoder knows its element
+// count before it starts, so a pattern is allocated once.
+void ReserveElements(TBarcodePattern& pattern, std::size_t count);
 // Appends a single narrow space between characters (discrete symbologies).
 void AppendGap(TBarcodePattern& pattern);
 // One text group under all elements.
@@ -97,6 +100,22 @@ bool IsDigits(std::string_view text);
 template <typename Allowed>
 void RequireChars(std::string_view text, Allowed allowed);
 [[noreturn]] void RaiseInvalidChar(char c);
+
+// The value of each byte in a symbology's character set (its index in
+// chars), or -1 for a byte outside it: one table look-up per character
+// instead of a search through the set.
+class TCharValues {
+public:
+  explicit constexpr TCharValues(std::string_view chars) {
+    for (int& v : values_) v = -1;
+    for (std::size_t i = 0; i < chars.size(); ++i) values_[static_cast<unsigned char>(chars[i])] = static_cast<int>(i);
+  }
+  constexpr int operator[](char c) const { return values_[static_cast<unsigned char>(c)]; }
+  constexpr bool Contains(char c) const { return (*this)[c] >= 0; }
+
+private:
+  int values_[256] = {};
+};
 void RequireNotEmpty(std::string_view code);
 
 template <typename Allowed>

@@ -10,7 +10,8 @@ constexpr std::string_view kMasks[] = {"00001", "10001", "01001", "11000", "0010
                                        "01100", "00011", "10010", "10000", "00100"};
 constexpr std::string_view kStartStop = "00110";
 
-int ValueOf(char c) { return static_cast<int>(kChars.find(c)); }
+constexpr TCharValues kValues(kChars);
+int ValueOf(char c) { return kValues[c]; }
 
 }  // namespace
 
@@ -26,15 +27,18 @@ char Code11Check(std::string_view text, int maxWeight) {
 
 TBarcodePattern EncodeCode11(std::string_view code, bool addCheckChars) {
   RequireNotEmpty(code);
-  RequireChars(code, [](char c) { return kChars.find(c) != std::string_view::npos; });
-  AnsiString text(code);
-  AnsiString check;
+  RequireChars(code, [](char c) { return kValues.Contains(c); });
+  AnsiString text;
+  text.reserve(code.size() + 2);
+  text.append(code);
   if (addCheckChars) {
-    check += Code11Check(text, 10);
-    check += Code11Check(text + check, 9);
+    text += Code11Check(text, 10);
+    text += Code11Check(text, 9);
   }
-  text += check;
+  const std::size_t checks = text.size() - code.size();
   TBarcodePattern p = NewTwoWidthPattern();
+  // Start, a gap and five elements per character, a gap and the stop.
+  ReserveElements(p, 6 * (text.size() + 2) - 1);
   AppendNarrowWide(p, kStartStop);
   for (char c : text) {
     AppendGap(p);
@@ -43,7 +47,7 @@ TBarcodePattern EncodeCode11(std::string_view code, bool addCheckChars) {
   AppendGap(p);
   AppendNarrowWide(p, kStartStop);
   p.HumanText = text;
-  p.CheckChars = check;
+  p.CheckChars = text.substr(text.size() - checks);
   SetTextUnderAll(p, text);
   return p;
 }

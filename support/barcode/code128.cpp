@@ -35,30 +35,42 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // encode code[i..] when set s is current at position i.
 class Planner {
 public:
-  explicit Planner(std::string_view code) : code_(code), stay_(code.size() + 1), best_(code.size() + 1) {
+  Planner(const Planner&) = delete;
+  Planner& operator=(const Planner&) = delete;
+  explicit Planner(std::string_view code) : code_(code) {
+    // The costs of a code of usual length live in the planner itself: no
+    // allocation per symbol.
+    if (code.size() + 1 <= inline_.size()) {
+      costs_ = inline_.data();
+    } else {
+      heap_.resize(code.size() + 1);
+      costs_ = heap_.data();
+    }
     for (std::size_t i = code.size() + 1; i-- > 0;) {
-      for (int s = 0; s < 3; ++s) stay_[i][s] = StayCost(i, s);
-      for (int s = 0; s < 3; ++s) best_[i][s] = std::min(stay_[i][s], 1 + BestOther(i, s));
+      for (int s = 0; s < 3; ++s) costs_[i].Stay[s] = StayCost(i, s);
+      for (int s = 0; s < 3; ++s) costs_[i].Best[s] = std::min(costs_[i].Stay[s], 1 + BestOther(i, s));
     }
   }
 
   std::vector<int> Values() const {
     std::vector<int> values;
+    // A start, a shift or a latch before each character at worst, the check.
+    values.reserve(2 * code_.size() + 2);
     // Ties start in B, or in A when the first character needs A, or in C
     // before a run of digits.
     unsigned char first = static_cast<unsigned char>(code_[0]);
-    int set = stay_[0][A] < stay_[0][B] || (stay_[0][A] == stay_[0][B] && !InSet(first, B)) ? A : B;
-    if (stay_[0][C] < stay_[0][set] || (stay_[0][C] == stay_[0][set] && PrefersC(0))) set = C;
+    int set = costs_[0].Stay[A] < costs_[0].Stay[B] || (costs_[0].Stay[A] == costs_[0].Stay[B] && !InSet(first, B)) ? A : B;
+    if (costs_[0].Stay[C] < costs_[0].Stay[set] || (costs_[0].Stay[C] == costs_[0].Stay[set] && PrefersC(0))) set = C;
     values.push_back(kStart[set]);
     std::size_t i = 0;
     while (i < code_.size()) {
       int to = -1;
-      if (stay_[i][set] > best_[i][set]) {
+      if (costs_[i].Stay[set] > costs_[i].Best[set]) {
         to = OtherBest(i, set);  // switching sets pays off here
-      } else if (set != C && 1 + stay_[i][C] == stay_[i][set] && PrefersC(i)) {
+      } else if (set != C && 1 + costs_[i].Stay[C] == costs_[i].Stay[set] && PrefersC(i)) {
         to = C;
       } else if (set != C && !InSet(static_cast<unsigned char>(code_[i]), set) &&
-                 1 + stay_[i][1 - set] == stay_[i][set] && NextFits(i, 1 - set)) {
+                 1 + costs_[i].Stay[1 - set] == costs_[i].Stay[set] && NextFits(i, 1 - set)) {
         to = 1 - set;  // a switch of equal cost to a shift, when the next character fits the new set too
       }
       if (to >= 0) {
@@ -88,17 +100,17 @@ private:
     unsigned char c = static_cast<unsigned char>(code_[i]);
     if (s == C) {
       bool pair = i + 1 < code_.size() && IsDigit(code_[i]) && IsDigit(code_[i + 1]);
-      return pair ? 1 + best_[i + 2][C] : kInfinite;
+      return pair ? 1 + costs_[i + 2].Best[C] : kInfinite;
     }
-    if (InSet(c, s)) return 1 + best_[i + 1][s];
-    if (c < 128) return 2 + best_[i + 1][s];  // shift to the other of A and B
+    if (InSet(c, s)) return 1 + costs_[i + 1].Best[s];
+    if (c < 128) return 2 + costs_[i + 1].Best[s];  // shift to the other of A and B
     return kInfinite;
   }
-  int BestOther(std::size_t i, int s) const { return stay_[i][OtherBest(i, s)]; }
+  int BestOther(std::size_t i, int s) const { return costs_[i].Stay[OtherBest(i, s)]; }
   int OtherBest(std::size_t i, int s) const {
     int best = -1;
     for (int t : {B, C, A}) {
-      if (t != s && (best < 0 || stay_[i][t] < stay_[i][best])) best = t;
+      if (t != s && (best < 0 || costs_[i].Stay[t] < costs_[i].Stay[best])) best = t;
     }
     return best;
   }
@@ -117,9 +129,16 @@ private:
     return i + 1;
   }
 
+  // Per position: the cost of staying in each set, and the best cost from there.
+  struct Costs {
+    int Stay[3];
+    int Best[3];
+  };
+
   std::string_view code_;
-  std::vector<std::array<int, 3>> stay_;
-  std::vector<std::array<int, 3>> best_;
+  std::array<Costs, 48> inline_;
+  std::vector<Costs> heap_;
+  Costs* costs_;
 };
 
 }  // namespace
@@ -139,6 +158,7 @@ TBarcodePattern EncodeCode128(std::string_view code) {
   TBarcodePattern p;
   p.LeftQuietZone = 10;
   p.RightQuietZone = 10;
+  ReserveElements(p, 6 * values.size() + kStop.size());
   for (int v : values) AppendWidths(p, kWidths[v], true);
   AppendWidths(p, kStop, true);
   p.HumanText = AnsiString(code);

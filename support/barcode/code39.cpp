@@ -15,27 +15,30 @@ constexpr std::string_view kMasks[] = {
     "111000000", "010010001", "110010000", "011010000", "010000101", "110000100", "011000100", "010101000",
     "010100010", "010001010", "000101010"};
 constexpr std::string_view kStartStop = "010010100";
+constexpr TCharValues kValues(kChars);
 
 }  // namespace
 
 char Code39CheckChar(std::string_view text) {
   std::size_t sum = 0;
-  for (char c : text) sum += kChars.find(c);
+  for (char c : text) sum += static_cast<std::size_t>(kValues[c]);
   return kChars[sum % 43];
 }
 
 TBarcodePattern EncodeCode39(std::string_view code, bool addCheckChar) {
   RequireNotEmpty(code);
-  RequireChars(code, [](char c) { return kChars.find(c) != std::string_view::npos; });
+  RequireChars(code, [](char c) { return kValues.Contains(c); });
   AnsiString text(code);
   AnsiString check;
   if (addCheckChar) check = AnsiString(1, Code39CheckChar(text));
   text += check;
   TBarcodePattern p = NewTwoWidthPattern();
+  // Start, a gap and nine elements per character, a gap and the stop.
+  ReserveElements(p, 10 * (text.size() + 2) - 1);
   AppendNarrowWide(p, kStartStop);
   for (char c : text) {
     AppendGap(p);
-    AppendNarrowWide(p, kMasks[kChars.find(c)]);
+    AppendNarrowWide(p, kMasks[kValues[c]]);
   }
   AppendGap(p);
   AppendNarrowWide(p, kStartStop);

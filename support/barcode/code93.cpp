@@ -7,6 +7,7 @@ namespace {
 // The 43 data characters in the order of their values; values 43 to 46 are
 // the shift characters, which only check characters use here.
 constexpr std::string_view kChars = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%";
+constexpr TCharValues kValues(kChars);
 // Element widths (bar first) of the 47 values.
 constexpr std::string_view kWidths[] = {
     "131112", "111213", "111312", "111411", "121113", "121212", "121311", "111114", "131211", "141111",
@@ -30,15 +31,16 @@ int CheckValue(const std::vector<int>& values, int maxWeight) {
 
 TBarcodePattern EncodeCode93(std::string_view code) {
   RequireNotEmpty(code);
-  RequireChars(code, [](char c) { return kChars.find(c) != std::string_view::npos; });
+  RequireChars(code, [](char c) { return kValues.Contains(c); });
   std::vector<int> values;
   values.reserve(code.size() + 2);
-  for (char c : code) values.push_back(static_cast<int>(kChars.find(c)));
+  for (char c : code) values.push_back(kValues[c]);
   values.push_back(CheckValue(values, 20));
   values.push_back(CheckValue(values, 15));
   TBarcodePattern p;
   p.LeftQuietZone = 10;
   p.RightQuietZone = 10;
+  ReserveElements(p, 6 * (values.size() + 2) + 1);
   AppendWidths(p, kStartStop, true);
   for (int v : values) AppendWidths(p, kWidths[v], true);
   AppendWidths(p, kStartStop, true);

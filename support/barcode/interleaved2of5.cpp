@@ -28,6 +28,8 @@ TBarcodePattern EncodeInterleaved2of5(std::string_view code, bool addCheckChar) 
                                        : "Interleaved 2 of 5 needs an even number of digits");
   }
   TBarcodePattern p = NewTwoWidthPattern();
+  // Start, five elements per digit, stop.
+  ReserveElements(p, 4 + 5 * digits.size() + 3);
   AppendNarrowWide(p, "0000");
   for (std::size_t i = 0; i < digits.size(); i += 2) {
     std::string_view bars = kDigits[static_cast<std::size_t>(digits[i] - '0')];

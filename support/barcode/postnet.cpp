@@ -7,8 +7,9 @@ namespace {
 constexpr std::array<std::string_view, 10> kDigits = {
     "11000", "00011", "00101", "00110", "01001", "01010", "01100", "10001", "10010", "10100"};
 
+// A space before every bar but the first.
 void AppendBar(TBarcodePattern& p, bool tall) {
-  if (!p.Elements.empty()) AppendGap(p);
+  if (!p.Elements.empty()) p.Elements.push_back({false, 1, TBarHeight::Full});
   p.Elements.push_back({true, 1, tall ? TBarHeight::Full : TBarHeight::Short});
 }
 }  // namespace
@@ -24,6 +25,8 @@ TBarcodePattern EncodePostNet(std::string_view code) {
   char check = static_cast<char>('0' + (10 - sum % 10) % 10);
   AnsiString digits = AnsiString(code) + check;
   TBarcodePattern p;
+  // Two frame bars and five bars per digit, a space between bars.
+  ReserveElements(p, 2 * (2 + 5 * digits.size()) - 1);
   AppendBar(p, true);
   for (char d : digits) {
     for (char tall : kDigits[static_cast<std::size_t>(d - '0')]) AppendBar(p, tall == '1');

@@ -54,6 +54,7 @@ AnsiString WithCheckDigit(std::string_view code, std::string_view checkedPart, s
 // right digits, guard. leftParity gives each left digit's parity.
 TBarcodePattern EncodeTwoHalves(std::string_view left, std::string_view leftParity, std::string_view right) {
   TBarcodePattern p;
+  ReserveElements(p, 2 * kEndGuard.size() + kCentreGuard.size() + 4 * (left.size() + right.size()));
   AppendWidths(p, kEndGuard, true, TBarHeight::Guard);
   for (std::size_t i = 0; i < left.size(); ++i) AppendDigit(p, left[i], leftParity[i], false);
   AppendWidths(p, kCentreGuard, false, TBarHeight::Guard);
@@ -165,6 +166,7 @@ TBarcodePattern EncodeUPCE(std::string_view code) {
   }
   std::string_view parity = kUpcEParity[static_cast<std::size_t>(check - '0')];
   TBarcodePattern p;
+  ReserveElements(p, kEndGuard.size() + 4 * 6 + kUpcEEndGuard.size());
   AppendWidths(p, kEndGuard, true, TBarHeight::Guard);
   for (std::size_t i = 0; i < 6; ++i) {
     char digitParity = parity[i];

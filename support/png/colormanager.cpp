@@ -65,6 +65,24 @@ void TColorManager::SetOutOptions(TSampleOptions options) { changed_ |= Assign(c
 void TColorManager::ConfigureGamma(float mainGamma, float displayGamma) {
   mainGamma_ = mainGamma > 0 ? mainGamma : 1.0f;
   displayGamma_ = displayGamma > 0 ? displayGamma : 2.2f;
+  // The tables of the last few settings are kept: every picture starts from
+  // the same defaults, files mostly share a gamma, and 256 powers cost more
+  // than decoding a small picture.
+  struct BuiltTable {
+    bool Valid = false;
+    float Main = 0, Display = 0;
+    uint8_t InBits = 0, OutBits = 0;
+    std::array<uint8_t, 256> Table{};
+  };
+  thread_local std::array<BuiltTable, 4> built;
+  thread_local size_t nextBuilt = 0;
+  for (const BuiltTable& b : built) {
+    if (b.Valid && b.Main == mainGamma_ && b.Display == displayGamma_ && b.InBits == context_.InBits &&
+        b.OutBits == context_.OutBits) {
+      gammaTable_ = b.Table;
+      return;
+    }
+  }
   const double exponent = 1.0 / (double(mainGamma_) * double(displayGamma_));
   const int outHigh = context_.OutBits >= 8 ? 255 : (1 << context_.OutBits) - 1;
   // Below 8 source bits the table covers the target's levels only.
@@ -73,6 +91,8 @@ void TColorManager::ConfigureGamma(float mainGamma, float displayGamma) {
     const double v = inHigh == 0 ? 0.0 : std::pow(double(i) / inHigh, exponent) * outHigh;
     gammaTable_[size_t(i)] = uint8_t(std::clamp<long>(std::lrint(v), 0, 255));
   }
+  built[nextBuilt] = BuiltTable{true, mainGamma_, displayGamma_, context_.InBits, context_.OutBits, gammaTable_};
+  nextBuilt = (nextBuilt + 1) % built.size();
 }
 
 void TColorManager::BuildChromaTables() {

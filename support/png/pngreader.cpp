@@ -80,9 +80,9 @@ uint8_t NearestPaletteIndex(const TPngPalette& palette, TColor colour) {
   return uint8_t(best);
 }
 
-// Paints the whole image in the background colour, as a fill through the
+// Paints rows [first, end) in the background colour, as a fill through the
 // bitmap's canvas would.
-void FillBackground(TPngImage& image) {
+void FillBackground(TPngImage& image, int first, int end) {
   const int bits = PixelFormatBits(image.PixelFormat);
   const TColor c = image.BackgroundColor;
   std::vector<uint8_t> line(image.Stride, 0);
@@ -100,13 +100,20 @@ void FillBackground(TPngImage& image) {
     if (bits == 1) pattern = (index & 1) ? 0xFF : 0x00;
     std::fill(line.begin(), line.end(), pattern);
   }
-  for (int y = 0; y < image.Height; ++y) std::memcpy(image.ScanLine(y), line.data(), image.Stride);
+  for (int y = first; y < end; ++y) std::memcpy(image.ScanLine(y), line.data(), image.Stride);
 }
 
 // Depths the PNG format knows; others fail later as an invalid colour format.
 bool IsPngDepth(uint8_t depth) { return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16; }
 
-int MulDiv(int a, int b, int c) { return c == 0 ? 0 : int(int64_t(a) * b / c); }
+// a * b / c rounded to the nearest integer, halves away from zero, as the
+// system's MulDiv computes it.
+int MulDiv(int a, int b, int c) {
+  if (c == 0) return -1;
+  const int64_t n = int64_t(a) * b, d = c;
+  const int64_t q = ((n < 0 ? -n : n) + (d < 0 ? -d : d) / 2) / (d < 0 ? -d : d);
+  return int((n < 0) != (d < 0) ? -q : q);
+}
 
 }  // namespace
 
@@ -195,7 +202,7 @@ bool TPngReader::ScanImageHeader() {
 // --- The chunk loop -------------------------------------------------------------
 
 size_t TPngReader::LoadFromMemory(const uint8_t* data, size_t size, TPngImage& image) {
-  image.Clear();
+  image.Reset();
   data_ = data;
   size_ = data ? size : 0;
   position_ = 0;
@@ -205,7 +212,8 @@ size_t TPngReader::LoadFromMemory(const uint8_t* data, size_t size, TPngImage& i
   filterBytesPerPixel_ = 1;
   imageDecoded_ = false;
   hasTransparencyKey_ = false;
-  // Every load starts from the converter's initial settings and gamma table.
+  // Every load starts from the converter's initial settings and gamma table
+  // (the table itself comes from the converter's cache).
   converter_ = TColorManager();
 
   if (!ScanImageHeader()) RaiseInvalidFormat();
@@ -313,10 +321,9 @@ void TPngReader::ReadBackgroundChunk(TPngImage& image) {
       if (chunk_.Length >= 6) image.BackgroundColor = RGBColor(sample(0), sample(1), sample(2));
       break;
     case ssIndexed:
-      if (chunk_.Length >= 1 && d[0] < image.Palette.size()) {
-        const TPaletteEntry& e = image.Palette[d[0]];
-        image.BackgroundColor = RGBColor(e.Red, e.Green, e.Blue);
-      }
+      // The palette index itself is the colour value; the fill then takes the
+      // palette entry nearest to that colour.
+      if (chunk_.Length >= 1) image.BackgroundColor = d[0];
       break;
     default: break;
   }
@@ -408,7 +415,10 @@ void TPngReader::DecodeImageRows(TPngImage& image) {
   TPngPalette palette = std::move(image.Palette);
   image.Allocate(image.PixelFormat, int(header_.Width), int(header_.Height));
   image.Palette = std::move(palette);
-  FillBackground(image);
+  // An interlaced image shows the background wherever its passes have not
+  // reached yet, so it is painted first; a progressive one only where the
+  // rows stop early (DecodeProgressive).
+  if (header_.Interlaced) FillBackground(image, 0, image.Height);
   if (hasTransparencyKey_) {
     image.TransparentColor = ConvertedKey();
     image.Transparent = true;
@@ -437,20 +447,30 @@ void TPngReader::DecodeRow(uint8_t* row, uint8_t* previous, size_t rowSize, uint
 
 void TPngReader::DecodeProgressive(TPngImage& image, uint64_t pngRowBits) {
   const size_t rowSize = size_t((pngRowBits + 7) / 8) + 1;
-  std::vector<uint8_t> a(rowSize, 0), b(rowSize, 0);
-  uint8_t* row = a.data();
-  uint8_t* previous = b.data();
+  rowA_.assign(rowSize, 0);
+  rowB_.assign(rowSize, 0);
+  uint8_t* row = rowA_.data();
+  uint8_t* previous = rowB_.data();
   const int height = int(header_.Height);
-  for (int y = 0; y < height; ++y) {
-    DecodeRow(row, previous, rowSize, image.ScanLine(y), 0xFF);
-    std::swap(row, previous);
-    Progress(psRunning, MulDiv(y, 100, height), true, "");
+  int y = 0;
+  try {
+    for (; y < height; ++y) {
+      DecodeRow(row, previous, rowSize, image.ScanLine(y), 0xFF);
+      std::swap(row, previous);
+      Progress(psRunning, MulDiv(y, 100, height), true, "");
+    }
+  } catch (...) {
+    // Decoding stopped early (damaged or cut-off data): the rows not reached
+    // show the background, as if the whole bitmap had been filled first.
+    FillBackground(image, y, height);
+    throw;
   }
 }
 
 void TPngReader::DecodeInterlaced(TPngImage& image, uint64_t pngRowBits) {
   const size_t fullRowSize = size_t((pngRowBits + 7) / 8) + 1;
-  std::vector<uint8_t> a(fullRowSize, 0), b(fullRowSize, 0);
+  rowA_.assign(fullRowSize, 0);
+  rowB_.assign(fullRowSize, 0);
   const uint64_t bitsPerPixel = uint64_t(header_.SamplesPerPixel) * header_.BitsPerSample;
   const uint32_t width = header_.Width, height = header_.Height;
   for (int pass = 0; pass < 7; ++pass) {
@@ -458,9 +478,9 @@ void TPngReader::DecodeInterlaced(TPngImage& image, uint64_t pngRowBits) {
     if (width <= p.ColumnStart) continue;
     const uint64_t passWidth = (uint64_t(width) + p.ColumnStep - p.ColumnStart - 1) / p.ColumnStep;
     const size_t rowSize = size_t((passWidth * bitsPerPixel + 7) / 8) + 1;
-    std::fill(b.begin(), b.begin() + ptrdiff_t(rowSize), 0);
-    uint8_t* row = a.data();
-    uint8_t* previous = b.data();
+    std::fill(rowB_.begin(), rowB_.begin() + ptrdiff_t(rowSize), 0);
+    uint8_t* row = rowA_.data();
+    uint8_t* previous = rowB_.data();
     for (uint32_t y = p.RowStart; y < height; y += p.RowStep) {
       DecodeRow(row, previous, rowSize, image.ScanLine(int(y)), p.Mask);
       std::swap(row, previous);

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "support/png/colormanager.h"
 #include "support/png/lz77decoder.h"
@@ -106,6 +107,8 @@ private:
   const uint8_t* readPointer_ = nullptr;   // first compressed byte not yet inflated
   size_t idatLeft_ = 0;                    // compressed bytes left at readPointer_
 
+  // The two row buffers, kept between pictures.
+  std::vector<uint8_t> rowA_, rowB_;
   int filterBytesPerPixel_ = 1;
   bool imageDecoded_ = false;
   // Raw tRNS key samples (grey, or red, green, blue), converted to a colour

@@ -31,6 +31,13 @@ void TPngImage::Clear() {
   BackgroundColor = clWhite;
 }
 
+void TPngImage::Reset() {
+  std::vector<uint8_t> pixels = std::move(Pixels);
+  Clear();
+  pixels.clear();
+  Pixels = std::move(pixels);
+}
+
 void TPngImage::Allocate(TPixelFormat format, int width, int height) {
   PixelFormat = format;
   Width = width;

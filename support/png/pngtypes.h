@@ -49,6 +49,8 @@ struct TPngImage {
   const uint8_t* ScanLine(int row) const { return Pixels.data() + size_t(row) * Stride; }
   // Releases the image: no size, no pixels, no palette.
   void Clear();
+  // As Clear, but keeps the pixel buffer's memory for the next picture.
+  void Reset();
   // Sizes the pixel buffer for the format and dimensions (all bytes zero).
   void Allocate(TPixelFormat format, int width, int height);
 };

@@ -21,7 +21,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from bmp_png import bmp_to_png  # noqa: E402
 from key_input import make_input  # noqa: E402
-from wine_program import Helper, StepFailed, WineProgram  # noqa: E402
+from wine_program import DesktopKeeper, Helper, StepFailed, WineProgram  # noqa: E402
 
 MAIN_CAPTION = "VORTELIM Dozuri s4.03.01"
 QUESTION_CAPTION = "Soru"
@@ -186,8 +186,9 @@ def main():
     helper = Helper(args.helper)
     keyboard = make_input(args.input, helper)
     try:
-        saved = first_run(helper, keyboard, exe, work, log)
-        second_run(helper, keyboard, exe, work, log, saved)
+        with DesktopKeeper(helper):
+            saved = first_run(helper, keyboard, exe, work, log)
+            second_run(helper, keyboard, exe, work, log, saved)
     except StepFailed as failure:
         print("FAILED:", failure)
         print("work folder kept:", work)

@@ -3,11 +3,15 @@ e2e_helper program. Every wait is bounded, and the program is killed when the
 session ends, whatever happened."""
 
 import os
+import select
 import subprocess
 import time
 
 # Slack on top of a helper's own wait for Wine to start the helper process.
 HELPER_START_SLACK_S = 30
+# The first Wine program of a scenario may have to bring up Wine's desktop
+# process; on a loaded machine that takes far longer than a later start.
+DESKTOP_START_S = 120
 
 
 class StepFailed(Exception):
@@ -62,6 +66,40 @@ class Helper:
 
     def shot(self, caption, bmp_path):
         self.ok("shot", caption, wine_path(bmp_path))
+
+
+class DesktopKeeper:
+    """Keeps Wine's desktop process up for a whole scenario.
+
+    Wine ends its desktop process shortly after the last program that used
+    it, and starts it again for the next one. Two programs that start while
+    there is no desktop both wait for the new one, and on a loaded machine
+    one of them then hung for minutes. So a single helper brings the desktop
+    up first, says so, and stays for the scenario: every later start finds
+    the desktop ready and no two programs ever race to start it."""
+
+    def __init__(self, helper):
+        self.helper = helper
+        self.process = None
+
+    def __enter__(self):
+        self.process = subprocess.Popen(["wine", self.helper.exe, "hold", str(24 * 3600 * 1000)],
+                                        stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                                        stderr=subprocess.DEVNULL)
+        ready, _, _ = select.select([self.process.stdout], [], [], DESKTOP_START_S)
+        line = self.process.stdout.readline() if ready else b""
+        if line.strip() != b"ready":
+            self.__exit__()
+            raise StepFailed("Wine's desktop did not come up within %d s" % DESKTOP_START_S)
+        return self
+
+    def __exit__(self, *exc):
+        self.process.kill()
+        try:
+            self.process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            pass
+        return False
 
 
 class WineProgram:

@@ -125,6 +125,8 @@ void TZReportControl::ApplyCharBounds(int Index, int Value) {
     return;
   }
   Bound(Index) = size ? std::max(Value, 1) : Value;
+  if (size && IsReport() && IsMinimized())
+    KeepRestoreSize(FWidth, FHeight);
   ApplyPixelBounds();
 }
 
@@ -132,17 +134,23 @@ TZRCharMetrics TZReportControl::GetCharMetrics() const {
   return FReport != nullptr ? FReport->MeasureCharCell() : TZRCharMetrics{};
 }
 
+// Measured on a screen DC, so a report placed on a form whose window is not
+// made yet already has its cell (the report font is a screen font).
 TZRCharMetrics TZReportControl::MeasureCharCell() const {
   TZRCharMetrics metrics;
-  if (Parent() == nullptr || !HandleAllocated())
+  if (Parent() == nullptr)
     return metrics;
+  HDC dc = ::GetDC(nullptr);
+  if (dc == nullptr)
+    return metrics;
+  HGDIOBJ old = ::SelectObject(dc, Font()->Handle());
   TEXTMETRICW text{};
-  Canvas()->Font().Assign(Font());
-  HDC dc = Canvas()->Handle();
-  if (dc != nullptr && ::GetTextMetricsW(dc, &text) && text.tmAveCharWidth > 0 && text.tmHeight > 0) {
+  if (::GetTextMetricsW(dc, &text) && text.tmAveCharWidth > 0 && text.tmHeight > 0) {
     metrics.Width = text.tmAveCharWidth;
     metrics.Height = text.tmHeight;
   }
+  ::SelectObject(dc, old);
+  ::ReleaseDC(nullptr, dc);
   return metrics;
 }
 
@@ -194,21 +202,25 @@ void TZReportControl::SetParent(TWinControl* AParent) {
   auto* parent = dynamic_cast<TZReportControl*>(AParent);
   struct Settle {
     TZReportControl& self;
+    TZReportControl* parent;
+    bool changed = false;
     ~Settle() {
-      self.FParentControl = dynamic_cast<TZReportControl*>(self.Parent());
+      if (changed)
+        self.FParentControl = parent;
       if (!self.IsReport())
         self.FReport = self.FParentControl != nullptr ? self.FParentControl->FReport : nullptr;
       self.ApplyPixelBounds();
       self.FontChanged();
     }
-  } settle{*this};
+  } settle{*this, parent};
   if (!IsReport() && AParent != nullptr) {
     if (parent == nullptr || !(parent->IsBand() || parent->IsController()))
       RaiseZRError(SZRReportOrBandsOnly, {ClassName()});
     if (!IsBand() && parent->IsReport())
       RaiseZRError(SZRReportBandsOnly, {ClassName()});
   }
-  TCustomControl::SetParent(AParent);
+  TCustomControl::SetParent(parent != nullptr ? WindowParentFor(parent) : AParent);
+  settle.changed = true;
 }
 
 void TZReportControl::SetName(const AnsiString& NewName) {
@@ -216,8 +228,9 @@ void TZReportControl::SetName(const AnsiString& NewName) {
   NotifyReport(zsnRenamed);
 }
 
+// A report that is being taken down hears nothing more.
 void TZReportControl::NotifyReport(TZRStructureNotice Code) {
-  if (FReport != nullptr)
+  if (FReport != nullptr && !FReport->ComponentState().Contains(csDestroying))
     FReport->Perform(ZRNoticeStructure, static_cast<WPARAM>(Code), reinterpret_cast<LPARAM>(this));
 }
 
@@ -231,13 +244,13 @@ void TZReportControl::SetFontStyles(TZRFontStyles Value) {
   FontChanged();
 }
 
-// A control of a report takes the report's font, with the styles a screen
-// font can show.
+// A control of a report takes the report's font onto its canvas, with the
+// styles a screen font can show (superscript and subscript it cannot), and
+// hands the change on to the controls inside it. The report's own font keeps
+// the style it was given.
 void TZReportControl::FontChanged() {
   if (FReport == nullptr)
     return;
-  if (FReport != this)
-    Font()->Assign(FReport->Font());
   TFontStyles styles;
   if (FFontStyles.Contains(zfsBold))
     styles = styles + TFontStyles{fsBold};
@@ -245,8 +258,16 @@ void TZReportControl::FontChanged() {
     styles = styles + TFontStyles{fsItalic};
   if (FFontStyles.Contains(zfsUnderline))
     styles = styles + TFontStyles{fsUnderline};
-  Font()->SetStyle(styles);
+  if (FReport != this) {
+    Font()->Assign(FReport->Font());
+    Font()->SetStyle(styles);
+  }
+  Canvas()->Font().Assign(FReport->Font());
+  Canvas()->Font().SetStyle(styles);
   ApplyPixelBounds();
+  for (int i = 0; i < ControlCount(); ++i)
+    if (auto* child = dynamic_cast<TZReportControl*>(Controls(i)); child != nullptr && child->FReport == FReport)
+      child->FontChanged();
 }
 
 void TZReportControl::Dispatch(TMessage& Message) {
@@ -256,10 +277,7 @@ void TZReportControl::Dispatch(TMessage& Message) {
   }
   if (Message.Msg == CM_FONTCHANGED && FReport == this) {
     TCustomControl::Dispatch(Message);
-    for (int i = 0; i < ControlCount(); ++i)
-      if (auto* child = dynamic_cast<TZReportControl*>(Controls(i)))
-        child->FontChanged();
-    ApplyPixelBounds();
+    FontChanged();
     return;
   }
   TCustomControl::Dispatch(Message);

@@ -111,7 +111,12 @@ public:
   bool Visible() const { return FVisible; }
   void SetVisible(bool Value) { FVisible = Value; }
   bool Printing() const { return FPrinting; }
+  // On a design surface, not running.
+  bool Designing() const { return ComponentState().Contains(csDesigning); }
   bool PrintFlag() const { return FPrintFlag; }
+  // An object that failed while printing prints no more in this pass.
+  void ClearPrintFlag() { FPrintFlag = false; }
+  int DesignHeight() const { return FHeight; }
 
   TZRBeforePrintEvent BeforePrint;
   TNotifyEvent AfterPrint;
@@ -146,9 +151,14 @@ protected:
   virtual void StructureNotice(TZRStructureNotice Code, TZReportControl* Sender) {}
   // The report sets itself as its own report.
   void MakeOwnReport() { FReport = this; }
+  // A minimized report keeps a size set in characters as the size it
+  // returns to when restored.
+  virtual void KeepRestoreSize(int Width, int Height) {}
+  // The window a control placed into Logical lives in: Logical itself, but a
+  // band of a nested controller lives in the report's window.
+  virtual TWinControl* WindowParentFor(TZReportControl* Logical) { return Logical; }
 
 private:
-  bool Designing() const { return ComponentState().Contains(csDesigning); }
   void FontChanged();
   int& Bound(int Index);
 

@@ -33,8 +33,12 @@ void TZRPrinterStream::Close() {
   FPageStarted = FDocStarted = false;
 }
 
-void TZRPrinterStream::Fail(const char* What) {
+void TZRPrinterStream::Fail(const char* What, bool AbortJob) {
   const DWORD error = ::GetLastError();
+  // A job cut short is deleted rather than printed in part; where the
+  // spooler cannot delete it, it is ended like any other.
+  if (AbortJob && FDocStarted && Spooler().AbortPrinter(FHandle))
+    FPageStarted = FDocStarted = false;
   Close();
   AnsiString reason = error != 0 ? SysErrorMessage(error) : AnsiString();
   throw EZRError(AnsiString(What) + ": \"" + FPrinterName + "\"" + (reason.empty() ? "" : " (" + reason + ")"));
@@ -50,7 +54,7 @@ std::int32_t TZRPrinterStream::Write(const void* Buffer, std::int32_t Count) {
   DWORD written = 0;
   if (!Spooler().WritePrinter(FHandle, Buffer, static_cast<DWORD>(Count), written) ||
       written != static_cast<DWORD>(Count))
-    Fail("Yazıcıya gönderilemedi");
+    Fail("Yazıcıya gönderilemedi", true);
   FWritten += written;
   return static_cast<std::int32_t>(written);
 }

@@ -2,7 +2,8 @@
 // written to it go to the printer as they are (data type "RAW"); freeing it
 // ends the job. A printer that cannot be opened, a job or page that cannot
 // be started and a short write raise EZRError naming the printer and the
-// system's reason, so nothing is reported as printed that was not.
+// system's reason, so nothing is reported as printed that was not. A job cut
+// short by a failed write is deleted, so a second try prints it whole once.
 #pragma once
 #include "classlib/classes/streams.h"
 #include "classlib/printers/spooler.h"
@@ -21,7 +22,8 @@ public:
   const AnsiString& PrinterName() const { return FPrinterName; }
 
 private:
-  [[noreturn]] void Fail(const char* What);
+  // Closes the printer (deleting the job when AbortJob) and raises EZRError.
+  [[noreturn]] void Fail(const char* What, bool AbortJob = false);
   void Close();
 
   AnsiString FPrinterName;

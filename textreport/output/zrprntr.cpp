@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "classlib/system/strutils.h"
+#include "components/core/uitext.h"
 #include "textreport/core/zrconst.h"
 #include "textreport/core/zrescapestream.h"
 #include "textreport/core/zrescapetext.h"
@@ -67,29 +68,6 @@ void TZReportOptions::Assign(TPersistent* Source) {
   FLastPageFooter = other->FLastPageFooter;
 }
 
-// ---- Text ---------------------------------------------------------------------------------
-AnsiString TransliterateForPrinter(const AnsiString& Text) {
-  AnsiString out = Text;
-  for (char& c : out) {
-    switch (static_cast<unsigned char>(c)) {
-      case 0xC7: c = 'C'; break;
-      case 0xD0: c = 'G'; break;
-      case 0xD6: c = 'O'; break;
-      case 0xDC: c = 'U'; break;
-      case 0xDD: c = 'I'; break;
-      case 0xDE: c = 'S'; break;
-      case 0xE7: c = 'c'; break;
-      case 0xF0: c = 'g'; break;
-      case 0xF6: c = 'o'; break;
-      case 0xFC: c = 'u'; break;
-      case 0xFD: c = 'i'; break;
-      case 0xFE: c = 's'; break;
-      default: break;
-    }
-  }
-  return out;
-}
-
 // ---- Pages --------------------------------------------------------------------------------
 TZRPage::TZRPage(TZRPrinter& Document) {
   const int height = Document.Report()->PageHeightInLines();
@@ -101,7 +79,8 @@ TZRPage::TZRPage(TZRPrinter& Document) {
 // ---- The document -------------------------------------------------------------------------
 IMPLEMENT_CLASS(TZRPrinter)
 
-std::function<bool(TZRPrinter&)> TZRPrinter::SetupDialogHook;
+std::function<void(TZRPrinter&)> TZRPrinter::PreviewFormFactory;
+std::function<bool(TPrintDialog&, TZRSetupFormValues&)> TZRPrinter::SetupForm;
 
 TZRPrinter::TZRPrinter(IZReport* Report) : FReport(Report) {
   Reset();
@@ -183,21 +162,23 @@ void TZRPrinter::Notify(unsigned Message, int Value) {
     FPreviewForm->DocumentNotice(Message, Value);
 }
 
-TStringList& TZRPrinter::CurrentLines() const {
+// Without a current page no line can be reached; the error names the line
+// asked for, as for any line outside the page.
+TStringList& TZRPrinter::CurrentLines(int Line) const {
   if (FCurrentPage < 0 || FCurrentPage >= PageCount())
-    RaiseZRError(SZROutOfPageBounds, {FCurrentPage, 0, 0});
+    RaiseZRError(SZROutOfPageBounds, {FCurrentPage, 0, Line});
   return FPages[FCurrentPage]->Lines();
 }
 
 AnsiString TZRPrinter::GetLine(int Line) const {
-  TStringList& lines = CurrentLines();
+  TStringList& lines = CurrentLines(Line);
   if (Line < 0 || Line >= lines.Count())
     RaiseZRError(SZROutOfPageBounds, {FCurrentPage, 0, Line});
   return lines.Strings(Line);
 }
 
 void TZRPrinter::SetLine(int Line, const AnsiString& Text) {
-  TStringList& lines = CurrentLines();
+  TStringList& lines = CurrentLines(Line);
   if (Line < 0 || Line >= lines.Count())
     RaiseZRError(SZROutOfPageBounds, {FCurrentPage, 0, Line});
   lines.SetStrings(Line, Text);
@@ -205,8 +186,21 @@ void TZRPrinter::SetLine(int Line, const AnsiString& Text) {
 
 void TZRPrinter::WriteText(int X, int Y, const AnsiString& Text) {
   AnsiString line = GetLine(Y);
+  AnsiString text = TransliterateTurkish(Text);
+  // What lies left of the page's first column is cut off, as is what runs
+  // past its last. Inside the page the line is filled up with spaces to the
+  // column even when nothing is left to write there (an empty value keeps
+  // its place); at or past the page's width nothing is written, so a line
+  // never grows wider than the paper.
+  if (X < 0) {
+    const int visible = VisibleLength(text);
+    text = VisibleCopy(text, (X < -visible ? visible : -X) + 1, visible);
+    X = 0;
+  }
   const int room = FReport->PageWidthInChars() - X;
-  AnsiString text = VisibleCopy(TransliterateForPrinter(Text), 1, room > 0 ? room : 0);
+  if (room <= 0)
+    return;
+  text = VisibleCopy(text, 1, room);
   SetLine(Y, OverlayVisible(text, line, X + 1));
 }
 
@@ -265,13 +259,16 @@ void TZRPrinter::WritePage(const TZRPage& Page, TZREscapeStream& Stream) const {
     Stream.WriteString(PageSeparator(false));
 }
 
-void TZRPrinter::WriteToStream(TStream& Stream) {
-  CheckState(TZRDocumentState::Done);
+std::pair<int, int> TZRPrinter::OutputRange() const {
   int from = Options().PageFrom(), to = Options().PageTo();
   if (to < from || from < 0 || PageCount() < to)
     RaiseZRError(SZRInvalidPageRange, {from, to});
-  if (from < 1)
-    from = 1;
+  return {from < 1 ? 1 : from, to};
+}
+
+void TZRPrinter::WriteToStream(TStream& Stream) {
+  CheckState(TZRDocumentState::Done);
+  const auto [from, to] = OutputRange();
   TZREscapeStream escapes(&Stream, Options().Escapes());
   escapes.OEMConvert = Options().OEMConvert();
   for (int copy = 0; copy < Options().Copies(); ++copy) {
@@ -296,11 +293,29 @@ void TZRPrinter::SaveToFile(const AnsiString& Name) {
   CheckState(TZRDocumentState::Done);
   if (!IsValidOutputFileName(Name))
     RaiseZRError(SZRInvalidFileName, {Name});
+  // A range that cannot be written must not cost the file it would replace.
+  OutputRange();
   TFileStream file(Name, fmCreate);
   WriteToStream(file);
 }
 
-bool TZRPrinter::SetupDialog() { return SetupDialogHook ? SetupDialogHook(*this) : false; }
+// ---- Forms --------------------------------------------------------------------------------
+void TZRPrinter::CreatePreviewForm() {
+  if (PreviewFormFactory)
+    PreviewFormFactory(*this);
+  IZRDocumentForm* shown = Options().PreviewMode() == zpmSinglePage ? FPreviewForm : FProgressForm;
+  if (shown != nullptr)
+    shown->ShowForm();
+}
+
+void TZRPrinter::ShowAfterBuild() {
+  if (IZRDocumentForm* progress = FProgressForm) {
+    FProgressForm = nullptr;
+    progress->ReleaseForm();
+  }
+  if (!IsCancelled() && FPreviewForm != nullptr)
+    FPreviewForm->ShowForm();
+}
 
 // ---- Search -------------------------------------------------------------------------------
 bool TZRPrinter::Find(const AnsiString& Text, bool IgnoreCase, int Page, int Line, int Column) {
@@ -325,7 +340,7 @@ bool TZRPrinter::FindNext() {
 // same way: "ŞİŞLİ" finds "SISLI".
 bool TZRPrinter::Search() {
   FFound = false;
-  AnsiString pattern = TransliterateForPrinter(FSearchText);
+  AnsiString pattern = TransliterateTurkish(FSearchText);
   if (FIgnoreCase)
     pattern = AnsiUpperCase(pattern);
   if (pattern.empty())

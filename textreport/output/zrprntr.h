@@ -10,6 +10,7 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "classlib/classes/persistent.h"
@@ -18,6 +19,7 @@
 #include "textreport/core/zrescape.h"
 
 class TFont;
+class TPrintDialog;
 class TPrinter;
 class TZRPrinter;
 
@@ -124,13 +126,28 @@ public:
   virtual void DoPrintFinish() = 0;
 };
 
-// A preview or progress form of a run, as the document sees it.
+// A preview or progress form of a run, as the document sees it. A form
+// registers itself in its slot of the document when it is made and clears
+// the slot when it goes (SetPreviewForm, SetProgressForm).
 class IZRDocumentForm {
 public:
   virtual ~IZRDocumentForm() = default;
   // ZRNoticeProgress with the percent, ZRNoticePageDone with the page count.
   virtual void DocumentNotice(unsigned Message, int Value) = 0;
+  // Closes the form (the run was cancelled).
   virtual void CloseForm() = 0;
+  // Makes the form visible.
+  virtual void ShowForm() = 0;
+  // Frees the form; it is not used again.
+  virtual void ReleaseForm() = 0;
+};
+
+// What the text print setup form shows besides the print dialog: its two
+// check boxes and the printer model chosen in its combo box.
+struct TZRSetupFormValues {
+  bool OEMConvert = true;
+  bool IgnoreStyles = false;
+  int ModelIndex = 0;
 };
 
 inline constexpr unsigned ZRNoticeProgress = 0x0400;      // WM_USER
@@ -186,7 +203,17 @@ public:
   void WriteToStream(TStream& Stream);
   AnsiString PageSeparator(bool ForPreview) const;
 
-  // The print setup; false when it was cancelled or cannot be shown.
+  // Makes the preview form of the run (PreviewFormFactory) and shows the
+  // form the preview mode wants while building: the preview for single
+  // pages, the progress form for the whole report.
+  void CreatePreviewForm();
+  // After the build: frees the progress form and, unless cancelled, shows
+  // the preview form when there is one.
+  void ShowAfterBuild();
+
+  // The print setup: page range, copies, print to file and the printer
+  // options; true when it was confirmed (with print to file, the file name
+  // too). Windows only.
   bool SetupDialog();
 
   bool Find(const AnsiString& Text, bool IgnoreCase, int Page, int Line, int Column);
@@ -204,14 +231,20 @@ public:
   IZRDocumentForm* ProgressForm() const { return FProgressForm; }
   void SetProgressForm(IZRDocumentForm* Form) { FProgressForm = Form; }
 
-  // The print setup form, filled when the setup forms are built; tests set it.
-  static std::function<bool(TZRPrinter&)> SetupDialogHook;
+  // Makes the preview form for a document; the form registers itself. No
+  // preview is made while none is set.
+  static std::function<void(TZRPrinter&)> PreviewFormFactory;
+  // Shows the print setup form over a filled print dialog; true when it was
+  // confirmed. While none is set, the print dialog alone is shown.
+  static std::function<bool(TPrintDialog& Dialog, TZRSetupFormValues& Form)> SetupForm;
 
 private:
   friend class TZRPage;
   void AddPage(TZRPage* Page);
   void CheckState(TZRDocumentState Needed) const;
-  TStringList& CurrentLines() const;
+  // The pages the options ask for, first page at least 1.
+  std::pair<int, int> OutputRange() const;
+  TStringList& CurrentLines(int Line) const;
   void WritePage(const TZRPage& Page, class TZREscapeStream& Stream) const;
   void Notify(unsigned Message, int Value);
   bool Search();
@@ -235,6 +268,3 @@ private:
 // Whether a name may be given to an output file: not empty, and none of
 // ; , = + < > " [ ] | in it. Drive letters, colons and backslashes are fine.
 bool IsValidOutputFileName(const AnsiString& Name);
-
-// Code page 1254 text with its twelve Turkish letters as plain ASCII.
-AnsiString TransliterateForPrinter(const AnsiString& Text);

@@ -5,6 +5,7 @@
 
 #include "classlib/graphics/picture.h"
 #include "support/png/graphic/alphadraw.h"
+#include "support/png/pngfile.h"
 
 IMPLEMENT_CLASS(TPNGGraphic)
 
@@ -92,7 +93,11 @@ void TPNGGraphic::LoadFromStream(TStream& stream) {
   header_ = acpng::TPngHeaderInfo{};
 
   const std::int64_t base = stream.Position();
-  std::vector<std::uint8_t> data = ReadStreamBytes(stream);
+  // Only the picture's own chunks: whatever follows IEND in the stream is left unread.
+  std::vector<std::uint8_t> data = acpng::ReadPngFile([&stream](std::uint8_t* buffer, std::size_t count) {
+    const std::int32_t got = stream.Read(buffer, static_cast<std::int32_t>(count));
+    return got > 0 ? static_cast<std::size_t>(got) : std::size_t{0};
+  });
   acpng::TPngReader reader;
   reader.SetOnProgress([this](acpng::TProgressStage stage, int percent, bool redraw,
                               const acpng::TProgressRect& rect, const char* message) {

@@ -9,6 +9,8 @@
 //                                      text:CHARS or key:NAME (RETURN, ESCAPE, TAB, ...)
 //   e2e_helper focus CAPTION           print the text of the focused control
 //   e2e_helper shot  CAPTION FILE      save a picture of the window as a BMP
+//   e2e_helper hold  MS                join Wine's desktop, print "ready", then
+//                                      stay MS so the desktop stays up
 #include <windows.h>
 // After windows.h, which it needs.
 #include <shellapi.h>
@@ -85,6 +87,17 @@ int Shot(const Args& args) {
 
 DWORD Milliseconds(const std::wstring& text) { return static_cast<DWORD>(wcstoul(text.c_str(), nullptr, 10)); }
 
+// Asking for the desktop window makes Wine start its desktop process when it
+// is not running, and returns once it is there.
+int Hold(const Args& args) {
+  if (!GetDesktopWindow())
+    return Fail(L"no desktop window", L"");
+  fputs("ready\n", stdout);
+  fflush(stdout);
+  Sleep(Milliseconds(args[0]));
+  return 0;
+}
+
 int Run(const std::wstring& command, const Args& args) {
   if (command == L"wait" && args.size() == 2)
     return e2e::WaitForWindow(args[0], Milliseconds(args[1])) ? 0 : Fail(L"window did not appear", args[0]);
@@ -96,6 +109,8 @@ int Run(const std::wstring& command, const Args& args) {
     return Focus(args);
   if (command == L"shot" && args.size() == 2)
     return Shot(args);
+  if (command == L"hold" && args.size() == 1)
+    return Hold(args);
   fwprintf(stderr, L"e2e_helper: wrong command line (see the head of main.cpp)\n");
   return 2;
 }

@@ -2,23 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <random>
+#include <string>
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes CodeThroughStream(const Bytes& input) {
-  TMemoryStream out;
-  {
-    TQRCompress coder(&out, true);
-    for (std::uint8_t b : input)
-      coder.CompressByte(b);
-  }
-  Bytes result(static_cast<std::size_t>(out.Size()));
-  out.SetPosition(0);
-  out.ReadBuffer(result.data(), static_cast<std::int32_t>(result.size()));
-  return result;
+// Decodes count bytes of coded followed by a trailer that belongs to
+// something else; used receives the coded bytes the decoder took.
+Bytes DecodeBeforeTrailer(const Bytes& coded, std::size_t count, std::size_t& used) {
+  Bytes in = coded;
+  in.insert(in.end(), {'T', 'A', 'I', 'L', 0xAA, 0xBB, 0xCC, 0xDD, 0xEE});
+  Bytes out(count);
+  used = 0;
+  EXPECT_TRUE(QRExpandBlock(in.data(), in.size(), count, out.data(), &used));
+  return out;
 }
 
 struct Coding {
@@ -42,8 +44,10 @@ TEST(QRCompress, KnownCodings) {
       {{}, {}},
   };
   for (const Coding& c : cases) {
-    EXPECT_EQ(CodeThroughStream(c.Input), c.Coded);
     EXPECT_EQ(QRCompressBlock(c.Input.data(), c.Input.size()), c.Coded);
+    std::size_t used = 0;
+    EXPECT_EQ(DecodeBeforeTrailer(c.Coded, c.Input.size(), used), c.Input);
+    EXPECT_EQ(used, c.Coded.size());
   }
 }
 
@@ -51,20 +55,15 @@ TEST(QRCompress, AllByteValuesInOrder) {
   Bytes input(256);
   for (int i = 0; i < 256; ++i)
     input[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i);
-  const Bytes coded = CodeThroughStream(input);
+  const Bytes coded = QRCompressBlock(input.data(), input.size());
   ASSERT_EQ(coded.size(), 187u);
   const Bytes head(coded.begin(), coded.begin() + 8);
   EXPECT_EQ(head, (Bytes{0x80, 0x17, 0x2B, 0x0B, 0x05, 0x58, 0xA0, 0x10}));
 
-  // The decoder reads exactly the coded bytes, not the trailer after them.
-  TMemoryStream in;
-  in.WriteBuffer(coded.data(), static_cast<std::int32_t>(coded.size()));
-  in.WriteBuffer("TAIL", 4);
-  in.SetPosition(0);
-  TQRCompress decoder(&in, false);
-  for (int i = 0; i < 256; ++i)
-    ASSERT_EQ(decoder.ExpandByte(), i);
-  EXPECT_EQ(in.Position(), 187);
+  // The decoder takes exactly the coded bytes, not the trailer after them.
+  std::size_t used = 0;
+  EXPECT_EQ(DecodeBeforeTrailer(coded, 256, used), input);
+  EXPECT_EQ(used, 187u);
 }
 
 TEST(QRCompress, RoundTripsAnyLengthAndStopsAtTheEnd) {
@@ -74,21 +73,10 @@ TEST(QRCompress, RoundTripsAnyLengthAndStopsAtTheEnd) {
     // Skewed data, like metafile records: many zeros and small values.
     for (auto& b : input)
       b = static_cast<std::uint8_t>(random() % 5 == 0 ? random() : random() % 4);
-    const Bytes coded = CodeThroughStream(input);
-    EXPECT_EQ(coded, QRCompressBlock(input.data(), input.size()));
-
-    TMemoryStream in;
-    in.WriteBuffer(coded.data(), static_cast<std::int32_t>(coded.size()));
-    in.WriteBuffer("\xAA\xBB", 2);
-    in.SetPosition(0);
-    Bytes decoded(length);
-    {
-      TQRCompress decoder(&in, false);
-      for (auto& b : decoded)
-        b = decoder.ExpandByte();
-    }
-    EXPECT_EQ(decoded, input) << "length " << length;
-    EXPECT_EQ(in.Position(), static_cast<std::int64_t>(coded.size())) << "length " << length;
+    const Bytes coded = QRCompressBlock(input.data(), input.size());
+    std::size_t used = 0;
+    EXPECT_EQ(DecodeBeforeTrailer(coded, length, used), input) << "length " << length;
+    EXPECT_EQ(used, coded.size()) << "length " << length;
 
     Bytes block(length);
     ASSERT_TRUE(QRExpandBlock(coded.data(), coded.size(), length, block.data()));
@@ -102,4 +90,19 @@ TEST(QRCompress, BlockDecoderReportsCodedBytesRunningOut) {
   Bytes out(input.size());
   EXPECT_FALSE(QRExpandBlock(coded.data(), coded.size() - 1, input.size(), out.data()));
   EXPECT_FALSE(QRExpandBlock(coded.data(), 0, 1, out.data()));
+}
+
+// A recorded A4 sheet of 21 labels (the page benchmark's sample): deep and
+// shallow codes, long runs, the tree reshaped all the way down.
+TEST(QRCompress, RecordedLabelSheetRoundTrips) {
+  const char* folder = std::getenv("DOZURI_TEST_DATA");
+  ASSERT_NE(folder, nullptr);
+  std::ifstream in(std::string(folder) + "/../../../bench/data/labelsheet-a4.emf", std::ios::binary);
+  const Bytes page((std::istreambuf_iterator<char>(in)), {});
+  ASSERT_GT(page.size(), 100000u);
+  const Bytes coded = QRCompressBlock(page.data(), page.size());
+  EXPECT_LT(coded.size(), page.size() / 2);
+  std::size_t used = 0;
+  EXPECT_EQ(DecodeBeforeTrailer(coded, page.size(), used), page);
+  EXPECT_EQ(used, coded.size());
 }

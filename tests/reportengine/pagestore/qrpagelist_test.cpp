@@ -291,3 +291,32 @@ TEST(QRPageList, AFailedWriteAddsNoPage) {
   EXPECT_EQ(*loaded.GetPageData(1), FakeEmf(1));
   EXPECT_EQ(*loaded.GetPageData(2), FakeEmf(3));
 }
+
+// A store saved after Clear, or after a page whose write failed part-way,
+// ends with its last record: no bytes of the pages before linger behind it.
+TEST(QRPageList, TheStreamIsCutAtItsLastRecord) {
+  ScratchFolder folder;
+  const Bytes small = FakeEmf(7);
+  const Bytes expected = StoreBytes({small}, false, folder);
+  for (const char* how : {"clear", "failed write"}) {
+    ClockScope clock(FixedTime);
+    TQRPageList list;
+    auto owned = std::make_unique<FailingStream>();
+    FailingStream& stream = *owned;
+    list.AttachStream(std::move(owned));
+    if (std::string(how) == "clear") {
+      for (int i = 0; i < 3; ++i)
+        list.AddPageData(FakeEmf(static_cast<std::uint8_t>(i), 5000));
+      list.Clear();
+      EXPECT_EQ(stream.Size(), 0);
+    } else {
+      stream.WritesBeforeFailing = 4;  // the header, the number, the link, the page: not its trailer
+      EXPECT_THROW(list.AddPageData(FakeEmf(9, 50000)), EWriteError);
+      stream.WritesBeforeFailing = -1;
+    }
+    list.AddPageData(small);
+    list.Finish();
+    list.SaveToFile(folder.File("again.qrp"));
+    EXPECT_EQ(ReadFileBytes(folder.File("again.qrp")), expected) << how;
+  }
+}

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "classlib/system/fileutils.h"
@@ -73,4 +74,24 @@ TEST(QRStream, OpenedFileIsNeverDeleted) {
   }
   EXPECT_TRUE(FileExists(name));
   DeleteFile(name);
+}
+
+// Cutting works in memory and after a spill alike: the stream ends and stands
+// at the cut, and the bytes before it are kept.
+TEST(QRStream, SetSizeCutsInMemoryAndOnDisk) {
+  for (std::int32_t limit : {1000, 0}) {
+    TQRStream stream(limit);
+    unsigned char bytes[100];
+    for (int i = 0; i < 100; ++i)
+      bytes[i] = static_cast<unsigned char>(i);
+    stream.WriteBuffer(bytes, 100);
+    EXPECT_EQ(stream.InMemory(), limit != 0);
+    stream.SetSize(40);
+    EXPECT_EQ(stream.Size(), 40) << limit;
+    EXPECT_EQ(stream.Position(), 40) << limit;
+    unsigned char back[100];
+    stream.Seek(0, soBeginning);
+    ASSERT_EQ(stream.Read(back, 100), 40);
+    EXPECT_EQ(std::memcmp(back, bytes, 40), 0);
+  }
 }

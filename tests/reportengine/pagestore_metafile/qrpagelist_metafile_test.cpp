@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 
 #include "classlib/graphics/metafile.h"
 #include "classlib/system/fileutils.h"
 #include "reportengine/qrpagelist.h"
+#include "support/barcode/components/barcodepainter.h"
 
 namespace {
 
@@ -26,6 +28,38 @@ std::unique_ptr<TMetafile> RecordLabelPage(const AnsiString& name) {
       canvas.TextOut(x + 10, y + 10, name);
       canvas.TextOut(x + 10, y + 50, "8690000123456");
       canvas.TextOut(x + 10, y + 90, "12,50 TL");
+    }
+  }
+  return page;
+}
+
+// A full A4 label sheet as a label run records it: 21 labels of 70 x 42 mm in
+// three columns, each with its frame, product name, EAN-13 symbol with its
+// digits and price, at 96 dpi.
+std::unique_ptr<TMetafile> RecordA4LabelSheet() {
+  auto page = std::make_unique<TMetafile>();
+  {
+    TMetafileCanvas canvas(page.get(), nullptr);
+    TFont barcodeFont;
+    barcodeFont.SetName("Arial");
+    barcodeFont.SetSize(8);
+    for (int label = 0; label < 21; ++label) {
+      const int x = 8 + (label % 3) * 265, y = 20 + (label / 3) * 159;
+      canvas.Brush().SetColor(clWhite);
+      canvas.Rectangle(x, y, x + 258, y + 152);
+      canvas.Font().SetName("Arial");
+      canvas.Font().SetSize(9);
+      canvas.TextOut(x + 8, y + 6, "Ürün " + std::to_string(label + 1) + " Çay bardağı 6'lı");
+      TBarcodeLook look;
+      look.BarCodeType = bcEAN_13;
+      look.Code = "86900001234" + std::to_string(label % 10);
+      look.TallGuardBars = true;
+      look.GuardHeight = 5;
+      PaintBarcode(canvas, RECT{x + 8, y + 30, x + 160, y + 120}, 96, look, barcodeFont);
+      canvas.Font().SetSize(16);
+      canvas.Font().SetStyle(TFontStyles{fsBold});
+      canvas.TextOut(x + 170, y + 60, std::to_string(10 + label) + ",50 TL");
+      canvas.Font().SetStyle(TFontStyles());
     }
   }
   return page;
@@ -84,6 +118,25 @@ TEST(QRPageListMetafile, PagesSurviveStoreSaveAndLoad) {
     EXPECT_EQ(loaded.GetPage(0), nullptr);
   }
   DeleteFile(file);
+}
+
+// A real sheet of labels, the page the page store codes most: stored coded,
+// read back byte for byte.
+TEST(QRPageListMetafile, AnA4LabelSheetRoundTripsCoded) {
+  auto sheet = RecordA4LabelSheet();
+  const auto bytes = sheet->EmfBytes();
+  if (const char* sample = std::getenv("DOZURI_SAMPLE_A4_EMF")) {
+    // Refreshes the benchmark's A4 page (bench/data/labelsheet-a4.emf).
+    std::ofstream(sample, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
+  const auto texts = TextsOf(*sheet);
+  EXPECT_EQ(std::count_if(texts.begin(), texts.end(), [](const std::wstring& t) { return t.ends_with(L" TL"); }), 21);
+  TQRPageList list;
+  list.SetCompression(true);
+  list.AddPage(*sheet);
+  auto back = list.GetPage(1);
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->EmfBytes(), bytes);
 }
 
 TEST(QRPageListMetafile, APayloadThatIsNoMetafileIsRejected) {

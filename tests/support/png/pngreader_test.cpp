@@ -293,7 +293,8 @@ INSTANTIATE_TEST_SUITE_P(
                     BackgroundCase{"rgb8", 6, 8, {0, 10, 0, 20, 0, 30}, RGBColor(10, 20, 30)},
                     BackgroundCase{"grey4", 0, 4, {0, 3}, 51 * 0x010101u},
                     BackgroundCase{"grey8alpha", 4, 8, {0, 200}, 200 * 0x010101u},
-                    BackgroundCase{"indexed", 3, 8, {2}, RGBColor(74, 187, 253)},
+                    // The index byte itself is the colour value, not its palette entry.
+                    BackgroundCase{"indexed", 3, 8, {2}, 2},
                     BackgroundCase{"shortIsIgnored", 2, 8, {0, 10}, clWhite}),
     [](const auto& info) { return std::string(info.param.Name); });
 
@@ -323,5 +324,66 @@ TEST(PngReader, ReportsProgressRowByRow) {
   }
   EXPECT_EQ(reports[7].Stage, psEnding);
 }
+
+// Percentages are rounded as the system's MulDiv rounds, not cut off: with
+// three rows the second reports 33 and the third 67.
+TEST(PngReader, ProgressPercentagesAreRounded) {
+  std::vector<int> percents;
+  TPngReader reader;
+  reader.SetOnProgress([&](TProgressStage stage, int percent, bool, const TProgressRect&, const char*) {
+    if (stage == psRunning) percents.push_back(percent);
+  });
+  Decode(EncodePng(PatternImage(5, 3, 8, 2)), &reader);
+  EXPECT_EQ(percents, (std::vector<int>{0, 33, 67}));
+  percents.clear();
+  Decode(EncodePng(PatternImage(5, 7, 8, 2), true), &reader);
+  // The last interlace pass reports after rows 1, 3, 5 with the row advanced.
+  EXPECT_EQ(percents, (std::vector<int>{43, 71, 100}));
+}
+
+// --- Decoding that stops early -----------------------------------------------------
+
+struct StopCase {
+  const char* Name;
+  bool Interlaced;
+  size_t RawBytes;  // of the uncompressed image data that the file holds
+};
+
+class StoppedEarly : public testing::TestWithParam<StopCase> {};
+
+// Image data that ends before the image does: the rows (or interlace pixels)
+// that were decoded stay, everything else shows the bKGD colour, even when the
+// same reader and image held another picture before.
+TEST_P(StoppedEarly, PixelsNotReachedShowTheBackground) {
+  const StopCase& c = GetParam();
+  const SampleImage source = PatternImage(6, 6, 8, 2, 5);
+  const Bytes raw = RawImageData(source, c.Interlaced, 0);
+  PngParts parts;
+  parts.Ihdr = IhdrData(6, 6, 8, 2, c.Interlaced ? 1 : 0);
+  parts.BeforeData = {Chunk("bKGD", {0, 10, 0, 20, 0, 30})};
+  parts.CompressedData = Zlib(Bytes(raw.begin(), raw.begin() + ptrdiff_t(c.RawBytes)));
+
+  TPngReader reader;
+  TPngImage image;
+  const Bytes earlier = EncodePng(PatternImage(6, 6, 8, 2, 99));
+  reader.LoadFromMemory(earlier.data(), earlier.size(), image);
+  const Bytes file = Assemble(parts);
+  EXPECT_THROW(reader.LoadFromMemory(file.data(), file.size(), image), EInvalidGraphic);
+
+  // Progressive rows are 19 bytes; the first interlace pass is pixel (0,0) alone.
+  auto decoded = [&](uint32_t x, uint32_t y) { return c.Interlaced ? x == 0 && y == 0 : y < c.RawBytes / 19; };
+  const Rgba background{10, 20, 30, 255};
+  for (uint32_t y = 0; y < 6; ++y)
+    for (uint32_t x = 0; x < 6; ++x) {
+      const Rgba expected =
+          decoded(x, y) ? ExpectedColour(2, 8, PixelSamples(source, x, y), {}) : background;
+      EXPECT_EQ(DecodedColour(image, int(x), int(y)), expected) << x << "," << y;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(PngReader, StoppedEarly,
+                         testing::Values(StopCase{"noRows", false, 0}, StopCase{"twoRowsAndAHalf", false, 2 * 19 + 9},
+                                         StopCase{"interlacedFirstPass", true, 4}),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace

@@ -3,6 +3,7 @@
 // errors, progress and Assign.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -99,10 +100,26 @@ TEST(PngLoad, TransparencyKeyBecomesTheTransparentColour) {
   EXPECT_EQ(png.TransparentMode(), tmAuto);
 }
 
+namespace {
+
+// A memory stream that remembers how far it was ever read.
+class WatchedStream : public TMemoryStream {
+public:
+  std::int64_t FurthestRead = 0;
+  std::int32_t Read(void* buffer, std::int32_t count) override {
+    const std::int32_t got = TMemoryStream::Read(buffer, count);
+    FurthestRead = std::max(FurthestRead, Position());
+    return got;
+  }
+};
+
+}  // namespace
+
+// The picture reads its own bytes and nothing of what follows it in the stream.
 TEST(PngLoad, StreamStandsBehindIendAndKeepsThePngBytes) {
   const Bytes file = RgbPng({{{1, 2, 3, 0}}});
-  const std::string prefix = "head", suffix = "tail bytes";
-  TMemoryStream stream;
+  const std::string prefix = "head", suffix(100000, 't');
+  WatchedStream stream;
   stream.WriteBuffer(prefix.data(), static_cast<std::int32_t>(prefix.size()));
   stream.WriteBuffer(file.data(), static_cast<std::int32_t>(file.size()));
   stream.WriteBuffer(suffix.data(), static_cast<std::int32_t>(suffix.size()));
@@ -111,6 +128,7 @@ TEST(PngLoad, StreamStandsBehindIendAndKeepsThePngBytes) {
   TPNGGraphic png;
   png.LoadFromStream(stream);
   EXPECT_EQ(stream.Position(), static_cast<std::int64_t>(prefix.size() + file.size()));
+  EXPECT_EQ(stream.FurthestRead, static_cast<std::int64_t>(prefix.size() + file.size()));
   EXPECT_EQ(png.PngData(), file);
   EXPECT_EQ(png.HeaderInfo().Width, 1u);
 }

@@ -56,11 +56,40 @@ TEST(ZRPrinterStream, TheRawQueueReceivesTheSavedBytes) {
   EXPECT_EQ(ReadWholeFile(job), SavedBytes(document, folder));
 }
 
+// The real spooler, asked for a printer that is not installed: the error
+// names the printer and gives the system's reason; nothing is reported as
+// printed, and the document can still go to a printer that exists.
+TEST(ZRPrinterStream, AMissingPrinterRaisesAClearError) {
+  const AnsiString missing = "Olmayan Yazıcı";
+  TPrinter printer;
+  printer.SetPrinter(missing, "", "", nullptr);
+  TestReport report(20, 2);
+  TZRPrinter document(&report);
+  Build(document, {{"A"}});
+  std::string message = "(no error)";
+  try {
+    document.PrintToPrinter(printer);
+  } catch (const EZRError& e) {
+    message = e.Message;
+  }
+  EXPECT_NE(message.find("\"" + missing + "\""), std::string::npos) << message;
+  EXPECT_NE(message.find(" ("), std::string::npos) << "no system reason in: " << message;
+  EXPECT_EQ(report.printStarts, 0);
+  EXPECT_EQ(report.printFinishes, 0);
+  EXPECT_EQ(document.State(), TZRDocumentState::Done);
+}
+
 // A spooler whose printer can refuse to open or take only part of a write.
 class FailingSpooler : public TFakeSpooler {
 public:
   TSpoolerHandle OpenPrinter(const AnsiString& name) override {
     return refuseOpen ? 0 : TFakeSpooler::OpenPrinter(name);
+  }
+  DWORD StartDocPrinter(TSpoolerHandle printer, const AnsiString& docName, const AnsiString& dataType) override {
+    return refuseDoc ? 0 : TFakeSpooler::StartDocPrinter(printer, docName, dataType);
+  }
+  bool StartPagePrinter(TSpoolerHandle printer) override {
+    return !refusePage && TFakeSpooler::StartPagePrinter(printer);
   }
   bool WritePrinter(TSpoolerHandle printer, const void* data, DWORD size, DWORD& written) override {
     bool ok = TFakeSpooler::WritePrinter(printer, data, size, written);
@@ -69,6 +98,8 @@ public:
     return ok;
   }
   bool refuseOpen = false;
+  bool refuseDoc = false;
+  bool refusePage = false;
   bool shortWrite = false;
 };
 
@@ -83,26 +114,86 @@ TEST(ZRPrinterStream, APrinterThatFailsRaisesAndTheDocumentStaysReady) {
   TestReport report(20, 2);
   TZRPrinter document(&report);
   Build(document, {{"A"}});
-  for (bool open : {false, true}) {
-    spooler.refuseOpen = !open;
-    spooler.shortWrite = open;
+  struct Failure {
+    const char* name;
+    bool FailingSpooler::*flag;
+  } failures[] = {
+      {"printer not opened", &FailingSpooler::refuseOpen},
+      {"job not started", &FailingSpooler::refuseDoc},
+      {"page not started", &FailingSpooler::refusePage},
+      {"write cut short", &FailingSpooler::shortWrite},
+  };
+  for (const Failure& f : failures) {
+    spooler.*f.flag = true;
     try {
       document.PrintToPrinter(printer);
-      ADD_FAILURE() << "a failed print reported no error";
+      ADD_FAILURE() << f.name << ": a failed print reported no error";
     } catch (const EZRError& e) {
-      EXPECT_NE(e.Message.find("Nokta Vuruşlu"), std::string::npos) << e.Message;
+      EXPECT_NE(e.Message.find("Nokta Vuruşlu"), std::string::npos) << f.name << ": " << e.Message;
     }
-    EXPECT_EQ(document.State(), TZRDocumentState::Done);
+    spooler.*f.flag = false;
+    EXPECT_EQ(document.State(), TZRDocumentState::Done) << f.name;
   }
-  // The job cut short was ended all the same.
-  ASSERT_EQ(spooler.Jobs.size(), 1u);
-  EXPECT_TRUE(spooler.Jobs[0].Ended);
-  spooler.refuseOpen = spooler.shortWrite = false;
-  document.PrintToPrinter(printer);
+  // Every printer opened was closed again; the job whose page was refused
+  // was ended, the one cut short deleted.
+  int opened = 0, closed = 0;
+  for (const AnsiString& call : spooler.Calls) {
+    opened += call.rfind("OpenPrinter", 0) == 0;
+    closed += call == "ClosePrinter";
+  }
+  EXPECT_EQ(opened, 3);
+  EXPECT_EQ(closed, 3);
   ASSERT_EQ(spooler.Jobs.size(), 2u);
-  EXPECT_EQ(std::string(spooler.Jobs[1].Bytes.begin(), spooler.Jobs[1].Bytes.end()), "\x1b@\x1bP\x12" "A\r\n");
-  EXPECT_TRUE(spooler.Jobs[1].Ended);
-  EXPECT_EQ(spooler.Jobs[1].DataType, "RAW");
+  EXPECT_TRUE(spooler.Jobs[0].Ended);
+  EXPECT_FALSE(spooler.Jobs[0].Aborted);
+  EXPECT_TRUE(spooler.Jobs[1].Aborted);
+  EXPECT_FALSE(spooler.Jobs[1].Ended);
+  document.PrintToPrinter(printer);
+  ASSERT_EQ(spooler.Jobs.size(), 3u);
+  const TFakeJob& job = spooler.Jobs[2];
+  EXPECT_EQ(std::string(job.Bytes.begin(), job.Bytes.end()), "\x1b@\x1bP\x12" "A\r\n");
+  EXPECT_TRUE(job.Ended);
+  EXPECT_FALSE(job.Aborted);
+  EXPECT_EQ(job.DataType, "RAW");
+  EXPECT_EQ(job.DocName, "Rapor");  // the report's title names the job
+  // Print start for the jobs that were opened, print finish only for the whole one.
+  EXPECT_EQ(report.printStarts, 2);
+  EXPECT_EQ(report.printFinishes, 1);
+}
+
+// Output sends the document where the options say: to the options' file,
+// or raw to the program's printer.
+TEST(ZRPrinterStream, OutputFollowsTheDestination) {
+  ScratchFolder folder;
+  TFakeSpooler spooler;
+  TFakePrinter fake;
+  fake.Name = "Nokta";
+  spooler.AddPrinter(fake);
+  spooler.Default = "Nokta";
+  SpoolerScope scope(spooler);
+  Printer().Refresh();
+  Printer().SetPrinterIndex(-1);
+  TestReport report(20, 2);
+  report.options.SetDestination(zrdFile);
+  report.options.SetFileName(folder.File("cikti.txt"));
+  TZRPrinter document(&report);
+  Build(document, {{"A"}});
+  document.Output();
+  EXPECT_TRUE(spooler.Jobs.empty());
+  const std::string bytes = "\x1b@\x1bP\x12" "A\r\n";
+  {
+    TFileStream file(folder.File("cikti.txt"), fmOpenRead);
+    std::string saved(static_cast<size_t>(file.Size()), '\0');
+    file.ReadBuffer(saved.data(), static_cast<std::int32_t>(saved.size()));
+    EXPECT_EQ(saved, bytes);
+  }
+  report.options.SetDestination(zrdPrinter);
+  document.Output();
+  ASSERT_EQ(spooler.Jobs.size(), 1u);
+  EXPECT_EQ(spooler.Jobs[0].Printer, "Nokta");
+  EXPECT_EQ(std::string(spooler.Jobs[0].Bytes.begin(), spooler.Jobs[0].Bytes.end()), bytes);
+  spooler.Printers.clear();  // the program's printer lets the fake one go
+  Printer().Refresh();
 }
 
 }  // namespace

@@ -1,0 +1,5 @@
+#include "layouts/layoutsreg.h"
+
+#include "layouts/vtrapor.h"
+
+void RegisterLayoutComponents() { RegisterClasses({TVtRapor::StaticClass()}); }

@@ -1,0 +1,6 @@
+// Registers the layout subsystem's components for streaming, so that forms
+// read from the component format can hold them. Programs and tests call it
+// once before reading forms; calling it again does no harm.
+#pragma once
+
+void RegisterLayoutComponents();
