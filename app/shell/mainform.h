@@ -22,11 +22,13 @@
 #include "classlib/graphics/imagelist.h"
 #include "classlib/stdctrls/combobox.h"
 #include "classlib/stdctrls/image.h"
+#include "classlib/stdctrls/rxspeedbutton.h"
 #include "classlib/stdctrls/speedbutton.h"
 #include "app/recordfilter.h"
 #include "app/recordtables.h"
 #include "components/bididbnavigator.h"
 #include "components/vtformheader.h"
+#include "layouts/vtrapor.h"
 
 class TAnaF : public TForm {
   DECLARE_CLASS(TAnaF, TForm)
@@ -46,6 +48,7 @@ public:
   TAction* Hepsi = nullptr;
   TImageList* ImageList1 = nullptr;
   TImage* ImageBaslik1 = nullptr;
+  TVtRapor* VtRapor = nullptr;
   TVTFormHeader* VTFormHeader1 = nullptr;
   TSpeedButton* SpeedButton1 = nullptr;  // "Dozuri 3 Modu"
 
@@ -84,7 +87,13 @@ public:
   TPanel* PanelKayitli = nullptr;
   TDBGrid* DBGrid2 = nullptr;  // "Kayıtlı Dozuri Bilgileri"
   TPanel* PanelOrta = nullptr;
-  TButton* ButtonYazdir = nullptr;
+  // The print drop-down "Yazdır": its menu holds "Yazdır", "Önizleme Yap",
+  // a separator and "Ayarlar".
+  TRxSpeedButton* ButtonYazdir = nullptr;
+  TPopupMenu* PopupYazdir = nullptr;
+  TMenuItem* Yazdir1 = nullptr;
+  TMenuItem* Onizleme1 = nullptr;
+  TMenuItem* Ayarla1 = nullptr;
   std::array<TButton*, 4> LabelCommandButtons{};  // ">", "<", ">>", "<<"
   TPanel* PanelEtiket = nullptr;
   TDBGrid* DBGrid3 = nullptr;  // "Basılacak Etiketler"
@@ -115,6 +124,15 @@ public:
   void Button2Click(TObject* Sender);
   void Button3Click(TObject* Sender);
   void Button4Click(TObject* Sender);
+
+  // The print request ("Yazdır" prints, "Önizleme Yap" previews), the
+  // report settings and the answers the main form gives a running layout.
+  void YazdirClick(TObject* Sender);
+  void AyarlaClick(TObject* Sender);
+  void VtRaporGetDataSet(TObject* Sender, AnsiString DataStr, TDataSet*& Gdataset);
+  void VtRaporGetParam(TObject* Sender, TComponent*& Component, AnsiString ParamStr, AnsiString& GValue);
+  void VtRaporGetPrinterIndex(TObject* Sender, int& PrnIndex);
+  void VtRaporGetPrinterCopies(TObject* Sender, int& Copies);
 
   void k1Click(TObject* Sender);
   void KapatExecute(TObject* Sender);
@@ -156,6 +174,12 @@ private:
   void UpdateFilterRule();
   TRecordFilterRule filterRule_;
   int AskLabelCount();
+  void BuildReportComponent();
+  void BuildPrintDropDown();
+  // Asks where on the sheet the first label goes; 0 when the request ends.
+  int AskStartPosition();
+  // The layout the request runs, "" when the user cancelled the choice.
+  AnsiString ChooseLayout();
 };
 
 extern TAnaF* AnaF;

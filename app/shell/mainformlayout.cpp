@@ -265,9 +265,8 @@ void TAnaF::BuildPrintPage() {
 
   PanelOrta = MakePanel(this, TabBasim, "PanelOrta", alLeft);
   PanelOrta->SetWidth(100);
-  ButtonYazdir = MakeAt<TButton>(this, PanelOrta, "ButtonYazdir", 8, 40, 84, 25);
-  ButtonYazdir->SetCaption("Yazdır");
-  ButtonYazdir->SetEnabled(false);  // printing is not part of this program yet
+  BuildReportComponent();
+  BuildPrintDropDown();
   struct LabelCommand {
     const char* Caption;
     const char* Hint;
