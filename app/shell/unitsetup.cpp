@@ -7,7 +7,11 @@
 #include "classlib/stdctrls/stdctrlsreg.h"
 #include "components/vtcomponentsreg.h"
 #include "reportengine/evaluator/qrevenvironment.h"
+#include "reportengine/preview/qrprogressform.h"
 #include "support/png/graphic/pnggraphic.h"
+#include "textreport/forms/fmprintersetup.h"
+#include "textreport/forms/zrprev.h"
+#include "textreport/forms/zrprgres.h"
 
 namespace {
 
@@ -24,4 +28,10 @@ void SetUpUnits() {
   RegisterPngFormat();
   SetApplicationTitleSource(CurrentApplicationTitle);
   GlobalVariables();
+  // The report engines reach their forms through factories, so the engines
+  // themselves build and test without them.
+  RegisterQRProgressForm();
+  InstallPrinterSetupForm();
+  InstallProgressForm();
+  InstallZRPreviewForm();
 }

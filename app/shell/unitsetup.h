@@ -3,7 +3,8 @@
 // streaming, "png" registers as a picture format, and the expression
 // library's process-wide variables are made, so APPNAME holds the
 // application's title as it is then (the program file's name) and
-// APPSTARTTIME and APPSTARTDATE the moment the program started.
+// APPSTARTTIME and APPSTARTDATE the moment the program started; the report
+// engines get their progress, print setup and preview forms.
 #pragma once
 
 void SetUpUnits();
