@@ -111,6 +111,24 @@ void StartRun(IZReport& Report, bool AsPreview, bool ShowProgress) {
     document->ProgressForm()->ShowForm();
 }
 
+// A whole run of a report or composite: its document made (nothing when one
+// is running), the forms started, the pages built, then previewed or
+// written; the running mark and the document go on every way out.
+template <class TBuild>
+void RunDocument(IZReport& Report, bool& Running, bool AsPreview, bool ShowProgress, TBuild Build) {
+  if (!CreateReportPrinter(&Report))
+    return;
+  DocumentOfRun run{Report};
+  Running = true;
+  struct Clear {
+    bool& Flag;
+    ~Clear() { Flag = false; }
+  } clear{Running};
+  StartRun(Report, AsPreview, ShowProgress);
+  Build();
+  FinishRun(Report, AsPreview);
+}
+
 }  // namespace
 
 // ---- TZReport -----------------------------------------------------------------------------
@@ -193,17 +211,7 @@ void TZReport::DoPrintFinish() {
 }
 
 void TZReport::Run(bool AsPreview) {
-  if (!CreateReportPrinter(this))
-    return;
-  DocumentOfRun run{*this};
-  FRunning = true;
-  struct Clear {
-    bool& Flag;
-    ~Clear() { Flag = false; }
-  } clear{FRunning};
-  StartRun(*this, AsPreview, FShowProgress);
-  BuildReport(false);
-  FinishRun(*this, AsPreview);
+  RunDocument(*this, FRunning, AsPreview, FShowProgress, [this] { BuildReport(false); });
 }
 
 void TZReport::Preview() { Run(true); }
@@ -542,17 +550,7 @@ void TZRComposite::DoPrintFinish() {
 }
 
 void TZRComposite::Run(bool AsPreview) {
-  if (!CreateReportPrinter(this))
-    return;
-  DocumentOfRun run{*this};
-  FRunning = true;
-  struct Clear {
-    bool& Flag;
-    ~Clear() { Flag = false; }
-  } clear{FRunning};
-  StartRun(*this, AsPreview, FShowProgress);
-  Build();
-  FinishRun(*this, AsPreview);
+  RunDocument(*this, FRunning, AsPreview, FShowProgress, [this] { Build(); });
 }
 
 void TZRComposite::Preview() { Run(true); }
