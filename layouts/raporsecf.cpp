@@ -1,5 +1,7 @@
 #include "layouts/raporsecf.h"
 
+#include "classlib/controls/controlmaking.h"
+
 #include <limits>
 #include <memory>
 
@@ -33,23 +35,8 @@ constexpr char kTitleSelection[] = "Rapor Seciniz";
 constexpr char kTopRowCaption[] = "Varsayilan";
 constexpr char kLayoutFilter[] = "VORTELIM Rapor Dosyasi (*.vlp)|*.vlp";
 
-template <class C>
-C* Make(TComponent* owner, TWinControl* parent, const char* name) {
-  C* control = new C(owner);
-  control->SetName(name);
-  control->SetParent(parent);
-  return control;
-}
-
-template <class C>
-C* MakeAt(TComponent* owner, TWinControl* parent, const char* name, int left, int top, int width, int height) {
-  C* control = Make<C>(owner, parent, name);
-  control->SetBounds(left, top, width, height);
-  return control;
-}
-
 TPanel* MakePanel(TComponent* owner, TWinControl* parent, const char* name, TAlign align, int height) {
-  TPanel* panel = Make<TPanel>(owner, parent, name);
+  TPanel* panel = MakeControl<TPanel>(owner, parent, name);
   panel->SetCaption("");
   panel->SetBevelOuter(bvNone);
   panel->SetAlign(align);
@@ -78,7 +65,7 @@ TRaporSecF::TRaporSecF(TComponent* AOwner) : TForm(AOwner) {
 }
 
 void TRaporSecF::CreateControls() {
-  VTFormHeader1 = Make<TVTFormHeader>(this, this, "VTFormHeader1");
+  VTFormHeader1 = MakeControl<TVTFormHeader>(this, this, "VTFormHeader1");
   VTFormHeader1->SetAlign(alTop);
   VTFormHeader1->SetTitle(kTitleManager);
 
@@ -89,7 +76,7 @@ void TRaporSecF::CreateControls() {
 
   Panel3 = MakePanel(this, this, "Panel3", alBottom, 40);
   Panel3->SetVisible(false);
-  ButtonRaporSec = MakeAt<TButton>(this, Panel3, "ButtonRaporSec", 452, 8, 100, 25);
+  ButtonRaporSec = MakeControlAt<TButton>(this, Panel3, "ButtonRaporSec", 452, 8, 100, 25);
   ButtonRaporSec->SetCaption("Tamam");
   ButtonRaporSec->SetDefault(true);
   ButtonRaporSec->SetVisible(false);
@@ -98,7 +85,7 @@ void TRaporSecF::CreateControls() {
   Panel2 = MakePanel(this, this, "Panel2", alBottom, 112);
   CreateManagementControls();
 
-  ListView1 = Make<TListView>(this, this, "ListView1");
+  ListView1 = MakeControl<TListView>(this, this, "ListView1");
   ListView1->SetAlign(alClient);
   ListView1->SetViewStyle(vsReport);
   ListView1->SetCheckboxes(true);
@@ -139,7 +126,7 @@ void TRaporSecF::CreateManagementControls() {
       {Button6, "Button6", "Kapat", 452, 78, nullptr},
   };
   for (const ButtonSpec& spec : buttons) {
-    spec.button = MakeAt<TButton>(this, Panel2, spec.name, spec.left, spec.top, 100, 25);
+    spec.button = MakeControlAt<TButton>(this, Panel2, spec.name, spec.left, spec.top, 100, 25);
     spec.button->SetCaption(spec.caption);
     spec.button->OnClick = spec.click;
   }
@@ -154,17 +141,17 @@ void TRaporSecF::CreateManagementControls() {
   Kapat->SetActionList(ActionList1);
   Button6->SetAction(Kapat);
 
-  CheckBox1 = MakeAt<TCheckBox>(this, Panel2, "CheckBox1", 8, 46, 400, 17);
+  CheckBox1 = MakeControlAt<TCheckBox>(this, Panel2, "CheckBox1", 8, 46, 400, 17);
   CheckBox1->SetCaption("Yazdirmadan once rapor seceneklerini bana goster");
-  Label1 = MakeAt<TLabel>(this, Panel2, "Label1", 8, 83, 50, 13);
+  Label1 = MakeControlAt<TLabel>(this, Panel2, "Label1", 8, 83, 50, 13);
   Label1->SetCaption("Yazici");
-  ComboBoxPrinters = MakeAt<TComboBox>(this, Panel2, "ComboBoxPrinters", 60, 79, 230, 21);
+  ComboBoxPrinters = MakeControlAt<TComboBox>(this, Panel2, "ComboBoxPrinters", 60, 79, 230, 21);
   ComboBoxPrinters->SetStyle(csDropDown);
   ComboBoxPrinters->SetText("");
   ComboBoxPrinters->Items()->Assign(&Printer().Printers());
-  Label2 = MakeAt<TLabel>(this, Panel2, "Label2", 304, 83, 40, 13);
+  Label2 = MakeControlAt<TLabel>(this, Panel2, "Label2", 304, 83, 40, 13);
   Label2->SetCaption("Kopya");
-  RxSpinEditKopya = MakeAt<TRxSpinEdit>(this, Panel2, "RxSpinEditKopya", 348, 79, 60, 21);
+  RxSpinEditKopya = MakeControlAt<TRxSpinEdit>(this, Panel2, "RxSpinEditKopya", 348, 79, 60, 21);
   RxSpinEditKopya->SetEditorEnabled(false);
   // A copy count below one prints nothing; the list file reads it as one.
   // No upper bound of its own: any count the list holds is shown and saved

@@ -1,29 +1,16 @@
 // The main form's controls, menus and actions, made in code in the order
 // the user tabs through them.
 #include "app/shell/mainform.h"
+
+#include "classlib/controls/controlmaking.h"
 #include "app/shell/mainformpictures.h"
 #include "app/shell/programidentity.h"
 #include "classlib/system/numconv.h"
 
 namespace {
 
-template <class C>
-C* Make(TComponent* owner, TWinControl* parent, const char* name) {
-  C* control = new C(owner);
-  control->SetName(name);
-  control->SetParent(parent);
-  return control;
-}
-
-template <class C>
-C* MakeAt(TComponent* owner, TWinControl* parent, const AnsiString& name, int left, int top, int width, int height) {
-  C* control = Make<C>(owner, parent, name.c_str());
-  control->SetBounds(left, top, width, height);
-  return control;
-}
-
 TPanel* MakePanel(TComponent* owner, TWinControl* parent, const char* name, TAlign align) {
-  TPanel* panel = Make<TPanel>(owner, parent, name);
+  TPanel* panel = MakeControl<TPanel>(owner, parent, name);
   panel->SetCaption("");
   panel->SetBevelOuter(bvNone);
   panel->SetAlign(align);
@@ -31,7 +18,7 @@ TPanel* MakePanel(TComponent* owner, TWinControl* parent, const char* name, TAli
 }
 
 TLabel* MakeTitle(TComponent* owner, TWinControl* parent, const char* name, const AnsiString& caption) {
-  TLabel* label = Make<TLabel>(owner, parent, name);
+  TLabel* label = MakeControl<TLabel>(owner, parent, name);
   label->SetCaption(caption);
   label->SetAlign(alTop);
   return label;
@@ -54,7 +41,7 @@ void FillFieldCaptions(TComboBox* box) {
 }
 
 TDBGrid* MakeRecordGrid(TComponent* owner, TWinControl* parent, const char* name, TDataSource* source, bool editable) {
-  TDBGrid* grid = Make<TDBGrid>(owner, parent, name);
+  TDBGrid* grid = MakeControl<TDBGrid>(owner, parent, name);
   grid->SetAlign(alClient);
   grid->SetDataSource(source);
   TDBGridOptions options{dgTitles, dgIndicator, dgColumnResize, dgColLines, dgRowLines, dgAlwaysShowSelection};
@@ -153,12 +140,12 @@ void TAnaF::BuildMenu() {
 }
 
 void TAnaF::BuildHeader() {
-  ImageBaslik1 = Make<TImage>(this, this, "ImageBaslik1");
+  ImageBaslik1 = MakeControl<TImage>(this, this, "ImageBaslik1");
   ImageBaslik1->SetVisible(false);
 
-  VTFormHeader1 = Make<TVTFormHeader>(this, this, "VTFormHeader1");
+  VTFormHeader1 = MakeControl<TVTFormHeader>(this, this, "VTFormHeader1");
   VTFormHeader1->SetTitle(ApplicationTitle);
-  SpeedButton1 = Make<TSpeedButton>(this, VTFormHeader1, "SpeedButton1");
+  SpeedButton1 = MakeControl<TSpeedButton>(this, VTFormHeader1, "SpeedButton1");
   SpeedButton1->SetCaption("Dozuri 3 Modu");
   SpeedButton1->SetBounds(VTFormHeader1->Width() - 120, 3, 112, 24);
   SpeedButton1->SetAnchors(TAnchors{akTop, akRight});
@@ -166,15 +153,15 @@ void TAnaF::BuildHeader() {
 }
 
 void TAnaF::BuildRecordEdits(TWinControl* parent) {
-  TLabel* hint = MakeAt<TLabel>(this, parent, "Label21", 8, 6, 600, 16);
+  TLabel* hint = MakeControlAt<TLabel>(this, parent, "Label21", 8, 6, 600, 16);
   hint->SetCaption("Bu kısımda barkodunu yazmak istediğiniz ürün veya kart numaralarını giriniz.");
   for (int i = 0; i < RecordFieldCount; ++i) {
     const int left = 8 + (i / 10) * 372;
     const int top = 28 + (i % 10) * 24;
     const AnsiString number = IntToStr(i + 1);
-    TLabel* label = MakeAt<TLabel>(this, parent, "Label" + number, left, top + 3, 56, 16);
+    TLabel* label = MakeControlAt<TLabel>(this, parent, "Label" + number, left, top + 3, 56, 16);
     label->SetCaption("Metin " + number);
-    TDBEdit* edit = MakeAt<TDBEdit>(this, parent, "DBEdit" + number, left + 60, top, 300, 21);
+    TDBEdit* edit = MakeControlAt<TDBEdit>(this, parent, "DBEdit" + number, left + 60, top, 300, 21);
     edit->SetDataSource(RxBarkod_S);
     edit->SetDataField(RecordFieldName(i + 1));
     edit->OnKeyPress = Method<&TAnaF::DBEdit1KeyPress>(this);
@@ -186,9 +173,9 @@ void TAnaF::BuildRecordEdits(TWinControl* parent) {
 
 void TAnaF::BuildSortAndNavigator(TWinControl* parent) {
   const int top = 28 + 10 * 24 + 4;
-  TLabel* sortLabel = MakeAt<TLabel>(this, parent, "Label22", 8, top + 4, 56, 16);
+  TLabel* sortLabel = MakeControlAt<TLabel>(this, parent, "Label22", 8, top + 4, 56, 16);
   sortLabel->SetCaption("Sıralama");
-  ComboBox1 = MakeAt<TComboBox>(this, parent, "ComboBox1", 68, top, 140, 21);
+  ComboBox1 = MakeControlAt<TComboBox>(this, parent, "ComboBox1", 68, top, 140, 21);
   ComboBox1->SetStyle(csDropDownList);
   FillFieldCaptions(ComboBox1);
   ComboBox1->Items()->Add("");
@@ -199,7 +186,7 @@ void TAnaF::BuildSortAndNavigator(TWinControl* parent) {
   // The navigator's shortcut actions join the form's list after the form's
   // own actions, so F3 stays "Hepsi" there: the first action of a list that
   // takes a key wins, and the navigator's cancel also answers F3.
-  DBNavigator1 = MakeAt<TBiDiDBNavigator>(this, parent, "DBNavigator1", 380, top, 240, 25);
+  DBNavigator1 = MakeControlAt<TBiDiDBNavigator>(this, parent, "DBNavigator1", 380, top, 240, 25);
   DBNavigator1->SetDataSource(RxBarkod_S);
   DBNavigator1->SetDataSourceAct(RxBarkod_S);
   DBNavigator1->SetActionList(ActionList1);
@@ -214,7 +201,7 @@ void TAnaF::BuildSortAndNavigator(TWinControl* parent) {
 }
 
 void TAnaF::BuildRecordPage() {
-  TabKayit = Make<TTabSheet>(this, PageControl1, "TabKayit");
+  TabKayit = MakeControl<TTabSheet>(this, PageControl1, "TabKayit");
   TabKayit->SetPageControl(PageControl1);
   TabKayit->SetCaption("Dozuri Kayıt");
   TPanel* top = MakePanel(this, TabKayit, "PanelUst", alTop);
@@ -226,18 +213,18 @@ void TAnaF::BuildRecordPage() {
 }
 
 void TAnaF::BuildFilterPanel() {
-  PanelFiltre = Make<TPanel>(this, PanelGrid, "PanelFiltre");
+  PanelFiltre = MakeControl<TPanel>(this, PanelGrid, "PanelFiltre");
   PanelFiltre->SetCaption("");
   PanelFiltre->SetBevelOuter(bvLowered);
-  MakeAt<TLabel>(this, PanelFiltre, "Label23", 8, 4, 200, 16)->SetCaption("Kayıt Filtreleme");
+  MakeControlAt<TLabel>(this, PanelFiltre, "Label23", 8, 4, 200, 16)->SetCaption("Kayıt Filtreleme");
   for (int row = 0; row < 3; ++row) {
     const AnsiString number = IntToStr(row + 1);
     const int top = 24 + row * 28;
-    TComboBox* field = MakeAt<TComboBox>(this, PanelFiltre, "ComboFiltre" + number, 8, top, 100, 21);
+    TComboBox* field = MakeControlAt<TComboBox>(this, PanelFiltre, "ComboFiltre" + number, 8, top, 100, 21);
     field->SetStyle(csDropDownList);
     FillFieldCaptions(field);
     field->SetItemIndex(row);
-    TEdit* value = MakeAt<TEdit>(this, PanelFiltre, "EditFiltre" + number, 112, top, 124, 21);
+    TEdit* value = MakeControlAt<TEdit>(this, PanelFiltre, "EditFiltre" + number, 112, top, 124, 21);
     value->SetText("");
     value->OnKeyPress = Method<&TAnaF::EditFiltre1KeyPress>(this);
     field->OnChange = Method<&TAnaF::FilterInputChange>(this);
@@ -245,15 +232,15 @@ void TAnaF::BuildFilterPanel() {
     FilterFields[row] = field;
     FilterValues[row] = value;
   }
-  Button6 = MakeAt<TButton>(this, PanelFiltre, "Button6", 8, 110, 110, 25);
+  Button6 = MakeControlAt<TButton>(this, PanelFiltre, "Button6", 8, 110, 110, 25);
   Button6->SetAction(Filtrele);
-  Button7 = MakeAt<TButton>(this, PanelFiltre, "Button7", 126, 110, 110, 25);
+  Button7 = MakeControlAt<TButton>(this, PanelFiltre, "Button7", 126, 110, 110, 25);
   Button7->SetAction(Hepsi);
   PlaceFilterPanel();
 }
 
 void TAnaF::BuildPrintPage() {
-  TabBasim = Make<TTabSheet>(this, PageControl1, "TabBasim");
+  TabBasim = MakeControl<TTabSheet>(this, PageControl1, "TabBasim");
   TabBasim->SetPageControl(PageControl1);
   TabBasim->SetCaption("Dozuri Basımı");
   TabBasim->OnResize = Method<&TAnaF::TabBasimResize>(this);
@@ -279,7 +266,7 @@ void TAnaF::BuildPrintPage() {
       {"<<", "Tüm etiketleri temizle", Method<&TAnaF::Button4Click>(this)},
   };
   for (int i = 0; i < 4; ++i) {
-    TButton* button = MakeAt<TButton>(this, PanelOrta, "Button" + IntToStr(i + 1), 8, 90 + i * 32, 84, 25);
+    TButton* button = MakeControlAt<TButton>(this, PanelOrta, "Button" + IntToStr(i + 1), 8, 90 + i * 32, 84, 25);
     button->SetCaption(commands[i].Caption);
     button->SetHint(commands[i].Hint);
     button->SetShowHint(true);
@@ -291,7 +278,7 @@ void TAnaF::BuildPrintPage() {
   MakeTitle(this, PanelEtiket, "Label25", "Basılacak Etiketler");
   PanelUret = MakePanel(this, PanelEtiket, "PanelUret", alBottom);
   PanelUret->SetHeight(40);
-  Button5 = MakeAt<TButton>(this, PanelUret, "Button5", 0, 8, 170, 25);
+  Button5 = MakeControlAt<TButton>(this, PanelUret, "Button5", 0, 8, 170, 25);
   Button5->SetCaption("Otomatik Dozuri Üret");
   Button5->SetEnabled(false);  // the code generator is not part of this program yet
   PanelUret->OnResize = [this](TObject*) { Button5->SetLeft((PanelUret->Width() - Button5->Width()) / 2); };
@@ -315,7 +302,7 @@ TAnaF::TAnaF(TComponent* AOwner) : TForm(AOwner) {
   BuildActions();
   BuildMenu();
   BuildHeader();
-  PageControl1 = Make<TPageControl>(this, this, "PageControl1");
+  PageControl1 = MakeControl<TPageControl>(this, this, "PageControl1");
   PageControl1->SetAlign(alClient);
   PageControl1->OnChange = Method<&TAnaF::PageControl1Change>(this);
   BuildRecordPage();

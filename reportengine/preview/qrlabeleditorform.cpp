@@ -1,19 +1,8 @@
 #include "reportengine/preview/qrlabeleditorform.h"
 
+#include "classlib/controls/controlmaking.h"
+
 IMPLEMENT_CLASS(TQRLabelEditorForm)
-
-namespace {
-
-template <class C>
-C* Place(TComponent* owner, TWinControl* parent, const char* name, int left, int top, int width, int height) {
-  C* control = new C(owner);
-  control->SetName(name);
-  control->SetParent(parent);
-  control->SetBounds(left, top, width, height);
-  return control;
-}
-
-}  // namespace
 
 TQRLabelEditorForm::TQRLabelEditorForm(TComponent* AOwner) : TForm(AOwner) {
   SetName("QRLabelEditorForm");
@@ -24,30 +13,30 @@ TQRLabelEditorForm::TQRLabelEditorForm(TComponent* AOwner) : TForm(AOwner) {
   SetClientWidth(281);
   SetClientHeight(185);
 
-  GroupBox1 = Place<TGroupBox>(this, this, "GroupBox1", 8, 8, 265, 137);
+  GroupBox1 = MakeControlAt<TGroupBox>(this, this, "GroupBox1", 8, 8, 265, 137);
   GroupBox1->SetCaption("Properties");
-  ValueLabel = Place<TLabel>(this, GroupBox1, "ValueLabel", 12, 24, 40, 13);
+  ValueLabel = MakeControlAt<TLabel>(this, GroupBox1, "ValueLabel", 12, 24, 40, 13);
   ValueLabel->SetCaption("Text");
-  Value = Place<TEdit>(this, GroupBox1, "Value", 64, 20, 189, 21);
+  Value = MakeControlAt<TEdit>(this, GroupBox1, "Value", 64, 20, 189, 21);
   Value->SetText("");
-  WidthLabel = Place<TLabel>(this, GroupBox1, "WidthLabel", 12, 52, 40, 13);
+  WidthLabel = MakeControlAt<TLabel>(this, GroupBox1, "WidthLabel", 12, 52, 40, 13);
   WidthLabel->SetCaption("Width");
-  Width = Place<TMaskEdit>(this, GroupBox1, "Width", 64, 48, 65, 21);
-  HeightLabel = Place<TLabel>(this, GroupBox1, "HeightLabel", 140, 52, 40, 13);
+  Width = MakeControlAt<TMaskEdit>(this, GroupBox1, "Width", 64, 48, 65, 21);
+  HeightLabel = MakeControlAt<TLabel>(this, GroupBox1, "HeightLabel", 140, 52, 40, 13);
   HeightLabel->SetCaption("Height");
-  Height = Place<TMaskEdit>(this, GroupBox1, "Height", 188, 48, 65, 21);
-  AutoSize = Place<TCheckBox>(this, GroupBox1, "AutoSize", 12, 80, 120, 17);
+  Height = MakeControlAt<TMaskEdit>(this, GroupBox1, "Height", 188, 48, 65, 21);
+  AutoSize = MakeControlAt<TCheckBox>(this, GroupBox1, "AutoSize", 12, 80, 120, 17);
   AutoSize->SetCaption("Autosize");
-  Stretch = Place<TCheckBox>(this, GroupBox1, "Stretch", 12, 100, 120, 17);
+  Stretch = MakeControlAt<TCheckBox>(this, GroupBox1, "Stretch", 12, 100, 120, 17);
   Stretch->SetCaption("Stretch");
-  Transparent = Place<TCheckBox>(this, GroupBox1, "Transparent", 140, 80, 113, 17);
+  Transparent = MakeControlAt<TCheckBox>(this, GroupBox1, "Transparent", 140, 80, 113, 17);
   Transparent->SetCaption("Transparent");
 
-  OKButton = Place<TButton>(this, this, "OKButton", 116, 152, 75, 25);
+  OKButton = MakeControlAt<TButton>(this, this, "OKButton", 116, 152, 75, 25);
   OKButton->SetCaption("OK");
   OKButton->SetDefault(true);
   OKButton->SetModalResult(mrOk);
-  CancelButton = Place<TButton>(this, this, "CancelButton", 198, 152, 75, 25);
+  CancelButton = MakeControlAt<TButton>(this, this, "CancelButton", 198, 152, 75, 25);
   CancelButton->SetCaption("Cancel");
   CancelButton->SetCancel(true);
   CancelButton->SetModalResult(mrCancel);

@@ -1,5 +1,7 @@
 #include "reportengine/preview/qrsearch.h"
 
+#include "classlib/controls/controlmaking.h"
+
 #include <windows.h>
 
 #include "classlib/graphics/metafile.h"
@@ -11,11 +13,7 @@ namespace {
 
 template <class C>
 C* MakeAt(TSearchDlg* form, const char* name, int left, int top, int width, int height) {
-  C* control = new C(form);
-  control->SetName(name);
-  control->SetParent(form);
-  control->SetBounds(left, top, width, height);
-  return control;
+  return MakeControlAt<C>(form, form, name, left, top, width, height);
 }
 
 }  // namespace

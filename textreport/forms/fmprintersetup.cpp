@@ -1,5 +1,7 @@
 #include "textreport/forms/fmprintersetup.h"
 
+#include "classlib/controls/controlmaking.h"
+
 #include "classlib/forms/application.h"
 #include "textreport/core/zrconst.h"
 #include "textreport/core/zrescapemodels.h"
@@ -8,19 +10,6 @@
 BEGIN_PUBLISHED(TfmPrinterSetup)
   METHOD(FormCreate),
 END_PUBLISHED
-
-namespace {
-
-template <class C>
-C* MakeAt(TComponent* owner, TWinControl* parent, const char* name, int left, int top, int width, int height) {
-  C* control = new C(owner);
-  control->SetName(name);
-  control->SetParent(parent);
-  control->SetBounds(left, top, width, height);
-  return control;
-}
-
-}  // namespace
 
 TfmPrinterSetup::TfmPrinterSetup(TComponent* AOwner) : TForm(AOwner) {
   SetName("fmPrinterSetup");
@@ -32,16 +21,16 @@ TfmPrinterSetup::TfmPrinterSetup(TComponent* AOwner) : TForm(AOwner) {
 }
 
 void TfmPrinterSetup::CreateControls() {
-  FormPrintCommonDialog = MakeAt<TFormPrintCommonDialog>(this, this, "FormPrintCommonDialog", 0, 0, 432, 302);
+  FormPrintCommonDialog = MakeControlAt<TFormPrintCommonDialog>(this, this, "FormPrintCommonDialog", 0, 0, 432, 302);
   FormPrintCommonDialog->SetVisible(false);
-  gbOptions = MakeAt<TGroupBox>(this, this, "gbOptions", 432, 4, 200, 120);
+  gbOptions = MakeControlAt<TGroupBox>(this, this, "gbOptions", 432, 4, 200, 120);
   gbOptions->SetCaption("");
-  lbEscapeModel = MakeAt<TLabel>(this, gbOptions, "lbEscapeModel", 8, 64, 180, 14);
-  cbConvertToOEM = MakeAt<TCheckBox>(this, gbOptions, "cbConvertToOEM", 8, 16, 184, 17);
-  cbIgnoreFontStyles = MakeAt<TCheckBox>(this, gbOptions, "cbIgnoreFontStyles", 8, 38, 184, 17);
+  lbEscapeModel = MakeControlAt<TLabel>(this, gbOptions, "lbEscapeModel", 8, 64, 180, 14);
+  cbConvertToOEM = MakeControlAt<TCheckBox>(this, gbOptions, "cbConvertToOEM", 8, 16, 184, 17);
+  cbIgnoreFontStyles = MakeControlAt<TCheckBox>(this, gbOptions, "cbIgnoreFontStyles", 8, 38, 184, 17);
   cbIgnoreFontStyles->SetVisible(false);
   cbIgnoreFontStyles->SetEnabled(false);
-  cbEscapeModel = MakeAt<TComboBox>(this, gbOptions, "cbEscapeModel", 8, 82, 184, 21);
+  cbEscapeModel = MakeControlAt<TComboBox>(this, gbOptions, "cbEscapeModel", 8, 82, 184, 21);
   cbEscapeModel->SetStyle(csDropDownList);
 }
 

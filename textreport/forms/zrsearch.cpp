@@ -1,5 +1,7 @@
 #include "textreport/forms/zrsearch.h"
 
+#include "classlib/controls/controlmaking.h"
+
 #include "textreport/core/zrconst.h"
 #include "textreport/forms/formclientsize.h"
 
@@ -12,11 +14,7 @@ namespace {
 
 template <class C>
 C* MakeAt(TfmSearch* form, const char* name, int left, int top, int width, int height) {
-  C* control = new C(form);
-  control->SetName(name);
-  control->SetParent(form);
-  control->SetBounds(left, top, width, height);
-  return control;
+  return MakeControlAt<C>(form, form, name, left, top, width, height);
 }
 
 TBitBtn* MakeButton(TfmSearch* form, const char* name, TBitBtnKind kind, int left) {
