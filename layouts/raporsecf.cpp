@@ -125,10 +125,10 @@ void TRaporSecF::CreateManagementControls() {
       {Button5, "Button5", "Kaydet", 452, 44, Method<&TRaporSecF::Button5Click>(this)},
       {Button6, "Button6", "Kapat", 452, 78, nullptr},
   };
-  for (const ButtonSpec& spec : buttons) {
-    spec.button = MakeControlAt<TButton>(this, Panel2, spec.name, spec.left, spec.top, 100, 25);
-    spec.button->SetCaption(spec.caption);
-    spec.button->OnClick = spec.click;
+  for (const ButtonSpec& item : buttons) {
+    item.button = MakeControlAt<TButton>(this, Panel2, item.name, item.left, item.top, 100, 25);
+    item.button->SetCaption(item.caption);
+    item.button->OnClick = item.click;
   }
 
   ActionList1 = new TActionList(this);
