@@ -188,7 +188,9 @@ constexpr Row kRows[ZREscapeModelCount] = {
     {"OkidataOkimate20", &Proprinter},
     {"OkidataPace2350(Std)", &OkiStandard},
     {"OkidataPacemark2410", &OkiStandard},
-    {"OkidataPacemark2410", &OkiStandard},
+    // The standard variant's own name, so the two rows can be told apart in
+    // a list; the stored model number is unchanged.
+    {"OkidataPace2410(Std)", &OkiStandard},
     {"Olympia", &Diablo},
     {"OlympiaCompactRO", &Diablo},
     {"Panasonic3151", &Diablo},

@@ -145,7 +145,8 @@ TEST(EscapeModels, DisplayNames) {
   EXPECT_EQ(EscapeModelName(emEpson), "Default Epson");
   EXPECT_EQ(EscapeModelName(emCanonF60), "CanonF-60");
   EXPECT_EQ(EscapeModelName(emHPLaserJetLandscape8LPI), "HPLaserJetLands8LPI");
-  EXPECT_EQ(EscapeModelName(emOkidataPace2410Std), "OkidataPacemark2410");
+  EXPECT_EQ(EscapeModelName(emOkidataPacemark2410), "OkidataPacemark2410");
+  EXPECT_EQ(EscapeModelName(emOkidataPace2410Std), "OkidataPace2410(Std)");
   EXPECT_EQ(EscapeModelName(emStarSDSGStarMode), "StarSD/SGStarMode");
   for (int model = 0; model < ZREscapeModelCount; ++model)
     EXPECT_NE(EscapeModelName(static_cast<TZREscapeModel>(model)), "") << model;
