@@ -15,6 +15,7 @@
 #include "classlib/forms/dialogservice.h"
 #include "classlib/forms/scripteddialogs.h"
 #include "tests/support/formfixture.h"
+#include "tests/textreport/engine/zrprintingreport.h"
 #include "tests/textreport/output/zrtestreport.h"
 #include "textreport/core/zrconst.h"
 #include "textreport/engine/zreport.h"
@@ -23,18 +24,8 @@
 namespace {
 
 using namespace test_support;
-
-// A report with a document of its own page size, so bands can print.
-class PrintingReport : public TZReport {
-public:
-  explicit PrintingReport(TComponent* owner) : TZReport(owner), page(40, 10) {
-    document = std::make_unique<TZRPrinter>(&page);
-  }
-  TZRPrinter* Document() const override { return document.get(); }
-
-  zr_test::TestReport page;
-  std::unique_ptr<TZRPrinter> document;
-};
+using zr_test::ErrorOf;
+using zr_test::PrintingReport;
 
 class ZRBandsTest : public testing::Test {
 protected:
@@ -42,16 +33,6 @@ protected:
     report = new PrintingReport(form.Host());
     report->SetName("ZReport1");
     report->SetParent(form.Host());
-  }
-
-  template <class F>
-  std::string ErrorOf(F&& action) {
-    try {
-      action();
-    } catch (const EZRError& e) {
-      return e.Message;
-    }
-    return "(no error)";
   }
 
   void Switch(const char* property) { SetOrdProp(report->Bands(), property, 1); }

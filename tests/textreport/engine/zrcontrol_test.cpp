@@ -12,6 +12,7 @@
 namespace {
 
 using namespace test_support;
+using zr_test::ErrorOf;
 
 // A report stand-in: its own report, a controller, with a document of its
 // size and a fixed 8 x 16 character cell.
@@ -56,14 +57,6 @@ protected:
     band->SetHeight(5);
     label = new TZReportControl(form.Host());
     label->SetParent(band);
-  }
-  std::string ErrorOf(const std::function<void()>& action) {
-    try {
-      action();
-    } catch (const EZRError& e) {
-      return e.Message;
-    }
-    return "(no error)";
   }
   // The page lines of a document written by Print.
   std::vector<AnsiString> Lines() {

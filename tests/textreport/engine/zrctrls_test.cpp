@@ -16,6 +16,7 @@
 #include "classlib/system/clock.h"
 #include "tests/support/componenttext.h"
 #include "tests/support/formfixture.h"
+#include "tests/textreport/engine/zrprintingreport.h"
 #include "tests/textreport/output/zrtestreport.h"
 #include "textreport/core/zrconst.h"
 #include "textreport/engine/zrctrls.h"
@@ -25,18 +26,8 @@
 namespace {
 
 using namespace test_support;
-
-// A report with a document of its own page size, so bands can print.
-class PrintingReport : public TZReport {
-public:
-  explicit PrintingReport(TComponent* owner) : TZReport(owner), page(40, 10) {
-    document = std::make_unique<TZRPrinter>(&page);
-  }
-  TZRPrinter* Document() const override { return document.get(); }
-
-  zr_test::TestReport page;
-  std::unique_ptr<TZRPrinter> document;
-};
+using zr_test::ErrorOf;
+using zr_test::PrintingReport;
 
 class ZRLabelTest : public testing::Test {
 protected:
@@ -82,16 +73,6 @@ protected:
     for (int i = 0; i < document.Pages(page - 1).Lines().Count(); ++i)
       lines.push_back(document.Pages(page - 1).Lines().Strings(i));
     return lines;
-  }
-
-  template <class F>
-  std::string ErrorOf(F&& action) {
-    try {
-      action();
-    } catch (const EZRError& e) {
-      return e.Message;
-    }
-    return "(no error)";
   }
 
   FormFixture form;

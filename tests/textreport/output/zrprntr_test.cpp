@@ -23,15 +23,6 @@ std::string Bytes(TZRPrinter& document) {
   return std::string(static_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.Size()));
 }
 
-std::string ErrorOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const EZRError& e) {
-    return e.Message;
-  }
-  return "(no error)";
-}
-
 TEST(ZRPrinter, StatesAndTheirErrors) {
   TestReport report(20, 10);
   TZRPrinter document(&report);

@@ -1,6 +1,10 @@
 // A text report stand-in for the document's tests: page size, options and
 // title, with the print start and finish counted.
 #pragma once
+#include <functional>
+#include <string>
+
+#include "textreport/core/zrconst.h"
 #include "textreport/output/zrprntr.h"
 
 namespace zr_test {
@@ -46,6 +50,17 @@ inline void Build(TZRPrinter& document, const std::vector<std::vector<AnsiString
       document.WriteText(0, static_cast<int>(i), page[i]);
   }
   document.EndDoc();
+}
+
+// The message of the text engine's error that an action raises, or
+// "(no error)".
+inline std::string ErrorOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const EZRError& e) {
+    return e.Message;
+  }
+  return "(no error)";
 }
 
 }  // namespace zr_test
