@@ -369,8 +369,13 @@ void TZReportControl::Print(int X, int Y) {
 }
 
 // ---- Design view --------------------------------------------------------------------------
+// The report always paints; its bands and labels only where they are meant
+// to be seen: a report shown at run time, or a design surface where the
+// report is not minimized to its picture.
 void TZReportControl::Paint() {
-  if (IsReport() || (FReport != nullptr && !FReport->IsMinimized()))
+  const bool shown = IsReport() || (FReport != nullptr && (FReport->ShowsAtRunTime() ||
+                                                             (Designing() && !FReport->IsMinimized())));
+  if (shown)
     PaintDesign();
 }
 

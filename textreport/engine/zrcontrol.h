@@ -81,6 +81,9 @@ public:
   virtual TZRPrinter* Document() const;
   // A minimized report shows as a small picture at design time.
   virtual bool IsMinimized() const { return false; }
+  // A report shown at run time shows its bands and labels as it does on the
+  // design surface.
+  virtual bool ShowsAtRunTime() const { return false; }
   // The report measures the character cell of its design view: the average
   // width and line height of its font while it has a parent window.
   virtual TZRCharMetrics MeasureCharCell() const;

@@ -5,6 +5,7 @@
 #include "classlib/classes/reader.h"
 #include "classlib/classes/writer.h"
 #include "classlib/forms/application.h"
+#include "classlib/graphics/bitmap.h"
 #include "classlib/stdctrls/speedbutton.h"
 #include "textreport/engine/zrctrls.h"
 #include "textreport/engine/zrvariables.h"
@@ -346,16 +347,57 @@ void TZReport::DefineProperties(TFiler& Filer) {
       [this](TWriter& w) { w.WriteBoolean(FMinimized); }, FMinimized);
 }
 
-// Minimized: the report's class name on its workspace colour.
+// The page as the bands stand on it: the grid, then the margins as a
+// rectangle and, with several columns, dashed red lines where each column
+// ends and the next begins. Minimized: the report's picture in a raised frame.
 void TZReport::PaintDesign() {
-  if (!FMinimized) {
-    TZRCustomController::PaintDesign();
+  if (FMinimized) {
+    PaintMinimized();
     return;
   }
+  TZRCustomController::PaintDesign();
   TCanvas& canvas = *Canvas();
-  canvas.Brush().SetColor(clAppWorkSpace);
-  canvas.FillRect(ClientRect());
-  canvas.TextOut(2, ClientHeight() - canvas.TextHeight("Z") - 2, "ZR");
+  const TZRCharMetrics cell = GetCharMetrics();
+  const int left = FMargins->Left() * cell.Width, top = FMargins->Top() * cell.Height;
+  const int right = (Width() - FMargins->Right()) * cell.Width, bottom = (Height() - FMargins->Bottom()) * cell.Height;
+  canvas.Brush().SetStyle(bsClear);
+  canvas.Pen().SetStyle(psSolid);
+  canvas.Pen().SetColor(clWindowText);
+  canvas.Pen().SetWidth(2);
+  canvas.Rectangle(left, top, right + 1, bottom + 1);
+  if (FColumns->Count() <= 1)
+    return;
+  canvas.Pen().SetWidth(1);
+  canvas.Pen().SetStyle(psDash);
+  canvas.Pen().SetColor(clRed);
+  const int step = ColumnWidth() + FColumns->Space();
+  for (int column = 1; column < FColumns->Count(); ++column) {
+    const int start = FMargins->Left() + step * column;
+    for (int x : {(start - FColumns->Space()) * cell.Width, start * cell.Width}) {
+      canvas.MoveTo(x, top);
+      canvas.LineTo(x, bottom);
+    }
+  }
+  canvas.Pen().SetStyle(psSolid);
+}
+
+// The picture is the bitmap resource named after the class, see-through
+// where it is magenta; a program without it shows the frame alone.
+void TZReport::PaintMinimized() {
+  TCanvas& canvas = *Canvas();
+  RECT client = ClientRect();
+  canvas.Brush().SetStyle(bsSolid);
+  canvas.Brush().SetColor(clBtnFace);
+  canvas.FillRect(client);
+  ::DrawEdge(canvas.Handle(), &client, EDGE_RAISED, BF_RECT);
+  TBitmap picture;
+  try {
+    picture.LoadFromResourceName(::GetModuleHandleW(nullptr), ClassName());
+  } catch (const EResNotFound&) {
+    return;
+  }
+  picture.SetTransparent(true);
+  canvas.Draw((ClientWidth() - picture.Width()) / 2, (ClientHeight() - picture.Height()) / 2, picture);
 }
 
 void TZReport::Loaded() {

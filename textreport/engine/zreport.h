@@ -144,6 +144,7 @@ public:
   // page size is kept for the restore. The button in its corner toggles it
   // unless the report stays visible at run time.
   bool IsMinimized() const override { return FMinimized; }
+  bool ShowsAtRunTime() const override { return FRunTimeVisible; }
   void SetMinimized(bool Value);
   TSpeedButton* MinimizeButton() const { return FMinimizeButton; }
   void DefineProperties(TFiler& Filer) override;
@@ -181,6 +182,7 @@ protected:
 
 private:
   friend class TZRComposite;
+  void PaintMinimized();
   void ArrangeController(TZRCustomController& Controller, int& Line);
   void ArrangeBand(TZRCustomBand& Band, int& Line);
   // Runs one print of the report with a fresh document: Preview and Print.

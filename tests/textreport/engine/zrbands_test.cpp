@@ -459,6 +459,7 @@ TEST_F(ZRBandsTest, ABandShowsACharacterGridAndItsKind) {
   bitmap.SetSize(width, height);
   bitmap.Canvas().Brush().SetColor(clFuchsia);
   bitmap.Canvas().FillRect(Rect(0, 0, width, height));
+  Design();  // bands show themselves on the design surface
   detail->PaintTo(bitmap.Canvas(), 0, 0);
   // Look at it: DOZURI_ZRBAND_SNAPSHOT=Z:\tmp\band.bmp
   if (const char* path = std::getenv("DOZURI_ZRBAND_SNAPSHOT"))
