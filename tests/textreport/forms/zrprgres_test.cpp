@@ -1,6 +1,6 @@
 // The text report's progress form: its texts, the percent it shows for
 // each notice, its place in the document's progress slot, and cancelling
-// a build from its button.
+// a build from its button, when printing and when previewing.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,6 +13,7 @@
 #include "tests/support/scratchfolder.h"
 #include "textreport/engine/zrctrls.h"
 #include "textreport/engine/zreport.h"
+#include "textreport/forms/zrprev.h"
 #include "textreport/forms/zrprgres.h"
 #include "../output/zrtestreport.h"
 
@@ -20,13 +21,16 @@ namespace {
 
 using namespace test_support;
 
-int ProgressFormsOfApplication() {
+template <class Form>
+int FormsOfApplication() {
   int count = 0;
   for (int i = 0; i < Application->ComponentCount(); ++i)
-    if (dynamic_cast<TZRProgressForm*>(Application->Components(i)) != nullptr)
+    if (dynamic_cast<Form*>(Application->Components(i)) != nullptr)
       ++count;
   return count;
 }
+
+int ProgressFormsOfApplication() { return FormsOfApplication<TZRProgressForm>(); }
 
 class ZRProgressFormTest : public testing::Test {
 protected:
@@ -85,44 +89,59 @@ TEST_F(ZRProgressFormTest, CancelCancelsTheDocumentAndTheFormGoes) {
   EXPECT_EQ(ProgressFormsOfApplication(), before);
 }
 
+// A report of three records writing to a file, with the progress form;
+// the detail's AfterPrint acts while the first record prints.
+struct CancelRun {
+  CancelRun() {
+    InstallProgressForm();
+    InstallZRPreviewForm();
+    auto* table = new TRxMemoryData(form.Host());
+    table->FieldDefs()->Add("AD", ftString, 10);
+    table->Open();
+    for (const char* name : {"A", "B", "C"}) {
+      table->Append();
+      table->FieldByName("AD")->SetAsString(name);
+      table->Post();
+    }
+    table->First();
+    report = new TZReport(form.Host());
+    report->SetParent(form.Host());
+    report->SetWidth(20);
+    report->SetHeight(10);
+    report->Options()->SetOEMConvert(false);
+    report->Options()->SetPaperType(zptSheet);
+    report->Options()->SetDestination(zrdFile);
+    report->Options()->SetFileName(folder.File("rapor.txt"));
+    report->SetShowProgress(true);
+    report->SetDataSet(table);
+    report->Bands()->SetHas(zbtDetail, true);
+    detail = report->FindBand(zbtDetail);
+    detail->SetHeight(1);
+    auto* label = new TZRLabel(form.Host());
+    label->SetParent(detail);
+    label->SetCaption("X");
+  }
+  ~CancelRun() {
+    ProgressFormFactory = nullptr;
+    TZRPrinter::PreviewFormFactory = nullptr;
+  }
+  bool OutputWritten() const { return std::filesystem::exists(folder.Path() / "rapor.txt"); }
+
+  FormFixture form;
+  ScratchFolder folder;
+  TZReport* report = nullptr;
+  TZRCustomBand* detail = nullptr;
+};
+
 // A report printing to a file with its progress shown: Cancel pressed
 // while the first record prints stops the build, the form goes, and no
 // output file is written.
 TEST(ZRProgressFormRunTest, CancelWhileBuildingWritesNoOutput) {
-  FormFixture form;
-  ScratchFolder folder;
-  InstallProgressForm();
-  struct Uninstall {
-    ~Uninstall() { ProgressFormFactory = nullptr; }
-  } uninstall;
-  auto* table = new TRxMemoryData(form.Host());
-  table->FieldDefs()->Add("AD", ftString, 10);
-  table->Open();
-  for (const char* name : {"A", "B", "C"}) {
-    table->Append();
-    table->FieldByName("AD")->SetAsString(name);
-    table->Post();
-  }
-  table->First();
-  auto* report = new TZReport(form.Host());
-  report->SetParent(form.Host());
-  report->SetWidth(20);
-  report->SetHeight(10);
-  report->Options()->SetOEMConvert(false);
-  report->Options()->SetPaperType(zptSheet);
-  report->Options()->SetDestination(zrdFile);
-  report->Options()->SetFileName(folder.File("rapor.txt"));
-  report->SetShowProgress(true);
-  report->SetDataSet(table);
-  report->Bands()->SetHas(zbtDetail, true);
-  TZRCustomBand* detail = report->FindBand(zbtDetail);
-  detail->SetHeight(1);
-  auto* label = new TZRLabel(form.Host());
-  label->SetParent(detail);
-  label->SetCaption("X");
+  CancelRun run;
+  TZReport* report = run.report;
   int details = 0;
   bool formShown = false;
-  detail->AfterPrint = [&](TObject*) {
+  run.detail->AfterPrint = [&](TObject*) {
     ++details;
     auto* progress = dynamic_cast<TZRProgressForm*>(report->FetchPrinter()->ProgressForm());
     ASSERT_NE(progress, nullptr);
@@ -135,8 +154,46 @@ TEST(ZRProgressFormRunTest, CancelWhileBuildingWritesNoOutput) {
   EXPECT_EQ(details, 1);
   EXPECT_TRUE(formShown);
   EXPECT_EQ(report->FetchPrinter(), nullptr);
-  EXPECT_FALSE(std::filesystem::exists(folder.Path() / "rapor.txt"));
+  EXPECT_FALSE(run.OutputWritten());
   EXPECT_EQ(ProgressFormsOfApplication(), before);
+}
+
+// In a preview, Cancel on the progress form while the report is built
+// closes both the progress form and the preview, Preview returns, and
+// nothing is written. In the whole-report mode the progress form is the
+// one on the screen while building; with one page at a time, the preview.
+TEST(ZRProgressFormRunTest, CancelWhilePreviewingClosesBothForms) {
+  for (TZRPreviewMode mode : {zpmWholeReport, zpmSinglePage}) {
+    CancelRun run;
+    TZReport* report = run.report;
+    report->Options()->SetPreviewMode(mode);
+    int details = 0;
+    bool bothForms = false, progressShown = false, previewShown = false;
+    run.detail->AfterPrint = [&](TObject*) {
+      ++details;
+      TZRPrinter* document = report->FetchPrinter();
+      auto* progress = dynamic_cast<TZRProgressForm*>(document->ProgressForm());
+      auto* preview = dynamic_cast<TZRPreviewForm*>(document->PreviewForm());
+      bothForms = progress != nullptr && preview != nullptr;
+      if (!bothForms)
+        return;
+      progressShown = progress->Visible();
+      previewShown = preview->Visible();
+      progress->Cancel->Click();
+    };
+    const int progressBefore = FormsOfApplication<TZRProgressForm>();
+    const int previewBefore = FormsOfApplication<TZRPreviewForm>();
+    report->Preview();
+    Pump();
+    EXPECT_EQ(details, 1) << mode;
+    ASSERT_TRUE(bothForms) << mode;
+    EXPECT_EQ(progressShown, mode == zpmWholeReport);
+    EXPECT_EQ(previewShown, mode == zpmSinglePage);
+    EXPECT_EQ(report->FetchPrinter(), nullptr) << mode;
+    EXPECT_EQ(FormsOfApplication<TZRProgressForm>(), progressBefore) << mode;
+    EXPECT_EQ(FormsOfApplication<TZRPreviewForm>(), previewBefore) << mode;
+    EXPECT_FALSE(run.OutputWritten()) << mode;
+  }
 }
 
 }  // namespace
