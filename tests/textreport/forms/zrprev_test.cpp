@@ -70,6 +70,50 @@ std::vector<std::vector<AnsiString>> NumberedPages(int count) {
   return pages;
 }
 
+// The texts and hints of the string table, the hidden Load button, the
+// box that shows the pages, and the wait cursor over it while a build is
+// under way.
+TEST(ZRPreviewFormTest, ShowsTheEngineTextsHintsAndTools) {
+  PreviewRun run(20, 2, zpmSinglePage);
+  TZRPreviewForm& form = *run.form;
+  EXPECT_EQ(form.Status->Caption(), "Processing..");
+  EXPECT_EQ(form.Exit->Caption(), "E&xit");
+  EXPECT_EQ(form.Print->Caption(), "Print");
+  EXPECT_EQ(form.Search->Caption(), "Search");
+  const struct {
+    TControl* button;
+    const char* hint;
+  } hints[] = {
+      {form.FirstPage, "First page"},
+      {form.PrevPage, "Previous page"},
+      {form.NextPage, "Next page"},
+      {form.LastPage, "Last page"},
+      {form.PageNo, "Go to page by number"},
+      {form.Setup, "Printer setup"},
+      {form.Save, "Save report - Ctrl+S"},
+      {form.Load, "Load report"},
+      {form.Print, "Print report - Ctrl+P"},
+      {form.Search, "Search - F7,\nContinue - Shift+F7"},
+  };
+  for (const auto& h : hints)
+    EXPECT_EQ(h.button->Hint(), h.hint) << h.button->Name();
+  EXPECT_TRUE(form.ShowHint());
+  EXPECT_TRUE(form.KeyPreview());
+  EXPECT_FALSE(form.Load->Visible());
+  EXPECT_FALSE(form.Load->Enabled());
+  EXPECT_EQ(form.Print->Width(), 75);
+  EXPECT_EQ(form.Search->Width(), 75);
+  EXPECT_EQ(form.Exit->Kind(), bkCancel);
+  EXPECT_TRUE(form.Preview->ReadOnly());
+  EXPECT_FALSE(form.Preview->WordWrap());
+  EXPECT_FALSE(form.Preview->HideSelection());
+  EXPECT_EQ(form.Preview->Lines()->Count(), 0);
+  for (int percent : {40, 100}) {
+    run.document.SetProgress(percent);
+    EXPECT_EQ(form.Preview->Cursor(), percent == 40 ? crAppStart : crDefault) << percent;
+  }
+}
+
 TEST(ZRPreviewFormTest, StatusReadsBlankPageOfCount) {
   PreviewRun run(20, 2, zpmSinglePage);
   run.Build(NumberedPages(10));
