@@ -157,10 +157,44 @@ TEST_F(ZRDesignViewTest, BandsAndLabelsShowOnlyWhereTheyAreMeantToBeSeen) {
   }
 }
 
+// How many pixels of the band colour, of red and of the minimized picture's
+// ink the window shows, after it has painted; the window's picture is kept as
+// DOZURI_SNAPSHOT_DIR\Name.bmp when that is set. The screen is read through
+// the window's own DC (under Wine without a window manager the screen's copy
+// leaves windows out).
+struct ScreenColours {
+  int band = 0, red = 0, picture = 0;
+};
+
+ScreenColours ShowAndCount(TForm& window, const char* name) {
+  RedrawWindow(window.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  for (int i = 0; i < 10; ++i) {
+    Pump();
+    Sleep(20);
+  }
+  RECT r{};
+  GetWindowRect(window.Handle(), &r);
+  TBitmap shot;
+  shot.SetPixelFormat(pf24bit);
+  shot.SetSize(r.right - r.left, r.bottom - r.top);
+  HDC source = GetWindowDC(window.Handle());
+  BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), source, 0, 0, SRCCOPY);
+  ReleaseDC(window.Handle(), source);
+  if (const char* folder = std::getenv("DOZURI_SNAPSHOT_DIR"))
+    shot.SaveToFile(AnsiString(folder) + "\\" + name + ".bmp");
+  ScreenColours counts;
+  for (int y = 0; y < shot.Height(); ++y)
+    for (int x = 0; x < shot.Width(); ++x) {
+      const TColor c = shot.Canvas().GetPixel(x, y) & 0xFFFFFF;
+      counts.band += c == RGB(224, 252, 224);
+      counts.red += c == clRed;
+      counts.picture += c == RGB(32, 32, 96);  // the text lines of the picture
+    }
+  return counts;
+}
+
 // A report with bands and labels in two columns, on the screen as the
-// designer shows it; the picture is kept when DOZURI_SNAPSHOT_DIR is set.
-// What the screen shows is read back through the window's own DC (under
-// Wine without a window manager the screen's copy leaves windows out).
+// designer shows it, then minimized.
 TEST(ZRDesignViewScreenTest, AReportWithBandsAndLabelsOnTheScreen) {
   Owned<TForm> window(new TForm(nullptr));
   window->SetBounds(30, 30, 640, 420);
@@ -198,32 +232,16 @@ TEST(ZRDesignViewScreenTest, AReportWithBandsAndLabelsOnTheScreen) {
   page->SetText("Sayfa ");
   window->Show();
   SetForegroundWindow(window->Handle());
-  RedrawWindow(window->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  for (int i = 0; i < 10; ++i) {
-    Pump();
-    Sleep(20);
-  }
   ASSERT_TRUE(report->Showing());
-  RECT r{};
-  GetWindowRect(window->Handle(), &r);
-  TBitmap shot;
-  shot.SetPixelFormat(pf24bit);
-  shot.SetSize(r.right - r.left, r.bottom - r.top);
-  HDC source = GetWindowDC(window->Handle());
-  BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), source, 0, 0, SRCCOPY);
-  ReleaseDC(window->Handle(), source);
-  if (const char* folder = std::getenv("DOZURI_SNAPSHOT_DIR"))
-    shot.SaveToFile(AnsiString(folder) + "\\zreport-design.bmp");
-  // The band colour and the red column lines are on the screen.
-  int band = 0, red = 0;
-  for (int y = 0; y < shot.Height(); ++y)
-    for (int x = 0; x < shot.Width(); ++x) {
-      const TColor c = shot.Canvas().GetPixel(x, y) & 0xFFFFFF;
-      band += c == RGB(224, 252, 224);
-      red += c == clRed;
-    }
-  EXPECT_GT(band, 1000);
-  EXPECT_GT(red, 0);
+  ScreenColours designed = ShowAndCount(*window, "zreport-design");
+  EXPECT_GT(designed.band, 1000);
+  EXPECT_GT(designed.red, 0);
+  // Minimized: the small picture alone, no bands and no page.
+  report->MinimizeButton()->Click();
+  ScreenColours minimized = ShowAndCount(*window, "zreport-minimized");
+  EXPECT_EQ(minimized.band, 0);
+  EXPECT_EQ(minimized.red, 0);
+  EXPECT_GT(minimized.picture, 0);
 }
 
 }  // namespace
