@@ -68,7 +68,7 @@ TQRStandardPreview::~TQRStandardPreview() {
 }
 
 void TQRStandardPreview::BuildComponents() {
-  SetName("QRStandardPreview");
+  // No name of its own: several previews may be open at once.
   SetBounds(0, 0, 800, 639);
   SetCaption("Print Preview");
   SetKeyPreview(true);

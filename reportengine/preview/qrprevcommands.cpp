@@ -205,6 +205,8 @@ void TQRStandardPreview::ThumbGridDrawCell(TObject*, int, int ARow, TRect Rect, 
   canvas.FillRect(Rect);
   if (std::unique_ptr<TMetafile> page = printer->GetPage(ARow + 1))
     DrawPage(page.get(), canvas, Rect.left + FThumbLeft, Rect.top + 10, Rect.right - 30, Rect.bottom - 10, true);
+  // The grid leaves the selected row's text colour set for its highlight.
+  canvas.Font().SetColor(clBtnText);
   canvas.Brush().SetColor(clBtnFace);
   canvas.Brush().SetStyle(bsSolid);
   canvas.TextOut(Rect.left, Rect.top, IntToStr(ARow + 1));
