@@ -139,9 +139,11 @@ void TQRStandardPreview::BuildToolBar() {
   SaveReport = button("SaveReport", qpgSave, Method<&TQRStandardPreview::SaveClick>(this));
   LoadReport = button("LoadReport", qpgLoad, Method<&TQRStandardPreview::LoadClick>(this));
   spacer();
-  // Printing waits for the last page.
+  // Printing and saving wait for the last page: the printer object keeps
+  // no page store of an unfinished run.
   PrintSetup->SetEnabled(false);
   Print->SetEnabled(false);
+  SaveReport->SetEnabled(false);
   ExitButton = MakeControl<TSpeedButton>(this, ToolBar1, "ExitButton");
   ExitButton->SetFlat(true);
   ExitButton->SetBounds(ToolBar1->Width() - 70, 1, 64, 24);
@@ -302,6 +304,7 @@ bool TQRStandardPreview::Finished() const {
 
 void TQRStandardPreview::EnablePrinting(bool WithSetup) {
   Print->SetEnabled(true);
+  SaveReport->SetEnabled(true);
   if (WithSetup)
     PrintSetup->SetEnabled(true);
 }
@@ -469,6 +472,8 @@ TCustomForm* TQRStandardPreviewInterface::Show(TQRPrinter* printer) {
 
 TCustomForm* TQRStandardPreviewInterface::ShowModal(TQRPrinter* printer) {
   auto* form = NewForm<TQRStandardPreview>(Application, printer);
+  // Finished pages send no notice that would fill the status in.
+  form->UpdateStatus();
   form->ShowModal();
   return nullptr;
 }

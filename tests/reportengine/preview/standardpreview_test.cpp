@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 #include "classlib/forms/application.h"
@@ -282,6 +283,10 @@ struct GotoCase {
   int page;
 };
 
+void PrintTo(const GotoCase& c, std::ostream* os) {
+  *os << (c.answer != nullptr ? c.answer : "(cancelled)") << " -> page " << c.page;
+}
+
 class StandardPreviewGotoTest : public ::testing::TestWithParam<GotoCase> {};
 
 TEST_P(StandardPreviewGotoTest, GoToPageAnswer) {
@@ -390,6 +395,7 @@ TEST(StandardPreviewTest, PagesArriveWhileTheRunGoesOn) {
   TQRStandardPreview* form = run.Open();
   EXPECT_FALSE(form->Print->Enabled());
   EXPECT_FALSE(form->PrintSetup->Enabled());
+  EXPECT_FALSE(form->SaveReport->Enabled());
   run.DrawPage(1);
   run.DrawPage(2);
   run.DrawPage(3);  // pages 1 and 2 are complete now
@@ -402,6 +408,7 @@ TEST(StandardPreviewTest, PagesArriveWhileTheRunGoesOn) {
   Pump();
   EXPECT_TRUE(form->Print->Enabled());
   EXPECT_TRUE(form->PrintSetup->Enabled());
+  EXPECT_TRUE(form->SaveReport->Enabled());
   form->LastPageClick(form);
   EXPECT_EQ(run.Panel(1), "Page 3 of 3");
 }
@@ -541,6 +548,27 @@ TEST(StandardPreviewTest, LoadingAMissingFileSaysSoAndChangesNothing) {
   form->LoadClick(form);
   EXPECT_EQ(dialogs.Records().size(), 3u);
   EXPECT_EQ(dialogs.Pending(), 0);
+}
+
+// A file that is no page store fails to load; the pages shown stay.
+TEST(StandardPreviewTest, AFileThatIsNoPageStoreFailsAndThePagesStay) {
+  ScratchFolder folder;
+  const AnsiString file = folder.File("bozuk.qrp");
+  WriteFileBytes(file, FileBytes{'B', 'o', 'z', 'u', 'k', 0, 1, 2, 3, 4, 5, 6, 7, 8});
+  PreviewRun run;
+  run.printer->Title = "Eski";
+  run.Run(3);
+  TQRStandardPreview* form = run.Open();
+  TScriptedDialogService dialogs;
+  TDialogServiceScope scope(dialogs);
+  dialogs.AnswerFile(file);
+  EXPECT_ANY_THROW(form->LoadClick(form));
+  EXPECT_EQ(run.printer->PageCount(), 3);
+  EXPECT_FALSE(run.printer->PageStoreLoaded());
+  EXPECT_EQ(form->PreviewTitle(), "Eski");
+  form->LastPageClick(form);
+  EXPECT_EQ(run.Panel(1), "Page 3 of 3");
+  EXPECT_TRUE(form->QRPreview->PreviewImage()->HasPage());
 }
 
 // The search dialog answered with a text and the match-case choice.
@@ -707,13 +735,17 @@ TEST(StandardPreviewTest, PrinterObjectPreviewShowsTheStandardPreview) {
   TScriptedDialogService dialogs;
   TDialogServiceScope scope(dialogs);
   TQRPrinter* shown = nullptr;
+  AnsiString status;
   dialogs.OnModalForm = [&](TCustomForm& modal) {
-    shown = dynamic_cast<TQRStandardPreview&>(modal).QRPrinter();
+    auto& preview = dynamic_cast<TQRStandardPreview&>(modal);
+    shown = preview.QRPrinter();
+    status = preview.StatusBar->Panels()->Items(1)->Text();
     modal.Close();
     modal.SetModalResult(mrCancel);
   };
   run.printer->PreviewModal();
   EXPECT_EQ(shown, run.printer.get());
+  EXPECT_EQ(status, "Page 1 of 3");
   EXPECT_EQ(run.printer->PreviewForm(), nullptr);
   Pump();
   EXPECT_FALSE(run.printer->ShowingPreview());
