@@ -8,10 +8,12 @@
 // Look at the form: DOZURI_SNAPSHOT_DIR=Z:\tmp\shots writes StandardPreview.bmp.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <ostream>
+#include <thread>
 #include <vector>
 
 #include "classlib/forms/application.h"
@@ -411,6 +413,73 @@ TEST(StandardPreviewTest, PagesArriveWhileTheRunGoesOn) {
   EXPECT_TRUE(form->SaveReport->Enabled());
   form->LastPageClick(form);
   EXPECT_EQ(run.Panel(1), "Page 3 of 3");
+}
+
+// Pumps until the condition holds, at most about a minute.
+template <class Condition>
+bool PumpUntil(Condition done) {
+  for (int i = 0; i < 20000 && !done(); ++i)
+    Pump();
+  return done();
+}
+
+// A report's run draws its pages on a worker thread while the form shows
+// each page as its notice arrives: the run holds after three pages until the
+// form has shown the two complete ones.
+TEST(StandardPreviewTest, PagesFromARunOnAWorkerThreadShowAsTheyCome) {
+  PreviewRun run;
+  run.Begin();
+  TQRStandardPreview* form = run.Open();
+  std::atomic<bool> goOn{false};
+  std::thread worker([&] {
+    for (int n = 1; n <= 3; ++n)
+      run.DrawPage(n);
+    while (!goOn)
+      Sleep(1);
+    for (int n = 4; n <= 5; ++n)
+      run.DrawPage(n);
+    run.printer->EndDoc();
+  });
+  const bool twoShown = PumpUntil([&] { return form->ThumbGrid->RowCount() >= 2 && run.Panel(1) != "Page"; });
+  const AnsiString midway = run.Panel(1);
+  const int rowsMidway = form->ThumbGrid->RowCount();
+  const bool printableMidway = form->Print->Enabled();
+  const bool pageShown = form->QRPreview->PreviewImage()->HasPage();
+  goOn = true;
+  const bool finished = PumpUntil([&] { return run.printer->Status() == mpFinished && form->Print->Enabled(); });
+  worker.join();
+  Pump();
+  EXPECT_TRUE(twoShown);
+  // The notice of page 2 counts page 3 when that one had begun by then.
+  EXPECT_TRUE(rowsMidway == 2 || rowsMidway == 3) << rowsMidway;
+  EXPECT_EQ(midway, "Page 1 of " + std::to_string(rowsMidway));
+  EXPECT_FALSE(printableMidway);
+  EXPECT_TRUE(pageShown);
+  ASSERT_TRUE(finished);
+  EXPECT_EQ(form->ThumbGrid->RowCount(), 5);
+  EXPECT_EQ(run.Panel(1), "Page 1 of 5");
+  EXPECT_TRUE(form->PrintSetup->Enabled());
+}
+
+TEST(StandardPreviewTest, OutlineKeyGoesToItsPage) {
+  PreviewRun run;
+  run.Run(4);
+  TQRStandardPreview* form = run.Open();
+  TQROutline outline;
+  TQROutlineEntry entry;
+  entry.Caption = "Toplamlar";
+  entry.Key = "toplam";
+  entry.PageNumber = 3;
+  outline.AddEntry(entry);
+  form->OutlineViewChange("toplam");  // no outline given: nothing happens
+  EXPECT_EQ(form->QRPreview->PageNumber(), 1);
+  form->Outline = &outline;
+  form->OutlineViewChange("yok");
+  EXPECT_EQ(form->QRPreview->PageNumber(), 1);
+  form->OutlineViewChange("toplam");
+  EXPECT_EQ(form->QRPreview->PageNumber(), 3);
+  EXPECT_EQ(run.Panel(1), "Page 3 of 4");
+  form->Outline = nullptr;
 }
 
 TEST(StandardPreviewTest, PrintRunsTheReportAgainUnlessThePagesCameFromAPageStore) {
