@@ -200,8 +200,9 @@ void TQRStandardPreview::BuildTabs() {
   Tabs->SetActivePage(TabThumbs);
 }
 
-// What the form description sets up before anything else: the thumbnail
-// geometry follows the grid's size.
+// What the form sets up before anything else: the page's scroll bars
+// follow the thumb as it is dragged, and the thumbnail geometry follows the
+// grid's size.
 void TQRStandardPreview::FormCreate(TObject*) {
   QRPreview->HorzScrollBar()->SetTracking(true);
   QRPreview->VertScrollBar()->SetTracking(true);
