@@ -167,9 +167,14 @@ void TZRPreviewForm::FormCreate(TObject*) {
 
 // The form leaves the document as soon as it closes: the run that waits for
 // the preview to go frees the document then, before the form itself goes.
+// Closed while the pages are still being built (its close box, Alt+F4), it
+// stops the build as Exit does, rather than leave it running out of sight.
 void TZRPreviewForm::FormClose(TObject*, TCloseAction& Action) {
   Action = caFree;
+  TZRPrinter* document = FDocument;
   Detach();
+  if (document != nullptr && document->State() == TZRDocumentState::Building)
+    document->Cancel();
 }
 
 void TZRPreviewForm::FormDestroy(TObject*) {
