@@ -327,6 +327,20 @@ TEST(ZRPreviewFormTest, ProgressShowsTheBarOnlyWhileUnderWay) {
   }
 }
 
+// The last progress a report sends comes before its last record; the end
+// of the build takes the bar and the wait cursor away.
+TEST(ZRPreviewFormTest, TheBarAndTheWaitCursorGoWhenTheBuildEnds) {
+  PreviewRun run(10, 1, zpmSinglePage);
+  run.document.BeginDoc();
+  run.document.NewPage();
+  run.document.SetProgress(66);
+  ASSERT_TRUE(run.form->ProgressBar->Visible());
+  run.document.EndDoc();
+  EXPECT_EQ(run.form->ProgressBar->Position(), 100);
+  EXPECT_FALSE(run.form->ProgressBar->Visible());
+  EXPECT_EQ(run.form->Preview->Cursor(), crDefault);
+}
+
 TEST(ZRPreviewFormTest, PageNumberTypedGoesThereAndAWrongOneDoesNothing) {
   PreviewRun run(20, 1, zpmSinglePage);
   run.Build(NumberedPages(5));
