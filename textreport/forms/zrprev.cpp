@@ -204,6 +204,7 @@ void TZRPreviewForm::SetDocument(TZRPrinter* Value) {
     attributes->SetStyle({});
   }
   SetCaption(Value->Report()->FetchTitle());
+  UpdateCommands();
 }
 
 bool TZRPreviewForm::WholeReport() const {
@@ -212,10 +213,23 @@ bool TZRPreviewForm::WholeReport() const {
 
 // ---- The document's notices -----------------------------------------------------------------
 void TZRPreviewForm::DocumentNotice(unsigned Message, int Value) {
+  UpdateCommands();
   if (Message == ZRNoticeProgress)
     SetProgress(Value);
   else if (Message == ZRNoticePageDone)
     PagesAvailable(Value);
+}
+
+bool TZRPreviewForm::Building() const {
+  return FDocument != nullptr && FDocument->State() == TZRDocumentState::Building;
+}
+
+// A document still being built can be neither printed nor saved: its last
+// pages are missing. Print and Save wait, greyed, until the build is done.
+void TZRPreviewForm::UpdateCommands() {
+  const bool ready = !Building();
+  Print->SetEnabled(ready);
+  Save->SetEnabled(ready);
 }
 
 void TZRPreviewForm::SetProgress(int Percent) {
@@ -245,7 +259,10 @@ void TZRPreviewForm::PagesAvailable(int Count) {
 
 void TZRPreviewForm::CloseForm() { Close(); }
 
-void TZRPreviewForm::ShowForm() { Show(); }
+void TZRPreviewForm::ShowForm() {
+  UpdateCommands();
+  Show();
+}
 
 void TZRPreviewForm::ReleaseForm() {
   Detach();
@@ -360,7 +377,7 @@ void TZRPreviewForm::PageNoClick(TObject*) {
 }
 
 void TZRPreviewForm::PrintClick(TObject*) {
-  if (FDocument != nullptr && FDocument->SetupDialog())
+  if (FDocument != nullptr && !Building() && FDocument->SetupDialog())
     FDocument->Output();
 }
 
@@ -370,7 +387,7 @@ void TZRPreviewForm::SetupClick(TObject*) {
 }
 
 void TZRPreviewForm::SaveClick(TObject*) {
-  if (FDocument == nullptr)
+  if (FDocument == nullptr || Building())
     return;
   TSaveDialog dialog(nullptr);
   dialog.SetFilter(LoadZRString(SZRTextFileFilter));

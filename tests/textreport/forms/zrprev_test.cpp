@@ -341,6 +341,40 @@ TEST(ZRPreviewFormTest, TheBarAndTheWaitCursorGoWhenTheBuildEnds) {
   EXPECT_EQ(run.form->Preview->Cursor(), crDefault);
 }
 
+// While the pages are still being built, Print and Save are greyed and
+// their keys do nothing: the document cannot be output before its last
+// page. Once the build is done and the preview shown, they work again.
+TEST(ZRPreviewFormTest, PrintAndSaveWaitForTheBuild) {
+  PreviewRun run(20, 1, zpmSinglePage);
+  TScriptedDialogService dialogs;
+  TDialogServiceScope scope(dialogs);
+  const auto installed = TZRPrinter::SetupForm;
+  int setups = 0;
+  TZRPrinter::SetupForm = [&](TPrintDialog&, TZRSetupFormValues&) {
+    ++setups;
+    return false;
+  };
+  run.document.BeginDoc();
+  run.document.NewPage();
+  run.document.NewPage();  // page 1 is done
+  EXPECT_FALSE(run.form->Print->Enabled());
+  EXPECT_FALSE(run.form->Save->Enabled());
+  Press(*run.form, 'P', {ssCtrl});
+  Press(*run.form, 'S', {ssCtrl});
+  Press(*run.form, VK_F2);
+  run.form->PrintClick(nullptr);
+  run.form->SaveClick(nullptr);
+  EXPECT_EQ(setups, 0);
+  EXPECT_TRUE(dialogs.Records().empty());
+  run.document.EndDoc();
+  run.document.ShowAfterBuild();
+  EXPECT_TRUE(run.form->Print->Enabled());
+  EXPECT_TRUE(run.form->Save->Enabled());
+  Press(*run.form, 'P', {ssCtrl});
+  EXPECT_EQ(setups, 1);
+  TZRPrinter::SetupForm = installed;
+}
+
 TEST(ZRPreviewFormTest, PageNumberTypedGoesThereAndAWrongOneDoesNothing) {
   PreviewRun run(20, 1, zpmSinglePage);
   run.Build(NumberedPages(5));
