@@ -104,6 +104,12 @@ TEST(ZRPreviewFormTest, ShowsTheEngineTextsHintsAndTools) {
   EXPECT_EQ(form.Print->Width(), 75);
   EXPECT_EQ(form.Search->Width(), 75);
   EXPECT_EQ(form.Exit->Kind(), bkCancel);
+  EXPECT_TRUE(form.Exit->Cancel());
+  EXPECT_EQ(form.WindowState(), wsMaximized);
+  // The box shows the pages in the report's font, with no style of its own.
+  EXPECT_EQ(form.Preview->DefAttributes()->Name(), "Courier New");
+  EXPECT_EQ(form.Preview->DefAttributes()->Size(), 10);
+  EXPECT_TRUE(form.Preview->DefAttributes()->Style().Empty());
   EXPECT_TRUE(form.Preview->ReadOnly());
   EXPECT_FALSE(form.Preview->WordWrap());
   EXPECT_FALSE(form.Preview->HideSelection());
@@ -398,11 +404,14 @@ TEST(ZRPreviewFormTest, SaveWritesTheDocumentUnderTheNameChosen) {
   GetTempPathA(MAX_PATH, folder);
   const AnsiString name = AnsiString(folder) + "zrprev_save.txt";
   DeleteFileA(name.c_str());
+  run.report.options.SetFileName("C:\\rapor.txt");
   dialogs.AnswerFile(name);
   Press(*run.form, 'S', {ssCtrl});
   ASSERT_EQ(dialogs.Records().size(), 1u);
   EXPECT_EQ(dialogs.Records()[0].Filter, "Text files (*.txt)|*.txt|All files (*.*)|*.*");
   EXPECT_TRUE(dialogs.Records()[0].Options.Contains(ofOverwritePrompt));
+  EXPECT_TRUE(dialogs.Records()[0].Options.Contains(ofPathMustExist));
+  EXPECT_EQ(dialogs.Records()[0].Value, "C:\\rapor.txt");  // the report's file name to start from
   EXPECT_NE(GetFileAttributesA(name.c_str()), INVALID_FILE_ATTRIBUTES);
   DeleteFileA(name.c_str());
 }
