@@ -281,6 +281,34 @@ TEST(ZRPreviewFormTest, SearchSelectsTheTextFoundOnAPageWithBoldRuns) {
   }
 }
 
+// F7 and Ctrl+F ask for the text; Shift+F7 continues the last search
+// without asking; F7 with Ctrl or Alt is left alone.
+TEST(ZRPreviewFormTest, KeysThatSearchAskOrContinue) {
+  PreviewRun run(30, 2, zpmSinglePage);
+  run.Build({{"abc abc abc abc"}});
+  TScriptedDialogService dialogs;
+  TDialogServiceScope scope(dialogs);
+  AnswerSearch(dialogs, *run.form, "abc");
+  const struct {
+    WORD key;
+    TShiftState shift;
+    size_t asked;  // search forms shown so far
+    int selStart;
+    bool consumed;
+  } steps[] = {
+      {VK_F7, {}, 1, 0, true},         {VK_F7, {ssShift}, 1, 4, true},
+      {'F', {ssCtrl}, 2, 0, true},     {VK_F7, {ssShift}, 2, 4, true},
+      {VK_F7, {ssCtrl}, 2, 4, false},  {VK_F7, {ssAlt, ssShift}, 2, 4, false},
+  };
+  for (const auto& s : steps) {
+    WORD key = s.key;
+    run.form->PreviewKeyDown(run.form.get(), key, s.shift);
+    EXPECT_EQ(dialogs.Records().size(), s.asked) << s.key;
+    EXPECT_EQ(run.form->Preview->SelStart(), s.selStart) << s.key;
+    EXPECT_EQ(key == 0, s.consumed) << s.key;
+  }
+}
+
 // From the current position, a search starts past the selection.
 TEST(ZRPreviewFormTest, SearchFromTheCurrentPositionGoesPastTheSelection) {
   PreviewRun run(30, 2, zpmWholeReport);
