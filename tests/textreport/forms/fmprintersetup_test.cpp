@@ -6,6 +6,7 @@
 
 #include "classlib/forms/application.h"
 #include "classlib/forms/scripteddialogs.h"
+#include "classlib/printers/printers.h"
 #include "classlib/system/win/widestring.h"
 #include "tests/support/formfixture.h"
 #include "textreport/core/zrescapemodels.h"
@@ -165,6 +166,32 @@ TEST_F(PrinterSetupDialogTest, TheDialogCarriesTheFormAndTheChoicesComeBack) {
   EXPECT_EQ(report.options.Destination(), zrdFile);
   EXPECT_EQ(report.options.FileName(), "C:\\cikti.txt");
   EXPECT_TRUE(IsWindowEnabled(SharedForm()->Handle()));
+}
+
+// The copies go to the program's printer as they are set; a dialog that
+// answers one copy leaves the number to the printer, which may keep the
+// copies itself.
+TEST_F(PrinterSetupDialogTest, OneCopyAnsweredTakesThePrintersCopies) {
+  if (Printer().Printers().Count() == 0)
+    GTEST_SKIP() << "no printer here";
+  const int before = Printer().Copies();
+  TFormPrintCommonDialog host(nullptr);
+  host.SetCopies(3);
+  EXPECT_EQ(Printer().Copies(), 3);
+  TFormPrintCommonDialog::RunDialog = [](PRINTDLGW& block) {
+    EXPECT_EQ(block.nCopies, 3);
+    block.nCopies = 1;
+    return true;
+  };
+  ASSERT_TRUE(host.Execute());
+  EXPECT_EQ(host.Copies(), 3);
+  TFormPrintCommonDialog::RunDialog = [](PRINTDLGW& block) {
+    block.nCopies = 2;
+    return true;
+  };
+  ASSERT_TRUE(host.Execute());
+  EXPECT_EQ(host.Copies(), 2);
+  Printer().SetCopies(before);
 }
 
 // No printer, or any other reason the platform gives for not showing the
