@@ -75,6 +75,25 @@ SIZE OuterSize(HWND window, int width, int height) {
   return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
+// Inside the dialog, Tab follows the stacking order of the windows, as in
+// any dialog, where the form's windows stack with the last made on top. The
+// form's windows are stacked in their tab order instead, so that Tab goes
+// through them as it does in the form on its own.
+void StackInTabOrder(TWinControl& Parent) {
+  std::vector<TWinControl*> children;
+  for (int i = 0; i < Parent.ControlCount(); ++i)
+    if (auto* child = dynamic_cast<TWinControl*>(Parent.Controls(i)); child != nullptr && child->HandleAllocated())
+      children.push_back(child);
+  std::stable_sort(children.begin(), children.end(),
+                   [](TWinControl* a, TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
+  HWND after = HWND_TOP;
+  for (TWinControl* child : children) {
+    SetWindowPos(child->Handle(), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    after = child->Handle();
+    StackInTabOrder(*child);
+  }
+}
+
 }  // namespace
 
 // ---- TFormCommonDialog --------------------------------------------------------------------
@@ -226,6 +245,7 @@ void TFormCommonDialog::EmbedForm() {
                            WS_EX_CLIENTEDGE;
   SetWindowLongPtrW(form, GWL_EXSTYLE, (FSavedExStyle & ~exFrame) | WS_EX_CONTROLPARENT);
   ::SetParent(form, FDialog);
+  StackInTabOrder(*FHostForm);
   SetWindowPos(form, HWND_BOTTOM, 0, 0, width, height, SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_FRAMECHANGED);
   SetWindowLongPtrW(FDialog, GWL_EXSTYLE, GetWindowLongPtrW(FDialog, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
   SetWindowCaption(FDialog, FTitle.empty() ? FHostForm->Caption() : FTitle);

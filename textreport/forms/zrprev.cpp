@@ -167,9 +167,14 @@ void TZRPreviewForm::FormCreate(TObject*) {
 
 // The form leaves the document as soon as it closes: the run that waits for
 // the preview to go frees the document then, before the form itself goes.
+// Closed while the pages are still being built (its close box, Alt+F4), it
+// stops the build as Exit does, rather than leave it running out of sight.
 void TZRPreviewForm::FormClose(TObject*, TCloseAction& Action) {
   Action = caFree;
+  TZRPrinter* document = FDocument;
   Detach();
+  if (document != nullptr && document->State() == TZRDocumentState::Building)
+    document->Cancel();
 }
 
 void TZRPreviewForm::FormDestroy(TObject*) {
@@ -199,6 +204,7 @@ void TZRPreviewForm::SetDocument(TZRPrinter* Value) {
     attributes->SetStyle({});
   }
   SetCaption(Value->Report()->FetchTitle());
+  UpdateCommands();
 }
 
 bool TZRPreviewForm::WholeReport() const {
@@ -207,10 +213,23 @@ bool TZRPreviewForm::WholeReport() const {
 
 // ---- The document's notices -----------------------------------------------------------------
 void TZRPreviewForm::DocumentNotice(unsigned Message, int Value) {
+  UpdateCommands();
   if (Message == ZRNoticeProgress)
     SetProgress(Value);
   else if (Message == ZRNoticePageDone)
     PagesAvailable(Value);
+}
+
+bool TZRPreviewForm::Building() const {
+  return FDocument != nullptr && FDocument->State() == TZRDocumentState::Building;
+}
+
+// A document still being built can be neither printed nor saved: its last
+// pages are missing. Print and Save wait, greyed, until the build is done.
+void TZRPreviewForm::UpdateCommands() {
+  const bool ready = !Building();
+  Print->SetEnabled(ready);
+  Save->SetEnabled(ready);
 }
 
 void TZRPreviewForm::SetProgress(int Percent) {
@@ -240,7 +259,10 @@ void TZRPreviewForm::PagesAvailable(int Count) {
 
 void TZRPreviewForm::CloseForm() { Close(); }
 
-void TZRPreviewForm::ShowForm() { Show(); }
+void TZRPreviewForm::ShowForm() {
+  UpdateCommands();
+  Show();
+}
 
 void TZRPreviewForm::ReleaseForm() {
   Detach();
@@ -355,7 +377,7 @@ void TZRPreviewForm::PageNoClick(TObject*) {
 }
 
 void TZRPreviewForm::PrintClick(TObject*) {
-  if (FDocument != nullptr && FDocument->SetupDialog())
+  if (FDocument != nullptr && !Building() && FDocument->SetupDialog())
     FDocument->Output();
 }
 
@@ -365,7 +387,7 @@ void TZRPreviewForm::SetupClick(TObject*) {
 }
 
 void TZRPreviewForm::SaveClick(TObject*) {
-  if (FDocument == nullptr)
+  if (FDocument == nullptr || Building())
     return;
   TSaveDialog dialog(nullptr);
   dialog.SetFilter(LoadZRString(SZRTextFileFilter));

@@ -87,6 +87,8 @@ private:
   void BuildToolbar();
   void BuildStatusBar();
   bool WholeReport() const;
+  bool Building() const;
+  void UpdateCommands();
   void UpdateStatus();
   void SetProgress(int Percent);
   void PagesAvailable(int Count);

@@ -63,8 +63,13 @@ void TZRProgressForm::FormCreate(TObject*) {
 void TZRProgressForm::FormClose(TObject*, TCloseAction& Action) {
   // Out of the document's slot at once: the document may be gone before
   // the form is freed.
+  TZRPrinter* document = FDocument;
   SetDocument(nullptr);
   Action = caFree;
+  // Closing the window of a build still under way is taken as its Cancel:
+  // the build stops and nothing is output.
+  if (document != nullptr && document->State() == TZRDocumentState::Building)
+    document->Cancel();
 }
 
 void TZRProgressForm::FormDestroy(TObject*) { SetDocument(nullptr); }

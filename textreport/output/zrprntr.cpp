@@ -138,7 +138,10 @@ void TZRPrinter::EndDoc() {
   FState = TZRDocumentState::Done;
   Options().SetPageFrom(1);
   Options().SetPageTo(PageCount());
-  FProgress = 100;
+  // The forms hear that the build is through when the last progress they
+  // heard fell short of it (a data loop that stopped before its last record).
+  if (FProgress != 100)
+    SetProgress(100);
 }
 
 void TZRPrinter::Cancel() {

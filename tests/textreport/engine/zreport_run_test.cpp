@@ -619,6 +619,16 @@ TEST_F(ZReportFormsTest, CancellingFromTheProgressFormStopsTheLoopAndWritesNothi
   EXPECT_EQ(report->FetchPrinter(), nullptr);
 }
 
+// A data loop told to stop before the data set's last record still ends
+// its build at 100 percent, so the preview shows no progress afterwards.
+TEST_F(ZReportFormsTest, ABuildStoppedBeforeTheLastRecordEndsAtAHundredPercent) {
+  report->OnDataNext = [](TZRCustomController*, bool& moreData) { moreData = false; };
+  report->Preview();
+  ASSERT_FALSE(previewForm.progress.empty());
+  EXPECT_LT(previewForm.progress.front(), 100);
+  EXPECT_EQ(previewForm.progress.back(), 100);
+}
+
 TEST_F(ZReportFormsTest, PreviewBuildsThePagesShowsThemAndWritesNothing) {
   int pagesSeen = 0;
   report->OnEndPage = [&](TObject*) { ++pagesSeen; };

@@ -6,6 +6,7 @@
 
 #include "classlib/forms/application.h"
 #include "classlib/forms/scripteddialogs.h"
+#include "classlib/printers/printers.h"
 #include "classlib/system/win/widestring.h"
 #include "tests/support/formfixture.h"
 #include "textreport/core/zrescapemodels.h"
@@ -16,6 +17,15 @@
 namespace {
 
 using namespace test_support;
+
+// The windows inside Parent that Tab stops at, in the order it visits them.
+std::vector<HWND> TabStopsOf(HWND parent) {
+  std::vector<HWND> stops;
+  for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT))
+    if ((GetWindowLongPtrW(child, GWL_STYLE) & (WS_TABSTOP | WS_VISIBLE)) == (WS_TABSTOP | WS_VISIBLE))
+      stops.push_back(child);
+  return stops;
+}
 
 AnsiString WindowCaption(HWND window) {
   wchar_t text[256] = {};
@@ -144,6 +154,9 @@ TEST_F(PrinterSetupDialogTest, TheDialogCarriesTheFormAndTheChoicesComeBack) {
     MapWindowPoints(nullptr, dialog.Handle(), reinterpret_cast<POINT*>(&options), 2);
     EXPECT_GE(options.left, 432);
     EXPECT_LE(options.right, client.right);
+    // Tab goes down the options as they stand: the check box, then the models.
+    EXPECT_EQ(TabStopsOf(form->gbOptions->Handle()),
+              (std::vector<HWND>{form->cbConvertToOEM->Handle(), form->cbEscapeModel->Handle()}));
     SaveWindowSnapshot(dialog.Handle(), "printsetup-fake");
     // The user's choices.
     SendMessageW(form->cbConvertToOEM->Handle(), BM_CLICK, 0, 0);
@@ -167,6 +180,32 @@ TEST_F(PrinterSetupDialogTest, TheDialogCarriesTheFormAndTheChoicesComeBack) {
   EXPECT_TRUE(IsWindowEnabled(SharedForm()->Handle()));
 }
 
+// The copies go to the program's printer as they are set; a dialog that
+// answers one copy leaves the number to the printer, which may keep the
+// copies itself.
+TEST_F(PrinterSetupDialogTest, OneCopyAnsweredTakesThePrintersCopies) {
+  if (Printer().Printers().Count() == 0)
+    GTEST_SKIP() << "no printer here";
+  const int before = Printer().Copies();
+  TFormPrintCommonDialog host(nullptr);
+  host.SetCopies(3);
+  EXPECT_EQ(Printer().Copies(), 3);
+  TFormPrintCommonDialog::RunDialog = [](PRINTDLGW& block) {
+    EXPECT_EQ(block.nCopies, 3);
+    block.nCopies = 1;
+    return true;
+  };
+  ASSERT_TRUE(host.Execute());
+  EXPECT_EQ(host.Copies(), 3);
+  TFormPrintCommonDialog::RunDialog = [](PRINTDLGW& block) {
+    block.nCopies = 2;
+    return true;
+  };
+  ASSERT_TRUE(host.Execute());
+  EXPECT_EQ(host.Copies(), 2);
+  Printer().SetCopies(before);
+}
+
 // No printer, or any other reason the platform gives for not showing the
 // dialog: nothing changes, and the program's windows answer again.
 TEST_F(PrinterSetupDialogTest, ADialogThatCannotShowIsACancel) {
@@ -188,6 +227,7 @@ TEST_F(PrinterSetupDialogTest, ADialogThatCannotShowIsACancel) {
 TEST_F(PrinterSetupDialogTest, ThePlatformDialogCarriesTheFormAndCancels) {
   static HWND shownDialog = nullptr;
   static bool carried = false;
+  static std::vector<HWND> tabStops, expectedStops;
   static TfmPrinterSetup* form = nullptr;
   shownDialog = nullptr;
   carried = false;
@@ -201,6 +241,8 @@ TEST_F(PrinterSetupDialogTest, ThePlatformDialogCarriesTheFormAndCancels) {
       KillTimer(nullptr, id);
       shownDialog = dialogWindow;
       carried = IsChild(dialogWindow, form->gbOptions->Handle()) && IsWindowVisible(form->gbOptions->Handle());
+      tabStops = TabStopsOf(form->gbOptions->Handle());
+      expectedStops = {form->cbConvertToOEM->Handle(), form->cbEscapeModel->Handle()};
       SaveWindowSnapshot(dialogWindow, "printsetup");
       PostMessageW(dialogWindow, WM_COMMAND, IDCANCEL, 0);
     });
@@ -210,8 +252,10 @@ TEST_F(PrinterSetupDialogTest, ThePlatformDialogCarriesTheFormAndCancels) {
     return confirmed;
   };
   EXPECT_FALSE(document->SetupDialog());
-  if (shownDialog != nullptr)
+  if (shownDialog != nullptr) {
     EXPECT_TRUE(carried);
+    EXPECT_EQ(tabStops, expectedStops);  // Tab goes down the options: the check box, then the models
+  }
   else
     std::printf("the print dialog could not show here (no printer): taken as a cancel\n");
   EXPECT_TRUE(IsWindowEnabled(SharedForm()->Handle()));

@@ -104,6 +104,12 @@ TEST(ZRPreviewFormTest, ShowsTheEngineTextsHintsAndTools) {
   EXPECT_EQ(form.Print->Width(), 75);
   EXPECT_EQ(form.Search->Width(), 75);
   EXPECT_EQ(form.Exit->Kind(), bkCancel);
+  EXPECT_TRUE(form.Exit->Cancel());
+  EXPECT_EQ(form.WindowState(), wsMaximized);
+  // The box shows the pages in the report's font, with no style of its own.
+  EXPECT_EQ(form.Preview->DefAttributes()->Name(), "Courier New");
+  EXPECT_EQ(form.Preview->DefAttributes()->Size(), 10);
+  EXPECT_TRUE(form.Preview->DefAttributes()->Style().Empty());
   EXPECT_TRUE(form.Preview->ReadOnly());
   EXPECT_FALSE(form.Preview->WordWrap());
   EXPECT_FALSE(form.Preview->HideSelection());
@@ -275,6 +281,34 @@ TEST(ZRPreviewFormTest, SearchSelectsTheTextFoundOnAPageWithBoldRuns) {
   }
 }
 
+// F7 and Ctrl+F ask for the text; Shift+F7 continues the last search
+// without asking; F7 with Ctrl or Alt is left alone.
+TEST(ZRPreviewFormTest, KeysThatSearchAskOrContinue) {
+  PreviewRun run(30, 2, zpmSinglePage);
+  run.Build({{"abc abc abc abc"}});
+  TScriptedDialogService dialogs;
+  TDialogServiceScope scope(dialogs);
+  AnswerSearch(dialogs, *run.form, "abc");
+  const struct {
+    WORD key;
+    TShiftState shift;
+    size_t asked;  // search forms shown so far
+    int selStart;
+    bool consumed;
+  } steps[] = {
+      {VK_F7, {}, 1, 0, true},         {VK_F7, {ssShift}, 1, 4, true},
+      {'F', {ssCtrl}, 2, 0, true},     {VK_F7, {ssShift}, 2, 4, true},
+      {VK_F7, {ssCtrl}, 2, 4, false},  {VK_F7, {ssAlt, ssShift}, 2, 4, false},
+  };
+  for (const auto& s : steps) {
+    WORD key = s.key;
+    run.form->PreviewKeyDown(run.form.get(), key, s.shift);
+    EXPECT_EQ(dialogs.Records().size(), s.asked) << s.key;
+    EXPECT_EQ(run.form->Preview->SelStart(), s.selStart) << s.key;
+    EXPECT_EQ(key == 0, s.consumed) << s.key;
+  }
+}
+
 // From the current position, a search starts past the selection.
 TEST(ZRPreviewFormTest, SearchFromTheCurrentPositionGoesPastTheSelection) {
   PreviewRun run(30, 2, zpmWholeReport);
@@ -327,6 +361,54 @@ TEST(ZRPreviewFormTest, ProgressShowsTheBarOnlyWhileUnderWay) {
   }
 }
 
+// The last progress a report sends comes before its last record; the end
+// of the build takes the bar and the wait cursor away.
+TEST(ZRPreviewFormTest, TheBarAndTheWaitCursorGoWhenTheBuildEnds) {
+  PreviewRun run(10, 1, zpmSinglePage);
+  run.document.BeginDoc();
+  run.document.NewPage();
+  run.document.SetProgress(66);
+  ASSERT_TRUE(run.form->ProgressBar->Visible());
+  run.document.EndDoc();
+  EXPECT_EQ(run.form->ProgressBar->Position(), 100);
+  EXPECT_FALSE(run.form->ProgressBar->Visible());
+  EXPECT_EQ(run.form->Preview->Cursor(), crDefault);
+}
+
+// While the pages are still being built, Print and Save are greyed and
+// their keys do nothing: the document cannot be output before its last
+// page. Once the build is done and the preview shown, they work again.
+TEST(ZRPreviewFormTest, PrintAndSaveWaitForTheBuild) {
+  PreviewRun run(20, 1, zpmSinglePage);
+  TScriptedDialogService dialogs;
+  TDialogServiceScope scope(dialogs);
+  const auto installed = TZRPrinter::SetupForm;
+  int setups = 0;
+  TZRPrinter::SetupForm = [&](TPrintDialog&, TZRSetupFormValues&) {
+    ++setups;
+    return false;
+  };
+  run.document.BeginDoc();
+  run.document.NewPage();
+  run.document.NewPage();  // page 1 is done
+  EXPECT_FALSE(run.form->Print->Enabled());
+  EXPECT_FALSE(run.form->Save->Enabled());
+  Press(*run.form, 'P', {ssCtrl});
+  Press(*run.form, 'S', {ssCtrl});
+  Press(*run.form, VK_F2);
+  run.form->PrintClick(nullptr);
+  run.form->SaveClick(nullptr);
+  EXPECT_EQ(setups, 0);
+  EXPECT_TRUE(dialogs.Records().empty());
+  run.document.EndDoc();
+  run.document.ShowAfterBuild();
+  EXPECT_TRUE(run.form->Print->Enabled());
+  EXPECT_TRUE(run.form->Save->Enabled());
+  Press(*run.form, 'P', {ssCtrl});
+  EXPECT_EQ(setups, 1);
+  TZRPrinter::SetupForm = installed;
+}
+
 TEST(ZRPreviewFormTest, PageNumberTypedGoesThereAndAWrongOneDoesNothing) {
   PreviewRun run(20, 1, zpmSinglePage);
   run.Build(NumberedPages(5));
@@ -350,11 +432,14 @@ TEST(ZRPreviewFormTest, SaveWritesTheDocumentUnderTheNameChosen) {
   GetTempPathA(MAX_PATH, folder);
   const AnsiString name = AnsiString(folder) + "zrprev_save.txt";
   DeleteFileA(name.c_str());
+  run.report.options.SetFileName("C:\\rapor.txt");
   dialogs.AnswerFile(name);
   Press(*run.form, 'S', {ssCtrl});
   ASSERT_EQ(dialogs.Records().size(), 1u);
   EXPECT_EQ(dialogs.Records()[0].Filter, "Text files (*.txt)|*.txt|All files (*.*)|*.*");
   EXPECT_TRUE(dialogs.Records()[0].Options.Contains(ofOverwritePrompt));
+  EXPECT_TRUE(dialogs.Records()[0].Options.Contains(ofPathMustExist));
+  EXPECT_EQ(dialogs.Records()[0].Value, "C:\\rapor.txt");  // the report's file name to start from
   EXPECT_NE(GetFileAttributesA(name.c_str()), INVALID_FILE_ATTRIBUTES);
   DeleteFileA(name.c_str());
 }

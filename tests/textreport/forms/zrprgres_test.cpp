@@ -196,4 +196,73 @@ TEST(ZRProgressFormRunTest, CancelWhilePreviewingClosesBothForms) {
   }
 }
 
+// Closing the window that stands for a build while it runs (its close box,
+// Alt+F4) stops the build as Cancel does: printing writes nothing, and a
+// preview neither goes on building out of sight nor shows afterwards. The
+// window on the screen is the progress form when printing and in the
+// whole-report mode, the preview with one page at a time.
+TEST(ZRProgressFormRunTest, ClosingTheWindowWhileBuildingCancelsTheRun) {
+  const struct {
+    bool preview;
+    TZRPreviewMode mode;
+  } runs[] = {{false, zpmSinglePage}, {true, zpmWholeReport}, {true, zpmSinglePage}};
+  for (const auto& r : runs) {
+    CancelRun run;
+    TZReport* report = run.report;
+    report->Options()->SetPreviewMode(r.mode);
+    int details = 0;
+    bool closed = false;
+    run.detail->AfterPrint = [&](TObject*) {
+      ++details;
+      TZRPrinter* document = report->FetchPrinter();
+      const bool previewShown = r.preview && r.mode == zpmSinglePage;
+      auto* shown = previewShown ? dynamic_cast<TForm*>(document->PreviewForm())
+                                 : dynamic_cast<TForm*>(document->ProgressForm());
+      if (shown == nullptr || !shown->Visible())
+        return;
+      closed = true;
+      shown->Close();
+      EXPECT_TRUE(document->IsCancelled()) << r.preview << r.mode;
+    };
+    const int progressBefore = FormsOfApplication<TZRProgressForm>();
+    const int previewBefore = FormsOfApplication<TZRPreviewForm>();
+    // A preview left on the screen after the build is closed after a while,
+    // so that a run that did not stop fails instead of waiting for a user.
+    static TZReport* waiting = nullptr;
+    static bool leftOpen = false;
+    waiting = report;
+    leftOpen = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) {
+      TZRPrinter* document = waiting->FetchPrinter();
+      if (auto* preview = document != nullptr ? dynamic_cast<TForm*>(document->PreviewForm()) : nullptr) {
+        leftOpen = true;
+        preview->Close();
+      }
+    });
+    if (r.preview)
+      report->Preview();
+    else
+      report->Print();
+    KillTimer(nullptr, timer);
+    Pump();
+    EXPECT_FALSE(leftOpen) << r.preview << r.mode;
+    EXPECT_TRUE(closed) << r.preview << r.mode;
+    EXPECT_EQ(details, 1) << r.preview << r.mode;
+    EXPECT_EQ(report->FetchPrinter(), nullptr);
+    EXPECT_EQ(FormsOfApplication<TZRProgressForm>(), progressBefore) << r.preview << r.mode;
+    EXPECT_EQ(FormsOfApplication<TZRPreviewForm>(), previewBefore) << r.preview << r.mode;
+    EXPECT_FALSE(run.OutputWritten()) << r.preview << r.mode;
+  }
+}
+
+// Once the build is done, closing a form only closes it.
+TEST_F(ZRProgressFormTest, ClosingAfterTheBuildCancelsNothing) {
+  auto* form = NewForm<TZRProgressForm>(Application, &document);
+  zr_test::Build(document, {{"a"}});
+  form->Close();
+  EXPECT_EQ(document.State(), TZRDocumentState::Done);
+  EXPECT_EQ(document.ProgressForm(), nullptr);
+  Pump();
+}
+
 }  // namespace

@@ -440,7 +440,7 @@ TEST(ZRPrinter, TheFormsHearOfPagesAndProgressAndCloseOnCancel) {
   document.SetProgress(40);
   document.NewPage();
   document.EndDoc();
-  EXPECT_EQ(progress.notices, "progress 40;page 1;page 2;");
+  EXPECT_EQ(progress.notices, "progress 40;page 1;page 2;progress 100;");
   EXPECT_EQ(preview.notices, progress.notices);
   document.Cancel();
   EXPECT_TRUE(preview.closed && progress.closed);
