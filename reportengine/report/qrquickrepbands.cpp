@@ -1,0 +1,1 @@
+#include "reportengine/report/qrquickrepbands.h"

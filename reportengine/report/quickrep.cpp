@@ -1,0 +1,1 @@
+#include "reportengine/report/quickrep.h"
