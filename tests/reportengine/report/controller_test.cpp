@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <string>
+#include <thread>
 
 #include "classlib/data/dbtables.h"
 #include "classlib/data/params.h"
@@ -339,6 +340,42 @@ TEST_F(Controller, MasterTakesOnlyAReportAControllerOrAControllerBand) {
   EXPECT_EQ(child->Master(), sub);
   sub->Free();
   EXPECT_EQ(child->Master(), nullptr);
+}
+
+// Makes the controller's once-per-record message handling callable.
+class PumpingController : public TQRController {
+public:
+  using TQRController::TQRController;
+  void HandleWaitingMessages() { ProcessPendingMessages(); }
+};
+
+TEST(ControllerMessages, AreHandledOnlyOnTheGuiThreadNeverOnAWorker) {
+  constexpr UINT probe = WM_APP + 77;
+  test_support::Owned<PumpingController> controller(new PumpingController(nullptr));
+  std::vector<DWORD> handledOn;
+  TMessageEvent saved = Application->OnMessage;
+  Application->OnMessage = TMessageEvent([&](MSG& msg, bool& handled) {
+    if (msg.message == probe) {
+      handledOn.push_back(GetCurrentThreadId());
+      handled = true;
+    }
+  });
+  // A worker with a message of its own waiting: a loop running there (a
+  // preview's pages) must leave the message loop alone.
+  std::thread worker([&] {
+    MSG msg;
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // gives the thread its queue
+    PostThreadMessageW(GetCurrentThreadId(), probe, 0, 0);
+    controller->HandleWaitingMessages();
+    PeekMessageW(&msg, nullptr, probe, probe, PM_REMOVE);
+  });
+  worker.join();
+  EXPECT_TRUE(handledOn.empty());
+
+  PostThreadMessageW(GetCurrentThreadId(), probe, 0, 0);
+  controller->HandleWaitingMessages();
+  Application->OnMessage = saved;
+  EXPECT_EQ(handledOn, std::vector<DWORD>{GetCurrentThreadId()});
 }
 
 }  // namespace
