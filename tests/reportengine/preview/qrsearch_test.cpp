@@ -122,6 +122,20 @@ TEST(MetafileContainsText, HandBuiltRecords) {
   EXPECT_TRUE(MetafileContainsText("sum", *broken, false));
 }
 
+// A crafted page store can give a record a size beyond the page: its string
+// offset then lies inside the claimed size but far outside the page. The
+// search reads nothing past the page's last byte; records before it are
+// still searched.
+TEST(MetafileContainsText, RecordClaimingMoreThanThePageHoldsIsNotRead) {
+  for (const std::uint32_t claimed : {0x7FFFFFF0u, 0x100000u}) {
+    auto record = NarrowTextRecord("Total", claimed - 16);
+    PutU32(record, 4, claimed);
+    const auto page = BuiltPage({NarrowTextRecord("Sum"), record});
+    EXPECT_FALSE(MetafileContainsText("total", *page, false)) << claimed;
+    EXPECT_TRUE(MetafileContainsText("sum", *page, false)) << claimed;
+  }
+}
+
 TEST(TSearchDlg, TextsAndAnswers) {
   TScriptedDialogService dialogs;
   TDialogServiceScope scope(dialogs);
