@@ -18,6 +18,7 @@
 
 #include "classlib/forms/application.h"
 #include "classlib/forms/scripteddialogs.h"
+#include "classlib/forms/screen.h"
 #include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/canvas.h"
 #include "classlib/graphics/metafile.h"
@@ -697,6 +698,31 @@ TEST(StandardPreviewTest, SearchWithoutAHitLeavesOneDisabledItemThatGoesToPageOn
   dialogs.OnModalForm = [](TCustomForm& f) { dynamic_cast<TSearchDlg&>(f).SpeedButton1Click(&f); };
   form->FindButtonClick(form);
   EXPECT_EQ(form->SearchResultBox->Items()->Strings(0), "No matching text");
+}
+
+// The find command with the search dialog in a real modal loop, its text
+// typed and Search pressed from a timer while the loop runs: the pages with
+// the text are listed.
+TEST(StandardPreviewTest, SearchThroughTheRealDialogListsThePages) {
+  PreviewRun run;
+  run.Run(3, {"", "Genel Toplam", ""});
+  TQRStandardPreview* form = run.Open();
+  const UINT_PTR press = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+      auto* search = dynamic_cast<TSearchDlg*>(Screen->Forms(i));
+      if (search == nullptr || !search->FormState().Contains(fsModal))
+        continue;
+      KillTimer(nullptr, id);
+      search->Edit1->SetText("toplam");
+      search->SpeedButton2Click(search->SpeedButton2);
+      return;
+    }
+  });
+  form->FindButtonClick(form);
+  KillTimer(nullptr, press);
+  ASSERT_EQ(form->SearchResultBox->Items()->Count(), 1);
+  EXPECT_EQ(form->SearchResultBox->Items()->Strings(0), "Page 2");
+  EXPECT_TRUE(form->SearchResultBox->Enabled());
 }
 
 TEST(StandardPreviewTest, ThumbnailSelectionShowsThatPage) {
