@@ -49,6 +49,10 @@ TQRStandardPreview::TQRStandardPreview(TComponent* AOwner, TQRPrinter* APrinter)
   SetTexts();
   TakeReportOptions();
   if (APrinter != nullptr) {
+    // The printer object's notices go to the preview control's window and
+    // are dropped while it has none: made now, the notices of pages that
+    // arrive before the form shows wait in its queue.
+    QRPreview->HandleNeeded();
     QRPreview->SetQRPrinter(APrinter);
     APrinter->Settings().SetOrientation(FOrientation);
     if (!APrinter->Title.empty())

@@ -417,6 +417,28 @@ TEST(StandardPreviewTest, PagesArriveWhileTheRunGoesOn) {
   EXPECT_EQ(run.Panel(1), "Page 3 of 3");
 }
 
+// The form is made, and the run goes on, before the form is shown (a
+// modal preview, or a run on another thread): the notices sent meanwhile
+// are not lost, so page 1 shows and the finished pages can be printed.
+TEST(StandardPreviewTest, NoticesSentBeforeTheFormIsShownStillArrive) {
+  PreviewRun run;
+  run.Begin();
+  run.form = NewForm<TQRStandardPreview>(Application, run.printer.get());
+  TQRStandardPreview* form = run.form;
+  run.DrawPage(1);
+  run.DrawPage(2);
+  run.printer->EndDoc();
+  form->ShowPreview();
+  Pump();
+  EXPECT_TRUE(form->QRPreview->PreviewImage()->HasPage());
+  EXPECT_EQ(form->ThumbGrid->RowCount(), 2);
+  EXPECT_EQ(run.Panel(1), "Page 1 of 2");
+  EXPECT_TRUE(form->Print->Enabled());
+  EXPECT_TRUE(form->PrintSetup->Enabled());
+  EXPECT_TRUE(form->SaveReport->Enabled());
+  form->Hide();
+}
+
 // Pumps until the condition holds, at most about a minute.
 template <class Condition>
 bool PumpUntil(Condition done) {
