@@ -440,9 +440,12 @@ void TQRStandardPreview::FormKeyDown(TObject*, WORD& Key, TShiftState Shift) {
     case VK_UP:
       if (bar->Position() - bar->Increment() > 0) {
         bar->SetPosition(bar->Position() - bar->Increment());
-      } else {
+      } else if (QRPreview->PageNumber() > 1) {
         PrevPageClick(this);
         bar->SetPosition(bar->Range() - QRPreview->Height() - bar->Increment());
+      } else {
+        // The first page has none before it: its top is as far as Up goes.
+        bar->SetPosition(0);
       }
       break;
     default:

@@ -8,6 +8,7 @@
 // Look at the form: DOZURI_SNAPSHOT_DIR=Z:\tmp\shots writes StandardPreview.bmp.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
@@ -390,6 +391,20 @@ TEST(StandardPreviewTest, ArrowKeysScrollWithinThePageThenChangePages) {
   form->FormKeyDown(form, up, {});
   EXPECT_EQ(form->QRPreview->PageNumber(), 1);
   EXPECT_GT(bar->Position(), 0);
+  // On the first page Up climbs to its top and stays there: there is no
+  // page before it to go to, so the view does not jump to its bottom.
+  int lowest = bar->Position();
+  for (int i = 0; i < 200 && bar->Position() > 0; ++i) {
+    up = VK_UP;
+    form->FormKeyDown(form, up, {});
+    lowest = std::min(lowest, bar->Position());
+    ASSERT_LE(bar->Position(), lowest) << "jumped down at press " << i;
+  }
+  EXPECT_EQ(bar->Position(), 0);
+  up = VK_UP;
+  form->FormKeyDown(form, up, {});
+  EXPECT_EQ(bar->Position(), 0);
+  EXPECT_EQ(form->QRPreview->PageNumber(), 1);
   form->Hide();
 }
 
