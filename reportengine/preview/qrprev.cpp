@@ -49,6 +49,10 @@ TQRStandardPreview::TQRStandardPreview(TComponent* AOwner, TQRPrinter* APrinter)
   SetTexts();
   TakeReportOptions();
   if (APrinter != nullptr) {
+    // The printer object's notices go to the preview control's window and
+    // are dropped while it has none: made now, the notices of pages that
+    // arrive before the form shows wait in its queue.
+    QRPreview->HandleNeeded();
     QRPreview->SetQRPrinter(APrinter);
     APrinter->Settings().SetOrientation(FOrientation);
     if (!APrinter->Title.empty())
@@ -436,9 +440,12 @@ void TQRStandardPreview::FormKeyDown(TObject*, WORD& Key, TShiftState Shift) {
     case VK_UP:
       if (bar->Position() - bar->Increment() > 0) {
         bar->SetPosition(bar->Position() - bar->Increment());
-      } else {
+      } else if (QRPreview->PageNumber() > 1) {
         PrevPageClick(this);
         bar->SetPosition(bar->Range() - QRPreview->Height() - bar->Increment());
+      } else {
+        // The first page has none before it: its top is as far as Up goes.
+        bar->SetPosition(0);
       }
       break;
     default:

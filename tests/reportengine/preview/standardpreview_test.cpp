@@ -8,6 +8,7 @@
 // Look at the form: DOZURI_SNAPSHOT_DIR=Z:\tmp\shots writes StandardPreview.bmp.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
@@ -18,8 +19,10 @@
 
 #include "classlib/forms/application.h"
 #include "classlib/forms/scripteddialogs.h"
+#include "classlib/forms/screen.h"
 #include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/canvas.h"
+#include "classlib/graphics/metafile.h"
 #include "classlib/graphics/screenfacts.h"
 #include "classlib/system/fileutils.h"
 #include "reportengine/preview/qrprev.h"
@@ -388,6 +391,20 @@ TEST(StandardPreviewTest, ArrowKeysScrollWithinThePageThenChangePages) {
   form->FormKeyDown(form, up, {});
   EXPECT_EQ(form->QRPreview->PageNumber(), 1);
   EXPECT_GT(bar->Position(), 0);
+  // On the first page Up climbs to its top and stays there: there is no
+  // page before it to go to, so the view does not jump to its bottom.
+  int lowest = bar->Position();
+  for (int i = 0; i < 200 && bar->Position() > 0; ++i) {
+    up = VK_UP;
+    form->FormKeyDown(form, up, {});
+    lowest = std::min(lowest, bar->Position());
+    ASSERT_LE(bar->Position(), lowest) << "jumped down at press " << i;
+  }
+  EXPECT_EQ(bar->Position(), 0);
+  up = VK_UP;
+  form->FormKeyDown(form, up, {});
+  EXPECT_EQ(bar->Position(), 0);
+  EXPECT_EQ(form->QRPreview->PageNumber(), 1);
   form->Hide();
 }
 
@@ -413,6 +430,28 @@ TEST(StandardPreviewTest, PagesArriveWhileTheRunGoesOn) {
   EXPECT_TRUE(form->SaveReport->Enabled());
   form->LastPageClick(form);
   EXPECT_EQ(run.Panel(1), "Page 3 of 3");
+}
+
+// The form is made, and the run goes on, before the form is shown (a
+// modal preview, or a run on another thread): the notices sent meanwhile
+// are not lost, so page 1 shows and the finished pages can be printed.
+TEST(StandardPreviewTest, NoticesSentBeforeTheFormIsShownStillArrive) {
+  PreviewRun run;
+  run.Begin();
+  run.form = NewForm<TQRStandardPreview>(Application, run.printer.get());
+  TQRStandardPreview* form = run.form;
+  run.DrawPage(1);
+  run.DrawPage(2);
+  run.printer->EndDoc();
+  form->ShowPreview();
+  Pump();
+  EXPECT_TRUE(form->QRPreview->PreviewImage()->HasPage());
+  EXPECT_EQ(form->ThumbGrid->RowCount(), 2);
+  EXPECT_EQ(run.Panel(1), "Page 1 of 2");
+  EXPECT_TRUE(form->Print->Enabled());
+  EXPECT_TRUE(form->PrintSetup->Enabled());
+  EXPECT_TRUE(form->SaveReport->Enabled());
+  form->Hide();
 }
 
 // Pumps until the condition holds, at most about a minute.
@@ -698,6 +737,31 @@ TEST(StandardPreviewTest, SearchWithoutAHitLeavesOneDisabledItemThatGoesToPageOn
   EXPECT_EQ(form->SearchResultBox->Items()->Strings(0), "No matching text");
 }
 
+// The find command with the search dialog in a real modal loop, its text
+// typed and Search pressed from a timer while the loop runs: the pages with
+// the text are listed.
+TEST(StandardPreviewTest, SearchThroughTheRealDialogListsThePages) {
+  PreviewRun run;
+  run.Run(3, {"", "Genel Toplam", ""});
+  TQRStandardPreview* form = run.Open();
+  const UINT_PTR press = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+      auto* search = dynamic_cast<TSearchDlg*>(Screen->Forms(i));
+      if (search == nullptr || !search->FormState().Contains(fsModal))
+        continue;
+      KillTimer(nullptr, id);
+      search->Edit1->SetText("toplam");
+      search->SpeedButton2Click(search->SpeedButton2);
+      return;
+    }
+  });
+  form->FindButtonClick(form);
+  KillTimer(nullptr, press);
+  ASSERT_EQ(form->SearchResultBox->Items()->Count(), 1);
+  EXPECT_EQ(form->SearchResultBox->Items()->Strings(0), "Page 2");
+  EXPECT_TRUE(form->SearchResultBox->Enabled());
+}
+
 TEST(StandardPreviewTest, ThumbnailSelectionShowsThatPage) {
   PreviewRun run;
   run.Run(5);
@@ -770,6 +834,51 @@ TEST(StandardPreviewTest, ThumbnailCellShowsThePage) {
       black += picture.Canvas().GetPixel(x, y) == clBlack;
   EXPECT_GT(black, 50);
   form->Hide();
+}
+
+// While the run still draws the last page, its thumbnail row has no page
+// yet: the cell shows an empty white page with its frame, as a place for
+// the page to come.
+TEST(StandardPreviewTest, ThumbnailOfAPageNotYetStoredShowsAnEmptyFramedPage) {
+  PreviewRun run;
+  run.Begin();
+  run.DrawPage(1);
+  run.DrawPage(2);  // still being drawn
+  ASSERT_EQ(run.printer->PageCount(), 2);
+  ASSERT_EQ(run.printer->GetPage(2), nullptr);
+  TQRStandardPreview* form = run.Open();
+  form->SetWindowState(wsNormal);
+  form->SetBounds(0, 0, 700, 900);
+  form->Show();
+  Pump();
+  form->ThumbGridResize(form->ThumbGrid);
+  ASSERT_EQ(form->ThumbGrid->RowCount(), 2);
+  form->ThumbGrid->Repaint();
+  TBitmap picture;
+  picture.SetPixelFormat(pf24bit);
+  picture.SetSize(form->ThumbGrid->Width(), form->ThumbGrid->Height());
+  form->ThumbGrid->PaintTo(picture.Canvas(), 0, 0);
+  const TRect cell = form->ThumbGrid->CellRect(0, 1);
+  ASSERT_GT(cell.bottom - cell.top, 60);
+  // The frame's left edge runs down the cell (the picture includes the
+  // grid's border, so a few pixels either way); inside it the page is white.
+  const int frameX = cell.left + form->ThumbLeft();
+  auto blackNear = [&](int x, int y) {
+    for (int dx = -1; dx <= 4; ++dx)
+      if (picture.Canvas().GetPixel(x + dx, y) == clBlack)
+        return true;
+    return false;
+  };
+  int frame = 0;
+  int white = 0;
+  for (int y = cell.top + 20; y < cell.bottom - 20; ++y) {
+    frame += blackNear(frameX, y);
+    white += picture.Canvas().GetPixel(frameX + 20, y) == clWhite;
+  }
+  EXPECT_EQ(frame, cell.bottom - cell.top - 40);
+  EXPECT_EQ(white, cell.bottom - cell.top - 40);
+  form->Hide();
+  run.printer->EndDoc();
 }
 
 TEST(StandardPreviewTest, ClosingTellsThePrinterObjectAndFreesTheForm) {
