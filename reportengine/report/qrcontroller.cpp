@@ -117,7 +117,13 @@ void TQRCustomController::Notification(TComponent* AComponent, TOperation Operat
 void TQRCustomController::BuildLists() {
   if (IsDestroying() || FBuilding)
     return;
-  FBuilding = true;
+  // A child whose lists lead back here (a loop of masters) finds this
+  // controller busy and stops.
+  struct Building {
+    bool& flag;
+    explicit Building(bool& f) : flag(f) { flag = true; }
+    ~Building() { flag = false; }
+  } building(FBuilding);
   FPrintBeforeList.clear();
   FPrintAfterList.clear();
   FGroupList.clear();
@@ -129,7 +135,6 @@ void TQRCustomController::BuildLists() {
       AddListedComponent(FOwnerObject->Components(i));
   }
   CollectDataSets();
-  FBuilding = false;
 }
 
 void TQRCustomController::AddListedComponent(TComponent* Component) {
