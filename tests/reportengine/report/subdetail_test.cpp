@@ -272,6 +272,25 @@ TEST_F(SubDetails, ALayoutKeepsSubDetailsAndGroupsWithTheirLinks) {
   EXPECT_TRUE(group->ReprintOnNewPage());
   EXPECT_EQ(group->BandType(), rbGroupHeader);
 
+  // Run once: the group, owned by the report like its sub-detail, breaks
+  // inside the sub-detail's loop.
+  items = dynamic_cast<TRxMemoryData*>(lines->DataSet());
+  items->FieldDefs()->Add("NAME", ftString, 20);
+  items->Open();
+  for (const char* name : {"a", "a", "b"}) {
+    items->Append();
+    items->FieldByName("NAME")->SetAsString(name);
+    items->Post();
+  }
+  report->OnNeedData = TQROnNeedDataEvent([left = 1](TObject*, bool& more) mutable { more = left-- > 0; });
+  Log(Band(rbDetail), "Order");
+  Log(group, "NameGroup", [this] { return Value(items, "NAME"); });
+  Log(lines, "Line", [this] { return Value(items, "NAME"); });
+  Log(group->FooterBand(), "NameFooter", [this] { return Value(items, "NAME"); });
+  Run();
+  EXPECT_EQ(log, (std::vector<std::string>{"NameGroup(a)", "Line(a)", "Line(a)", "NameFooter(a)", "NameGroup(b)",
+                                           "Line(b)", "NameFooter(b)", "Order"}));
+
   // Written again, the same links and values come back; the band switches
   // are never stored.
   std::string text = test_support::ComponentText(report);
