@@ -215,6 +215,27 @@ TEST_F(SubDetails, ALocalExpressionFollowsTheBandsName) {
   EXPECT_LT(functions->IndexOf("LINES"), 0);
 }
 
+TEST_F(SubDetails, TheControllerFindsTheFunctionOfItsBandsNameAndStoresAnErrorThere) {
+  TQREvEnvironment* functions = report->Functions();
+  functions->AddVariable("LINES", "1");
+  sub = SubDetail();
+  sub->SetName("Lines");
+  functions->PrepareVariables();
+  sub->Controller()->SetParentReport(report);
+  sub->Controller()->Prepare();
+  ASSERT_NE(sub->Controller()->OwnerConstant(), nullptr);
+  TQREvValue value;
+  functions->VariableValue("LINES", value);
+  EXPECT_EQ(value.ValueKind, evInteger);
+
+  sub->Controller()->UpdateConstant();
+
+  functions->VariableValue("LINES", value);
+  EXPECT_EQ(value.ValueKind, evError);
+  sub->Controller()->Unprepare();
+  functions->UnprepareVariables();
+}
+
 TEST_F(SubDetails, ABandWithoutLocalExpressionLeavesAFunctionOfItsNameAlone) {
   report->Functions()->AddVariable("ITEMS", "1");
   sub = SubDetail();
