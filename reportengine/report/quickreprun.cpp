@@ -466,7 +466,7 @@ void TCustomQuickRep::ThreadDone(TQRPrinter* Printer, bool) {
 
 // ---- Print set-up dialog ------------------------------------------------------------------
 
-void TCustomQuickRep::ExecutePrintSetup() {
+bool TCustomQuickRep::ExecutePrintSetup() {
   TQRPrinter printer(this);
   printer.SetPrinterIndex(FPrinterSettings->PrinterIndex());
   TQRPrintDialog dialog(nullptr);
@@ -483,10 +483,11 @@ void TCustomQuickRep::ExecutePrintSetup() {
   dialog.SetCopies(FPrinterSettings->Copies());
   if (!dialog.Execute()) {
     SetTag(1);
-    return;
+    return false;
   }
   ApplyPrintSetup(dialog, printer);
   SetTag(0);
+  return true;
 }
 
 void TCustomQuickRep::ApplyPrintSetup(TQRPrintDialog& Dialog, TQRPrinter& Printer) {
@@ -517,4 +518,45 @@ void TCustomQuickRep::ApplyPrintSetup(TQRPrintDialog& Dialog, TQRPrinter& Printe
     FPrinterSettings->SetFirstPage(0);
     FPrinterSettings->SetLastPage(0);
   }
+}
+
+// ---- What the standard preview asks ---------------------------------------------------------
+
+TQRPreviewOptions TCustomQuickRep::PreviewOptions() const {
+  TQRPreviewOptions options;
+  options.FormStyle = FPrevFormStyle;
+  options.Width = FPreviewWidth;
+  options.Height = FPreviewHeight;
+  options.InitialState = FPreviewInitialState;
+  options.ShowThumbs = FPrevShowThumbs;
+  options.ShowSearch = FPrevShowSearch;
+  options.InitialZoom = FPrevInitialZoom;
+  options.Zoom = Zoom();
+  options.Title = FReportTitle;
+  options.Orientation = FPage->Orientation();
+  return options;
+}
+
+bool TCustomQuickRep::UseCustomBinCode() const { return FPrinterSettings->UseCustomBinCode(); }
+
+// The preview's confirmed set-up becomes the report's own for its later
+// runs. Pages loaded from a page store are not this report's, so their
+// set-up leaves the report alone; so does a member of a composite report,
+// whose runs take the composite's settings.
+void TCustomQuickRep::KeepPrintSetup(bool PagesFromStore) {
+  if (PagesFromStore || FCompositeReport != nullptr)
+    return;
+  const TQuickRepPrinterSettings& chosen = *FPrintSetupSettings;
+  TQuickRepPrinterSettings& own = *FPrinterSettings;
+  own.SetPrinterIndex(chosen.PrinterIndex());
+  own.SetOutputBin(chosen.OutputBin());
+  own.SetCollate(chosen.Collate());
+  own.SetColorOption(chosen.ColorOption());
+  own.SetPrintQuality(chosen.PrintQuality());
+  own.SetCopies(chosen.Copies());
+  own.SetDuplex(chosen.Duplex());
+  own.SetExtendedDuplex(chosen.ExtendedDuplex());
+  own.SetCustomBinCode(chosen.CustomBinCode());
+  own.SetFirstPage(chosen.FirstPage());
+  own.SetLastPage(chosen.LastPage());
 }
