@@ -71,6 +71,14 @@ public:
   virtual TGraphic* BackgroundGraphic() = 0;
 };
 
+// The picture a control gives as a report's background: that of an
+// IQRBackgroundPicture, or the Picture of a TQRImage (the picture
+// printable, which builds on this library, is known here by its class name
+// and published Picture). Nullptr for any other control and for an empty
+// picture.
+bool QRIsBackgroundPicture(TControl* Control);
+TGraphic* QRBackgroundGraphic(TControl* Control);
+
 // The report's published printer settings.
 class TQuickRepPrinterSettings : public TQRPrinterSettings {
   DECLARE_CLASS(TQuickRepPrinterSettings, TQRPrinterSettings)

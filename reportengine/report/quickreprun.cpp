@@ -8,6 +8,7 @@
 #include "classlib/classes/lists.h"
 #include "classlib/data/dataset.h"
 #include "classlib/graphics/metafile.h"
+#include "classlib/graphics/picture.h"
 #include "classlib/system/mathutils.h"
 #include "reportengine/evaluator/qrevenvironment.h"
 #include "reportengine/preview/qrprintdialog.h"
@@ -53,11 +54,33 @@ void TCustomQuickRep::CollectDataSets() {
   }
 }
 
+bool QRIsBackgroundPicture(TControl* Control) {
+  if (Control == nullptr)
+    return false;
+  if (dynamic_cast<IQRBackgroundPicture*>(Control) != nullptr)
+    return true;
+  for (TClass kind = Control->ClassType(); kind != nullptr; kind = kind->Parent)
+    if (AnsiString(kind->Name) == "TQRImage")
+      return true;
+  return false;
+}
+
+TGraphic* QRBackgroundGraphic(TControl* Control) {
+  if (!QRIsBackgroundPicture(Control))
+    return nullptr;
+  if (auto* picture = dynamic_cast<IQRBackgroundPicture*>(Control))
+    return picture->BackgroundGraphic();
+  auto* picture = IsPublishedProp(Control, "Picture") ? dynamic_cast<TPicture*>(GetObjectProp(Control, "Picture")) : nullptr;
+  if (picture == nullptr || picture->Graphic() == nullptr || picture->Graphic()->Empty())
+    return nullptr;
+  return picture->Graphic();
+}
+
 void TCustomQuickRep::FindBackImage() {
   FBackImage = nullptr;
   for (int i = 0; i < ControlCount(); ++i) {
     TControl* control = Controls(i);
-    if (dynamic_cast<IQRBackgroundPicture*>(control) != nullptr && control->Name() == FBackImageControl)
+    if (QRIsBackgroundPicture(control) && control->Name() == FBackImageControl)
       FBackImage = control;
   }
 }
