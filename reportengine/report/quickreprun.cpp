@@ -190,13 +190,17 @@ void TCustomQuickRep::Print() {
     progress.Show();
   printer->NotifyTarget = &progress;
   FQRPrinter = printer.get();
+  // The run's printer object goes before the progress form: freeing it
+  // tells its notify target, which must still exist then.
   try {
     CreateReport(false);
   } catch (...) {
     FQRPrinter = previous;
+    printer.reset();
     throw;
   }
   FQRPrinter = previous;
+  printer.reset();
 }
 
 void TCustomQuickRep::Prepare() {
