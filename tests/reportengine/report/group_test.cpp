@@ -108,6 +108,61 @@ TEST_F(Groups, AnOpenGroupRepeatsItsHeaderBelowTheColumnHeaderOfTheNextPage) {
   EXPECT_EQ(*(second + 1), "Detail(2)");
 }
 
+TEST_F(Groups, AnOuterGroupRepeatingOnANewPageTakesTheInnerGroupAlongButNotTheOtherWayRound) {
+  struct Case {
+    const char* name;
+    bool outerRepeats, innerRepeats;
+    std::vector<std::string> laterPage;  // headers on every page after the first
+  };
+  const Case cases[] = {
+      {"outer repeats", true, false, {"Outer", "Inner"}},
+      {"inner repeats", false, true, {"Inner"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    log.clear();
+    test_support::FormFixture own;
+    report = new TQuickRep(own.Host());
+    report->SetParent(own.Host());
+    report->SetShowProgress(false);
+    std::vector<Row> rows(80, Row{{"COUNTRY", "X"}, {"CITY", "Bursa"}});
+    report->SetDataSet(Table({"COUNTRY", "CITY"}, rows));
+    // Groups are found among the components of the report's form.
+    auto group = [&](const char* expression) {
+      auto* g = new TQRGroup(own.Host());
+      g->SetParent(report);
+      g->SetExpression(expression);
+      return g;
+    };
+    TQRGroup* outer = group("COUNTRY");
+    TQRGroup* inner = group("CITY");
+    outer->SetReprintOnNewPage(c.outerRepeats);
+    inner->SetReprintOnNewPage(c.innerRepeats);
+    outer->SetFooterBand(Band(rbGroupFooter));
+    inner->SetFooterBand(Band(rbGroupFooter));
+    auto page = [this] { return std::to_string(report->PageCount()); };
+    LogAfter(outer, "Outer", page);
+    LogAfter(inner, "Inner", page);
+    LogAfter(outer->FooterBand(), "OuterFooter", page);
+    LogAfter(inner->FooterBand(), "InnerFooter", page);
+    TQRCustomBand* detail = Band(rbDetail);
+    detail->Size()->SetHeight(detail->Size()->Height() * 2);
+
+    Run();
+
+    ASSERT_GE(Pages(), 2);
+    std::vector<std::string> expected{"Outer(1)", "Inner(1)"};
+    for (int p = 2; p <= Pages(); ++p)
+      for (const std::string& header : c.laterPage)
+        expected.push_back(header + "(" + std::to_string(p) + ")");
+    // Each group closes once, inner first, on the last page.
+    std::string last = std::to_string(Pages());
+    expected.push_back("InnerFooter(" + last + ")");
+    expected.push_back("OuterFooter(" + last + ")");
+    EXPECT_EQ(log, expected);
+  }
+}
+
 TEST_F(Groups, WithoutReprintOnNewPageTheHeaderPrintsOnce) {
   std::vector<Row> rows(80, Row{{"CUST", "A"}});
   report->SetDataSet(Table({"CUST"}, rows));
