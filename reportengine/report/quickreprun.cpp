@@ -368,6 +368,7 @@ void TCustomQuickRep::RunPrepared(bool Composite) {
       if (band->BandType() == rbPageFooter && band->Enabled())
         FPageFooterSpace += FooterChainHeight(band);
     }
+    FPageFooterChain = FPageFooterSpace;
     for (int i = 0; i < FBandList->Count(); ++i)
       static_cast<TQRCustomBand*>(FBandList->Items(i))->AttachReport(this);
     for (int i = 0; i < ControlCount(); ++i)
