@@ -263,6 +263,32 @@ TEST_F(ReportPage, ABottomSummaryThatStartsAPageLeavesTheFooterAboveTheMargin) {
   }
 }
 
+// Titles, page headers and page footers never break a page or a column,
+// whatever their switches say.
+TEST_F(ReportPage, PageLevelBandsIgnoreForcedBreaks) {
+  report->Page()->SetColumns(2);
+  TQRCustomBand* title = Band(rbTitle, 20, "T");
+  TQRCustomBand* header = Band(rbPageHeader, 20, "PH");
+  TQRCustomBand* footer = Band(rbPageFooter, 20, "PF");
+  TQRCustomBand* detail = Band(rbDetail, 20, "D");
+  detail->Size()->SetWidth(80);
+  for (TQRCustomBand* band : {title, header, footer}) {
+    for (bool page : {true, false}) {
+      for (TQRCustomBand* other : {title, header, footer}) {
+        other->SetForceNewPage(false);
+        other->SetForceNewColumn(false);
+      }
+      page ? band->SetForceNewPage(true) : band->SetForceNewColumn(true);
+      printedBands.clear();
+      Records(3);
+      report->Prepare();
+      EXPECT_EQ(Pages(), 1) << band->Name().c_str() << (page ? " new page" : " new column");
+      for (const Printed& p : printedBands)
+        EXPECT_EQ(p.Column, 1) << p.Label << (page ? " new page" : " new column");
+    }
+  }
+}
+
 TEST_F(ReportPage, MarginsWiderThanThePageBecomeZero) {
   report->Page()->SetLeftMargin(150);
   report->Page()->SetRightMargin(100);
