@@ -59,6 +59,35 @@ TEST_F(Groups, AnInnerGroupClosesAndReopensWhenTheOuterOneChangesEvenWithTheSame
                      "OuterFooter(Y)"}));
 }
 
+TEST_F(Groups, AChangeSeenAfterTheLastRecordPrintsTheFooterWithTheLastRecordStillCurrent) {
+  // The group's value changes on the last record itself (the record is
+  // edited while it prints), so the check after the last record sees a
+  // change. Past the end the last record is still the current one: the
+  // footer must not step back to the record before it.
+  TRxMemoryData* table = Table({"CUST", "NAME"}, {{{"CUST", "A"}, {"NAME", "1"}},
+                                                  {{"CUST", "A"}, {"NAME", "2"}},
+                                                  {{"CUST", "B"}, {"NAME", "3"}}});
+  report->SetDataSet(table);
+  auto name = [table] { return Value(table, "NAME"); };
+  TQRGroup* group = Group("CUST");
+  group->SetFooterBand(Band(rbGroupFooter));
+  Log(group->FooterBand(), "GroupFooter", name);
+  TQRCustomBand* detail = Band(rbDetail);
+  Log(detail, "Detail", name);
+  detail->AfterPrint = TQRBandAfterPrintEvent([table](TQRCustomBand*, bool) {
+    if (Value(table, "NAME") == "3") {
+      table->Edit();
+      table->FieldByName("CUST")->SetAsString("C");
+      table->Post();
+    }
+  });
+
+  Run();
+
+  EXPECT_EQ(log, (std::vector<std::string>{"Detail(1)", "Detail(2)", "GroupFooter(2)", "Detail(3)", "GroupFooter(3)"}));
+  EXPECT_FALSE(group->InGroup());
+}
+
 TEST_F(Groups, AnExpressionThatFailsBreaksOnlyOnTheFirstRecordAndTheRunGoesOn) {
   TRxMemoryData* table = Table({"CUST"}, {{{"CUST", "A"}}, {{"CUST", "B"}}, {{"CUST", "C"}}});
   report->SetDataSet(table);
