@@ -502,11 +502,17 @@ void TQRController::Execute() {
     ++FDetailNumber;
     PrintGroupHeaders();
     PrintBeforeControllers();
+    // A child level stopped by a cancel: nothing more prints on this level
+    // either, neither this record nor a group footer.
+    if (PrinterCancelled() || ReportCancelled())
+      return;
     // Once a detail stands below the title, a later forced page break (a
     // group header's, the summary's) is a real one.
     if (PrintBandOnPage(*report, FDetail) && ownLevel)
       report->SetTitlePrinted(false);
     PrintAfterControllers();
+    if (PrinterCancelled() || ReportCancelled())
+      return;
     if (usable) {
       FDataSet->Next();
       moreData = !FDataSet->Eof();

@@ -101,6 +101,35 @@ TEST_F(SubDetails, GroupOnASubDetailBreaksInsideItsLoop) {
                                            "ItemGroup(c)", "Item(c)", "ItemsFooter"}));
 }
 
+// Cancelled while the first item prints: neither level prints another band,
+// not the master's detail, nor its group footer, nor the summary.
+class SubDetailCancel : public SubDetails {
+protected:
+  void CancelInTheFirstItem(bool printBefore) {
+    MasterDetail();
+    sub->SetPrintBefore(printBefore);
+    TQRGroup* group = Group("ID");
+    group->SetFooterBand(Band(rbGroupFooter));
+    Log(group->FooterBand(), "GroupFooter");
+    Log(Band(rbSummary), "Summary");
+    sub->BeforePrint = TQRBandBeforePrintEvent([this](TQRCustomBand*, bool&) {
+      log.push_back("Item(" + Value(items, "NAME") + ")");
+      report->QRPrinter()->Cancel();
+    });
+    Run();
+  }
+};
+
+TEST_F(SubDetailCancel, AfterTheMasterRecordEndsTheMasterLoopToo) {
+  CancelInTheFirstItem(false);
+  EXPECT_EQ(log, (std::vector<std::string>{"Order(1)", "ItemsHeader", "Item(a)"}));
+}
+
+TEST_F(SubDetailCancel, BeforeTheMasterRecordKeepsTheMasterRecordOut) {
+  CancelInTheFirstItem(true);
+  EXPECT_EQ(log, (std::vector<std::string>{"ItemsHeader", "Item(a)"}));
+}
+
 TEST_F(SubDetails, OnNeedDataFeedsASubDetailWithoutDataSetWithTheBandAsSender) {
   report->OnNeedData = TQROnNeedDataEvent([left = 2](TObject*, bool& more) mutable { more = left-- > 0; });
   Log(Band(rbDetail), "Order");
