@@ -316,6 +316,7 @@ private:
   void RunPrepared(bool Composite);
   void ApplyPrintSetup(TQRPrintDialog& Dialog, TQRPrinter& Printer);
   void PreviewClosed(TQRPrinter* Printer);
+  void RestorePrinter(TQRPrinter* Previous);
   void ThreadDone(TQRPrinter* Printer, bool Cancelled);
 
   TQRPage* FPage = nullptr;

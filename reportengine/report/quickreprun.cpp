@@ -195,12 +195,12 @@ void TCustomQuickRep::Print() {
   try {
     CreateReport(false);
   } catch (...) {
-    FQRPrinter = previous;
     printer.reset();
+    RestorePrinter(previous);
     throw;
   }
-  FQRPrinter = previous;
   printer.reset();
+  RestorePrinter(previous);
 }
 
 void TCustomQuickRep::Prepare() {
@@ -243,7 +243,7 @@ void TCustomQuickRep::ExportHandler(TObject* Filter) {
   FExporting = true;
   FUsePrinterPages = false;
   auto restore = [&] {
-    FQRPrinter = previous;
+    RestorePrinter(previous);
     FExportFilter = nullptr;
     FExporting = false;
     FUsePrinterPages = true;
@@ -478,6 +478,14 @@ void TCustomQuickRep::PreviewClosed(TQRPrinter* Printer) {
     FClosedPrinter = Printer;
     return;
   }
+  if (!FIdle && Printer != FQRPrinter) {
+    // Not the pages of the run going on (the report prints again from
+    // this preview): that run goes on to its end, and these pages go
+    // once it has given back its printer object.
+    Printer->SetShowingPreview(false);
+    FClosedPrinter = Printer;
+    return;
+  }
   if (!FIdle) {
     FCancelled = true;
     Printer->Cancel();
@@ -485,6 +493,14 @@ void TCustomQuickRep::PreviewClosed(TQRPrinter* Printer) {
   }
   Printer->SetShowingPreview(false);
   FreeOwnedPrinter(Printer);
+}
+
+// The printer object set aside for a run comes back; one whose preview
+// closed meanwhile is freed instead.
+void TCustomQuickRep::RestorePrinter(TQRPrinter* Previous) {
+  FQRPrinter = Previous;
+  if (Previous != nullptr && Previous == FClosedPrinter && !FThreadRunning.load())
+    FreeOwnedPrinter(Previous);
 }
 
 void TCustomQuickRep::ThreadDone(TQRPrinter* Printer, bool) {

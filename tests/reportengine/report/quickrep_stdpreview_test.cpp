@@ -123,6 +123,38 @@ TEST_F(StandardPreviewOfReport, PrintRunsTheReportAgain) {
   EXPECT_TRUE(report->Idle());
 }
 
+// The preview closed while the report prints again from it: the print goes
+// on to its end, and the closed preview's pages are freed once it is done.
+TEST_F(StandardPreviewOfReport, ClosingThePreviewWhileItsPrintRunsLetsThePrintFinish) {
+  const char* pdf = std::getenv("DOZURI_PDF_PRINTER");
+  if (pdf == nullptr || *pdf == 0)
+    GTEST_SKIP() << "no test printers: tools/desktop sets them up only when run as root";
+  TQRPrinter probe(nullptr);
+  int index = probe.DevicePrinter().Printers().IndexOf(pdf);
+  ASSERT_GE(index, 0);
+  report->PrinterSettings()->SetPrinterIndex(index);
+  report->SetReportTitle("QR Onizleme Kapandi");
+  TQRStandardPreview* form = Show();
+  ASSERT_NE(form, nullptr);
+  TQRCustomBand* detail = report->Bands()->DetailBand();
+  int details = 0;
+  detail->AfterPrint = TQRBandAfterPrintEvent([&](TQRCustomBand*, bool) {
+    if (++details == 5) {
+      preview->Close();
+      preview = nullptr;  // it frees itself
+    }
+  });
+  TObject* printedBy = nullptr;
+  report->AfterPrint = TQRAfterPrintEvent([&](TObject* sender) { printedBy = sender; });
+  Records(30);
+  form->PrintClick(form->Print);
+  EXPECT_EQ(details, 30) << "every record printed";
+  EXPECT_FALSE(report->Cancelled());
+  EXPECT_EQ(printedBy, report) << "the print job ended, not aborted";
+  EXPECT_TRUE(report->Idle());
+  EXPECT_EQ(report->QRPrinter(), nullptr) << "the closed preview's pages are gone";
+}
+
 // Printer set-up from the preview: the report's dialog answers, the printer
 // object shown takes the choice, and the report keeps it for later runs.
 TEST_F(StandardPreviewOfReport, PrinterSetupChoiceStaysWithTheReport) {
