@@ -513,6 +513,10 @@ void TQRController::Execute() {
     PrintAfterControllers();
     if (PrinterCancelled() || ReportCancelled())
       return;
+    // A data set freed by an event of this run (its notification cleared
+    // it) ends this level at once: nothing may step through it again.
+    if (usable && FDataSet == nullptr)
+      return;
     if (usable) {
       FDataSet->Next();
       moreData = !FDataSet->Eof();
@@ -528,7 +532,7 @@ void TQRController::Execute() {
       if (stepBack)
         FDataSet->Prior();
       PrintGroupFooters();
-      if (stepBack)
+      if (stepBack && FDataSet != nullptr)
         FDataSet->Next();
     }
     ReportProgress();

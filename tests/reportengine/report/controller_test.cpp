@@ -268,6 +268,25 @@ TEST_F(Controller, TheReportsOwnCancelMarkAlsoStopsTheLoop) {
   EXPECT_EQ(Own()->DetailNumber(), 2);
 }
 
+TEST_F(Controller, ADataSetFreedByAnEventOfTheRunEndsTheLoopWithoutACrash) {
+  std::vector<Row> rows(5, Row{{"CUST", "A"}});
+  TRxMemoryData* table = Table({"CUST"}, rows);
+  report->SetDataSet(table);
+  Log(Band(rbSummary), "Summary");
+  int details = 0;
+  Band(rbDetail)->BeforePrint = TQRBandBeforePrintEvent([&](TQRCustomBand*, bool&) {
+    log.push_back("Detail");
+    if (++details == 2)
+      table->Free();
+  });
+
+  Run();
+
+  EXPECT_EQ(log, (std::vector<std::string>{"Detail", "Detail"}));
+  EXPECT_EQ(report->DataSet(), nullptr);
+  EXPECT_TRUE(report->Idle());
+}
+
 TEST(ControllerProgress, IsWholePercentKeptWithinZeroAndHundred) {
   struct Case {
     int number, total, percent;
