@@ -12,6 +12,7 @@
 #include "classlib/forms/scripteddialogs.h"
 #include "quickreptesting.h"
 #include "reportengine/preview/qrprev.h"
+#include "tests/support/scratchfolder.h"
 
 using namespace quickrep_test;
 
@@ -189,6 +190,40 @@ TEST_F(StandardPreviewOfReport, PrinterSetupChoiceStaysWithTheReport) {
   EXPECT_EQ(report->Tag(), 1);
   EXPECT_EQ(shown->FirstPage(), 2);
   EXPECT_EQ(report->PrinterSettings()->Copies(), 2);
+}
+
+// Pages loaded from a page store into the preview are not this report's
+// run: a set-up confirmed for them leaves the report's own settings alone.
+TEST_F(StandardPreviewOfReport, SetupOfStoredPagesLeavesTheReportsSettingsAlone) {
+  ScratchFolder folder;
+  const AnsiString stored = folder.File("sayfalar.qrp");
+  report->Prepare();
+  report->QRPrinter()->Save(stored);
+  TQRStandardPreview* form = Show();
+  ASSERT_NE(form, nullptr);
+  TScriptedDialogService dialogs;
+  TDialogServiceScope scope(dialogs);
+  for (bool fromStore : {true, false}) {
+    if (fromStore)
+      report->QRPrinter()->Load(stored);
+    ASSERT_EQ(report->QRPrinter()->PageStoreLoaded(), fromStore);
+    report->PrinterSettings()->SetPrintQuality(123);
+    dialogs.AnswerAccept();
+    form->PrintSetupClick(form->PrintSetup);
+    if (dialogs.Records().empty())
+      GTEST_SKIP() << "no printer to set up";
+    const int chosen = report->PrintSetupSettings().PrintQuality();
+    ASSERT_NE(chosen, 123) << "the dialog's own quality";
+    EXPECT_EQ(report->PrinterSettings()->PrintQuality(), fromStore ? 123 : chosen) << "from a store: " << fromStore;
+    if (fromStore) {
+      // Show the report's own pages again.
+      preview->Close();
+      preview = nullptr;
+      Records(30);
+      form = Show();
+      ASSERT_NE(form, nullptr);
+    }
+  }
 }
 
 }  // namespace
