@@ -601,6 +601,7 @@ void TCustomQuickRep::KeepPrintSetup(bool PagesFromStore) {
   own.SetDuplex(chosen.Duplex());
   own.SetExtendedDuplex(chosen.ExtendedDuplex());
   own.SetCustomBinCode(chosen.CustomBinCode());
-  own.SetFirstPage(chosen.FirstPage());
-  own.SetLastPage(chosen.LastPage());
+  // The page range is already the report's: ExecutePrintSetup gave it the
+  // chosen pages, or 0 to 0 for all of them. The dialog's range for "all"
+  // is only this run's page count and must not limit later runs.
 }

@@ -190,6 +190,15 @@ TEST_F(StandardPreviewOfReport, PrinterSetupChoiceStaysWithTheReport) {
   EXPECT_EQ(report->Tag(), 1);
   EXPECT_EQ(shown->FirstPage(), 2);
   EXPECT_EQ(report->PrinterSettings()->Copies(), 2);
+
+  // All pages: the report's later runs print every page they make, not the
+  // range the dialog showed for the pages of this run.
+  dialogs.AnswerAccept();
+  dialogs.OnPrintBlock = [&](PRINTDLGW& pd) { pd.Flags &= ~(PD_SELECTION | PD_PAGENUMS); };
+  form->PrintSetupClick(form->PrintSetup);
+  EXPECT_EQ(report->Tag(), 0);
+  EXPECT_EQ(report->PrinterSettings()->FirstPage(), 0);
+  EXPECT_EQ(report->PrinterSettings()->LastPage(), 0);
 }
 
 // Pages loaded from a page store into the preview are not this report's
