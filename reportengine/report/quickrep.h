@@ -318,6 +318,7 @@ private:
   void PreviewClosed(TQRPrinter* Printer);
   void RestorePrinter(TQRPrinter* Previous);
   void ThreadDone(TQRPrinter* Printer, bool Cancelled);
+  void ReportWorkerError();
 
   TQRPage* FPage = nullptr;
   TList* FBandList = nullptr;
@@ -354,6 +355,9 @@ private:
   // give PageFooterSpace up for the last page, but a page it leaves still
   // prints its footer above the bottom margin.
   long double FPageFooterChain = 0;
+  // What made the preview's worker fail: written by the worker before it
+  // posts its end, read on the GUI thread when that arrives.
+  AnsiString FWorkerError;
   bool FFinalPage = false;
   bool FTitlePrinted = false;
   bool FColumnBreakArmed = false;

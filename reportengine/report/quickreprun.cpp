@@ -7,6 +7,7 @@
 
 #include "classlib/classes/lists.h"
 #include "classlib/data/dataset.h"
+#include "classlib/forms/dialogs.h"
 #include "classlib/graphics/metafile.h"
 #include "classlib/graphics/picture.h"
 #include "classlib/system/mathutils.h"
@@ -24,6 +25,9 @@ int RoundInt(long double value) { return CheckedInt32(Round(static_cast<double>(
 // Posted by the preview's worker to the report's window when its run is
 // over: WParam 1 when it ended cancelled, LParam the printer object.
 constexpr UINT QRM_RUNDONE = WM_USER + 40;
+
+// Said when a preview's run failed with something that carries no message.
+const char* const SQRReportRunFailed = "Rapor hazırlanırken bir hata oluştu.";
 
 }  // namespace
 
@@ -425,17 +429,23 @@ TQRCreateReportThread::TQRCreateReportThread(TCustomQuickRep* Report)
 // the report's window, and the GUI thread frees what is to be freed.
 void TQRCreateReportThread::Execute() {
   bool failed = false;
+  // A run that raises on this thread has no caller to hear of it: its
+  // message goes to the GUI thread, which tells the user.
   try {
     FReport->CreateReport(false);
+  } catch (const std::exception& e) {
+    failed = true;
+    FReport->FWorkerError = e.what();
   } catch (...) {
     failed = true;
+    FReport->FWorkerError = SQRReportRunFailed;
   }
   bool cancelled = failed || FReport->Cancelled() || FPrinter->Cancelled();
   HWND window = FReport->FRunWindow;
   // The report may be freed as soon as the flag drops: read everything first.
   FReport->FThreadRunning = false;
   if (window != nullptr)
-    PostMessageW(window, QRM_RUNDONE, cancelled ? 1 : 0, reinterpret_cast<LPARAM>(FPrinter));
+    PostMessageW(window, QRM_RUNDONE, failed ? 2 : cancelled ? 1 : 0, reinterpret_cast<LPARAM>(FPrinter));
 }
 
 // ---- Messages --------------------------------------------------------------------------
@@ -456,6 +466,8 @@ void TCustomQuickRep::Dispatch(TMessage& Message) {
       PreviewClosed(reinterpret_cast<TQRPrinter*>(Message.LParam));
       return;
     case QRM_RUNDONE:
+      if (Message.WParam == 2)
+        ReportWorkerError();
       ThreadDone(reinterpret_cast<TQRPrinter*>(Message.LParam), Message.WParam != 0);
       return;
     default:
@@ -501,6 +513,13 @@ void TCustomQuickRep::RestorePrinter(TQRPrinter* Previous) {
   FQRPrinter = Previous;
   if (Previous != nullptr && Previous == FClosedPrinter && !FThreadRunning.load())
     FreeOwnedPrinter(Previous);
+}
+
+void TCustomQuickRep::ReportWorkerError() {
+  AnsiString error = FWorkerError;
+  FWorkerError = "";
+  if (!error.empty())
+    ShowMessage(error);
 }
 
 void TCustomQuickRep::ThreadDone(TQRPrinter* Printer, bool) {

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "classlib/forms/application.h"
+#include "classlib/forms/scripteddialogs.h"
 #include "quickreptesting.h"
 
 using namespace quickrep_test;
@@ -136,6 +137,37 @@ TEST_F(BackgroundPreview, AReportFreedWhileItsWorkerRunsWaitsForIt) {
   EXPECT_TRUE(watch->freed.count(shown));
   // A late notice of the worker finds no report.
   Application->ProcessMessages();
+}
+
+
+// A preview's run that raises on the worker is not lost in silence: the
+// GUI thread says what went wrong, and the report is ready to run again.
+TEST_F(BackgroundPreview, ARunThatRaisesOnTheWorkerIsToldOnTheGuiThread) {
+  TScriptedDialogService dialogs;
+  TDialogServiceScope scope(dialogs);
+  TQRCustomBand* detail = report->Bands()->DetailBand();
+  int details = 0;
+  detail->BeforePrint = TQRBandBeforePrintEvent([&](TQRCustomBand*, bool&) {
+    if (++details == 20)
+      throw Exception("Barkod alanı okunamadı");
+  });
+  TQRPrinter* shown = nullptr;
+  report->OnPreview = TNotifyEvent([&](TObject* sender) {
+    shown = static_cast<TQRPrinter*>(sender);
+    shown->SetShowingPreview(true);
+  });
+  Records(30);
+  report->Preview();
+  ASSERT_NE(shown, nullptr);
+  ASSERT_TRUE(PumpUntil([&] { return !dialogs.Records().empty(); })) << "the failure was told";
+  EXPECT_EQ(dialogs.Records()[0].Text, "Barkod alanı okunamadı");
+  EXPECT_TRUE(report->Idle());
+  shown->ClosePreview();
+  EXPECT_EQ(report->QRPrinter(), nullptr);
+  detail->BeforePrint = nullptr;
+  Records(2);
+  report->Prepare();
+  EXPECT_EQ(Pages(), 1);
 }
 
 }  // namespace
