@@ -23,9 +23,16 @@ IMPLEMENT_CLASS(TQRController)
 
 // ---- TQRBandOrder -------------------------------------------------------------------------------
 
-// A band that is being freed (Free marks it first) is left out: the report
-// rebuilds its order while such a band takes itself off the list.
+// A band that is going is left out: the report rebuilds its order while such
+// a band takes itself off the report's list, before a group or sub-detail
+// that names it has heard of it. Free marks it first; a band deleted
+// directly is recognised by no longer being on its report's list.
 void TQRBandOrder::Add(TQRCustomBand* Band) {
+  if (Band == nullptr)
+    return;
+  TCustomQuickRep* report = Band->ParentReport();
+  if (report != nullptr && report->BandList() != nullptr && report->BandList()->IndexOf(Band) < 0)
+    return;
   while (Band != nullptr && !Contains(Band) && !Band->ComponentState().Contains(csDestroying)) {
     FBands.push_back(Band);
     Band = Band->ChildBand();
@@ -117,7 +124,13 @@ void TQRCustomController::Notification(TComponent* AComponent, TOperation Operat
 void TQRCustomController::BuildLists() {
   if (IsDestroying() || FBuilding)
     return;
-  FBuilding = true;
+  // A child whose lists lead back here (a loop of masters) finds this
+  // controller busy and stops.
+  struct Building {
+    bool& flag;
+    explicit Building(bool& f) : flag(f) { flag = true; }
+    ~Building() { flag = false; }
+  } building(FBuilding);
   FPrintBeforeList.clear();
   FPrintAfterList.clear();
   FGroupList.clear();
@@ -129,7 +142,6 @@ void TQRCustomController::BuildLists() {
       AddListedComponent(FOwnerObject->Components(i));
   }
   CollectDataSets();
-  FBuilding = false;
 }
 
 void TQRCustomController::AddListedComponent(TComponent* Component) {
@@ -144,6 +156,7 @@ void TQRCustomController::AddListedComponent(TComponent* Component) {
       return;
     child->SetParentReport(FParentReport);
     (child->PrintBefore() ? FPrintBeforeList : FPrintAfterList).push_back(child);
+    child->FreeNotification(this);
     child->BuildLists();
     return;
   }
@@ -151,6 +164,7 @@ void TQRCustomController::AddListedComponent(TComponent* Component) {
   if (group != nullptr && FOwnerObject != nullptr && group->Master() == FOwnerObject &&
       !group->ComponentState().Contains(csDestroying)) {
     FGroupList.push_back(group);
+    group->FreeNotification(this);
     group->AttachReport(FParentReport);
   }
 }
@@ -374,6 +388,19 @@ void TQRController::PrintEmpty() {
   report->PrintBand(FFooter);
 }
 
+namespace {
+
+// Prints Band and tells whether it went onto a page: a band that is
+// disabled, or that its BeforePrint suppressed, leaves the page, the column
+// and the position as they were.
+bool PrintBandOnPage(TCustomQuickRep& Report, TQRCustomBand* Band) {
+  int page = Report.PageCount(), column = Report.CurrentColumn(), y = Report.CurrentY();
+  Report.PrintBand(Band);
+  return Report.PageCount() != page || Report.CurrentColumn() != column || Report.CurrentY() != y;
+}
+
+}  // namespace
+
 void TQRController::AskForData(bool& MoreData) {
   if (OnNeedData && !Designing())
     OnNeedData(OwnerObject(), MoreData);
@@ -398,8 +425,12 @@ void TQRController::ReportProgress() {
   auto* quickRep = dynamic_cast<TQuickRep*>(ParentReport());
   if (quickRep == nullptr || !DataSetUsable() || quickRep->DataSet() != FDataSet || FRecordTotal == 0)
     return;
-  if (TQRPrinter* printer = quickRep->QRPrinter())
-    printer->SetProgress(QRControllerProgress(FDetailNumber, FRecordTotal));
+  // Only a new value is posted: a long run would otherwise flood the
+  // preview's message queue with one notice per record.
+  TQRPrinter* printer = quickRep->QRPrinter();
+  int percent = QRControllerProgress(FDetailNumber, FRecordTotal);
+  if (printer != nullptr && printer->Progress() != percent)
+    printer->SetProgress(percent);
 }
 
 void TQRController::PrintFooterBand() {
@@ -449,17 +480,17 @@ void TQRController::Execute() {
   ProcessPendingMessages();
   if (ReportCancelled())
     return;
-  if (FHeader != nullptr) {
-    report->PrintBand(FHeader);
-    if (OwnerObject() == report)
-      report->SetTitlePrinted(true);
-  }
-  if ((report->PageCount() <= 1 || QRCompositeRun()) && OwnerObject() == report) {
+  // The title mark lets the first forced page break after the title or the
+  // first column header stay on their page. Only a band that went onto the
+  // page sets it: after a disabled or suppressed title the first detail
+  // begins page 1 itself, and the mark would swallow the second one's break.
+  bool ownLevel = OwnerObject() == report;
+  if (FHeader != nullptr && PrintBandOnPage(*report, FHeader) && ownLevel)
+    report->SetTitlePrinted(true);
+  if ((report->PageCount() <= 1 || QRCompositeRun()) && ownLevel) {
     TQRCustomBand* columnHeader = report->Bands()->ColumnHeaderBand();
-    if (columnHeader != nullptr && columnHeader->Enabled()) {
-      report->PrintBand(columnHeader);
+    if (columnHeader != nullptr && columnHeader->Enabled() && PrintBandOnPage(*report, columnHeader))
       report->SetTitlePrinted(true);
-    }
   }
   CheckGroups();
   while (moreData) {
@@ -471,8 +502,21 @@ void TQRController::Execute() {
     ++FDetailNumber;
     PrintGroupHeaders();
     PrintBeforeControllers();
-    report->PrintBand(FDetail);
+    // A child level stopped by a cancel: nothing more prints on this level
+    // either, neither this record nor a group footer.
+    if (PrinterCancelled() || ReportCancelled())
+      return;
+    // Once a detail stands below the title, a later forced page break (a
+    // group header's, the summary's) is a real one.
+    if (PrintBandOnPage(*report, FDetail) && ownLevel)
+      report->SetTitlePrinted(false);
     PrintAfterControllers();
+    if (PrinterCancelled() || ReportCancelled())
+      return;
+    // A data set freed by an event of this run (its notification cleared
+    // it) ends this level at once: nothing may step through it again.
+    if (usable && FDataSet == nullptr)
+      return;
     if (usable) {
       FDataSet->Next();
       moreData = !FDataSet->Eof();
@@ -481,11 +525,14 @@ void TQRController::Execute() {
       AskForData(moreData);
     }
     if (CheckGroups()) {
-      // The footers print while the last record of the ended group is current.
-      if (usable)
+      // The footers print while the last record of the ended group is
+      // current. Past the end the last record is still current: stepping
+      // back there would show the record before it.
+      bool stepBack = usable && moreData;
+      if (stepBack)
         FDataSet->Prior();
       PrintGroupFooters();
-      if (usable)
+      if (stepBack && FDataSet != nullptr)
         FDataSet->Next();
     }
     ReportProgress();

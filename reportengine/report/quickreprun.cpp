@@ -7,7 +7,9 @@
 
 #include "classlib/classes/lists.h"
 #include "classlib/data/dataset.h"
+#include "classlib/forms/dialogs.h"
 #include "classlib/graphics/metafile.h"
+#include "classlib/graphics/picture.h"
 #include "classlib/system/mathutils.h"
 #include "reportengine/evaluator/qrevenvironment.h"
 #include "reportengine/preview/qrprintdialog.h"
@@ -23,6 +25,9 @@ int RoundInt(long double value) { return CheckedInt32(Round(static_cast<double>(
 // Posted by the preview's worker to the report's window when its run is
 // over: WParam 1 when it ended cancelled, LParam the printer object.
 constexpr UINT QRM_RUNDONE = WM_USER + 40;
+
+// Said when a preview's run failed with something that carries no message.
+const char* const SQRReportRunFailed = "Rapor hazırlanırken bir hata oluştu.";
 
 }  // namespace
 
@@ -53,11 +58,33 @@ void TCustomQuickRep::CollectDataSets() {
   }
 }
 
+bool QRIsBackgroundPicture(TControl* Control) {
+  if (Control == nullptr)
+    return false;
+  if (dynamic_cast<IQRBackgroundPicture*>(Control) != nullptr)
+    return true;
+  for (TClass kind = Control->ClassType(); kind != nullptr; kind = kind->Parent)
+    if (AnsiString(kind->Name) == "TQRImage")
+      return true;
+  return false;
+}
+
+TGraphic* QRBackgroundGraphic(TControl* Control) {
+  if (!QRIsBackgroundPicture(Control))
+    return nullptr;
+  if (auto* picture = dynamic_cast<IQRBackgroundPicture*>(Control))
+    return picture->BackgroundGraphic();
+  auto* picture = IsPublishedProp(Control, "Picture") ? dynamic_cast<TPicture*>(GetObjectProp(Control, "Picture")) : nullptr;
+  if (picture == nullptr || picture->Graphic() == nullptr || picture->Graphic()->Empty())
+    return nullptr;
+  return picture->Graphic();
+}
+
 void TCustomQuickRep::FindBackImage() {
   FBackImage = nullptr;
   for (int i = 0; i < ControlCount(); ++i) {
     TControl* control = Controls(i);
-    if (dynamic_cast<IQRBackgroundPicture*>(control) != nullptr && control->Name() == FBackImageControl)
+    if (QRIsBackgroundPicture(control) && control->Name() == FBackImageControl)
       FBackImage = control;
   }
 }
@@ -167,20 +194,24 @@ void TCustomQuickRep::Print() {
     progress.Show();
   printer->NotifyTarget = &progress;
   FQRPrinter = printer.get();
+  // The run's printer object goes before the progress form: freeing it
+  // tells its notify target, which must still exist then.
   try {
     CreateReport(false);
   } catch (...) {
-    FQRPrinter = previous;
+    printer.reset();
+    RestorePrinter(previous);
     throw;
   }
-  FQRPrinter = previous;
+  printer.reset();
+  RestorePrinter(previous);
 }
 
 void TCustomQuickRep::Prepare() {
   if (!FIdle || FThreadRunning.load())
     return;
-  ReleasePreviousPrinter();
   TQRPrinter* printer = NewRunPrinter();
+  ReleasePreviousPrinter();
   AdoptRunPrinter(printer);
   CreateReport(false);
   printer->SetPrepared(true);
@@ -189,8 +220,8 @@ void TCustomQuickRep::Prepare() {
 void TCustomQuickRep::ShowPreview(bool Modal) {
   if (!FIdle || FThreadRunning.load())
     return;
-  ReleasePreviousPrinter();
   TQRPrinter* printer = NewRunPrinter();
+  ReleasePreviousPrinter();
   AdoptRunPrinter(printer);
   // The worker tells this window when it is done; made here, on the GUI
   // thread.
@@ -216,7 +247,7 @@ void TCustomQuickRep::ExportHandler(TObject* Filter) {
   FExporting = true;
   FUsePrinterPages = false;
   auto restore = [&] {
-    FQRPrinter = previous;
+    RestorePrinter(previous);
     FExportFilter = nullptr;
     FExporting = false;
     FUsePrinterPages = true;
@@ -341,6 +372,7 @@ void TCustomQuickRep::RunPrepared(bool Composite) {
       if (band->BandType() == rbPageFooter && band->Enabled())
         FPageFooterSpace += FooterChainHeight(band);
     }
+    FPageFooterChain = FPageFooterSpace;
     for (int i = 0; i < FBandList->Count(); ++i)
       static_cast<TQRCustomBand*>(FBandList->Items(i))->AttachReport(this);
     for (int i = 0; i < ControlCount(); ++i)
@@ -397,17 +429,23 @@ TQRCreateReportThread::TQRCreateReportThread(TCustomQuickRep* Report)
 // the report's window, and the GUI thread frees what is to be freed.
 void TQRCreateReportThread::Execute() {
   bool failed = false;
+  // A run that raises on this thread has no caller to hear of it: its
+  // message goes to the GUI thread, which tells the user.
   try {
     FReport->CreateReport(false);
+  } catch (const std::exception& e) {
+    failed = true;
+    FReport->FWorkerError = e.what();
   } catch (...) {
     failed = true;
+    FReport->FWorkerError = SQRReportRunFailed;
   }
   bool cancelled = failed || FReport->Cancelled() || FPrinter->Cancelled();
   HWND window = FReport->FRunWindow;
   // The report may be freed as soon as the flag drops: read everything first.
   FReport->FThreadRunning = false;
   if (window != nullptr)
-    PostMessageW(window, QRM_RUNDONE, cancelled ? 1 : 0, reinterpret_cast<LPARAM>(FPrinter));
+    PostMessageW(window, QRM_RUNDONE, failed ? 2 : cancelled ? 1 : 0, reinterpret_cast<LPARAM>(FPrinter));
 }
 
 // ---- Messages --------------------------------------------------------------------------
@@ -428,6 +466,8 @@ void TCustomQuickRep::Dispatch(TMessage& Message) {
       PreviewClosed(reinterpret_cast<TQRPrinter*>(Message.LParam));
       return;
     case QRM_RUNDONE:
+      if (Message.WParam == 2)
+        ReportWorkerError();
       ThreadDone(reinterpret_cast<TQRPrinter*>(Message.LParam), Message.WParam != 0);
       return;
     default:
@@ -450,6 +490,14 @@ void TCustomQuickRep::PreviewClosed(TQRPrinter* Printer) {
     FClosedPrinter = Printer;
     return;
   }
+  if (!FIdle && Printer != FQRPrinter) {
+    // Not the pages of the run going on (the report prints again from
+    // this preview): that run goes on to its end, and these pages go
+    // once it has given back its printer object.
+    Printer->SetShowingPreview(false);
+    FClosedPrinter = Printer;
+    return;
+  }
   if (!FIdle) {
     FCancelled = true;
     Printer->Cancel();
@@ -459,6 +507,21 @@ void TCustomQuickRep::PreviewClosed(TQRPrinter* Printer) {
   FreeOwnedPrinter(Printer);
 }
 
+// The printer object set aside for a run comes back; one whose preview
+// closed meanwhile is freed instead.
+void TCustomQuickRep::RestorePrinter(TQRPrinter* Previous) {
+  FQRPrinter = Previous;
+  if (Previous != nullptr && Previous == FClosedPrinter && !FThreadRunning.load())
+    FreeOwnedPrinter(Previous);
+}
+
+void TCustomQuickRep::ReportWorkerError() {
+  AnsiString error = FWorkerError;
+  FWorkerError = "";
+  if (!error.empty())
+    ShowMessage(error);
+}
+
 void TCustomQuickRep::ThreadDone(TQRPrinter* Printer, bool) {
   if (Printer != nullptr && Printer == FClosedPrinter)
     FreeOwnedPrinter(Printer);
@@ -466,12 +529,13 @@ void TCustomQuickRep::ThreadDone(TQRPrinter* Printer, bool) {
 
 // ---- Print set-up dialog ------------------------------------------------------------------
 
-void TCustomQuickRep::ExecutePrintSetup() {
+bool TCustomQuickRep::ExecutePrintSetup() {
   TQRPrinter printer(this);
   printer.SetPrinterIndex(FPrinterSettings->PrinterIndex());
   TQRPrintDialog dialog(nullptr);
   dialog.SetQRPrinter(&printer);
   bool finished = FQRPrinter != nullptr && FQRPrinter->Status() == mpFinished && FQRPrinter->PageCount() > 0;
+  dialog.Options = TPrintDialogOptions{poPageNums};
   dialog.MinPage = finished ? 1 : 0;
   dialog.MaxPage = finished ? FQRPrinter->PageCount() : 9999;
   if (finished) {
@@ -482,10 +546,11 @@ void TCustomQuickRep::ExecutePrintSetup() {
   dialog.SetCopies(FPrinterSettings->Copies());
   if (!dialog.Execute()) {
     SetTag(1);
-    return;
+    return false;
   }
   ApplyPrintSetup(dialog, printer);
   SetTag(0);
+  return true;
 }
 
 void TCustomQuickRep::ApplyPrintSetup(TQRPrintDialog& Dialog, TQRPrinter& Printer) {
@@ -516,4 +581,46 @@ void TCustomQuickRep::ApplyPrintSetup(TQRPrintDialog& Dialog, TQRPrinter& Printe
     FPrinterSettings->SetFirstPage(0);
     FPrinterSettings->SetLastPage(0);
   }
+}
+
+// ---- What the standard preview asks ---------------------------------------------------------
+
+TQRPreviewOptions TCustomQuickRep::PreviewOptions() const {
+  TQRPreviewOptions options;
+  options.FormStyle = FPrevFormStyle;
+  options.Width = FPreviewWidth;
+  options.Height = FPreviewHeight;
+  options.InitialState = FPreviewInitialState;
+  options.ShowThumbs = FPrevShowThumbs;
+  options.ShowSearch = FPrevShowSearch;
+  options.InitialZoom = FPrevInitialZoom;
+  options.Zoom = Zoom();
+  options.Title = FReportTitle;
+  options.Orientation = FPage->Orientation();
+  return options;
+}
+
+bool TCustomQuickRep::UseCustomBinCode() const { return FPrinterSettings->UseCustomBinCode(); }
+
+// The preview's confirmed set-up becomes the report's own for its later
+// runs. Pages loaded from a page store are not this report's, so their
+// set-up leaves the report alone; so does a member of a composite report,
+// whose runs take the composite's settings.
+void TCustomQuickRep::KeepPrintSetup(bool PagesFromStore) {
+  if (PagesFromStore || FCompositeReport != nullptr)
+    return;
+  const TQuickRepPrinterSettings& chosen = *FPrintSetupSettings;
+  TQuickRepPrinterSettings& own = *FPrinterSettings;
+  own.SetPrinterIndex(chosen.PrinterIndex());
+  own.SetOutputBin(chosen.OutputBin());
+  own.SetCollate(chosen.Collate());
+  own.SetColorOption(chosen.ColorOption());
+  own.SetPrintQuality(chosen.PrintQuality());
+  own.SetCopies(chosen.Copies());
+  own.SetDuplex(chosen.Duplex());
+  own.SetExtendedDuplex(chosen.ExtendedDuplex());
+  own.SetCustomBinCode(chosen.CustomBinCode());
+  // The page range is already the report's: ExecutePrintSetup gave it the
+  // chosen pages, or 0 to 0 for all of them. The dialog's range for "all"
+  // is only this run's page count and must not limit later runs.
 }

@@ -299,3 +299,100 @@ TEST_F(Bands, AStoredHeightIsKeptWhenTheLayoutHasNoSizeValues) {
 }
 
 }  // namespace
+
+namespace {
+
+// A printable whose data needs 567 pixels.
+class Stretchy : public TQRPrintable {
+public:
+  using TQRPrintable::TQRPrintable;
+  bool StretchesWithData() override { return stretches; }
+  void MeasureHeight(int& height) override { height = 567; }
+  bool stretches = true;
+};
+
+TEST_F(Bands, TheHeightPreCalculationMeasuresStretchingPrintablesOnly) {
+  TQRCustomBand* detail = Band(rbDetail, 20, "D");
+  auto* stretchy = new Stretchy(form.Host());
+  stretchy->SetParent(detail);
+  stretchy->SetBounds(0, 10, 50, 20);
+  report->SetUnits(Native);
+  long double bandPixels = detail->Height();
+  // Bottom of the measured data, plus the band's space below the control.
+  long double wanted = (10 + 567) / 0.37795L + (bandPixels - 10 - 20 + 1) / 0.37795L;
+  EXPECT_NEAR(static_cast<double>(detail->PreCalculateHeight()), static_cast<double>(wanted), 1e-6);
+  stretchy->stretches = false;
+  EXPECT_EQ(detail->PreCalculateHeight(), detail->Size()->Height());
+}
+
+TEST_F(Bands, KeepOnOnePageStartsANewPageWhenTheMeasuredBandWouldNotFit) {
+  TQRCustomBand* detail = Band(rbDetail, 20, "D");
+  auto* stretchy = new Stretchy(form.Host());
+  stretchy->SetParent(detail);
+  stretchy->SetBounds(0, 10, 50, 20);
+  detail->SetKeepOnOnePage(true);
+  std::vector<std::string> tooLow;
+  detail->AfterPrint = TQRBandAfterPrintEvent([&](TQRCustomBand* band, bool) {
+    int top = report->CurrentY() - 200;
+    if (top + band->PreCalculateHeight() > 2970 - 100)
+      tooLow.push_back(std::to_string(top));
+    printedBands.push_back({"D", report->PageCount(), 1, 0, report->CurrentY()});
+  });
+  Records(10);
+  report->Prepare();
+  EXPECT_TRUE(tooLow.empty()) << tooLow.front();
+  EXPECT_EQ(Pages(), 2) << "ten 20 mm details alone fit on one page";
+  EXPECT_EQ(printedBands.size(), 10u);
+}
+
+}  // namespace
+
+namespace {
+
+// An expression client on the report: it joins the controller's notify list
+// when the run prepares it and counts the steps it is told to take.
+class CountingClient : public TQRPrintable {
+public:
+  explicit CountingClient(TComponent* owner) : TQRPrintable(owner) {}
+  void Prepare() override {
+    TQRPrintable::Prepare();
+    if (auto* report = dynamic_cast<TCustomQuickRep*>(Parent()))
+      report->AddNotifyClient(this);
+  }
+  void Notify(TObject* sender, int operation) override {
+    TQRPrintable::Notify(sender, operation);
+    if (operation == 0)
+      ++steps;
+  }
+  int steps = 0;
+};
+
+// A disabled detail band prints nothing but its records still count; a
+// detail that BeforePrint declines does not count.
+TEST_F(Bands, ADisabledDetailStillCountsItsRecordsAndADeclinedOneDoesNot) {
+  TQRCustomBand* detail = Band(rbDetail, 20, "D");
+  auto* client = new CountingClient(form.Host());
+  client->SetParent(report);
+  struct Case {
+    bool enabled;
+    bool declineSecond;
+    int printed;
+    int counted;
+  };
+  for (const Case& c : {Case{true, false, 3, 3}, Case{false, false, 0, 3}, Case{true, true, 2, 2}}) {
+    detail->SetEnabled(c.enabled);
+    int calls = 0;
+    detail->BeforePrint = TQRBandBeforePrintEvent([&](TQRCustomBand*, bool& print) {
+      if (++calls == 2 && c.declineSecond)
+        print = false;
+    });
+    printedBands.clear();
+    client->steps = 0;
+    Records(3);
+    report->Prepare();
+    EXPECT_EQ(static_cast<int>(printedBands.size()), c.printed) << "enabled " << c.enabled;
+    EXPECT_EQ(client->steps, c.counted) << "enabled " << c.enabled << ", declined " << c.declineSecond;
+  }
+}
+
+}  // namespace
