@@ -114,6 +114,17 @@ TEST(QRImage, TheRunnersCanvasIsABlankBitmapOfTheControlsSizeOrNoneForAMetafile)
   EXPECT_NE(dynamic_cast<TMetafile*>(withMetafile->Picture()->Graphic()), nullptr) << "the metafile stays";
 }
 
+TEST(QRImage, ThePaletteIsTheBitmapsOrNone) {
+  test_support::Owned<TQRImage> image(new TQRImage(nullptr));
+  EXPECT_EQ(image->GetPalette(), nullptr) << "no picture";
+  auto bitmap = FilledBitmap(4, 4);
+  bitmap->SetPixelFormat(pf8bit);
+  image->Picture()->SetGraphic(bitmap.get());
+  EXPECT_NE(image->GetPalette(), nullptr) << "an 8-bit bitmap has its palette";
+  image->Picture()->SetGraphic(FilledMetafile(4, 4).get());
+  EXPECT_EQ(image->GetPalette(), nullptr) << "a metafile";
+}
+
 // ---- The picture on the page -----------------------------------------------
 
 struct Area {
