@@ -10,8 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "reportengine/printables/qrdbtext.h"
+#include "reportengine/printables/qrexprlabel.h"
 #include "reportengine/printables/qrlabel.h"
 #include "reportengine/printables/qrmemo.h"
+#include "reportengine/printables/qrprintablesreg.h"
+#include "reportengine/printables/qrsysdata.h"
 #include "tests/reportengine/printables/shape_pagefixture.h"
 #include "tests/support/componenttext.h"
 
@@ -392,6 +396,52 @@ TEST(QRLabelOnPage, ATransparentLabelLeavesThePageAsItIs) {
   RECT inside{page.printer.DeviceX(120), page.printer.DeviceY(120), page.printer.DeviceX(380),
               page.printer.DeviceY(180)};
   EXPECT_EQ(PageFixture::CountColor(*bitmap, inside, clYellow), 0);
+}
+
+}  // namespace
+
+// ---- Streaming as a layout holds them ----
+
+namespace {
+
+// A layout's text printables come back by class name with their published
+// properties; a memo's lines and a system data's kind included.
+TEST(QRLabelStreaming, EveryTextPrintableIsRegisteredAndReadBackFromALayout) {
+  RegisterQRPrintableClasses();
+  for (const char* name : {"TQRLabel", "TQRMemo", "TQRDBText", "TQRExpr", "TQRSysData"})
+    EXPECT_NE(GetClass(name), nullptr) << name;
+
+  test_support::Owned<TPanel> root(new TPanel(nullptr));
+  root->SetName("Yerlesim");
+  test_support::ReadComponentText(
+      "object Yerlesim: TPanel\n"
+      "  object Not1: TQRMemo\n    Lines.Strings = (\n      'bir'\n      'iki')\n    AutoStretch = True\n"
+      "    FontSize = 9\n  end\n"
+      "  object Alan1: TQRDBText\n    DataField = 'FIYAT'\n    Mask = '#,##0.00'\n    FontSize = 8\n  end\n"
+      "  object Toplam1: TQRExpr\n    ResetAfterPrint = True\n    Expression = 'SUM(FIYAT)'\n    Mask = '0.00'\n"
+      "    FontSize = 10\n  end\n"
+      "  object Sayfa1: TQRSysData\n    Data = qrsPageNumber\n    Text = 'Sayfa '\n    FontSize = 10\n  end\n"
+      "end\n",
+      root.get());
+  auto* memo = dynamic_cast<TQRMemo*>(root->FindComponent("Not1"));
+  auto* field = dynamic_cast<TQRDBText*>(root->FindComponent("Alan1"));
+  auto* expr = dynamic_cast<TQRExpr*>(root->FindComponent("Toplam1"));
+  auto* data = dynamic_cast<TQRSysData*>(root->FindComponent("Sayfa1"));
+  ASSERT_NE(memo, nullptr);
+  ASSERT_NE(field, nullptr);
+  ASSERT_NE(expr, nullptr);
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(memo->Lines()->Text(), "bir\r\niki\r\n");
+  EXPECT_TRUE(memo->AutoStretch());
+  EXPECT_EQ(memo->Font()->Size(), 9);
+  EXPECT_EQ(field->DataField(), "FIYAT");
+  EXPECT_EQ(field->Mask(), "#,##0.00");
+  EXPECT_EQ(field->Caption(), "FIYAT");
+  EXPECT_EQ(expr->Expression(), "SUM(FIYAT)");
+  EXPECT_EQ(expr->Mask(), "0.00");
+  EXPECT_TRUE(expr->ResetAfterPrint());
+  EXPECT_EQ(data->Data(), qrsPageNumber);
+  EXPECT_EQ(data->Caption(), "Sayfa (Page#)");
 }
 
 }  // namespace
