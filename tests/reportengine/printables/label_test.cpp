@@ -445,3 +445,25 @@ TEST(QRLabelStreaming, EveryTextPrintableIsRegisteredAndReadBackFromALayout) {
 }
 
 }  // namespace
+
+// ---- Design surface ----
+
+namespace {
+
+TEST_F(LabelOnReport, OnTheDesignSurfaceALabelFillsItsColourAndDrawsItsText) {
+  auto* label = new TQRLabel(page.form.Host());
+  label->SetParent(page.report);
+  label->SetBounds(20, 20, 160, 40);
+  label->SetAutoSize(false);
+  label->SetColor(clAqua);
+  label->SetCaption("");
+  qrreport_test::Picture empty(*page.report, 400, 300);
+  label->SetCaption("WWWWWW");
+  qrreport_test::Picture written(*page.report, 400, 300);
+  RECT area{24, 24, 176, 56};
+  EXPECT_EQ(empty.DarkIn(area), 0);
+  EXPECT_GT(written.DarkIn(area), 20);
+  EXPECT_EQ(empty.At(150, 50), clAqua);
+}
+
+}  // namespace
