@@ -91,6 +91,21 @@ TEST_F(Controller, AnEmptyDataSetPrintsHeaderDetailAndFooterOnceOrNothing) {
   }
 }
 
+TEST_F(Controller, TheEmptyOutputRunsTheChildLevelsAroundTheDetailBand) {
+  report->SetDataSet(Table({"CUST"}, {}));
+  Log(Band(rbTitle), "Title");
+  Log(Band(rbDetail), "Detail");
+  Log(Band(rbSummary), "Summary");
+  TQRSubDetail* before = SubDetail();
+  before->SetPrintBefore(true);
+  Log(before, "Before");
+  Log(SubDetail(), "After");
+
+  Run();
+
+  EXPECT_EQ(log, (std::vector<std::string>{"Title", "Before", "Detail", "After", "Summary"}));
+}
+
 TEST_F(Controller, CancelStopsBeforeTheNextRecordWithoutGroupFootersOrSummary) {
   std::vector<Row> rows(5, Row{{"CUST", "A"}});
   TRxMemoryData* table = Table({"CUST"}, rows);
