@@ -16,6 +16,7 @@
 #include "reportengine/printables/qrmemo.h"
 #include "reportengine/printables/qrprintablesreg.h"
 #include "reportengine/printables/qrsysdata.h"
+#include "tests/reportengine/printables/label_runfixture.h"
 #include "tests/reportengine/printables/shape_pagefixture.h"
 #include "tests/support/componenttext.h"
 
@@ -477,6 +478,54 @@ TEST_F(LabelOnReport, OnTheDesignSurfaceALabelFillsItsColourAndDrawsItsText) {
   EXPECT_EQ(empty.DarkIn(area), 0);
   EXPECT_GT(written.DarkIn(area), 20);
   EXPECT_EQ(empty.At(150, 50), clAqua);
+}
+
+}  // namespace
+
+// ---- Export ----
+
+namespace {
+
+// An export run draws no page: a coloured label hands the filter its
+// filled area, and each line goes as a picture where it prints.
+TEST(QRLabelExport, AnExportRunHandsTheFillAndEachLineToTheFilter) {
+  ReportRun run;
+  run.table->FieldDefs()->Add("NO", ftInteger);
+  run.Open();
+  for (int i = 1; i <= 2; ++i) {
+    run.table->Append();
+    run.table->FieldByName("NO")->SetAsInteger(i);
+    run.table->Post();
+  }
+  auto* coloured = run.Add<TQRLabel>(run.detail, 20, 2, 120, 16);
+  coloured->SetAutoSize(false);
+  coloured->SetColor(clYellow);
+  coloured->SetCaption("Sarı");
+  auto* plain = run.Add<TQRLabel>(run.detail, 200, 2, 120, 16);
+  plain->SetAutoSize(false);
+  plain->SetCaption("Beyaz");
+  run.report->Prepare();
+  ASSERT_NE(run.report->QRPrinter(), nullptr);
+  RecordingFilter filter;
+  run.report->QRPrinter()->ExportHandler(&filter);
+  // Per record: the yellow fill, its line, the white label's line.
+  ASSERT_EQ(filter.Graphics.size(), 6u);
+  for (const RecordingFilter::Graphic& g : filter.Graphics)
+    EXPECT_EQ(g.ClassName, "TMetafile");
+  long double left = coloured->Size()->NativeValue(TQRPrintableSize::LeftIndex);
+  for (int record = 0; record < 2; ++record) {
+    const auto& fill = filter.Graphics[record * 3];
+    const auto& line = filter.Graphics[record * 3 + 1];
+    const auto& white = filter.Graphics[record * 3 + 2];
+    EXPECT_EQ(fill.X, line.X);
+    EXPECT_EQ(fill.Y, line.Y);
+    EXPECT_GT(fill.Height, line.Height);
+    EXPECT_GT(white.X, line.X);
+    EXPECT_EQ(white.Y, line.Y);
+    EXPECT_NEAR(static_cast<double>(white.X - line.X),
+                static_cast<double>(plain->Size()->NativeValue(TQRPrintableSize::LeftIndex) - left), 0.01);
+  }
+  EXPECT_GT(filter.Graphics[3].Y, filter.Graphics[0].Y);
 }
 
 }  // namespace
