@@ -275,29 +275,32 @@ TEST_F(LabelOnReport, OnPrintPrintsTheNewTextAndLeavesCaptionAndOutputTextAsThey
   EXPECT_EQ(label->OutputText(), "Eski");
 }
 
-TEST(QRLabelOnPage, TheTextAnchorFollowsTheAlignment) {
+TEST(QRLabelOnPage, TheTextAnchorFollowsTheAlignmentAtEachPageResolution) {
   struct Case {
     TAlignment alignment;
     long double anchor;  // 0.1 mm from the page's left
     UINT flag;
   } cases[] = {{taLeftJustify, 100, TA_LEFT}, {taRightJustify, 100 + 400, TA_RIGHT}, {taCenter, 100 + 200, TA_CENTER}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(static_cast<int>(c.alignment));
-    PageFixture page;
-    auto* label = page.Add<TQRLabel>();
-    label->SetAutoSize(false);
-    label->Size()->SetLeft(100);
-    label->Size()->SetTop(100);
-    label->Size()->SetWidth(400);
-    label->Size()->SetHeight(60);
-    label->SetAlignment(c.alignment);
-    label->SetCaption("Hizali");
-    auto emf = page.PrintPage(*label);
-    auto records = RecordsOf(*emf);
-    auto texts = RecordsOfType(records, {EMR_EXTTEXTOUTW});
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].Point.x, page.printer.DeviceX(c.anchor));
-    EXPECT_EQ(TextAlignAtFirstText(*emf) & (TA_LEFT | TA_RIGHT | TA_CENTER), c.flag);
+  for (int pagePixelsPerInch : {96, 600}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(static_cast<int>(c.alignment));
+      SCOPED_TRACE(pagePixelsPerInch);
+      PageFixture page(96, pagePixelsPerInch);
+      auto* label = page.Add<TQRLabel>();
+      label->SetAutoSize(false);
+      label->Size()->SetLeft(100);
+      label->Size()->SetTop(100);
+      label->Size()->SetWidth(400);
+      label->Size()->SetHeight(60);
+      label->SetAlignment(c.alignment);
+      label->SetCaption("Hizali");
+      auto emf = page.PrintPage(*label);
+      auto records = RecordsOf(*emf);
+      auto texts = RecordsOfType(records, {EMR_EXTTEXTOUTW});
+      ASSERT_EQ(texts.size(), 1u);
+      EXPECT_EQ(texts[0].Point.x, page.printer.DeviceX(c.anchor));
+      EXPECT_EQ(TextAlignAtFirstText(*emf) & (TA_LEFT | TA_RIGHT | TA_CENTER), c.flag);
+    }
   }
 }
 
