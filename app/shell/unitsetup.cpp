@@ -7,6 +7,7 @@
 #include "classlib/stdctrls/stdctrlsreg.h"
 #include "components/vtcomponentsreg.h"
 #include "reportengine/evaluator/qrevenvironment.h"
+#include "reportengine/preview/qrprev.h"
 #include "reportengine/preview/qrprogressform.h"
 #include "support/png/graphic/pnggraphic.h"
 #include "textreport/forms/fmprintersetup.h"
@@ -31,6 +32,7 @@ void SetUpUnits() {
   // The report engines reach their forms through factories, so the engines
   // themselves build and test without them.
   RegisterQRProgressForm();
+  RegisterQRStandardPreview();
   InstallPrinterSetupForm();
   InstallProgressForm();
   InstallZRPreviewForm();

@@ -412,8 +412,12 @@ void TQRController::ReportProgress() {
   auto* quickRep = dynamic_cast<TQuickRep*>(ParentReport());
   if (quickRep == nullptr || !DataSetUsable() || quickRep->DataSet() != FDataSet || FRecordTotal == 0)
     return;
-  if (TQRPrinter* printer = quickRep->QRPrinter())
-    printer->SetProgress(QRControllerProgress(FDetailNumber, FRecordTotal));
+  // Only a new value is posted: a long run would otherwise flood the
+  // preview's message queue with one notice per record.
+  TQRPrinter* printer = quickRep->QRPrinter();
+  int percent = QRControllerProgress(FDetailNumber, FRecordTotal);
+  if (printer != nullptr && printer->Progress() != percent)
+    printer->SetProgress(percent);
 }
 
 void TQRController::PrintFooterBand() {
