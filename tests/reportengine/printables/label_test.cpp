@@ -41,17 +41,7 @@ void MeasureByCharacters(T* label, int unit = 1) {
 }
 
 // The texts put on a page, in page order.
-std::vector<std::string> PageTexts(TMetafile& page) {
-  std::vector<std::string> texts;
-  for (const EmfRecord& r : RecordsOfType(RecordsOf(page), {EMR_EXTTEXTOUTW})) {
-    std::string text(r.Text.size() * 2, '\0');
-    int n = WideCharToMultiByte(1254, 0, r.Text.data(), static_cast<int>(r.Text.size()), text.data(),
-                                static_cast<int>(text.size()), nullptr, nullptr);
-    text.resize(n);
-    texts.push_back(text);
-  }
-  return texts;
-}
+std::vector<std::string> PageTexts(TMetafile& page) { return TextsOfPage(page); }
 
 // The text alignment in force when the page's first text is output.
 UINT TextAlignAtFirstText(TMetafile& page) {
