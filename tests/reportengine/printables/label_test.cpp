@@ -294,6 +294,23 @@ TEST(QRLabelOnPage, TheTextAnchorFollowsTheAlignmentAtEachPageResolution) {
   }
 }
 
+// The right edge stays where it was when OnPrint makes the text longer.
+TEST(QRLabelOnPage, AnAutoSizedRightAlignedLabelKeepsItsRightEdgeWhenOnPrintLengthensIt) {
+  PageFixture page;
+  auto* label = page.Add<TQRLabel>();
+  label->SetAlignment(taRightJustify);
+  label->SetCaption("ab");
+  label->Size()->SetLeft(800);
+  label->Size()->SetTop(100);
+  long double right = 800 + label->Size()->NativeValue(TQRPrintableSize::WidthIndex);
+  label->OnPrint = [](TObject*, AnsiString& value) { value = "çok daha uzun bir metin"; };
+  auto emf = page.PrintPage(*label);
+  auto texts = RecordsOfType(RecordsOf(*emf), {EMR_EXTTEXTOUTW});
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_NEAR(texts[0].Point.x, page.printer.DeviceX(right), 1);
+  EXPECT_EQ(TextAlignAtFirstText(*emf) & (TA_LEFT | TA_RIGHT | TA_CENTER), static_cast<UINT>(TA_RIGHT));
+}
+
 // A memo of Count lines "Satır 1".."Satır N", AutoSize off, wide enough.
 TQRMemo* NumberedMemo(PageFixture& page, int count) {
   auto* memo = page.Add<TQRMemo>(100, 100, 1200, 100);
