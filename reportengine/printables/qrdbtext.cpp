@@ -90,6 +90,10 @@ AnsiString TQRDBText::FormattedText(TField& Field) {
 }
 
 AnsiString TQRDBText::FieldText() {
+  // A memo's lines are this record's or none: a read that fails must not
+  // leave the record before it to print.
+  if (FHoldsMemo)
+    Lines()->Clear();
   if (!FFieldFound || FDataSet == nullptr)
     return "";
   try {

@@ -157,6 +157,20 @@ TEST_F(DataText, ReadingAFieldOfAClosedDataSetGivesEmptyText) {
   text->Unprepare();
 }
 
+// A memo that cannot be read prints no lines, not the lines of the record
+// read before it.
+TEST_F(DataText, AMemoThatCannotBeReadLeavesNoLinesOfTheRecordBefore) {
+  TQRDBText* text = Bound("NOT");
+  AnsiString data;
+  text->GetDataText(data);
+  ASSERT_EQ(text->Lines()->Count(), 2);
+  table->Close();
+  EXPECT_NO_THROW(text->GetDataText(data));
+  EXPECT_EQ(data, "");
+  EXPECT_EQ(text->Lines()->Count(), 0);
+  text->Unprepare();
+}
+
 TEST_F(DataText, AFreedDataSetIsForgotten) {
   TQRDBText* text = Bound("ADET");
   text->Unprepare();
