@@ -104,6 +104,14 @@ void TQRCustomLabel::CMFontChanged(TMessage& Message) {
   FormatLines();
 }
 
+void TQRCustomLabel::Dispatch(TMessage& Message) {
+  if (Message.Msg == QRCM_CONTROLSALIGNMENT) {
+    Message.Result = static_cast<LRESULT>(Alignment());
+    return;
+  }
+  TQRPrintable::Dispatch(Message);
+}
+
 // ---- Streaming ----
 
 void TQRCustomLabel::DefineProperties(TFiler& Filer) {

@@ -18,7 +18,12 @@
 #include <memory>
 
 #include "classlib/classes/strings.h"
+#include "classlib/controls/messages.h"
 #include "reportengine/report/qrprintable.h"
+
+// The query a container sends a text printable for the alignment of its
+// text; the answer (Result) is the label's TAlignment.
+constexpr UINT QRCM_CONTROLSALIGNMENT = CM_BASE + 0x100;
 
 class TFiler;
 class TReader;
@@ -90,6 +95,7 @@ public:
 protected:
   void Paint() override;
   void CMFontChanged(TMessage& Message) override;
+  void Dispatch(TMessage& Message) override;
   // Appends the lines of one text, each paragraph laid out in the width.
   void LayOutText(const AnsiString& Text);
   // Whether the component is on a design surface.

@@ -15,6 +15,7 @@
 #include "reportengine/printables/qrlabel.h"
 #include "reportengine/printables/qrmemo.h"
 #include "reportengine/printables/qrprintablesreg.h"
+#include "reportengine/printables/qrshape.h"
 #include "reportengine/printables/qrsysdata.h"
 #include "tests/reportengine/printables/label_runfixture.h"
 #include "tests/reportengine/printables/shape_pagefixture.h"
@@ -80,6 +81,18 @@ TEST(QRLabel, StartsAutoSizedWrappingOpaqueWithoutCaption) {
   EXPECT_EQ(label->Caption(), "");
   EXPECT_EQ(label->StoredFontSize(), 0);
   EXPECT_STREQ(label->ClassName().c_str(), "TQRLabel");
+}
+
+// The controls-alignment query answers the label's own alignment; a
+// printable that is no label leaves the answer at 0.
+TEST(QRLabel, TheControlsAlignmentQueryAnswersTheAlignment) {
+  test_support::Owned<TQRLabel> label(new TQRLabel(nullptr));
+  for (TAlignment alignment : {taRightJustify, taCenter, taLeftJustify}) {
+    label->SetAlignment(alignment);
+    EXPECT_EQ(label->Perform(QRCM_CONTROLSALIGNMENT), static_cast<LRESULT>(alignment));
+  }
+  test_support::Owned<TQRShape> shape(new TQRShape(nullptr));
+  EXPECT_EQ(shape->Perform(QRCM_CONTROLSALIGNMENT), 0);
 }
 
 TEST(QRLabel, CaptionFollowsTheNameUntilItIsSetOtherwise) {
