@@ -10,8 +10,10 @@
 #include "classlib/classes/writer.h"
 #include "classlib/graphics/canvas.h"
 #include "classlib/graphics/font.h"
+#include "classlib/graphics/metafile.h"
 #include "classlib/system/mathutils.h"
 #include "reportengine/printables/qrlinelayout.h"
+#include "reportengine/printables/qrprintableexport.h"
 #include "reportengine/printables/qrtexthost.h"
 #include "reportengine/printer/qrprinter.h"
 #include "reportengine/printer/qrunitfacts.h"
@@ -26,6 +28,12 @@ namespace {
 // A frame line's width in points as tenths of a millimetre.
 long double FramePointsToNative(int points) {
   return static_cast<long double>(Round(points / 72.0 * 254));
+}
+
+// The printable's size in tenths of a millimetre, whatever units its size
+// object shows.
+long double NativeOf(TQRPrintable& printable, TQRPrintableSize::Measure measure) {
+  return printable.Size()->NativeValue(measure);
 }
 
 int ScaleByZoom(int value, int zoom) { return MulDiv(value, zoom, 100); }
@@ -94,6 +102,14 @@ void TQRCustomLabel::CMFontChanged(TMessage& Message) {
   TQRPrintable::CMFontChanged(Message);
   FIsLaidOut = false;
   FormatLines();
+}
+
+void TQRCustomLabel::Dispatch(TMessage& Message) {
+  if (Message.Msg == QRCM_CONTROLSALIGNMENT) {
+    Message.Result = static_cast<LRESULT>(Alignment());
+    return;
+  }
+  TQRPrintable::Dispatch(Message);
 }
 
 // ---- Streaming ----
@@ -210,6 +226,8 @@ void TQRCustomLabel::FitWidthToLines() {
 
 struct TQRCustomLabel::PrintState {
   TQRPrinter* Printer = nullptr;
+  IQRExportFilter* Filter = nullptr;
+  TAlignment Alignment = taLeftJustify;
   TCanvas* Canvas = nullptr;
   bool OnPage = false;
   int OfsY = 0;
@@ -222,8 +240,13 @@ struct TQRCustomLabel::PrintState {
   AnsiString SavedText;
 };
 
+// A run starts at the first line, also when the last run ended (cancelled,
+// say) before the label had printed all of its lines.
 void TQRCustomLabel::Prepare() {
   TQRPrintable::Prepare();
+  FNextLineIndex = 0;
+  FAllLinesPrinted = true;
+  SetPrintFinished(true);
   ApplyCaption(FCaption);
 }
 
@@ -238,7 +261,7 @@ void TQRCustomLabel::RunOnPrint(PrintState& State) {
                      before.Style() != Font()->Style() || before.Color() != Font()->Color();
   if (fontChanged) {
     State.Canvas->Font().Assign(Font());
-    State.Height = Size()->Height();
+    State.Height = NativeOf(*this, TQRPrintableSize::HeightIndex);
     State.LineHeight = State.Canvas->TextHeight("W") / State.Printer->YFactor();
   }
   if (value != FOutputText) {
@@ -262,7 +285,52 @@ void TQRCustomLabel::FillOnPage(PrintState& State, long double Top, long double 
 void TQRCustomLabel::OutputLine(PrintState& State, const AnsiString& Line) {
   if (State.OnPage && !Line.empty())
     State.Canvas->TextOut(State.Printer->DeviceX(State.Anchor), State.Printer->DeviceY(State.Position), Line);
+  if (State.Filter != nullptr && !Line.empty())
+    HandLineToFilter(State, Line);
   State.Position += State.LineHeight;
+}
+
+// The filter's interface takes pictures: a line goes to it as a picture of
+// the label's width and one line's height holding the text in the label's
+// font, colour and alignment, placed where the line prints.
+void TQRCustomLabel::HandLineToFilter(PrintState& State, const AnsiString& Line) {
+  TQRPrinter& printer = *State.Printer;
+  int width = std::max(1, printer.DeviceWidth(State.Width));
+  int height = std::max(1, printer.DeviceHeight(State.LineHeight));
+  TMetafile picture;
+  picture.SetWidth(width);
+  picture.SetHeight(height);
+  {
+    TMetafileCanvas canvas(&picture, nullptr);
+    canvas.Font().Assign(Font());
+    canvas.Brush().SetStyle(bsClear);
+    bool rightToLeft = UseRightToLeftReading();
+    canvas.SetTextFlags(rightToLeft ? ETO_RTLREADING : 0);
+    SetTextAlign(canvas.Handle(), TextAlignFlags(State.Alignment, rightToLeft));
+    int x = State.Alignment == taRightJustify ? width : State.Alignment == taCenter ? width / 2 : 0;
+    canvas.TextOut(x, 0, Line);
+  }
+  State.Filter->AcceptGraphic(State.X0, State.Position, &picture);
+}
+
+// An opaque label of a colour other than white hands the filter a filled
+// rectangle of its colour, without outline, at its place.
+void TQRCustomLabel::HandFillToFilter(PrintState& State) {
+  if (State.Filter == nullptr || Transparent() || Color() == clWhite)
+    return;
+  TQRPrinter& printer = *State.Printer;
+  int width = std::max(1, printer.DeviceWidth(State.Width));
+  int height = std::max(1, printer.DeviceHeight(State.Height));
+  TMetafile picture;
+  picture.SetWidth(width);
+  picture.SetHeight(height);
+  {
+    TMetafileCanvas canvas(&picture, nullptr);
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(Color());
+    canvas.FillRect(Rect(0, 0, width, height));
+  }
+  State.Filter->AcceptGraphic(State.X0, State.Y0, &picture);
 }
 
 // Prints the lines from NextLineIndex while they fit, growing the band a
@@ -281,7 +349,7 @@ void TQRCustomLabel::PrintLines(PrintState& State) {
         break;
       long double oldLimit = State.Limit;
       QRBandExpand(band, State.LineHeight, State.BandGrowth, State.HasExpanded);
-      State.Limit = Size()->Top() + State.OfsY + State.Height + 1 + State.BandGrowth;
+      State.Limit = NativeOf(*this, TQRPrintableSize::TopIndex) + State.OfsY + State.Height + 1 + State.BandGrowth;
       FillOnPage(State, oldLimit, State.Limit);
     }
     OutputLine(State, FLaidOutLines->Strings(FNextLineIndex));
@@ -305,18 +373,20 @@ void TQRCustomLabel::Print(int OfsX, int OfsY) {
   state.Printer = QRPrinter();
   state.Canvas = &state.Printer->CurrentCanvas();
   state.OnPage = ParentReport() != nullptr && ParentReport()->UsesPrinterPages();
+  state.Filter = QRExportFilterOf(*this);
   state.OfsY = OfsY;
   state.Canvas->Font().Assign(Font());
   state.LineHeight = state.Canvas->TextHeight("W") / state.Printer->YFactor();
-  state.X0 = Size()->Left() + OfsX;
-  state.Y0 = Size()->Top() + OfsY;
-  state.Width = Size()->Width();
-  state.Height = Size()->Height();
+  state.X0 = NativeOf(*this, TQRPrintableSize::LeftIndex) + OfsX;
+  state.Y0 = NativeOf(*this, TQRPrintableSize::TopIndex) + OfsY;
+  state.Width = NativeOf(*this, TQRPrintableSize::WidthIndex);
+  state.Height = NativeOf(*this, TQRPrintableSize::HeightIndex);
   if (OnPrint)
     RunOnPrint(state);
   FormatLines();
-  long double growth = Size()->Width() - state.Width;
-  state.Width = Size()->Width();
+  long double growth = NativeOf(*this, TQRPrintableSize::WidthIndex) - state.Width;
+  state.Width = NativeOf(*this, TQRPrintableSize::WidthIndex);
+  HandFillToFilter(state);
   FillOnPage(state, state.Y0, state.Y0 + state.Height);
   if (Frame()->DrawTop())
     state.FrameTop = FramePointsToNative(Frame()->Width());
@@ -325,6 +395,7 @@ void TQRCustomLabel::Print(int OfsX, int OfsY) {
   state.Y0 += state.FrameTop;
   state.X0 += state.FrameLeft;
   TAlignment alignment = EffectiveAlignment();
+  state.Alignment = alignment;
   if (FAutoSize && alignment == taRightJustify)
     state.X0 -= growth;
   else if (FAutoSize && alignment == taCenter)
@@ -358,12 +429,14 @@ void TQRCustomLabel::Paint() {
   if (IsPrinting())
     return;
   TCanvas& canvas = *Canvas();
+  TQRPrintable::Paint();
+  FormatLines();
+  // The text shows at the zoom; measuring without a report uses the same
+  // canvas, so its font is set once the lines are laid out.
   canvas.Font().Assign(Font());
   int scaled = static_cast<int>(Round(Font()->Size() * CurrentZoom() / 100.0));
   if (scaled != Font()->Size())
     canvas.Font().SetSize(scaled);
-  TQRPrintable::Paint();
-  FormatLines();
   if (!Transparent()) {
     canvas.Brush().SetStyle(bsSolid);
     canvas.Brush().SetColor(Color());

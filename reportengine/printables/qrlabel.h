@@ -4,7 +4,9 @@
 // prints its lines on the run's page. With AutoStretch it grows its band a
 // line at a time; when the band cannot grow any more on the page, the label
 // reports itself unfinished and the band prints it again on the next column
-// or page, where it resumes at the first line not yet printed.
+// or page, where it resumes at the first line not yet printed. In an
+// export run the lines (and the fill of a coloured label) go to the
+// report's export filter as pictures instead of onto the page.
 //
 // TQRLabel publishes it as the static text label.
 //
@@ -16,7 +18,12 @@
 #include <memory>
 
 #include "classlib/classes/strings.h"
+#include "classlib/controls/messages.h"
 #include "reportengine/report/qrprintable.h"
+
+// The query a container sends a text printable for the alignment of its
+// text; the answer (Result) is the label's TAlignment.
+constexpr UINT QRCM_CONTROLSALIGNMENT = CM_BASE + 0x100;
 
 class TFiler;
 class TReader;
@@ -88,6 +95,7 @@ public:
 protected:
   void Paint() override;
   void CMFontChanged(TMessage& Message) override;
+  void Dispatch(TMessage& Message) override;
   // Appends the lines of one text, each paragraph laid out in the width.
   void LayOutText(const AnsiString& Text);
   // Whether the component is on a design surface.
@@ -103,6 +111,8 @@ private:
   void RunOnPrint(PrintState& State);
   void PrintLines(PrintState& State);
   void OutputLine(PrintState& State, const AnsiString& Line);
+  void HandLineToFilter(PrintState& State, const AnsiString& Line);
+  void HandFillToFilter(PrintState& State);
   void FillOnPage(PrintState& State, long double Top, long double Bottom);
 
   AnsiString FCaption;

@@ -10,8 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "reportengine/printables/qrdbtext.h"
+#include "reportengine/printables/qrexprlabel.h"
 #include "reportengine/printables/qrlabel.h"
 #include "reportengine/printables/qrmemo.h"
+#include "reportengine/printables/qrprintablesreg.h"
+#include "reportengine/printables/qrshape.h"
+#include "reportengine/printables/qrsysdata.h"
+#include "tests/reportengine/printables/label_runfixture.h"
 #include "tests/reportengine/printables/shape_pagefixture.h"
 #include "tests/support/componenttext.h"
 
@@ -36,17 +42,7 @@ void MeasureByCharacters(T* label, int unit = 1) {
 }
 
 // The texts put on a page, in page order.
-std::vector<std::string> PageTexts(TMetafile& page) {
-  std::vector<std::string> texts;
-  for (const EmfRecord& r : RecordsOfType(RecordsOf(page), {EMR_EXTTEXTOUTW})) {
-    std::string text(r.Text.size() * 2, '\0');
-    int n = WideCharToMultiByte(1254, 0, r.Text.data(), static_cast<int>(r.Text.size()), text.data(),
-                                static_cast<int>(text.size()), nullptr, nullptr);
-    text.resize(n);
-    texts.push_back(text);
-  }
-  return texts;
-}
+std::vector<std::string> PageTexts(TMetafile& page) { return TextsOfPage(page); }
 
 // The text alignment in force when the page's first text is output.
 UINT TextAlignAtFirstText(TMetafile& page) {
@@ -85,6 +81,18 @@ TEST(QRLabel, StartsAutoSizedWrappingOpaqueWithoutCaption) {
   EXPECT_EQ(label->Caption(), "");
   EXPECT_EQ(label->StoredFontSize(), 0);
   EXPECT_STREQ(label->ClassName().c_str(), "TQRLabel");
+}
+
+// The controls-alignment query answers the label's own alignment; a
+// printable that is no label leaves the answer at 0.
+TEST(QRLabel, TheControlsAlignmentQueryAnswersTheAlignment) {
+  test_support::Owned<TQRLabel> label(new TQRLabel(nullptr));
+  for (TAlignment alignment : {taRightJustify, taCenter, taLeftJustify}) {
+    label->SetAlignment(alignment);
+    EXPECT_EQ(label->Perform(QRCM_CONTROLSALIGNMENT), static_cast<LRESULT>(alignment));
+  }
+  test_support::Owned<TQRShape> shape(new TQRShape(nullptr));
+  EXPECT_EQ(shape->Perform(QRCM_CONTROLSALIGNMENT), 0);
 }
 
 TEST(QRLabel, CaptionFollowsTheNameUntilItIsSetOtherwise) {
@@ -270,30 +278,50 @@ TEST_F(LabelOnReport, OnPrintPrintsTheNewTextAndLeavesCaptionAndOutputTextAsThey
   EXPECT_EQ(label->OutputText(), "Eski");
 }
 
-TEST(QRLabelOnPage, TheTextAnchorFollowsTheAlignment) {
+TEST(QRLabelOnPage, TheTextAnchorFollowsTheAlignmentAtEachPageResolution) {
   struct Case {
     TAlignment alignment;
     long double anchor;  // 0.1 mm from the page's left
     UINT flag;
   } cases[] = {{taLeftJustify, 100, TA_LEFT}, {taRightJustify, 100 + 400, TA_RIGHT}, {taCenter, 100 + 200, TA_CENTER}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(static_cast<int>(c.alignment));
-    PageFixture page;
-    auto* label = page.Add<TQRLabel>();
-    label->SetAutoSize(false);
-    label->Size()->SetLeft(100);
-    label->Size()->SetTop(100);
-    label->Size()->SetWidth(400);
-    label->Size()->SetHeight(60);
-    label->SetAlignment(c.alignment);
-    label->SetCaption("Hizali");
-    auto emf = page.PrintPage(*label);
-    auto records = RecordsOf(*emf);
-    auto texts = RecordsOfType(records, {EMR_EXTTEXTOUTW});
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].Point.x, page.printer.DeviceX(c.anchor));
-    EXPECT_EQ(TextAlignAtFirstText(*emf) & (TA_LEFT | TA_RIGHT | TA_CENTER), c.flag);
+  for (int pagePixelsPerInch : {96, 600}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(static_cast<int>(c.alignment));
+      SCOPED_TRACE(pagePixelsPerInch);
+      PageFixture page(96, pagePixelsPerInch);
+      auto* label = page.Add<TQRLabel>();
+      label->SetAutoSize(false);
+      label->Size()->SetLeft(100);
+      label->Size()->SetTop(100);
+      label->Size()->SetWidth(400);
+      label->Size()->SetHeight(60);
+      label->SetAlignment(c.alignment);
+      label->SetCaption("Hizali");
+      auto emf = page.PrintPage(*label);
+      auto records = RecordsOf(*emf);
+      auto texts = RecordsOfType(records, {EMR_EXTTEXTOUTW});
+      ASSERT_EQ(texts.size(), 1u);
+      EXPECT_EQ(texts[0].Point.x, page.printer.DeviceX(c.anchor));
+      EXPECT_EQ(TextAlignAtFirstText(*emf) & (TA_LEFT | TA_RIGHT | TA_CENTER), c.flag);
+    }
   }
+}
+
+// The right edge stays where it was when OnPrint makes the text longer.
+TEST(QRLabelOnPage, AnAutoSizedRightAlignedLabelKeepsItsRightEdgeWhenOnPrintLengthensIt) {
+  PageFixture page;
+  auto* label = page.Add<TQRLabel>();
+  label->SetAlignment(taRightJustify);
+  label->SetCaption("ab");
+  label->Size()->SetLeft(800);
+  label->Size()->SetTop(100);
+  long double right = 800 + label->Size()->NativeValue(TQRPrintableSize::WidthIndex);
+  label->OnPrint = [](TObject*, AnsiString& value) { value = "çok daha uzun bir metin"; };
+  auto emf = page.PrintPage(*label);
+  auto texts = RecordsOfType(RecordsOf(*emf), {EMR_EXTTEXTOUTW});
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_NEAR(texts[0].Point.x, page.printer.DeviceX(right), 1);
+  EXPECT_EQ(TextAlignAtFirstText(*emf) & (TA_LEFT | TA_RIGHT | TA_CENTER), static_cast<UINT>(TA_RIGHT));
 }
 
 // A memo of Count lines "Satır 1".."Satır N", AutoSize off, wide enough.
@@ -342,8 +370,42 @@ TEST_F(LabelOnReport, WithAutoStretchAnUnfinishedLabelResumesAtItsNextLine) {
   EXPECT_EQ(PageTexts(*emf), Numbered(1, 5));
 }
 
+// A run that ends with the label unfinished (cancelled on a page, say)
+// does not make the next run start in the middle of the text.
+TEST_F(LabelOnReport, ANewRunStartsAtTheFirstLineEvenAfterAnUnfinishedOne) {
+  TQRMemo* memo = NumberedMemo(page, 5);
+  memo->SetAutoStretch(true);
+  auto emf = page.PrintPage([&] {
+    memo->Size()->SetHeight(2.5L * PrintLineHeight(page.printer, *memo));
+    memo->Print(0, 0);
+    EXPECT_FALSE(memo->PrintFinished());
+    // The run ends here; the next one prints the label once more.
+    memo->Unprepare();
+    memo->Prepare();
+    EXPECT_TRUE(memo->PrintFinished());
+    memo->SetAutoStretch(false);
+    memo->Print(0, 1000);
+  });
+  std::vector<std::string> expected = Numbered(1, 2);
+  expected.insert(expected.end(), {"Satır 1", "Satır 2"});
+  EXPECT_EQ(PageTexts(*emf), expected);
+}
+
 // A label lower than one line that cannot grow its band would never print
 // a line and never finish; resumed, it prints one line each time.
+// A handler that enlarges the font makes the label measure its lines again:
+// fewer of them fit its height.
+TEST_F(LabelOnReport, AFontChangedByOnPrintMeasuresTheLinesAgain) {
+  TQRMemo* memo = NumberedMemo(page, 3);
+  memo->Font()->SetSize(10);
+  memo->OnPrint = [&](TObject*, AnsiString&) { memo->Font()->SetSize(20); };
+  auto emf = page.PrintPage([&] {
+    memo->Size()->SetHeight(2.5L * PrintLineHeight(page.printer, *memo));
+    memo->Print(0, 0);
+  });
+  EXPECT_EQ(PageTexts(*emf), Numbered(1, 1));
+}
+
 TEST_F(LabelOnReport, AStretchingLabelLowerThanOneLineStillFinishes) {
   TQRMemo* memo = NumberedMemo(page, 3);
   memo->SetAutoStretch(true);
@@ -392,6 +454,122 @@ TEST(QRLabelOnPage, ATransparentLabelLeavesThePageAsItIs) {
   RECT inside{page.printer.DeviceX(120), page.printer.DeviceY(120), page.printer.DeviceX(380),
               page.printer.DeviceY(180)};
   EXPECT_EQ(PageFixture::CountColor(*bitmap, inside, clYellow), 0);
+}
+
+}  // namespace
+
+// ---- Streaming as a layout holds them ----
+
+namespace {
+
+// A layout's text printables come back by class name with their published
+// properties; a memo's lines and a system data's kind included.
+TEST(QRLabelStreaming, EveryTextPrintableIsRegisteredAndReadBackFromALayout) {
+  RegisterQRPrintableClasses();
+  for (const char* name : {"TQRLabel", "TQRMemo", "TQRDBText", "TQRExpr", "TQRSysData"})
+    EXPECT_NE(GetClass(name), nullptr) << name;
+
+  test_support::Owned<TPanel> root(new TPanel(nullptr));
+  root->SetName("Yerlesim");
+  test_support::ReadComponentText(
+      "object Yerlesim: TPanel\n"
+      "  object Not1: TQRMemo\n    Lines.Strings = (\n      'bir'\n      'iki')\n    AutoStretch = True\n"
+      "    FontSize = 9\n  end\n"
+      "  object Alan1: TQRDBText\n    DataField = 'FIYAT'\n    Mask = '#,##0.00'\n    FontSize = 8\n  end\n"
+      "  object Toplam1: TQRExpr\n    ResetAfterPrint = True\n    Expression = 'SUM(FIYAT)'\n    Mask = '0.00'\n"
+      "    FontSize = 10\n  end\n"
+      "  object Sayfa1: TQRSysData\n    Data = qrsPageNumber\n    Text = 'Sayfa '\n    FontSize = 10\n  end\n"
+      "end\n",
+      root.get());
+  auto* memo = dynamic_cast<TQRMemo*>(root->FindComponent("Not1"));
+  auto* field = dynamic_cast<TQRDBText*>(root->FindComponent("Alan1"));
+  auto* expr = dynamic_cast<TQRExpr*>(root->FindComponent("Toplam1"));
+  auto* data = dynamic_cast<TQRSysData*>(root->FindComponent("Sayfa1"));
+  ASSERT_NE(memo, nullptr);
+  ASSERT_NE(field, nullptr);
+  ASSERT_NE(expr, nullptr);
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(memo->Lines()->Text(), "bir\r\niki\r\n");
+  EXPECT_TRUE(memo->AutoStretch());
+  EXPECT_EQ(memo->Font()->Size(), 9);
+  EXPECT_EQ(field->DataField(), "FIYAT");
+  EXPECT_EQ(field->Mask(), "#,##0.00");
+  EXPECT_EQ(field->Caption(), "FIYAT");
+  EXPECT_EQ(expr->Expression(), "SUM(FIYAT)");
+  EXPECT_EQ(expr->Mask(), "0.00");
+  EXPECT_TRUE(expr->ResetAfterPrint());
+  EXPECT_EQ(data->Data(), qrsPageNumber);
+  EXPECT_EQ(data->Caption(), "Sayfa (Page#)");
+}
+
+}  // namespace
+
+// ---- Design surface ----
+
+namespace {
+
+TEST_F(LabelOnReport, OnTheDesignSurfaceALabelFillsItsColourAndDrawsItsText) {
+  auto* label = new TQRLabel(page.form.Host());
+  label->SetParent(page.report);
+  label->SetBounds(20, 20, 160, 40);
+  label->SetAutoSize(false);
+  label->SetColor(clAqua);
+  label->SetCaption("");
+  qrreport_test::Picture empty(*page.report, 400, 300);
+  label->SetCaption("WWWWWW");
+  qrreport_test::Picture written(*page.report, 400, 300);
+  RECT area{24, 24, 176, 56};
+  EXPECT_EQ(empty.DarkIn(area), 0);
+  EXPECT_GT(written.DarkIn(area), 20);
+  EXPECT_EQ(empty.At(150, 50), clAqua);
+}
+
+}  // namespace
+
+// ---- Export ----
+
+namespace {
+
+// An export run draws no page: a coloured label hands the filter its
+// filled area, and each line goes as a picture where it prints.
+TEST(QRLabelExport, AnExportRunHandsTheFillAndEachLineToTheFilter) {
+  ReportRun run;
+  run.table->FieldDefs()->Add("NO", ftInteger);
+  run.Open();
+  for (int i = 1; i <= 2; ++i) {
+    run.table->Append();
+    run.table->FieldByName("NO")->SetAsInteger(i);
+    run.table->Post();
+  }
+  auto* coloured = run.Add<TQRLabel>(run.detail, 20, 2, 120, 16);
+  coloured->SetAutoSize(false);
+  coloured->SetColor(clYellow);
+  coloured->SetCaption("Sarı");
+  auto* plain = run.Add<TQRLabel>(run.detail, 200, 2, 120, 16);
+  plain->SetAutoSize(false);
+  plain->SetCaption("Beyaz");
+  run.report->Prepare();
+  ASSERT_NE(run.report->QRPrinter(), nullptr);
+  RecordingFilter filter;
+  run.report->QRPrinter()->ExportHandler(&filter);
+  // Per record: the yellow fill, its line, the white label's line.
+  ASSERT_EQ(filter.Graphics.size(), 6u);
+  for (const RecordingFilter::Graphic& g : filter.Graphics)
+    EXPECT_EQ(g.ClassName, "TMetafile");
+  long double left = coloured->Size()->NativeValue(TQRPrintableSize::LeftIndex);
+  for (int record = 0; record < 2; ++record) {
+    const auto& fill = filter.Graphics[record * 3];
+    const auto& line = filter.Graphics[record * 3 + 1];
+    const auto& white = filter.Graphics[record * 3 + 2];
+    EXPECT_EQ(fill.X, line.X);
+    EXPECT_EQ(fill.Y, line.Y);
+    EXPECT_GT(fill.Height, line.Height);
+    EXPECT_GT(white.X, line.X);
+    EXPECT_EQ(white.Y, line.Y);
+    EXPECT_NEAR(static_cast<double>(white.X - line.X),
+                static_cast<double>(plain->Size()->NativeValue(TQRPrintableSize::LeftIndex) - left), 0.01);
+  }
+  EXPECT_GT(filter.Graphics[3].Y, filter.Graphics[0].Y);
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
 // The shape printable: its defaults and streaming, each shape type on the
 // design surface and on the recorded page, the pen and brush it draws with,
-// the corners of a rounded rectangle, and the hand-off to an export filter.
+// the corners of a rounded rectangle. (Export runs: shape_reportrun_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "reportengine/printables/qrprintablesreg.h"
+#include "classlib/controls/extctrls.h"
+#include "reportengine/printables/qrimage.h"
 #include "reportengine/printables/qrshape.h"
+#include "reportengine/printables/vtqrlabel.h"
 #include "shape_pagefixture.h"
 #include "tests/support/componenttext.h"
 
@@ -180,18 +183,6 @@ TEST_F(ShapePage, ADisabledVisibleShapePrintsNothing) {
   EXPECT_TRUE(RecordsOfType(RecordsOf(*page), {EMR_RECTANGLE}).empty());
 }
 
-TEST_F(ShapePage, AnExportTakesTheShapeAtItsTopLeftDevicePositionInsteadOfThePage) {
-  ExportRecorder filter;
-  report->ExportInto(&filter);
-  auto* shape = Add<TQRShape>(100, 200, 400, 100);
-  auto page = PrintPage([&] { shape->Print(50, 100); });
-  ASSERT_EQ(filter.Shapes, 1);
-  EXPECT_EQ(filter.HandOffs[0].Printable, shape);
-  EXPECT_EQ(filter.HandOffs[0].At.x, 57);
-  EXPECT_EQ(filter.HandOffs[0].At.y, 113);
-  EXPECT_TRUE(RecordsOfType(RecordsOf(*page), {EMR_RECTANGLE}).empty());
-}
-
 // Design surface: each type with a red pen on a 60 x 40 control; what must
 // be red and what must not.
 TEST(QRShapeDesign, EachShapeTypePaintsItsGeometryInControlPixels) {
@@ -254,6 +245,61 @@ TEST(QRShapeDesign, ThePenAndBrushSettersCopyTheirValues) {
   brush.SetColor(clYellow);
   shape->SetBrush(&brush);
   EXPECT_EQ(shape->Brush()->Color(), clYellow);
+}
+
+}  // namespace
+
+namespace {
+
+// A layout holding the graphic printables and the rotated labels reads
+// back once the printables' classes are registered: each child comes back
+// as its own class with its settings.
+TEST(QRPrintableClasses, ALayoutWithEveryGraphicPrintableReadsBack) {
+  RegisterQRPrintableClasses();
+  test_support::Owned<TPanel> root(new TPanel(nullptr));
+  root->SetName("Sayfa");
+  auto add = [&](TControl* control, const char* name) {
+    control->SetName(name);
+    control->SetParent(root.get());
+  };
+  auto* shape = new TQRShape(root.get());
+  add(shape, "Cizgi");
+  shape->SetShape(qrsHorLine);
+  auto* image = new TQRImage(root.get());
+  add(image, "Logo");
+  image->SetStretch(true);
+  auto* dbImage = new TQRDBImage(root.get());
+  add(dbImage, "Resim");
+  dbImage->SetDataField("RESIM");
+  auto* label = new TVtQrLabel(root.get());
+  add(label, "Dikey");
+  label->SetDirection(fldUpDown);
+  auto* dbText = new TVtQrDBText(root.get());
+  add(dbText, "DikeyAlan");
+  dbText->SetDataField("URUN");
+  std::string text = test_support::ComponentText(root.get());
+
+  test_support::Owned<TPanel> read(new TPanel(nullptr));
+  test_support::ReadComponentText(text, read.get());
+  ASSERT_EQ(read->ControlCount(), 5) << text;
+  auto* readShape = dynamic_cast<TQRShape*>(read->FindComponent("Cizgi"));
+  ASSERT_NE(readShape, nullptr);
+  EXPECT_EQ(readShape->Shape(), qrsHorLine);
+  auto* readImage = dynamic_cast<TQRImage*>(read->FindComponent("Logo"));
+  ASSERT_NE(readImage, nullptr);
+  EXPECT_TRUE(readImage->Stretch());
+  auto* readDBImage = dynamic_cast<TQRDBImage*>(read->FindComponent("Resim"));
+  ASSERT_NE(readDBImage, nullptr);
+  EXPECT_EQ(readDBImage->DataField(), "RESIM");
+  EXPECT_TRUE(readDBImage->Center());
+  auto* readLabel = dynamic_cast<TVtQrLabel*>(read->FindComponent("Dikey"));
+  ASSERT_NE(readLabel, nullptr);
+  EXPECT_EQ(readLabel->Direction(), fldUpDown);
+  EXPECT_EQ(readLabel->Escapment(), -900);
+  auto* readText = dynamic_cast<TVtQrDBText*>(read->FindComponent("DikeyAlan"));
+  ASSERT_NE(readText, nullptr);
+  EXPECT_EQ(readText->DataField(), "URUN");
+  EXPECT_EQ(readText->Caption(), "URUN");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "classlib/data/fielddefs.h"
 #include "classlib/data/rxmemorydata.h"
 #include "classlib/graphics/font.h"
+#include "classlib/system/numconv.h"
 #include "reportengine/printables/qrprintablesreg.h"
 #include "reportengine/printables/vtqrlabel.h"
 #include "shape_pagefixture.h"
@@ -169,6 +170,23 @@ TEST(VtQrLabel, AutoSizeSwapsWidthAndHeightForUprightDirections) {
   }
 }
 
+TEST(VtQrLabel, AnAlignedLabelKeepsTheSizeItsAlignmentGivesIt) {
+  test_support::FormFixture form;
+  auto* label = form.Add<TVtQrLabel>(0, 0, 30, 30);
+  UseArial(*label, 12);
+  label->SetAlign(alLeft);
+  int width = label->Width(), height = label->Height();
+  label->SetCaption(kDikeyAnsi);
+  label->SetDirection(fldDownUp);
+  EXPECT_EQ(label->Width(), width);
+  EXPECT_EQ(label->Height(), height);
+  label->SetAlign(alNone);
+  label->SetCaption("Dikey Yazı!");
+  SIZE box = Box(label->Font()->Height(), L"Dikey Yaz\u0131!");
+  EXPECT_EQ(label->Width(), box.cy) << "without Align the text sizes it again";
+  EXPECT_EQ(label->Height(), box.cx);
+}
+
 // ---- On the page ---------------------------------------------------------------
 
 struct StartCase {
@@ -237,6 +255,53 @@ TEST(VtQrLabelPage, TheTextStartsWhereDirectionAndAlignmentPutItAndIsClippedToTh
       EXPECT_EQ(fonts.back().Font.lfOutPrecision, OUT_TT_ONLY_PRECIS);
     }
   }
+}
+
+// Four auto-sized labels, one per direction, on one page: each text is
+// drawn once with its direction's escapement, inside its own area. With
+// DOZURI_VTQR_PAGE set the played page is saved there as a bitmap to look at.
+TEST(VtQrLabelPage, FourDirectionsOnOnePage) {
+  PageFixture fixture;
+  const TVtLabelDir directions[] = {fldLeftRight, fldRightLeft, fldUpDown, fldDownUp};
+  std::vector<TVtQrLabel*> labels;
+  for (int i = 0; i < 4; ++i) {
+    auto* label = fixture.Add<TVtQrLabel>(100 + 400 * i, 100, 300, 300);
+    UseArial(*label, 14);
+    label->Font()->SetColor(clBlack);
+    label->SetTransparent(true);
+    label->SetCaption("Yön " + IntToStr(i));
+    label->SetDirection(directions[i]);
+    labels.push_back(label);
+  }
+  auto page = fixture.PrintPage([&] {
+    for (TVtQrLabel* label : labels)
+      label->Print(0, 0);
+  });
+  std::vector<EmfRecord> records = RecordsOf(*page);
+  std::vector<EmfRecord> texts = RecordsOfType(records, {EMR_EXTTEXTOUTW});
+  std::vector<EmfRecord> fonts = RecordsOfType(records, {EMR_EXTCREATEFONTINDIRECTW});
+  ASSERT_EQ(texts.size(), 4u);
+  std::vector<LONG> escapements;
+  for (const EmfRecord& font : fonts)
+    if (font.Font.lfOutPrecision == OUT_TT_ONLY_PRECIS)
+      escapements.push_back(font.Font.lfEscapement);
+  EXPECT_EQ(escapements, (std::vector<LONG>{0, -1800, -900, 900}));
+  auto played = PageFixture::Played(*page);
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(texts[i].Text, L"Y\u00f6n " + std::to_wstring(i));
+    const RECT& area = texts[i].Box;
+    int inside = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x)
+        inside += (played->Canvas().GetPixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+    EXPECT_GT(inside, 30) << "the text shows inside its area";
+    // Upright labels are taller than wide, the others wider than tall.
+    bool upright = i >= 2;
+    EXPECT_EQ(area.bottom - area.top > area.right - area.left, upright);
+  }
+  if (const char* path = std::getenv("DOZURI_VTQR_PAGE"))
+    played->SaveToFile(path);
 }
 
 TEST(VtQrLabelPage, TextLongerThanTheControlIsCutAtItsEdgesOnPaper) {
@@ -389,6 +454,32 @@ TEST(VtQrDBTextPage, PrintsTheFieldsValueOrItsCaptionWhenTheFieldIsMissing) {
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0].Text, c.printed);
   }
+}
+
+// The record's value is the caption only while the run prints: afterwards
+// the field name shows again, and a later run whose data set is gone
+// prints that name, not the last record of the earlier run.
+TEST(VtQrDBTextPage, TheFieldNameComesBackAfterTheRun) {
+  ProductTable data;
+  PageFixture fixture;
+  auto* text = fixture.Add<TVtQrDBText>(100, 200, 300, 250);
+  text->SetDataSet(data.table);
+  text->SetDataField("URUN");
+  auto first = fixture.PrintPage([&] {
+    text->Print(0, 0);
+    EXPECT_EQ(text->Caption(), "Kalem 5");
+    // The run ends; the next one has no data set.
+    text->Unprepare();
+    EXPECT_EQ(text->Caption(), "URUN");
+    text->SetDataSet(nullptr);
+    text->Prepare();
+    text->Print(0, 1000);
+  });
+  std::vector<EmfRecord> texts = RecordsOfType(RecordsOf(*first), {EMR_EXTTEXTOUTW});
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0].Text, L"Kalem 5");
+  EXPECT_EQ(texts[1].Text, L"URUN");
+  EXPECT_EQ(text->Caption(), "URUN");
 }
 
 TEST(VtQrDBText, AFreedDataSetIsLetGo) {
