@@ -35,7 +35,7 @@ void TQRSubDetailGroupBands::SetHasHeader(bool Value) {
   } else {
     TQRCustomBand* band = FOwner->HeaderBand();
     FOwner->SetHeaderBand(nullptr);
-    delete band;
+    band->Free();
   }
 }
 
@@ -48,7 +48,7 @@ void TQRSubDetailGroupBands::SetHasFooter(bool Value) {
   } else {
     TQRCustomBand* band = FOwner->FooterBand();
     FOwner->SetFooterBand(nullptr);
-    delete band;
+    band->Free();
   }
 }
 
