@@ -71,6 +71,15 @@ TEST(CompositeQueueTest, PrintGivesTheQueueThePagesPrepareCounts) {
   const std::size_t pages = text.find("Pages:");
   ASSERT_NE(pages, std::string::npos) << text;
   EXPECT_EQ(std::stoi(text.substr(pages + 6)), prepared) << text;
+
+  // The preview's "print again" notice on the message window prints the
+  // composite once more.
+  Refill(*first, 3);
+  Refill(*second, 3);
+  const std::set<std::string> printed = FilesIn(pdfOut, L"Birlesik_Rapor*.pdf");
+  composite.MessageWindow()->Perform(QRM_PRINTAGAIN, 0, 0);
+  EXPECT_FALSE(WaitForNewFile(pdfOut, L"Birlesik_Rapor*.pdf", printed).empty());
+  EXPECT_EQ(composite.QRPrinter(), nullptr);
 }
 
 }  // namespace
