@@ -9,6 +9,7 @@
 
 #include "classlib/forms/scripteddialogs.h"
 #include "classlib/system/strutils.h"
+#include "layouts/output/compositeoutput.h"
 #include "layouts/output/mailsender.h"
 #include "layouts/output/outputreports.h"
 #include "layouts/vtrapor.h"
@@ -110,6 +111,47 @@ TEST_F(CompositeOutputTest, ASingleReportPreparesOnceAndIgnoresModesOfAnotherCas
   TQRPrinter* prepared = single.QRPrinter();
   RunOutputMode("QRP", single, rapor);
   EXPECT_EQ(single.QRPrinter(), prepared);
+}
+
+}  // namespace
+
+namespace {
+
+using namespace output_test;
+
+TEST(OutputPathTest, GraphicAndTextPagesChooseThePath) {
+  struct Case {
+    int graphic, text;
+    TOutputPath path;
+  } cases[] = {{0, 0, TOutputPath::None},           {1, 0, TOutputPath::SingleGraphic},
+               {2, 0, TOutputPath::CompositeGraphic}, {5, 0, TOutputPath::CompositeGraphic},
+               {0, 1, TOutputPath::SingleText},      {3, 1, TOutputPath::SingleText},
+               {0, 2, TOutputPath::CompositeText},   {2, 4, TOutputPath::CompositeText}};
+  for (const Case& c : cases)
+    EXPECT_EQ(ChooseOutputPath(c.graphic, c.text), c.path) << c.graphic << " graphic, " << c.text << " text";
+}
+
+TEST_F(CompositeOutputTest, TheCompositePathLeavesPrototypesOutAndTellsTheHostFirst) {
+  std::unique_ptr<TQuickRep> prototype(DetailReport(3));
+  prototype->SetTag(-100);
+  std::vector<TComponent*> told;
+  std::vector<TQuickRep*> members;
+  rapor.OnBeforeReportPrint = [&](TObject*, TComponent* component) {
+    told.push_back(component);
+    EXPECT_EQ(composite.QRPrinter(), nullptr) << "the host is told before the run";
+  };
+  rapor.OutputFileName = folder.File("yol.qrp");
+  OutputCompositeGraphicReport(composite, {first.get(), prototype.get(), second.get()}, rapor, "QRP",
+                               [&](TQuickRep& page) { members.push_back(&page); });
+  ASSERT_EQ(told.size(), 1u);
+  EXPECT_EQ(told[0], &composite);
+  EXPECT_EQ(members, (std::vector<TQuickRep*>{first.get(), second.get()}));
+  EXPECT_FALSE(first->PrevShowThumbs());
+  EXPECT_EQ(first->PreviewInitialState(), wsMaximized);
+  TQRPrinter stored(nullptr);
+  stored.Load(rapor.OutputFileName);
+  EXPECT_EQ(stored.PageCount(), 3);
+  EXPECT_EQ(prototype->QRPrinter(), nullptr);
 }
 
 }  // namespace
