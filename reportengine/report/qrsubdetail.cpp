@@ -18,8 +18,6 @@ BEGIN_PUBLISHED(TQRSubDetail)
   PROPERTY(PrintIfEmpty, PrintIfEmpty, SetPrintIfEmpty).Default(true),
 END_PUBLISHED
 
-void RegisterQRControllerClasses() { RegisterClasses({TQRGroup::StaticClass(), TQRSubDetail::StaticClass()}); }
-
 // ---- TQRSubDetailGroupBands ----
 
 bool TQRSubDetailGroupBands::HasHeader() const { return FOwner != nullptr && FOwner->HeaderBand() != nullptr; }

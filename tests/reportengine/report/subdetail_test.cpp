@@ -7,6 +7,8 @@
 #include "classlib/data/dataset.h"
 #include "controllertesting.h"
 #include "reportengine/evaluator/qrevenvironment.h"
+#include "reportengine/report/qrreportreg.h"
+#include "tests/support/componenttext.h"
 
 using namespace controller_test;
 
@@ -208,6 +210,109 @@ TEST_F(SubDetails, ABandWithoutLocalExpressionLeavesAFunctionOfItsNameAlone) {
   sub->SetName("Lines");
   sub->Free();
   EXPECT_GE(report->Functions()->IndexOf("ITEMS"), 0);
+}
+
+// A layout with a sub-detail over a table of its own, its header and
+// footer, and a group on the sub-detail with a footer.
+const char* const kSubDetailLayout = R"(object Rapor: TQuickRep
+  object Lines: TRxMemoryData
+  end
+  object LinesHeader: TQRBand
+    BandType = rbGroupHeader
+  end
+  object LinesBand: TQRSubDetail
+    DataSet = Lines
+    HeaderBand = LinesHeader
+    FooterBand = LinesFooter
+    PrintBefore = True
+    PrintIfEmpty = False
+  end
+  object LinesFooter: TQRBand
+    BandType = rbGroupFooter
+  end
+  object NameGroup: TQRGroup
+    Expression = 'NAME'
+    FooterBand = NameFooter
+    Master = LinesBand
+    ReprintOnNewPage = True
+  end
+  object NameFooter: TQRBand
+    BandType = rbGroupFooter
+  end
+end
+)";
+
+TEST_F(SubDetails, ALayoutKeepsSubDetailsAndGroupsWithTheirLinks) {
+  RegisterQuickRepClasses();
+  test_support::ReadComponentText(kSubDetailLayout, report);
+  auto* lines = dynamic_cast<TQRSubDetail*>(report->FindComponent("LinesBand"));
+  auto* group = dynamic_cast<TQRGroup*>(report->FindComponent("NameGroup"));
+  ASSERT_TRUE(lines != nullptr && group != nullptr);
+  EXPECT_EQ(lines->DataSet(), report->FindComponent("Lines"));
+  EXPECT_EQ(lines->HeaderBand(), report->FindComponent("LinesHeader"));
+  EXPECT_EQ(lines->FooterBand(), report->FindComponent("LinesFooter"));
+  EXPECT_TRUE(lines->PrintBefore());
+  EXPECT_FALSE(lines->PrintIfEmpty());
+  EXPECT_EQ(lines->Master(), report);
+  EXPECT_EQ(group->Expression(), "NAME");
+  EXPECT_EQ(group->FooterBand(), report->FindComponent("NameFooter"));
+  EXPECT_EQ(group->Master(), lines);
+  EXPECT_TRUE(group->ReprintOnNewPage());
+  EXPECT_EQ(group->BandType(), rbGroupHeader);
+
+  // Written again, the same links and values come back; the band switches
+  // are never stored.
+  std::string text = test_support::ComponentText(report);
+  EXPECT_EQ(text.find("HasHeader"), std::string::npos);
+  EXPECT_NE(text.find("Master = LinesBand"), std::string::npos) << text;
+  test_support::FormFixture other;
+  auto* copy = new TQuickRep(other.Host());
+  copy->SetParent(other.Host());
+  test_support::ReadComponentText(text, copy);
+  auto* copiedLines = dynamic_cast<TQRSubDetail*>(copy->FindComponent("LinesBand"));
+  auto* copiedGroup = dynamic_cast<TQRGroup*>(copy->FindComponent("NameGroup"));
+  ASSERT_TRUE(copiedLines != nullptr && copiedGroup != nullptr);
+  EXPECT_EQ(copiedLines->HeaderBand(), copy->FindComponent("LinesHeader"));
+  EXPECT_EQ(copiedLines->DataSet(), copy->FindComponent("Lines"));
+  EXPECT_TRUE(copiedLines->PrintBefore());
+  EXPECT_FALSE(copiedLines->PrintIfEmpty());
+  EXPECT_EQ(copiedGroup->Master(), copiedLines);
+  EXPECT_EQ(copiedGroup->FooterBand(), copy->FindComponent("NameFooter"));
+  EXPECT_EQ(copiedGroup->Expression(), "NAME");
+}
+
+// Two sub-details that name each other as master.
+const char* const kMasterCircleLayout = R"(object Rapor: TQuickRep
+  object First: TQRSubDetail
+    Master = Second
+  end
+  object Second: TQRSubDetail
+    Master = First
+  end
+end
+)";
+
+TEST_F(SubDetails, ACircleOfMastersFromALayoutIsRefusedAndTheRunEnds) {
+  RegisterQuickRepClasses();
+  test_support::ReadComponentText(kMasterCircleLayout, report);
+  auto* first = dynamic_cast<TQRSubDetail*>(report->FindComponent("First"));
+  auto* second = dynamic_cast<TQRSubDetail*>(report->FindComponent("Second"));
+  ASSERT_TRUE(first != nullptr && second != nullptr);
+  EXPECT_FALSE(first->Master() == second && second->Master() == first);
+  EXPECT_FALSE(QRMasterChainReaches(first->Master(), first));
+  EXPECT_FALSE(QRMasterChainReaches(second->Master(), second));
+  int firstRecords = 0, secondRecords = 0;
+  first->AfterPrint = TQRBandAfterPrintEvent([&](TQRCustomBand*, bool) { ++firstRecords; });
+  second->AfterPrint = TQRBandAfterPrintEvent([&](TQRCustomBand*, bool) { ++secondRecords; });
+  report->OnNeedData = TQROnNeedDataEvent([left = 2](TObject*, bool& more) mutable { more = left-- > 0; });
+  Band(rbDetail);
+
+  Run();
+
+  // Each prints its empty output under its master's records: the one under
+  // the report twice, the one under it once for each of those.
+  EXPECT_EQ(firstRecords + secondRecords, 4);
+  EXPECT_EQ(Pages(), 1);
 }
 
 }  // namespace
