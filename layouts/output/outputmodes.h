@@ -7,8 +7,6 @@
 // file-producing modes work on the prepared pages of its printer object,
 // preparing them first when the report has none finished.
 #pragma once
-#include <windows.h>
-
 #include "classlib/system/ansistring.h"
 
 class TQRPrinter;

@@ -283,7 +283,9 @@ void TQRCompositeReport::RunReports() {
     if (auto* owner = dynamic_cast<TWinControl*>(Owner()))
       FMessageWindow->SetParent(owner);
   if (!FReports.empty()) {
-    if (FQRPrinter == nullptr) {
+    // Called on its own, after a run whose pages are still kept: a fresh
+    // printer object, as a finished one takes no new document.
+    if (FQRPrinter == nullptr || FQRPrinter->Status() != mpReady) {
       AdoptPrinter(new TQRPrinter(this));
       FQRPrinter->ApplyDestination(qrdMetafile);
     }

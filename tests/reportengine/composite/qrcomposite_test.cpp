@@ -116,6 +116,19 @@ TEST_F(CompositeTest, PrepareContinuesTheSecondReportOnThePageWhereTheFirstEnded
   EXPECT_EQ(stored.PageCount(), 3);
 }
 
+TEST_F(CompositeTest, RunReportsAfterPrepareTakesAFreshPrinterObject) {
+  composite->Prepare();
+  TQRPrinter* prepared = composite->QRPrinter();
+  ASSERT_NE(prepared, nullptr);
+  Refill(first, 1);
+  Refill(second, 1);
+  composite->RunReports();
+  ASSERT_NE(composite->QRPrinter(), nullptr);
+  EXPECT_EQ(composite->QRPrinter()->Status(), mpFinished);
+  EXPECT_EQ(composite->QRPrinter()->PageCount(), 1);
+  EXPECT_EQ(first->QRPrinter(), composite->QRPrinter());
+}
+
 TEST_F(CompositeTest, ReportsRunOnTheirOwnStartOnFreshPages) {
   composite.reset();
   first->Prepare();
