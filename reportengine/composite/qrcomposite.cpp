@@ -383,13 +383,18 @@ void TQRCompositeReport::PreviewClosed() {
 
 AnsiString CompositePrepareFolder() {
   const AnsiString current = IncludeTrailingPathDelimiter(GetCurrentDir());
+  // A file made and found again: a temporary name alone can be handed out
+  // for a folder that takes no files.
   try {
-    DeleteFile(CreateTempFile(current, "cqr"));
-    return current;
+    const AnsiString probe = CreateTempFile(current, "cqr");
+    const bool writable = FileExists(probe);
+    DeleteFile(probe);
+    if (writable)
+      return current;
   } catch (const Exception&) {
-    // The current folder takes no files (a program folder under the
-    // system's programs folder): the user's own folder does.
   }
+  // The current folder takes no files (a program folder under the system's
+  // programs folder): the user's own folder does.
   wchar_t path[MAX_PATH] = {};
   if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, path)))
     return GetTempDir();

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include <filesystem>
 #include <map>
 
 #include "classlib/system/fileutils.h"
@@ -127,6 +128,24 @@ TEST_F(CompositeTest, RunReportsAfterPrepareTakesAFreshPrinterObject) {
   EXPECT_EQ(composite->QRPrinter()->Status(), mpFinished);
   EXPECT_EQ(composite->QRPrinter()->PageCount(), 1);
   EXPECT_EQ(first->QRPrinter(), composite->QRPrinter());
+}
+
+TEST_F(CompositeTest, PrepareWritesTheStoreToTheUsersFolderWhenTheCurrentOneTakesNoFiles) {
+  // /proc takes no files, for root neither.
+  if (!SetCurrentDirectoryW(L"Z:\\proc"))
+    GTEST_SKIP() << "no folder without write access to run in";
+  composite->Prepare();
+  SetCurrentDirectoryA(folder.File("").c_str());
+  const AnsiString file = composite->PreparedFile();
+  EXPECT_EQ(file.rfind("Z:\\proc", 0), AnsiString::npos) << file;
+  EXPECT_NE(file.find("\\Dozuri\\comprep.qrp"), AnsiString::npos) << file;
+  {
+    TQRPrinter stored(nullptr);
+    stored.Load(file);
+    EXPECT_EQ(stored.PageCount(), 3);
+  }
+  std::error_code ignored;
+  std::filesystem::remove(std::string(file), ignored);
 }
 
 TEST_F(CompositeTest, ReportsRunOnTheirOwnStartOnFreshPages) {
