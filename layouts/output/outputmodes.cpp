@@ -84,7 +84,7 @@ void RunOutputMode(const AnsiString& Mode, TOutputReport& Report, TVtRapor& Rapo
     default:
       break;
   }
-  if (Report.QRPrinter() == nullptr || Report.QRPrinter()->Status() != mpFinished)
+  if (!Report.KeepsPreparedPages() || Report.QRPrinter() == nullptr || Report.QRPrinter()->Status() != mpFinished)
     Report.Prepare();
   TQRPrinter* printer = Report.QRPrinter();
   if (printer == nullptr)

@@ -22,6 +22,9 @@ public:
   virtual TQRPrinter* QRPrinter() = 0;
   virtual void Preview() = 0;
   virtual void Print() = 0;
+  // True when pages prepared before the mode are the ones to write (a single
+  // page prepared by its path); false when every file mode runs it anew.
+  virtual bool KeepsPreparedPages() { return true; }
 };
 
 enum class TOutputMode { None, Preview, Print, EMail, PDF, QRP };

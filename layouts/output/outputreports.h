@@ -22,7 +22,8 @@ private:
 };
 
 // A composite: Prepare runs every member into one page store (also saved
-// as "comprep.qrp"), which every member then shows too.
+// as "comprep.qrp"), which every member then shows too. Each file mode
+// prepares it again.
 class TCompositeOutput : public TOutputReport {
 public:
   explicit TCompositeOutput(TQRCompositeReport& Composite) : composite_(Composite) {}
@@ -31,6 +32,7 @@ public:
   TQRPrinter* QRPrinter() override;
   void Preview() override;
   void Print() override;
+  bool KeepsPreparedPages() override { return false; }
 
 private:
   TQRCompositeReport& composite_;

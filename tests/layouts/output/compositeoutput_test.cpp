@@ -72,6 +72,23 @@ TEST_F(CompositeOutputTest, QrpModeWritesTheCompositesThreePagesAndComprepQrp) {
   }
 }
 
+// The composite path prepares for every file mode: a store left from an
+// earlier run of the same composite is not written again in place of the
+// reports' present pages.
+TEST_F(CompositeOutputTest, EveryFileModeRunsTheCompositeAnew) {
+  composite.Prepare();
+  ASSERT_NE(composite.QRPrinter(), nullptr);
+  ASSERT_EQ(output.PageCount(), 3);
+  first.reset(DetailReport(5));  // five bands now: three pages, the second report continuing on the third
+  second.reset(DetailReport(3));
+  rapor.OutputFileName = folder.File("yeniden.qrp");
+  RunOutputMode("QRP", output, rapor);
+  EXPECT_EQ(output.PageCount(), 4);
+  TQRPrinter stored(nullptr);
+  stored.Load(rapor.OutputFileName);
+  EXPECT_EQ(stored.PageCount(), 4);
+}
+
 TEST_F(CompositeOutputTest, EMailAttachesAPicturePerPageOfTheComposite) {
   CountingMail mail;
   TMailSenderScope scope(mail);
