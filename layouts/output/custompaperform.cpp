@@ -2,7 +2,8 @@
 
 #include "reportengine/report/quickrep.h"
 
-TCustomPaperForm::TCustomPaperForm(TCustomQuickRep& Page, const AnsiString& Printer, bool PrintHelperAvailable) {
+TCustomPaperForm::TCustomPaperForm(TCustomQuickRep& Page, const AnsiString& Printer, bool PrintHelperAvailable,
+                                   const TFormTextTranslation& Translate) {
   TQRPage& page = *Page.Page();
   if (page.PaperSize() != TQRPaperSize::Custom || PrintHelperAvailable || !IsPrinterMatrix(Printer))
     return;
@@ -11,7 +12,7 @@ TCustomPaperForm::TCustomPaperForm(TCustomQuickRep& Page, const AnsiString& Prin
   Page.SetUnits(MM);
   const long double length = page.Length(), width = page.Width();
   Page.SetUnits(units);
-  form_ = std::make_unique<TPrinterFormScope>(Printer, length, width);
+  form_ = std::make_unique<TPrinterFormScope>(Printer, length, width, Translate);
   if (IsOSNT())
     page.SetPaperSize(TQRPaperSize::Default);
 }

@@ -17,7 +17,8 @@ public:
   // Printer is the name of the page's printer. Raises as the form
   // operations do (the printer cannot be read or written, the form is
   // refused); the page is then left as it was.
-  TCustomPaperForm(TCustomQuickRep& Page, const AnsiString& Printer, bool PrintHelperAvailable);
+  TCustomPaperForm(TCustomQuickRep& Page, const AnsiString& Printer, bool PrintHelperAvailable,
+                   const TFormTextTranslation& Translate = {});
   ~TCustomPaperForm();
   TCustomPaperForm(const TCustomPaperForm&) = delete;
   TCustomPaperForm& operator=(const TCustomPaperForm&) = delete;

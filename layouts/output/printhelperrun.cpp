@@ -24,7 +24,8 @@ std::vector<std::string> PageBytes(TQRPrinter& Printer) {
 
 }  // namespace
 
-void RunPrintHelper(TPrintHelperExecute Execute, TCustomQuickRep& Page, const AnsiString& PrinterName, int Mode) {
+void RunPrintHelper(TPrintHelperExecute Execute, TCustomQuickRep& Page, const AnsiString& PrinterName, int Mode,
+                    const TFormTextTranslation& Translate) {
   if (Execute == nullptr)
     return;
   const std::string pages = Page.QRPrinter() ? JoinPrintHelperPages(PageBytes(*Page.QRPrinter())) : std::string();
@@ -36,7 +37,7 @@ void RunPrintHelper(TPrintHelperExecute Execute, TCustomQuickRep& Page, const An
   const int lengthMM = PageSideMillimetres(page.Length()), widthMM = PageSideMillimetres(page.Width());
   Page.SetUnits(units);
   try {
-    CreateForm(PrinterName, lengthMM, widthMM);
+    CreateForm(PrinterName, lengthMM, widthMM, Translate);
   } catch (const Exception&) {
     // The helper prints on its own terms; a form it may miss is its business.
   }

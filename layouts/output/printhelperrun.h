@@ -3,6 +3,7 @@
 // previews (mode 1) or prints (mode 2) them by itself.
 #pragma once
 #include "classlib/system/ansistring.h"
+#include "layouts/custompaper.h"
 #include "layouts/printhelper.h"
 
 class TCustomQuickRep;
@@ -15,4 +16,5 @@ inline constexpr int PrintHelperPrint = 2;
 // printer's name, the page's copies, the mode, the page's width and length
 // in its units, and every prepared page's metafile in base64 joined by
 // "|||". The page must have been prepared.
-void RunPrintHelper(TPrintHelperExecute Execute, TCustomQuickRep& Page, const AnsiString& PrinterName, int Mode);
+void RunPrintHelper(TPrintHelperExecute Execute, TCustomQuickRep& Page, const AnsiString& PrinterName, int Mode,
+                    const TFormTextTranslation& Translate = {});

@@ -32,7 +32,8 @@ void OutputSingleGraphicReport(TQuickRep& Page, TVtRapor& Rapor, const TSingleOu
   SetSingleOutputSettings(Page);
   if (Request.MoveToLastRecord && Page.DataSet() != nullptr)
     Page.DataSet()->Last();
-  TCustomPaperForm form(Page, Request.PrinterName, Request.PrintHelper != nullptr);
+  const TFormTextTranslation translate = [&Rapor](const AnsiString& Text) { return Rapor.Translate(Text); };
+  TCustomPaperForm form(Page, Request.PrinterName, Request.PrintHelper != nullptr, translate);
   PrepareWithControlsDisabled(Page);
   GiveBandlessPageATitleBand(Page, Request.NegativeTagMax);
   Rapor.DoBeforeReportPrint(&Page);
@@ -40,7 +41,7 @@ void OutputSingleGraphicReport(TQuickRep& Page, TVtRapor& Rapor, const TSingleOu
   const bool helperPath = Request.PrintHelper != nullptr && Page.Page()->PaperSize() == TQRPaperSize::Custom;
   if (helperPath && (mode == TOutputMode::Preview || mode == TOutputMode::Print)) {
     RunPrintHelper(Request.PrintHelper, Page, Request.PrinterName,
-                   mode == TOutputMode::Preview ? PrintHelperPreview : PrintHelperPrint);
+                   mode == TOutputMode::Preview ? PrintHelperPreview : PrintHelperPrint, translate);
     return;
   }
   TQuickRepOutput output(Page);

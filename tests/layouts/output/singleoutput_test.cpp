@@ -123,4 +123,17 @@ TEST_F(SingleOutputTest, TheHelperTakesPreviewAndPrintAndTheFileModesStayTheRunn
   EXPECT_TRUE(dialogs.Records().empty());
 }
 
+// The helper path's refused form: its message is the runner's, in the
+// host's words; the helper still gets the pages.
+TEST_F(SingleOutputTest, TheRefusedFormsMessageGoesThroughTheHostsTranslation) {
+  ASSERT_TRUE(helper.Available());
+  rapor.OnTranslate = [](AnsiString text, AnsiString& result) { result = "[" + text + "]"; };
+  dialogs.AnswerButton(IDOK);
+  OutputSingleGraphicReport(*page, rapor, {"Print", "Yok", helper.Execute()});
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].Text, "[Yazdirma esnasında problem oluştu]");
+  EXPECT_EQ(dialogs.Records()[0].Caption, "[Bilgi]");
+  EXPECT_EQ(LastCall().rfind("Yok;1;2;", 0), 0u) << LastCall().substr(0, 60);
+}
+
 }  // namespace
