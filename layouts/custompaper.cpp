@@ -67,7 +67,7 @@ void SystemPrinterSetFormXP(const AnsiString& Printer, const AnsiString& FormNam
     RaisePrinterError("Yazıcının kağıt ayarı değiştirilemedi", Printer);
 }
 
-void CreateForm(const AnsiString& Printer, int Length, int Width) {
+void CreateForm(const AnsiString& Printer, int Length, int Width, const TFormTextTranslation& Translate) {
   if (Length < 1 || Width < 1)
     throw Exception("Kağıt boyutu en az 1 mm olmalıdır (" + IntToStr(Length) + " x " + IntToStr(Width) + " mm).");
   const TPrinterForm wanted = PrinterFormRecord(Length, Width);
@@ -83,18 +83,20 @@ void CreateForm(const AnsiString& Printer, int Length, int Width) {
     break;
   }
   if (!Spooler().AddForm(Printer, wanted)) {
-    Application->MessageBox("Yazdirma esnasında problem oluştu", "Bilgi", MB_ICONINFORMATION);
+    const auto text = [&Translate](const AnsiString& Text) { return Translate ? Translate(Text) : Text; };
+    Application->MessageBox(text("Yazdirma esnasında problem oluştu"), text("Bilgi"), MB_ICONINFORMATION);
     throw EAbort("");
   }
 }
 
-TPrinterFormScope::TPrinterFormScope(const AnsiString& Printer, long double Length, long double Width)
+TPrinterFormScope::TPrinterFormScope(const AnsiString& Printer, long double Length, long double Width,
+                                     const TFormTextTranslation& Translate)
     : printer_(Printer) {
   savedForm_ = SystemPrinterGetForm(Printer);
   if (!IsOSNT())
     return;
   const int length = PageSideMillimetres(Length), width = PageSideMillimetres(Width);
-  CreateForm(Printer, length, width);
+  CreateForm(Printer, length, width, Translate);
   SystemPrinterSetFormXP(Printer, PrinterFormName(length, width));
   selected_ = true;
 }

@@ -4,6 +4,7 @@
 // default form for the run and given back afterwards. Everything goes
 // through the spooler seam.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,13 +40,17 @@ void SystemPrinterSetFormXP(const AnsiString& Printer, const AnsiString& FormNam
 // 1 mm are refused; a form of that name with another size is resized. When
 // the form cannot be added the user is told "Yazdirma esnasında problem
 // oluştu" and the run ends silently (EAbort).
-void CreateForm(const AnsiString& Printer, int Length, int Width);
+// The message's text and caption go through Translate when one is given
+// (the runner's OnTranslate).
+using TFormTextTranslation = std::function<AnsiString(const AnsiString&)>;
+void CreateForm(const AnsiString& Printer, int Length, int Width, const TFormTextTranslation& Translate = {});
 
 // While it lives, the printer's default form is the custom form of the page;
 // the form it had before is given back on every path out.
 class TPrinterFormScope {
 public:
-  TPrinterFormScope(const AnsiString& Printer, long double Length, long double Width);
+  TPrinterFormScope(const AnsiString& Printer, long double Length, long double Width,
+                    const TFormTextTranslation& Translate = {});
   ~TPrinterFormScope();
   TPrinterFormScope(const TPrinterFormScope&) = delete;
   TPrinterFormScope& operator=(const TPrinterFormScope&) = delete;

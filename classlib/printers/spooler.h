@@ -54,6 +54,10 @@ public:
   // DeviceCapabilities: DC_PAPERS, DC_PAPERNAMES, DC_BINS, DC_TRUETYPE.
   virtual std::vector<WORD> Papers(const AnsiString& name, const AnsiString& port) = 0;
   virtual std::vector<AnsiString> PaperNames(const AnsiString& name, const AnsiString& port) = 0;
+  // DC_PAPERSIZE: width and length of each paper of Papers, tenths of a
+  // millimetre; empty when the device cannot tell (also for spoolers that
+  // do not answer it).
+  virtual std::vector<POINT> PaperSizes(const AnsiString&, const AnsiString&) { return {}; }
   virtual std::vector<WORD> Bins(const AnsiString& name, const AnsiString& port) = 0;
   // DCTT_ flags; -1 when the call fails.
   virtual int TrueType(const AnsiString& name, const AnsiString& port) = 0;

@@ -84,6 +84,14 @@ TEST_F(CustomPaperTest, TooSmallOrRefusedFormsEndTheRunWithAMessage) {
   ASSERT_EQ(dialogs.Records().size(), 1u);
   EXPECT_EQ(dialogs.Records()[0].Text, "Yazdirma esnasında problem oluştu");
   EXPECT_EQ(dialogs.Records()[0].Caption, "Bilgi");
+
+  // Both texts go through the host's translation when it gives one.
+  dialogs.AnswerButton(IDOK);
+  const auto translate = [](const AnsiString& text) { return "<" + text + ">"; };
+  EXPECT_THROW(CreateForm("Yok", 150, 100, translate), EAbort);
+  ASSERT_EQ(dialogs.Records().size(), 2u);
+  EXPECT_EQ(dialogs.Records()[1].Text, "<Yazdirma esnasında problem oluştu>");
+  EXPECT_EQ(dialogs.Records()[1].Caption, "<Bilgi>");
 }
 
 TEST_F(CustomPaperTest, TheFormIsSelectedForTheRunAndGivenBackOnEveryPath) {
