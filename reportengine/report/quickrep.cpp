@@ -8,6 +8,7 @@
 #include "classlib/graphics/canvas.h"
 #include "classlib/graphics/font.h"
 #include "classlib/graphics/metafile.h"
+#include "classlib/graphics/wintext.h"
 #include "classlib/system/mathutils.h"
 #include "classlib/system/numconv.h"
 #include "reportengine/evaluator/qrevenvironment.h"
@@ -461,7 +462,7 @@ TQRCustomBand* TCustomQuickRep::CreateBand(TQRBandType BandType) {
 int TCustomQuickRep::TextHeight(TFont* AFont, const AnsiString&) {
   HFONT old = static_cast<HFONT>(SelectObject(FMeasureDC, AFont->Handle()));
   SIZE size{};
-  GetTextExtentPoint32A(FMeasureDC, "A", 1, &size);
+  GetTextExtentPoint32W(FMeasureDC, L"A", 1, &size);
   SelectObject(FMeasureDC, old);
   return size.cy;
 }
@@ -476,7 +477,8 @@ int TCustomQuickRep::TextWidth(TFont* AFont, const AnsiString& Text) {
   }
   HFONT old = static_cast<HFONT>(SelectObject(FMeasureDC, AFont->Handle()));
   SIZE size{};
-  BOOL ok = GetTextExtentPoint32A(FMeasureDC, Text.c_str(), static_cast<int>(Text.size()), &size);
+  std::wstring wide = WideOf(Text);
+  BOOL ok = GetTextExtentPoint32W(FMeasureDC, wide.c_str(), static_cast<int>(wide.size()), &size);
   SelectObject(FMeasureDC, old);
   return ok ? size.cx + 1 : 0;
 }
