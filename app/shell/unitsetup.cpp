@@ -7,6 +7,7 @@
 #include "classlib/stdctrls/stdctrlsreg.h"
 #include "components/vtcomponentsreg.h"
 #include "reportengine/evaluator/qrevenvironment.h"
+#include "reportengine/preview/qrlabeleditor.h"
 #include "reportengine/preview/qrprev.h"
 #include "reportengine/preview/qrprogressform.h"
 #include "support/png/graphic/pnggraphic.h"
@@ -33,6 +34,7 @@ void SetUpUnits() {
   // themselves build and test without them.
   RegisterQRProgressForm();
   RegisterQRStandardPreview();
+  RegisterQRLabelEditor();
   InstallPrinterSetupForm();
   InstallProgressForm();
   InstallZRPreviewForm();

@@ -85,3 +85,5 @@ bool TQRLabelEditor::Edit() {
   label->SetTransparent(form.Transparent->Checked());
   return true;
 }
+
+void RegisterQRLabelEditor() { RegisterClass(TQRLabelEditor::StaticClass()); }

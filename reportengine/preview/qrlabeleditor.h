@@ -36,3 +36,6 @@ public:
   // were written to the label.
   virtual bool Edit();
 };
+
+// Registers the editor by name, so a label names it as its editor class.
+void RegisterQRLabelEditor();

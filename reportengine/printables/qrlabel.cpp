@@ -475,3 +475,9 @@ BEGIN_PUBLISHED(TQRLabel)
   PROPERTY(Transparent, Transparent, SetTransparent).Default(false),
   PROPERTY(WordWrap, WordWrap, SetWordWrap).Default(true),
 END_PUBLISHED
+
+TClass TQRLabel::GetEditorClass() {
+  if (TClass editor = GetClass("TQRLabelEditor"))
+    return editor;
+  return TQRCustomLabel::GetEditorClass();
+}

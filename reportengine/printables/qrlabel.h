@@ -135,4 +135,8 @@ class TQRLabel : public TQRCustomLabel {
 
 public:
   explicit TQRLabel(TComponent* AOwner) : TQRCustomLabel(AOwner) {}
+
+  // The label editor, when it is registered; it lives in a library above
+  // this one and registers itself by name at start.
+  TClass GetEditorClass() override;
 };

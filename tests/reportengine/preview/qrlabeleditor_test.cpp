@@ -78,6 +78,14 @@ TEST_F(LabelEditorTest, AnswersForTheLabel) {
   EXPECT_EQ(read.Size(), 17);
 }
 
+TEST(TQRLabelEditor, ALabelNamesItOnceItIsRegistered) {
+  Owned<TQRLabel> label(new TQRLabel(nullptr));
+  UnRegisterClass(TQRLabelEditor::StaticClass());
+  EXPECT_EQ(label->GetEditorClass(), TQRPrintableEditor::StaticClass());
+  RegisterQRLabelEditor();
+  EXPECT_EQ(label->GetEditorClass(), TQRLabelEditor::StaticClass());
+}
+
 TEST(TQRLabelEditor, WithoutALabelItEditsNothing) {
   TQRLabelEditor editor;
   TColor color = clNone;
