@@ -176,6 +176,8 @@ private:
   bool FForceNewPage = false;
   bool FPreCalculate = false;
   bool FKeepOnOnePage = false;
+  // Lets one refused growth through (see PrintPasses).
+  bool FForceGrowth = false;
 };
 
 class TQRBand : public TQRCustomBand {

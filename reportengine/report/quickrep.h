@@ -16,6 +16,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <vector>
 
 #include "classlib/classes/events.h"
 #include "classlib/classes/threads.h"
@@ -32,6 +33,7 @@
 class TCustomQuickRep;
 class TDataSet;
 class TList;
+class TGraphic;
 class TMetafile;
 class TStrings;
 class TQRCustomController;
@@ -40,6 +42,10 @@ class TQREvElement;
 class TQuickRepBands;
 class TQRCompositeReport;
 class TQRCreateReportThread;
+class TQRPrintDialog;
+
+// The preview's zoom at opening streams by name.
+DOZURI_ENUM(TQRZoomState, "qrZoomToFit", "qrZoomToWidth", "qrZoomOther");
 
 enum TQuickRepOption { FirstPageHeader, LastPageFooter, Compression };
 DOZURI_ENUM(TQuickRepOption, "FirstPageHeader", "LastPageFooter", "Compression");
@@ -55,6 +61,14 @@ DOZURI_EVENT(TQRAfterPreviewEvent, void(TObject* Sender));
 // One per thread that runs a report.
 bool QRCompositeRun();
 void QRSetCompositeRun(bool Value);
+
+// A printable whose picture can be a report's background (BackImageControl
+// names it): the picture drawn on every page of a run.
+class IQRBackgroundPicture {
+public:
+  virtual ~IQRBackgroundPicture() = default;
+  virtual TGraphic* BackgroundGraphic() = 0;
+};
 
 // The report's published printer settings.
 class TQuickRepPrinterSettings : public TQRPrinterSettings {
@@ -110,6 +124,10 @@ public:
   void PrintBand(TQRCustomBand* Band);
   void ForceNewColumn();
   void ForceNewPage();
+  // True while NewPage or NewColumn prints the headers of a fresh page or
+  // column: such a band prints where it is even when it does not fit, so
+  // a header taller than the room left never starts page after page.
+  bool StartingColumn() const { return FStartingColumn > 0; }
 
   // ---- Text measuring ----
   int TextHeight(TFont* AFont, const AnsiString& Text);
@@ -134,6 +152,7 @@ public:
   void Dispatch(TMessage& Message) override;
 
   TQRPanelRole PanelRole() const override { return TQRPanelRole::Report; }
+  void MarkDesignRepaint() override;
   TQRBasePanel* OwningReport() override { return this; }
   IQRUnitReport* UnitReport() override { return this; }
   TQRUnit PrintableUnits() override { return Units(); }
@@ -211,8 +230,13 @@ public:
   bool Idle() const { return FIdle; }
   bool Cancelled() const { return FCancelled; }
   void SetCancelled(bool Value) { FCancelled = Value; }
+  // The printer object of the current or last run. One that Prepare or a
+  // preview made stays the report's: it is freed by the next such run, when
+  // its preview closes, or with the report. A caller that keeps it longer
+  // takes it with ReleaseQRPrinter and frees it itself.
   TQRPrinter* QRPrinter() const { return FQRPrinter; }
   void SetQRPrinter(TQRPrinter* Value) { FQRPrinter = Value; }
+  TQRPrinter* ReleaseQRPrinter();
   TQRCustomController* Controller() const { return FController; }
   bool UsePrinterPages() const { return FUsePrinterPages; }
   int CurrentX() const { return FCurrentX; }
@@ -256,19 +280,22 @@ protected:
 
 private:
   friend class TQRCreateReportThread;
+  bool OnGuiThread() const;
+  void DestroyComponentsOwnedHere();
+  void FreeOwnedPrinter(TQRPrinter* Printer);
   void SetupPrinter();
   TQRPrinter* NewRunPrinter();
   void AdoptRunPrinter(TQRPrinter* Printer);
   void CollectDataSets();
   void FindBackImage();
-  void PrintPageFooter();
   void DrawReportFrame();
   void DrawBackImage();
   int PageBottom(bool SubtractMargin);
   void StoreFunctionValue(TQREvElement* Constant, int Value);
-  void RunPrinterAfterPrint(TObject* Sender);
-  void RunPrinterAfterPreview(TObject* Sender);
   void ExportHandler(TObject* Filter);
+  void ReleasePreviousPrinter();
+  void RunPrepared(bool Composite);
+  void ApplyPrintSetup(TQRPrintDialog& Dialog, TQRPrinter& Printer);
   void PreviewClosed(TQRPrinter* Printer);
   void ThreadDone(TQRPrinter* Printer, bool Cancelled);
 
@@ -293,7 +320,7 @@ private:
   bool FPrevShowSearch = true;
   TQRZoomState FPrevInitialZoom = qrZoomToFit;
 
-  bool FIdle = true;
+  std::atomic<bool> FIdle{true};
   std::atomic<bool> FCancelled{false};
   TQRPrinter* FQRPrinter = nullptr;
   bool FUsePrinterPages = true;
@@ -318,6 +345,17 @@ private:
   TQRCompositeReport* FCompositeReport = nullptr;
   std::atomic<bool> FThreadRunning{false};
   bool FArranging = false;
+  bool FRebuilding = false;
+  int FStartingColumn = 0;
+  DWORD FGuiThread = 0;
+  // The printer objects of Prepare and the previews that this report made
+  // and has not freed yet: freed at the next such run, when their preview
+  // closes, or with the report.
+  std::vector<TQRPrinter*> FOwnedPrinters;
+  // The printer object whose preview closed while its pages were still
+  // being generated: freed once the worker is done.
+  TQRPrinter* FClosedPrinter = nullptr;
+  HWND FRunWindow = nullptr;
 };
 
 class TQuickRep : public TCustomQuickRep {
