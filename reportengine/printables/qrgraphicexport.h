@@ -6,9 +6,10 @@
 // A report that exports offers the filter through IQRGraphicExportSource;
 // a report that offers none (or answers nullptr) takes no hand-off.
 #pragma once
+#include "reportengine/report/qrbasepanel.h"
+#include "reportengine/report/qrprintable.h"
 
 class TGraphic;
-class TQRPrintable;
 class TQRShape;
 
 class IQRGraphicExport {
@@ -25,3 +26,9 @@ public:
   // The filter of the export in progress, or nullptr.
   virtual IQRGraphicExport* GraphicExport() = 0;
 };
+
+// The filter the printable's report exports into now, or nullptr.
+inline IQRGraphicExport* QRGraphicExportOf(TQRPrintable& Printable) {
+  auto* source = dynamic_cast<IQRGraphicExportSource*>(Printable.ParentReport());
+  return source != nullptr ? source->GraphicExport() : nullptr;
+}

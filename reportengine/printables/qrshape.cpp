@@ -91,11 +91,9 @@ void TQRShape::Print(int OfsX, int OfsY) {
     return;
   long double left = OfsX + Size()->NativeValue(TQRPrintableSize::LeftIndex);
   long double top = OfsY + Size()->NativeValue(TQRPrintableSize::TopIndex);
-  if (auto* source = dynamic_cast<IQRGraphicExportSource*>(report)) {
-    if (IQRGraphicExport* filter = source->GraphicExport()) {
-      filter->AcceptShape(*this, printer->DeviceX(left), printer->DeviceY(top));
-      return;
-    }
+  if (IQRGraphicExport* filter = QRGraphicExportOf(*this)) {
+    filter->AcceptShape(*this, printer->DeviceX(left), printer->DeviceY(top));
+    return;
   }
   if (report->UsesPrinterPages())
     DrawOnPage(printer->CurrentCanvas(), OfsX, OfsY);
