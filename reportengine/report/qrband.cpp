@@ -452,9 +452,12 @@ void TQRCustomBand::MakeSpace() {
     return;
   std::int64_t needed = RoundEven(HeightWithLinks(true));
   TQRPage* page = report->Page();
+  // A band taller than an empty page prints where it is, but only at the top
+  // of a column: below other bands it would run off the sheet, so it starts
+  // a new column first (and then prints there, clipped).
+  bool tallerThanPage = needed > RoundEven(page->Length() - (page->TopMargin() + page->BottomMargin()));
   bool fits = report->AvailableSpace() >= needed ||
-              needed > RoundEven(page->Length() - (page->TopMargin() + page->BottomMargin())) ||
-              report->StartingColumn();
+              (tallerThanPage && report->CurrentY() <= report->ColumnTop()) || report->StartingColumn();
   if (fits && report->PageCount() > 0) {
     if (FBandType == rbDetail)
       QRSetDetailBrokeColumn(false);

@@ -23,8 +23,10 @@ IMPLEMENT_CLASS(TQRController)
 
 // ---- TQRBandOrder -------------------------------------------------------------------------------
 
+// A band that is being freed (Free marks it first) is left out: the report
+// rebuilds its order while such a band takes itself off the list.
 void TQRBandOrder::Add(TQRCustomBand* Band) {
-  while (Band != nullptr && !Contains(Band)) {
+  while (Band != nullptr && !Contains(Band) && !Band->ComponentState().Contains(csDestroying)) {
     FBands.push_back(Band);
     Band = Band->ChildBand();
   }
@@ -83,6 +85,9 @@ void TQRCustomController::SetOwnerObject(TComponent* Value) {
   FOwnerObject = Value;
   if (FOwnerObject != nullptr)
     FOwnerObject->FreeNotification(this);
+  // The report's own controller belongs to that report.
+  if (auto* report = dynamic_cast<TCustomQuickRep*>(Value))
+    FParentReport = report;
 }
 
 void TQRCustomController::Notification(TComponent* AComponent, TOperation Operation) {

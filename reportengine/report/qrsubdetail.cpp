@@ -18,8 +18,6 @@ BEGIN_PUBLISHED(TQRSubDetail)
   PROPERTY(PrintIfEmpty, PrintIfEmpty, SetPrintIfEmpty).Default(true),
 END_PUBLISHED
 
-void RegisterQRControllerClasses() { RegisterClasses({TQRGroup::StaticClass(), TQRSubDetail::StaticClass()}); }
-
 // ---- TQRSubDetailGroupBands ----
 
 bool TQRSubDetailGroupBands::HasHeader() const { return FOwner != nullptr && FOwner->HeaderBand() != nullptr; }
@@ -35,7 +33,7 @@ void TQRSubDetailGroupBands::SetHasHeader(bool Value) {
   } else {
     TQRCustomBand* band = FOwner->HeaderBand();
     FOwner->SetHeaderBand(nullptr);
-    delete band;
+    band->Free();
   }
 }
 
@@ -48,7 +46,7 @@ void TQRSubDetailGroupBands::SetHasFooter(bool Value) {
   } else {
     TQRCustomBand* band = FOwner->FooterBand();
     FOwner->SetFooterBand(nullptr);
-    delete band;
+    band->Free();
   }
 }
 

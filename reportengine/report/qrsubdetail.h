@@ -62,7 +62,3 @@ public:
 private:
   TQRSubDetailGroupBands* FBands;
 };
-
-// Registers the group, sub-detail and controller band classes for component
-// streaming. The engine's set-up calls it once.
-void RegisterQRControllerClasses();

@@ -179,8 +179,8 @@ void TCustomQuickRep::Print() {
 void TCustomQuickRep::Prepare() {
   if (!FIdle || FThreadRunning.load())
     return;
-  ReleasePreviousPrinter();
   TQRPrinter* printer = NewRunPrinter();
+  ReleasePreviousPrinter();
   AdoptRunPrinter(printer);
   CreateReport(false);
   printer->SetPrepared(true);
@@ -189,8 +189,8 @@ void TCustomQuickRep::Prepare() {
 void TCustomQuickRep::ShowPreview(bool Modal) {
   if (!FIdle || FThreadRunning.load())
     return;
-  ReleasePreviousPrinter();
   TQRPrinter* printer = NewRunPrinter();
+  ReleasePreviousPrinter();
   AdoptRunPrinter(printer);
   // The worker tells this window when it is done; made here, on the GUI
   // thread.
