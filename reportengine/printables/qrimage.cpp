@@ -349,5 +349,11 @@ void TQRDBImage::Paint() {
   SIZE extent = canvas.TextExtent(text);
   canvas.Brush().SetStyle(bsClear);
   canvas.TextOut((Width() - extent.cx) / 2, (Height() - extent.cy) / 2, text);
+  // The printable's own painting adds the corner marks and the frame. Its
+  // white background for opaque controls would cover the colour and the
+  // name just drawn, so it runs as for a transparent control.
+  TControlStyle style = ControlStyle();
+  SetControlStyle(style - TControlStyle{csOpaque});
   TQRPrintable::Paint();
+  SetControlStyle(style);
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "classlib/graphics/bitmap.h"
+#include "classlib/graphics/graphic.h"
 #include "classlib/graphics/metafile.h"
 #include "classlib/graphics/screenfacts.h"
 #include "reportengine/printables/qrgraphicexport.h"
@@ -125,13 +126,19 @@ public:
     TQRPrintable* Printable;
     TGraphic* Picture;
     POINT At;
+    // The picture's size when it was handed (a data image frees its
+    // picture after printing).
+    SIZE PictureSize;
   };
   void AcceptShape(TQRShape& Shape, int X, int Y) override {
-    HandOffs.push_back({&Shape, nullptr, POINT{X, Y}});
+    HandOffs.push_back({&Shape, nullptr, POINT{X, Y}, SIZE{}});
     ++Shapes;
   }
   void AcceptGraphic(TQRPrintable& Printable, TGraphic* Picture, int X, int Y) override {
-    HandOffs.push_back({&Printable, Picture, POINT{X, Y}});
+    SIZE size{};
+    if (Picture != nullptr)
+      size = SIZE{Picture->Width(), Picture->Height()};
+    HandOffs.push_back({&Printable, Picture, POINT{X, Y}, size});
   }
   std::vector<HandOff> HandOffs;
   int Shapes = 0;
