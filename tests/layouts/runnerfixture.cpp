@@ -54,7 +54,7 @@ void LayoutBuilder::AddDataText(TQRBand* Band, const AnsiString& Hint) {
   auto* text = new TQRDBText(form_.get());
   text->SetName("QRDBText" + std::to_string(form_->ComponentCount()));
   text->SetParent(Band);
-  text->SetBounds(20, 200, 300, 24);
+  text->SetBounds(20, 200, 300, 160);
   text->SetHint(Hint);
 }
 
