@@ -7,6 +7,9 @@
 #include "layouts/runnerreport.h"
 #include "reportengine/preview/qrtextrecord.h"
 #include "reportengine/printables/qrdbtext.h"
+#include "reportengine/printables/qrexprlabel.h"
+#include "reportengine/printables/qrlabel.h"
+#include "reportengine/printables/qrmemo.h"
 #include "reportengine/report/quickrep.h"
 #include "support/barcode/components/stbarcode.h"
 
@@ -34,7 +37,7 @@ LayoutBuilder::LayoutBuilder() : form_(new TForm(nullptr), [](TForm* f) { f->Fre
 
 LayoutBuilder::~LayoutBuilder() = default;
 
-TQuickRep* LayoutBuilder::AddPage(const AnsiString& Hint) {
+TQuickRep* LayoutBuilder::AddPage(const AnsiString& Hint, int BandHeight) {
   ++pages_;
   auto* page = new TQuickRep(form_.get());
   page->SetName("Report" + std::to_string(pages_));
@@ -44,18 +47,49 @@ TQuickRep* LayoutBuilder::AddPage(const AnsiString& Hint) {
   band->SetName("DetailBand" + std::to_string(pages_));
   band->SetBandType(rbDetail);
   band->SetParent(page);
-  band->SetHeight(700);
+  band->SetHeight(BandHeight);
   return page;
 }
 
 TQRBand* LayoutBuilder::DetailOf(TQuickRep* Page) { return dynamic_cast<TQRBand*>(DetailBandOf(*Page)); }
 
-void LayoutBuilder::AddDataText(TQRBand* Band, const AnsiString& Hint) {
+// Text printables get room for a line on a prepared page.
+TQRDBText* LayoutBuilder::AddDataText(TQRBand* Band, const AnsiString& Hint, int Tag) {
   auto* text = new TQRDBText(form_.get());
   text->SetName("QRDBText" + std::to_string(form_->ComponentCount()));
   text->SetParent(Band);
+  text->SetAutoSize(false);
   text->SetBounds(20, 200, 300, 160);
   text->SetHint(Hint);
+  text->SetTag(Tag);
+  return text;
+}
+
+TQRLabel* LayoutBuilder::AddLabel(TQRBand* Band, const AnsiString& Caption, const AnsiString& Hint) {
+  auto* label = new TQRLabel(form_.get());
+  label->SetName("QRLabel" + std::to_string(form_->ComponentCount()));
+  label->SetParent(Band);
+  label->SetAutoSize(false);
+  label->SetBounds(340, 200, 300, 160);
+  label->SetCaption(Caption);
+  label->SetHint(Hint);
+  return label;
+}
+
+TQRExpr* LayoutBuilder::AddExpression(TQRBand* Band, const AnsiString& Expression) {
+  auto* expr = new TQRExpr(form_.get());
+  expr->SetName("QRExpr" + std::to_string(form_->ComponentCount()));
+  expr->SetParent(Band);
+  expr->SetBounds(20, 400, 300, 160);
+  expr->SetExpression(Expression);
+  return expr;
+}
+
+void LayoutBuilder::AddMemo(TQRBand* Band, const AnsiString& Name) {
+  auto* memo = new TQRMemo(form_.get());
+  memo->SetName(Name);
+  memo->SetParent(Band);
+  memo->SetBounds(20, 560, 300, 160);
 }
 
 TStBarCode* LayoutBuilder::AddBarcode(TQRBand* Band, const AnsiString& Hint, int Tag) {
@@ -76,8 +110,11 @@ TStBarCode* LayoutBuilder::AddBarcode(TQRBand* Band, const AnsiString& Hint, int
 
 void LayoutBuilder::Save(const AnsiString& FileName) { stage_->SaveToFile(FileName); }
 
-CapturingOutput::CapturingOutput(PreparedRun& Run)
-    : previous_(InstallRunnerOutput([&Run](TDizaynPreviewF& Runner) {
+CapturingOutput::CapturingOutput(PreparedRun& Run, RunnerInspector Before, RunnerInspector After)
+    : previous_(InstallRunnerOutput([&Run, Before, After](TDizaynPreviewF& Runner) {
+        if (Before)
+          Before(Runner);
+        PrepareRunnerPages(Runner);
         PrepareRunnerPages(Runner);
         for (TQuickRep* page : Runner.GraphicPages()) {
           TQRPrinter* printer = page->QRPrinter();
@@ -85,6 +122,8 @@ CapturingOutput::CapturingOutput(PreparedRun& Run)
             Run.Pages.push_back(printer->GetPage(n));
         }
         Run.PageCountSeen = Runner.PageCount();
+        if (After)
+          After(Runner);
       })) {}
 
 CapturingOutput::~CapturingOutput() { InstallRunnerOutput(previous_); }

@@ -2,6 +2,7 @@
 // designer writes them, a label table as the main form fills it, and the
 // pages a run prepares, read back as text records and pictures.
 #pragma once
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +15,9 @@
 
 class TQuickRep;
 class TQRBand;
+class TQRDBText;
+class TQRExpr;
+class TQRLabel;
 class TStBarCode;
 
 namespace runner_test {
@@ -35,11 +39,15 @@ public:
 
   // A graphic page with the hint, and a detail band that fills most of the
   // page, so every record prints on a page of its own.
-  TQuickRep* AddPage(const AnsiString& Hint);
+  TQuickRep* AddPage(const AnsiString& Hint, int BandHeight = 700);
   TQRBand* DetailOf(TQuickRep* Page);
   // A data text and an EAN-13 barcode (check character added, 21-mil bars)
   // on the band, bound by their hints.
-  void AddDataText(TQRBand* Band, const AnsiString& Hint);
+  TQRDBText* AddDataText(TQRBand* Band, const AnsiString& Hint, int Tag = 0);
+  // A label with a caption, or a memo, on the band.
+  TQRLabel* AddLabel(TQRBand* Band, const AnsiString& Caption, const AnsiString& Hint);
+  TQRExpr* AddExpression(TQRBand* Band, const AnsiString& Expression);
+  void AddMemo(TQRBand* Band, const AnsiString& Name);
   TStBarCode* AddBarcode(TQRBand* Band, const AnsiString& Hint, int Tag = 0);
   void Save(const AnsiString& FileName);
 
@@ -56,10 +64,13 @@ struct PreparedRun {
   int PageCountSeen = 0;
 };
 
-// Installs an output that prepares every graphic page and keeps its pages.
+// Installs an output that prepares every graphic page twice, as a run
+// learns its page count before it prints, and keeps the pages of the second
+// run. Inspect, when given, sees the runner before and after.
+using RunnerInspector = std::function<void(TDizaynPreviewF& Runner)>;
 class CapturingOutput {
 public:
-  explicit CapturingOutput(PreparedRun& Run);
+  explicit CapturingOutput(PreparedRun& Run, RunnerInspector Before = nullptr, RunnerInspector After = nullptr);
   ~CapturingOutput();
 
 private:
