@@ -493,9 +493,14 @@ void TDizaynPreviewF::CustomLabelPrint(TObject* Sender, AnsiString& Value) {
 
 // A composite run keeps the barcode and invoice handlers of its pages: only
 // a detail band without one of the runner's handlers gets the formatting.
-void TDizaynPreviewF::QRCompositeReport1AddReports(TObject* /*Sender*/) {
+void TDizaynPreviewF::QRCompositeReport1AddReports(TObject* Sender) {
+  auto* composite = dynamic_cast<TComponent*>(Sender);
+  if (composite == nullptr)
+    composite = QRCompositeReport1;
+  if (composite == nullptr)
+    return;
   for (TQuickRep* page : GraphicPages()) {
-    AddCompositeMember(*QRCompositeReport1, *page);
+    AddCompositeMember(*composite, *page);
     TQRCustomBand* detail = DetailBandOf(*page);
     if (detail != nullptr && !GetMethodProp(detail, "BeforePrint").Assigned())
       HookEvent(detail, "BeforePrint", "NormalDetailBandBeforePrint");

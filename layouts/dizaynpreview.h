@@ -87,6 +87,7 @@ public:
   int LinesPerPage() const { return FLinesPerPage; }
   double InvoiceLineHeight() const { return FInvoiceLineHeight; }
   int ColumnCount() const { return FColumnCount; }
+  void SetColumnCount(int Value) { FColumnCount = Value; }
   int PageCount() const { return FPageCount; }
   void SetPageCount(int Value) { FPageCount = Value; }
   int SavedPrinterIndex() const { return FSavedPrinterIndex; }
