@@ -144,6 +144,7 @@ void TQRCustomController::AddListedComponent(TComponent* Component) {
       return;
     child->SetParentReport(FParentReport);
     (child->PrintBefore() ? FPrintBeforeList : FPrintAfterList).push_back(child);
+    child->FreeNotification(this);
     child->BuildLists();
     return;
   }
@@ -151,6 +152,7 @@ void TQRCustomController::AddListedComponent(TComponent* Component) {
   if (group != nullptr && FOwnerObject != nullptr && group->Master() == FOwnerObject &&
       !group->ComponentState().Contains(csDestroying)) {
     FGroupList.push_back(group);
+    group->FreeNotification(this);
     group->AttachReport(FParentReport);
   }
 }

@@ -382,6 +382,13 @@ void TCustomQuickRep::GetChildren(TGetChildProc Proc, TComponent* Root) {
 }
 
 void TCustomQuickRep::Paint() {
+  // The painters switch the page to pixels and back, which asks for a
+  // repaint: not while painting.
+  struct Painting {
+    bool& flag;
+    explicit Painting(bool& f) : flag(f) { flag = true; }
+    ~Painting() { flag = false; }
+  } painting(FPainting);
   TQRBasePanel::Paint();
   if (FDesignPage != nullptr)
     Canvas()->StretchDraw(ClientRect(), *FDesignPage);
@@ -406,14 +413,14 @@ void TCustomQuickRep::MarkDesignRepaint() {
 int TCustomQuickRep::UnitFontSize() { return std::abs(Font()->Size()); }
 
 void TCustomQuickRep::PageLayoutChanged() {
-  if (!FIdle || !OnGuiThread())
+  if (!FIdle || !OnGuiThread() || FPainting || FArranging)
     return;
   LayoutBands();
   Invalidate();
 }
 
 void TCustomQuickRep::PageRepaint() {
-  if (FIdle && OnGuiThread())
+  if (FIdle && OnGuiThread() && !FPainting && !FArranging)
     Invalidate();
 }
 

@@ -346,6 +346,7 @@ private:
   std::atomic<bool> FThreadRunning{false};
   bool FArranging = false;
   bool FRebuilding = false;
+  bool FPainting = false;
   int FStartingColumn = 0;
   DWORD FGuiThread = 0;
   // The printer objects of Prepare and the previews that this report made

@@ -281,4 +281,38 @@ TEST_F(SubDetails, ALayoutKeepsSubDetailsAndGroupsWithTheirLinks) {
   EXPECT_EQ(copiedGroup->Expression(), "NAME");
 }
 
+// Two sub-details that name each other as master.
+const char* const kMasterCircleLayout = R"(object Rapor: TQuickRep
+  object First: TQRSubDetail
+    Master = Second
+  end
+  object Second: TQRSubDetail
+    Master = First
+  end
+end
+)";
+
+TEST_F(SubDetails, ACircleOfMastersFromALayoutIsRefusedAndTheRunEnds) {
+  RegisterQuickRepClasses();
+  test_support::ReadComponentText(kMasterCircleLayout, report);
+  auto* first = dynamic_cast<TQRSubDetail*>(report->FindComponent("First"));
+  auto* second = dynamic_cast<TQRSubDetail*>(report->FindComponent("Second"));
+  ASSERT_TRUE(first != nullptr && second != nullptr);
+  EXPECT_FALSE(first->Master() == second && second->Master() == first);
+  EXPECT_FALSE(QRMasterChainReaches(first->Master(), first));
+  EXPECT_FALSE(QRMasterChainReaches(second->Master(), second));
+  int firstRecords = 0, secondRecords = 0;
+  first->AfterPrint = TQRBandAfterPrintEvent([&](TQRCustomBand*, bool) { ++firstRecords; });
+  second->AfterPrint = TQRBandAfterPrintEvent([&](TQRCustomBand*, bool) { ++secondRecords; });
+  report->OnNeedData = TQROnNeedDataEvent([left = 2](TObject*, bool& more) mutable { more = left-- > 0; });
+  Band(rbDetail);
+
+  Run();
+
+  // Each prints its empty output under its master's records: the one under
+  // the report twice, the one under it once for each of those.
+  EXPECT_EQ(firstRecords + secondRecords, 4);
+  EXPECT_EQ(Pages(), 1);
+}
+
 }  // namespace
