@@ -21,6 +21,8 @@ public:
   void MeasureHeight(int& Height) override;
   void GetDataText(AnsiString& Text) override;
   bool IsCaptionBased() override { return !FHoldsMemo; }
+  // A band measures a data text for its height pre-calculation.
+  bool StretchesWithData() override { return true; }
   // Right to left only for a field of a text-like type (or no field):
   // numbers and dates keep their alignment.
   bool UsesRightToLeftAlignment() const override;

@@ -7,7 +7,7 @@
 #include "classlib/graphics/canvas.h"
 #include "classlib/graphics/metafile.h"
 #include "classlib/system/mathutils.h"
-#include "reportengine/printables/qrgraphicexport.h"
+#include "reportengine/printables/qrprintableexport.h"
 #include "reportengine/printer/qrprinter.h"
 #include "reportengine/printer/qrunitfacts.h"
 
@@ -140,6 +140,8 @@ void TQRImage::SetStretch(bool Value) {
 
 HPALETTE TQRImage::GetPalette() { return PictureBitmapPalette(*FPicture); }
 
+TGraphic* TQRImage::BackgroundGraphic() { return FPicture->Graphic(); }
+
 void TQRImage::PictureChanged() {
   int pw = FPicture->Width(), ph = FPicture->Height();
   if (FAutoSize && pw > 0 && ph > 0)
@@ -189,8 +191,9 @@ void TQRImage::Print(int OfsX, int OfsY) {
   if (printer == nullptr || report == nullptr)
     return;
   RECT area = DeviceArea(*this, *printer, OfsX, OfsY);
-  if (IQRGraphicExport* filter = QRGraphicExportOf(*this))
-    filter->AcceptGraphic(*this, FPicture->Graphic(), area.left, area.top);
+  if (IQRExportFilter* filter = QRExportFilterOf(*this))
+    filter->AcceptGraphic(OfsX + Size()->NativeValue(TQRPrintableSize::LeftIndex),
+                          OfsY + Size()->NativeValue(TQRPrintableSize::TopIndex), FPicture->Graphic());
   TGraphic* graphic = FPicture->Graphic();
   if (report->UsesPrinterPages() && graphic != nullptr && !graphic->Empty()) {
     TCanvas& canvas = printer->CurrentCanvas();
@@ -306,10 +309,10 @@ void TQRDBImage::Print(int OfsX, int OfsY) {
   if (printer == nullptr || report == nullptr)
     return;
   std::unique_ptr<TPicture> picture = LoadFieldPicture();
-  if (IQRGraphicExport* filter = QRGraphicExportOf(*this)) {
-    RECT area = DeviceArea(*this, *printer, OfsX, OfsY);
-    filter->AcceptGraphic(*this, picture != nullptr ? picture->Graphic() : nullptr, area.left, area.top);
-  }
+  if (IQRExportFilter* filter = QRExportFilterOf(*this))
+    filter->AcceptGraphic(OfsX + Size()->NativeValue(TQRPrintableSize::LeftIndex),
+                          OfsY + Size()->NativeValue(TQRPrintableSize::TopIndex),
+                          picture != nullptr ? picture->Graphic() : nullptr);
   if (picture != nullptr && report->UsesPrinterPages())
     DrawOnPage(*picture, OfsX, OfsY);
   TQRPrintable::Print(OfsX, OfsY);

@@ -12,11 +12,12 @@
 
 #include "classlib/graphics/picture.h"
 #include "reportengine/report/qrprintable.h"
+#include "reportengine/report/quickrep.h"
 
 class TDataSet;
 class TField;
 
-class TQRImage : public TQRPrintable {
+class TQRImage : public TQRPrintable, public IQRBackgroundPicture {
   DECLARE_CLASS(TQRImage, TQRPrintable)
 
 public:
@@ -35,6 +36,8 @@ public:
   void SetPicture(TPicture* Value) { FPicture->Assign(Value); }
   // The picture's palette when it holds a bitmap, else none.
   HPALETTE GetPalette();
+  // As the report's background image: the picture's graphic, or none.
+  TGraphic* BackgroundGraphic() override;
 
   // The canvas barcodes are painted into: an empty picture first gets a
   // bitmap of the control's size; a picture holding another kind of graphic

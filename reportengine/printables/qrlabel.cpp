@@ -28,6 +28,12 @@ long double FramePointsToNative(int points) {
   return static_cast<long double>(Round(points / 72.0 * 254));
 }
 
+// The printable's size in tenths of a millimetre, whatever units its size
+// object shows.
+long double NativeOf(TQRPrintable& printable, TQRPrintableSize::Measure measure) {
+  return printable.Size()->NativeValue(measure);
+}
+
 int ScaleByZoom(int value, int zoom) { return MulDiv(value, zoom, 100); }
 
 // The text alignment flags of a line output for an alignment.
@@ -238,7 +244,7 @@ void TQRCustomLabel::RunOnPrint(PrintState& State) {
                      before.Style() != Font()->Style() || before.Color() != Font()->Color();
   if (fontChanged) {
     State.Canvas->Font().Assign(Font());
-    State.Height = Size()->Height();
+    State.Height = NativeOf(*this, TQRPrintableSize::HeightIndex);
     State.LineHeight = State.Canvas->TextHeight("W") / State.Printer->YFactor();
   }
   if (value != FOutputText) {
@@ -281,7 +287,7 @@ void TQRCustomLabel::PrintLines(PrintState& State) {
         break;
       long double oldLimit = State.Limit;
       QRBandExpand(band, State.LineHeight, State.BandGrowth, State.HasExpanded);
-      State.Limit = Size()->Top() + State.OfsY + State.Height + 1 + State.BandGrowth;
+      State.Limit = NativeOf(*this, TQRPrintableSize::TopIndex) + State.OfsY + State.Height + 1 + State.BandGrowth;
       FillOnPage(State, oldLimit, State.Limit);
     }
     OutputLine(State, FLaidOutLines->Strings(FNextLineIndex));
@@ -308,15 +314,15 @@ void TQRCustomLabel::Print(int OfsX, int OfsY) {
   state.OfsY = OfsY;
   state.Canvas->Font().Assign(Font());
   state.LineHeight = state.Canvas->TextHeight("W") / state.Printer->YFactor();
-  state.X0 = Size()->Left() + OfsX;
-  state.Y0 = Size()->Top() + OfsY;
-  state.Width = Size()->Width();
-  state.Height = Size()->Height();
+  state.X0 = NativeOf(*this, TQRPrintableSize::LeftIndex) + OfsX;
+  state.Y0 = NativeOf(*this, TQRPrintableSize::TopIndex) + OfsY;
+  state.Width = NativeOf(*this, TQRPrintableSize::WidthIndex);
+  state.Height = NativeOf(*this, TQRPrintableSize::HeightIndex);
   if (OnPrint)
     RunOnPrint(state);
   FormatLines();
-  long double growth = Size()->Width() - state.Width;
-  state.Width = Size()->Width();
+  long double growth = NativeOf(*this, TQRPrintableSize::WidthIndex) - state.Width;
+  state.Width = NativeOf(*this, TQRPrintableSize::WidthIndex);
   FillOnPage(state, state.Y0, state.Y0 + state.Height);
   if (Frame()->DrawTop())
     state.FrameTop = FramePointsToNative(Frame()->Width());

@@ -14,6 +14,8 @@ public:
   void SetLines(TStrings* Value);
 
   bool IsCaptionBased() override { return false; }
+  // A band measures a memo for its height pre-calculation.
+  bool StretchesWithData() override { return true; }
   void Print(int OfsX, int OfsY) override;
   // The height the lines need: their count times the line height.
   void MeasureHeight(int& Height) override;

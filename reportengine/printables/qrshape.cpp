@@ -1,7 +1,8 @@
 #include "reportengine/printables/qrshape.h"
 
 #include "classlib/graphics/canvas.h"
-#include "reportengine/printables/qrgraphicexport.h"
+#include "classlib/graphics/metafile.h"
+#include "reportengine/printables/qrprintableexport.h"
 #include "reportengine/printer/qrprinter.h"
 #include "reportengine/report/qrbasepanel.h"
 
@@ -89,26 +90,47 @@ void TQRShape::Print(int OfsX, int OfsY) {
   TQRPrinter* printer = QRPrinter();
   if (report == nullptr || printer == nullptr || !ShouldPrint())
     return;
-  long double left = OfsX + Size()->NativeValue(TQRPrintableSize::LeftIndex);
-  long double top = OfsY + Size()->NativeValue(TQRPrintableSize::TopIndex);
-  if (IQRGraphicExport* filter = QRGraphicExportOf(*this)) {
-    filter->AcceptShape(*this, printer->DeviceX(left), printer->DeviceY(top));
+  if (IQRExportFilter* filter = QRExportFilterOf(*this)) {
+    HandToFilter(*filter, OfsX, OfsY);
     return;
   }
   if (report->UsesPrinterPages())
-    DrawOnPage(printer->CurrentCanvas(), OfsX, OfsY);
+    DrawOnPage(printer->CurrentCanvas(), PageGeometry(OfsX, OfsY));
 }
 
 // The geometry in 0.1 mm, each edge converted by the printer object, so a
 // line in the middle falls where the middle of the size falls.
-void TQRShape::DrawOnPage(TCanvas& Canvas, int OfsX, int OfsY) {
+TQRShape::TGeometry TQRShape::PageGeometry(int OfsX, int OfsY) {
   TQRPrinter& printer = *QRPrinter();
   long double left = OfsX + Size()->NativeValue(TQRPrintableSize::LeftIndex);
   long double top = OfsY + Size()->NativeValue(TQRPrintableSize::TopIndex);
   long double width = Size()->NativeValue(TQRPrintableSize::WidthIndex);
   long double height = Size()->NativeValue(TQRPrintableSize::HeightIndex);
-  int x1 = printer.DeviceX(left), y1 = printer.DeviceY(top);
-  int x2 = printer.DeviceX(left + width), y2 = printer.DeviceY(top + height);
+  return TGeometry{RECT{printer.DeviceX(left), printer.DeviceY(top), printer.DeviceX(left + width),
+                        printer.DeviceY(top + height)},
+                   POINT{printer.DeviceX(left + width / 2), printer.DeviceY(top + height / 2)}};
+}
+
+// The filter gets the shape as a picture of its own size in device pixels,
+// drawn as it would be on the page.
+void TQRShape::HandToFilter(IQRExportFilter& Filter, int OfsX, int OfsY) {
+  TGeometry geometry = PageGeometry(OfsX, OfsY);
+  const RECT& box = geometry.Box;
+  TGeometry local{RECT{0, 0, box.right - box.left, box.bottom - box.top},
+                  POINT{geometry.Middle.x - box.left, geometry.Middle.y - box.top}};
+  TMetafile picture;
+  picture.SetWidth(local.Box.right + 1);
+  picture.SetHeight(local.Box.bottom + 1);
+  {
+    TMetafileCanvas canvas(&picture, nullptr);
+    DrawOnPage(canvas, local);
+  }
+  Filter.AcceptGraphic(OfsX + Size()->NativeValue(TQRPrintableSize::LeftIndex),
+                       OfsY + Size()->NativeValue(TQRPrintableSize::TopIndex), &picture);
+}
+
+void TQRShape::DrawOnPage(TCanvas& Canvas, const TGeometry& Geometry) {
+  int x1 = Geometry.Box.left, y1 = Geometry.Box.top, x2 = Geometry.Box.right, y2 = Geometry.Box.bottom;
   Canvas.SetBrush(*FBrush);
   Canvas.SetPen(*FPen);
   switch (FShape) {
@@ -118,18 +140,14 @@ void TQRShape::DrawOnPage(TCanvas& Canvas, int OfsX, int OfsY) {
     case qrsCircle:
       Canvas.Ellipse(x1, y1, x2, y2);
       break;
-    case qrsVertLine: {
-      int x = printer.DeviceX(left + width / 2);
-      Canvas.MoveTo(x, y1);
-      Canvas.LineTo(x, y2);
+    case qrsVertLine:
+      Canvas.MoveTo(Geometry.Middle.x, y1);
+      Canvas.LineTo(Geometry.Middle.x, y2);
       break;
-    }
-    case qrsHorLine: {
-      int y = printer.DeviceY(top + height / 2);
-      Canvas.MoveTo(x1, y);
-      Canvas.LineTo(x2, y);
+    case qrsHorLine:
+      Canvas.MoveTo(x1, Geometry.Middle.y);
+      Canvas.LineTo(x2, Geometry.Middle.y);
       break;
-    }
     case qrsTopAndBottom:
       Canvas.MoveTo(x1, y1);
       Canvas.LineTo(x2, y1);

@@ -8,6 +8,8 @@
 #include "classlib/graphics/pen.h"
 #include "reportengine/report/qrprintable.h"
 
+class IQRExportFilter;
+
 enum TQRShapeType {
   qrsRectangle,
   qrsCircle,
@@ -55,7 +57,14 @@ private:
   void SetWidthProp(int Value) { SetWidth(Value); }
   int GetHeightProp() const { return Height(); }
   void SetHeightProp(int Value) { SetHeight(Value); }
-  void DrawOnPage(TCanvas& Canvas, int OfsX, int OfsY);
+  // The shape's box and middle in device pixels.
+  struct TGeometry {
+    RECT Box;
+    POINT Middle;
+  };
+  TGeometry PageGeometry(int OfsX, int OfsY);
+  void DrawOnPage(TCanvas& Canvas, const TGeometry& Geometry);
+  void HandToFilter(IQRExportFilter& Filter, int OfsX, int OfsY);
 
   std::unique_ptr<TBrush> FBrush;
   std::unique_ptr<TPen> FPen;

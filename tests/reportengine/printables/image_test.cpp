@@ -8,40 +8,15 @@
 #include <memory>
 #include <string>
 
-#include "classlib/data/dataset.h"
-#include "classlib/data/field.h"
-#include "classlib/data/fielddefs.h"
-#include "classlib/data/rxmemorydata.h"
 #include "reportengine/printables/qrimage.h"
 #include "reportengine/printables/qrprintablesreg.h"
+#include "image_testdata.h"
 #include "shape_pagefixture.h"
 #include "tests/support/componenttext.h"
 
 using namespace printables_test;
 
 namespace {
-
-std::unique_ptr<TBitmap> FilledBitmap(int width, int height, TColor color = clRed) {
-  auto bitmap = std::make_unique<TBitmap>();
-  bitmap->SetPixelFormat(pf24bit);
-  bitmap->SetSize(width, height);
-  bitmap->Canvas().Brush().SetColor(color);
-  bitmap->Canvas().FillRect(Rect(0, 0, width, height));
-  return bitmap;
-}
-
-std::unique_ptr<TMetafile> FilledMetafile(int width, int height) {
-  auto metafile = std::make_unique<TMetafile>();
-  metafile->SetWidth(width);
-  metafile->SetHeight(height);
-  {
-    TMetafileCanvas canvas(metafile.get(), nullptr);
-    canvas.Brush().SetColor(clRed);
-    canvas.Pen().SetColor(clRed);
-    canvas.Rectangle(0, 0, width, height);
-  }
-  return metafile;
-}
 
 // ---- Defaults, streaming, AutoSize, the runner's canvas ---------------------
 
@@ -139,6 +114,17 @@ TEST(QRImage, TheRunnersCanvasIsABlankBitmapOfTheControlsSizeOrNoneForAMetafile)
   EXPECT_NE(dynamic_cast<TMetafile*>(withMetafile->Picture()->Graphic()), nullptr) << "the metafile stays";
 }
 
+TEST(QRImage, ThePaletteIsTheBitmapsOrNone) {
+  test_support::Owned<TQRImage> image(new TQRImage(nullptr));
+  EXPECT_EQ(image->GetPalette(), nullptr) << "no picture";
+  auto bitmap = FilledBitmap(4, 4);
+  bitmap->SetPixelFormat(pf8bit);
+  image->Picture()->SetGraphic(bitmap.get());
+  EXPECT_NE(image->GetPalette(), nullptr) << "an 8-bit bitmap has its palette";
+  image->Picture()->SetGraphic(FilledMetafile(4, 4).get());
+  EXPECT_EQ(image->GetPalette(), nullptr) << "a metafile";
+}
+
 // ---- The picture on the page -----------------------------------------------
 
 struct Area {
@@ -222,21 +208,6 @@ TEST(QRImagePage, AMetafileLargerThanTheAreaIsClippedToIt) {
   EXPECT_EQ(PageFixture::CountColor(*played, RECT{38, 76, 151, 151}, clRed), 113 * 75);
   EXPECT_EQ(PageFixture::CountColor(*played, RECT{151, 60, 260, 300}, clRed), 0) << "right of the area";
   EXPECT_EQ(PageFixture::CountColor(*played, RECT{20, 151, 151, 300}, clRed), 0) << "below the area";
-}
-
-TEST(QRImagePage, AnExportTakesThePictureAtItsTopLeftDevicePositionInsteadOfThePage) {
-  PageFixture fixture;
-  ExportRecorder filter;
-  fixture.report->ExportInto(&filter);
-  auto* image = fixture.Add<TQRImage>(100, 200, 300, 200);
-  image->Picture()->SetGraphic(FilledBitmap(10, 10).get());
-  auto page = fixture.PrintPage(*image);
-  ASSERT_EQ(filter.HandOffs.size(), 1u);
-  EXPECT_EQ(filter.HandOffs[0].Printable, image);
-  EXPECT_EQ(filter.HandOffs[0].Picture, image->Picture()->Graphic());
-  EXPECT_EQ(filter.HandOffs[0].At.x, 38);
-  EXPECT_EQ(filter.HandOffs[0].At.y, 76);
-  EXPECT_TRUE(RecordsOfType(RecordsOf(*page), {EMR_STRETCHDIBITS, EMR_STRETCHBLT}).empty());
 }
 
 TEST(QRImagePage, AnEmptyImagePrintsOnlyItsFrame) {
@@ -333,34 +304,6 @@ TEST(QRDBImage, StartsFramedOpaqueCentredAt105Pixels) {
   EXPECT_FALSE(read->Center());
   EXPECT_EQ(read->DataField(), "RESIM");
 }
-
-// A table with a picture field and a text field: row 1 a 20 x 10 red
-// bitmap, row 2 empty, row 3 bytes that are no picture.
-class PictureTable {
-public:
-  PictureTable() : owner_(new TComponent(nullptr)) {
-    table = new TRxMemoryData(owner_.get());
-    table->SetName("Resimler");
-    table->FieldDefs()->Add("RESIM", ftGraphic);
-    table->FieldDefs()->Add("AD", ftString, 20);
-    table->Open();
-    TStringStream bytes;
-    FilledBitmap(20, 10)->SaveToStream(bytes);
-    for (const AnsiString& value : {bytes.DataString(), AnsiString(), AnsiString("BM bozuk resim")}) {
-      table->Append();
-      if (!value.empty())
-        table->FieldByName("RESIM")->SetAsString(value);
-      table->FieldByName("AD")->SetAsString("Kalem");
-      table->Post();
-    }
-  }
-  TRxMemoryData* table;
-
-private:
-  test_support::Owned<TComponent> owner_;
-};
-
-enum Row { GoodPicture = 1, EmptyPicture = 2, DamagedPicture = 3 };
 
 TEST(QRDBImage, MeasureHeightGivesThePictureHeightAndZeroForAnEmptyOrDamagedOne) {
   struct Case {
@@ -477,26 +420,6 @@ TEST(QRDBImage, AFreedDataSetIsLetGo) {
   image->MeasureHeight(height);
   EXPECT_EQ(height, 105);
   image->Unprepare();
-}
-
-TEST(QRDBImage, AnExportTakesTheFieldsPicture) {
-  PictureTable data;
-  PageFixture fixture;
-  ExportRecorder filter;
-  fixture.report->ExportInto(&filter);
-  auto* image = fixture.Add<TQRDBImage>(100, 200, 300, 200);
-  image->SetDataSet(data.table);
-  image->SetDataField("RESIM");
-  data.table->SetRecNo(GoodPicture);
-  auto page = fixture.PrintPage(*image);
-  ASSERT_EQ(filter.HandOffs.size(), 1u);
-  EXPECT_NE(filter.HandOffs[0].Picture, nullptr);
-  EXPECT_EQ(filter.HandOffs[0].PictureSize.cx, 20);
-  EXPECT_EQ(filter.HandOffs[0].PictureSize.cy, 10);
-  EXPECT_EQ(filter.HandOffs[0].At.x, 38);
-  EXPECT_EQ(filter.HandOffs[0].At.y, 76);
-  auto played = PageFixture::Played(*page);
-  EXPECT_EQ(PageFixture::CountColor(*played, RECT{38, 76, 151, 151}, clRed), 0);
 }
 
 TEST(QRDBImageDesign, ShowsItsNameInBracketsOnItsColour) {

@@ -1,7 +1,8 @@
 // What the tests of the graphic printables and the rotated labels share: a
 // report stand-in that can carry an export filter, a printer object whose
 // pages are recorded at a chosen resolution, the drawing records of a
-// recorded page, and the page played into a bitmap. Header-only.
+// recorded page, the page played into a bitmap, and an export filter that
+// records what it is handed. Header-only.
 #pragma once
 #include <windows.h>
 
@@ -17,13 +18,43 @@
 #include "classlib/graphics/graphic.h"
 #include "classlib/graphics/metafile.h"
 #include "classlib/graphics/screenfacts.h"
-#include "reportengine/printables/qrgraphicexport.h"
 #include "reportengine/printables/qrshape.h"
+#include "reportengine/report/qrexportfilter.h"
 #include "reportengine/printer/qrprinter.h"
 #include "reportengine/printer/qrunitfacts.h"
 #include "tests/reportengine/report/qrreporttesting.h"
 
 namespace printables_test {
+
+// What an export filter was handed: each graphic with its position (0.1 mm)
+// and the class and size the graphic had then.
+class RecordingFilter : public TObject, public IQRExportFilter {
+public:
+  struct Graphic {
+    long double X, Y;
+    AnsiString ClassName;
+    int Width, Height;
+  };
+  void Start(int, int, TFont*) override { started_ = true; }
+  bool Started() const override { return started_; }
+  void NewPage() override { ++Pages; }
+  void EndPage() override {}
+  void AcceptGraphic(long double X, long double Y, TGraphic* Picture) override {
+    Graphic g{X, Y, "", 0, 0};
+    if (Picture != nullptr)
+      g = Graphic{X, Y, Picture->ClassName(), Picture->Width(), Picture->Height()};
+    Graphics.push_back(g);
+  }
+  void AcceptBand(TQRCustomBand*, long double, long double, long double) override {}
+  void Finish() override {}
+  bool ContinuousPage() const override { return false; }
+
+  std::vector<Graphic> Graphics;
+  int Pages = 0;
+
+private:
+  bool started_ = false;
+};
 
 // One drawing record of a page, with the geometry its type carries.
 struct EmfRecord {
@@ -119,42 +150,10 @@ inline ::testing::AssertionResult RectIs(const RECT& actual, const RECT& expecte
                                        << ", " << expected.right << ", " << expected.bottom << ")";
 }
 
-// What an export filter was handed.
-class ExportRecorder : public IQRGraphicExport {
-public:
-  struct HandOff {
-    TQRPrintable* Printable;
-    TGraphic* Picture;
-    POINT At;
-    // The picture's size when it was handed (a data image frees its
-    // picture after printing).
-    SIZE PictureSize;
-  };
-  void AcceptShape(TQRShape& Shape, int X, int Y) override {
-    HandOffs.push_back({&Shape, nullptr, POINT{X, Y}, SIZE{}});
-    ++Shapes;
-  }
-  void AcceptGraphic(TQRPrintable& Printable, TGraphic* Picture, int X, int Y) override {
-    SIZE size{};
-    if (Picture != nullptr)
-      size = SIZE{Picture->Width(), Picture->Height()};
-    HandOffs.push_back({&Printable, Picture, POINT{X, Y}, size});
-  }
-  std::vector<HandOff> HandOffs;
-  int Shapes = 0;
-};
-
-// The report stand-in; Filter set means the run exports into it (the pages
-// are then not drawn).
-class PageReport : public qrreport_test::TestReport, public IQRGraphicExportSource {
+// The report stand-in of the page tests.
+class PageReport : public qrreport_test::TestReport {
 public:
   explicit PageReport(TComponent* owner) : TestReport(owner) {}
-  IQRGraphicExport* GraphicExport() override { return Filter; }
-  void ExportInto(IQRGraphicExport* filter) {
-    Filter = filter;
-    usePrinterPages = filter == nullptr;
-  }
-  IQRGraphicExport* Filter = nullptr;
 };
 
 // A report on the shared form with a printer object whose metafile pages

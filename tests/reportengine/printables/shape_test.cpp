@@ -1,6 +1,6 @@
 // The shape printable: its defaults and streaming, each shape type on the
 // design surface and on the recorded page, the pen and brush it draws with,
-// the corners of a rounded rectangle, and the hand-off to an export filter.
+// the corners of a rounded rectangle. (Export runs: shape_reportrun_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <string>
@@ -177,18 +177,6 @@ TEST_F(ShapePage, ADisabledVisibleShapePrintsNothing) {
   auto* shape = Add<TQRShape>(100, 200, 400, 100);
   shape->SetEnabled(false);
   auto page = PrintPage(*shape);
-  EXPECT_TRUE(RecordsOfType(RecordsOf(*page), {EMR_RECTANGLE}).empty());
-}
-
-TEST_F(ShapePage, AnExportTakesTheShapeAtItsTopLeftDevicePositionInsteadOfThePage) {
-  ExportRecorder filter;
-  report->ExportInto(&filter);
-  auto* shape = Add<TQRShape>(100, 200, 400, 100);
-  auto page = PrintPage([&] { shape->Print(50, 100); });
-  ASSERT_EQ(filter.Shapes, 1);
-  EXPECT_EQ(filter.HandOffs[0].Printable, shape);
-  EXPECT_EQ(filter.HandOffs[0].At.x, 57);
-  EXPECT_EQ(filter.HandOffs[0].At.y, 113);
   EXPECT_TRUE(RecordsOfType(RecordsOf(*page), {EMR_RECTANGLE}).empty());
 }
 

@@ -169,6 +169,23 @@ TEST(VtQrLabel, AutoSizeSwapsWidthAndHeightForUprightDirections) {
   }
 }
 
+TEST(VtQrLabel, AnAlignedLabelKeepsTheSizeItsAlignmentGivesIt) {
+  test_support::FormFixture form;
+  auto* label = form.Add<TVtQrLabel>(0, 0, 30, 30);
+  UseArial(*label, 12);
+  label->SetAlign(alLeft);
+  int width = label->Width(), height = label->Height();
+  label->SetCaption(kDikeyAnsi);
+  label->SetDirection(fldDownUp);
+  EXPECT_EQ(label->Width(), width);
+  EXPECT_EQ(label->Height(), height);
+  label->SetAlign(alNone);
+  label->SetCaption("Dikey Yazı!");
+  SIZE box = Box(label->Font()->Height(), L"Dikey Yaz\u0131!");
+  EXPECT_EQ(label->Width(), box.cy) << "without Align the text sizes it again";
+  EXPECT_EQ(label->Height(), box.cx);
+}
+
 // ---- On the page ---------------------------------------------------------------
 
 struct StartCase {
