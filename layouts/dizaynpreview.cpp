@@ -1,5 +1,7 @@
 #include "layouts/dizaynpreview.h"
 
+#include <algorithm>
+#include <climits>
 #include <utility>
 
 #include "classlib/classes/typinfo.h"
@@ -501,10 +503,22 @@ void TDizaynPreviewF::QRCompositeReport1AddReports(TObject* Sender) {
     return;
   for (TQuickRep* page : GraphicPages()) {
     AddCompositeMember(*composite, *page);
-    TQRCustomBand* detail = DetailBandOf(*page);
-    if (detail != nullptr && !GetMethodProp(detail, "BeforePrint").Assigned())
-      HookEvent(detail, "BeforePrint", "NormalDetailBandBeforePrint");
+    JoinComposite(*page);
   }
+}
+
+void TDizaynPreviewF::JoinComposite(TQuickRep& Page) {
+  TQRCustomBand* detail = DetailBandOf(Page);
+  if (detail != nullptr && !GetMethodProp(detail, "BeforePrint").Assigned())
+    HookEvent(detail, "BeforePrint", "NormalDetailBandBeforePrint");
+}
+
+int TDizaynPreviewF::LargestNegativeDataTextTag() {
+  long long largest = 0;
+  for (int k = 0; k < ComponentCount(); ++k)
+    if (IsInstanceOf(Components(k), "TQRDBText") && Components(k)->Tag() < 0)
+      largest = std::max<long long>(largest, -static_cast<long long>(Components(k)->Tag()));
+  return static_cast<int>(std::min<long long>(largest, INT_MAX));
 }
 
 // ---- Outputs and installation ------------------------------------------------------

@@ -64,6 +64,12 @@ public:
   bool LastYapilsin();
   // Hooks CustomLabelPrint into every graphic label without an OnPrint.
   void OnPrintDuzenle();
+  // What the output paths ask: the largest absolute value among the
+  // negative tags of the data texts (0 when none), and a composite member's
+  // detail band handler: the formatting handler, unless the band has a
+  // handler already (the barcode and invoice handlers stay).
+  int LargestNegativeDataTextTag();
+  void JoinComposite(TQuickRep& Page);
 
   // ---- Published handlers (a layout may also bind them by name) ----
   void MQRBeforePrint(TCustomQuickRep* Sender, bool& PrintReport);

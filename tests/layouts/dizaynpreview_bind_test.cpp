@@ -282,13 +282,15 @@ TEST_F(RunnerSetupTest, DataTextTagsPickACharacterOrAFixedRecord) {
   TQRDBText* beyond = layout.AddDataText(layout.DetailOf(page), "DATASET=ETIKET\r\nDATAFIELD=METIN2", -9);
   beyond->SetTop(400);
   layout.Save(layoutFile);
+  int largestNegativeTag = 0;
   PreparedRun run;
-  CapturingOutput capture(run);
+  CapturingOutput capture(run, [&](TDizaynPreviewF& r) { largestNegativeTag = r.LargestNegativeDataTextTag(); });
   rapor->PrintReport(layoutFile);
   ASSERT_EQ(run.Pages.size(), 3u);
   EXPECT_EQ(PageTexts(*run.Pages[0]), (Texts{"C", "ikinci"}));
   EXPECT_EQ(PageTexts(*run.Pages[1]), (Texts{"i", "ikinci"}));
   EXPECT_EQ(PageTexts(*run.Pages[2]), (Texts{"u", "ikinci"}));
+  EXPECT_EQ(largestNegativeTag, 9);
 }
 
 TEST_F(RunnerSetupTest, PrintOptionsKeepALabelToItsPagesAndTheHostHasTheLastWord) {
