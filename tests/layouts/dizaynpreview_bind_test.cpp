@@ -250,8 +250,7 @@ TEST_F(RunnerSetupTest, TheHostsFieldsSkipRowsBreakPagesAndFormatTheBand) {
                  {"dort", "COLOR=clYellow|FONT.STYLE=BOLD|FONT.SIZE=$0E|", "", "0"}});
   LayoutBuilder layout;
   TQuickRep* page = layout.AddPage("DATASET=ETIKET", 380);
-  // Its own font: the texts show which rows printed, the band shows the format.
-  layout.AddDataText(layout.DetailOf(page), "DATASET=ETIKET\r\nDATAFIELD=METIN2")->SetParentFont(false);
+  layout.AddDataText(layout.DetailOf(page), "DATASET=ETIKET\r\nDATAFIELD=METIN2");
   layout.Save(layoutFile);
   TColor bandColor = clNone;
   TFontStyles bandStyle;

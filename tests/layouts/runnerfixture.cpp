@@ -53,13 +53,11 @@ TQuickRep* LayoutBuilder::AddPage(const AnsiString& Hint, int BandHeight) {
 
 TQRBand* LayoutBuilder::DetailOf(TQuickRep* Page) { return dynamic_cast<TQRBand*>(DetailBandOf(*Page)); }
 
-// Text printables get room for a line on a prepared page.
 TQRDBText* LayoutBuilder::AddDataText(TQRBand* Band, const AnsiString& Hint, int Tag) {
   auto* text = new TQRDBText(form_.get());
   text->SetName("QRDBText" + std::to_string(form_->ComponentCount()));
   text->SetParent(Band);
-  text->SetAutoSize(false);
-  text->SetBounds(20, 200, 300, 160);
+  text->SetBounds(20, 200, 300, 24);
   text->SetHint(Hint);
   text->SetTag(Tag);
   return text;
@@ -69,8 +67,7 @@ TQRLabel* LayoutBuilder::AddLabel(TQRBand* Band, const AnsiString& Caption, cons
   auto* label = new TQRLabel(form_.get());
   label->SetName("QRLabel" + std::to_string(form_->ComponentCount()));
   label->SetParent(Band);
-  label->SetAutoSize(false);
-  label->SetBounds(340, 200, 300, 160);
+  label->SetBounds(340, 200, 300, 24);
   label->SetCaption(Caption);
   label->SetHint(Hint);
   return label;
