@@ -246,6 +246,24 @@ TEST_F(RunnerLifeTest, TheRunnerIsFreedAfterARunThatRaises) {
   EXPECT_EQ(watch.Freed, std::vector<TComponent*>{runner});
 }
 
+TEST_F(RunnerLifeTest, ALayoutWithoutPagesRunsNothingAndSaysNothing) {
+  LayoutBuilder empty;
+  empty.AddTextLayoutMarker();
+  empty.Save(layoutFile);
+  int outputs = 0;
+  bool hadPage = true;
+  const TRunnerOutput previous = InstallRunnerOutput([&](TDizaynPreviewF& r) {
+    ++outputs;
+    hadPage = r.FirstGraphicPage() != nullptr;
+    PrepareRunnerPages(r);
+  });
+  rapor->PrintReport(layoutFile);
+  InstallRunnerOutput(previous);
+  EXPECT_EQ(outputs, 1);
+  EXPECT_FALSE(hadPage);
+  EXPECT_TRUE(dialogs.Records().empty());
+}
+
 TEST_F(RunnerLifeTest, AMissingLayoutFileRaisesAndFreesTheRunner) {
   EXPECT_THROW(rapor->PreviewReport(folder.File("yok.vlp")), Exception);
   EXPECT_TRUE(dialogs.Records().empty());
