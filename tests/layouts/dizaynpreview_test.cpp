@@ -230,8 +230,21 @@ TEST_F(RunnerTest, ThePreviousPrinterIsCurrentAgainAfterEveryWayARunEnds) {
     EXPECT_EQ(seenDuringOutput, *other);
     EXPECT_EQ(Printer().PrinterIndex(), before);
   }
+  // A barcode whose field is missing ends the run during the output.
+  {
+    LayoutBuilder layout;
+    layout.AddPage("DATASET=ETIKET");
+    TQuickRep* second = layout.AddPage("DATASET=ETIKET");
+    layout.AddBarcode(layout.DetailOf(second), "DATASET=ETIKET\r\nDATAFIELD=YOKALAN");
+    layout.Save(layoutFile);
+    PreparedRun run;
+    CapturingOutput capture(run);
+    EXPECT_THROW(rapor->PrintReport(layoutFile), Exception);
+    EXPECT_EQ(Printer().PrinterIndex(), before);
+  }
   // A run that prints.
   {
+    WriteLabelLayout(2);
     PreparedRun run;
     CapturingOutput capture(run);
     rapor->PrintReport(layoutFile);
