@@ -28,6 +28,7 @@
 #include "reportengine/report/qrreportreg.h"
 #include "reportengine/report/quickrep.h"
 #include "support/barcode/components/stbarcode.h"
+#include "textreport/engine/zreport.h"
 #include "support/barcode/components/stdbbarcode.h"
 
 BEGIN_PUBLISHED(TDizaynPreviewF)
@@ -553,10 +554,12 @@ void InstallReportRunner() {
   });
 }
 
-// Everything a layout may hold, so the stage can read it.
+// Everything a layout may hold, so the stage can read it: graphic and text
+// pages with their bands and printables, barcodes.
 void RegisterRunnerClasses() {
   RegisterQRPrintableClasses();
   RegisterQuickRepClasses();
+  RegisterZReportClasses();
   RegisterClasses({TQuickRep::StaticClass(), TQRBand::StaticClass(), TQRChildBand::StaticClass(),
                    TQRLabel::StaticClass(), TQRDBText::StaticClass(), TQRExpr::StaticClass(),
                    TQRSysData::StaticClass(), TQRMemo::StaticClass(), TStBarCode::StaticClass(), TStDbBarCode::StaticClass(), TVtQrBarcodeImage::StaticClass()});

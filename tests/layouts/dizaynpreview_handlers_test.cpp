@@ -85,6 +85,8 @@ TEST(RunnerForm, ItsOwnComponentsArePrototypesThatNeverRun) {
   EXPECT_NE(runner->FindComponent("Dpst_SubDetailBand"), nullptr);
   EXPECT_EQ(runner->QuickRepCount(), 0);
   EXPECT_TRUE(runner->GraphicPages().empty());
+  ASSERT_NE(runner->ZReport1, nullptr);
+  EXPECT_EQ(runner->ZReport1->Tag(), PrototypeTag);
   EXPECT_EQ(runner->ZRepCount(), 0);
   EXPECT_FALSE(runner->LastYapilsin());
   EXPECT_FALSE(runner->IsFatura(runner->PrototypeReport));
@@ -262,6 +264,27 @@ TEST_F(RunnerLifeTest, ALayoutWithoutPagesRunsNothingAndSaysNothing) {
   EXPECT_EQ(outputs, 1);
   EXPECT_FALSE(hadPage);
   EXPECT_TRUE(dialogs.Records().empty());
+}
+
+TEST_F(RunnerLifeTest, TextPagesLoadAndAreCountedApartFromGraphicOnes) {
+  LayoutBuilder layout;
+  layout.AddTextLayoutMarker();
+  layout.AddTextPage();
+  layout.AddPage("");
+  layout.AddTextPage();
+  layout.Save(layoutFile);
+  int graphic = -1, text = -1;
+  AnsiString firstText;
+  const TRunnerOutput previous = InstallRunnerOutput([&](TDizaynPreviewF& r) {
+    graphic = r.QuickRepCount();
+    text = r.ZRepCount();
+    firstText = r.FirstTextPage() != nullptr ? r.FirstTextPage()->Name() : AnsiString("-");
+  });
+  rapor->PrintReport(layoutFile);
+  InstallRunnerOutput(previous);
+  EXPECT_EQ(graphic, 1);
+  EXPECT_EQ(text, 2);
+  EXPECT_EQ(firstText, "Report1");
 }
 
 TEST_F(RunnerLifeTest, AMissingLayoutFileRaisesAndFreesTheRunner) {

@@ -14,6 +14,7 @@
 #include "reportengine/printables/qrmemo.h"
 #include "reportengine/report/quickrep.h"
 #include "support/barcode/components/stbarcode.h"
+#include "textreport/engine/zreport.h"
 
 namespace runner_test {
 
@@ -105,6 +106,12 @@ TStBarCode* LayoutBuilder::AddBarcode(TQRBand* Band, const AnsiString& Hint, int
   barcode->SetHint(Hint);
   barcode->SetTag(Tag);
   return barcode;
+}
+
+void LayoutBuilder::AddTextPage() {
+  auto* page = new TZReport(form_.get());
+  page->SetName("Report" + std::to_string(++pages_));
+  page->SetParent(stage_);
 }
 
 void LayoutBuilder::AddTextLayoutMarker() {
