@@ -12,7 +12,6 @@
 // bench-deps (Windows): dozuri_qrpreviewcontrol
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -21,72 +20,14 @@
 #include "classlib/graphics/canvas.h"
 #include "reportengine/preview/qrpreview.h"
 #include "reportengine/printer/qrprinter.h"
+#include "qrlabelpages.h"
 
 namespace {
 
+using namespace qrbench;
+
 constexpr int kPages = 48;
 constexpr int kRounds = 15;
-
-double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-LARGE_INTEGER Now() {
-  LARGE_INTEGER now;
-  QueryPerformanceCounter(&now);
-  return now;
-}
-
-void HandleWaitingMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-// One A4 page of 3 x 7 labels drawn on the printer object's page.
-void DrawLabelPage(TQRPrinter& printer, int page, HFONT font) {
-  HDC dc = printer.CurrentCanvas().Handle();
-  HGDIOBJ oldFont = SelectObject(dc, font);
-  HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(BLACK_BRUSH));
-  SetBkMode(dc, TRANSPARENT);
-  wchar_t text[64];
-  for (int row = 0; row < 7; ++row) {
-    for (int column = 0; column < 3; ++column) {
-      const int left = column * 700, top = row * 424;
-      const int label = page * 21 + row * 3 + column;
-      int length = swprintf(text, 64, L"Ürün %d Şeker Çay", label);
-      TextOutW(dc, printer.DeviceX(left + 30), printer.DeviceY(top + 20), text, length);
-      length = swprintf(text, 64, L"8690%09d", label);
-      TextOutW(dc, printer.DeviceX(left + 30), printer.DeviceY(top + 80), text, length);
-      length = swprintf(text, 64, L"%d,50 TL", label % 100);
-      TextOutW(dc, printer.DeviceX(left + 30), printer.DeviceY(top + 140), text, length);
-      int x = left + 30;
-      for (int bar = 0; bar < 30; ++bar) {
-        const int width = 3 + 3 * ((label + bar) % 2);
-        Rectangle(dc, printer.DeviceX(x), printer.DeviceY(top + 220), printer.DeviceX(x + width),
-                  printer.DeviceY(top + 380));
-        x += width + 6;
-      }
-    }
-  }
-  SelectObject(dc, oldBrush);
-  SelectObject(dc, oldFont);
-}
-
-HFONT LabelFont() {
-  return CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Arial");
-}
-
-void DrawPages(TQRPrinter& printer, int from, int to, HFONT font) {
-  for (int page = from; page <= to; ++page) {
-    printer.NewPage();
-    DrawLabelPage(printer, page, font);
-  }
-}
 
 // A live run with the control attached: page 1 is painted while page 2 is
 // being drawn.
@@ -105,11 +46,6 @@ double LiveRunFirstPage(TQRPreview& preview, HFONT font) {
   printer.EndDoc();
   preview.SetQRPrinter(nullptr);
   return Milliseconds(start, shown);
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
 }
 
 double RepaintPage(TQRPreview& preview) {

@@ -8,6 +8,7 @@
 #include "components/vtcomponentsreg.h"
 #include "layouts/dizaynpreview.h"
 #include "reportengine/evaluator/qrevenvironment.h"
+#include "reportengine/preview/qrprev.h"
 #include "reportengine/preview/qrprogressform.h"
 #include "support/png/graphic/pnggraphic.h"
 #include "textreport/forms/fmprintersetup.h"
@@ -32,6 +33,7 @@ void SetUpUnits() {
   // The report engines reach their forms through factories, so the engines
   // themselves build and test without them.
   RegisterQRProgressForm();
+  RegisterQRStandardPreview();
   InstallPrinterSetupForm();
   InstallProgressForm();
   InstallZRPreviewForm();

@@ -191,6 +191,11 @@ public:
   bool PageStoreLoaded() const { return pageStoreLoaded_; }
   TQRPageList& PageList() { return *pageList_; }
   TCustomForm* PreviewForm() const { return previewForm_; }
+  // A preview form that goes away is no longer this object's preview form.
+  void ForgetPreviewForm(const TCustomForm* form) {
+    if (previewForm_ == form)
+      previewForm_ = nullptr;
+  }
 
   AnsiString Title;
   TNotifyEvent AfterPrint;

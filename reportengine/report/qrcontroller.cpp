@@ -23,9 +23,16 @@ IMPLEMENT_CLASS(TQRController)
 
 // ---- TQRBandOrder -------------------------------------------------------------------------------
 
-// A band that is being freed (Free marks it first) is left out: the report
-// rebuilds its order while such a band takes itself off the list.
+// A band that is going is left out: the report rebuilds its order while such
+// a band takes itself off the report's list, before a group or sub-detail
+// that names it has heard of it. Free marks it first; a band deleted
+// directly is recognised by no longer being on its report's list.
 void TQRBandOrder::Add(TQRCustomBand* Band) {
+  if (Band == nullptr)
+    return;
+  TCustomQuickRep* report = Band->ParentReport();
+  if (report != nullptr && report->BandList() != nullptr && report->BandList()->IndexOf(Band) < 0)
+    return;
   while (Band != nullptr && !Contains(Band) && !Band->ComponentState().Contains(csDestroying)) {
     FBands.push_back(Band);
     Band = Band->ChildBand();
@@ -117,7 +124,13 @@ void TQRCustomController::Notification(TComponent* AComponent, TOperation Operat
 void TQRCustomController::BuildLists() {
   if (IsDestroying() || FBuilding)
     return;
-  FBuilding = true;
+  // A child whose lists lead back here (a loop of masters) finds this
+  // controller busy and stops.
+  struct Building {
+    bool& flag;
+    explicit Building(bool& f) : flag(f) { flag = true; }
+    ~Building() { flag = false; }
+  } building(FBuilding);
   FPrintBeforeList.clear();
   FPrintAfterList.clear();
   FGroupList.clear();
@@ -129,7 +142,6 @@ void TQRCustomController::BuildLists() {
       AddListedComponent(FOwnerObject->Components(i));
   }
   CollectDataSets();
-  FBuilding = false;
 }
 
 void TQRCustomController::AddListedComponent(TComponent* Component) {
@@ -400,8 +412,12 @@ void TQRController::ReportProgress() {
   auto* quickRep = dynamic_cast<TQuickRep*>(ParentReport());
   if (quickRep == nullptr || !DataSetUsable() || quickRep->DataSet() != FDataSet || FRecordTotal == 0)
     return;
-  if (TQRPrinter* printer = quickRep->QRPrinter())
-    printer->SetProgress(QRControllerProgress(FDetailNumber, FRecordTotal));
+  // Only a new value is posted: a long run would otherwise flood the
+  // preview's message queue with one notice per record.
+  TQRPrinter* printer = quickRep->QRPrinter();
+  int percent = QRControllerProgress(FDetailNumber, FRecordTotal);
+  if (printer != nullptr && printer->Progress() != percent)
+    printer->SetProgress(percent);
 }
 
 void TQRController::PrintFooterBand() {

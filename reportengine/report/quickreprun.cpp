@@ -472,6 +472,7 @@ void TCustomQuickRep::ExecutePrintSetup() {
   TQRPrintDialog dialog(nullptr);
   dialog.SetQRPrinter(&printer);
   bool finished = FQRPrinter != nullptr && FQRPrinter->Status() == mpFinished && FQRPrinter->PageCount() > 0;
+  dialog.Options = TPrintDialogOptions{poPageNums};
   dialog.MinPage = finished ? 1 : 0;
   dialog.MaxPage = finished ? FQRPrinter->PageCount() : 9999;
   if (finished) {

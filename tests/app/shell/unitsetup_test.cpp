@@ -8,6 +8,7 @@
 #include "layouts/vtrapor.h"
 #include "reportengine/evaluator/qrevenvironment.h"
 #include "reportengine/evaluator/qrexpr.h"
+#include "reportengine/preview/qrprev.h"
 #include "support/png/graphic/pnggraphic.h"
 
 namespace {
@@ -40,6 +41,8 @@ TEST(UnitSetUp, RegistersTheClassesAndThePictureFormatAndFixesTheExpressionGloba
                            "TVtQrBarcodeImage"})
     EXPECT_NE(GetClass(name), nullptr) << name;
   EXPECT_EQ(TPicture::FileFormatClass("png"), TPNGGraphic::StaticClass());
+  // The printer object's Preview and PreviewModal show the standard preview.
+  EXPECT_EQ(QRPreviewInterfaceClass(), TQRStandardPreviewInterface::StaticClass());
   ASSERT_NE(ExistingGlobalVariables(), nullptr);
   EXPECT_EQ(Evaluate("APPNAME"), programName);
   const AnsiString appStart = Evaluate("APPSTARTTIME");

@@ -299,3 +299,50 @@ TEST_F(Bands, AStoredHeightIsKeptWhenTheLayoutHasNoSizeValues) {
 }
 
 }  // namespace
+
+namespace {
+
+// A printable whose data needs 567 pixels.
+class Stretchy : public TQRPrintable {
+public:
+  using TQRPrintable::TQRPrintable;
+  bool StretchesWithData() override { return stretches; }
+  void MeasureHeight(int& height) override { height = 567; }
+  bool stretches = true;
+};
+
+TEST_F(Bands, TheHeightPreCalculationMeasuresStretchingPrintablesOnly) {
+  TQRCustomBand* detail = Band(rbDetail, 20, "D");
+  auto* stretchy = new Stretchy(form.Host());
+  stretchy->SetParent(detail);
+  stretchy->SetBounds(0, 10, 50, 20);
+  report->SetUnits(Native);
+  long double bandPixels = detail->Height();
+  // Bottom of the measured data, plus the band's space below the control.
+  long double wanted = (10 + 567) / 0.37795L + (bandPixels - 10 - 20 + 1) / 0.37795L;
+  EXPECT_NEAR(static_cast<double>(detail->PreCalculateHeight()), static_cast<double>(wanted), 1e-6);
+  stretchy->stretches = false;
+  EXPECT_EQ(detail->PreCalculateHeight(), detail->Size()->Height());
+}
+
+TEST_F(Bands, KeepOnOnePageStartsANewPageWhenTheMeasuredBandWouldNotFit) {
+  TQRCustomBand* detail = Band(rbDetail, 20, "D");
+  auto* stretchy = new Stretchy(form.Host());
+  stretchy->SetParent(detail);
+  stretchy->SetBounds(0, 10, 50, 20);
+  detail->SetKeepOnOnePage(true);
+  std::vector<std::string> tooLow;
+  detail->AfterPrint = TQRBandAfterPrintEvent([&](TQRCustomBand* band, bool) {
+    int top = report->CurrentY() - 200;
+    if (top + band->PreCalculateHeight() > 2970 - 100)
+      tooLow.push_back(std::to_string(top));
+    printedBands.push_back({"D", report->PageCount(), 1, 0, report->CurrentY()});
+  });
+  Records(10);
+  report->Prepare();
+  EXPECT_TRUE(tooLow.empty()) << tooLow.front();
+  EXPECT_EQ(Pages(), 2) << "ten 20 mm details alone fit on one page";
+  EXPECT_EQ(printedBands.size(), 10u);
+}
+
+}  // namespace

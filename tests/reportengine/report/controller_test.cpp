@@ -91,6 +91,41 @@ TEST_F(Controller, AnEmptyDataSetPrintsHeaderDetailAndFooterOnceOrNothing) {
   }
 }
 
+TEST_F(Controller, TheEmptyOutputRunsTheChildLevelsAroundTheDetailBand) {
+  report->SetDataSet(Table({"CUST"}, {}));
+  Log(Band(rbTitle), "Title");
+  Log(Band(rbDetail), "Detail");
+  Log(Band(rbSummary), "Summary");
+  TQRSubDetail* before = SubDetail();
+  before->SetPrintBefore(true);
+  Log(before, "Before");
+  Log(SubDetail(), "After");
+
+  Run();
+
+  EXPECT_EQ(log, (std::vector<std::string>{"Title", "Before", "Detail", "After", "Summary"}));
+}
+
+TEST_F(Controller, ATitleOrFirstColumnHeaderAbsorbsTheFirstForcedPageBreak) {
+  // Three details that each start a page: the first stays on the page of
+  // the title or column header the loop printed (else there would be four).
+  for (TQRBandType opening : {rbTitle, rbColumnHeader}) {
+    SCOPED_TRACE(opening);
+    test_support::FormFixture own;
+    report = new TQuickRep(own.Host());
+    report->SetParent(own.Host());
+    report->SetShowProgress(false);
+    int left = 3;
+    report->OnNeedData = TQROnNeedDataEvent([&](TObject*, bool& more) { more = left-- > 0; });
+    Band(opening);
+    Band(rbDetail)->SetForceNewPage(true);
+
+    Run();
+
+    EXPECT_EQ(Pages(), 3);
+  }
+}
+
 TEST_F(Controller, CancelStopsBeforeTheNextRecordWithoutGroupFootersOrSummary) {
   std::vector<Row> rows(5, Row{{"CUST", "A"}});
   TRxMemoryData* table = Table({"CUST"}, rows);
@@ -138,6 +173,42 @@ TEST_F(Controller, ProgressOfTheReportsDataSetEndsAtHundred) {
 
   EXPECT_EQ(Own()->RecordTotal(), 4);
   EXPECT_EQ(seen, std::vector<int>{100});
+}
+
+// A window that keeps the progress values posted to it.
+class ProgressWindow : public TPanel {
+public:
+  using TPanel::TPanel;
+  std::vector<int> values;
+
+protected:
+  void WndProc(TMessage& Message) override {
+    if (Message.Msg == QRM_PROGRESS)
+      values.push_back(static_cast<int>(Message.WParam));
+    TPanel::WndProc(Message);
+  }
+};
+
+TEST_F(Controller, ProgressIsPostedOnlyWhenTheWholePercentChanges) {
+  std::vector<Row> rows(1000, Row{{"CUST", "A"}});
+  report->SetDataSet(Table({"CUST"}, rows));
+  Band(rbDetail)->Size()->SetHeight(0);
+  auto* window = new ProgressWindow(form.Host());
+  window->SetParent(form.Host());
+  window->Handle();
+  Run();  // the next run's printer object takes over this one's target
+  report->QRPrinter()->NotifyTarget = window;
+  test_support::Pump();
+  window->values.clear();
+
+  Run();
+  test_support::Pump();
+  report->QRPrinter()->NotifyTarget = nullptr;
+
+  ASSERT_FALSE(window->values.empty());
+  EXPECT_LE(window->values.size(), 101u);
+  EXPECT_EQ(window->values.back(), 100);
+  EXPECT_TRUE(std::is_sorted(window->values.begin(), window->values.end()));
 }
 
 TEST_F(Controller, BuildListsTakesChildrenByPrintBeforeAndGroupsInCreationOrder) {

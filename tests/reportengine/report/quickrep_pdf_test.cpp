@@ -28,8 +28,9 @@ protected:
 
   // The pages of the PDF that arrived, as pdftotext gives them, and their
   // count from pdfinfo.
-  int ReadPdf(const std::set<std::string>& before, std::vector<std::string>& pages) {
-    std::string pdf = WaitForNewFile(pdfOut, L"QR_Rapor_Hazir*.pdf", before);
+  int ReadPdf(const std::set<std::string>& before, std::vector<std::string>& pages,
+              const wchar_t* pattern = L"QR_Rapor_Hazir*.pdf") {
+    std::string pdf = WaitForNewFile(pdfOut, pattern, before);
     if (pdf.empty())
       return -1;
     std::this_thread::sleep_for(std::chrono::seconds(2));
@@ -80,6 +81,25 @@ TEST_F(PreparedToPdf, PrintsThePreparedPages) {
   EXPECT_EQ(pages[0].find("Kayit 14"), std::string::npos) << pages[0];
   EXPECT_NE(pages[2].find("Kayit 30"), std::string::npos) << pages[2];
   EXPECT_EQ(pages[2].find("Kayit 26"), std::string::npos) << pages[2];
+}
+
+TEST_F(PreparedToPdf, PrintGoesStraightToThePrinterAndFreesItsObject) {
+  Band(rbDetail, 20, "D");
+  Records(20);
+  TQRPrinter probe(nullptr);
+  int index = probe.DevicePrinter().Printers().IndexOf(pdfPrinter);
+  ASSERT_GE(index, 0);
+  report->PrinterSettings()->SetPrinterIndex(index);
+  report->SetReportTitle("QR Dogrudan");
+  TObject* afterPrintSender = nullptr;
+  report->AfterPrint = TQRAfterPrintEvent([&](TObject* sender) { afterPrintSender = sender; });
+  std::set<std::string> before = FilesIn(pdfOut, L"QR_Dogrudan*.pdf");
+  report->Print();
+  EXPECT_EQ(afterPrintSender, report);
+  EXPECT_EQ(report->QRPrinter(), nullptr) << "the run's printer object is gone";
+  EXPECT_TRUE(report->Idle());
+  std::vector<std::string> pages;
+  EXPECT_EQ(ReadPdf(before, pages, L"QR_Dogrudan*.pdf"), 2);
 }
 
 }  // namespace

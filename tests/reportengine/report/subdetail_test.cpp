@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "classlib/data/dataset.h"
+#include "classlib/forms/scripteddialogs.h"
 #include "controllertesting.h"
 #include "reportengine/evaluator/qrevenvironment.h"
 #include "reportengine/report/qrreportreg.h"
@@ -118,7 +119,9 @@ TEST_F(SubDetails, OnNeedDataFeedsASubDetailWithoutDataSetWithTheBandAsSender) {
   EXPECT_EQ(senders, (std::vector<TObject*>(4, sub)));
 }
 
-TEST_F(SubDetails, ACycleOfMastersIsRefused) {
+TEST_F(SubDetails, ACycleOfMastersIsRefusedSilentlyAtRunTimeAndWithAMessageAtDesignTime) {
+  TScriptedDialogService dialogs;
+  TDialogServiceScope scope(dialogs);
   TQRSubDetail* first = SubDetail();
   TQRSubDetail* second = SubDetail(first);
   TQRSubDetail* third = SubDetail(second);
@@ -136,6 +139,15 @@ TEST_F(SubDetails, ACycleOfMastersIsRefused) {
   EXPECT_EQ(first->Master(), report);
   first->SetMaster(first->Controller());  // the band's own controller stands for it
   EXPECT_EQ(first->Master(), report);
+  EXPECT_TRUE(dialogs.Records().empty());
+
+  first->SetDesigning(true, false);
+  dialogs.AnswerButton(mrOk);
+  first->SetMaster(third);
+  EXPECT_EQ(first->Master(), report);
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].Text, "Circular linking not allowed");
+  first->SetDesigning(false, false);
 
   // A run over the refused layout ends.
   Run();
