@@ -10,6 +10,7 @@
 #include "classlib/system/datetime.h"
 #include "classlib/system/formatsettings.h"
 #include "reportengine/printables/qrdbtext.h"
+#include "tests/reportengine/printables/label_runfixture.h"
 #include "tests/support/formfixture.h"
 
 namespace {
@@ -166,6 +167,71 @@ TEST_F(DataText, TheDataFieldShowsAsTheCaption) {
   EXPECT_EQ(text->Caption(), "FIYAT");
   text->SetMask("0.00");
   EXPECT_EQ(text->Caption(), "FIYAT");
+}
+
+}  // namespace
+
+namespace {
+
+// In a run each record's field prints through the mask, and a memo field
+// with AutoStretch grows its band over its lines.
+TEST(QRDBTextRun, EachRecordPrintsItsFieldAndAMemoFieldStretches) {
+  FormatSettingsScope turkish(TurkishFormatSettings());
+  printables_test::ReportRun run;
+  run.table->FieldDefs()->Add("ADET", ftInteger);
+  run.table->FieldDefs()->Add("NOT", ftMemo);
+  run.Open();
+  struct Row {
+    int count;
+    const char* note;
+  } rows[] = {{5, "a1\r\na2\r\na3"}, {12, "b1"}};
+  for (const Row& row : rows) {
+    run.table->Append();
+    run.table->FieldByName("ADET")->SetAsInteger(row.count);
+    run.table->FieldByName("NOT")->SetAsString(row.note);
+    run.table->Post();
+  }
+  auto* count = run.Add<TQRDBText>(run.detail, 10, 2, 100, 16);
+  count->SetDataSet(run.table);
+  count->SetDataField("ADET");
+  count->SetMask("0.00");
+  auto* note = run.Add<TQRDBText>(run.detail, 150, 2, 200, 16);
+  note->SetDataSet(run.table);
+  note->SetDataField("NOT");
+  note->SetAutoSize(false);
+  note->SetAutoStretch(true);
+  std::vector<std::vector<std::string>> pages = run.Run();
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_EQ(pages[0], (std::vector<std::string>{"5,00", "a1", "a2", "a3", "12,00", "b1"}));
+  EXPECT_EQ(count->Caption(), "ADET");
+  EXPECT_EQ(note->Caption(), "NOT");
+}
+
+}  // namespace
+
+namespace {
+
+// The band's height pre-calculation asks a data text for the height its
+// data needs: a memo field's lines, or the caption's wrapped lines.
+TEST_F(DataText, MeasuresTheHeightItsDataNeeds) {
+  struct Case {
+    const char* field;
+    int width;
+    int lines;
+  } cases[] = {{"NOT", 500, 2}, {"ADI", 500, 1}, {"ADI", 3, 2}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.field);
+    TQRDBText* text = Bound(c.field);
+    text->SetAutoSize(false);
+    text->SetWidth(c.width);
+    text->TextWidthOverride = [](const AnsiString& s) { return static_cast<int>(s.size()); };
+    text->LineHeightOverride = [] { return 13; };
+    int height = 0;
+    text->MeasureHeight(height);
+    EXPECT_EQ(height, c.lines * 13);
+    EXPECT_TRUE(text->StretchesWithData());
+    text->Unprepare();
+  }
 }
 
 }  // namespace

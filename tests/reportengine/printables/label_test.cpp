@@ -10,8 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "reportengine/printables/qrdbtext.h"
+#include "reportengine/printables/qrexprlabel.h"
 #include "reportengine/printables/qrlabel.h"
 #include "reportengine/printables/qrmemo.h"
+#include "reportengine/printables/qrprintablesreg.h"
+#include "reportengine/printables/qrsysdata.h"
+#include "tests/reportengine/printables/label_runfixture.h"
 #include "tests/reportengine/printables/shape_pagefixture.h"
 #include "tests/support/componenttext.h"
 
@@ -344,6 +349,19 @@ TEST_F(LabelOnReport, WithAutoStretchAnUnfinishedLabelResumesAtItsNextLine) {
 
 // A label lower than one line that cannot grow its band would never print
 // a line and never finish; resumed, it prints one line each time.
+// A handler that enlarges the font makes the label measure its lines again:
+// fewer of them fit its height.
+TEST_F(LabelOnReport, AFontChangedByOnPrintMeasuresTheLinesAgain) {
+  TQRMemo* memo = NumberedMemo(page, 3);
+  memo->Font()->SetSize(10);
+  memo->OnPrint = [&](TObject*, AnsiString&) { memo->Font()->SetSize(20); };
+  auto emf = page.PrintPage([&] {
+    memo->Size()->SetHeight(2.5L * PrintLineHeight(page.printer, *memo));
+    memo->Print(0, 0);
+  });
+  EXPECT_EQ(PageTexts(*emf), Numbered(1, 1));
+}
+
 TEST_F(LabelOnReport, AStretchingLabelLowerThanOneLineStillFinishes) {
   TQRMemo* memo = NumberedMemo(page, 3);
   memo->SetAutoStretch(true);
@@ -392,6 +410,122 @@ TEST(QRLabelOnPage, ATransparentLabelLeavesThePageAsItIs) {
   RECT inside{page.printer.DeviceX(120), page.printer.DeviceY(120), page.printer.DeviceX(380),
               page.printer.DeviceY(180)};
   EXPECT_EQ(PageFixture::CountColor(*bitmap, inside, clYellow), 0);
+}
+
+}  // namespace
+
+// ---- Streaming as a layout holds them ----
+
+namespace {
+
+// A layout's text printables come back by class name with their published
+// properties; a memo's lines and a system data's kind included.
+TEST(QRLabelStreaming, EveryTextPrintableIsRegisteredAndReadBackFromALayout) {
+  RegisterQRPrintableClasses();
+  for (const char* name : {"TQRLabel", "TQRMemo", "TQRDBText", "TQRExpr", "TQRSysData"})
+    EXPECT_NE(GetClass(name), nullptr) << name;
+
+  test_support::Owned<TPanel> root(new TPanel(nullptr));
+  root->SetName("Yerlesim");
+  test_support::ReadComponentText(
+      "object Yerlesim: TPanel\n"
+      "  object Not1: TQRMemo\n    Lines.Strings = (\n      'bir'\n      'iki')\n    AutoStretch = True\n"
+      "    FontSize = 9\n  end\n"
+      "  object Alan1: TQRDBText\n    DataField = 'FIYAT'\n    Mask = '#,##0.00'\n    FontSize = 8\n  end\n"
+      "  object Toplam1: TQRExpr\n    ResetAfterPrint = True\n    Expression = 'SUM(FIYAT)'\n    Mask = '0.00'\n"
+      "    FontSize = 10\n  end\n"
+      "  object Sayfa1: TQRSysData\n    Data = qrsPageNumber\n    Text = 'Sayfa '\n    FontSize = 10\n  end\n"
+      "end\n",
+      root.get());
+  auto* memo = dynamic_cast<TQRMemo*>(root->FindComponent("Not1"));
+  auto* field = dynamic_cast<TQRDBText*>(root->FindComponent("Alan1"));
+  auto* expr = dynamic_cast<TQRExpr*>(root->FindComponent("Toplam1"));
+  auto* data = dynamic_cast<TQRSysData*>(root->FindComponent("Sayfa1"));
+  ASSERT_NE(memo, nullptr);
+  ASSERT_NE(field, nullptr);
+  ASSERT_NE(expr, nullptr);
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(memo->Lines()->Text(), "bir\r\niki\r\n");
+  EXPECT_TRUE(memo->AutoStretch());
+  EXPECT_EQ(memo->Font()->Size(), 9);
+  EXPECT_EQ(field->DataField(), "FIYAT");
+  EXPECT_EQ(field->Mask(), "#,##0.00");
+  EXPECT_EQ(field->Caption(), "FIYAT");
+  EXPECT_EQ(expr->Expression(), "SUM(FIYAT)");
+  EXPECT_EQ(expr->Mask(), "0.00");
+  EXPECT_TRUE(expr->ResetAfterPrint());
+  EXPECT_EQ(data->Data(), qrsPageNumber);
+  EXPECT_EQ(data->Caption(), "Sayfa (Page#)");
+}
+
+}  // namespace
+
+// ---- Design surface ----
+
+namespace {
+
+TEST_F(LabelOnReport, OnTheDesignSurfaceALabelFillsItsColourAndDrawsItsText) {
+  auto* label = new TQRLabel(page.form.Host());
+  label->SetParent(page.report);
+  label->SetBounds(20, 20, 160, 40);
+  label->SetAutoSize(false);
+  label->SetColor(clAqua);
+  label->SetCaption("");
+  qrreport_test::Picture empty(*page.report, 400, 300);
+  label->SetCaption("WWWWWW");
+  qrreport_test::Picture written(*page.report, 400, 300);
+  RECT area{24, 24, 176, 56};
+  EXPECT_EQ(empty.DarkIn(area), 0);
+  EXPECT_GT(written.DarkIn(area), 20);
+  EXPECT_EQ(empty.At(150, 50), clAqua);
+}
+
+}  // namespace
+
+// ---- Export ----
+
+namespace {
+
+// An export run draws no page: a coloured label hands the filter its
+// filled area, and each line goes as a picture where it prints.
+TEST(QRLabelExport, AnExportRunHandsTheFillAndEachLineToTheFilter) {
+  ReportRun run;
+  run.table->FieldDefs()->Add("NO", ftInteger);
+  run.Open();
+  for (int i = 1; i <= 2; ++i) {
+    run.table->Append();
+    run.table->FieldByName("NO")->SetAsInteger(i);
+    run.table->Post();
+  }
+  auto* coloured = run.Add<TQRLabel>(run.detail, 20, 2, 120, 16);
+  coloured->SetAutoSize(false);
+  coloured->SetColor(clYellow);
+  coloured->SetCaption("Sarı");
+  auto* plain = run.Add<TQRLabel>(run.detail, 200, 2, 120, 16);
+  plain->SetAutoSize(false);
+  plain->SetCaption("Beyaz");
+  run.report->Prepare();
+  ASSERT_NE(run.report->QRPrinter(), nullptr);
+  RecordingFilter filter;
+  run.report->QRPrinter()->ExportHandler(&filter);
+  // Per record: the yellow fill, its line, the white label's line.
+  ASSERT_EQ(filter.Graphics.size(), 6u);
+  for (const RecordingFilter::Graphic& g : filter.Graphics)
+    EXPECT_EQ(g.ClassName, "TMetafile");
+  long double left = coloured->Size()->NativeValue(TQRPrintableSize::LeftIndex);
+  for (int record = 0; record < 2; ++record) {
+    const auto& fill = filter.Graphics[record * 3];
+    const auto& line = filter.Graphics[record * 3 + 1];
+    const auto& white = filter.Graphics[record * 3 + 2];
+    EXPECT_EQ(fill.X, line.X);
+    EXPECT_EQ(fill.Y, line.Y);
+    EXPECT_GT(fill.Height, line.Height);
+    EXPECT_GT(white.X, line.X);
+    EXPECT_EQ(white.Y, line.Y);
+    EXPECT_NEAR(static_cast<double>(white.X - line.X),
+                static_cast<double>(plain->Size()->NativeValue(TQRPrintableSize::LeftIndex) - left), 0.01);
+  }
+  EXPECT_GT(filter.Graphics[3].Y, filter.Graphics[0].Y);
 }
 
 }  // namespace
