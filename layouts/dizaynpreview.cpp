@@ -29,6 +29,7 @@
 #include "reportengine/report/quickrep.h"
 #include "support/barcode/components/stbarcode.h"
 #include "textreport/engine/zreport.h"
+#include "textreport/output/zrprntr.h"
 #include "support/barcode/components/stdbbarcode.h"
 
 BEGIN_PUBLISHED(TDizaynPreviewF)
@@ -344,14 +345,22 @@ void TDizaynPreviewF::CreateBarcodeProxies() {
   }
 }
 
+// The host names the printer and the copies. A text page's printer is made
+// current for its run (the scope of Button1Click gives the old one back).
 void TDizaynPreviewF::SettlePrinter() {
-  int index = Printer().PrinterIndex();
-  int copies = 1;
-  if (FFirstGraphicPage != nullptr && VtRapor != nullptr) {
+  if (VtRapor == nullptr)
+    return;
+  auto askIndex = [this] {
+    int index = Printer().PrinterIndex();
     if (PrinterIndexOverride == -1)
       VtRapor->DoGetPrinterIndex(index);
     else
       index = PrinterIndexOverride;
+    return index;
+  };
+  if (FFirstGraphicPage != nullptr) {
+    const int index = askIndex();
+    int copies = 1;
     VtRapor->DoGetPrinterCopies(copies);
     SetPagePrinter(*FFirstGraphicPage, index, copies);
     if (QuickRepCount() > 1) {
@@ -359,6 +368,12 @@ void TDizaynPreviewF::SettlePrinter() {
         SetCompositePrinter(*QRCompositeReport1, *FFirstGraphicPage, index, copies);
       Printer().SetPrinterIndex(index);
     }
+  }
+  if (auto* text = dynamic_cast<TZReport*>(FFirstTextPage)) {
+    Printer().SetPrinterIndex(askIndex());
+    int copies = 1;
+    VtRapor->DoGetPrinterCopies(copies);
+    text->Options()->SetCopies(copies);
   }
 }
 

@@ -18,6 +18,8 @@
 #include "layouts/vtqrbarcodeimage.h"
 #include "reportengine/report/quickrep.h"
 #include "support/barcode/components/stdbbarcode.h"
+#include "textreport/engine/zreport.h"
+#include "textreport/output/zrprntr.h"
 #include "tests/layouts/runnerfixture.h"
 #include "tests/support/componenttext.h"
 #include "tests/support/scratchfolder.h"
@@ -285,6 +287,28 @@ TEST_F(RunnerLifeTest, TextPagesLoadAndAreCountedApartFromGraphicOnes) {
   EXPECT_EQ(graphic, 1);
   EXPECT_EQ(text, 2);
   EXPECT_EQ(firstText, "Report1");
+}
+
+TEST_F(RunnerLifeTest, ATextPagesPrinterIsCurrentForItsRunAndItTakesTheCopies) {
+  if (Printer().Printers().Count() < 2)
+    GTEST_SKIP() << "needs two printers";
+  const int before = Printer().PrinterIndex();
+  const int other = before == 0 ? 1 : 0;
+  rapor->OnGetPrinterIndex = [&](TObject*, int& Index) { Index = other; };
+  rapor->OnGetPrinterCopies = [](TObject*, int& Copies) { Copies = 2; };
+  LayoutBuilder layout;
+  layout.AddTextPage();
+  layout.Save(layoutFile);
+  int during = -5, copies = 0;
+  const TRunnerOutput previous = InstallRunnerOutput([&](TDizaynPreviewF& r) {
+    during = Printer().PrinterIndex();
+    copies = dynamic_cast<TZReport*>(r.FirstTextPage())->Options()->Copies();
+  });
+  rapor->PrintReport(layoutFile);
+  InstallRunnerOutput(previous);
+  EXPECT_EQ(during, other);
+  EXPECT_EQ(copies, 2);
+  EXPECT_EQ(Printer().PrinterIndex(), before);
 }
 
 TEST_F(RunnerLifeTest, AMissingLayoutFileRaisesAndFreesTheRunner) {
