@@ -22,15 +22,15 @@
 #include "reportengine/printables/qrexprlabel.h"
 #include "reportengine/printables/qrimage.h"
 #include "reportengine/printables/qrlabel.h"
-#include "reportengine/printables/qrsysdata.h"
 #include "reportengine/printables/qrmemo.h"
 #include "reportengine/printables/qrprintablesreg.h"
+#include "reportengine/printables/qrsysdata.h"
 #include "reportengine/report/qrreportreg.h"
 #include "reportengine/report/quickrep.h"
 #include "support/barcode/components/stbarcode.h"
+#include "support/barcode/components/stdbbarcode.h"
 #include "textreport/engine/zreport.h"
 #include "textreport/output/zrprntr.h"
-#include "support/barcode/components/stdbbarcode.h"
 
 BEGIN_PUBLISHED(TDizaynPreviewF)
   METHOD(MQRBeforePrint),

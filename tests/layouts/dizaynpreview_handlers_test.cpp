@@ -16,6 +16,7 @@
 #include "layouts/dizaynpreview.h"
 #include "layouts/runnerreport.h"
 #include "layouts/vtqrbarcodeimage.h"
+#include "reportengine/printables/qrlabel.h"
 #include "reportengine/report/quickrep.h"
 #include "support/barcode/components/stdbbarcode.h"
 #include "textreport/engine/zreport.h"
@@ -309,6 +310,31 @@ TEST_F(RunnerLifeTest, ATextPagesPrinterIsCurrentForItsRunAndItTakesTheCopies) {
   EXPECT_EQ(during, other);
   EXPECT_EQ(copies, 2);
   EXPECT_EQ(Printer().PrinterIndex(), before);
+}
+
+TEST_F(RunnerLifeTest, HandlersALayoutBindsByNameReachTheRunner) {
+  LayoutBuilder layout{LayoutBuilder::OnRunnerForm{}};
+  auto* designer = static_cast<TDizaynPreviewF*>(layout.Form());
+  TQuickRep* page = layout.AddPage("");
+  page->BeforePrint = Method<&TDizaynPreviewF::MQRBeforePrint>(designer);
+  TQRLabel* label = layout.AddLabel(layout.DetailOf(page), "Sabit", "");
+  label->OnPrint = Method<&TDizaynPreviewF::CustomLabelPrint>(designer);
+  layout.Save(layoutFile);
+  const AnsiString labelName = label->Name();
+  AnsiString pageHandler, labelHandler;
+  TDizaynPreviewF* running = nullptr;
+  const TRunnerOutput previous = InstallRunnerOutput([&](TDizaynPreviewF& r) {
+    running = &r;
+    const TMethod pageMethod = GetMethodProp(r.FirstGraphicPage(), "BeforePrint");
+    const TMethod labelMethod = GetMethodProp(r.FindComponent(labelName), "OnPrint");
+    pageHandler = pageMethod.Data == &r ? r.MethodName(pageMethod.Code) : AnsiString("elsewhere");
+    labelHandler = labelMethod.Data == &r ? r.MethodName(labelMethod.Code) : AnsiString("elsewhere");
+  });
+  rapor->PrintReport(layoutFile);
+  InstallRunnerOutput(previous);
+  EXPECT_NE(running, designer);
+  EXPECT_EQ(pageHandler, "MQRBeforePrint");
+  EXPECT_EQ(labelHandler, "CustomLabelPrint");
 }
 
 TEST_F(RunnerLifeTest, AMissingLayoutFileRaisesAndFreesTheRunner) {

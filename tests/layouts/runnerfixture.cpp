@@ -38,6 +38,10 @@ LayoutBuilder::LayoutBuilder() : form_(new TForm(nullptr), [](TForm* f) { f->Fre
   stage_->SetParent(form_.get());
 }
 
+LayoutBuilder::LayoutBuilder(OnRunnerForm) : form_(new TDizaynPreviewF(nullptr), [](TForm* f) { f->Free(); }) {
+  stage_ = static_cast<TDizaynPreviewF*>(form_.get())->DsnStage1;
+}
+
 LayoutBuilder::~LayoutBuilder() = default;
 
 TQuickRep* LayoutBuilder::AddPage(const AnsiString& Hint, int BandHeight) {
