@@ -7,6 +7,8 @@
 #include "classlib/stdctrls/stdctrlsreg.h"
 #include "components/vtcomponentsreg.h"
 #include "layouts/dizaynpreview.h"
+#include "layouts/output/runneroutput.h"
+#include "reportengine/composite/qrcomposite.h"
 #include "reportengine/evaluator/qrevenvironment.h"
 #include "reportengine/preview/qrprev.h"
 #include "reportengine/preview/qrprogressform.h"
@@ -38,5 +40,9 @@ void SetUpUnits() {
   InstallProgressForm();
   InstallZRPreviewForm();
   // Print and preview requests of the report component reach the runner.
+  // The composite report class is registered first: the runner makes its
+  // composite report (several graphic pages) only for a registered class.
+  RegisterQRCompositeClasses();
   InstallReportRunner();
+  InstallRunnerOutputPaths();
 }
