@@ -94,11 +94,14 @@ TEST(BandFormat, TheControlsOfALabelColumnAreThoseWithItsHelpContext) {
     columns[k]->HelpContext = k % 2;
     columns[k]->SetParent(&band);
   }
-  auto* label = new TQRLabel(&band);  // publishes no column
+  // A label of the report engine publishes its column as every control does.
+  auto* label = new TQRLabel(&band);
+  label->SetHelpContext(2);
   label->SetParent(&band);
   EXPECT_EQ(ControlsInLabelColumn(band, 0), (std::vector<TControl*>{columns[0], columns[2]}));
   EXPECT_EQ(ControlsInLabelColumn(band, 1), (std::vector<TControl*>{columns[1]}));
-  EXPECT_TRUE(ControlsInLabelColumn(band, 2).empty());
+  EXPECT_EQ(ControlsInLabelColumn(band, 2), (std::vector<TControl*>{label}));
+  EXPECT_TRUE(ControlsInLabelColumn(band, 3).empty());
 }
 
 }  // namespace

@@ -136,6 +136,28 @@ TEST_F(LabelColumnsTest, EachColumnTakesTheNextRecordAndPlaceholdersAndMissingRe
   EXPECT_TRUE(printBand);
 }
 
+// The printables a layout stores carry their column in the class library's
+// published HelpContext: a label written with column 1 and read back stands
+// in that column, and no printable is left out of the column walk for want
+// of the property.
+TEST_F(LabelColumnsTest, AStoredLabelStandsInTheColumnItsHelpContextNames) {
+  TQRLabel written(nullptr);
+  written.SetName("Etiket2");
+  written.SetHelpContext(1);
+  const std::string text = test_support::ComponentText(&written);
+  EXPECT_NE(text.find("HelpContext = 1"), std::string::npos) << text;
+  auto* label = new TQRLabel(runner.get());
+  test_support::ReadComponentText(text, label);
+  ASSERT_EQ(label->HelpContext(), 1);
+  label->SetParent(band);
+  bool printBand = true;
+  runner->MQrEtiketDetayBeforePrint(band, printBand);
+  EXPECT_FALSE(label->Enabled()) << "column 1 holds the placeholder";
+  table->Next();
+  runner->MQrEtiketDetayBeforePrint(band, printBand);
+  EXPECT_TRUE(label->Enabled()) << "column 1 holds \"D\"";
+}
+
 TEST(CompositeMembers, EveryPageIsAddedAndKeepsTheRunnersOwnHandlers) {
   std::unique_ptr<TDizaynPreviewF> runner(new TDizaynPreviewF(nullptr));
   std::vector<TQRCustomBand*> details;
