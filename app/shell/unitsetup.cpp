@@ -6,6 +6,9 @@
 #include "classlib/grids/gridregister.h"
 #include "classlib/stdctrls/stdctrlsreg.h"
 #include "components/vtcomponentsreg.h"
+#include "layouts/dizaynpreview.h"
+#include "layouts/output/runneroutput.h"
+#include "reportengine/composite/qrcomposite.h"
 #include "reportengine/evaluator/qrevenvironment.h"
 #include "reportengine/preview/qrlabeleditor.h"
 #include "reportengine/preview/qrprev.h"
@@ -38,4 +41,10 @@ void SetUpUnits() {
   InstallPrinterSetupForm();
   InstallProgressForm();
   InstallZRPreviewForm();
+  // Print and preview requests of the report component reach the runner.
+  // The composite report class is registered first: the runner makes its
+  // composite report (several graphic pages) only for a registered class.
+  RegisterQRCompositeClasses();
+  InstallReportRunner();
+  InstallRunnerOutputPaths();
 }

@@ -19,6 +19,7 @@ BEGIN_PUBLISHED(TControl)
   PROPERTY(Height, Height, SetHeight),
   PROPERTY(Cursor, Cursor, SetCursor).TypeName("TCursor").Default(crDefault),
   PROPERTY(Hint, Hint, SetHint),
+  PROPERTY(HelpContext, HelpContext, SetHelpContext).Default(0),
 END_PUBLISHED
 
 namespace {

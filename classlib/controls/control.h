@@ -260,6 +260,10 @@ public:
   // ---- Hints, menu, action ----
   const AnsiString& Hint() const { return FHint; }
   void SetHint(const AnsiString& Value) { FHint = Value; }
+  // A number a control carries for its owner: a help topic, or on a
+  // multi-column label band the 0-based column the control prints in.
+  int HelpContext() const { return FHelpContext; }
+  void SetHelpContext(int Value) { FHelpContext = Value; }
   bool ShowHint() const { return FShowHint; }
   void SetShowHint(bool Value);
   bool ParentShowHint() const { return FParentShowHint; }
@@ -412,6 +416,7 @@ private:
   TBiDiMode FBiDiMode = bdLeftToRight;
   bool FParentBiDiMode = true;
   AnsiString FHint;
+  int FHelpContext = 0;
   bool FShowHint = false;
   bool FParentShowHint = true;
   TComponent* FPopupMenu = nullptr;

@@ -65,7 +65,7 @@ TOutputMode OutputModeOf(const AnsiString& Mode) {
   return TOutputMode::None;
 }
 
-AnsiString MainFormCaption() {
+AnsiString CurrentMainFormCaption() {
   TCustomForm* main = Application->MainForm();
   return main ? main->Caption() : Application->Title();
 }
@@ -101,7 +101,7 @@ void SendPagesByMail(TQRPrinter& Printer, int PageCount, TVtRapor& Rapor) {
   TOutputRunFolder folder;
   AnsiString address;
   Rapor.DoGetMailAdress(address);
-  if (!DialogService().InputQuery(MainFormCaption(), Rapor.Translate("Email Adresi"), address) || Trim(address).empty())
+  if (!DialogService().InputQuery(CurrentMainFormCaption(), Rapor.Translate("Email Adresi"), address) || Trim(address).empty())
     return;
   TMailMessage message;
   message.Recipient = Trim(address);

@@ -48,4 +48,4 @@ void WritePdfFile(TQRPrinter& Printer, int PageCount, const AnsiString& FileName
 
 // The caption of the program's main form; the application's title while
 // there is none.
-AnsiString MainFormCaption();
+AnsiString CurrentMainFormCaption();

@@ -19,7 +19,7 @@ TEST(PublishedProperties, EachControlPublishesWhatItShows) {
     TClass cls;
     std::vector<const char*> names;
   } cases[] = {
-      {TControl::StaticClass(), {"Left", "Top", "Width", "Height", "Cursor", "Hint", "Name", "Tag"}},
+      {TControl::StaticClass(), {"Left", "Top", "Width", "Height", "Cursor", "Hint", "HelpContext", "Name", "Tag"}},
       {TPanel::StaticClass(),
        {"Align", "Alignment", "Anchors", "BevelInner", "BevelOuter", "BevelWidth", "BorderStyle", "BorderWidth",
         "Caption", "Color", "Constraints", "Font", "ParentColor", "ParentFont", "PopupMenu", "ShowHint", "TabOrder",

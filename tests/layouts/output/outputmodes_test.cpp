@@ -121,7 +121,7 @@ TEST_F(OutputModesTest, EMailHandsOverOneRecipientAndAGifPerPageThenDeletesThem)
 
   ASSERT_EQ(dialogs.Records().size(), 1u);
   EXPECT_EQ(dialogs.Records()[0].Kind, TDialogKind::InputQuery);
-  EXPECT_EQ(dialogs.Records()[0].Caption, MainFormCaption());
+  EXPECT_EQ(dialogs.Records()[0].Caption, CurrentMainFormCaption());
   EXPECT_EQ(dialogs.Records()[0].Text, "E-posta");
   EXPECT_EQ(dialogs.Records()[0].Value, "depo@ornek.com.tr");
   ASSERT_EQ(mail.Messages.size(), 1u);
