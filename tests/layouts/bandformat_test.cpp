@@ -54,6 +54,30 @@ TEST(BandFormat, SizeAndFontColourApplyAndBadValuesLeaveTheBandAsItWas) {
   EXPECT_EQ(band.Font()->Color(), clRed);
 }
 
+// A printable that uses its band's font takes the record's size, colour and
+// styles with the band; one with a font of its own keeps it.
+TEST(BandFormat, PrintablesOnTheBandsFontFollowItAndOthersKeepTheirOwn) {
+  TPanel band(nullptr);
+  band.Font()->SetSize(8);
+  auto* follows = new TQRLabel(&band);
+  follows->SetParent(&band);
+  follows->SetParentFont(true);
+  auto* own = new TQRLabel(&band);
+  own->SetParent(&band);
+  own->Font()->SetSize(20);
+  own->Font()->SetStyle(TFontStyles{fsItalic});
+  ASSERT_FALSE(own->ParentFont());
+  ApplyQrEk(band, ParseQrEk("FONT.SIZE=14|FONT.COLOR=clRed|FONT.STYLE=BOLD|"));
+  EXPECT_EQ(follows->Font()->Size(), 14);
+  EXPECT_EQ(follows->Font()->Color(), clRed);
+  EXPECT_EQ(follows->Font()->Style(), TFontStyles{fsBold});
+  EXPECT_EQ(own->Font()->Size(), 20);
+  EXPECT_EQ(own->Font()->Style(), TFontStyles{fsItalic});
+  ApplyQrEk(band, ParseQrEk(""));
+  EXPECT_EQ(follows->Font()->Style(), TFontStyles{});
+  EXPECT_EQ(follows->Font()->Size(), 14);
+}
+
 TEST(BandFormat, PlaceholderRowsDisableThePrintablesOfTheBandOnly) {
   TPanel band(nullptr);
   auto* label = new TQRLabel(&band);
