@@ -213,7 +213,12 @@ bool TApplication::ProcessMessage(MSG& Msg) {
   return true;
 }
 
+// Only the GUI thread handles the GUI's messages: a worker (a report that
+// generates its preview pages) that calls this does nothing, since the
+// messages it would take belong to windows it must never touch.
 void TApplication::ProcessMessages() {
+  if (GetCurrentThreadId() != threadId_)
+    return;
   MSG msg;
   while (ProcessMessage(msg)) {
   }

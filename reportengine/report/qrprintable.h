@@ -71,6 +71,9 @@ public:
   virtual void MeasureHeight(int& Height) {}
   // The control's current data text; the base leaves it.
   virtual void GetDataText(AnsiString& Text) {}
+  // True for printables whose height follows their data (data text, data
+  // image, memo): a band's height pre-calculation measures them.
+  virtual bool StretchesWithData() { return false; }
 
   // ---- Overrides ----
   void Loaded() override;

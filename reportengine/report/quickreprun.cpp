@@ -1,0 +1,520 @@
+// The run of a report: its three entry points (Print, Prepare, the
+// previews), the background generation of a preview's pages, the run
+// itself (CreateReport), the printer set-up of a run, the print set-up
+// dialog and the messages the printer object and the preview send.
+#include <algorithm>
+#include <memory>
+
+#include "classlib/classes/lists.h"
+#include "classlib/data/dataset.h"
+#include "classlib/graphics/metafile.h"
+#include "classlib/system/mathutils.h"
+#include "reportengine/evaluator/qrevenvironment.h"
+#include "reportengine/preview/qrprintdialog.h"
+#include "reportengine/preview/qrprogressform.h"
+#include "reportengine/report/qrcontroller.h"
+#include "reportengine/report/qrquickrepbands.h"
+#include "reportengine/report/quickrep.h"
+
+namespace {
+
+int RoundInt(long double value) { return CheckedInt32(Round(static_cast<double>(value))); }
+
+// Posted by the preview's worker to the report's window when its run is
+// over: WParam 1 when it ended cancelled, LParam the printer object.
+constexpr UINT QRM_RUNDONE = WM_USER + 40;
+
+}  // namespace
+
+// ---- Run helpers -----------------------------------------------------------------
+
+void TCustomQuickRep::CollectDataSets() {
+  TWinControl* control = Parent();
+  while (control != nullptr && dynamic_cast<TCustomForm*>(control) == nullptr)
+    control = control->Parent();
+  auto* form = dynamic_cast<TCustomForm*>(control);
+  if (form == nullptr)
+    return;
+  // Data sets owned by the form, and by windowed controls among its
+  // components, at any depth.
+  std::vector<TComponent*> pending{form};
+  while (!pending.empty()) {
+    TComponent* owner = pending.back();
+    pending.pop_back();
+    for (int i = 0; i < owner->ComponentCount(); ++i) {
+      TComponent* component = owner->Components(i);
+      if (auto* data = dynamic_cast<TDataSet*>(component)) {
+        if (FDataSetList->IndexOf(data) < 0)
+          FDataSetList->Add(data);
+      } else if (dynamic_cast<TWinControl*>(component) != nullptr && component->ComponentCount() > 0) {
+        pending.push_back(component);
+      }
+    }
+  }
+}
+
+void TCustomQuickRep::FindBackImage() {
+  FBackImage = nullptr;
+  for (int i = 0; i < ControlCount(); ++i) {
+    TControl* control = Controls(i);
+    if (dynamic_cast<IQRBackgroundPicture*>(control) != nullptr && control->Name() == FBackImageControl)
+      FBackImage = control;
+  }
+}
+
+void TCustomQuickRep::SetupPrinter() {
+  TQRPrinter& printer = *FQRPrinter;
+  TQuickRepPrinterSettings& wishes = *FPrinterSettings;
+  printer.SetPrinterIndex(wishes.PrinterIndex());
+  TPrinterSettings& settings = printer.Settings();
+  settings.SetPaperSize(FPage->PaperSize());
+  if (FPage->PaperSize() == TQRPaperSize::Custom) {
+    settings.SetPaperWidth(RoundInt(FPage->Width()));
+    settings.SetPaperLength(RoundInt(FPage->Length()));
+  }
+  settings.SetOrientation(FPage->Orientation());
+  settings.SetCopies(wishes.Copies());
+  settings.SetOutputBin(wishes.OutputBin());
+  printer.SetFirstPage(wishes.FirstPage());
+  printer.SetLastPage(wishes.LastPage());
+  settings.SetDuplex(wishes.Duplex());
+  settings.SetUseStandardPrinter(wishes.UseStandardprinter());
+  settings.SetPrintMetaFile(wishes.PrintMetaFile());
+  settings.SetUseCustomBinCode(wishes.UseCustomBinCode());
+  settings.SetCustomBinCode(wishes.CustomBinCode());
+  settings.SetUseCustomPaperCode(wishes.UseCustomPaperCode());
+  settings.SetCustomPaperCode(wishes.CustomPaperCode());
+  settings.SetPrintQuality(wishes.PrintQuality());
+  settings.SetCollate(wishes.Collate());
+  settings.SetColorOption(wishes.ColorOption());
+  settings.SetExtendedDuplex(wishes.ExtendedDuplex());
+  settings.OnApplyPrinterSettings = OnApplyPrinterSettings;
+  settings.OnGetPrinterSettings = OnGetPrinterSettings;
+}
+
+// A fresh printer object for a run: it takes over the notice target of the
+// one before and reports its printing and its preview's end as the report's.
+TQRPrinter* TCustomQuickRep::NewRunPrinter() {
+  auto* printer = new TQRPrinter(this);
+  if (FQRPrinter != nullptr)
+    printer->NotifyTarget = FQRPrinter->NotifyTarget;
+  printer->AfterPrint = [this](TObject*) {
+    if (AfterPrint)
+      AfterPrint(this);
+  };
+  printer->AfterPreview = [this](TObject*) {
+    if (AfterPreview)
+      AfterPreview(this);
+  };
+  return printer;
+}
+
+// Metafile pages for the caller or a preview: the report hears 1026 and
+// 1028 and gives the export handler.
+void TCustomQuickRep::AdoptRunPrinter(TQRPrinter* Printer) {
+  Printer->ApplyDestination(qrdMetafile);
+  Printer->ReportControl = this;
+  Printer->ExportHandler = [this](TObject* Filter) { ExportHandler(Filter); };
+  Printer->Title = FReportTitle;
+  if (OnPreview)
+    Printer->PreviewHandler = OnPreview;
+  FOwnedPrinters.push_back(Printer);
+  FQRPrinter = Printer;
+}
+
+void TCustomQuickRep::FreeOwnedPrinter(TQRPrinter* Printer) {
+  auto it = std::find(FOwnedPrinters.begin(), FOwnedPrinters.end(), Printer);
+  if (it == FOwnedPrinters.end())
+    return;
+  FOwnedPrinters.erase(it);
+  if (FQRPrinter == Printer)
+    FQRPrinter = nullptr;
+  if (FClosedPrinter == Printer)
+    FClosedPrinter = nullptr;
+  delete Printer;
+}
+
+TQRPrinter* TCustomQuickRep::ReleaseQRPrinter() {
+  TQRPrinter* printer = FQRPrinter;
+  if (printer == nullptr || FThreadRunning.load())
+    return nullptr;
+  FOwnedPrinters.erase(std::remove(FOwnedPrinters.begin(), FOwnedPrinters.end(), printer), FOwnedPrinters.end());
+  FQRPrinter = nullptr;
+  return printer;
+}
+
+// The printer object of the last Prepare goes when the next run starts,
+// unless a preview still shows it (its closing frees it).
+void TCustomQuickRep::ReleasePreviousPrinter() {
+  TQRPrinter* previous = FQRPrinter;
+  if (previous != nullptr && !previous->ShowingPreview() && previous != FClosedPrinter)
+    FreeOwnedPrinter(previous);
+}
+
+// ---- Entry points ----------------------------------------------------------------
+
+void TCustomQuickRep::Print() {
+  if (!FIdle || FThreadRunning.load())
+    return;
+  TQRPrinter* previous = FQRPrinter;
+  std::unique_ptr<TQRPrinter> printer(NewRunPrinter());
+  if (!printer->PrintersAvailable())
+    return;
+  printer->ApplyDestination(qrdPrinter);
+  TQRProgressForm progress(nullptr);
+  progress.SetQRPrinter(printer.get());
+  if (FShowProgress)
+    progress.Show();
+  printer->NotifyTarget = &progress;
+  FQRPrinter = printer.get();
+  try {
+    CreateReport(false);
+  } catch (...) {
+    FQRPrinter = previous;
+    throw;
+  }
+  FQRPrinter = previous;
+}
+
+void TCustomQuickRep::Prepare() {
+  if (!FIdle || FThreadRunning.load())
+    return;
+  TQRPrinter* printer = NewRunPrinter();
+  ReleasePreviousPrinter();
+  AdoptRunPrinter(printer);
+  CreateReport(false);
+  printer->SetPrepared(true);
+}
+
+void TCustomQuickRep::ShowPreview(bool Modal) {
+  if (!FIdle || FThreadRunning.load())
+    return;
+  TQRPrinter* printer = NewRunPrinter();
+  ReleasePreviousPrinter();
+  AdoptRunPrinter(printer);
+  // The worker tells this window when it is done; made here, on the GUI
+  // thread.
+  FRunWindow = Handle();
+  FCancelled = false;
+  FThreadRunning = true;
+  new TQRCreateReportThread(this);
+  if (Modal)
+    printer->PreviewModal();
+  else
+    printer->Preview();
+}
+
+void TCustomQuickRep::ExportHandler(TObject* Filter) {
+  auto* filter = dynamic_cast<IQRExportFilter*>(Filter);
+  if (filter == nullptr || !FIdle || FThreadRunning.load())
+    return;
+  TQRPrinter* previous = FQRPrinter;
+  std::unique_ptr<TQRPrinter> printer(NewRunPrinter());
+  printer->ApplyDestination(qrdMetafile);
+  FQRPrinter = printer.get();
+  FExportFilter = filter;
+  FExporting = true;
+  FUsePrinterPages = false;
+  auto restore = [&] {
+    FQRPrinter = previous;
+    FExportFilter = nullptr;
+    FExporting = false;
+    FUsePrinterPages = true;
+  };
+  try {
+    CreateReport(false);
+  } catch (...) {
+    restore();
+    throw;
+  }
+  restore();
+}
+
+// ---- The run -----------------------------------------------------------------------
+
+void TCustomQuickRep::CreateReport(bool Composite) {
+  if (!FIdle)
+    return;
+  bool wasVisible = Visible();
+  if (OnGuiThread()) {
+    delete FDesignPage;
+    FDesignPage = nullptr;
+  }
+  if (FPage->Width() - FPage->LeftMargin() - FPage->RightMargin() < 0) {
+    FPage->SetLeftMargin(0);
+    FPage->SetRightMargin(0);
+  }
+  if (FPage->Length() - FPage->TopMargin() - FPage->BottomMargin() < 0) {
+    FPage->SetTopMargin(0);
+    FPage->SetBottomMargin(0);
+  }
+  FIdle = false;
+  FCancelled = false;
+  FFinalPage = false;
+  FTitlePrinted = false;
+  FColumnBreakArmed = false;
+  bool printReport = true;
+  std::unique_ptr<TList> dataSets(new TList());
+  FDataSetList = dataSets.get();
+  auto finish = [&] {
+    FDataSetList = nullptr;
+    if (wasVisible != Visible() && OnGuiThread())
+      SetVisible(wasVisible);
+    FIdle = true;
+  };
+  try {
+    CollectDataSets();
+    FindBackImage();
+    if (BeforePrint && !ComponentState().Contains(csDesigning))
+      BeforePrint(this, printReport);
+    if (printReport)
+      RunPrepared(Composite);
+  } catch (...) {
+    finish();
+    throw;
+  }
+  finish();
+}
+
+namespace {
+
+long double FooterChainHeight(TQRCustomBand* band) {
+  long double height = 0;
+  for (int steps = 0; band != nullptr && steps < 10000; ++steps) {
+    height += band->Size()->Height();
+    band = band->ChildBand();
+  }
+  return height;
+}
+
+}  // namespace
+
+// Steps of a run once BeforePrint agreed: units, printer job, page state,
+// preparation of everything that prints, the controller's loop, the last
+// page, and the end or abort of the printer job, also when a step raises.
+void TCustomQuickRep::RunPrepared(bool Composite) {
+  TQRUnit savedUnits = Units();
+  bool begun = false, variablesPrepared = false, controllerPrepared = false;
+  auto closeJob = [&] {
+    if (FQRPrinter == nullptr || !begun)
+      return;
+    if (FCancelled)
+      FQRPrinter->AbortDoc();
+    else if (!Composite)
+      FUsePrinterPages ? FQRPrinter->EndDoc() : FQRPrinter->AbortDoc();
+  };
+  auto unprepare = [&] {
+    if (Units() != savedUnits)
+      SetUnits(savedUnits);
+    if (controllerPrepared) {
+      QRUnpreparePrintables(*this);
+      FController->Unprepare();
+    }
+    if (variablesPrepared) {
+      FFunctions->UnprepareVariables();
+      GlobalVariables()->UnprepareVariables();
+      FFunctions->SetVariableDataSets(nullptr);
+    }
+    FPageNumberConstant = FColumnNumberConstant = FReportTitleConstant = nullptr;
+    QRSetCompositeRun(false);
+  };
+  try {
+    SetUnits(Native);
+    if (Composite) {
+      FPage->SetPaperSize(FQRPrinter->Settings().PaperSize());
+      FPage->SetOrientation(FQRPrinter->Settings().Orientation());
+    } else {
+      SetupPrinter();
+      FQRPrinter->Title = FReportTitle;
+      FQRPrinter->ApplyCompression(FOptions.Contains(Compression));
+      FQRPrinter->BeginDoc();
+      FCurrentY = -1;
+      FPageCount = 0;
+    }
+    begun = true;
+    FCurrentColumn = FPage->Columns();
+    if (FExporting && FExportFilter != nullptr && !FExportFilter->Started())
+      FExportFilter->Start(RoundInt(FPage->Width()), RoundInt(FPage->Length()), Font());
+    FPageFooterSpace = 0;
+    for (int i = 0; i < FBandList->Count(); ++i) {
+      auto* band = static_cast<TQRCustomBand*>(FBandList->Items(i));
+      if (band->BandType() == rbPageFooter && band->Enabled())
+        FPageFooterSpace += FooterChainHeight(band);
+    }
+    for (int i = 0; i < FBandList->Count(); ++i)
+      static_cast<TQRCustomBand*>(FBandList->Items(i))->AttachReport(this);
+    for (int i = 0; i < ControlCount(); ++i)
+      if (auto* printable = dynamic_cast<TQRPrintable*>(Controls(i)))
+        printable->SetParentReport(this);
+    FCurrentX = RoundInt(FPage->LeftMargin());
+    FController->BuildLists();
+    GlobalVariables()->PrepareVariables();
+    FFunctions->SetVariableDataSets(FDataSetList);
+    FFunctions->PrepareVariables();
+    variablesPrepared = true;
+    FPageNumberConstant = FFunctions->FindConstant("PAGENUMBER");
+    FColumnNumberConstant = FFunctions->FindConstant("COLUMNNUMBER");
+    FReportTitleConstant = FFunctions->FindConstant("REPORTTITLE");
+    if (FReportTitleConstant != nullptr)
+      TQREvEnvironment::StoreString(FReportTitleConstant, FReportTitle);
+    FController->Prepare();
+    QRPreparePrintables(*this);
+    controllerPrepared = true;
+    QRSetCompositeRun(Composite);
+    RunController();
+    if (FQRPrinter->Cancelled())
+      FCancelled = true;
+    if (!Composite || Tag() == 999) {
+      FCurrentX = RoundInt(FPage->LeftMargin());
+      FFinalPage = true;
+      if (Composite || !FCancelled)
+        EndPage();
+      if (FExporting && FExportFilter != nullptr)
+        FExportFilter->Finish();
+    }
+  } catch (...) {
+    try {
+      unprepare();
+      closeJob();
+    } catch (...) {
+      // The first failure is the one the caller hears of.
+    }
+    throw;
+  }
+  unprepare();
+  closeJob();
+}
+
+// ---- The preview's worker ------------------------------------------------------------
+
+TQRCreateReportThread::TQRCreateReportThread(TCustomQuickRep* Report)
+    : TThread(true), FReport(Report), FPrinter(Report->QRPrinter()) {
+  SetFreeOnTerminate(true);
+  Start();
+}
+
+// Runs the report on this thread. It touches no window: when done it posts
+// the report's window, and the GUI thread frees what is to be freed.
+void TQRCreateReportThread::Execute() {
+  bool failed = false;
+  try {
+    FReport->CreateReport(false);
+  } catch (...) {
+    failed = true;
+  }
+  bool cancelled = failed || FReport->Cancelled() || FPrinter->Cancelled();
+  HWND window = FReport->FRunWindow;
+  // The report may be freed as soon as the flag drops: read everything first.
+  FReport->FThreadRunning = false;
+  if (window != nullptr)
+    PostMessageW(window, QRM_RUNDONE, cancelled ? 1 : 0, reinterpret_cast<LPARAM>(FPrinter));
+}
+
+// ---- Messages --------------------------------------------------------------------------
+
+void TCustomQuickRep::Dispatch(TMessage& Message) {
+  switch (Message.Msg) {
+    case QRM_PAGEAVAILABLE:
+      if (Message.WParam == 1 && FQRPrinter != nullptr) {
+        delete FDesignPage;
+        FDesignPage = FQRPrinter->GetPage(1).release();
+        Invalidate();
+      }
+      return;
+    case QRM_PRINTAGAIN:
+      Print();
+      return;
+    case QRM_PREVIEWCLOSED:
+      PreviewClosed(reinterpret_cast<TQRPrinter*>(Message.LParam));
+      return;
+    case QRM_RUNDONE:
+      ThreadDone(reinterpret_cast<TQRPrinter*>(Message.LParam), Message.WParam != 0);
+      return;
+    default:
+      TQRBasePanel::Dispatch(Message);
+  }
+}
+
+// The preview of Printer closed. While its pages are still generated the
+// run is cancelled and the printer object is freed once the worker is done;
+// otherwise the preview state ends and the object is freed now.
+void TCustomQuickRep::PreviewClosed(TQRPrinter* Printer) {
+  if (Printer == nullptr)
+    Printer = FQRPrinter;
+  bool owned = std::find(FOwnedPrinters.begin(), FOwnedPrinters.end(), Printer) != FOwnedPrinters.end();
+  if (Printer == nullptr || !owned)
+    return;
+  if (FThreadRunning.load() && Printer == FQRPrinter) {
+    FCancelled = true;
+    Printer->Cancel();
+    FClosedPrinter = Printer;
+    return;
+  }
+  if (!FIdle) {
+    FCancelled = true;
+    Printer->Cancel();
+    return;
+  }
+  Printer->SetShowingPreview(false);
+  FreeOwnedPrinter(Printer);
+}
+
+void TCustomQuickRep::ThreadDone(TQRPrinter* Printer, bool) {
+  if (Printer != nullptr && Printer == FClosedPrinter)
+    FreeOwnedPrinter(Printer);
+}
+
+// ---- Print set-up dialog ------------------------------------------------------------------
+
+void TCustomQuickRep::ExecutePrintSetup() {
+  TQRPrinter printer(this);
+  printer.SetPrinterIndex(FPrinterSettings->PrinterIndex());
+  TQRPrintDialog dialog(nullptr);
+  dialog.SetQRPrinter(&printer);
+  bool finished = FQRPrinter != nullptr && FQRPrinter->Status() == mpFinished && FQRPrinter->PageCount() > 0;
+  dialog.Options = TPrintDialogOptions{poPageNums};
+  dialog.MinPage = finished ? 1 : 0;
+  dialog.MaxPage = finished ? FQRPrinter->PageCount() : 9999;
+  if (finished) {
+    dialog.FromPage = 1;
+    dialog.ToPage = FQRPrinter->PageCount();
+  }
+  dialog.Orientation = FPage->Orientation() == poLandscape ? DMORIENT_LANDSCAPE : DMORIENT_PORTRAIT;
+  dialog.SetCopies(FPrinterSettings->Copies());
+  if (!dialog.Execute()) {
+    SetTag(1);
+    return;
+  }
+  ApplyPrintSetup(dialog, printer);
+  SetTag(0);
+}
+
+void TCustomQuickRep::ApplyPrintSetup(TQRPrintDialog& Dialog, TQRPrinter& Printer) {
+  TPrinterOrientation orientation = Dialog.Orientation == DMORIENT_LANDSCAPE ? poLandscape : poPortrait;
+  int printerIndex = Printer.DevicePrinter().PrinterIndex();
+  FPrinterSettings->SetCopies(Dialog.Copies());
+  FPrinterSettings->SetPrinterIndex(printerIndex);
+  FPage->SetOrientation(orientation);
+  TQuickRepPrinterSettings& setup = *FPrintSetupSettings;
+  setup.SetCustomBinCode(Dialog.OutputBin);
+  setup.SetExtendedDuplex(Dialog.DuplexCode);
+  setup.SetPrintQuality(Dialog.PrintQuality);
+  setup.SetCollate(Dialog.Collate);
+  setup.SetColorOption(Dialog.ColorOption);
+  setup.SetCopies(Dialog.Copies());
+  setup.SetOrientation(orientation);
+  setup.SetFirstPage(Dialog.FromPage);
+  setup.SetLastPage(Dialog.ToPage);
+  TQRBin bin;
+  setup.SetOutputBin(BinOfCode(Dialog.OutputBin, bin) ? bin : FPrinterSettings->OutputBin());
+  setup.SetCustomPaperCode(Dialog.PaperSize);
+  setup.SetPrinterIndex(printerIndex);
+  setup.SetDuplex(Dialog.Duplex);
+  if (Dialog.PrintRange == prPageNums) {
+    FPrinterSettings->SetFirstPage(Dialog.FromPage);
+    FPrinterSettings->SetLastPage(Dialog.ToPage);
+  } else {
+    FPrinterSettings->SetFirstPage(0);
+    FPrinterSettings->SetLastPage(0);
+  }
+}
