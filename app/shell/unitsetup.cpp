@@ -6,6 +6,7 @@
 #include "classlib/grids/gridregister.h"
 #include "classlib/stdctrls/stdctrlsreg.h"
 #include "components/vtcomponentsreg.h"
+#include "layouts/dizaynpreview.h"
 #include "reportengine/evaluator/qrevenvironment.h"
 #include "reportengine/preview/qrprev.h"
 #include "reportengine/preview/qrprogressform.h"
@@ -36,4 +37,6 @@ void SetUpUnits() {
   InstallPrinterSetupForm();
   InstallProgressForm();
   InstallZRPreviewForm();
+  // Print and preview requests of the report component reach the runner.
+  InstallReportRunner();
 }

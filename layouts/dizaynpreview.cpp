@@ -1,0 +1,559 @@
+#include "layouts/dizaynpreview.h"
+
+#include <algorithm>
+#include <climits>
+#include <utility>
+
+#include "classlib/classes/typinfo.h"
+#include "classlib/controls/controlmaking.h"
+#include "classlib/data/dataset.h"
+#include "classlib/data/field.h"
+#include "classlib/forms/application.h"
+#include "classlib/printers/printers.h"
+#include "design/core/layoutfile.h"
+#include "layouts/bandformat.h"
+#include "layouts/barcodeproxy.h"
+#include "layouts/labelprintvalue.h"
+#include "layouts/runnerbinding.h"
+#include "layouts/runnerreport.h"
+#include "layouts/vtqrbarcodeimage.h"
+#include "layouts/vtrapor.h"
+#include "reportengine/printables/qrdbtext.h"
+#include "reportengine/printables/qrexprlabel.h"
+#include "reportengine/printables/qrimage.h"
+#include "reportengine/printables/qrlabel.h"
+#include "reportengine/printables/qrsysdata.h"
+#include "reportengine/printables/qrmemo.h"
+#include "reportengine/printables/qrprintablesreg.h"
+#include "reportengine/report/qrreportreg.h"
+#include "reportengine/report/quickrep.h"
+#include "support/barcode/components/stbarcode.h"
+#include "support/barcode/components/stdbbarcode.h"
+
+BEGIN_PUBLISHED(TDizaynPreviewF)
+  METHOD(MQRBeforePrint),
+  METHOD(DetayBeforePrint),
+  METHOD(NormalDetailBandBeforePrint),
+  METHOD(MQrEtiketDetayBeforePrint),
+  METHOD(FaturaDetayBeforePrint),
+  METHOD(FaturaDetayAfterPrint),
+  METHOD(FaturaSubDetailAfterPrint),
+  METHOD(CustomLabelPrint),
+  METHOD(QRCompositeReport1AddReports),
+  METHOD(Button1Click),
+END_PUBLISHED
+
+namespace {
+
+TRunnerOutput& InstalledOutput() {
+  static TRunnerOutput output;
+  return output;
+}
+
+// The printer current when a run began is current again when it ends,
+// whichever way it ends (a missing data set, an exception of the output).
+class TPrinterIndexScope {
+public:
+  TPrinterIndexScope() : saved_(Printer().PrinterIndex()) {}
+  ~TPrinterIndexScope() {
+    try {
+      if (Printer().PrinterIndex() != saved_)
+        Printer().SetPrinterIndex(saved_);
+    } catch (...) {
+      // The printer list changed under the run; nothing to give back.
+    }
+  }
+  TPrinterIndexScope(const TPrinterIndexScope&) = delete;
+  TPrinterIndexScope& operator=(const TPrinterIndexScope&) = delete;
+  int Saved() const { return saved_; }
+
+private:
+  int saved_;
+};
+
+bool IsPrototype(TComponent* C) { return C->Tag() == PrototypeTag; }
+
+}  // namespace
+
+TRunnerOutput InstallRunnerOutput(TRunnerOutput Output) {
+  return std::exchange(InstalledOutput(), std::move(Output));
+}
+
+// ---- The form and its own components ---------------------------------------
+
+TDizaynPreviewF::TDizaynPreviewF(TComponent* AOwner)
+    : TForm(AOwner), FHintList(std::make_unique<TStringList>()) {
+  SetName("DizaynPreviewF");
+  SetCaption("DizaynPreviewF");
+  SetVisible(false);
+  DsnStage1 = MakeControl<TDsnStage>(this, this, "DsnStage1");
+  DsnStage1->SetVisible(false);
+  CreatePrototypes();
+  CreateCompositeReports();
+  SaveDialog1 = new TSaveDialog(this);
+  SaveDialog1->SetName("SaveDialog1");
+  SaveDialog1->SetFilter(RunnerPdfFilter);
+  CheckBox1 = MakeControl<TCheckBox>(this, this, "CheckBox1");
+  CheckBox1->SetVisible(false);
+  Button1 = MakeControl<TButton>(this, this, "Button1");
+  Button1->SetVisible(false);
+}
+
+TDizaynPreviewF::~TDizaynPreviewF() = default;
+
+TComponent* TDizaynPreviewF::MakeRegistered(const char* ClassName, const AnsiString& Name, TWinControl* Parent) {
+  TClass cls = GetClass(ClassName);
+  if (cls == nullptr)
+    return nullptr;
+  TCreateContext context;
+  context.Owner = this;
+  auto* component = static_cast<TComponent*>(cls->Create(context));
+  component->SetName(Name);
+  if (auto* control = dynamic_cast<TControl*>(component); control != nullptr && Parent != nullptr)
+    control->SetParent(Parent);
+  return component;
+}
+
+// EAN-13 with its check character, 12-mil bars, tall guard bars, the code
+// shown: what a barcode dropped from the palette looks like.
+TStBarCode* TDizaynPreviewF::MakeBarcodePrototype(const AnsiString& Name, bool DataAware) {
+  TStBarCode* barcode = DataAware ? new TStDbBarCode(this) : new TStBarCode(this);
+  barcode->SetName(Name);
+  barcode->SetParent(DsnDpstPanel);
+  barcode->SetTag(PrototypeTag);
+  barcode->SetBarCodeType(bcEAN_13);
+  barcode->SetAddCheckChar(true);
+  barcode->SetBarWidth(12);
+  barcode->SetTallGuardBars(true);
+  barcode->SetShowCode(true);
+  return barcode;
+}
+
+// The palette's prototypes: made for the classes this program registers.
+void TDizaynPreviewF::CreatePrototypes() {
+  DsnDpstPanel = MakeControl<TPanel>(this, this, "DsnDpstPanel");
+  DsnDpstPanel->SetVisible(false);
+  static constexpr std::pair<const char*, const char*> printables[] = {
+      {"TQRLabel", "Dpst_TQRLabel"},     {"TQRDBText", "Dpst_TQRDbText"},
+      {"TQRExpr", "Dpst_TQRExpr"},       {"TQRSysData", "Dpst_TQRSysData"},
+      {"TQRMemo", "Dpst_TQRMemo"},       {"TQRShape", "Dpst_TQRShape"},
+      {"TQRImage", "Dpst_TQRResim"},     {"TQRLabelDikey", "Dpst_TQRLabelDikey"},
+      {"TQRDbTextDikey", "Dpst_TQRDbTextDikey"}, {"TJvQrDbText", "Dpst_TJvQrDbText"},
+      {"TQRDBImage", "Dpst_TQRDBImage"},
+  };
+  for (const auto& [cls, name] : printables)
+    MakeRegistered(cls, name, DsnDpstPanel);
+  MakeBarcodePrototype("Dpst_StDbBarCode", true);
+  MakeBarcodePrototype("Dpst_StBarCode", false);
+
+  PrototypeReport = new TQuickRep(this);
+  PrototypeReport->SetName("PrototypeReport");
+  PrototypeReport->SetTag(PrototypeTag);
+  PrototypeReport->SetParent(DsnDpstPanel);
+  AddPrototypeBands(*PrototypeReport);
+
+  ZReport1 = MakeRegistered("TZReport", "ZReport1", DsnDpstPanel);
+  if (ZReport1 != nullptr)
+    ZReport1->SetTag(PrototypeTag);
+}
+
+void TDizaynPreviewF::CreateCompositeReports() {
+  QRCompositeReport1 = MakeRegistered("TQRCompositeReport", "QRCompositeReport1", nullptr);
+  if (QRCompositeReport1 != nullptr)
+    HookEvent(QRCompositeReport1, "OnAddReports", "QRCompositeReport1AddReports");
+}
+
+AnsiString TDizaynPreviewF::Translate(const AnsiString& Text) const {
+  return VtRapor != nullptr ? VtRapor->Translate(Text) : Text;
+}
+
+TMethod TDizaynPreviewF::HandlerMethod(const char* Name) { return TMethod{MethodAddress(Name), this}; }
+
+void TDizaynPreviewF::HookEvent(TComponent* Target, const char* Event, const char* Handler) {
+  if (Target != nullptr && GetPropInfo(Target, Event) != nullptr)
+    SetMethodProp(Target, Event, HandlerMethod(Handler));
+}
+
+// ---- Published queries -------------------------------------------------------
+
+int TDizaynPreviewF::QuickRepCount() { return static_cast<int>(GraphicPages().size()); }
+
+int TDizaynPreviewF::ZRepCount() {
+  int count = 0;
+  for (int k = 0; k < ComponentCount(); ++k)
+    if (IsInstanceOf(Components(k), "TZReport") && !IsPrototype(Components(k)))
+      ++count;
+  return count;
+}
+
+std::vector<TQuickRep*> TDizaynPreviewF::GraphicPages() {
+  std::vector<TQuickRep*> pages;
+  for (int k = 0; k < ComponentCount(); ++k)
+    if (auto* page = dynamic_cast<TQuickRep*>(Components(k)); page != nullptr && !IsPrototype(page))
+      pages.push_back(page);
+  return pages;
+}
+
+std::vector<TQRImage*> TDizaynPreviewF::BarcodeProxies() {
+  std::vector<TQRImage*> proxies;
+  for (int k = ComponentCount() - 1; k >= 0; --k)
+    if (auto* proxy = dynamic_cast<TQRImage*>(Components(k)); proxy != nullptr && IsBarcodeProxy(*proxy))
+      proxies.push_back(proxy);
+  return proxies;
+}
+
+bool TDizaynPreviewF::IsFatura(TComponent* Page) {
+  if (!IsInstanceOf(Page, "TQuickRep") && !IsInstanceOf(Page, "TZReport"))
+    return false;
+  TBindingHint hint;
+  return ReadComponentHint(Page, hint) && hint.IsInvoicePage();
+}
+
+bool TDizaynPreviewF::LastYapilsin() {
+  for (int k = 0; k < ComponentCount(); ++k) {
+    TComponent* c = Components(k);
+    TBindingHint hint;
+    if (!IsInstanceOf(c, "TQRCustomLabel") || !ReadComponentHint(c, hint))
+      continue;
+    for (const char* option : {"PRINTOPTION=0", "PRINTOPTION=1", "PRINTOPTION=2", "PRINTOPTION=3"})
+      if (hint.Text().find(option) != AnsiString::npos)
+        return true;
+  }
+  return false;
+}
+
+// Handlers a layout brought with it stay.
+void TDizaynPreviewF::OnPrintDuzenle() {
+  for (int k = 0; k < ComponentCount(); ++k) {
+    TComponent* c = Components(k);
+    if (IsInstanceOf(c, "TQRCustomLabel") && GetPropInfo(c, "OnPrint") != nullptr &&
+        !GetMethodProp(c, "OnPrint").Assigned())
+      HookEvent(c, "OnPrint", "CustomLabelPrint");
+  }
+}
+
+// ---- The run ------------------------------------------------------------------
+
+void TDizaynPreviewF::Button1Click(TObject* /*Sender*/) {
+  TPrinterIndexScope printer;
+  FSavedPrinterIndex = printer.Saved();
+  FDirectPath = VtRapor == nullptr || VtRapor->PrintHelperExecute() == nullptr;
+  try {
+    LoadLayout();
+    FLineCounter = 0;
+    FLinesPerPage = 0;
+    FFirstGraphicPage = nullptr;
+    FFirstTextPage = nullptr;
+    FindPagesAndBind();
+    if (VtRapor != nullptr)
+      VtRapor->DoFormOpen(this);
+    HookDetailBands();
+    if (FFirstGraphicPage != nullptr)
+      FColumnCount = PageColumns(*FFirstGraphicPage);
+    CreateBarcodeProxies();
+    SettlePrinter();
+    if (FDataSetMissing) {
+      ShowUnsuitableForm();
+    } else {
+      OnPrintDuzenle();
+      TRunnerOutput output = InstalledOutput();
+      if (output)
+        output(*this);
+      else
+        PrepareRunnerPages(*this);
+    }
+  } catch (...) {
+    CleanUp();
+    throw;
+  }
+  CleanUp();
+}
+
+// The designer's preview command hands the runner the designer's current
+// file as its layout file name.
+void TDizaynPreviewF::LoadLayout() { DsnStage1->LoadFromFile(LayoutFileName); }
+
+void TDizaynPreviewF::FindPagesAndBind() {
+  TLayoutBinder binder(VtRapor);
+  for (int k = 0; k < ComponentCount(); ++k) {
+    TComponent* c = Components(k);
+    if (!IsPrototype(c)) {
+      if (FFirstGraphicPage == nullptr)
+        if (auto* page = dynamic_cast<TQuickRep*>(c))
+          FFirstGraphicPage = page;
+      if (FFirstTextPage == nullptr && IsInstanceOf(c, "TZReport"))
+        FFirstTextPage = c;
+    }
+    binder.Bind(c);
+    if (auto* memo = dynamic_cast<TQRMemo*>(c); memo != nullptr && VtRapor != nullptr && c->Name() != "Dpst_TQRMemo")
+      VtRapor->DoGetSQLContent(memo);
+    if (IsInstanceOf(c, "TQRSubDetail") && FFirstGraphicPage != nullptr && IsFatura(FFirstGraphicPage))
+      HookEvent(c, "AfterPrint", "FaturaSubDetailAfterPrint");
+  }
+  FDataSetMissing = binder.DataSetMissing();
+}
+
+// Every graphic page's detail band formats its records; an invoice page
+// counts its lines instead.
+void TDizaynPreviewF::HookDetailBands() {
+  for (TQuickRep* page : GraphicPages()) {
+    if (TQRCustomBand* detail = DetailBandOf(*page))
+      HookEvent(detail, "BeforePrint", "NormalDetailBandBeforePrint");
+    if (IsFatura(page))
+      HookInvoicePage(page);
+  }
+}
+
+void TDizaynPreviewF::HookInvoicePage(TQuickRep* Page) {
+  const TInvoiceSettings settings = InvoiceSettingsOf(*Page);
+  if (Page == FFirstGraphicPage) {
+    FInvoiceLineHeight = settings.LineHeight;
+    FLinesPerPage = settings.LinesPerPage;
+  }
+  if (TQRCustomBand* detail = DetailBandOf(*Page)) {
+    HookEvent(detail, "AfterPrint", "FaturaDetayAfterPrint");
+    HookEvent(LinkedBand(*detail), "AfterPrint", "FaturaSubDetailAfterPrint");
+    HookEvent(detail, "BeforePrint", "FaturaDetayBeforePrint");
+  }
+  HookEvent(Page, "BeforePrint", "MQRBeforePrint");
+}
+
+// One proxy per barcode (prototypes get none). The page that holds a
+// barcode, and the first page, repaint proxies when they start; the detail
+// band of the barcode's page repaints its own per record and blanks
+// placeholders, whichever page it is on.
+void TDizaynPreviewF::CreateBarcodeProxies() {
+  if (FFirstGraphicPage == nullptr)
+    return;
+  for (int k = ComponentCount() - 1; k >= 0; --k) {
+    auto* barcode = dynamic_cast<TStBarCode*>(Components(k));
+    if (barcode == nullptr || barcode->Parent() == nullptr || IsPrototype(barcode))
+      continue;
+    CreateBarcodeProxy(*this, *barcode);
+    HookEvent(FFirstGraphicPage, "BeforePrint", "MQRBeforePrint");
+    if (TQuickRep* page = PageOfControl(barcode)) {
+      HookEvent(page, "BeforePrint", "MQRBeforePrint");
+      if (TQRCustomBand* detail = DetailBandOf(*page))
+        HookEvent(detail, "BeforePrint", "DetayBeforePrint");
+    }
+  }
+}
+
+void TDizaynPreviewF::SettlePrinter() {
+  int index = Printer().PrinterIndex();
+  int copies = 1;
+  if (FFirstGraphicPage != nullptr && VtRapor != nullptr) {
+    if (PrinterIndexOverride == -1)
+      VtRapor->DoGetPrinterIndex(index);
+    else
+      index = PrinterIndexOverride;
+    VtRapor->DoGetPrinterCopies(copies);
+    SetPagePrinter(*FFirstGraphicPage, index, copies);
+    if (QuickRepCount() > 1) {
+      if (QRCompositeReport1 != nullptr)
+        SetCompositePrinter(*QRCompositeReport1, *FFirstGraphicPage, index, copies);
+      Printer().SetPrinterIndex(index);
+    }
+  }
+}
+
+void TDizaynPreviewF::ShowUnsuitableForm() {
+  TCustomForm* main = Application->MainForm();
+  const AnsiString caption = main != nullptr ? main->Caption() : Application->Title();
+  Application->MessageBox(Translate(UnsuitableFormMessage), caption, MB_OK);
+}
+
+// The layout goes with the stage's children; proxies die with the form.
+void TDizaynPreviewF::CleanUp() {
+  std::vector<TComponent*> children;
+  for (int k = 0; k < DsnStage1->ControlCount(); ++k)
+    children.push_back(DsnStage1->Controls(k));
+  FreeComponents(children);
+  Close();
+}
+
+// ---- Handlers -------------------------------------------------------------------
+
+void TDizaynPreviewF::PaintProxy(TQRImage* Proxy) {
+  auto* barcode = dynamic_cast<TStBarCode*>(FindComponent(Proxy->Hint()));
+  if (barcode == nullptr)
+    return;
+  TBindingHint hint;
+  ReadComponentHint(barcode, hint);
+  if (!hint.DataSet().empty()) {
+    TDataSet* dataSet = TLayoutBinder(VtRapor).AskDataSet(hint.DataSet());
+    if (dataSet != nullptr)
+      barcode->SetCode(dataSet->FieldByName(hint.DataField())->DisplayText());
+  }
+  PaintBarcodeIntoProxy(*barcode, *Proxy);
+}
+
+void TDizaynPreviewF::MQRBeforePrint(TCustomQuickRep* /*Sender*/, bool& /*PrintReport*/) {
+  FLineCounter = 0;
+  for (TQRImage* proxy : BarcodeProxies())
+    if (proxy->Parent() != nullptr)
+      PaintProxy(proxy);
+}
+
+void TDizaynPreviewF::DetayBeforePrint(TQRCustomBand* Sender, bool& /*PrintBand*/) {
+  TQuickRep* report = ReportOfBand(*Sender);
+  if (report != nullptr && IsFatura(report))
+    SetInvoiceLineHeight(*Sender, InvoiceSettingsOf(*report).LineHeight);
+  for (TQRImage* proxy : BarcodeProxies())
+    if (proxy->Parent() == Sender)
+      PaintProxy(proxy);
+  TDataSet* dataSet = report != nullptr ? ReportDataSet(*report) : nullptr;
+  if (dataSet != nullptr && dataSet->FindField(HostFieldBas) != nullptr)
+    EnableBandPrintables(*Sender, !BooleanFieldIsTrue(*dataSet, HostFieldBas));
+}
+
+void TDizaynPreviewF::NormalDetailBandBeforePrint(TQRCustomBand* Sender, bool& PrintBand) {
+  TQuickRep* report = ReportOfBand(*Sender);
+  TDataSet* dataSet = report != nullptr ? ReportDataSet(*report) : nullptr;
+  if (dataSet == nullptr)
+    return;
+  if (TField* ek = dataSet->FindField(HostFieldQrEk))
+    ApplyQrEk(*Sender, ParseQrEk(ek->AsString()));
+  if (TField* komut = dataSet->FindField(HostFieldQrKomut); komut != nullptr && komut->AsString() == QrKomutNewPage)
+    StartNewPage(*report);
+  if (TField* iptal = dataSet->FindField(HostFieldQrSatirIptal))
+    PrintBand = !iptal->AsBoolean();
+}
+
+void TDizaynPreviewF::MQrEtiketDetayBeforePrint(TQRCustomBand* Sender, bool& /*PrintBand*/) {
+  TQuickRep* report = ReportOfBand(*Sender);
+  TDataSet* dataSet = report != nullptr ? ReportDataSet(*report) : nullptr;
+  if (dataSet == nullptr)
+    return;
+  const int columns = FColumnCount;
+  int column = 0;
+  for (; column < columns; ++column) {
+    if (dataSet->Eof())
+      break;
+    const bool placeholder = BooleanFieldIsTrue(*dataSet, HostFieldBas);
+    for (TControl* control : ControlsInLabelColumn(*Sender, column))
+      if (placeholder)
+        control->SetEnabled(false);
+      else if (!IsInstanceOf(control, "TQRDBText"))
+        control->SetEnabled(true);
+    if (column == columns - 1)
+      break;
+    dataSet->Next();
+    if (dataSet->Eof()) {
+      ++column;
+      break;
+    }
+  }
+  if (dataSet->Eof())
+    for (int rest = column; rest < columns; ++rest)
+      for (TControl* control : ControlsInLabelColumn(*Sender, rest))
+        control->SetEnabled(false);
+}
+
+void TDizaynPreviewF::FaturaDetayBeforePrint(TQRCustomBand* Sender, bool& /*PrintBand*/) {
+  if (TQuickRep* report = ReportOfBand(*Sender))
+    SetInvoiceLineHeight(*Sender, InvoiceSettingsOf(*report).LineHeight);
+}
+
+void TDizaynPreviewF::CountInvoiceLine(TQRCustomBand* Band) {
+  TQuickRep* report = ReportOfBand(*Band);
+  if (report == nullptr)
+    return;
+  ++FLineCounter;
+  const int perPage = InvoiceSettingsOf(*report).LinesPerPage;
+  if (FLineCounter != CountReportRecords(*report) && FLineCounter % perPage == 0)
+    StartNewPage(*report);
+}
+
+void TDizaynPreviewF::FaturaDetayAfterPrint(TQRCustomBand* Sender, bool /*BandPrinted*/) { CountInvoiceLine(Sender); }
+
+void TDizaynPreviewF::FaturaSubDetailAfterPrint(TQRCustomBand* Sender, bool BandPrinted) {
+  if (BandPrinted)
+    CountInvoiceLine(Sender);
+}
+
+void TDizaynPreviewF::CustomLabelPrint(TObject* Sender, AnsiString& Value) {
+  auto* label = dynamic_cast<TComponent*>(Sender);
+  if (VtRapor != nullptr)
+    VtRapor->DoLabelPrint(label, Value);
+  if (label == nullptr)
+    return;
+  if (IsInstanceOf(label, "TQRDBText")) {
+    const long long tag = label->Tag();
+    if (tag > 0) {
+      Value = CharacterAt(Value, DBTextCharacterPosition(tag));
+    } else if (tag < 0) {
+      auto* dataSet = dynamic_cast<TDataSet*>(GetObjectProp(label, "DataSet"));
+      if (dataSet != nullptr)
+        Value = FieldTextInRecord(*dataSet, GetStrProp(label, "DataField"), DBTextRecordNumber(tag));
+    }
+  }
+  TBindingHint hint;
+  ReadComponentHint(label, hint);
+  Value = ApplyPrintOption(Value, hint.PrintOption(), CurrentPageNumberOf(label), FPageCount);
+}
+
+// A composite run keeps the barcode and invoice handlers of its pages: only
+// a detail band without one of the runner's handlers gets the formatting.
+void TDizaynPreviewF::QRCompositeReport1AddReports(TObject* Sender) {
+  auto* composite = dynamic_cast<TComponent*>(Sender);
+  if (composite == nullptr)
+    composite = QRCompositeReport1;
+  if (composite == nullptr)
+    return;
+  for (TQuickRep* page : GraphicPages()) {
+    AddCompositeMember(*composite, *page);
+    JoinComposite(*page);
+  }
+}
+
+void TDizaynPreviewF::JoinComposite(TQuickRep& Page) {
+  TQRCustomBand* detail = DetailBandOf(Page);
+  if (detail != nullptr && !GetMethodProp(detail, "BeforePrint").Assigned())
+    HookEvent(detail, "BeforePrint", "NormalDetailBandBeforePrint");
+}
+
+int TDizaynPreviewF::LargestNegativeDataTextTag() {
+  long long largest = 0;
+  for (int k = 0; k < ComponentCount(); ++k)
+    if (IsInstanceOf(Components(k), "TQRDBText") && Components(k)->Tag() < 0)
+      largest = std::max<long long>(largest, -static_cast<long long>(Components(k)->Tag()));
+  return static_cast<int>(std::min<long long>(largest, INT_MAX));
+}
+
+// ---- Outputs and installation ------------------------------------------------------
+
+// Every graphic page runs into its own page store; the page count is the
+// first page's.
+void PrepareRunnerPages(TDizaynPreviewF& Runner) {
+  for (TQuickRep* page : Runner.GraphicPages())
+    PreparePage(*page);
+  if (TQuickRep* first = Runner.FirstGraphicPage())
+    Runner.SetPageCount(PreparedPageCount(*first));
+}
+
+void InstallReportRunner() {
+  RegisterRunnerClasses();
+  SetReportRunner([](TVtRapor& Rapor, const AnsiString& LayoutFile, const AnsiString& Mode) {
+    std::unique_ptr<TDizaynPreviewF> runner(new TDizaynPreviewF(nullptr));
+    runner->LayoutFileName = LayoutFile;
+    runner->Mode = Mode;
+    runner->VtRapor = &Rapor;
+    try {
+      runner->Button1Click(nullptr);
+    } catch (...) {
+      runner->VtRapor = nullptr;
+      throw;
+    }
+    runner->VtRapor = nullptr;
+  });
+}
+
+// Everything a layout may hold, so the stage can read it.
+void RegisterRunnerClasses() {
+  RegisterQRPrintableClasses();
+  RegisterQuickRepClasses();
+  RegisterClasses({TQuickRep::StaticClass(), TQRBand::StaticClass(), TQRChildBand::StaticClass(),
+                   TQRLabel::StaticClass(), TQRDBText::StaticClass(), TQRExpr::StaticClass(),
+                   TQRSysData::StaticClass(), TQRMemo::StaticClass(), TStBarCode::StaticClass(), TStDbBarCode::StaticClass(), TVtQrBarcodeImage::StaticClass()});
+}

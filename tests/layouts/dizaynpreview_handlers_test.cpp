@@ -1,0 +1,217 @@
+// The runner's handlers called as the engine calls them: several labels
+// across one band, a composite's member pages keeping their handlers, the
+// streamed barcode image, copies and printer of the page, and the runner
+// freed after a run that raises.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/recordtables.h"
+#include "classlib/classes/typinfo.h"
+#include "classlib/controls/graphiccontrol.h"
+#include "classlib/data/field.h"
+#include "classlib/forms/scripteddialogs.h"
+#include "classlib/printers/printers.h"
+#include "layouts/dizaynpreview.h"
+#include "layouts/runnerreport.h"
+#include "layouts/vtqrbarcodeimage.h"
+#include "reportengine/report/quickrep.h"
+#include "tests/layouts/runnerfixture.h"
+#include "tests/support/componenttext.h"
+#include "tests/support/scratchfolder.h"
+
+// A control of a label column: it publishes its column and Enabled.
+class TColumnControl : public TGraphicControl {
+  DECLARE_CLASS(TColumnControl, TGraphicControl)
+
+public:
+  explicit TColumnControl(TComponent* AOwner) : TGraphicControl(AOwner) {}
+  int HelpContext = 0;
+};
+
+BEGIN_PUBLISHED(TColumnControl)
+  PROPERTY(HelpContext, HelpContext, HelpContext),
+  PROPERTY(Enabled, Enabled, SetEnabled),
+END_PUBLISHED
+
+// Hears when a component it watches is freed.
+class TFreeWatch : public TComponent {
+  DECLARE_CLASS(TFreeWatch, TComponent)
+
+public:
+  explicit TFreeWatch(TComponent* AOwner) : TComponent(AOwner) {}
+  void Notification(TComponent* AComponent, TOperation Operation) override {
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == opRemove)
+      Freed.push_back(AComponent);
+  }
+  std::vector<TComponent*> Freed;
+};
+IMPLEMENT_CLASS(TFreeWatch)
+
+namespace {
+
+using namespace runner_test;
+
+class LabelColumnsTest : public testing::Test {
+protected:
+  LabelColumnsTest() : runner(new TDizaynPreviewF(nullptr)), table(new TRxMemoryData(nullptr)) {
+    page = new TQuickRep(runner.get());
+    page->SetParent(runner.get());
+    band = new TQRBand(runner.get());
+    band->SetBandType(rbDetail);
+    band->SetParent(page);
+    for (int k = 0; k < 3; ++k) {
+      columns[k] = new TColumnControl(runner.get());
+      columns[k]->HelpContext = k;
+      columns[k]->SetParent(band);
+    }
+    FillLabels(*table, {{"", "A", false}, {"", "", true}, {"", "C", false}, {"", "D", false}, {"", "E", false}});
+    page->SetDataSet(table.get());
+    runner->SetColumnCount(3);
+  }
+  std::vector<bool> Enabled() const {
+    return {columns[0]->Enabled(), columns[1]->Enabled(), columns[2]->Enabled()};
+  }
+  AnsiString Current() const { return table->FieldByName("METIN2")->AsString(); }
+
+  std::unique_ptr<TDizaynPreviewF> runner;
+  std::unique_ptr<TRxMemoryData> table;
+  TQuickRep* page;
+  TQRBand* band;
+  TColumnControl* columns[3];
+};
+
+TEST_F(LabelColumnsTest, EachColumnTakesTheNextRecordAndPlaceholdersAndMissingRecordsStayBlank) {
+  bool printBand = true;
+  runner->MQrEtiketDetayBeforePrint(band, printBand);
+  EXPECT_EQ(Enabled(), (std::vector<bool>{true, false, true}));
+  EXPECT_EQ(Current(), "C");
+  table->Next();
+  runner->MQrEtiketDetayBeforePrint(band, printBand);
+  EXPECT_EQ(Enabled(), (std::vector<bool>{true, true, false}));
+  EXPECT_TRUE(table->Eof());
+  EXPECT_TRUE(printBand);
+}
+
+TEST(CompositeMembers, EveryPageIsAddedAndKeepsTheRunnersOwnHandlers) {
+  std::unique_ptr<TDizaynPreviewF> runner(new TDizaynPreviewF(nullptr));
+  std::vector<TQRCustomBand*> details;
+  for (int k = 0; k < 3; ++k) {
+    auto* page = new TQuickRep(runner.get());
+    page->SetName("Report" + std::to_string(k + 1));
+    page->SetParent(runner.get());
+    auto* band = new TQRBand(runner.get());
+    band->SetBandType(rbDetail);
+    band->SetParent(page);
+    details.push_back(band);
+  }
+  runner->PrototypeReport->SetName("Prototip");
+  SetMethodProp(details[1], "BeforePrint", TMethod{runner->MethodAddress("DetayBeforePrint"), runner.get()});
+  std::vector<AnsiString> added;
+  TComponent composite(nullptr);
+  const TCompositeMemberAdder previous = InstallCompositeMemberAdder(
+      [&](TComponent& Composite, TQuickRep& Page) {
+        EXPECT_EQ(&Composite, &composite);
+        added.push_back(Page.Name());
+      });
+  runner->QRCompositeReport1AddReports(&composite);
+  InstallCompositeMemberAdder(previous);
+  EXPECT_EQ(added, (std::vector<AnsiString>{"Report1", "Report2", "Report3"}));
+  const char* expected[] = {"NormalDetailBandBeforePrint", "DetayBeforePrint", "NormalDetailBandBeforePrint"};
+  for (int k = 0; k < 3; ++k)
+    EXPECT_EQ(runner->MethodName(GetMethodProp(details[k], "BeforePrint").Code), expected[k]) << k;
+}
+
+TEST(CompositeMembers, WithoutAComposityClassARunOfSeveralPagesIsRefusedInTurkish) {
+  std::unique_ptr<TDizaynPreviewF> runner(new TDizaynPreviewF(nullptr));
+  auto* page = new TQuickRep(runner.get());
+  page->SetParent(runner.get());
+  TComponent composite(nullptr);
+  const TCompositeMemberAdder previous = InstallCompositeMemberAdder(nullptr);
+  EXPECT_THROW(runner->QRCompositeReport1AddReports(&composite), Exception);
+  InstallCompositeMemberAdder(previous);
+}
+
+TEST(VtQrBarcodeImage, ShowsItsFieldStreamsItsBindingAndLetsAFreedDataSetGo) {
+  RegisterRunnerClasses();
+  TComponent owner(nullptr);
+  auto* table = new TRxMemoryData(&owner);
+  table->SetName("Etiket");
+  auto* image = new TVtQrBarcodeImage(&owner);
+  image->SetName("Barkod1");
+  image->SetDataSet(table);
+  image->SetDataField("METIN1");
+  EXPECT_EQ(image->Text(), "METIN1");
+  const std::string text = test_support::ComponentText(image);
+  EXPECT_NE(text.find("DataField = 'METIN1'"), std::string::npos) << text;
+  EXPECT_NE(text.find("DataSet = Etiket"), std::string::npos) << text;
+  EXPECT_EQ(GetClass("TVtQrBarcodeImage"), TVtQrBarcodeImage::StaticClass());
+  table->Free();
+  EXPECT_EQ(image->DataSet(), nullptr);
+}
+
+class RunnerLifeTest : public testing::Test {
+protected:
+  RunnerLifeTest() : dialogScope(dialogs), rapor(new TVtRapor(nullptr)), table(new TRxMemoryData(nullptr)) {
+    RegisterRunnerClasses();
+    Printer().Refresh();
+    Printer().SetPrinterIndex(-1);
+    previousRunner = SetReportRunner(nullptr);
+    InstallReportRunner();
+    rapor->OnGetDataSet = [this](TObject*, AnsiString, TDataSet*& DataSet) { DataSet = table.get(); };
+    FillLabels(*table, {{"869000000001", "Elma", false}});
+    LayoutBuilder layout;
+    TQuickRep* page = layout.AddPage("DATASET=ETIKET");
+    layout.AddDataText(layout.DetailOf(page), "DATASET=ETIKET\r\nDATAFIELD=METIN2");
+    layoutFile = folder.File("rapor.vlp");
+    layout.Save(layoutFile);
+  }
+  ~RunnerLifeTest() override {
+    SetReportRunner(previousRunner);
+    rapor->Free();
+  }
+
+  ScratchFolder folder;
+  TScriptedDialogService dialogs;
+  TDialogServiceScope dialogScope;
+  TVtRapor* rapor;
+  std::unique_ptr<TRxMemoryData> table;
+  TReportRunner previousRunner;
+  AnsiString layoutFile;
+};
+
+TEST_F(RunnerLifeTest, ThePageGetsTheHostsPrinterAndCopies) {
+  rapor->OnGetPrinterIndex = [](TObject*, int& Index) { Index = 0; };
+  rapor->OnGetPrinterCopies = [](TObject*, int& Copies) { Copies = 3; };
+  int index = -5, copies = 0;
+  PreparedRun run;
+  CapturingOutput capture(run, [&](TDizaynPreviewF& r) {
+    index = r.FirstGraphicPage()->PrinterSettings()->PrinterIndex();
+    copies = r.FirstGraphicPage()->PrinterSettings()->Copies();
+  });
+  rapor->PrintReport(layoutFile);
+  EXPECT_EQ(index, 0);
+  EXPECT_EQ(copies, 3);
+}
+
+TEST_F(RunnerLifeTest, TheRunnerIsFreedAfterARunThatRaises) {
+  TFreeWatch watch(nullptr);
+  TComponent* runner = nullptr;
+  rapor->OnFormOpen = [&](TCustomForm* Form) {
+    runner = Form;
+    Form->FreeNotification(&watch);
+  };
+  const TRunnerOutput previous = InstallRunnerOutput([](TDizaynPreviewF&) { throw Exception("cikti hatasi"); });
+  EXPECT_THROW(rapor->PrintReport(layoutFile), Exception);
+  InstallRunnerOutput(previous);
+  ASSERT_NE(runner, nullptr);
+  EXPECT_EQ(watch.Freed, std::vector<TComponent*>{runner});
+}
+
+TEST_F(RunnerLifeTest, AMissingLayoutFileRaisesAndFreesTheRunner) {
+  EXPECT_THROW(rapor->PreviewReport(folder.File("yok.vlp")), Exception);
+  EXPECT_TRUE(dialogs.Records().empty());
+}
+
+}  // namespace

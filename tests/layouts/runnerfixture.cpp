@@ -1,0 +1,157 @@
+#include "tests/layouts/runnerfixture.h"
+
+#include <windows.h>
+
+#include "app/recordtables.h"
+#include "classlib/data/field.h"
+#include "layouts/runnerreport.h"
+#include "reportengine/preview/qrtextrecord.h"
+#include "reportengine/printables/qrdbtext.h"
+#include "reportengine/printables/qrexprlabel.h"
+#include "reportengine/printables/qrlabel.h"
+#include "reportengine/printables/qrmemo.h"
+#include "reportengine/report/quickrep.h"
+#include "support/barcode/components/stbarcode.h"
+
+namespace runner_test {
+
+void FillLabels(TRxMemoryData& Table, const std::vector<LabelRow>& Rows) {
+  DefineLabelFields(Table);
+  Table.Open();
+  for (const LabelRow& row : Rows) {
+    Table.Append();
+    Table.FieldByName("METIN1")->SetAsString(row.Code);
+    Table.FieldByName("METIN2")->SetAsString(row.Text);
+    Table.FieldByName("BAS")->SetAsBoolean(row.Placeholder);
+    Table.Post();
+  }
+  Table.First();
+}
+
+LayoutBuilder::LayoutBuilder() : form_(new TForm(nullptr), [](TForm* f) { f->Free(); }) {
+  form_->SetName("DesignForm");
+  stage_ = new TDsnStage(form_.get());
+  stage_->SetName("DsnStage1");
+  stage_->SetParent(form_.get());
+}
+
+LayoutBuilder::~LayoutBuilder() = default;
+
+TQuickRep* LayoutBuilder::AddPage(const AnsiString& Hint, int BandHeight) {
+  ++pages_;
+  auto* page = new TQuickRep(form_.get());
+  page->SetName("Report" + std::to_string(pages_));
+  page->SetParent(stage_);
+  page->SetHint(Hint);
+  auto* band = new TQRBand(form_.get());
+  band->SetName("DetailBand" + std::to_string(pages_));
+  band->SetBandType(rbDetail);
+  band->SetParent(page);
+  band->SetHeight(BandHeight);
+  return page;
+}
+
+TQRBand* LayoutBuilder::DetailOf(TQuickRep* Page) { return dynamic_cast<TQRBand*>(DetailBandOf(*Page)); }
+
+TQRDBText* LayoutBuilder::AddDataText(TQRBand* Band, const AnsiString& Hint, int Tag) {
+  auto* text = new TQRDBText(form_.get());
+  text->SetName("QRDBText" + std::to_string(form_->ComponentCount()));
+  text->SetParent(Band);
+  text->SetBounds(20, 200, 300, 24);
+  text->SetHint(Hint);
+  text->SetTag(Tag);
+  return text;
+}
+
+TQRLabel* LayoutBuilder::AddLabel(TQRBand* Band, const AnsiString& Caption, const AnsiString& Hint) {
+  auto* label = new TQRLabel(form_.get());
+  label->SetName("QRLabel" + std::to_string(form_->ComponentCount()));
+  label->SetParent(Band);
+  label->SetBounds(340, 200, 300, 24);
+  label->SetCaption(Caption);
+  label->SetHint(Hint);
+  return label;
+}
+
+TQRExpr* LayoutBuilder::AddExpression(TQRBand* Band, const AnsiString& Expression) {
+  auto* expr = new TQRExpr(form_.get());
+  expr->SetName("QRExpr" + std::to_string(form_->ComponentCount()));
+  expr->SetParent(Band);
+  expr->SetBounds(20, 400, 300, 160);
+  expr->SetExpression(Expression);
+  return expr;
+}
+
+void LayoutBuilder::AddMemo(TQRBand* Band, const AnsiString& Name) {
+  auto* memo = new TQRMemo(form_.get());
+  memo->SetName(Name);
+  memo->SetParent(Band);
+  memo->SetBounds(20, 560, 300, 160);
+}
+
+TStBarCode* LayoutBuilder::AddBarcode(TQRBand* Band, const AnsiString& Hint, int Tag) {
+  auto* barcode = new TStBarCode(form_.get());
+  barcode->SetName("StBarCode" + std::to_string(form_->ComponentCount()));
+  barcode->SetParent(Band);
+  barcode->SetBounds(20, 20, 320, 130);
+  barcode->SetBarCodeType(bcEAN_13);
+  barcode->SetAddCheckChar(true);
+  barcode->SetBarWidth(21);
+  barcode->SetTallGuardBars(true);
+  barcode->SetShowCode(true);
+  barcode->SetCode("123456789012");
+  barcode->SetHint(Hint);
+  barcode->SetTag(Tag);
+  return barcode;
+}
+
+void LayoutBuilder::Save(const AnsiString& FileName) { stage_->SaveToFile(FileName); }
+
+CapturingOutput::CapturingOutput(PreparedRun& Run, RunnerInspector Before, RunnerInspector After)
+    : previous_(InstallRunnerOutput([&Run, Before, After](TDizaynPreviewF& Runner) {
+        if (Before)
+          Before(Runner);
+        PrepareRunnerPages(Runner);
+        PrepareRunnerPages(Runner);
+        for (TQuickRep* page : Runner.GraphicPages()) {
+          TQRPrinter* printer = page->QRPrinter();
+          for (int n = 1; printer != nullptr && n <= printer->PageCount(); ++n)
+            Run.Pages.push_back(printer->GetPage(n));
+        }
+        Run.PageCountSeen = Runner.PageCount();
+        if (After)
+          After(Runner);
+      })) {}
+
+CapturingOutput::~CapturingOutput() { InstallRunnerOutput(previous_); }
+
+std::vector<std::string> PageTexts(TMetafile& Page) {
+  std::vector<std::string> texts;
+  const UINT size = GetEnhMetaFileBits(Page.Handle(), 0, nullptr);
+  std::vector<std::uint8_t> bytes(size);
+  GetEnhMetaFileBits(Page.Handle(), size, bytes.data());
+  std::size_t at = 0;
+  while (at + 8 <= bytes.size()) {
+    const auto* record = reinterpret_cast<const ENHMETARECORD*>(bytes.data() + at);
+    if (record->nSize < 8 || at + record->nSize > bytes.size())
+      break;
+    if (record->iType == kEmrExtTextOutA || record->iType == kEmrExtTextOutW)
+      texts.push_back(EmfRecordText(bytes.data() + at, record->nSize));
+    at += record->nSize;
+  }
+  return texts;
+}
+
+void RenderPage(TMetafile& Page, TBitmap& Bitmap) {
+  ENHMETAHEADER header{};
+  GetEnhMetaFileHeader(Page.Handle(), sizeof header, &header);
+  // rclFrame is in hundredths of a millimetre.
+  const int width = (header.rclFrame.right - header.rclFrame.left) * 150 / 2540;
+  const int height = (header.rclFrame.bottom - header.rclFrame.top) * 150 / 2540;
+  Bitmap.SetSize(width, height);
+  Bitmap.Canvas().Brush().SetColor(clWhite);
+  Bitmap.Canvas().FillRect(RECT{0, 0, width, height});
+  Bitmap.Canvas().StretchDraw(RECT{0, 0, width, height}, Page);
+}
+
+}  // namespace runner_test

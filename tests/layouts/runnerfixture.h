@@ -1,0 +1,85 @@
+// Layouts for the report runner's tests, written by the design stage as the
+// designer writes them, a label table as the main form fills it, and the
+// pages a run prepares, read back as text records and pictures.
+#pragma once
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "classlib/data/rxmemorydata.h"
+#include "classlib/graphics/bitmap.h"
+#include "classlib/graphics/metafile.h"
+#include "layouts/dizaynpreview.h"
+#include "layouts/vtrapor.h"
+
+class TQuickRep;
+class TQRBand;
+class TQRDBText;
+class TQRExpr;
+class TQRLabel;
+class TStBarCode;
+
+namespace runner_test {
+
+struct LabelRow {
+  const char* Code;  // METIN1
+  const char* Text;  // METIN2
+  bool Placeholder;  // BAS
+};
+
+// The label table: METIN1..METIN20 and BAS, one record per row.
+void FillLabels(TRxMemoryData& Table, const std::vector<LabelRow>& Rows);
+
+// A layout being built on a stage, as the designer builds one.
+class LayoutBuilder {
+public:
+  LayoutBuilder();
+  ~LayoutBuilder();
+
+  // A graphic page with the hint, and a detail band that fills most of the
+  // page, so every record prints on a page of its own.
+  TQuickRep* AddPage(const AnsiString& Hint, int BandHeight = 700);
+  TQRBand* DetailOf(TQuickRep* Page);
+  // A data text and an EAN-13 barcode (check character added, 21-mil bars)
+  // on the band, bound by their hints.
+  TQRDBText* AddDataText(TQRBand* Band, const AnsiString& Hint, int Tag = 0);
+  // A label with a caption, or a memo, on the band.
+  TQRLabel* AddLabel(TQRBand* Band, const AnsiString& Caption, const AnsiString& Hint);
+  TQRExpr* AddExpression(TQRBand* Band, const AnsiString& Expression);
+  void AddMemo(TQRBand* Band, const AnsiString& Name);
+  TStBarCode* AddBarcode(TQRBand* Band, const AnsiString& Hint, int Tag = 0);
+  void Save(const AnsiString& FileName);
+
+private:
+  std::unique_ptr<TForm, void (*)(TForm*)> form_;
+  TDsnStage* stage_;
+  int pages_ = 0;
+};
+
+// The pages one run prepared, in page order, every graphic page's run after
+// the other.
+struct PreparedRun {
+  std::vector<std::unique_ptr<TMetafile>> Pages;
+  int PageCountSeen = 0;
+};
+
+// Installs an output that prepares every graphic page twice, as a run
+// learns its page count before it prints, and keeps the pages of the second
+// run. Inspect, when given, sees the runner before and after.
+using RunnerInspector = std::function<void(TDizaynPreviewF& Runner)>;
+class CapturingOutput {
+public:
+  explicit CapturingOutput(PreparedRun& Run, RunnerInspector Before = nullptr, RunnerInspector After = nullptr);
+  ~CapturingOutput();
+
+private:
+  TRunnerOutput previous_;
+};
+
+// The texts of the page's text-out records, in record order.
+std::vector<std::string> PageTexts(TMetafile& Page);
+// The page played onto a white bitmap of 150 dots per inch.
+void RenderPage(TMetafile& Page, TBitmap& Bitmap);
+
+}  // namespace runner_test
