@@ -1,0 +1,85 @@
+// The composite printed on the test desktop's PDF queue: the document that
+// reaches the queue has as many pages as the composite's prepared store,
+// and no printer object is left behind.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+#include "reportengine/composite/qrcomposite.h"
+#include "reportengine/report/qrquickrepbands.h"
+#include "tests/support/testqueues.h"
+
+namespace {
+
+using namespace test_queues;
+
+TQuickRep* DetailReport(const char* title, int records) {
+  auto* report = new TQuickRep(nullptr);
+  report->SetUnits(MM);
+  report->SetShowProgress(false);
+  report->SetReportTitle(title);
+  report->Page()->SetPaperSize(TQRPaperSize::A4);
+  report->CreateBand(rbDetail)->Size()->SetHeight(100);
+  auto left = std::make_shared<int>(records);
+  report->OnNeedData = [left](TObject*, bool& more) { more = (*left)-- > 0; };
+  return report;
+}
+
+void Refill(TQuickRep& report, int records) {
+  auto left = std::make_shared<int>(records);
+  report.OnNeedData = [left](TObject*, bool& more) { more = (*left)-- > 0; };
+}
+
+TEST(CompositeQueueTest, PrintGivesTheQueueThePagesPrepareCounts) {
+  const std::string pdfPrinter = Env("DOZURI_PDF_PRINTER"), pdfOut = Env("DOZURI_PDF_OUT");
+  if (pdfPrinter.empty())
+    GTEST_SKIP() << "no test printers: tools/desktop sets them up only when run as root";
+  std::unique_ptr<TQuickRep> first(DetailReport("Birlesik Rapor", 3)), second(DetailReport("Ikinci", 3));
+  TQRCompositeReport composite(nullptr);
+  composite.OnAddReports = [&](TObject*) {
+    composite.AddReport(first.get());
+    composite.AddReport(second.get());
+  };
+  {
+    TQRPrinter probe(nullptr);
+    const int index = probe.DevicePrinter().Printers().IndexOf(pdfPrinter);
+    ASSERT_GE(index, 0);
+    composite.PrinterSettings()->SetPrinterIndex(index);
+  }
+  composite.Prepare();
+  ASSERT_NE(composite.QRPrinter(), nullptr);
+  const int prepared = composite.QRPrinter()->PageCount();
+  EXPECT_EQ(prepared, 3);
+
+  Refill(*first, 3);
+  Refill(*second, 3);
+  const std::set<std::string> before = FilesIn(pdfOut, L"Birlesik_Rapor*.pdf");
+  composite.Print();
+  EXPECT_EQ(composite.QRPrinter(), nullptr);
+  EXPECT_EQ(first->QRPrinter(), nullptr);
+  EXPECT_EQ(second->QRPrinter(), nullptr);
+
+  const std::string pdf = WaitForNewFile(pdfOut, L"Birlesik_Rapor*.pdf", before);
+  ASSERT_FALSE(pdf.empty()) << "no PDF arrived in " << pdfOut;
+  std::this_thread::sleep_for(std::chrono::seconds(2));  // the queue writes the file in place
+  const std::string info = pdf + ".info";
+  ASSERT_TRUE(RunUnixShell("pdfinfo '" + pdf + "' > '" + info + ".part' && mv '" + info + ".part' '" + info + "'") &&
+              WaitForFile(info));
+  const std::string text = ReadWholeFile(info);
+  const std::size_t pages = text.find("Pages:");
+  ASSERT_NE(pages, std::string::npos) << text;
+  EXPECT_EQ(std::stoi(text.substr(pages + 6)), prepared) << text;
+
+  // The preview's "print again" notice on the message window prints the
+  // composite once more.
+  Refill(*first, 3);
+  Refill(*second, 3);
+  const std::set<std::string> printed = FilesIn(pdfOut, L"Birlesik_Rapor*.pdf");
+  composite.MessageWindow()->Perform(QRM_PRINTAGAIN, 0, 0);
+  EXPECT_FALSE(WaitForNewFile(pdfOut, L"Birlesik_Rapor*.pdf", printed).empty());
+  EXPECT_EQ(composite.QRPrinter(), nullptr);
+}
+
+}  // namespace
