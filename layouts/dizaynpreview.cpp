@@ -134,15 +134,19 @@ void TDizaynPreviewF::CreatePrototypes() {
   DsnDpstPanel = MakeControl<TPanel>(this, this, "DsnDpstPanel");
   DsnDpstPanel->SetVisible(false);
   static constexpr std::pair<const char*, const char*> printables[] = {
-      {"TQRLabel", "Dpst_TQRLabel"},     {"TQRDBText", "Dpst_TQRDbText"},
-      {"TQRExpr", "Dpst_TQRExpr"},       {"TQRSysData", "Dpst_TQRSysData"},
-      {"TQRMemo", "Dpst_TQRMemo"},       {"TQRShape", "Dpst_TQRShape"},
-      {"TQRImage", "Dpst_TQRResim"},     {"TQRLabelDikey", "Dpst_TQRLabelDikey"},
-      {"TQRDbTextDikey", "Dpst_TQRDbTextDikey"}, {"TJvQrDbText", "Dpst_TJvQrDbText"},
+      {"TQRLabel", "Dpst_TQRLabel"},           {"TQRDBText", "Dpst_TQRDbText"},
+      {"TQRExpr", "Dpst_TQRExpr"},             {"TQRSysData", "Dpst_TQRSysData"},
+      {"TQRMemo", "Dpst_TQRMemo"},             {"TQRShape", "Dpst_TQRShape"},
+      {"TQRImage", "Dpst_TQRResim"},           {"TVtQrLabel", "Dpst_TQRLabelDikey"},
+      {"TVtQrDBText", "Dpst_TQRDbTextDikey"}, {"TVtQrDBText", "Dpst_TJvQrDbText"},
       {"TQRDBImage", "Dpst_TQRDBImage"},
   };
-  for (const auto& [cls, name] : printables)
-    MakeRegistered(cls, name, DsnDpstPanel);
+  for (const auto& [cls, name] : printables) {
+    TComponent* prototype = MakeRegistered(cls, name, DsnDpstPanel);
+    // The turned labels read upward, as the palette's do.
+    if (prototype != nullptr && GetPropInfo(prototype, "Direction") != nullptr)
+      SetEnumProp(prototype, "Direction", "fldDownUp");
+  }
   MakeBarcodePrototype("Dpst_StDbBarCode", true);
   MakeBarcodePrototype("Dpst_StBarCode", false);
 

@@ -45,6 +45,10 @@ AnsiString GetTempDir() { return fileseam::TempDir(); }
 AnsiString CreateTempFile(const AnsiString& dir, const AnsiString& prefix) {
   const AnsiString folder = dir.empty() ? GetTempDir() : dir;
   AnsiString name = fileseam::NewTempFile(folder, prefix);
+  // Wine hands out a name without a file for a folder that takes no files
+  // (and says it succeeded): only a file that is there counts.
+  if (!name.empty() && !FileExists(name))
+    name.clear();
   if (name.empty()) {
     const unsigned long errorCode = platform::LastOsError();
     throw EInOutError("Unable to create a temporary file in " + folder + ". " + SysErrorMessage(errorCode), errorCode);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "classlib/classes/object.h"
 #include "classlib/forms/application.h"
 #include "classlib/system/codepage.h"
 #include "classlib/system/fileutils.h"
@@ -400,4 +401,12 @@ AnsiString CompositePrepareFolder() {
     return GetTempDir();
   const AnsiString folder = Utf16ToAnsi(reinterpret_cast<const char16_t*>(path)) + "\\Dozuri\\";
   return ForceDirectories(folder.substr(0, folder.size() - 1)) ? folder : GetTempDir();
+}
+
+void RegisterQRCompositeClasses() {
+  static const bool done = [] {
+    RegisterClasses({TQRCompositeReport::StaticClass(), TQRCompositeWinControl::StaticClass()});
+    return true;
+  }();
+  (void)done;
 }

@@ -130,3 +130,7 @@ private:
 // write there, else the user's own application-data folder for the program
 // (made when missing). With a trailing delimiter.
 AnsiString CompositePrepareFolder();
+
+// Registers the composite report and its message window with the class
+// registry, so layouts and streams find them by name. Safe to call again.
+void RegisterQRCompositeClasses();

@@ -364,12 +364,14 @@ void TQRCustomLabel::Paint() {
   if (IsPrinting())
     return;
   TCanvas& canvas = *Canvas();
+  TQRPrintable::Paint();
+  FormatLines();
+  // The text shows at the zoom; measuring without a report uses the same
+  // canvas, so its font is set once the lines are laid out.
   canvas.Font().Assign(Font());
   int scaled = static_cast<int>(Round(Font()->Size() * CurrentZoom() / 100.0));
   if (scaled != Font()->Size())
     canvas.Font().SetSize(scaled);
-  TQRPrintable::Paint();
-  FormatLines();
   if (!Transparent()) {
     canvas.Brush().SetStyle(bsSolid);
     canvas.Brush().SetColor(Color());

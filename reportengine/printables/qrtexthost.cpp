@@ -14,15 +14,25 @@
 
 namespace {
 
-// A memory context compatible with the screen, the reference the report
-// measures text on when no printer canvas is in use. One per thread: a run
-// may measure on its worker thread while the designer measures on the GUI.
-TCanvas& MeasuringCanvas() {
-  thread_local TCanvas canvas;
-  if (!canvas.HandleAllocated())
-    canvas.SetHandle(CreateCompatibleDC(nullptr));
-  return canvas;
-}
+// A memory context compatible with the screen, the reference a stand-in
+// report measures text on when no printer canvas is in use. Made for each
+// measure and let go at once, so no thread keeps a context behind.
+class MeasuringCanvas {
+public:
+  MeasuringCanvas() : dc_(CreateCompatibleDC(nullptr)) { canvas_.SetHandle(dc_); }
+  ~MeasuringCanvas() {
+    canvas_.SetHandle(nullptr);
+    if (dc_ != nullptr)
+      DeleteDC(dc_);
+  }
+  MeasuringCanvas(const MeasuringCanvas&) = delete;
+  MeasuringCanvas& operator=(const MeasuringCanvas&) = delete;
+  TCanvas& Canvas() { return canvas_; }
+
+private:
+  HDC dc_;
+  TCanvas canvas_;
+};
 
 SIZE ExtentOn(TCanvas& canvas, TFont& font, const AnsiString& text) {
   canvas.Font().Assign(&font);
@@ -45,13 +55,15 @@ int QRReportTextWidth(TQRBasePanel& Report, TFont& Font, const AnsiString& Text)
     int width = ExtentOn(printer->CurrentCanvas(), Font, Text).cx;
     return static_cast<int>(Round(static_cast<double>(width * 96 / pixelsPerInch)));
   }
-  return ExtentOn(MeasuringCanvas(), Font, Text).cx + 1;
+  MeasuringCanvas measuring;
+  return ExtentOn(measuring.Canvas(), Font, Text).cx + 1;
 }
 
 int QRReportTextHeight(TQRBasePanel& Report, TFont& Font) {
   if (TCustomQuickRep* report = AsReport(&Report))
     return report->TextHeight(&Font, "W");
-  return ExtentOn(MeasuringCanvas(), Font, "W").cy;
+  MeasuringCanvas measuring;
+  return ExtentOn(measuring.Canvas(), Font, "W").cy;
 }
 
 bool QRBandCanExpand(TWinControl* Band, long double Amount) {

@@ -500,6 +500,9 @@ void TQRCustomBand::Print() {
       FNotifyController->NotifyClients(0);
     if (FKeepOnOnePage && PreCalculateHeight() > report->AvailableSpace())
       report->NewColumn();
+    // An export filter hears where the band printed: after any break.
+    savedX = report->CurrentX();
+    savedY = report->CurrentY();
     if (!FTransparentBand && Enabled())
       ComputeBandRect(FPreCalculate ? PreCalculateHeight() : FSize->Height());
     if (Height() != 0 && Enabled()) {

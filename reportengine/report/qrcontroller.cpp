@@ -23,9 +23,16 @@ IMPLEMENT_CLASS(TQRController)
 
 // ---- TQRBandOrder -------------------------------------------------------------------------------
 
-// A band that is being freed (Free marks it first) is left out: the report
-// rebuilds its order while such a band takes itself off the list.
+// A band that is going is left out: the report rebuilds its order while such
+// a band takes itself off the report's list, before a group or sub-detail
+// that names it has heard of it. Free marks it first; a band deleted
+// directly is recognised by no longer being on its report's list.
 void TQRBandOrder::Add(TQRCustomBand* Band) {
+  if (Band == nullptr)
+    return;
+  TCustomQuickRep* report = Band->ParentReport();
+  if (report != nullptr && report->BandList() != nullptr && report->BandList()->IndexOf(Band) < 0)
+    return;
   while (Band != nullptr && !Contains(Band) && !Band->ComponentState().Contains(csDestroying)) {
     FBands.push_back(Band);
     Band = Band->ChildBand();

@@ -32,9 +32,9 @@ class TQuery;
 // most once, each followed by its chain of child bands.
 class TQRBandOrder {
 public:
-  // Adds the band and its child chain; nil, bands being freed and bands
-  // already listed are skipped (a child chain stops at a band already
-  // listed, so a looping chain ends).
+  // Adds the band and its child chain; nil, bands being freed, bands no
+  // longer on their report's band list and bands already listed are skipped
+  // (a child chain stops at a band already listed, so a looping chain ends).
   void Add(TQRCustomBand* Band);
   bool Contains(const TQRCustomBand* Band) const;
   const std::vector<TQRCustomBand*>& Bands() const { return FBands; }

@@ -12,10 +12,12 @@
 #include "classlib/data/field.h"
 #include "classlib/forms/scripteddialogs.h"
 #include "classlib/printers/printers.h"
+#include "layouts/core/bindinghints.h"
 #include "layouts/dizaynpreview.h"
 #include "layouts/runnerreport.h"
 #include "layouts/vtqrbarcodeimage.h"
 #include "reportengine/report/quickrep.h"
+#include "support/barcode/components/stdbbarcode.h"
 #include "tests/layouts/runnerfixture.h"
 #include "tests/support/componenttext.h"
 #include "tests/support/scratchfolder.h"
@@ -52,6 +54,41 @@ IMPLEMENT_CLASS(TFreeWatch)
 namespace {
 
 using namespace runner_test;
+
+TEST(RunnerForm, ItsOwnComponentsArePrototypesThatNeverRun) {
+  RegisterRunnerClasses();
+  std::unique_ptr<TDizaynPreviewF> runner(new TDizaynPreviewF(nullptr));
+  EXPECT_FALSE(runner->Visible());
+  EXPECT_EQ(runner->SaveDialog1->Filter(), "PDF Dosyalari (*.pdf)|*.pdf");
+  for (const char* name : {"Dpst_TQRLabel", "Dpst_TQRDbText", "Dpst_TQRExpr", "Dpst_TQRSysData", "Dpst_TQRMemo",
+                           "Dpst_TQRShape", "Dpst_TQRResim", "Dpst_TQRLabelDikey", "Dpst_TJvQrDbText",
+                           "Dpst_TQRDBImage"}) {
+    auto* prototype = dynamic_cast<TControl*>(runner->FindComponent(name));
+    ASSERT_NE(prototype, nullptr) << name;
+    EXPECT_EQ(prototype->Parent(), runner->DsnDpstPanel) << name;
+  }
+  EXPECT_EQ(GetEnumProp(runner->FindComponent("Dpst_TQRLabelDikey"), "Direction"), "fldDownUp");
+  for (const char* name : {"Dpst_StDbBarCode", "Dpst_StBarCode"}) {
+    auto* barcode = dynamic_cast<TStBarCode*>(runner->FindComponent(name));
+    ASSERT_NE(barcode, nullptr) << name;
+    EXPECT_EQ(barcode->Tag(), PrototypeTag);
+    EXPECT_EQ(barcode->BarCodeType(), bcEAN_13);
+    EXPECT_TRUE(barcode->AddCheckChar());
+    EXPECT_EQ(barcode->BarWidth(), 12);
+    EXPECT_TRUE(barcode->TallGuardBars());
+    EXPECT_TRUE(barcode->ShowCode());
+  }
+  EXPECT_TRUE(dynamic_cast<TStDbBarCode*>(runner->FindComponent("Dpst_StDbBarCode")) != nullptr);
+  ASSERT_NE(runner->PrototypeReport, nullptr);
+  EXPECT_EQ(runner->PrototypeReport->Tag(), PrototypeTag);
+  EXPECT_NE(DetailBandOf(*runner->PrototypeReport), nullptr);
+  EXPECT_NE(runner->FindComponent("Dpst_SubDetailBand"), nullptr);
+  EXPECT_EQ(runner->QuickRepCount(), 0);
+  EXPECT_TRUE(runner->GraphicPages().empty());
+  EXPECT_EQ(runner->ZRepCount(), 0);
+  EXPECT_FALSE(runner->LastYapilsin());
+  EXPECT_FALSE(runner->IsFatura(runner->PrototypeReport));
+}
 
 class LabelColumnsTest : public testing::Test {
 protected:
@@ -207,6 +244,24 @@ TEST_F(RunnerLifeTest, TheRunnerIsFreedAfterARunThatRaises) {
   InstallRunnerOutput(previous);
   ASSERT_NE(runner, nullptr);
   EXPECT_EQ(watch.Freed, std::vector<TComponent*>{runner});
+}
+
+TEST_F(RunnerLifeTest, ALayoutWithoutPagesRunsNothingAndSaysNothing) {
+  LayoutBuilder empty;
+  empty.AddTextLayoutMarker();
+  empty.Save(layoutFile);
+  int outputs = 0;
+  bool hadPage = true;
+  const TRunnerOutput previous = InstallRunnerOutput([&](TDizaynPreviewF& r) {
+    ++outputs;
+    hadPage = r.FirstGraphicPage() != nullptr;
+    PrepareRunnerPages(r);
+  });
+  rapor->PrintReport(layoutFile);
+  InstallRunnerOutput(previous);
+  EXPECT_EQ(outputs, 1);
+  EXPECT_FALSE(hadPage);
+  EXPECT_TRUE(dialogs.Records().empty());
 }
 
 TEST_F(RunnerLifeTest, AMissingLayoutFileRaisesAndFreesTheRunner) {

@@ -4,6 +4,8 @@
 
 #include "app/recordtables.h"
 #include "classlib/data/field.h"
+#include "classlib/stdctrls/checkbox.h"
+#include "layouts/core/bindinghints.h"
 #include "layouts/runnerreport.h"
 #include "reportengine/preview/qrtextrecord.h"
 #include "reportengine/printables/qrdbtext.h"
@@ -103,6 +105,14 @@ TStBarCode* LayoutBuilder::AddBarcode(TQRBand* Band, const AnsiString& Hint, int
   barcode->SetHint(Hint);
   barcode->SetTag(Tag);
   return barcode;
+}
+
+void LayoutBuilder::AddTextLayoutMarker() {
+  auto* marker = new TCheckBox(form_.get());
+  marker->SetName(TextLayoutMarkerName);
+  marker->SetParent(stage_);
+  marker->SetBounds(0, 0, 100, 17);
+  marker->SetChecked(true);
 }
 
 void LayoutBuilder::Save(const AnsiString& FileName) { stage_->SaveToFile(FileName); }

@@ -48,6 +48,8 @@ public:
   TQRLabel* AddLabel(TQRBand* Band, const AnsiString& Caption, const AnsiString& Hint);
   TQRExpr* AddExpression(TQRBand* Band, const AnsiString& Expression);
   void AddMemo(TQRBand* Band, const AnsiString& Name);
+  // A checked "CheckZReport" check box on the stage, as text layouts carry.
+  void AddTextLayoutMarker();
   TStBarCode* AddBarcode(TQRBand* Band, const AnsiString& Hint, int Tag = 0);
   void Save(const AnsiString& FileName);
 

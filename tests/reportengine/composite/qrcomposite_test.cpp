@@ -16,6 +16,7 @@
 #include "classlib/system/strutils.h"
 #include "reportengine/composite/qrcomposite.h"
 #include "reportengine/report/qrquickrepbands.h"
+#include "tests/support/componenttext.h"
 #include "tests/support/scratchfolder.h"
 
 namespace {
@@ -240,7 +241,30 @@ TEST(CompositeSettingsTest, DefaultsAtCreation) {
   EXPECT_EQ(settings.LastPage(), 0);
   EXPECT_EQ(settings.MemoryLimit(), 250000);
   EXPECT_EQ(std::string(composite.ClassName()), "TQRCompositeReport");
+  RegisterQRCompositeClasses();
+  RegisterQRCompositeClasses();
+  EXPECT_EQ(GetClass("TQRCompositeReport"), TQRCompositeReport::StaticClass());
+  EXPECT_EQ(GetClass("TQRCompositeWinControl"), TQRCompositeWinControl::StaticClass());
   EXPECT_EQ(composite.QRPrinter(), nullptr);
+}
+
+TEST(CompositeSettingsTest, PublishedSettingsStreamAndReadBack) {
+  TQRCompositeReport composite(nullptr);
+  composite.SetName("QRCompositeReport1");
+  composite.SetReportTitle("Etiketler");
+  composite.PrinterSettings()->SetPaperSize(TQRPaperSize::A5);
+  composite.PrinterSettings()->SetOrientation(poLandscape);
+  composite.PrinterSettings()->SetCopies(3);
+  const std::string text = test_support::ComponentText(&composite);
+  EXPECT_NE(text.find("ReportTitle = 'Etiketler'"), std::string::npos) << text;
+  EXPECT_NE(text.find("PrinterSettings.Copies = 3"), std::string::npos) << text;
+
+  TQRCompositeReport read(nullptr);
+  test_support::ReadComponentText(text, &read);
+  EXPECT_EQ(read.ReportTitle(), "Etiketler");
+  EXPECT_EQ(read.PrinterSettings()->PaperSize(), TQRPaperSize::A5);
+  EXPECT_EQ(read.PrinterSettings()->Orientation(), poLandscape);
+  EXPECT_EQ(read.PrinterSettings()->Copies(), 3);
 }
 
 }  // namespace

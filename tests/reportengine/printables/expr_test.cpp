@@ -11,6 +11,7 @@
 #include "reportengine/evaluator/qrexpr.h"
 #include "reportengine/evaluator/qrevvalue.h"
 #include "reportengine/printables/qrexprlabel.h"
+#include "reportengine/report/qrsubdetail.h"
 #include "tests/reportengine/printables/label_runfixture.h"
 #include "tests/reportengine/printables/shape_pagefixture.h"
 
@@ -132,6 +133,44 @@ TEST(QRExprOnPage, AnExpressionErrorPrintsItsMessageInsteadOfStoppingThePrint) {
   expr->OnPrint = [&](TObject*, AnsiString& value) { printed = value; };
   EXPECT_NO_THROW(page.PrintPage(*expr));
   EXPECT_EQ(printed, "Format '%m %s' invalid or incompatible with argument");
+}
+
+}  // namespace
+
+namespace {
+
+// An expression whose Master is a sub-detail counts the sub-detail's
+// printed records; without a Master it counts the report's details.
+TEST(QRExprRun, AMasterSubDetailMakesTheAggregateCountItsRecords) {
+  ReportRun run;
+  run.table->FieldDefs()->Add("NO", ftInteger);
+  run.Open();
+  for (int i = 1; i <= 3; ++i) {
+    run.table->Append();
+    run.table->FieldByName("NO")->SetAsInteger(i);
+    run.table->Post();
+  }
+  auto* lines = new TRxMemoryData(run.form.Host());
+  lines->FieldDefs()->Add("ADET", ftInteger);
+  lines->Open();
+  for (int amount : {1, 2}) {
+    lines->Append();
+    lines->FieldByName("ADET")->SetAsInteger(amount);
+    lines->Post();
+  }
+  auto* sub = new TQRSubDetail(run.form.Host());
+  sub->SetParent(run.report);
+  sub->SetMaster(run.report);
+  sub->SetDataSet(lines);
+  run.report->Bands()->SetHasSummary(true);
+  TQRCustomBand* summary = run.report->Bands()->SummaryBand();
+  auto* perLine = run.Add<TQRExpr>(summary, 10, 5, 200, 20);
+  perLine->SetExpression("SUM(ADET)");
+  perLine->SetMaster(sub);
+  auto* perRecord = run.Add<TQRExpr>(summary, 250, 5, 200, 20);
+  perRecord->SetExpression("COUNT");
+  std::vector<std::string> texts = AllTexts(run.Run());
+  EXPECT_EQ(texts, (std::vector<std::string>{"9", "3"}));
 }
 
 }  // namespace

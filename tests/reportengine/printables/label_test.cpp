@@ -348,6 +348,19 @@ TEST_F(LabelOnReport, WithAutoStretchAnUnfinishedLabelResumesAtItsNextLine) {
 
 // A label lower than one line that cannot grow its band would never print
 // a line and never finish; resumed, it prints one line each time.
+// A handler that enlarges the font makes the label measure its lines again:
+// fewer of them fit its height.
+TEST_F(LabelOnReport, AFontChangedByOnPrintMeasuresTheLinesAgain) {
+  TQRMemo* memo = NumberedMemo(page, 3);
+  memo->Font()->SetSize(10);
+  memo->OnPrint = [&](TObject*, AnsiString&) { memo->Font()->SetSize(20); };
+  auto emf = page.PrintPage([&] {
+    memo->Size()->SetHeight(2.5L * PrintLineHeight(page.printer, *memo));
+    memo->Print(0, 0);
+  });
+  EXPECT_EQ(PageTexts(*emf), Numbered(1, 1));
+}
+
 TEST_F(LabelOnReport, AStretchingLabelLowerThanOneLineStillFinishes) {
   TQRMemo* memo = NumberedMemo(page, 3);
   memo->SetAutoStretch(true);

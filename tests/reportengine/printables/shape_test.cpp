@@ -6,7 +6,10 @@
 #include <string>
 
 #include "reportengine/printables/qrprintablesreg.h"
+#include "classlib/controls/extctrls.h"
+#include "reportengine/printables/qrimage.h"
 #include "reportengine/printables/qrshape.h"
+#include "reportengine/printables/vtqrlabel.h"
 #include "shape_pagefixture.h"
 #include "tests/support/componenttext.h"
 
@@ -242,6 +245,61 @@ TEST(QRShapeDesign, ThePenAndBrushSettersCopyTheirValues) {
   brush.SetColor(clYellow);
   shape->SetBrush(&brush);
   EXPECT_EQ(shape->Brush()->Color(), clYellow);
+}
+
+}  // namespace
+
+namespace {
+
+// A layout holding the graphic printables and the rotated labels reads
+// back once the printables' classes are registered: each child comes back
+// as its own class with its settings.
+TEST(QRPrintableClasses, ALayoutWithEveryGraphicPrintableReadsBack) {
+  RegisterQRPrintableClasses();
+  test_support::Owned<TPanel> root(new TPanel(nullptr));
+  root->SetName("Sayfa");
+  auto add = [&](TControl* control, const char* name) {
+    control->SetName(name);
+    control->SetParent(root.get());
+  };
+  auto* shape = new TQRShape(root.get());
+  add(shape, "Cizgi");
+  shape->SetShape(qrsHorLine);
+  auto* image = new TQRImage(root.get());
+  add(image, "Logo");
+  image->SetStretch(true);
+  auto* dbImage = new TQRDBImage(root.get());
+  add(dbImage, "Resim");
+  dbImage->SetDataField("RESIM");
+  auto* label = new TVtQrLabel(root.get());
+  add(label, "Dikey");
+  label->SetDirection(fldUpDown);
+  auto* dbText = new TVtQrDBText(root.get());
+  add(dbText, "DikeyAlan");
+  dbText->SetDataField("URUN");
+  std::string text = test_support::ComponentText(root.get());
+
+  test_support::Owned<TPanel> read(new TPanel(nullptr));
+  test_support::ReadComponentText(text, read.get());
+  ASSERT_EQ(read->ControlCount(), 5) << text;
+  auto* readShape = dynamic_cast<TQRShape*>(read->FindComponent("Cizgi"));
+  ASSERT_NE(readShape, nullptr);
+  EXPECT_EQ(readShape->Shape(), qrsHorLine);
+  auto* readImage = dynamic_cast<TQRImage*>(read->FindComponent("Logo"));
+  ASSERT_NE(readImage, nullptr);
+  EXPECT_TRUE(readImage->Stretch());
+  auto* readDBImage = dynamic_cast<TQRDBImage*>(read->FindComponent("Resim"));
+  ASSERT_NE(readDBImage, nullptr);
+  EXPECT_EQ(readDBImage->DataField(), "RESIM");
+  EXPECT_TRUE(readDBImage->Center());
+  auto* readLabel = dynamic_cast<TVtQrLabel*>(read->FindComponent("Dikey"));
+  ASSERT_NE(readLabel, nullptr);
+  EXPECT_EQ(readLabel->Direction(), fldUpDown);
+  EXPECT_EQ(readLabel->Escapment(), -900);
+  auto* readText = dynamic_cast<TVtQrDBText*>(read->FindComponent("DikeyAlan"));
+  ASSERT_NE(readText, nullptr);
+  EXPECT_EQ(readText->DataField(), "URUN");
+  EXPECT_EQ(readText->Caption(), "URUN");
 }
 
 }  // namespace

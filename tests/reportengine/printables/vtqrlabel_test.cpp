@@ -13,6 +13,7 @@
 #include "classlib/data/fielddefs.h"
 #include "classlib/data/rxmemorydata.h"
 #include "classlib/graphics/font.h"
+#include "classlib/system/numconv.h"
 #include "reportengine/printables/qrprintablesreg.h"
 #include "reportengine/printables/vtqrlabel.h"
 #include "shape_pagefixture.h"
@@ -254,6 +255,53 @@ TEST(VtQrLabelPage, TheTextStartsWhereDirectionAndAlignmentPutItAndIsClippedToTh
       EXPECT_EQ(fonts.back().Font.lfOutPrecision, OUT_TT_ONLY_PRECIS);
     }
   }
+}
+
+// Four auto-sized labels, one per direction, on one page: each text is
+// drawn once with its direction's escapement, inside its own area. With
+// DOZURI_VTQR_PAGE set the played page is saved there as a bitmap to look at.
+TEST(VtQrLabelPage, FourDirectionsOnOnePage) {
+  PageFixture fixture;
+  const TVtLabelDir directions[] = {fldLeftRight, fldRightLeft, fldUpDown, fldDownUp};
+  std::vector<TVtQrLabel*> labels;
+  for (int i = 0; i < 4; ++i) {
+    auto* label = fixture.Add<TVtQrLabel>(100 + 400 * i, 100, 300, 300);
+    UseArial(*label, 14);
+    label->Font()->SetColor(clBlack);
+    label->SetTransparent(true);
+    label->SetCaption("Yön " + IntToStr(i));
+    label->SetDirection(directions[i]);
+    labels.push_back(label);
+  }
+  auto page = fixture.PrintPage([&] {
+    for (TVtQrLabel* label : labels)
+      label->Print(0, 0);
+  });
+  std::vector<EmfRecord> records = RecordsOf(*page);
+  std::vector<EmfRecord> texts = RecordsOfType(records, {EMR_EXTTEXTOUTW});
+  std::vector<EmfRecord> fonts = RecordsOfType(records, {EMR_EXTCREATEFONTINDIRECTW});
+  ASSERT_EQ(texts.size(), 4u);
+  std::vector<LONG> escapements;
+  for (const EmfRecord& font : fonts)
+    if (font.Font.lfOutPrecision == OUT_TT_ONLY_PRECIS)
+      escapements.push_back(font.Font.lfEscapement);
+  EXPECT_EQ(escapements, (std::vector<LONG>{0, -1800, -900, 900}));
+  auto played = PageFixture::Played(*page);
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(texts[i].Text, L"Y\u00f6n " + std::to_wstring(i));
+    const RECT& area = texts[i].Box;
+    int inside = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x)
+        inside += (played->Canvas().GetPixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
+    EXPECT_GT(inside, 30) << "the text shows inside its area";
+    // Upright labels are taller than wide, the others wider than tall.
+    bool upright = i >= 2;
+    EXPECT_EQ(area.bottom - area.top > area.right - area.left, upright);
+  }
+  if (const char* path = std::getenv("DOZURI_VTQR_PAGE"))
+    played->SaveToFile(path);
 }
 
 TEST(VtQrLabelPage, TextLongerThanTheControlIsCutAtItsEdgesOnPaper) {

@@ -91,6 +91,41 @@ TEST_F(Controller, AnEmptyDataSetPrintsHeaderDetailAndFooterOnceOrNothing) {
   }
 }
 
+TEST_F(Controller, TheEmptyOutputRunsTheChildLevelsAroundTheDetailBand) {
+  report->SetDataSet(Table({"CUST"}, {}));
+  Log(Band(rbTitle), "Title");
+  Log(Band(rbDetail), "Detail");
+  Log(Band(rbSummary), "Summary");
+  TQRSubDetail* before = SubDetail();
+  before->SetPrintBefore(true);
+  Log(before, "Before");
+  Log(SubDetail(), "After");
+
+  Run();
+
+  EXPECT_EQ(log, (std::vector<std::string>{"Title", "Before", "Detail", "After", "Summary"}));
+}
+
+TEST_F(Controller, ATitleOrFirstColumnHeaderAbsorbsTheFirstForcedPageBreak) {
+  // Three details that each start a page: the first stays on the page of
+  // the title or column header the loop printed (else there would be four).
+  for (TQRBandType opening : {rbTitle, rbColumnHeader}) {
+    SCOPED_TRACE(opening);
+    test_support::FormFixture own;
+    report = new TQuickRep(own.Host());
+    report->SetParent(own.Host());
+    report->SetShowProgress(false);
+    int left = 3;
+    report->OnNeedData = TQROnNeedDataEvent([&](TObject*, bool& more) { more = left-- > 0; });
+    Band(opening);
+    Band(rbDetail)->SetForceNewPage(true);
+
+    Run();
+
+    EXPECT_EQ(Pages(), 3);
+  }
+}
+
 TEST_F(Controller, CancelStopsBeforeTheNextRecordWithoutGroupFootersOrSummary) {
   std::vector<Row> rows(5, Row{{"CUST", "A"}});
   TRxMemoryData* table = Table({"CUST"}, rows);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "classlib/classes/lists.h"
 #include "controllertesting.h"
 #include "reportengine/evaluator/qrevvalue.h"
 
@@ -119,6 +120,24 @@ TEST_F(Groups, WithoutReprintOnNewPageTheHeaderPrintsOnce) {
 
   ASSERT_GE(Pages(), 2);
   EXPECT_EQ(std::count(log.begin(), log.end(), "GroupHeader"), 1);
+}
+
+TEST_F(Groups, AFooterBandDeletedDirectlyLeavesTheBandOrderAndTheNextRun) {
+  std::vector<Row> rows(2, Row{{"CUST", "A"}});
+  report->SetDataSet(Table({"CUST"}, rows));
+  TQRGroup* group = Group("CUST");
+  TQRCustomBand* footer = Band(rbGroupFooter);
+  group->SetFooterBand(footer);
+  Log(Band(rbDetail), "Detail");
+  Log(group, "GroupHeader");
+
+  delete footer;  // without Free, so the band is not marked as going
+
+  EXPECT_EQ(group->FooterBand(), nullptr);
+  for (int i = 0; i < report->BandList()->Count(); ++i)
+    EXPECT_NE(report->BandList()->Items(i), footer);
+  Run();
+  EXPECT_EQ(log, (std::vector<std::string>{"GroupHeader", "Detail", "Detail"}));
 }
 
 TEST(GroupValues, ChangeByKindAndValueAndNeverOnAnError) {

@@ -179,4 +179,70 @@ TEST_F(ReportPage, PrintSetupAnswersInTheTagAndFillsTheSettings) {
   EXPECT_EQ(report->PrinterSettings()->LastPage(), 0);
 }
 
+TEST_F(ReportPage, TextMeasuresGrowWithTheTextAndHeightsFollowTheFont) {
+  TFont font;
+  font.SetName("Arial");
+  font.SetSize(10);
+  int one = report->TextWidth(&font, "W");
+  EXPECT_GT(one, 1);
+  EXPECT_GT(report->TextWidth(&font, "WWW"), 2 * one);
+  EXPECT_EQ(report->TextWidth(&font, ""), 1) << "an empty text is one pixel wide";
+  int height = report->TextHeight(&font, "x");
+  EXPECT_EQ(report->TextHeight(&font, "Wg"), height) << "the height of A whatever the text";
+  font.SetSize(20);
+  EXPECT_GT(report->TextHeight(&font, "x"), height);
+}
+
+TEST_F(ReportPage, ACustomPaperFollowsTheControlsSize) {
+  report->Page()->SetPaperSize(TQRPaperSize::Custom);
+  report->SetUnits(Pixels);
+  report->SetBounds(0, 0, 400, 300);
+  EXPECT_NEAR(static_cast<double>(report->Page()->Width()), 400, 0.5);
+  EXPECT_NEAR(static_cast<double>(report->Page()->Length()), 300, 0.5);
+  report->Page()->SetPaperSize(TQRPaperSize::A4);
+  report->SetBounds(0, 0, 200, 100);
+  report->SetUnits(MM);
+  EXPECT_NEAR(static_cast<double>(report->Page()->Width()), 210, 0.01) << "a standard paper keeps its size";
+}
+
+TEST_F(ReportPage, AReportWithItsBandsReadsBackFromItsText) {
+  RegisterQuickRepClasses();
+  test_support::Owned<TQuickRep> original(new TQuickRep(nullptr));
+  original->SetName("Rapor");
+  original->SetReportTitle("Etiket");
+  original->SetOptions(TQuickRepOptions{LastPageFooter, Compression});
+  original->Page()->SetColumns(3);
+  for (TQRBandType kind : {rbPageFooter, rbDetail, rbPageHeader}) {
+    TQRCustomBand* band = original->CreateBand(kind);
+    band->Size()->SetHeight(25);
+  }
+  original->BandOfType(rbDetail)->SetHasChild(true);
+  std::string text = test_support::ComponentText(original.get());
+  test_support::Owned<TQuickRep> copy(new TQuickRep(nullptr));
+  test_support::ReadComponentText(text, copy.get());
+  EXPECT_EQ(copy->ReportTitle(), "Etiket");
+  EXPECT_EQ(copy->Options(), (TQuickRepOptions{LastPageFooter, Compression}));
+  EXPECT_EQ(copy->Page()->Columns(), 3);
+  TList* list = copy->BandList();
+  ASSERT_EQ(list->Count(), 4) << text;
+  std::vector<TQRBandType> kinds;
+  for (int i = 0; i < list->Count(); ++i)
+    kinds.push_back(static_cast<TQRCustomBand*>(list->Items(i))->BandType());
+  EXPECT_EQ(kinds, (std::vector<TQRBandType>{rbPageHeader, rbDetail, rbChild, rbPageFooter}));
+  EXPECT_NEAR(static_cast<double>(copy->BandOfType(rbDetail)->Size()->Height()), 25, 0.01);
+  EXPECT_TRUE(copy->BandOfType(rbDetail)->HasChild());
+}
+
+TEST_F(ReportPage, TheFirstForcedColumnBreakInColumnOneIsAbsorbed) {
+  report->Page()->SetColumns(3);
+  TQRCustomBand* detail = Band(rbDetail, 20, "D");
+  detail->SetForceNewColumn(true);
+  Records(4);
+  report->Prepare();
+  std::vector<int> columns;
+  for (const Printed& p : printedBands)
+    columns.push_back(p.Column);
+  EXPECT_EQ(columns, (std::vector<int>{1, 1, 2, 3}));
+}
+
 }  // namespace

@@ -276,4 +276,21 @@ TEST_F(ReportPage, PageAndColumnNumbersReachTheFunctions) {
   EXPECT_EQ(seen, (std::vector<std::string>{"1/1", "1/2", "2/1"}));
 }
 
+TEST_F(ReportPage, EveryNewColumnGetsItsHeaderAndColumnsStartBelowTheTitle) {
+  report->Page()->SetColumns(2);
+  Band(rbTitle, 30, "T");
+  Band(rbColumnHeader, 10, "CH");
+  Band(rbDetail, 200, "D");
+  Records(3);
+  report->Prepare();
+  std::vector<std::string> where;
+  for (const Printed& p : printedBands)
+    where.push_back(p.Label + " " + std::to_string(p.Page) + "/" + std::to_string(p.Column) + " " +
+                    std::to_string(p.Y));
+  // Page 1: title 100..400, header to 500, detail to 2500; column 2 starts
+  // below the title at 400; page 2 has no title.
+  EXPECT_EQ(where, (std::vector<std::string>{"T 1/1 400", "CH 1/1 500", "D 1/1 2500", "CH 1/2 500", "D 1/2 2500",
+                                             "CH 2/1 200", "D 2/1 2200"}));
+}
+
 }  // namespace

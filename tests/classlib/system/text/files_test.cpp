@@ -119,6 +119,13 @@ TEST_F(FileOperations, TempFilesAreNewAndUnique) {
   EXPECT_EQ(ExtractFileName(one).substr(0, 3), "QRP");
   EXPECT_EQ(AnsiLowerCase(ExtractFileExt(one)), ".tmp");
   EXPECT_THROW(CreateTempFile(IncludeTrailingPathDelimiter(root_) + "missing", "QRP"), EInOutError);
+  // A folder that takes no files, for root neither.
+#ifdef _WIN32
+  const AnsiString noFiles = "Z:\\proc";
+#else
+  const AnsiString noFiles = "/proc";
+#endif
+  EXPECT_THROW(CreateTempFile(noFiles, "QRP"), EInOutError);
 }
 
 TEST(FileFolders, CurrentAndTemporaryFoldersExist) {
