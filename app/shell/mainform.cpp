@@ -60,7 +60,7 @@ void TAnaF::FormCreate(TObject*) {
     ForceDirectories(DataDir());
   RxBarkod->Open();
   RxEtiket->Open();
-  SetCaption(MainFormCaption());
+  SetCaption(MainFormTitle());
 
   FocusOnInsert = false;
   TStartupRecordLoad load;

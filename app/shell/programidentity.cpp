@@ -3,4 +3,4 @@
 bool FocusOnInsert = false;
 AnsiString ActiveListFile;
 
-AnsiString MainFormCaption() { return AnsiString(ApplicationTitle) + " " + ProgramVersion; }
+AnsiString MainFormTitle() { return AnsiString(ApplicationTitle) + " " + ProgramVersion; }

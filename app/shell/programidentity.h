@@ -7,7 +7,7 @@ inline const char* const ProgramName = "Dozuri";
 inline const char* const ProgramVersion = "s4.03.01";
 
 // The title, one blank and the version: the main form's caption.
-AnsiString MainFormCaption();
+AnsiString MainFormTitle();
 
 // Off while the record file is read at start-up, so the appends of the
 // load do not pull the record page to the front; on from then on.

@@ -1,4 +1,5 @@
 #include "app/shell/unitsetup.h"
+#include "app/shell/reportoutput.h"
 
 #include "classlib/comctrls/comctrls.h"
 #include "classlib/dbctrls/dbctrlsreg.h"
@@ -39,4 +40,5 @@ void SetUpUnits() {
   InstallZRPreviewForm();
   // Print and preview requests of the report component reach the runner.
   InstallReportRunner();
+  InstallLayoutOutput();
 }
