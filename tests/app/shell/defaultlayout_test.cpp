@@ -14,6 +14,7 @@
 
 #include "app/labeltable.h"
 #include "app/shell/programidentity.h"
+#include "app/shell/reportoutput.h"
 #include "classlib/classes/typinfo.h"
 #include "design/dsnunit.h"
 #include "layouts/dizaynpreview.h"
@@ -306,3 +307,35 @@ TEST_F(DefaultLayoutPrintTest, AWrongCheckDigitIsNamedBeforeAnythingPrints) {
 }
 
 }  // namespace
+
+// Three labels printed from the main form on the program's default printer
+// through the output paths, as the program prints them. Run only where a
+// script looks at the printed result (tests/e2e/labels_pdf_e2e.py sets
+// DOZURI_LABELS_TO_PRINTER and checks the PDF the queue writes).
+class LabelsToThePrinter : public MainFormTest {};
+
+TEST_F(LabelsToThePrinter, ThreeLabelsWithTurkishTextsGoToTheDefaultPrinter) {
+  if (std::getenv("DOZURI_LABELS_TO_PRINTER") == nullptr)
+    GTEST_SKIP() << "DOZURI_LABELS_TO_PRINTER is not set";
+  WriteAll(folder.File("etiket.vlp"), ReadAll(ShippedLayoutPath()));
+  const TReportRunner previousRunner = SetReportRunner(nullptr);
+  InstallReportRunner();
+  InstallLayoutOutput();
+  TAnaF& f = Create();
+  const char* const labels[][3] = {
+      {"8690000000012", "Çiğdem Şeker", "Gül Ürünleri"},
+      {"400638133393", "Işık Öğretmen", "İstanbul"},
+      {"5901234123457", "Ağaç Süngü", "Ölçü 3"},
+  };
+  for (const auto& label : labels) {
+    f.RxEtiket->Append();
+    for (int n = 0; n < 3; ++n)
+      f.RxEtiket->FieldByName("METIN" + std::to_string(n + 1))->SetAsString(label[n]);
+    f.RxEtiket->Post();
+  }
+  dialogs.AnswerText("1");
+  f.YazdirClick(f.Yazdir1);
+  EXPECT_EQ(PlaceholderCount(*f.RxEtiket), 0);
+  SetReportRunner(previousRunner);
+  InstallRunnerOutput(nullptr);
+}
