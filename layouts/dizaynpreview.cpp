@@ -22,13 +22,15 @@
 #include "reportengine/printables/qrexprlabel.h"
 #include "reportengine/printables/qrimage.h"
 #include "reportengine/printables/qrlabel.h"
-#include "reportengine/printables/qrsysdata.h"
 #include "reportengine/printables/qrmemo.h"
 #include "reportengine/printables/qrprintablesreg.h"
+#include "reportengine/printables/qrsysdata.h"
 #include "reportengine/report/qrreportreg.h"
 #include "reportengine/report/quickrep.h"
 #include "support/barcode/components/stbarcode.h"
 #include "support/barcode/components/stdbbarcode.h"
+#include "textreport/engine/zreport.h"
+#include "textreport/output/zrprntr.h"
 
 BEGIN_PUBLISHED(TDizaynPreviewF)
   METHOD(MQRBeforePrint),
@@ -343,14 +345,22 @@ void TDizaynPreviewF::CreateBarcodeProxies() {
   }
 }
 
+// The host names the printer and the copies. A text page's printer is made
+// current for its run (the scope of Button1Click gives the old one back).
 void TDizaynPreviewF::SettlePrinter() {
-  int index = Printer().PrinterIndex();
-  int copies = 1;
-  if (FFirstGraphicPage != nullptr && VtRapor != nullptr) {
+  if (VtRapor == nullptr)
+    return;
+  auto askIndex = [this] {
+    int index = Printer().PrinterIndex();
     if (PrinterIndexOverride == -1)
       VtRapor->DoGetPrinterIndex(index);
     else
       index = PrinterIndexOverride;
+    return index;
+  };
+  if (FFirstGraphicPage != nullptr) {
+    const int index = askIndex();
+    int copies = 1;
     VtRapor->DoGetPrinterCopies(copies);
     SetPagePrinter(*FFirstGraphicPage, index, copies);
     if (QuickRepCount() > 1) {
@@ -358,6 +368,12 @@ void TDizaynPreviewF::SettlePrinter() {
         SetCompositePrinter(*QRCompositeReport1, *FFirstGraphicPage, index, copies);
       Printer().SetPrinterIndex(index);
     }
+  }
+  if (auto* text = dynamic_cast<TZReport*>(FFirstTextPage)) {
+    Printer().SetPrinterIndex(askIndex());
+    int copies = 1;
+    VtRapor->DoGetPrinterCopies(copies);
+    text->Options()->SetCopies(copies);
   }
 }
 
@@ -553,10 +569,12 @@ void InstallReportRunner() {
   });
 }
 
-// Everything a layout may hold, so the stage can read it.
+// Everything a layout may hold, so the stage can read it: graphic and text
+// pages with their bands and printables, barcodes.
 void RegisterRunnerClasses() {
   RegisterQRPrintableClasses();
   RegisterQuickRepClasses();
+  RegisterZReportClasses();
   RegisterClasses({TQuickRep::StaticClass(), TQRBand::StaticClass(), TQRChildBand::StaticClass(),
                    TQRLabel::StaticClass(), TQRDBText::StaticClass(), TQRExpr::StaticClass(),
                    TQRSysData::StaticClass(), TQRMemo::StaticClass(), TStBarCode::StaticClass(), TStDbBarCode::StaticClass(), TVtQrBarcodeImage::StaticClass()});

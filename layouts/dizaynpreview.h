@@ -17,8 +17,10 @@
 // save dialog.
 #pragma once
 #include <functional>
+#include <memory>
 #include <vector>
 
+#include "classlib/classes/strings.h"
 #include "classlib/controls/extctrls.h"
 #include "classlib/forms/dialogs.h"
 #include "classlib/forms/forms.h"
@@ -107,9 +109,9 @@ public:
   TPanel* DsnDpstPanel = nullptr;
   TQuickRep* PrototypeReport = nullptr;  // tag -100
   TComponent* ZReport1 = nullptr;        // the text prototype page, tag -100
-  // Made when a composite report class is registered.
+  // Made when the composite report class is registered, its OnAddReports
+  // bound to QRCompositeReport1AddReports.
   TComponent* QRCompositeReport1 = nullptr;
-  TComponent* ZRComposite1 = nullptr;
   TSaveDialog* SaveDialog1 = nullptr;
   TCheckBox* CheckBox1 = nullptr;
   TButton* Button1 = nullptr;

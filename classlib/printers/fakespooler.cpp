@@ -65,6 +65,12 @@ std::vector<AnsiString> TFakeSpooler::PaperNames(const AnsiString& name, const A
   return p != nullptr ? p->PaperNames : std::vector<AnsiString>();
 }
 
+std::vector<POINT> TFakeSpooler::PaperSizes(const AnsiString& name, const AnsiString&) {
+  Calls.push_back("PaperSizes(" + name + ")");
+  TFakePrinter* p = Find(name);
+  return p != nullptr ? p->PaperSizes : std::vector<POINT>();
+}
+
 std::vector<WORD> TFakeSpooler::Bins(const AnsiString& name, const AnsiString&) {
   Calls.push_back("Bins(" + name + ")");
   TFakePrinter* p = Find(name);

@@ -15,6 +15,7 @@ struct TFakePrinter {
   std::vector<std::uint8_t> DevMode;  // the printer's default device mode
   std::vector<WORD> Papers;
   std::vector<AnsiString> PaperNames;
+  std::vector<POINT> PaperSizes;  // tenths of a millimetre, one per paper
   std::vector<WORD> Bins;
   int TrueType = DCTT_BITMAP | DCTT_DOWNLOAD;
   int NumColors = -1;  // a true-colour device
@@ -45,6 +46,7 @@ public:
   std::vector<std::uint8_t> DocumentProperties(const AnsiString& name) override;
   std::vector<WORD> Papers(const AnsiString& name, const AnsiString& port) override;
   std::vector<AnsiString> PaperNames(const AnsiString& name, const AnsiString& port) override;
+  std::vector<POINT> PaperSizes(const AnsiString& name, const AnsiString& port) override;
   std::vector<WORD> Bins(const AnsiString& name, const AnsiString& port) override;
   int TrueType(const AnsiString& name, const AnsiString& port) override;
   int NumColors(const AnsiString& name) override;

@@ -2,6 +2,7 @@
 
 #include "classlib/graphics/wintext.h"
 #include "classlib/printers/devmode.h"
+#include "classlib/printers/postscriptpage.h"
 #include "classlib/printers/spooler.h"
 
 IMPLEMENT_CLASS(TPrinter)
@@ -182,7 +183,12 @@ void TPrinter::BeginDoc() {
   SetAbortProc(dc, PrinterAbortProc);
   std::wstring title = WideOf(Title);
   DOCINFOW info{sizeof(DOCINFOW), title.c_str(), nullptr, nullptr, 0};
-  if (StartDocW(dc, &info) <= 0 || StartPage(dc) <= 0) {
+  bool started = StartDocW(dc, &info) > 0;
+  if (started) {
+    TellPostScriptPageSize(dc, *LockDevMode());
+    UnlockDevMode();
+  }
+  if (!started || StartPage(dc) <= 0) {
     printing_ = false;
     pageNumber_ = 0;
     FreeDC();

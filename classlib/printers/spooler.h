@@ -54,6 +54,8 @@ public:
   // DeviceCapabilities: DC_PAPERS, DC_PAPERNAMES, DC_BINS, DC_TRUETYPE.
   virtual std::vector<WORD> Papers(const AnsiString& name, const AnsiString& port) = 0;
   virtual std::vector<AnsiString> PaperNames(const AnsiString& name, const AnsiString& port) = 0;
+  // DC_PAPERSIZE: width and length of each paper of Papers, tenths of a millimetre.
+  virtual std::vector<POINT> PaperSizes(const AnsiString& name, const AnsiString& port) = 0;
   virtual std::vector<WORD> Bins(const AnsiString& name, const AnsiString& port) = 0;
   // DCTT_ flags; -1 when the call fails.
   virtual int TrueType(const AnsiString& name, const AnsiString& port) = 0;

@@ -152,6 +152,18 @@ std::vector<AnsiString> TWinSpooler::PaperNames(const AnsiString& name, const An
   return names;
 }
 
+std::vector<POINT> TWinSpooler::PaperSizes(const AnsiString& name, const AnsiString& port) {
+  std::wstring device = WideOf(name), portW = WideOf(port);
+  int count = ::DeviceCapabilitiesW(device.c_str(), portW.c_str(), DC_PAPERSIZE, nullptr, nullptr);
+  if (count <= 0)
+    return {};
+  std::vector<POINT> sizes(static_cast<std::size_t>(count));
+  count = ::DeviceCapabilitiesW(device.c_str(), portW.c_str(), DC_PAPERSIZE, reinterpret_cast<LPWSTR>(sizes.data()),
+                                nullptr);
+  sizes.resize(count > 0 ? static_cast<std::size_t>(count) : 0);
+  return sizes;
+}
+
 int TWinSpooler::TrueType(const AnsiString& name, const AnsiString& port) {
   std::wstring device = WideOf(name), portW = WideOf(port);
   return ::DeviceCapabilitiesW(device.c_str(), portW.c_str(), DC_TRUETYPE, nullptr, nullptr);

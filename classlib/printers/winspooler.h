@@ -11,6 +11,7 @@ public:
   std::vector<std::uint8_t> DocumentProperties(const AnsiString& name) override;
   std::vector<WORD> Papers(const AnsiString& name, const AnsiString& port) override;
   std::vector<AnsiString> PaperNames(const AnsiString& name, const AnsiString& port) override;
+  std::vector<POINT> PaperSizes(const AnsiString& name, const AnsiString& port) override;
   std::vector<WORD> Bins(const AnsiString& name, const AnsiString& port) override;
   int TrueType(const AnsiString& name, const AnsiString& port) override;
   int NumColors(const AnsiString& name) override;

@@ -203,8 +203,9 @@ void TQRStandardPreview::ThumbGridDrawCell(TObject*, int, int ARow, TRect Rect, 
   canvas.Brush().SetColor(ThumbGrid->Color());
   canvas.Brush().SetStyle(bsSolid);
   canvas.FillRect(Rect);
-  if (std::unique_ptr<TMetafile> page = printer->GetPage(ARow + 1))
-    DrawPage(page.get(), canvas, Rect.left + FThumbLeft, Rect.top + 10, Rect.right - 30, Rect.bottom - 10, true);
+  // A page the run has not stored yet shows as an empty framed page.
+  const std::unique_ptr<TMetafile> page = printer->GetPage(ARow + 1);
+  DrawPage(page.get(), canvas, Rect.left + FThumbLeft, Rect.top + 10, Rect.right - 30, Rect.bottom - 10, true);
   // The grid leaves the selected row's text colour set for its highlight.
   canvas.Font().SetColor(clBtnText);
   canvas.Brush().SetColor(clBtnFace);

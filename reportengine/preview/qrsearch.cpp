@@ -44,16 +44,20 @@ void TSearchDlg::FormCreate(TObject*) {
   SetCaption("Search for Text");
 }
 
+// Shown modally, the modal result ends the dialog: Close on a modal form
+// would turn Search into a cancel. Shown otherwise, it closes.
 void TSearchDlg::SpeedButton2Click(TObject*) {
   cancelled_ = false;
   SetModalResult(mrOk);
-  Close();
+  if (!FormState().Contains(fsModal))
+    Close();
 }
 
 void TSearchDlg::SpeedButton1Click(TObject*) {
   cancelled_ = true;
   SetModalResult(mrCancel);
-  Close();
+  if (!FormState().Contains(fsModal))
+    Close();
 }
 
 namespace {

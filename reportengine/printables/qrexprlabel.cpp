@@ -100,6 +100,8 @@ void TQRExpr::Notification(TComponent* AComponent, TOperation Operation) {
   TQRCustomLabel::Notification(AComponent, Operation);
   if (Operation == opRemove && AComponent == FMaster)
     FMaster = nullptr;
+  if (Operation == opRemove && AComponent == FNotifier)
+    FNotifier = nullptr;
 }
 
 void TQRExpr::Prepare() {
@@ -107,10 +109,11 @@ void TQRExpr::Prepare() {
   FEvaluator->SourceDataSets = QRReportDataSets(ParentReport());
   FEvaluator->LocalEnvironment = QRReportFunctions(ParentReport());
   FEvaluator->PrepareExpression(FExpression);
-  if (FMaster != nullptr)
-    QRAddNotifyClient(FMaster, this);
-  else if (FEvaluator->HasAggregates() && ParentReport() != nullptr)
-    QRAddNotifyClient(ParentReport(), this);
+  FNotifier = FMaster != nullptr                                        ? FMaster
+              : FEvaluator->HasAggregates() && ParentReport() != nullptr ? ParentReport()
+                                                                       : nullptr;
+  if (FNotifier != nullptr && !QRAddNotifyClient(FNotifier, this))
+    FNotifier = nullptr;
   FEvaluator->ResetAggregates();
 }
 
@@ -150,7 +153,12 @@ void TQRExpr::Print(int OfsX, int OfsY) {
     FEvaluator->ResetAggregates();
 }
 
+// The expression leaves the notify list with the run, so a list kept past
+// the run never names an expression freed since.
 void TQRExpr::Unprepare() {
+  if (FNotifier != nullptr)
+    QRRemoveNotifyClient(FNotifier, this);
+  FNotifier = nullptr;
   FEvaluator->SourceDataSets = nullptr;
   FEvaluator->UnprepareExpression();
   TQRCustomLabel::Unprepare();

@@ -47,5 +47,7 @@ private:
   AnsiString FExpression;
   AnsiString FMask;
   TComponent* FMaster = nullptr;
+  // Whose notify list the run registered the expression with.
+  TComponent* FNotifier = nullptr;
   bool FResetAfterPrint = false;
 };

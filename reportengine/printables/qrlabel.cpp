@@ -10,8 +10,10 @@
 #include "classlib/classes/writer.h"
 #include "classlib/graphics/canvas.h"
 #include "classlib/graphics/font.h"
+#include "classlib/graphics/metafile.h"
 #include "classlib/system/mathutils.h"
 #include "reportengine/printables/qrlinelayout.h"
+#include "reportengine/printables/qrprintableexport.h"
 #include "reportengine/printables/qrtexthost.h"
 #include "reportengine/printer/qrprinter.h"
 #include "reportengine/printer/qrunitfacts.h"
@@ -216,6 +218,8 @@ void TQRCustomLabel::FitWidthToLines() {
 
 struct TQRCustomLabel::PrintState {
   TQRPrinter* Printer = nullptr;
+  IQRExportFilter* Filter = nullptr;
+  TAlignment Alignment = taLeftJustify;
   TCanvas* Canvas = nullptr;
   bool OnPage = false;
   int OfsY = 0;
@@ -268,7 +272,52 @@ void TQRCustomLabel::FillOnPage(PrintState& State, long double Top, long double 
 void TQRCustomLabel::OutputLine(PrintState& State, const AnsiString& Line) {
   if (State.OnPage && !Line.empty())
     State.Canvas->TextOut(State.Printer->DeviceX(State.Anchor), State.Printer->DeviceY(State.Position), Line);
+  if (State.Filter != nullptr && !Line.empty())
+    HandLineToFilter(State, Line);
   State.Position += State.LineHeight;
+}
+
+// The filter's interface takes pictures: a line goes to it as a picture of
+// the label's width and one line's height holding the text in the label's
+// font, colour and alignment, placed where the line prints.
+void TQRCustomLabel::HandLineToFilter(PrintState& State, const AnsiString& Line) {
+  TQRPrinter& printer = *State.Printer;
+  int width = std::max(1, printer.DeviceWidth(State.Width));
+  int height = std::max(1, printer.DeviceHeight(State.LineHeight));
+  TMetafile picture;
+  picture.SetWidth(width);
+  picture.SetHeight(height);
+  {
+    TMetafileCanvas canvas(&picture, nullptr);
+    canvas.Font().Assign(Font());
+    canvas.Brush().SetStyle(bsClear);
+    bool rightToLeft = UseRightToLeftReading();
+    canvas.SetTextFlags(rightToLeft ? ETO_RTLREADING : 0);
+    SetTextAlign(canvas.Handle(), TextAlignFlags(State.Alignment, rightToLeft));
+    int x = State.Alignment == taRightJustify ? width : State.Alignment == taCenter ? width / 2 : 0;
+    canvas.TextOut(x, 0, Line);
+  }
+  State.Filter->AcceptGraphic(State.X0, State.Position, &picture);
+}
+
+// An opaque label of a colour other than white hands the filter a filled
+// rectangle of its colour, without outline, at its place.
+void TQRCustomLabel::HandFillToFilter(PrintState& State) {
+  if (State.Filter == nullptr || Transparent() || Color() == clWhite)
+    return;
+  TQRPrinter& printer = *State.Printer;
+  int width = std::max(1, printer.DeviceWidth(State.Width));
+  int height = std::max(1, printer.DeviceHeight(State.Height));
+  TMetafile picture;
+  picture.SetWidth(width);
+  picture.SetHeight(height);
+  {
+    TMetafileCanvas canvas(&picture, nullptr);
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(Color());
+    canvas.FillRect(Rect(0, 0, width, height));
+  }
+  State.Filter->AcceptGraphic(State.X0, State.Y0, &picture);
 }
 
 // Prints the lines from NextLineIndex while they fit, growing the band a
@@ -311,6 +360,7 @@ void TQRCustomLabel::Print(int OfsX, int OfsY) {
   state.Printer = QRPrinter();
   state.Canvas = &state.Printer->CurrentCanvas();
   state.OnPage = ParentReport() != nullptr && ParentReport()->UsesPrinterPages();
+  state.Filter = QRExportFilterOf(*this);
   state.OfsY = OfsY;
   state.Canvas->Font().Assign(Font());
   state.LineHeight = state.Canvas->TextHeight("W") / state.Printer->YFactor();
@@ -323,6 +373,7 @@ void TQRCustomLabel::Print(int OfsX, int OfsY) {
   FormatLines();
   long double growth = NativeOf(*this, TQRPrintableSize::WidthIndex) - state.Width;
   state.Width = NativeOf(*this, TQRPrintableSize::WidthIndex);
+  HandFillToFilter(state);
   FillOnPage(state, state.Y0, state.Y0 + state.Height);
   if (Frame()->DrawTop())
     state.FrameTop = FramePointsToNative(Frame()->Width());
@@ -331,6 +382,7 @@ void TQRCustomLabel::Print(int OfsX, int OfsY) {
   state.Y0 += state.FrameTop;
   state.X0 += state.FrameLeft;
   TAlignment alignment = EffectiveAlignment();
+  state.Alignment = alignment;
   if (FAutoSize && alignment == taRightJustify)
     state.X0 -= growth;
   else if (FAutoSize && alignment == taCenter)

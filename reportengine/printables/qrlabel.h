@@ -4,7 +4,9 @@
 // prints its lines on the run's page. With AutoStretch it grows its band a
 // line at a time; when the band cannot grow any more on the page, the label
 // reports itself unfinished and the band prints it again on the next column
-// or page, where it resumes at the first line not yet printed.
+// or page, where it resumes at the first line not yet printed. In an
+// export run the lines (and the fill of a coloured label) go to the
+// report's export filter as pictures instead of onto the page.
 //
 // TQRLabel publishes it as the static text label.
 //
@@ -103,6 +105,8 @@ private:
   void RunOnPrint(PrintState& State);
   void PrintLines(PrintState& State);
   void OutputLine(PrintState& State, const AnsiString& Line);
+  void HandLineToFilter(PrintState& State, const AnsiString& Line);
+  void HandFillToFilter(PrintState& State);
   void FillOnPage(PrintState& State, long double Top, long double Bottom);
 
   AnsiString FCaption;

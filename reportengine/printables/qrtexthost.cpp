@@ -122,3 +122,13 @@ bool QRAddNotifyClient(TComponent* Master, TQRPrintable* Client) {
   }
   return false;
 }
+
+void QRRemoveNotifyClient(TComponent* Master, TQRPrintable* Client) {
+  TQRCustomController* controller = nullptr;
+  if (auto* report = dynamic_cast<TCustomQuickRep*>(Master))
+    controller = report->Controller();
+  else if (auto* subDetail = dynamic_cast<TQRSubDetail*>(Master))
+    controller = subDetail->Controller();
+  if (controller != nullptr)
+    controller->RemoveNotifyClient(Client);
+}

@@ -45,3 +45,5 @@ TQREvEnvironment* QRReportFunctions(TQRBasePanel* Report);
 // Registers Client with Master's notify list: a report's, or the controller
 // of a sub-detail. Gives False when Master is neither.
 bool QRAddNotifyClient(TComponent* Master, TQRPrintable* Client);
+// Takes Client off Master's notify list again.
+void QRRemoveNotifyClient(TComponent* Master, TQRPrintable* Client);

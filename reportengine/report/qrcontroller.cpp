@@ -388,6 +388,19 @@ void TQRController::PrintEmpty() {
   report->PrintBand(FFooter);
 }
 
+namespace {
+
+// Prints Band and tells whether it went onto a page: a band that is
+// disabled, or that its BeforePrint suppressed, leaves the page, the column
+// and the position as they were.
+bool PrintBandOnPage(TCustomQuickRep& Report, TQRCustomBand* Band) {
+  int page = Report.PageCount(), column = Report.CurrentColumn(), y = Report.CurrentY();
+  Report.PrintBand(Band);
+  return Report.PageCount() != page || Report.CurrentColumn() != column || Report.CurrentY() != y;
+}
+
+}  // namespace
+
 void TQRController::AskForData(bool& MoreData) {
   if (OnNeedData && !Designing())
     OnNeedData(OwnerObject(), MoreData);
@@ -412,8 +425,12 @@ void TQRController::ReportProgress() {
   auto* quickRep = dynamic_cast<TQuickRep*>(ParentReport());
   if (quickRep == nullptr || !DataSetUsable() || quickRep->DataSet() != FDataSet || FRecordTotal == 0)
     return;
-  if (TQRPrinter* printer = quickRep->QRPrinter())
-    printer->SetProgress(QRControllerProgress(FDetailNumber, FRecordTotal));
+  // Only a new value is posted: a long run would otherwise flood the
+  // preview's message queue with one notice per record.
+  TQRPrinter* printer = quickRep->QRPrinter();
+  int percent = QRControllerProgress(FDetailNumber, FRecordTotal);
+  if (printer != nullptr && printer->Progress() != percent)
+    printer->SetProgress(percent);
 }
 
 void TQRController::PrintFooterBand() {
@@ -463,17 +480,17 @@ void TQRController::Execute() {
   ProcessPendingMessages();
   if (ReportCancelled())
     return;
-  if (FHeader != nullptr) {
-    report->PrintBand(FHeader);
-    if (OwnerObject() == report)
-      report->SetTitlePrinted(true);
-  }
-  if ((report->PageCount() <= 1 || QRCompositeRun()) && OwnerObject() == report) {
+  // The title mark lets the first forced page break after the title or the
+  // first column header stay on their page. Only a band that went onto the
+  // page sets it: after a disabled or suppressed title the first detail
+  // begins page 1 itself, and the mark would swallow the second one's break.
+  bool ownLevel = OwnerObject() == report;
+  if (FHeader != nullptr && PrintBandOnPage(*report, FHeader) && ownLevel)
+    report->SetTitlePrinted(true);
+  if ((report->PageCount() <= 1 || QRCompositeRun()) && ownLevel) {
     TQRCustomBand* columnHeader = report->Bands()->ColumnHeaderBand();
-    if (columnHeader != nullptr && columnHeader->Enabled()) {
-      report->PrintBand(columnHeader);
+    if (columnHeader != nullptr && columnHeader->Enabled() && PrintBandOnPage(*report, columnHeader))
       report->SetTitlePrinted(true);
-    }
   }
   CheckGroups();
   while (moreData) {
@@ -485,7 +502,10 @@ void TQRController::Execute() {
     ++FDetailNumber;
     PrintGroupHeaders();
     PrintBeforeControllers();
-    report->PrintBand(FDetail);
+    // Once a detail stands below the title, a later forced page break (a
+    // group header's, the summary's) is a real one.
+    if (PrintBandOnPage(*report, FDetail) && ownLevel)
+      report->SetTitlePrinted(false);
     PrintAfterControllers();
     if (usable) {
       FDataSet->Next();

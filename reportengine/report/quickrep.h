@@ -26,6 +26,7 @@
 #include "reportengine/printer/qrprntsettings.h"
 #include "reportengine/printer/qrunits.h"
 #include "reportengine/preview/qrpreview.h"
+#include "reportengine/preview/qrpreviewreport.h"
 #include "reportengine/report/qrband.h"
 #include "reportengine/report/qrbasepanel.h"
 #include "reportengine/report/qrexportfilter.h"
@@ -70,6 +71,14 @@ public:
   virtual TGraphic* BackgroundGraphic() = 0;
 };
 
+// The picture a control gives as a report's background: that of an
+// IQRBackgroundPicture, or the Picture of a TQRImage (the picture
+// printable, which builds on this library, is known here by its class name
+// and published Picture). Nullptr for any other control and for an empty
+// picture.
+bool QRIsBackgroundPicture(TControl* Control);
+TGraphic* QRBackgroundGraphic(TControl* Control);
+
 // The report's published printer settings.
 class TQuickRepPrinterSettings : public TQRPrinterSettings {
   DECLARE_CLASS(TQuickRepPrinterSettings, TQRPrinterSettings)
@@ -81,7 +90,8 @@ public:
 class TCustomQuickRep : public TQRBasePanel,
                         public IQRUnitReport,
                         public IQRSizedControl,
-                        public IQRPrinterParent {
+                        public IQRPrinterParent,
+                        public IQRPreviewReport {
   DECLARE_CLASS(TCustomQuickRep, TQRBasePanel)
 
 public:
@@ -112,7 +122,8 @@ public:
   void Preview() { ShowPreview(false); }
   void ShowPreview(bool Modal);
   // The print set-up dialog; the result is in Tag: 1 cancelled, 0 confirmed.
-  void ExecutePrintSetup();
+  // Also returns true when it was confirmed.
+  bool ExecutePrintSetup() override;
   // Makes a band of the kind on this report, named after its kind.
   TQRCustomBand* CreateBand(TQRBandType BandType);
 
@@ -175,6 +186,13 @@ public:
   bool ParentShowProgress() const override { return FShowProgress; }
   bool ParentExporting() const override { return FExporting; }
   void ParentAfterPrint() override;
+
+  // ---- IQRPreviewReport: what the standard preview asks of the report ----
+  TQRPreviewOptions PreviewOptions() const override;
+  // The preview's print command: the report runs again onto the printer.
+  void PrintAgain() override { Print(); }
+  bool UseCustomBinCode() const override;
+  void KeepPrintSetup(bool PagesFromStore) override;
 
   // ---- Published properties ----
   const AnsiString& BackImageControl() const { return FBackImageControl; }
@@ -256,7 +274,8 @@ public:
   bool ColumnBreakArmed() const { return FColumnBreakArmed; }
   TControl* BackImage() const { return FBackImage; }
   TList* DataSetList() const { return FDataSetList; }
-  TQuickRepPrinterSettings* PrintSetupSettings() const { return FPrintSetupSettings; }
+  // The last confirmed choice of the print set-up dialog.
+  const TQuickRepPrinterSettings& PrintSetupSettings() const override { return *FPrintSetupSettings; }
   IQRExportFilter* ExportFilter() const { return FExportFilter; }
   void SetExportFilter(IQRExportFilter* Value) { FExportFilter = Value; }
   bool Exporting() const { return FExporting; }

@@ -89,11 +89,10 @@ void TCustomQuickRep::DrawReportFrame() {
 }
 
 void TCustomQuickRep::DrawBackImage() {
-  auto* picture = dynamic_cast<IQRBackgroundPicture*>(FBackImage);
   auto* printable = dynamic_cast<TQRPrintable*>(FBackImage);
-  if (picture == nullptr || printable == nullptr || FQRPrinter == nullptr)
+  if (printable == nullptr || FQRPrinter == nullptr)
     return;
-  TGraphic* graphic = picture->BackgroundGraphic();
+  TGraphic* graphic = QRBackgroundGraphic(FBackImage);
   if (graphic == nullptr)
     return;
   TQRPrinter& printer = *FQRPrinter;

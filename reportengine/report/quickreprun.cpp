@@ -8,6 +8,7 @@
 #include "classlib/classes/lists.h"
 #include "classlib/data/dataset.h"
 #include "classlib/graphics/metafile.h"
+#include "classlib/graphics/picture.h"
 #include "classlib/system/mathutils.h"
 #include "reportengine/evaluator/qrevenvironment.h"
 #include "reportengine/preview/qrprintdialog.h"
@@ -53,11 +54,33 @@ void TCustomQuickRep::CollectDataSets() {
   }
 }
 
+bool QRIsBackgroundPicture(TControl* Control) {
+  if (Control == nullptr)
+    return false;
+  if (dynamic_cast<IQRBackgroundPicture*>(Control) != nullptr)
+    return true;
+  for (TClass kind = Control->ClassType(); kind != nullptr; kind = kind->Parent)
+    if (AnsiString(kind->Name) == "TQRImage")
+      return true;
+  return false;
+}
+
+TGraphic* QRBackgroundGraphic(TControl* Control) {
+  if (!QRIsBackgroundPicture(Control))
+    return nullptr;
+  if (auto* picture = dynamic_cast<IQRBackgroundPicture*>(Control))
+    return picture->BackgroundGraphic();
+  auto* picture = IsPublishedProp(Control, "Picture") ? dynamic_cast<TPicture*>(GetObjectProp(Control, "Picture")) : nullptr;
+  if (picture == nullptr || picture->Graphic() == nullptr || picture->Graphic()->Empty())
+    return nullptr;
+  return picture->Graphic();
+}
+
 void TCustomQuickRep::FindBackImage() {
   FBackImage = nullptr;
   for (int i = 0; i < ControlCount(); ++i) {
     TControl* control = Controls(i);
-    if (dynamic_cast<IQRBackgroundPicture*>(control) != nullptr && control->Name() == FBackImageControl)
+    if (QRIsBackgroundPicture(control) && control->Name() == FBackImageControl)
       FBackImage = control;
   }
 }
@@ -466,7 +489,7 @@ void TCustomQuickRep::ThreadDone(TQRPrinter* Printer, bool) {
 
 // ---- Print set-up dialog ------------------------------------------------------------------
 
-void TCustomQuickRep::ExecutePrintSetup() {
+bool TCustomQuickRep::ExecutePrintSetup() {
   TQRPrinter printer(this);
   printer.SetPrinterIndex(FPrinterSettings->PrinterIndex());
   TQRPrintDialog dialog(nullptr);
@@ -483,10 +506,11 @@ void TCustomQuickRep::ExecutePrintSetup() {
   dialog.SetCopies(FPrinterSettings->Copies());
   if (!dialog.Execute()) {
     SetTag(1);
-    return;
+    return false;
   }
   ApplyPrintSetup(dialog, printer);
   SetTag(0);
+  return true;
 }
 
 void TCustomQuickRep::ApplyPrintSetup(TQRPrintDialog& Dialog, TQRPrinter& Printer) {
@@ -517,4 +541,45 @@ void TCustomQuickRep::ApplyPrintSetup(TQRPrintDialog& Dialog, TQRPrinter& Printe
     FPrinterSettings->SetFirstPage(0);
     FPrinterSettings->SetLastPage(0);
   }
+}
+
+// ---- What the standard preview asks ---------------------------------------------------------
+
+TQRPreviewOptions TCustomQuickRep::PreviewOptions() const {
+  TQRPreviewOptions options;
+  options.FormStyle = FPrevFormStyle;
+  options.Width = FPreviewWidth;
+  options.Height = FPreviewHeight;
+  options.InitialState = FPreviewInitialState;
+  options.ShowThumbs = FPrevShowThumbs;
+  options.ShowSearch = FPrevShowSearch;
+  options.InitialZoom = FPrevInitialZoom;
+  options.Zoom = Zoom();
+  options.Title = FReportTitle;
+  options.Orientation = FPage->Orientation();
+  return options;
+}
+
+bool TCustomQuickRep::UseCustomBinCode() const { return FPrinterSettings->UseCustomBinCode(); }
+
+// The preview's confirmed set-up becomes the report's own for its later
+// runs. Pages loaded from a page store are not this report's, so their
+// set-up leaves the report alone; so does a member of a composite report,
+// whose runs take the composite's settings.
+void TCustomQuickRep::KeepPrintSetup(bool PagesFromStore) {
+  if (PagesFromStore || FCompositeReport != nullptr)
+    return;
+  const TQuickRepPrinterSettings& chosen = *FPrintSetupSettings;
+  TQuickRepPrinterSettings& own = *FPrinterSettings;
+  own.SetPrinterIndex(chosen.PrinterIndex());
+  own.SetOutputBin(chosen.OutputBin());
+  own.SetCollate(chosen.Collate());
+  own.SetColorOption(chosen.ColorOption());
+  own.SetPrintQuality(chosen.PrintQuality());
+  own.SetCopies(chosen.Copies());
+  own.SetDuplex(chosen.Duplex());
+  own.SetExtendedDuplex(chosen.ExtendedDuplex());
+  own.SetCustomBinCode(chosen.CustomBinCode());
+  own.SetFirstPage(chosen.FirstPage());
+  own.SetLastPage(chosen.LastPage());
 }

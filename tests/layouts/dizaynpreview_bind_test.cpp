@@ -243,6 +243,26 @@ TEST_F(RunnerSetupTest, InvoicePagesBreakEveryCountLinesAndBadCountsTakeTheDefau
   }
 }
 
+TEST_F(RunnerSetupTest, AnInvoicePageAfterTheFirstCountsItsOwnLines) {
+  FillNumbered(25);
+  LayoutBuilder layout;
+  layout.AddPage("DATASET=ETIKET", 40);
+  TQuickRep* invoice = layout.AddPage("DATASET=ETIKET\r\nHAREKETSAYISI=10\r\nHAREKETALANIYUKSEKLIK=100", 700);
+  layout.AddDataText(layout.DetailOf(invoice), "DATASET=ETIKET\r\nDATAFIELD=METIN2");
+  layout.Save(layoutFile);
+  int invoicePages = 0;
+  AnsiString handler;
+  PreparedRun run;
+  CapturingOutput capture(run, nullptr, [&](TDizaynPreviewF& r) {
+    TQuickRep* second = r.GraphicPages().at(1);
+    invoicePages = second->QRPrinter()->PageCount();
+    handler = HandlerOf(r, DetailBandOf(*second), "AfterPrint");
+  });
+  rapor->PrintReport(layoutFile);
+  EXPECT_EQ(handler, "FaturaDetayAfterPrint");
+  EXPECT_EQ(invoicePages, 3);
+}
+
 TEST_F(RunnerSetupTest, TheHostsFieldsSkipRowsBreakPagesAndFormatTheBand) {
   FillFormatted({{"bir", "", "", "0"},
                  {"iki", "", "", "1"},

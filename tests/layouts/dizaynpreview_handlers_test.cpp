@@ -16,8 +16,11 @@
 #include "layouts/dizaynpreview.h"
 #include "layouts/runnerreport.h"
 #include "layouts/vtqrbarcodeimage.h"
+#include "reportengine/printables/qrlabel.h"
 #include "reportengine/report/quickrep.h"
 #include "support/barcode/components/stdbbarcode.h"
+#include "textreport/engine/zreport.h"
+#include "textreport/output/zrprntr.h"
 #include "tests/layouts/runnerfixture.h"
 #include "tests/support/componenttext.h"
 #include "tests/support/scratchfolder.h"
@@ -85,6 +88,8 @@ TEST(RunnerForm, ItsOwnComponentsArePrototypesThatNeverRun) {
   EXPECT_NE(runner->FindComponent("Dpst_SubDetailBand"), nullptr);
   EXPECT_EQ(runner->QuickRepCount(), 0);
   EXPECT_TRUE(runner->GraphicPages().empty());
+  ASSERT_NE(runner->ZReport1, nullptr);
+  EXPECT_EQ(runner->ZReport1->Tag(), PrototypeTag);
   EXPECT_EQ(runner->ZRepCount(), 0);
   EXPECT_FALSE(runner->LastYapilsin());
   EXPECT_FALSE(runner->IsFatura(runner->PrototypeReport));
@@ -262,6 +267,74 @@ TEST_F(RunnerLifeTest, ALayoutWithoutPagesRunsNothingAndSaysNothing) {
   EXPECT_EQ(outputs, 1);
   EXPECT_FALSE(hadPage);
   EXPECT_TRUE(dialogs.Records().empty());
+}
+
+TEST_F(RunnerLifeTest, TextPagesLoadAndAreCountedApartFromGraphicOnes) {
+  LayoutBuilder layout;
+  layout.AddTextLayoutMarker();
+  layout.AddTextPage();
+  layout.AddPage("");
+  layout.AddTextPage();
+  layout.Save(layoutFile);
+  int graphic = -1, text = -1;
+  AnsiString firstText;
+  const TRunnerOutput previous = InstallRunnerOutput([&](TDizaynPreviewF& r) {
+    graphic = r.QuickRepCount();
+    text = r.ZRepCount();
+    firstText = r.FirstTextPage() != nullptr ? r.FirstTextPage()->Name() : AnsiString("-");
+  });
+  rapor->PrintReport(layoutFile);
+  InstallRunnerOutput(previous);
+  EXPECT_EQ(graphic, 1);
+  EXPECT_EQ(text, 2);
+  EXPECT_EQ(firstText, "Report1");
+}
+
+TEST_F(RunnerLifeTest, ATextPagesPrinterIsCurrentForItsRunAndItTakesTheCopies) {
+  if (Printer().Printers().Count() < 2)
+    GTEST_SKIP() << "needs two printers";
+  const int before = Printer().PrinterIndex();
+  const int other = before == 0 ? 1 : 0;
+  rapor->OnGetPrinterIndex = [&](TObject*, int& Index) { Index = other; };
+  rapor->OnGetPrinterCopies = [](TObject*, int& Copies) { Copies = 2; };
+  LayoutBuilder layout;
+  layout.AddTextPage();
+  layout.Save(layoutFile);
+  int during = -5, copies = 0;
+  const TRunnerOutput previous = InstallRunnerOutput([&](TDizaynPreviewF& r) {
+    during = Printer().PrinterIndex();
+    copies = dynamic_cast<TZReport*>(r.FirstTextPage())->Options()->Copies();
+  });
+  rapor->PrintReport(layoutFile);
+  InstallRunnerOutput(previous);
+  EXPECT_EQ(during, other);
+  EXPECT_EQ(copies, 2);
+  EXPECT_EQ(Printer().PrinterIndex(), before);
+}
+
+TEST_F(RunnerLifeTest, HandlersALayoutBindsByNameReachTheRunner) {
+  LayoutBuilder layout{LayoutBuilder::OnRunnerForm{}};
+  auto* designer = static_cast<TDizaynPreviewF*>(layout.Form());
+  TQuickRep* page = layout.AddPage("");
+  page->BeforePrint = Method<&TDizaynPreviewF::MQRBeforePrint>(designer);
+  TQRLabel* label = layout.AddLabel(layout.DetailOf(page), "Sabit", "");
+  label->OnPrint = Method<&TDizaynPreviewF::CustomLabelPrint>(designer);
+  layout.Save(layoutFile);
+  const AnsiString labelName = label->Name();
+  AnsiString pageHandler, labelHandler;
+  TDizaynPreviewF* running = nullptr;
+  const TRunnerOutput previous = InstallRunnerOutput([&](TDizaynPreviewF& r) {
+    running = &r;
+    const TMethod pageMethod = GetMethodProp(r.FirstGraphicPage(), "BeforePrint");
+    const TMethod labelMethod = GetMethodProp(r.FindComponent(labelName), "OnPrint");
+    pageHandler = pageMethod.Data == &r ? r.MethodName(pageMethod.Code) : AnsiString("elsewhere");
+    labelHandler = labelMethod.Data == &r ? r.MethodName(labelMethod.Code) : AnsiString("elsewhere");
+  });
+  rapor->PrintReport(layoutFile);
+  InstallRunnerOutput(previous);
+  EXPECT_NE(running, designer);
+  EXPECT_EQ(pageHandler, "MQRBeforePrint");
+  EXPECT_EQ(labelHandler, "CustomLabelPrint");
 }
 
 TEST_F(RunnerLifeTest, AMissingLayoutFileRaisesAndFreesTheRunner) {

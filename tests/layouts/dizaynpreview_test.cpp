@@ -12,6 +12,7 @@
 #include "classlib/forms/scripteddialogs.h"
 #include "classlib/printers/printers.h"
 #include "layouts/barcodeproxy.h"
+#include "layouts/runnerreport.h"
 #include "reportengine/printables/qrimage.h"
 #include "reportengine/report/quickrep.h"
 #include "support/barcode/components/stbarcode.h"
@@ -123,6 +124,35 @@ TEST_F(RunnerTest, ThePrintedBarcodesReadAsTheLabelsCodesInOrder) {
   EXPECT_EQ(decoded, expected);
 }
 
+TEST_F(RunnerTest, ABarcodeOutsideTheDetailBandShowsTheRecordCurrentAtTheStart) {
+  TUnixDecodeBatch batch;
+  if (!batch.Unavailable().empty())
+    GTEST_SKIP() << batch.Unavailable();
+  if (const std::string missing = batch.MissingPrograms({"zbarimg"}); !missing.empty())
+    GTEST_SKIP() << "not installed: " << missing;
+  LayoutBuilder layout;
+  TQuickRep* page = layout.AddPage("DATASET=ETIKET", 500);
+  TQRCustomBand* title = page->CreateBand(rbTitle);
+  title->SetHeight(160);
+  layout.AddBarcode(dynamic_cast<TQRBand*>(title), kBarcodeHint);
+  layout.Save(layoutFile);
+  FillLabels(*etiket, {{"869000000001", "Elma", false}, {"869000000002", "Armut", false},
+                       {"869000000003", "Kiraz", false}});
+  // The run starts on the second record; its detail loop starts from the first.
+  PreparedRun run;
+  const TRunnerOutput previous = InstallRunnerOutput([&](TDizaynPreviewF& r) {
+    etiket->First();
+    etiket->Next();
+    PreparePage(*r.FirstGraphicPage());
+    run.Pages.push_back(r.FirstGraphicPage()->QRPrinter()->GetPage(1));
+  });
+  rapor->PrintReport(layoutFile);
+  InstallRunnerOutput(previous);
+  ASSERT_EQ(run.Pages.size(), 1u);
+  const auto decoded = DecodePages(run, batch);
+  EXPECT_EQ(decoded[0], std::optional<std::string>(kDecoded[1]));
+}
+
 TEST_F(RunnerTest, AnEmptyCodeAtTheStartOfTheRunPaintsNoBarcodeInsteadOfEndingIt) {
   WriteLabelLayout();
   FillLabels(*etiket, {{"", "", true}, {"869000000001", "Elma", false}});
@@ -230,8 +260,21 @@ TEST_F(RunnerTest, ThePreviousPrinterIsCurrentAgainAfterEveryWayARunEnds) {
     EXPECT_EQ(seenDuringOutput, *other);
     EXPECT_EQ(Printer().PrinterIndex(), before);
   }
+  // A barcode whose field is missing ends the run during the output.
+  {
+    LayoutBuilder layout;
+    layout.AddPage("DATASET=ETIKET");
+    TQuickRep* second = layout.AddPage("DATASET=ETIKET");
+    layout.AddBarcode(layout.DetailOf(second), "DATASET=ETIKET\r\nDATAFIELD=YOKALAN");
+    layout.Save(layoutFile);
+    PreparedRun run;
+    CapturingOutput capture(run);
+    EXPECT_THROW(rapor->PrintReport(layoutFile), Exception);
+    EXPECT_EQ(Printer().PrinterIndex(), before);
+  }
   // A run that prints.
   {
+    WriteLabelLayout(2);
     PreparedRun run;
     CapturingOutput capture(run);
     rapor->PrintReport(layoutFile);

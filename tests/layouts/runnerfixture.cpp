@@ -14,6 +14,7 @@
 #include "reportengine/printables/qrmemo.h"
 #include "reportengine/report/quickrep.h"
 #include "support/barcode/components/stbarcode.h"
+#include "textreport/engine/zreport.h"
 
 namespace runner_test {
 
@@ -35,6 +36,10 @@ LayoutBuilder::LayoutBuilder() : form_(new TForm(nullptr), [](TForm* f) { f->Fre
   stage_ = new TDsnStage(form_.get());
   stage_->SetName("DsnStage1");
   stage_->SetParent(form_.get());
+}
+
+LayoutBuilder::LayoutBuilder(OnRunnerForm) : form_(new TDizaynPreviewF(nullptr), [](TForm* f) { f->Free(); }) {
+  stage_ = static_cast<TDizaynPreviewF*>(form_.get())->DsnStage1;
 }
 
 LayoutBuilder::~LayoutBuilder() = default;
@@ -105,6 +110,12 @@ TStBarCode* LayoutBuilder::AddBarcode(TQRBand* Band, const AnsiString& Hint, int
   barcode->SetHint(Hint);
   barcode->SetTag(Tag);
   return barcode;
+}
+
+void LayoutBuilder::AddTextPage() {
+  auto* page = new TZReport(form_.get());
+  page->SetName("Report" + std::to_string(++pages_));
+  page->SetParent(stage_);
 }
 
 void LayoutBuilder::AddTextLayoutMarker() {

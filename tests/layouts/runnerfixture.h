@@ -35,6 +35,12 @@ void FillLabels(TRxMemoryData& Table, const std::vector<LabelRow>& Rows);
 class LayoutBuilder {
 public:
   LayoutBuilder();
+  // Built on a runner form's own stage, so the runner's handlers bound to
+  // the layout's events are stored by name, as a layout may carry them.
+  struct OnRunnerForm {};
+  explicit LayoutBuilder(OnRunnerForm);
+  // The form the layout is built on (its published methods name handlers).
+  TForm* Form() const { return form_.get(); }
   ~LayoutBuilder();
 
   // A graphic page with the hint, and a detail band that fills most of the
@@ -48,6 +54,8 @@ public:
   TQRLabel* AddLabel(TQRBand* Band, const AnsiString& Caption, const AnsiString& Hint);
   TQRExpr* AddExpression(TQRBand* Band, const AnsiString& Expression);
   void AddMemo(TQRBand* Band, const AnsiString& Name);
+  // A text page named after the page count.
+  void AddTextPage();
   // A checked "CheckZReport" check box on the stage, as text layouts carry.
   void AddTextLayoutMarker();
   TStBarCode* AddBarcode(TQRBand* Band, const AnsiString& Hint, int Tag = 0);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <vector>
 
 #include "classlib/printers/devmode.h"
 #include "classlib/printers/spooler.h"
@@ -27,6 +29,31 @@ AnsiString FileNamePart(const AnsiString& path) {
 
 short ShortOf(int value, int low) {
   return static_cast<short>(std::clamp(value, low, 32767));
+}
+
+// True when the device gives the user paper code to a paper of its own of
+// another size (a PostScript driver may number its printer description's
+// papers from that code): sending the code would print on that paper, so a
+// user size goes by length and width alone. Sizes in tenths of a millimetre;
+// a millimetre either way counts as the same paper.
+bool UserCodeIsAnotherPaper(const AnsiString& device, const AnsiString& port, int width, int length) {
+  std::vector<WORD> codes = Spooler().Papers(device, port);
+  auto it = std::find(codes.begin(), codes.end(), static_cast<WORD>(QRUserPaperCode));
+  if (it == codes.end())
+    return false;
+  std::vector<POINT> sizes = Spooler().PaperSizes(device, port);
+  auto index = static_cast<std::size_t>(it - codes.begin());
+  if (index >= sizes.size())
+    return false;
+  return std::abs(sizes[index].x - width) > 10 || std::abs(sizes[index].y - length) > 10;
+}
+
+// True when the driver's own device mode has the paper code field: a device
+// mode that went out with a user size alone lacks it, and the next paper must
+// still get its code.
+bool DriverTakesPaperCodes(const AnsiString& device) {
+  std::vector<std::uint8_t> bytes = Spooler().DocumentProperties(device);
+  return bytes.size() >= sizeof(DEVMODEW) && (DevModeOf(bytes).dmFields & DM_PAPERSIZE) != 0;
 }
 
 }  // namespace
@@ -186,8 +213,14 @@ void TPrinterSettings::WriteDevice(DEVMODEW& DevMode) {
   // Paper: the code of the size, or the report's own code; length and width
   // only for the user-defined code, where the device reads them, in portrait
   // terms. A standard code drops length and width left from an earlier job.
+  // A device whose user code names a paper of its own gets no code at all.
   int code = FUseCustomPaperCode ? FCustomPaperCode : PaperSizeCode(FPaperSize);
-  if (HasField(DM_PAPERSIZE) && FPaperSize != TQRPaperSize::Default) {
+  bool sizeAlone = code == QRUserPaperCode && !FUseCustomPaperCode && FPaperSize != TQRPaperSize::Default &&
+                   UserCodeIsAnotherPaper(FDevice, FPort, PaperWidth(), PaperLength());
+  if (sizeAlone) {
+    DevMode.dmFields &= ~static_cast<DWORD>(DM_PAPERSIZE);
+    DevMode.dmPaperSize = 0;
+  } else if (FPaperSize != TQRPaperSize::Default && (HasField(DM_PAPERSIZE) || DriverTakesPaperCodes(FDevice))) {
     SetField(DM_PAPERSIZE);
     DevMode.dmPaperSize = ShortOf(code, 0);
   }

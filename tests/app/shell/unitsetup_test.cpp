@@ -5,6 +5,7 @@
 #include "classlib/forms/application.h"
 #include "classlib/graphics/picture.h"
 #include "classlib/system/datetime.h"
+#include "layouts/vtrapor.h"
 #include "reportengine/evaluator/qrevenvironment.h"
 #include "reportengine/evaluator/qrexpr.h"
 #include "reportengine/preview/qrprev.h"
@@ -36,7 +37,8 @@ TEST(UnitSetUp, RegistersTheClassesAndThePictureFormatAndFixesTheExpressionGloba
   Application->SetTitle("VORTELIM Dozuri");
 
   for (const char* name : {"TDBGrid", "TDBEdit", "TVTFormHeader", "TBiDiDBNavigator", "TComboBox", "TPageControl",
-                           "TStringGrid", "TRxMemoryData"})
+                           "TStringGrid", "TRxMemoryData", "TQuickRep", "TQRBand", "TQRDBText", "TStBarCode",
+                           "TVtQrBarcodeImage"})
     EXPECT_NE(GetClass(name), nullptr) << name;
   EXPECT_EQ(TPicture::FileFormatClass("png"), TPNGGraphic::StaticClass());
   // The printer object's Preview and PreviewModal show the standard preview.
@@ -47,4 +49,12 @@ TEST(UnitSetUp, RegistersTheClassesAndThePictureFormatAndFixesTheExpressionGloba
   EXPECT_TRUE(appStart == startTime || appStart == TimeToStr(Time())) << appStart;
   EXPECT_EQ(Evaluate("APPSTARTDATE"), DateToStr(Date()));
   Application->SetTitle(savedTitle);
+}
+
+// Print and preview requests of the report component reach the report runner.
+TEST(UnitSetUp, InstallsTheReportRunner) {
+  SetUpUnits();
+  const TReportRunner installed = SetReportRunner(nullptr);
+  EXPECT_TRUE(static_cast<bool>(installed));
+  SetReportRunner(installed);
 }

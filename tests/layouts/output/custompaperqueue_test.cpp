@@ -3,10 +3,14 @@
 // spooler seam (few colours, TrueType only as graphics; everything else is
 // the real spooler): it gets the form "VORTELIMCF_150X100" for the run and
 // its former form back. The PDF queue is no dot-matrix printer: no form is
-// made and the page keeps its custom paper.
+// made and the page keeps its custom paper, and the PDF that the queue
+// writes has pages of 100 x 150 mm.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
+#include <regex>
+#include <thread>
 
 #include "classlib/printers/devmode.h"
 #include "classlib/printers/winspooler.h"
@@ -98,6 +102,41 @@ TEST_F(CustomPaperQueueTest, WithThePrintHelperOrOnThePdfQueueNoFormIsMade) {
   EXPECT_TRUE(spooler->Added.empty());
   EXPECT_TRUE(spooler->Selected.empty());
   EXPECT_EQ(report->Page()->PaperSize(), TQRPaperSize::Custom);
+}
+
+// The PDF queue's driver numbers the papers of its printer description from
+// the user paper code, so that code alone would print on one of them (11 x 14
+// in): each page of the PDF must be the report's own 100 x 150 mm.
+TEST_F(CustomPaperQueueTest, ThePdfQueuePrintsOnPagesOfTheReportsSize) {
+  const std::string pdfOut = Env("DOZURI_PDF_OUT");
+  ASSERT_FALSE(pdfOut.empty());
+  {
+    TQRPrinter probe(nullptr);
+    const int index = probe.DevicePrinter().Printers().IndexOf(pdf);
+    ASSERT_GE(index, 0);
+    report->PrinterSettings()->SetPrinterIndex(index);
+  }
+  report->SetReportTitle("Ozel Kagit");
+  auto left = std::make_shared<int>(3);  // two bands to a page: two pages
+  report->OnNeedData = [left](TObject*, bool& more) { more = (*left)-- > 0; };
+  const std::set<std::string> before = FilesIn(pdfOut, L"Ozel_Kagit*.pdf");
+  report->Print();
+  const std::string file = WaitForNewFile(pdfOut, L"Ozel_Kagit*.pdf", before);
+  ASSERT_FALSE(file.empty()) << "no PDF arrived in " << pdfOut;
+  std::this_thread::sleep_for(std::chrono::seconds(2));  // the queue writes the file in place
+  const std::string info = file + ".info";
+  ASSERT_TRUE(RunUnixShell("pdfinfo -f 1 -l 2 '" + file + "' > '" + info + ".part' 2>&1 && mv '" + info + ".part' '" +
+                           info + "'") &&
+              WaitForFile(info));
+  const std::string text = ReadWholeFile(info);
+  EXPECT_TRUE(std::regex_search(text, std::regex("Pages: +2\n"))) << text;
+  std::smatch size;
+  for (int n = 1; n <= 2; ++n) {
+    const std::regex line("Page +" + std::to_string(n) + " size: +([0-9.]+) x ([0-9.]+) pts");
+    ASSERT_TRUE(std::regex_search(text, size, line)) << text;
+    EXPECT_NEAR(std::stod(size[1]), 283.46, 1.0) << text;  // 100 mm
+    EXPECT_NEAR(std::stod(size[2]), 425.2, 1.0) << text;   // 150 mm
+  }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "classlib/forms/scripteddialogs.h"
+#include "classlib/forms/screen.h"
 #include "classlib/graphics/metafile.h"
 #include "reportengine/preview/qrsearch.h"
 #include "reportengine/preview/qrtextrecord.h"
@@ -122,6 +123,20 @@ TEST(MetafileContainsText, HandBuiltRecords) {
   EXPECT_TRUE(MetafileContainsText("sum", *broken, false));
 }
 
+// A crafted page store can give a record a size beyond the page: its string
+// offset then lies inside the claimed size but far outside the page. The
+// search reads nothing past the page's last byte; records before it are
+// still searched.
+TEST(MetafileContainsText, RecordClaimingMoreThanThePageHoldsIsNotRead) {
+  for (const std::uint32_t claimed : {0x7FFFFFF0u, 0x100000u}) {
+    auto record = NarrowTextRecord("Total", claimed - 16);
+    PutU32(record, 4, claimed);
+    const auto page = BuiltPage({NarrowTextRecord("Sum"), record});
+    EXPECT_FALSE(MetafileContainsText("total", *page, false)) << claimed;
+    EXPECT_TRUE(MetafileContainsText("sum", *page, false)) << claimed;
+  }
+}
+
 TEST(TSearchDlg, TextsAndAnswers) {
   TScriptedDialogService dialogs;
   TDialogServiceScope scope(dialogs);
@@ -151,6 +166,52 @@ TEST(TSearchDlg, TextsAndAnswers) {
     EXPECT_EQ(dlg->SearchText(), "Şişli") << c.what;
     EXPECT_TRUE(dlg->MatchCase()) << c.what;
     dlg->Free();
+  }
+}
+
+// The dialog in a real modal loop, its button pressed from a timer while
+// the loop runs: Search ends it with OK and not cancelled, Cancel with a
+// cancel. (A modal form's Close gives a cancel; Search must not.)
+TSearchDlg*& RunningDialog() {
+  static TSearchDlg* dialog = nullptr;
+  return dialog;
+}
+
+TModalResult PressInModalLoop(TSearchDlg& dialog, bool search) {
+  RunningDialog() = &dialog;
+  static bool pressSearch = false;
+  pressSearch = search;
+  const UINT_PTR press = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+    TSearchDlg* running = RunningDialog();
+    if (running == nullptr || !running->FormState().Contains(fsModal))
+      return;
+    KillTimer(nullptr, id);
+    if (pressSearch)
+      running->SpeedButton2Click(running->SpeedButton2);
+    else
+      running->SpeedButton1Click(running->SpeedButton1);
+  });
+  // Should the press not end the loop, it ends here rather than hang.
+  const UINT_PTR watchdog = SetTimer(nullptr, 0, 5000, [](HWND, UINT, UINT_PTR, DWORD) {
+    if (RunningDialog() != nullptr)
+      RunningDialog()->SetModalResult(mrAbort);
+  });
+  const TModalResult result = dialog.ShowModal();
+  KillTimer(nullptr, press);
+  KillTimer(nullptr, watchdog);
+  RunningDialog() = nullptr;
+  return result;
+}
+
+TEST(TSearchDlg, ButtonsEndARealModalLoop) {
+  for (const bool search : {true, false}) {
+    TSearchDlg* dialog = NewForm<TSearchDlg>(nullptr);
+    dialog->Edit1->SetText("Toplam");
+    EXPECT_EQ(PressInModalLoop(*dialog, search), search ? mrOk : mrCancel) << search;
+    EXPECT_EQ(dialog->Cancelled(), !search);
+    EXPECT_EQ(dialog->SearchText(), "Toplam");
+    EXPECT_FALSE(dialog->Visible());
+    dialog->Free();
   }
 }
 

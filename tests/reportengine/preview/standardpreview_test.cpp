@@ -18,8 +18,10 @@
 
 #include "classlib/forms/application.h"
 #include "classlib/forms/scripteddialogs.h"
+#include "classlib/forms/screen.h"
 #include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/canvas.h"
+#include "classlib/graphics/metafile.h"
 #include "classlib/graphics/screenfacts.h"
 #include "classlib/system/fileutils.h"
 #include "reportengine/preview/qrprev.h"
@@ -698,6 +700,31 @@ TEST(StandardPreviewTest, SearchWithoutAHitLeavesOneDisabledItemThatGoesToPageOn
   EXPECT_EQ(form->SearchResultBox->Items()->Strings(0), "No matching text");
 }
 
+// The find command with the search dialog in a real modal loop, its text
+// typed and Search pressed from a timer while the loop runs: the pages with
+// the text are listed.
+TEST(StandardPreviewTest, SearchThroughTheRealDialogListsThePages) {
+  PreviewRun run;
+  run.Run(3, {"", "Genel Toplam", ""});
+  TQRStandardPreview* form = run.Open();
+  const UINT_PTR press = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+      auto* search = dynamic_cast<TSearchDlg*>(Screen->Forms(i));
+      if (search == nullptr || !search->FormState().Contains(fsModal))
+        continue;
+      KillTimer(nullptr, id);
+      search->Edit1->SetText("toplam");
+      search->SpeedButton2Click(search->SpeedButton2);
+      return;
+    }
+  });
+  form->FindButtonClick(form);
+  KillTimer(nullptr, press);
+  ASSERT_EQ(form->SearchResultBox->Items()->Count(), 1);
+  EXPECT_EQ(form->SearchResultBox->Items()->Strings(0), "Page 2");
+  EXPECT_TRUE(form->SearchResultBox->Enabled());
+}
+
 TEST(StandardPreviewTest, ThumbnailSelectionShowsThatPage) {
   PreviewRun run;
   run.Run(5);
@@ -770,6 +797,51 @@ TEST(StandardPreviewTest, ThumbnailCellShowsThePage) {
       black += picture.Canvas().GetPixel(x, y) == clBlack;
   EXPECT_GT(black, 50);
   form->Hide();
+}
+
+// While the run still draws the last page, its thumbnail row has no page
+// yet: the cell shows an empty white page with its frame, as a place for
+// the page to come.
+TEST(StandardPreviewTest, ThumbnailOfAPageNotYetStoredShowsAnEmptyFramedPage) {
+  PreviewRun run;
+  run.Begin();
+  run.DrawPage(1);
+  run.DrawPage(2);  // still being drawn
+  ASSERT_EQ(run.printer->PageCount(), 2);
+  ASSERT_EQ(run.printer->GetPage(2), nullptr);
+  TQRStandardPreview* form = run.Open();
+  form->SetWindowState(wsNormal);
+  form->SetBounds(0, 0, 700, 900);
+  form->Show();
+  Pump();
+  form->ThumbGridResize(form->ThumbGrid);
+  ASSERT_EQ(form->ThumbGrid->RowCount(), 2);
+  form->ThumbGrid->Repaint();
+  TBitmap picture;
+  picture.SetPixelFormat(pf24bit);
+  picture.SetSize(form->ThumbGrid->Width(), form->ThumbGrid->Height());
+  form->ThumbGrid->PaintTo(picture.Canvas(), 0, 0);
+  const TRect cell = form->ThumbGrid->CellRect(0, 1);
+  ASSERT_GT(cell.bottom - cell.top, 60);
+  // The frame's left edge runs down the cell (the picture includes the
+  // grid's border, so a few pixels either way); inside it the page is white.
+  const int frameX = cell.left + form->ThumbLeft();
+  auto blackNear = [&](int x, int y) {
+    for (int dx = -1; dx <= 4; ++dx)
+      if (picture.Canvas().GetPixel(x + dx, y) == clBlack)
+        return true;
+    return false;
+  };
+  int frame = 0;
+  int white = 0;
+  for (int y = cell.top + 20; y < cell.bottom - 20; ++y) {
+    frame += blackNear(frameX, y);
+    white += picture.Canvas().GetPixel(frameX + 20, y) == clWhite;
+  }
+  EXPECT_EQ(frame, cell.bottom - cell.top - 40);
+  EXPECT_EQ(white, cell.bottom - cell.top - 40);
+  form->Hide();
+  run.printer->EndDoc();
 }
 
 TEST(StandardPreviewTest, ClosingTellsThePrinterObjectAndFreesTheForm) {

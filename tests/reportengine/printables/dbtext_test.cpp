@@ -208,3 +208,30 @@ TEST(QRDBTextRun, EachRecordPrintsItsFieldAndAMemoFieldStretches) {
 }
 
 }  // namespace
+
+namespace {
+
+// The band's height pre-calculation asks a data text for the height its
+// data needs: a memo field's lines, or the caption's wrapped lines.
+TEST_F(DataText, MeasuresTheHeightItsDataNeeds) {
+  struct Case {
+    const char* field;
+    int width;
+    int lines;
+  } cases[] = {{"NOT", 500, 2}, {"ADI", 500, 1}, {"ADI", 3, 2}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.field);
+    TQRDBText* text = Bound(c.field);
+    text->SetAutoSize(false);
+    text->SetWidth(c.width);
+    text->TextWidthOverride = [](const AnsiString& s) { return static_cast<int>(s.size()); };
+    text->LineHeightOverride = [] { return 13; };
+    int height = 0;
+    text->MeasureHeight(height);
+    EXPECT_EQ(height, c.lines * 13);
+    EXPECT_TRUE(text->StretchesWithData());
+    text->Unprepare();
+  }
+}
+
+}  // namespace

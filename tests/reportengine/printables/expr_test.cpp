@@ -11,6 +11,7 @@
 #include "reportengine/evaluator/qrexpr.h"
 #include "reportengine/evaluator/qrevvalue.h"
 #include "reportengine/printables/qrexprlabel.h"
+#include "reportengine/report/qrcontroller.h"
 #include "reportengine/report/qrsubdetail.h"
 #include "tests/reportengine/printables/label_runfixture.h"
 #include "tests/reportengine/printables/shape_pagefixture.h"
@@ -101,6 +102,27 @@ TEST_F(ExprRun, ASumOnTheDetailBandIsARunningTotalOrPerRecordWithResetAfterPrint
     EXPECT_EQ(expr->Caption(), "SUM(TUTAR)");
     expr->Free();
   }
+}
+
+// Counts the notices it hears.
+class CountingExpr : public TQRExpr {
+public:
+  explicit CountingExpr(TComponent* owner) : TQRExpr(owner) {}
+  void Notify(TObject* Sender, int Operation) override {
+    TQRExpr::Notify(Sender, Operation);
+    if (Operation == QRNotifyRecordAdvanced)
+      ++notices;
+  }
+  int notices = 0;
+};
+
+TEST_F(ExprRun, AnExpressionHearsEachPrintedDetailAndLeavesTheNotifyListWithTheRun) {
+  auto* expr = run.Add<CountingExpr>(run.detail, 10, 5, 200, 20);
+  expr->SetExpression("SUM(TUTAR)");
+  run.Run();
+  EXPECT_EQ(expr->notices, 3);
+  run.report->Controller()->NotifyClients(QRNotifyRecordAdvanced);
+  EXPECT_EQ(expr->notices, 3);
 }
 
 TEST_F(ExprRun, ASumInTheSummaryCountsEveryPrintedDetail) {

@@ -16,6 +16,7 @@
 #include "reportengine/printables/qrmemo.h"
 #include "reportengine/printables/qrprintablesreg.h"
 #include "reportengine/printables/qrsysdata.h"
+#include "tests/reportengine/printables/label_runfixture.h"
 #include "tests/reportengine/printables/shape_pagefixture.h"
 #include "tests/support/componenttext.h"
 
@@ -40,17 +41,7 @@ void MeasureByCharacters(T* label, int unit = 1) {
 }
 
 // The texts put on a page, in page order.
-std::vector<std::string> PageTexts(TMetafile& page) {
-  std::vector<std::string> texts;
-  for (const EmfRecord& r : RecordsOfType(RecordsOf(page), {EMR_EXTTEXTOUTW})) {
-    std::string text(r.Text.size() * 2, '\0');
-    int n = WideCharToMultiByte(1254, 0, r.Text.data(), static_cast<int>(r.Text.size()), text.data(),
-                                static_cast<int>(text.size()), nullptr, nullptr);
-    text.resize(n);
-    texts.push_back(text);
-  }
-  return texts;
-}
+std::vector<std::string> PageTexts(TMetafile& page) { return TextsOfPage(page); }
 
 // The text alignment in force when the page's first text is output.
 UINT TextAlignAtFirstText(TMetafile& page) {
@@ -274,30 +265,50 @@ TEST_F(LabelOnReport, OnPrintPrintsTheNewTextAndLeavesCaptionAndOutputTextAsThey
   EXPECT_EQ(label->OutputText(), "Eski");
 }
 
-TEST(QRLabelOnPage, TheTextAnchorFollowsTheAlignment) {
+TEST(QRLabelOnPage, TheTextAnchorFollowsTheAlignmentAtEachPageResolution) {
   struct Case {
     TAlignment alignment;
     long double anchor;  // 0.1 mm from the page's left
     UINT flag;
   } cases[] = {{taLeftJustify, 100, TA_LEFT}, {taRightJustify, 100 + 400, TA_RIGHT}, {taCenter, 100 + 200, TA_CENTER}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(static_cast<int>(c.alignment));
-    PageFixture page;
-    auto* label = page.Add<TQRLabel>();
-    label->SetAutoSize(false);
-    label->Size()->SetLeft(100);
-    label->Size()->SetTop(100);
-    label->Size()->SetWidth(400);
-    label->Size()->SetHeight(60);
-    label->SetAlignment(c.alignment);
-    label->SetCaption("Hizali");
-    auto emf = page.PrintPage(*label);
-    auto records = RecordsOf(*emf);
-    auto texts = RecordsOfType(records, {EMR_EXTTEXTOUTW});
-    ASSERT_EQ(texts.size(), 1u);
-    EXPECT_EQ(texts[0].Point.x, page.printer.DeviceX(c.anchor));
-    EXPECT_EQ(TextAlignAtFirstText(*emf) & (TA_LEFT | TA_RIGHT | TA_CENTER), c.flag);
+  for (int pagePixelsPerInch : {96, 600}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(static_cast<int>(c.alignment));
+      SCOPED_TRACE(pagePixelsPerInch);
+      PageFixture page(96, pagePixelsPerInch);
+      auto* label = page.Add<TQRLabel>();
+      label->SetAutoSize(false);
+      label->Size()->SetLeft(100);
+      label->Size()->SetTop(100);
+      label->Size()->SetWidth(400);
+      label->Size()->SetHeight(60);
+      label->SetAlignment(c.alignment);
+      label->SetCaption("Hizali");
+      auto emf = page.PrintPage(*label);
+      auto records = RecordsOf(*emf);
+      auto texts = RecordsOfType(records, {EMR_EXTTEXTOUTW});
+      ASSERT_EQ(texts.size(), 1u);
+      EXPECT_EQ(texts[0].Point.x, page.printer.DeviceX(c.anchor));
+      EXPECT_EQ(TextAlignAtFirstText(*emf) & (TA_LEFT | TA_RIGHT | TA_CENTER), c.flag);
+    }
   }
+}
+
+// The right edge stays where it was when OnPrint makes the text longer.
+TEST(QRLabelOnPage, AnAutoSizedRightAlignedLabelKeepsItsRightEdgeWhenOnPrintLengthensIt) {
+  PageFixture page;
+  auto* label = page.Add<TQRLabel>();
+  label->SetAlignment(taRightJustify);
+  label->SetCaption("ab");
+  label->Size()->SetLeft(800);
+  label->Size()->SetTop(100);
+  long double right = 800 + label->Size()->NativeValue(TQRPrintableSize::WidthIndex);
+  label->OnPrint = [](TObject*, AnsiString& value) { value = "çok daha uzun bir metin"; };
+  auto emf = page.PrintPage(*label);
+  auto texts = RecordsOfType(RecordsOf(*emf), {EMR_EXTTEXTOUTW});
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_NEAR(texts[0].Point.x, page.printer.DeviceX(right), 1);
+  EXPECT_EQ(TextAlignAtFirstText(*emf) & (TA_LEFT | TA_RIGHT | TA_CENTER), static_cast<UINT>(TA_RIGHT));
 }
 
 // A memo of Count lines "Satır 1".."Satır N", AutoSize off, wide enough.
@@ -477,6 +488,54 @@ TEST_F(LabelOnReport, OnTheDesignSurfaceALabelFillsItsColourAndDrawsItsText) {
   EXPECT_EQ(empty.DarkIn(area), 0);
   EXPECT_GT(written.DarkIn(area), 20);
   EXPECT_EQ(empty.At(150, 50), clAqua);
+}
+
+}  // namespace
+
+// ---- Export ----
+
+namespace {
+
+// An export run draws no page: a coloured label hands the filter its
+// filled area, and each line goes as a picture where it prints.
+TEST(QRLabelExport, AnExportRunHandsTheFillAndEachLineToTheFilter) {
+  ReportRun run;
+  run.table->FieldDefs()->Add("NO", ftInteger);
+  run.Open();
+  for (int i = 1; i <= 2; ++i) {
+    run.table->Append();
+    run.table->FieldByName("NO")->SetAsInteger(i);
+    run.table->Post();
+  }
+  auto* coloured = run.Add<TQRLabel>(run.detail, 20, 2, 120, 16);
+  coloured->SetAutoSize(false);
+  coloured->SetColor(clYellow);
+  coloured->SetCaption("Sarı");
+  auto* plain = run.Add<TQRLabel>(run.detail, 200, 2, 120, 16);
+  plain->SetAutoSize(false);
+  plain->SetCaption("Beyaz");
+  run.report->Prepare();
+  ASSERT_NE(run.report->QRPrinter(), nullptr);
+  RecordingFilter filter;
+  run.report->QRPrinter()->ExportHandler(&filter);
+  // Per record: the yellow fill, its line, the white label's line.
+  ASSERT_EQ(filter.Graphics.size(), 6u);
+  for (const RecordingFilter::Graphic& g : filter.Graphics)
+    EXPECT_EQ(g.ClassName, "TMetafile");
+  long double left = coloured->Size()->NativeValue(TQRPrintableSize::LeftIndex);
+  for (int record = 0; record < 2; ++record) {
+    const auto& fill = filter.Graphics[record * 3];
+    const auto& line = filter.Graphics[record * 3 + 1];
+    const auto& white = filter.Graphics[record * 3 + 2];
+    EXPECT_EQ(fill.X, line.X);
+    EXPECT_EQ(fill.Y, line.Y);
+    EXPECT_GT(fill.Height, line.Height);
+    EXPECT_GT(white.X, line.X);
+    EXPECT_EQ(white.Y, line.Y);
+    EXPECT_NEAR(static_cast<double>(white.X - line.X),
+                static_cast<double>(plain->Size()->NativeValue(TQRPrintableSize::LeftIndex) - left), 0.01);
+  }
+  EXPECT_GT(filter.Graphics[3].Y, filter.Graphics[0].Y);
 }
 
 }  // namespace

@@ -233,6 +233,55 @@ TEST_F(Settings, CustomPaperSendsTheUserCodeWithItsPortraitSize) {
   EXPECT_EQ(PrinterDevMode().dmPaperSize, 300);
 }
 
+// A device may give the user paper code to a paper of its own (a PostScript
+// driver numbers its printer description's papers from it): the code would
+// print on that paper, so the user size goes by length and width alone. A
+// device whose user code has no size of its own, or the asked size, keeps it.
+TEST_F(Settings, AUserCodeThatNamesAnotherPaperIsNotSent) {
+  printer_.PaperSizes = {{2159, 2794}, {2099, 2970}, {2794, 3556}};  // 256 is 11 x 14 in
+  settings_.SetPrinter(&Printer());
+  ASSERT_TRUE(settings_.SetPaperSize(TQRPaperSize::Custom));
+  settings_.SetPaperWidth(1000);
+  settings_.SetPaperLength(1500);
+  settings_.ApplySettings();
+  DEVMODEW dm = PrinterDevMode();
+  EXPECT_EQ(dm.dmFields & DM_PAPERSIZE, 0u);
+  EXPECT_EQ(dm.dmPaperSize, 0);
+  EXPECT_EQ(dm.dmPaperWidth, 1000);
+  EXPECT_EQ(dm.dmPaperLength, 1500);
+  EXPECT_EQ(dm.dmFields & (DM_PAPERLENGTH | DM_PAPERWIDTH), static_cast<DWORD>(DM_PAPERLENGTH | DM_PAPERWIDTH));
+
+  // The same size as the device's user paper: the code goes as usual.
+  settings_.SetPaperWidth(2794);
+  settings_.SetPaperLength(3556);
+  settings_.ApplySettings();
+  dm = PrinterDevMode();
+  EXPECT_EQ(dm.dmFields & DM_PAPERSIZE, static_cast<DWORD>(DM_PAPERSIZE));
+  EXPECT_EQ(dm.dmPaperSize, 256);
+
+  // A code of the report's own is sent as it is.
+  settings_.SetPaperWidth(1000);
+  settings_.SetPaperLength(1500);
+  settings_.SetUseCustomPaperCode(true);
+  settings_.SetCustomPaperCode(256);
+  settings_.ApplySettings();
+  EXPECT_EQ(PrinterDevMode().dmPaperSize, 256);
+
+  // After a user size went out alone, a standard paper, also through fresh
+  // settings, gets its code again.
+  settings_.SetUseCustomPaperCode(false);
+  settings_.ApplySettings();
+  ASSERT_EQ(PrinterDevMode().dmFields & DM_PAPERSIZE, 0u);
+  TPrinterSettings fresh;
+  fresh.SetPrinter(&Printer());
+  ASSERT_TRUE(fresh.SetPaperSize(TQRPaperSize::A4));
+  fresh.ApplySettings();
+  dm = PrinterDevMode();
+  EXPECT_EQ(dm.dmFields & DM_PAPERSIZE, static_cast<DWORD>(DM_PAPERSIZE));
+  EXPECT_EQ(dm.dmPaperSize, 9);
+  EXPECT_EQ(dm.dmFields & (DM_PAPERLENGTH | DM_PAPERWIDTH), 0u);
+}
+
 TEST_F(Settings, QualityColourAndCollationReachDevicesThatHaveTheFields) {
   DevMode().dmFields |= DM_COLLATE;
   settings_.SetPrinter(&Printer());

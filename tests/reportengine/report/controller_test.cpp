@@ -126,6 +126,108 @@ TEST_F(Controller, ATitleOrFirstColumnHeaderAbsorbsTheFirstForcedPageBreak) {
   }
 }
 
+TEST_F(Controller, AnOpeningBandThatPrintedNothingAbsorbsNoForcedPageBreak) {
+  // Three details that each start a page. When no title or column header
+  // went onto page 1, the first detail begins page 1 itself; the second and
+  // third must still start pages of their own (three pages, not two).
+  struct Case {
+    const char* name;
+    std::function<void(TQuickRep&)> opening;
+  };
+  const Case cases[] = {
+      {"no title", [](TQuickRep&) {}},
+      {"disabled title", [](TQuickRep& r) { r.CreateBand(rbTitle)->SetEnabled(false); }},
+      {"title suppressed by BeforePrint",
+       [](TQuickRep& r) {
+         r.CreateBand(rbTitle)->BeforePrint = TQRBandBeforePrintEvent([](TQRCustomBand*, bool& print) { print = false; });
+       }},
+      {"column header suppressed by BeforePrint",
+       [](TQuickRep& r) {
+         r.CreateBand(rbColumnHeader)->BeforePrint =
+             TQRBandBeforePrintEvent([](TQRCustomBand*, bool& print) { print = false; });
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test_support::FormFixture own;
+    report = new TQuickRep(own.Host());
+    report->SetParent(own.Host());
+    report->SetShowProgress(false);
+    int left = 3;
+    report->OnNeedData = TQROnNeedDataEvent([&](TObject*, bool& more) { more = left-- > 0; });
+    c.opening(*report);
+    std::vector<int> pages;
+    TQRCustomBand* detail = Band(rbDetail);
+    detail->SetForceNewPage(true);
+    detail->AfterPrint = TQRBandAfterPrintEvent([&](TQRCustomBand*, bool) { pages.push_back(report->PageCount()); });
+
+    Run();
+
+    EXPECT_EQ(pages, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(Pages(), 3);
+  }
+}
+
+TEST_F(Controller, TheTitleAbsorbsOnlyABreakBeforeTheFirstDetailNeverALaterOne) {
+  // A title, three details without breaks and a summary that asks for a
+  // page of its own: the summary's break comes long after the title and
+  // must start page 2.
+  report->OnNeedData = TQROnNeedDataEvent([left = 3](TObject*, bool& more) mutable { more = left-- > 0; });
+  Band(rbTitle);
+  Band(rbDetail);
+  TQRCustomBand* summary = Band(rbSummary);
+  summary->SetForceNewPage(true);
+  int summaryPage = 0;
+  summary->AfterPrint = TQRBandAfterPrintEvent([&](TQRCustomBand*, bool) { summaryPage = report->PageCount(); });
+
+  Run();
+
+  EXPECT_EQ(summaryPage, 2);
+  EXPECT_EQ(Pages(), 2);
+}
+
+TEST_F(Controller, TheFooterGoesToANewPageOrColumnWhenItIsTallerThanTheRoomLeft) {
+  // A summary taller than the room left after one detail moves on, even
+  // when it is taller than a whole page (the band fit check alone would
+  // print such a band where it stands); with no page begun yet the summary
+  // starts page 1.
+  struct Case {
+    const char* name;
+    bool detail;
+    int columns;
+    long double summaryHeight;  // mm
+    std::pair<int, int> where;  // page, column of the summary
+    int pages;
+  };
+  const Case cases[] = {
+      {"no page begun", false, 1, 20, {1, 1}, 1},
+      {"taller than the room left, one column", true, 1, 290, {2, 1}, 2},
+      {"taller than the room left, two columns", true, 2, 290, {1, 2}, 1},
+      {"fits below the detail", true, 1, 20, {1, 1}, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    test_support::FormFixture own;
+    report = new TQuickRep(own.Host());
+    report->SetParent(own.Host());
+    report->SetShowProgress(false);
+    report->Page()->SetColumns(c.columns);
+    report->OnNeedData = TQROnNeedDataEvent([left = 1](TObject*, bool& more) mutable { more = left-- > 0; });
+    if (c.detail)
+      Band(rbDetail)->Size()->SetHeight(20);
+    TQRCustomBand* summary = Band(rbSummary);
+    summary->Size()->SetHeight(c.summaryHeight);
+    std::pair<int, int> where{0, 0};
+    summary->AfterPrint = TQRBandAfterPrintEvent(
+        [&](TQRCustomBand*, bool) { where = {report->PageCount(), report->CurrentColumn()}; });
+
+    Run();
+
+    EXPECT_EQ(where, c.where);
+    EXPECT_EQ(Pages(), c.pages);
+  }
+}
+
 TEST_F(Controller, CancelStopsBeforeTheNextRecordWithoutGroupFootersOrSummary) {
   std::vector<Row> rows(5, Row{{"CUST", "A"}});
   TRxMemoryData* table = Table({"CUST"}, rows);
@@ -173,6 +275,42 @@ TEST_F(Controller, ProgressOfTheReportsDataSetEndsAtHundred) {
 
   EXPECT_EQ(Own()->RecordTotal(), 4);
   EXPECT_EQ(seen, std::vector<int>{100});
+}
+
+// A window that keeps the progress values posted to it.
+class ProgressWindow : public TPanel {
+public:
+  using TPanel::TPanel;
+  std::vector<int> values;
+
+protected:
+  void WndProc(TMessage& Message) override {
+    if (Message.Msg == QRM_PROGRESS)
+      values.push_back(static_cast<int>(Message.WParam));
+    TPanel::WndProc(Message);
+  }
+};
+
+TEST_F(Controller, ProgressIsPostedOnlyWhenTheWholePercentChanges) {
+  std::vector<Row> rows(1000, Row{{"CUST", "A"}});
+  report->SetDataSet(Table({"CUST"}, rows));
+  Band(rbDetail)->Size()->SetHeight(0);
+  auto* window = new ProgressWindow(form.Host());
+  window->SetParent(form.Host());
+  window->Handle();
+  Run();  // the next run's printer object takes over this one's target
+  report->QRPrinter()->NotifyTarget = window;
+  test_support::Pump();
+  window->values.clear();
+
+  Run();
+  test_support::Pump();
+  report->QRPrinter()->NotifyTarget = nullptr;
+
+  ASSERT_FALSE(window->values.empty());
+  EXPECT_LE(window->values.size(), 101u);
+  EXPECT_EQ(window->values.back(), 100);
+  EXPECT_TRUE(std::is_sorted(window->values.begin(), window->values.end()));
 }
 
 TEST_F(Controller, BuildListsTakesChildrenByPrintBeforeAndGroupsInCreationOrder) {

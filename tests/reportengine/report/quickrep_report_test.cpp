@@ -169,8 +169,8 @@ TEST_F(ReportPage, PrintSetupAnswersInTheTagAndFillsTheSettings) {
   EXPECT_EQ(asked.nToPage, 3);
   EXPECT_EQ(report->PrinterSettings()->FirstPage(), 2);
   EXPECT_EQ(report->PrinterSettings()->LastPage(), 3);
-  EXPECT_EQ(report->PrintSetupSettings()->FirstPage(), 2);
-  EXPECT_EQ(report->PrintSetupSettings()->LastPage(), 3);
+  EXPECT_EQ(report->PrintSetupSettings().FirstPage(), 2);
+  EXPECT_EQ(report->PrintSetupSettings().LastPage(), 3);
 
   dialogs.AnswerAccept();
   dialogs.OnPrintBlock = [&](PRINTDLGW& pd) { pd.Flags &= ~(PD_SELECTION | PD_PAGENUMS); };

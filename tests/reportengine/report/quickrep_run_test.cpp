@@ -293,4 +293,18 @@ TEST_F(ReportPage, EveryNewColumnGetsItsHeaderAndColumnsStartBelowTheTitle) {
                                              "CH 2/1 200", "D 2/1 2200"}));
 }
 
+TEST_F(ReportPage, ALandscapeSheetEndsAtItsWidth) {
+  report->Page()->SetOrientation(poLandscape);
+  TQRCustomBand* detail = Band(rbDetail, 20, "D");
+  std::vector<int> room;
+  detail->AfterPrint = TQRBandAfterPrintEvent([&](TQRCustomBand*, bool) { room.push_back(report->AvailableSpace()); });
+  Records(20);
+  report->Prepare();
+  ASSERT_FALSE(room.empty());
+  // Across the A4 sheet: 2100 - 100 margin - (100 + 200).
+  EXPECT_EQ(room.front(), 2100 - 100 - 300);
+  // 190 mm of bands hold 9 details of 20 mm.
+  EXPECT_EQ(Pages(), 3);
+}
+
 }  // namespace

@@ -215,6 +215,27 @@ TEST_F(SubDetails, ALocalExpressionFollowsTheBandsName) {
   EXPECT_LT(functions->IndexOf("LINES"), 0);
 }
 
+TEST_F(SubDetails, TheControllerFindsTheFunctionOfItsBandsNameAndStoresAnErrorThere) {
+  TQREvEnvironment* functions = report->Functions();
+  functions->AddVariable("LINES", "1");
+  sub = SubDetail();
+  sub->SetName("Lines");
+  functions->PrepareVariables();
+  sub->Controller()->SetParentReport(report);
+  sub->Controller()->Prepare();
+  ASSERT_NE(sub->Controller()->OwnerConstant(), nullptr);
+  TQREvValue value;
+  functions->VariableValue("LINES", value);
+  EXPECT_EQ(value.ValueKind, evInteger);
+
+  sub->Controller()->UpdateConstant();
+
+  functions->VariableValue("LINES", value);
+  EXPECT_EQ(value.ValueKind, evError);
+  sub->Controller()->Unprepare();
+  functions->UnprepareVariables();
+}
+
 TEST_F(SubDetails, ABandWithoutLocalExpressionLeavesAFunctionOfItsNameAlone) {
   report->Functions()->AddVariable("ITEMS", "1");
   sub = SubDetail();
@@ -271,6 +292,25 @@ TEST_F(SubDetails, ALayoutKeepsSubDetailsAndGroupsWithTheirLinks) {
   EXPECT_EQ(group->Master(), lines);
   EXPECT_TRUE(group->ReprintOnNewPage());
   EXPECT_EQ(group->BandType(), rbGroupHeader);
+
+  // Run once: the group, owned by the report like its sub-detail, breaks
+  // inside the sub-detail's loop.
+  items = dynamic_cast<TRxMemoryData*>(lines->DataSet());
+  items->FieldDefs()->Add("NAME", ftString, 20);
+  items->Open();
+  for (const char* name : {"a", "a", "b"}) {
+    items->Append();
+    items->FieldByName("NAME")->SetAsString(name);
+    items->Post();
+  }
+  report->OnNeedData = TQROnNeedDataEvent([left = 1](TObject*, bool& more) mutable { more = left-- > 0; });
+  Log(Band(rbDetail), "Order");
+  Log(group, "NameGroup", [this] { return Value(items, "NAME"); });
+  Log(lines, "Line", [this] { return Value(items, "NAME"); });
+  Log(group->FooterBand(), "NameFooter", [this] { return Value(items, "NAME"); });
+  Run();
+  EXPECT_EQ(log, (std::vector<std::string>{"NameGroup(a)", "Line(a)", "Line(a)", "NameFooter(a)", "NameGroup(b)",
+                                           "Line(b)", "NameFooter(b)", "Order"}));
 
   // Written again, the same links and values come back; the band switches
   // are never stored.
