@@ -515,11 +515,14 @@ void TQRController::Execute() {
       AskForData(moreData);
     }
     if (CheckGroups()) {
-      // The footers print while the last record of the ended group is current.
-      if (usable)
+      // The footers print while the last record of the ended group is
+      // current. Past the end the last record is still current: stepping
+      // back there would show the record before it.
+      bool stepBack = usable && moreData;
+      if (stepBack)
         FDataSet->Prior();
       PrintGroupFooters();
-      if (usable)
+      if (stepBack)
         FDataSet->Next();
     }
     ReportProgress();

@@ -349,6 +349,10 @@ private:
   int FCurrentColumn = 1;
   int FPageCount = 0;
   long double FPageFooterSpace = 0;
+  // The page footers' space as the run began: a bottom-aligned summary may
+  // give PageFooterSpace up for the last page, but a page it leaves still
+  // prints its footer above the bottom margin.
+  long double FPageFooterChain = 0;
   bool FFinalPage = false;
   bool FTitlePrinted = false;
   bool FColumnBreakArmed = false;

@@ -63,7 +63,9 @@ void TCustomQuickRep::NewPage() {
 void TCustomQuickRep::EndPage() {
   if (FPageCount <= 0)
     return;
-  FCurrentY = RoundInt(FPage->Length() - FPage->BottomMargin() - FPageFooterSpace);
+  // The footer's own space, also when a bottom-aligned summary gave it up
+  // for the last page and then had to start a page after all.
+  FCurrentY = RoundInt(FPage->Length() - FPage->BottomMargin() - std::max(FPageFooterSpace, FPageFooterChain));
   FCurrentX = RoundInt(FPage->LeftMargin());
   if (!FFinalPage || FOptions.Contains(LastPageFooter))
     PrintBand(FBands->PageFooterBand());

@@ -190,13 +190,17 @@ void TCustomQuickRep::Print() {
     progress.Show();
   printer->NotifyTarget = &progress;
   FQRPrinter = printer.get();
+  // The run's printer object goes before the progress form: freeing it
+  // tells its notify target, which must still exist then.
   try {
     CreateReport(false);
   } catch (...) {
     FQRPrinter = previous;
+    printer.reset();
     throw;
   }
   FQRPrinter = previous;
+  printer.reset();
 }
 
 void TCustomQuickRep::Prepare() {
@@ -364,6 +368,7 @@ void TCustomQuickRep::RunPrepared(bool Composite) {
       if (band->BandType() == rbPageFooter && band->Enabled())
         FPageFooterSpace += FooterChainHeight(band);
     }
+    FPageFooterChain = FPageFooterSpace;
     for (int i = 0; i < FBandList->Count(); ++i)
       static_cast<TQRCustomBand*>(FBandList->Items(i))->AttachReport(this);
     for (int i = 0; i < ControlCount(); ++i)

@@ -346,3 +346,53 @@ TEST_F(Bands, KeepOnOnePageStartsANewPageWhenTheMeasuredBandWouldNotFit) {
 }
 
 }  // namespace
+
+namespace {
+
+// An expression client on the report: it joins the controller's notify list
+// when the run prepares it and counts the steps it is told to take.
+class CountingClient : public TQRPrintable {
+public:
+  explicit CountingClient(TComponent* owner) : TQRPrintable(owner) {}
+  void Prepare() override {
+    TQRPrintable::Prepare();
+    if (auto* report = dynamic_cast<TCustomQuickRep*>(Parent()))
+      report->AddNotifyClient(this);
+  }
+  void Notify(TObject* sender, int operation) override {
+    TQRPrintable::Notify(sender, operation);
+    if (operation == 0)
+      ++steps;
+  }
+  int steps = 0;
+};
+
+// A disabled detail band prints nothing but its records still count; a
+// detail that BeforePrint declines does not count.
+TEST_F(Bands, ADisabledDetailStillCountsItsRecordsAndADeclinedOneDoesNot) {
+  TQRCustomBand* detail = Band(rbDetail, 20, "D");
+  auto* client = new CountingClient(form.Host());
+  client->SetParent(report);
+  struct Case {
+    bool enabled;
+    bool declineSecond;
+    int printed;
+    int counted;
+  };
+  for (const Case& c : {Case{true, false, 3, 3}, Case{false, false, 0, 3}, Case{true, true, 2, 2}}) {
+    detail->SetEnabled(c.enabled);
+    int calls = 0;
+    detail->BeforePrint = TQRBandBeforePrintEvent([&](TQRCustomBand*, bool& print) {
+      if (++calls == 2 && c.declineSecond)
+        print = false;
+    });
+    printedBands.clear();
+    client->steps = 0;
+    Records(3);
+    report->Prepare();
+    EXPECT_EQ(static_cast<int>(printedBands.size()), c.printed) << "enabled " << c.enabled;
+    EXPECT_EQ(client->steps, c.counted) << "enabled " << c.enabled << ", declined " << c.declineSecond;
+  }
+}
+
+}  // namespace

@@ -249,6 +249,25 @@ TEST_F(Controller, CancelStopsBeforeTheNextRecordWithoutGroupFootersOrSummary) {
   EXPECT_EQ(Own()->DetailNumber(), 2);
 }
 
+TEST_F(Controller, TheReportsOwnCancelMarkAlsoStopsTheLoop) {
+  // The report's Cancelled makes the run abort its job at the end anyway:
+  // the loop stops at once rather than lay out records nobody will get.
+  std::vector<Row> rows(5, Row{{"CUST", "A"}});
+  report->SetDataSet(Table({"CUST"}, rows));
+  Log(Band(rbSummary), "Summary");
+  int details = 0;
+  Band(rbDetail)->BeforePrint = TQRBandBeforePrintEvent([&](TQRCustomBand*, bool&) {
+    log.push_back("Detail");
+    if (++details == 2)
+      report->SetCancelled(true);
+  });
+
+  Run();
+
+  EXPECT_EQ(log, (std::vector<std::string>{"Detail", "Detail"}));
+  EXPECT_EQ(Own()->DetailNumber(), 2);
+}
+
 TEST(ControllerProgress, IsWholePercentKeptWithinZeroAndHundred) {
   struct Case {
     int number, total, percent;

@@ -59,6 +59,35 @@ TEST_F(Groups, AnInnerGroupClosesAndReopensWhenTheOuterOneChangesEvenWithTheSame
                      "OuterFooter(Y)"}));
 }
 
+TEST_F(Groups, AChangeSeenAfterTheLastRecordPrintsTheFooterWithTheLastRecordStillCurrent) {
+  // The group's value changes on the last record itself (the record is
+  // edited while it prints), so the check after the last record sees a
+  // change. Past the end the last record is still the current one: the
+  // footer must not step back to the record before it.
+  TRxMemoryData* table = Table({"CUST", "NAME"}, {{{"CUST", "A"}, {"NAME", "1"}},
+                                                  {{"CUST", "A"}, {"NAME", "2"}},
+                                                  {{"CUST", "B"}, {"NAME", "3"}}});
+  report->SetDataSet(table);
+  auto name = [table] { return Value(table, "NAME"); };
+  TQRGroup* group = Group("CUST");
+  group->SetFooterBand(Band(rbGroupFooter));
+  Log(group->FooterBand(), "GroupFooter", name);
+  TQRCustomBand* detail = Band(rbDetail);
+  Log(detail, "Detail", name);
+  detail->AfterPrint = TQRBandAfterPrintEvent([table](TQRCustomBand*, bool) {
+    if (Value(table, "NAME") == "3") {
+      table->Edit();
+      table->FieldByName("CUST")->SetAsString("C");
+      table->Post();
+    }
+  });
+
+  Run();
+
+  EXPECT_EQ(log, (std::vector<std::string>{"Detail(1)", "Detail(2)", "GroupFooter(2)", "Detail(3)", "GroupFooter(3)"}));
+  EXPECT_FALSE(group->InGroup());
+}
+
 TEST_F(Groups, AnExpressionThatFailsBreaksOnlyOnTheFirstRecordAndTheRunGoesOn) {
   TRxMemoryData* table = Table({"CUST"}, {{{"CUST", "A"}}, {{"CUST", "B"}}, {{"CUST", "C"}}});
   report->SetDataSet(table);
@@ -106,6 +135,61 @@ TEST_F(Groups, AnOpenGroupRepeatsItsHeaderBelowTheColumnHeaderOfTheNextPage) {
   ASSERT_NE(second, log.end());
   EXPECT_EQ(*(second - 1), "ColumnHeader(2)");
   EXPECT_EQ(*(second + 1), "Detail(2)");
+}
+
+TEST_F(Groups, AnOuterGroupRepeatingOnANewPageTakesTheInnerGroupAlongButNotTheOtherWayRound) {
+  struct Case {
+    const char* name;
+    bool outerRepeats, innerRepeats;
+    std::vector<std::string> laterPage;  // headers on every page after the first
+  };
+  const Case cases[] = {
+      {"outer repeats", true, false, {"Outer", "Inner"}},
+      {"inner repeats", false, true, {"Inner"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    log.clear();
+    test_support::FormFixture own;
+    report = new TQuickRep(own.Host());
+    report->SetParent(own.Host());
+    report->SetShowProgress(false);
+    std::vector<Row> rows(80, Row{{"COUNTRY", "X"}, {"CITY", "Bursa"}});
+    report->SetDataSet(Table({"COUNTRY", "CITY"}, rows));
+    // Groups are found among the components of the report's form.
+    auto group = [&](const char* expression) {
+      auto* g = new TQRGroup(own.Host());
+      g->SetParent(report);
+      g->SetExpression(expression);
+      return g;
+    };
+    TQRGroup* outer = group("COUNTRY");
+    TQRGroup* inner = group("CITY");
+    outer->SetReprintOnNewPage(c.outerRepeats);
+    inner->SetReprintOnNewPage(c.innerRepeats);
+    outer->SetFooterBand(Band(rbGroupFooter));
+    inner->SetFooterBand(Band(rbGroupFooter));
+    auto page = [this] { return std::to_string(report->PageCount()); };
+    LogAfter(outer, "Outer", page);
+    LogAfter(inner, "Inner", page);
+    LogAfter(outer->FooterBand(), "OuterFooter", page);
+    LogAfter(inner->FooterBand(), "InnerFooter", page);
+    TQRCustomBand* detail = Band(rbDetail);
+    detail->Size()->SetHeight(detail->Size()->Height() * 2);
+
+    Run();
+
+    ASSERT_GE(Pages(), 2);
+    std::vector<std::string> expected{"Outer(1)", "Inner(1)"};
+    for (int p = 2; p <= Pages(); ++p)
+      for (const std::string& header : c.laterPage)
+        expected.push_back(header + "(" + std::to_string(p) + ")");
+    // Each group closes once, inner first, on the last page.
+    std::string last = std::to_string(Pages());
+    expected.push_back("InnerFooter(" + last + ")");
+    expected.push_back("OuterFooter(" + last + ")");
+    EXPECT_EQ(log, expected);
+  }
 }
 
 TEST_F(Groups, WithoutReprintOnNewPageTheHeaderPrintsOnce) {

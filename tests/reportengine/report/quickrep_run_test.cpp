@@ -223,6 +223,72 @@ TEST_F(ReportPage, ASummaryAlignedToTheBottomSitsOnTheBottomMargin) {
   EXPECT_EQ(last.Y, 2970 - 100) << "its bottom on the margin, the footer space ignored";
 }
 
+// A summary aligned to the bottom ignores the footer space on the last page.
+// When it does not fit there (by its own height, or only with the band it
+// links to) it starts a page: the page it leaves still gets its footer
+// above the bottom margin, not below it.
+TEST_F(ReportPage, ABottomSummaryThatStartsAPageLeavesTheFooterAboveTheMargin) {
+  report->SetOptions(TQuickRepOptions{FirstPageHeader});
+  Band(rbPageFooter, 10, "PF");
+  Band(rbDetail, 20, "D");
+  TQRCustomBand* summary = Band(rbSummary, 40, "S");
+  summary->SetAlignToBottom(true);
+  TQRCustomBand* linked = report->CreateBand(rbGroupHeader);
+  linked->Size()->SetHeight(30);
+  struct Case {
+    const char* what;
+    long double height;
+    TQRCustomBand* link;
+    bool checkBottom;  // a linked summary's place follows the fit rules
+  };
+  for (const Case& c : {Case{"taller than the room left", 40, nullptr, true},
+                        Case{"fits alone, not with its link", 5, linked, false}}) {
+    summary->Size()->SetHeight(c.height);
+    summary->SetLinkBand(c.link);
+    printedBands.clear();
+    Records(13);  // 260 of the 267 mm above the footer
+    report->Prepare();
+    EXPECT_EQ(Pages(), 2) << c.what;
+    std::vector<Printed> footers;
+    for (const Printed& p : printedBands)
+      if (p.Label == "PF")
+        footers.push_back(p);
+    ASSERT_EQ(footers.size(), 1u) << c.what << ": page 1 only, no footer on the last page";
+    EXPECT_EQ(footers[0].Page, 1) << c.what;
+    EXPECT_EQ(footers[0].Y, 2970 - 100) << c.what << ": the footer ends on the bottom margin";
+    ASSERT_EQ(printedBands.back().Label, "S") << c.what;
+    EXPECT_EQ(printedBands.back().Page, 2) << c.what;
+    if (c.checkBottom)
+      EXPECT_EQ(printedBands.back().Y, 2970 - 100) << c.what << ": on the bottom margin of the last page";
+  }
+}
+
+// Titles, page headers and page footers never break a page or a column,
+// whatever their switches say.
+TEST_F(ReportPage, PageLevelBandsIgnoreForcedBreaks) {
+  report->Page()->SetColumns(2);
+  TQRCustomBand* title = Band(rbTitle, 20, "T");
+  TQRCustomBand* header = Band(rbPageHeader, 20, "PH");
+  TQRCustomBand* footer = Band(rbPageFooter, 20, "PF");
+  TQRCustomBand* detail = Band(rbDetail, 20, "D");
+  detail->Size()->SetWidth(80);
+  for (TQRCustomBand* band : {title, header, footer}) {
+    for (bool page : {true, false}) {
+      for (TQRCustomBand* other : {title, header, footer}) {
+        other->SetForceNewPage(false);
+        other->SetForceNewColumn(false);
+      }
+      page ? band->SetForceNewPage(true) : band->SetForceNewColumn(true);
+      printedBands.clear();
+      Records(3);
+      report->Prepare();
+      EXPECT_EQ(Pages(), 1) << band->Name().c_str() << (page ? " new page" : " new column");
+      for (const Printed& p : printedBands)
+        EXPECT_EQ(p.Column, 1) << p.Label << (page ? " new page" : " new column");
+    }
+  }
+}
+
 TEST_F(ReportPage, MarginsWiderThanThePageBecomeZero) {
   report->Page()->SetLeftMargin(150);
   report->Page()->SetRightMargin(100);
