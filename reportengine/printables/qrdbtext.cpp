@@ -60,6 +60,7 @@ void TQRDBText::Prepare() {
   FBoundField = nullptr;
   FBoundFieldIndex = -1;
   FFieldFound = false;
+  FHoldsMemo = false;
   if (FDataSet == nullptr)
     return;
   TFields& fields = FDataSet->Fields();
@@ -89,6 +90,10 @@ AnsiString TQRDBText::FormattedText(TField& Field) {
 }
 
 AnsiString TQRDBText::FieldText() {
+  // A memo's lines are this record's or none: a read that fails must not
+  // leave the record before it to print.
+  if (FHoldsMemo)
+    Lines()->Clear();
   if (!FFieldFound || FDataSet == nullptr)
     return "";
   try {
@@ -126,8 +131,12 @@ void TQRDBText::MeasureHeight(int& Height) {
   Height = LaidOutLines()->Count() * LineHeight();
 }
 
+// The binding ends with the run: a memo field's lines are let go, so the
+// design surface shows the field's name again rather than the last record.
 void TQRDBText::Unprepare() {
   FBoundField = nullptr;
+  FHoldsMemo = false;
+  Lines()->Clear();
   TQRCustomLabel::Unprepare();
   // Without a field the name shows; the binding itself stays empty.
   if (FDataField.empty())

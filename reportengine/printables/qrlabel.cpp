@@ -232,8 +232,13 @@ struct TQRCustomLabel::PrintState {
   AnsiString SavedText;
 };
 
+// A run starts at the first line, also when the last run ended (cancelled,
+// say) before the label had printed all of its lines.
 void TQRCustomLabel::Prepare() {
   TQRPrintable::Prepare();
+  FNextLineIndex = 0;
+  FAllLinesPrinted = true;
+  SetPrintFinished(true);
   ApplyCaption(FCaption);
 }
 

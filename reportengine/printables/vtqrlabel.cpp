@@ -265,3 +265,12 @@ void TVtQrDBText::Print(int OfsX, int OfsY) {
   }
   TVtQrLabel::Print(OfsX, OfsY);
 }
+
+// A record's value is the caption only for the run: afterwards the design
+// view shows the field again, and a later run that cannot read the field
+// prints its name rather than a record of an earlier run.
+void TVtQrDBText::Unprepare() {
+  TVtQrLabel::Unprepare();
+  if (!FDataField.empty())
+    SetCaption(FDataField);
+}

@@ -78,6 +78,8 @@ public:
   void Notification(TComponent* AComponent, TOperation Operation) override;
   // Takes the caption from the field first, when the data set has it.
   void Print(int OfsX, int OfsY) override;
+  // The field name shows again once the run is over.
+  void Unprepare() override;
 
   TDataSet* DataSet() const { return FDataSet; }
   void SetDataSet(TDataSet* Value);

@@ -101,6 +101,30 @@ TEST_F(DataText, AMemoFieldGoesToTheLinesAndLeavesTheCaptionTextEmpty) {
   text->Unprepare();
 }
 
+// A memo binding ends with its run: afterwards the design surface shows the
+// field's name, not the last record's memo lines, and a later run bound to
+// a field that is not there prints nothing rather than those old lines.
+TEST_F(DataText, AMemoBindingEndsWithTheRun) {
+  TQRDBText* text = Bound("NOT");
+  AnsiString data;
+  text->GetDataText(data);
+  ASSERT_EQ(text->Lines()->Count(), 2);
+  text->Unprepare();
+  EXPECT_FALSE(text->HoldsMemo());
+  EXPECT_TRUE(text->IsCaptionBased());
+  ASSERT_EQ(text->LaidOutLines()->Count(), 1);
+  EXPECT_EQ(text->LaidOutLines()->Strings(0), "NOT");
+
+  text->SetDataField("YOK");
+  text->Prepare();
+  EXPECT_FALSE(text->HoldsMemo());
+  int height = 0;
+  text->MeasureHeight(height);
+  ASSERT_EQ(text->LaidOutLines()->Count(), 1);
+  EXPECT_EQ(text->LaidOutLines()->Strings(0), "");
+  text->Unprepare();
+}
+
 TEST_F(DataText, AFieldThatIsNotThereBindsNothingAndShowsItsNameAfterTheRun) {
   TQRDBText* text = Bound("YOK");
   EXPECT_FALSE(text->FieldFound());
@@ -130,6 +154,20 @@ TEST_F(DataText, ReadingAFieldOfAClosedDataSetGivesEmptyText) {
   AnsiString data = "x";
   EXPECT_NO_THROW(text->GetDataText(data));
   EXPECT_EQ(data, "");
+  text->Unprepare();
+}
+
+// A memo that cannot be read prints no lines, not the lines of the record
+// read before it.
+TEST_F(DataText, AMemoThatCannotBeReadLeavesNoLinesOfTheRecordBefore) {
+  TQRDBText* text = Bound("NOT");
+  AnsiString data;
+  text->GetDataText(data);
+  ASSERT_EQ(text->Lines()->Count(), 2);
+  table->Close();
+  EXPECT_NO_THROW(text->GetDataText(data));
+  EXPECT_EQ(data, "");
+  EXPECT_EQ(text->Lines()->Count(), 0);
   text->Unprepare();
 }
 

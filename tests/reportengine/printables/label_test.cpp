@@ -357,6 +357,27 @@ TEST_F(LabelOnReport, WithAutoStretchAnUnfinishedLabelResumesAtItsNextLine) {
   EXPECT_EQ(PageTexts(*emf), Numbered(1, 5));
 }
 
+// A run that ends with the label unfinished (cancelled on a page, say)
+// does not make the next run start in the middle of the text.
+TEST_F(LabelOnReport, ANewRunStartsAtTheFirstLineEvenAfterAnUnfinishedOne) {
+  TQRMemo* memo = NumberedMemo(page, 5);
+  memo->SetAutoStretch(true);
+  auto emf = page.PrintPage([&] {
+    memo->Size()->SetHeight(2.5L * PrintLineHeight(page.printer, *memo));
+    memo->Print(0, 0);
+    EXPECT_FALSE(memo->PrintFinished());
+    // The run ends here; the next one prints the label once more.
+    memo->Unprepare();
+    memo->Prepare();
+    EXPECT_TRUE(memo->PrintFinished());
+    memo->SetAutoStretch(false);
+    memo->Print(0, 1000);
+  });
+  std::vector<std::string> expected = Numbered(1, 2);
+  expected.insert(expected.end(), {"Satır 1", "Satır 2"});
+  EXPECT_EQ(PageTexts(*emf), expected);
+}
+
 // A label lower than one line that cannot grow its band would never print
 // a line and never finish; resumed, it prints one line each time.
 // A handler that enlarges the font makes the label measure its lines again:

@@ -456,6 +456,32 @@ TEST(VtQrDBTextPage, PrintsTheFieldsValueOrItsCaptionWhenTheFieldIsMissing) {
   }
 }
 
+// The record's value is the caption only while the run prints: afterwards
+// the field name shows again, and a later run whose data set is gone
+// prints that name, not the last record of the earlier run.
+TEST(VtQrDBTextPage, TheFieldNameComesBackAfterTheRun) {
+  ProductTable data;
+  PageFixture fixture;
+  auto* text = fixture.Add<TVtQrDBText>(100, 200, 300, 250);
+  text->SetDataSet(data.table);
+  text->SetDataField("URUN");
+  auto first = fixture.PrintPage([&] {
+    text->Print(0, 0);
+    EXPECT_EQ(text->Caption(), "Kalem 5");
+    // The run ends; the next one has no data set.
+    text->Unprepare();
+    EXPECT_EQ(text->Caption(), "URUN");
+    text->SetDataSet(nullptr);
+    text->Prepare();
+    text->Print(0, 1000);
+  });
+  std::vector<EmfRecord> texts = RecordsOfType(RecordsOf(*first), {EMR_EXTTEXTOUTW});
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0].Text, L"Kalem 5");
+  EXPECT_EQ(texts[1].Text, L"URUN");
+  EXPECT_EQ(text->Caption(), "URUN");
+}
+
 TEST(VtQrDBText, AFreedDataSetIsLetGo) {
   auto data = std::make_unique<ProductTable>();
   test_support::Owned<TVtQrDBText> text(new TVtQrDBText(nullptr));
