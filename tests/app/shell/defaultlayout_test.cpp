@@ -63,8 +63,9 @@ TDsnStage* LoadOnStage(TForm& Form, const AnsiString& File) {
 // they point at compared by name); a difference is reported by its path.
 void ComparePublished(TObject* a, TObject* b, const std::string& path, int depth) {
   ASSERT_EQ(AnsiString(a->ClassType()->Name), AnsiString(b->ClassType()->Name)) << path;
-  if (auto* strings = dynamic_cast<TStrings*>(a))
+  if (auto* strings = dynamic_cast<TStrings*>(a)) {
     EXPECT_EQ(strings->Text(), dynamic_cast<TStrings*>(b)->Text()) << path;
+  }
   for (PPropInfo prop : GetPropList(a)) {
     const std::string at = path + "." + prop->Name;
     switch (prop->PropType->Kind) {
@@ -254,10 +255,12 @@ TEST_F(DefaultLayoutPrintTest, TwentyOneLabelsFillAnA4SheetColumnByColumn) {
     const int column = n / 7, row = n % 7;
     EXPECT_EQ(at[n].first, at[column * 7].first) << "label " << n + 1 << " is not in the column of its first";
     EXPECT_EQ(at[n].second, at[row].second) << "label " << n + 1 << " is not in the row of its first";
-    if (row > 0)
+    if (row > 0) {
       EXPECT_GT(at[n].second, at[n - 1].second) << "label " << n + 1;
-    if (column > 0)
+    }
+    if (column > 0) {
       EXPECT_GT(at[n].first, at[n - 7].first) << "label " << n + 1;
+    }
   }
 }
 
