@@ -58,7 +58,7 @@ RUNDIR ?= $(CURDIR)/run
 run: setup $(WIN)/CMakeCache.txt
 	@if [ -z "$$DISPLAY" ]; then echo "make run needs a display: DISPLAY is not set"; exit 1; fi
 	@start=$$(date +%s); cmake --build $(WIN) --target Dozuri -j $(JOBS) && echo "== build Dozuri: $$(( $$(date +%s) - start ))s"
-	@mkdir -p $(RUNDIR) && cp $(WIN)/app/Dozuri.exe $(RUNDIR)/Dozuri.exe
+	@mkdir -p $(RUNDIR) && cp $(WIN)/app/Dozuri.exe $(RUNDIR)/Dozuri.exe && cp resources/etiket.vlp $(RUNDIR)/etiket.vlp
 	cd $(RUNDIR) && LANG=$${DOZURI_LOCALE:-tr_TR.UTF-8} LC_ALL=$${DOZURI_LOCALE:-tr_TR.UTF-8} \
 	  WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPREFIX=$(BUILD)/runprefix wine Dozuri.exe
 

@@ -96,7 +96,7 @@ TCompositeMemberAdder InstallCompositeMemberAdder(TCompositeMemberAdder Adder) {
 void AddCompositeMember(TComponent& Composite, TQuickRep& Page) {
   const TCompositeMemberAdder adder = InstalledAdder();
   if (!adder)
-    throw Exception("Birden fazla sayfali rapor bu surumde calistirilamiyor.");
+    throw Exception("Birleşik rapor oluşturulamadı; rapor yazdırılamadı.");
   adder(Composite, Page);
 }
 

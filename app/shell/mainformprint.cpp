@@ -5,6 +5,7 @@
 // answers the report component's questions: the label table, the test
 // barcode parameter, the printer and the copies of the report list file.
 #include "app/generalhelpers.h"
+#include "app/labelbarcodes.h"
 #include "app/labeltable.h"
 #include "app/shell/dialoghelpers.h"
 #include "app/shell/mainform.h"
@@ -14,6 +15,7 @@
 #include "classlib/graphics/font.h"
 #include "classlib/system/fileutils.h"
 #include "classlib/system/numconv.h"
+#include "classlib/system/strutils.h"
 #include "layouts/reportlistfile.h"
 
 namespace {
@@ -124,6 +126,16 @@ void TAnaF::YazdirClick(TObject* Sender) {
   if (layout.empty()) {
     RemovePlaceholders(*RxEtiket);
     return;
+  }
+  // The shipped default layout prints METIN1 as an EAN-13 barcode: a code
+  // it cannot print is named before anything reaches the printer.
+  if (SameText(layout, DefaultLayoutFileName()) && FileExists(layout)) {
+    const AnsiString problem = FirstLabelBarcodeProblem(*RxEtiket);
+    if (!problem.empty()) {
+      RemovePlaceholders(*RxEtiket);
+      ShowInfo(problem);
+      return;
+    }
   }
   ActiveListFile = ReportListFileName();
   if (preview)

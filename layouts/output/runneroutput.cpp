@@ -40,7 +40,7 @@ void RunSingleGraphic(TDizaynPreviewF& Runner, TVtRapor& Rapor) {
 void RunCompositeGraphic(TDizaynPreviewF& Runner, TVtRapor& Rapor) {
   auto* composite = dynamic_cast<TQRCompositeReport*>(Runner.QRCompositeReport1);
   if (composite == nullptr)
-    throw Exception("Birden fazla sayfali rapor bu surumde calistirilamiyor.");
+    throw Exception("Birleşik rapor oluşturulamadı; rapor yazdırılamadı.");
   OutputCompositeGraphicReport(*composite, Runner.GraphicPages(), Rapor, Runner.Mode,
                                [&Runner](TQuickRep& Page) { Runner.JoinComposite(Page); });
 }
@@ -61,6 +61,8 @@ void RunRunnerOutput(TDizaynPreviewF& Runner) {
       break;
     case TOutputPath::SingleText:
     case TOutputPath::CompositeText:
+      // Said instead of ending quietly, so the user knows nothing printed.
+      throw Exception("Metin (nokta vuruşlu) rapor sayfaları bu pencereden yazdırılamaz.");
     case TOutputPath::None:
       break;
   }
@@ -70,7 +72,7 @@ void InstallRunnerOutputPaths() {
   InstallCompositeMemberAdder([](TComponent& Composite, TQuickRep& Page) {
     auto* composite = dynamic_cast<TQRCompositeReport*>(&Composite);
     if (composite == nullptr)
-      throw Exception("Birden fazla sayfali rapor bu surumde calistirilamiyor.");
+      throw Exception("Birleşik rapor oluşturulamadı; rapor yazdırılamadı.");
     composite->AddReport(&Page);
   });
   InstallRunnerOutput(RunRunnerOutput);

@@ -48,6 +48,13 @@ bool PressKey(WORD virtualKey) {
   return Send({KeyInput(virtualKey, scan, 0), KeyInput(virtualKey, scan, KEYEVENTF_KEYUP)});
 }
 
+bool PressKeyWithControl(WORD virtualKey) {
+  const WORD control = static_cast<WORD>(MapVirtualKeyW(VK_CONTROL, MAPVK_VK_TO_VSC));
+  const WORD scan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+  return Send({KeyInput(VK_CONTROL, control, 0), KeyInput(virtualKey, scan, 0),
+               KeyInput(virtualKey, scan, KEYEVENTF_KEYUP), KeyInput(VK_CONTROL, control, KEYEVENTF_KEYUP)});
+}
+
 // Unicode key events: the text arrives as itself whatever keyboard layout the
 // prefix has chosen.
 bool TypeText(const std::wstring& text) {
@@ -62,9 +69,9 @@ std::optional<WORD> VirtualKeyByName(const std::wstring& name) {
     const wchar_t* name;
     WORD key;
   };
-  static constexpr std::array<Named, 6> keys{{
+  static constexpr std::array<Named, 7> keys{{
       {L"RETURN", VK_RETURN}, {L"ESCAPE", VK_ESCAPE}, {L"TAB", VK_TAB},
-      {L"F2", VK_F2}, {L"F3", VK_F3}, {L"BACK", VK_BACK},
+      {L"F2", VK_F2}, {L"F3", VK_F3}, {L"BACK", VK_BACK}, {L"DOWN", VK_DOWN},
   }};
   for (const Named& k : keys)
     if (name == k.name)

@@ -9,6 +9,10 @@
 //                                      text:CHARS or key:NAME (RETURN, ESCAPE, TAB, ...)
 //   e2e_helper focus CAPTION           print the text of the focused control
 //   e2e_helper shot  CAPTION FILE      save a picture of the window as a BMP
+//   e2e_helper click CAPTION TEXT      click the button with that text (BM_CLICK)
+//   e2e_helper press CAPTION TEXT X Y  press the left mouse button at X,Y of the
+//                                      parent of the control with that text
+//                                      (for controls without a window)
 //   e2e_helper hold  MS                join Wine's desktop, print "ready", then
 //                                      stay MS so the desktop stays up
 #include <windows.h>
@@ -43,6 +47,10 @@ HWND FindOrFail(const std::wstring& caption) {
 bool TypeItem(const std::wstring& item) {
   if (item.rfind(L"text:", 0) == 0)
     return e2e::TypeText(item.substr(5));
+  if (item.rfind(L"key:CTRL+", 0) == 0) {
+    const auto key = e2e::VirtualKeyByName(item.substr(9));
+    return key && e2e::PressKeyWithControl(*key);
+  }
   if (item.rfind(L"key:", 0) == 0) {
     const auto key = e2e::VirtualKeyByName(item.substr(4));
     return key && e2e::PressKey(*key);
@@ -85,6 +93,54 @@ int Shot(const Args& args) {
   return e2e::SaveWindowShot(window, args[1]) ? 0 : Fail(L"cannot save the picture", args[1]);
 }
 
+struct ChildSearch {
+  const std::wstring* text;
+  HWND found;
+};
+
+HWND FindChildByText(HWND window, const std::wstring& text) {
+  ChildSearch search{&text, nullptr};
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<ChildSearch*>(data);
+        wchar_t buffer[256];
+        GetWindowTextW(child, buffer, 256);
+        if (*s->text == buffer) {
+          s->found = child;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+int Click(const Args& args) {
+  HWND window = FindOrFail(args[0]);
+  if (!window)
+    return 1;
+  HWND button = FindChildByText(window, args[1]);
+  if (!button)
+    return Fail(L"no control with the text", args[1]);
+  PostMessageW(button, BM_CLICK, 0, 0);
+  return 0;
+}
+
+int Press(const Args& args) {
+  HWND window = FindOrFail(args[0]);
+  if (!window)
+    return 1;
+  HWND control = FindChildByText(window, args[1]);
+  if (!control)
+    return Fail(L"no control with the text", args[1]);
+  HWND parent = GetParent(control);
+  const LPARAM at = MAKELPARAM(wcstol(args[2].c_str(), nullptr, 10), wcstol(args[3].c_str(), nullptr, 10));
+  PostMessageW(parent, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(parent, WM_LBUTTONUP, 0, at);
+  return 0;
+}
+
 DWORD Milliseconds(const std::wstring& text) { return static_cast<DWORD>(wcstoul(text.c_str(), nullptr, 10)); }
 
 // Asking for the desktop window makes Wine start its desktop process when it
@@ -109,6 +165,10 @@ int Run(const std::wstring& command, const Args& args) {
     return Focus(args);
   if (command == L"shot" && args.size() == 2)
     return Shot(args);
+  if (command == L"click" && args.size() == 2)
+    return Click(args);
+  if (command == L"press" && args.size() == 4)
+    return Press(args);
   if (command == L"hold" && args.size() == 1)
     return Hold(args);
   fwprintf(stderr, L"e2e_helper: wrong command line (see the head of main.cpp)\n");

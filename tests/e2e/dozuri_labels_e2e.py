@@ -1,0 +1,159 @@
+#!/usr/bin/env python3
+"""Labels printed end to end: starts Dozuri.exe under Wine in a fresh folder
+with the default layout beside it, types three records (Turkish letters, valid
+EAN-13 codes), copies them to the labels with ">>", chooses "Yazdır" on the
+print page with the desktop's PDF queue as the default printer and checks the
+PDF (one A4 page, the three METIN2 texts, the three codes read back at
+300 dpi). Then "Önizleme Yap" must show the preview; when
+DOZURI_E2E_SCREENSHOT names a file, a picture of it is written there.
+
+Run inside the test desktop (tools/desktop).
+"""
+
+import argparse
+import glob
+import os
+import shutil
+import sys
+import tempfile
+import time
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from bmp_png import bmp_to_png  # noqa: E402
+from dozuri_e2e import MAIN_CAPTION, print_log_tail, wait_main_window  # noqa: E402
+from key_input import XdotoolInput, _xdotool, make_input  # noqa: E402
+from labels_pdf_e2e import check_pdf, wait_for_new_pdf  # noqa: E402
+import labels_pdf_e2e  # noqa: E402
+from wine_program import DesktopKeeper, Helper, StepFailed, WineProgram  # noqa: E402
+
+RECORDS = [("8690000000012", "Çiğdem Şeker"), ("4006381333931", "Işık Öğretmen"), ("5901234123457", "Ağaç Süngü")]
+PREVIEW_CAPTION = "Report Preview : "
+INPUT_MS = 10000
+DIALOG_MS = 15000
+# Where the "Yazdır" button sits on its panel (the panel that holds ">>").
+PRINT_BUTTON_AT = ("40", "52")
+
+
+def check(condition, message):
+    if not condition:
+        raise StepFailed(message)
+
+
+def type_records(helper, keyboard):
+    helper.wait_focused_text(MAIN_CAPTION, "", INPUT_MS)
+    for number, (code, name) in enumerate(RECORDS):
+        if number > 0:
+            # Alt+F2 saves the record, Ctrl+F2 starts a new one (METIN1 gets the focus).
+            save_record()
+            modified_key("ctrl", "F2")
+            time.sleep(0.5)
+            helper.wait_focused_text(MAIN_CAPTION, "", INPUT_MS)
+        keyboard.keys(MAIN_CAPTION, "text:" + code)
+        helper.wait_focused_text(MAIN_CAPTION, code, INPUT_MS)
+        keyboard.keys(MAIN_CAPTION, "key:RETURN")
+        helper.wait_focused_text(MAIN_CAPTION, "", INPUT_MS)
+        keyboard.keys(MAIN_CAPTION, "text:" + name)
+        helper.wait_focused_text(MAIN_CAPTION, name, INPUT_MS)
+    print("three records typed")
+
+
+def modified_key(modifier, key):
+    """A key with Control or Alt as X key events (xdotool), the way a
+    keyboard sends them."""
+    window = XdotoolInput().window(MAIN_CAPTION)
+    _xdotool("windowfocus", "--sync", window)
+    _xdotool("key", modifier + "+" + key)
+    time.sleep(0.3)
+
+
+def save_record():
+    """Alt+F2 saves the record. Under Wine the menu bar is left active after
+    it (as after Alt alone), so Alt once more leaves the menu bar."""
+    modified_key("alt", "F2")
+    window = XdotoolInput().window(MAIN_CAPTION)
+    _xdotool("key", "--window", window, "alt")
+    time.sleep(0.3)
+
+
+def answer_default(keyboard):
+    """The question boxes carry the main window's caption; the one in front
+    takes Enter (its default answer)."""
+    time.sleep(1.5)
+    keyboard.keys(MAIN_CAPTION, "key:RETURN")
+    time.sleep(0.5)
+
+
+def open_print_menu(helper, keyboard, downs):
+    helper.ok("press", MAIN_CAPTION, ">>", *PRINT_BUTTON_AT)
+    time.sleep(1.5)
+    keyboard.keys(MAIN_CAPTION, *(["key:DOWN"] * downs), "key:RETURN")
+
+
+def scenario(helper, keyboard, exe, work, log):
+    out = os.environ.get("DOZURI_PDF_OUT")
+    check(out, "DOZURI_PDF_OUT is not set: run inside tools/desktop")
+    with WineProgram(exe, work, log) as program:
+        wait_main_window(helper, program)
+        type_records(helper, keyboard)
+        save_record()
+        modified_key("ctrl", "Tab")  # the print page
+        time.sleep(1)
+        helper.ok("click", MAIN_CAPTION, ">>")
+        answer_default(keyboard)  # "Kaç Adet": 1
+        print("records copied to the labels")
+
+        before = set(glob.glob(os.path.join(out, "*.pdf")))
+        open_print_menu(helper, keyboard, 1)  # "Yazdır"
+        answer_default(keyboard)  # "Kaçıncı etiketten başlanacak": 1
+        pdf = wait_for_new_pdf(out, before)
+        check_pdf(pdf, work)
+        print("the PDF queue got one A4 page with the three labels")
+
+        open_print_menu(helper, keyboard, 2)  # "Önizleme Yap"
+        answer_default(keyboard)
+        helper.wait_window(PREVIEW_CAPTION, DIALOG_MS)
+        print("the preview is shown")
+        target = os.environ.get("DOZURI_E2E_SCREENSHOT")
+        if target:
+            bmp = os.path.join(work, "preview.bmp")
+            helper.shot(PREVIEW_CAPTION, bmp)
+            with open(target, "wb") as picture:
+                picture.write(bmp_to_png(open(bmp, "rb").read()))
+            print("screenshot of the preview:", target)
+        check(program.running(), "the program ended")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--exe", required=True, help="Dozuri.exe to test")
+    parser.add_argument("--layout", required=True, help="the default layout etiket.vlp")
+    parser.add_argument("--helper", required=True, help="e2e_helper.exe")
+    parser.add_argument("--keep", action="store_true", help="keep the work folder")
+    args = parser.parse_args()
+
+    work = tempfile.mkdtemp(prefix="dozuri-labels-e2e-")
+    exe = shutil.copy(args.exe, os.path.join(work, "Dozuri.exe"))
+    shutil.copy(args.layout, os.path.join(work, "etiket.vlp"))
+    log = os.path.join(work, "wine.log")
+    helper = Helper(args.helper)
+    keyboard = make_input("sendinput", helper)
+    try:
+        with DesktopKeeper(helper):
+            scenario(helper, keyboard, exe, work, log)
+    except (StepFailed, labels_pdf_e2e.StepFailed) as failure:
+        print("FAILED:", failure)
+        print("work folder kept:", work)
+        print_log_tail(log)
+        return 1
+    if args.keep:
+        print("work folder:", work)
+    else:
+        shutil.rmtree(work, ignore_errors=True)
+    print("PASSED")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,91 @@
+#!/usr/bin/env python3
+"""Prints three labels from the main form through the default layout on the
+test desktop's PDF queue and checks the PDF the queue writes: one A4 page,
+the three METIN2 texts, and the three EAN-13 codes read back from the page
+rendered at 300 dpi.
+
+Run inside the test desktop (tools/desktop), which sets DOZURI_PDF_OUT and
+makes the PDF queue the default printer. The printing is done by
+test_appshell.exe (LabelsToThePrinter), which fills the labels and asks the
+main form to print them as the print drop-down does.
+"""
+
+import argparse
+import glob
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+PDF_WAIT_S = 90
+EXPECTED_TEXTS = ["Çiğdem Şeker", "Işık Öğretmen", "Ağaç Süngü"]
+EXPECTED_CODES = {"8690000000012", "4006381333931", "5901234123457"}
+
+
+class StepFailed(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise StepFailed(message)
+
+
+def run(*args, **kwargs):
+    return subprocess.run(list(args), capture_output=True, timeout=120, **kwargs)
+
+
+def wait_for_new_pdf(folder, before):
+    deadline = time.monotonic() + PDF_WAIT_S
+    while time.monotonic() < deadline:
+        new = sorted(set(glob.glob(os.path.join(folder, "*.pdf"))) - before)
+        # The queue writes the file in place; wait until pdfinfo can read it.
+        if new and run("pdfinfo", new[-1]).returncode == 0:
+            return new[-1]
+        time.sleep(1)
+    raise StepFailed("no PDF appeared in %s within %d s" % (folder, PDF_WAIT_S))
+
+
+def check_pdf(pdf, work):
+    info = run("pdfinfo", pdf).stdout.decode("utf-8", "replace")
+    check("Pages:           1\n" in info, "expected one page:\n" + info)
+    check("(A4)" in info, "expected an A4 page:\n" + info)
+    text = run("pdftotext", pdf, "-").stdout.decode("utf-8", "replace")
+    for expected in EXPECTED_TEXTS:
+        check(expected in text, "%r is not on the page; its text:\n%s" % (expected, text))
+    prefix = os.path.join(work, "page")
+    check(run("pdftoppm", "-r", "300", "-png", "-singlefile", pdf, prefix).returncode == 0, "pdftoppm failed")
+    decoded = run("zbarimg", "-q", prefix + ".png").stdout.decode("ascii", "replace").split()
+    codes = {line.split(":", 1)[1] for line in decoded if line.startswith("EAN-13:")}
+    check(codes == EXPECTED_CODES, "decoded %s, expected %s" % (sorted(codes), sorted(EXPECTED_CODES)))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--tests", required=True, help="test_appshell.exe")
+    parser.add_argument("--data", required=True, help="the shell tests' source folder")
+    args = parser.parse_args()
+    out = os.environ.get("DOZURI_PDF_OUT")
+    if not out:
+        print("DOZURI_PDF_OUT is not set: run inside tools/desktop")
+        return 1
+    before = set(glob.glob(os.path.join(out, "*.pdf")))
+    env = dict(os.environ, DOZURI_LABELS_TO_PRINTER="1", DOZURI_TEST_DATA=args.data)
+    with tempfile.TemporaryDirectory(prefix="dozuri-labels-") as work:
+        try:
+            printed = run("wine", args.tests, "--gtest_filter=LabelsToThePrinter.*", env=env,
+                          cwd=os.path.dirname(args.tests))
+            output = printed.stdout.decode("utf-8", "replace")
+            check(printed.returncode == 0 and "[  PASSED  ] 1 test" in output, "the print run failed:\n" + output)
+            pdf = wait_for_new_pdf(out, before)
+            check_pdf(pdf, work)
+        except (StepFailed, subprocess.TimeoutExpired) as failure:
+            print("FAILED:", failure)
+            return 1
+    print("PASSED: one A4 page with the three labels' texts and EAN-13 codes")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
