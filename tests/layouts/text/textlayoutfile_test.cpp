@@ -58,7 +58,10 @@ void WriteLayout(const AnsiString& file) {
   page->Bands()->SetHas(zbtDetail, true);
   page->Bands()->SetHas(zbtFooter, true);
   for (TZRBandType kind : {zbtPageHeader, zbtDetail, zbtFooter})
+  {
     page->FindBand(kind)->SetWidth(37);
+    page->FindBand(kind)->SetHeight(1);
+  }
   Put<TZRLabel>(form.get(), page->FindBand(zbtPageHeader), "ZRLabel1", 0, 20)->SetCaption("Etiket Listesi");
   Put<TZRLabel>(form.get(), page->FindBand(zbtDetail), "ZRLabel2", 2, 20)->SetHint(TextPageFixture::FieldHint("METIN1"));
   auto* count = Put<TZRTotalLabel>(form.get(), page->FindBand(zbtFooter), "ZRTotalLabel1", 0, 5);
