@@ -37,11 +37,12 @@ TEST(ZRPrinterFormFeed, EachCopyEndsWithOneFormFeedWhenTheFinishCodesEject) {
     TestReport report(10, 2);
     report.options.SetPaperType(zptSheet);
     report.options.Escapes()->SetValues(zecReportFinish, c.finish);
-    report.options.SetPageFrom(c.from);
-    report.options.SetPageTo(c.to == 0 ? static_cast<int>(c.pages.size()) : c.to);
     report.options.SetCopies(2);
     TZRPrinter document(&report);
     Build(document, c.pages);
+    // The finished document covers all its pages; a range is chosen after.
+    report.options.SetPageFrom(c.from);
+    report.options.SetPageTo(c.to == 0 ? static_cast<int>(c.pages.size()) : c.to);
     const std::string start = "\x1b@\x1bP\x12";
     EXPECT_EQ(Bytes(document), start + c.copy + start + c.copy) << c.name;
   }
