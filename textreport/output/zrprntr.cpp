@@ -233,14 +233,22 @@ AnsiString StartCodes(const TZReportOptions& Options) {
   return codes;
 }
 
+// Whether the report finish codes end with a form feed of their own.
+bool FinishEjects(const TZReportOptions& Options) {
+  const AnsiString& finish = Options.Escapes()->Values(zecReportFinish);
+  return !finish.empty() && finish.back() == '\x0C';
+}
+
 }  // namespace
 
 bool IsValidOutputFileName(const AnsiString& Name) {
   return !Name.empty() && Name.find_first_of(";,=+<>\"[]|") == AnsiString::npos;
 }
 
-// The stored page never changes: blank lines are dropped from a copy.
-void TZRPrinter::WritePage(const TZRPage& Page, TZREscapeStream& Stream) const {
+// The stored page never changes: blank lines are dropped from a copy. The
+// last page of a copy gets no sheet separator when the report finish codes
+// that follow it eject the sheet themselves: each copy ends with one form feed.
+void TZRPrinter::WritePage(const TZRPage& Page, TZREscapeStream& Stream, bool LastOfCopy) const {
   std::vector<AnsiString> lines;
   for (int i = 0; i < Page.Lines().Count(); ++i)
     lines.push_back(Page.Lines().Strings(i));
@@ -258,6 +266,8 @@ void TZRPrinter::WritePage(const TZRPage& Page, TZREscapeStream& Stream) const {
       ++first;
   for (size_t i = first; i < lines.size(); ++i)
     Stream.WriteLn(lines[i]);
+  if (LastOfCopy && FinishEjects(Options()))
+    separate = false;
   if (separate)
     Stream.WriteString(PageSeparator(false));
 }
@@ -280,7 +290,7 @@ void TZRPrinter::WriteToStream(TStream& Stream) {
     // error, so the printer is left in its normal state.
     try {
       for (int page = from; page <= to; ++page)
-        WritePage(*FPages[page - 1], escapes);
+        WritePage(*FPages[page - 1], escapes, page == to);
     } catch (...) {
       try {
         escapes.WriteString("\\>");

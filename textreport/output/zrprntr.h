@@ -245,7 +245,7 @@ private:
   // The pages the options ask for, first page at least 1.
   std::pair<int, int> OutputRange() const;
   TStringList& CurrentLines(int Line) const;
-  void WritePage(const TZRPage& Page, class TZREscapeStream& Stream) const;
+  void WritePage(const TZRPage& Page, class TZREscapeStream& Stream, bool LastOfCopy) const;
   void Notify(unsigned Message, int Value);
   bool Search();
 
