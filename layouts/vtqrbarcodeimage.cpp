@@ -9,13 +9,7 @@ BEGIN_PUBLISHED(TVtQrBarcodeImage)
 END_PUBLISHED
 
 void TVtQrBarcodeImage::SetDataSet(TDataSet* Value) {
-  if (Value == FDataSet)
-    return;
-  if (FDataSet != nullptr)
-    FDataSet->RemoveFreeNotification(this);
-  FDataSet = Value;
-  if (FDataSet != nullptr)
-    FDataSet->FreeNotification(this);
+  ReplaceComponentReference(this, FDataSet, Value);
 }
 
 void TVtQrBarcodeImage::SetDataField(const AnsiString& Value) {

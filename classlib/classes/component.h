@@ -120,3 +120,17 @@ private:
   std::vector<TComponent*> FComponents;
   std::vector<TComponent*> FFreeNotifies;
 };
+
+// Points Field at Value for Self, moving Self's free notification from the
+// old component to the new one, so Self hears (Notification, opRemove) when
+// the component it names is freed and can clear Field.
+template <class C>
+void ReplaceComponentReference(TComponent* Self, C*& Field, C* Value) {
+  if (Field == Value)
+    return;
+  if (Field != nullptr)
+    Field->RemoveFreeNotification(Self);
+  Field = Value;
+  if (Field != nullptr)
+    Field->FreeNotification(Self);
+}

@@ -31,15 +31,7 @@ TQRDBText::TQRDBText(TComponent* AOwner) : TQRCustomLabel(AOwner) {}
 
 TQRDBText::~TQRDBText() { SetDataSet(nullptr); }
 
-void TQRDBText::SetDataSet(TDataSet* Value) {
-  if (FDataSet == Value)
-    return;
-  if (FDataSet != nullptr)
-    FDataSet->RemoveFreeNotification(this);
-  FDataSet = Value;
-  if (FDataSet != nullptr)
-    FDataSet->FreeNotification(this);
-}
+void TQRDBText::SetDataSet(TDataSet* Value) { ReplaceComponentReference(this, FDataSet, Value); }
 
 void TQRDBText::Notification(TComponent* AComponent, TOperation Operation) {
   TQRCustomLabel::Notification(AComponent, Operation);

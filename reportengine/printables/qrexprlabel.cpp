@@ -87,13 +87,7 @@ void TQRExpr::SetMask(const AnsiString& Value) {
 }
 
 void TQRExpr::SetMaster(TComponent* Value) {
-  if (FMaster == Value)
-    return;
-  if (FMaster != nullptr)
-    FMaster->RemoveFreeNotification(this);
-  FMaster = Value;
-  if (FMaster != nullptr)
-    FMaster->FreeNotification(this);
+  ReplaceComponentReference(this, FMaster, Value);
 }
 
 void TQRExpr::Notification(TComponent* AComponent, TOperation Operation) {

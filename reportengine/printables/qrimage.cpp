@@ -246,15 +246,7 @@ void TQRDBImage::SetStretch(bool Value) {
   Invalidate();
 }
 
-void TQRDBImage::SetDataSet(TDataSet* Value) {
-  if (FDataSet == Value)
-    return;
-  if (FDataSet != nullptr)
-    FDataSet->RemoveFreeNotification(this);
-  FDataSet = Value;
-  if (FDataSet != nullptr)
-    FDataSet->FreeNotification(this);
-}
+void TQRDBImage::SetDataSet(TDataSet* Value) { ReplaceComponentReference(this, FDataSet, Value); }
 
 void TQRDBImage::Notification(TComponent* AComponent, TOperation Operation) {
   TQRPrintable::Notification(AComponent, Operation);

@@ -232,15 +232,7 @@ TVtQrDBText::TVtQrDBText(TComponent* AOwner) : TVtQrLabel(AOwner) {}
 
 TVtQrDBText::~TVtQrDBText() { SetDataSet(nullptr); }
 
-void TVtQrDBText::SetDataSet(TDataSet* Value) {
-  if (FDataSet == Value)
-    return;
-  if (FDataSet != nullptr)
-    FDataSet->RemoveFreeNotification(this);
-  FDataSet = Value;
-  if (FDataSet != nullptr)
-    FDataSet->FreeNotification(this);
-}
+void TVtQrDBText::SetDataSet(TDataSet* Value) { ReplaceComponentReference(this, FDataSet, Value); }
 
 void TVtQrDBText::Notification(TComponent* AComponent, TOperation Operation) {
   TVtQrLabel::Notification(AComponent, Operation);

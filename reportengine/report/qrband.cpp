@@ -308,11 +308,7 @@ void TQRCustomBand::SetLinkBand(TQRCustomBand* Value) {
     RefuseCircle(*this);
     return;
   }
-  if (FLinkBand != nullptr)
-    FLinkBand->RemoveFreeNotification(this);
-  FLinkBand = Value;
-  if (FLinkBand != nullptr)
-    FLinkBand->FreeNotification(this);
+  ReplaceComponentReference(this, FLinkBand, Value);
 }
 
 TQRCustomBand* TQRCustomBand::ChildBand() {
@@ -601,11 +597,7 @@ void TQRChildBand::SetParentBand(TQRCustomBand* Value) {
     RefuseCircle(*this);
     return;
   }
-  if (FParentBand != nullptr)
-    FParentBand->RemoveFreeNotification(this);
-  FParentBand = Value;
-  if (FParentBand != nullptr)
-    FParentBand->FreeNotification(this);
+  ReplaceComponentReference(this, FParentBand, Value);
   TCustomQuickRep* report = ReportParent();
   if (report != nullptr && !report->ComponentState().Contains(csDestroying))
     report->RebuildBandList();

@@ -55,11 +55,7 @@ void TQRGroup::SetMaster(TComponent* Value) {
     return;
   if (Value == FMaster)
     return;
-  if (FMaster != nullptr)
-    FMaster->RemoveFreeNotification(this);
-  FMaster = Value;
-  if (FMaster != nullptr)
-    FMaster->FreeNotification(this);
+  ReplaceComponentReference(this, FMaster, Value);
   RebuildReportBands();
 }
 
