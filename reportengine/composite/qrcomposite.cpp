@@ -137,6 +137,23 @@ void TQRCompositeReport::AdoptPrinter(TQRPrinter* Printer) {
   FQRPrinter = Printer;
 }
 
+TQRCompositeReport::TShownPrinterAside::TShownPrinterAside(TQRCompositeReport& Composite) : FComposite(Composite) {
+  if (Composite.FQRPrinter == nullptr || !Composite.FQRPrinter->ShowingPreview())
+    return;
+  FOwned = std::move(Composite.FOwnedPrinter);
+  FPrinter = Composite.FQRPrinter;
+  Composite.FQRPrinter = nullptr;
+  Composite.FPointing.clear();
+}
+
+TQRCompositeReport::TShownPrinterAside::~TShownPrinterAside() {
+  if (FPrinter == nullptr)
+    return;
+  FComposite.FreePrinter();
+  FComposite.FOwnedPrinter = std::move(FOwned);
+  FComposite.FQRPrinter = FPrinter;
+}
+
 void TQRCompositeReport::FreePrinter() {
   if (FQRPrinter == nullptr)
     return;
@@ -177,6 +194,9 @@ void TQRCompositeReport::Print() {
   if (FReports.empty())
     return;
   TCustomQuickRep* first = FReports.front();
+  // A print asked from the composite's own preview leaves the printer object
+  // that preview shows alone and gives it back afterwards.
+  TShownPrinterAside shown(*this);
   std::unique_ptr<TQuickRep> temporary = TemporaryReport(false);
   AdoptPrinter(new TQRPrinter(temporary.get()));
   if (!FQRPrinter->PrintersAvailable()) {

@@ -50,7 +50,7 @@ public:
   TQRCompositeReport* Composite = nullptr;
 };
 
-class TQRCompositeReport : public TComponent, public IQRPrinterParent {
+class TQRCompositeReport : public TComponent, public IQRPrinterParent, public IQRCompositePrint {
   DECLARE_CLASS(TQRCompositeReport, TComponent)
 
 public:
@@ -58,7 +58,7 @@ public:
   ~TQRCompositeReport() override;
 
   // ---- Entry points ----
-  void Print();
+  void Print() override;
   void Preview();
   // Runs the members into a printer object that stays in QRPrinter (and in
   // every member's QRPrinter) and saves the pages as "comprep.qrp".
@@ -117,6 +117,19 @@ private:
   AnsiString FReportTitle;
   std::vector<TCustomQuickRep*> FReports;
   // Members whose QRPrinter the composite set.
+  // Sets aside the printer object a preview of this composite shows while
+  // Print runs, and gives it back when the print is over.
+  class TShownPrinterAside {
+  public:
+    explicit TShownPrinterAside(TQRCompositeReport& Composite);
+    ~TShownPrinterAside();
+
+  private:
+    TQRCompositeReport& FComposite;
+    std::unique_ptr<TQRPrinter> FOwned;
+    TQRPrinter* FPrinter = nullptr;
+  };
+
   std::vector<TCustomQuickRep*> FPointing;
   std::unique_ptr<TQRPrinter> FOwnedPrinter;
   TQRPrinter* FQRPrinter = nullptr;

@@ -41,7 +41,14 @@ class TQRCustomController;
 class TQREvEnvironment;
 class TQREvElement;
 class TQuickRepBands;
-class TQRCompositeReport;
+
+// The composite report a report stands in for while the composite's
+// preview shows: printing that report prints the whole composite.
+class IQRCompositePrint {
+public:
+  virtual ~IQRCompositePrint() = default;
+  virtual void Print() = 0;
+};
 class TQRCreateReportThread;
 class TQRPrintDialog;
 
@@ -281,8 +288,8 @@ public:
   bool Exporting() const { return FExporting; }
   TMetafile* DesignPage() const { return FDesignPage; }
   HDC MeasureDC() const { return FMeasureDC; }
-  TQRCompositeReport* CompositeReport() const { return FCompositeReport; }
-  void SetCompositeReport(TQRCompositeReport* Value) { FCompositeReport = Value; }
+  IQRCompositePrint* CompositeReport() const { return FCompositeReport; }
+  void SetCompositeReport(IQRCompositePrint* Value) { FCompositeReport = Value; }
   // The preview's worker thread of the current run, while it runs.
   bool GeneratingInBackground() const { return FThreadRunning.load(); }
 
@@ -370,7 +377,7 @@ private:
   bool FExporting = false;
   TMetafile* FDesignPage = nullptr;
   HDC FMeasureDC = nullptr;
-  TQRCompositeReport* FCompositeReport = nullptr;
+  IQRCompositePrint* FCompositeReport = nullptr;
   std::atomic<bool> FThreadRunning{false};
   bool FArranging = false;
   bool FRebuilding = false;

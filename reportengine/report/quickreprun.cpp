@@ -181,6 +181,10 @@ void TCustomQuickRep::ReleasePreviousPrinter() {
 // ---- Entry points ----------------------------------------------------------------
 
 void TCustomQuickRep::Print() {
+  if (FCompositeReport != nullptr) {
+    FCompositeReport->Print();
+    return;
+  }
   if (!FIdle || FThreadRunning.load())
     return;
   TQRPrinter* previous = FQRPrinter;

@@ -27,6 +27,41 @@ TQuickRep* DetailReport(const char* title, int records) {
   return report;
 }
 
+// A preview whose "user" presses Print once the pages are made, then closes
+// it. Print in a preview asks the report the printer object belongs to: for
+// a composite that is the composite's temporary report.
+class PrintingPreview : public TQRPreviewInterface {
+  DECLARE_CLASS(PrintingPreview, TQRPreviewInterface)
+
+public:
+  explicit PrintingPreview(TComponent* AOwner) : TQRPreviewInterface(AOwner) {}
+  TCustomForm* Show(TQRPrinter* printer) override {
+    Showing = printer;
+    printer->SetShowingPreview(true);
+    SetTimer(nullptr, 0, 50, &PrintThenClose);
+    return nullptr;
+  }
+
+  static void CALLBACK PrintThenClose(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (Showing == nullptr || Showing->Status() != mpFinished)
+      return;
+    KillTimer(nullptr, timer);
+    TQRPrinter* printer = Showing;
+    Showing = nullptr;
+    if (auto* report = dynamic_cast<TCustomQuickRep*>(printer->ParentReport()))
+      report->Print();
+    PrinterKept = Owner != nullptr && Owner->QRPrinter() == printer;
+    PagesKept = printer->PageCount();
+    printer->ClosePreview();
+  }
+
+  static inline TQRPrinter* Showing = nullptr;
+  static inline TQRCompositeReport* Owner = nullptr;
+  static inline bool PrinterKept = false;
+  static inline int PagesKept = -1;
+};
+IMPLEMENT_CLASS(PrintingPreview)
+
 void Refill(TQuickRep& report, int records) {
   auto left = std::make_shared<int>(records);
   report.OnNeedData = [left](TObject*, bool& more) { more = (*left)-- > 0; };
@@ -80,6 +115,47 @@ TEST(CompositeQueueTest, PrintGivesTheQueueThePagesPrepareCounts) {
   composite.MessageWindow()->Perform(QRM_PRINTAGAIN, 0, 0);
   EXPECT_FALSE(WaitForNewFile(pdfOut, L"Birlesik_Rapor*.pdf", printed).empty());
   EXPECT_EQ(composite.QRPrinter(), nullptr);
+}
+
+// Print pressed in the composite's preview prints the whole composite, and
+// the pages the preview shows stay until it closes.
+TEST(CompositeQueueTest, PrintInTheCompositesPreviewPrintsTheCompositeAndKeepsTheShownPages) {
+  const std::string pdfPrinter = Env("DOZURI_PDF_PRINTER"), pdfOut = Env("DOZURI_PDF_OUT");
+  if (pdfPrinter.empty())
+    GTEST_SKIP() << "no test printers: tools/desktop sets them up only when run as root";
+  std::unique_ptr<TQuickRep> first(DetailReport("Onizlemeden", 3)), second(DetailReport("Ikinci", 3));
+  TQRCompositeReport composite(nullptr);
+  composite.OnAddReports = [&](TObject*) {
+    Refill(*first, 3);
+    Refill(*second, 3);
+    composite.AddReport(first.get());
+    composite.AddReport(second.get());
+  };
+  {
+    TQRPrinter probe(nullptr);
+    const int index = probe.DevicePrinter().Printers().IndexOf(pdfPrinter);
+    ASSERT_GE(index, 0);
+    composite.PrinterSettings()->SetPrinterIndex(index);
+  }
+  const std::set<std::string> before = FilesIn(pdfOut, L"Onizlemeden*.pdf");
+  PrintingPreview::Owner = &composite;
+  RegisterPreviewClass(PrintingPreview::StaticClass());
+  composite.Preview();
+  RegisterPreviewClass(TQRPreviewInterface::StaticClass());
+
+  EXPECT_TRUE(PrintingPreview::PrinterKept) << "the preview's printer object stayed the composite's";
+  EXPECT_EQ(PrintingPreview::PagesKept, 3);
+  EXPECT_EQ(composite.QRPrinter(), nullptr);
+  const std::string pdf = WaitForNewFile(pdfOut, L"Onizlemeden*.pdf", before);
+  ASSERT_FALSE(pdf.empty()) << "no PDF arrived in " << pdfOut;
+  std::this_thread::sleep_for(std::chrono::seconds(2));  // the queue writes the file in place
+  const std::string info = pdf + ".info";
+  ASSERT_TRUE(RunUnixShell("pdfinfo '" + pdf + "' > '" + info + ".part' && mv '" + info + ".part' '" + info + "'") &&
+              WaitForFile(info));
+  const std::string text = ReadWholeFile(info);
+  const std::size_t pages = text.find("Pages:");
+  ASSERT_NE(pages, std::string::npos) << text;
+  EXPECT_EQ(std::stoi(text.substr(pages + 6)), 3) << text;
 }
 
 }  // namespace
