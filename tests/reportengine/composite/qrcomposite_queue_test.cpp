@@ -62,6 +62,18 @@ public:
 };
 IMPLEMENT_CLASS(PrintingPreview)
 
+// The page count pdfinfo reads from a PDF the queue wrote, or -1.
+int PdfPages(const std::string& pdf) {
+  std::this_thread::sleep_for(std::chrono::seconds(2));  // the queue writes the file in place
+  const std::string info = pdf + ".info";
+  if (!RunUnixShell("pdfinfo '" + pdf + "' > '" + info + ".part' && mv '" + info + ".part' '" + info + "'") ||
+      !WaitForFile(info))
+    return -1;
+  const std::string text = ReadWholeFile(info);
+  const std::size_t pages = text.find("Pages:");
+  return pages == std::string::npos ? -1 : std::stoi(text.substr(pages + 6));
+}
+
 void Refill(TQuickRep& report, int records) {
   auto left = std::make_shared<int>(records);
   report.OnNeedData = [left](TObject*, bool& more) { more = (*left)-- > 0; };
@@ -98,14 +110,7 @@ TEST(CompositeQueueTest, PrintGivesTheQueueThePagesPrepareCounts) {
 
   const std::string pdf = WaitForNewFile(pdfOut, L"Birlesik_Rapor*.pdf", before);
   ASSERT_FALSE(pdf.empty()) << "no PDF arrived in " << pdfOut;
-  std::this_thread::sleep_for(std::chrono::seconds(2));  // the queue writes the file in place
-  const std::string info = pdf + ".info";
-  ASSERT_TRUE(RunUnixShell("pdfinfo '" + pdf + "' > '" + info + ".part' && mv '" + info + ".part' '" + info + "'") &&
-              WaitForFile(info));
-  const std::string text = ReadWholeFile(info);
-  const std::size_t pages = text.find("Pages:");
-  ASSERT_NE(pages, std::string::npos) << text;
-  EXPECT_EQ(std::stoi(text.substr(pages + 6)), prepared) << text;
+  EXPECT_EQ(PdfPages(pdf), prepared);
 
   // The preview's "print again" notice on the message window prints the
   // composite once more.
@@ -148,14 +153,7 @@ TEST(CompositeQueueTest, PrintInTheCompositesPreviewPrintsTheCompositeAndKeepsTh
   EXPECT_EQ(composite.QRPrinter(), nullptr);
   const std::string pdf = WaitForNewFile(pdfOut, L"Onizlemeden*.pdf", before);
   ASSERT_FALSE(pdf.empty()) << "no PDF arrived in " << pdfOut;
-  std::this_thread::sleep_for(std::chrono::seconds(2));  // the queue writes the file in place
-  const std::string info = pdf + ".info";
-  ASSERT_TRUE(RunUnixShell("pdfinfo '" + pdf + "' > '" + info + ".part' && mv '" + info + ".part' '" + info + "'") &&
-              WaitForFile(info));
-  const std::string text = ReadWholeFile(info);
-  const std::size_t pages = text.find("Pages:");
-  ASSERT_NE(pages, std::string::npos) << text;
-  EXPECT_EQ(std::stoi(text.substr(pages + 6)), 3) << text;
+  EXPECT_EQ(PdfPages(pdf), 3);
 }
 
 }  // namespace
