@@ -34,21 +34,27 @@ bool LooksLikeTimeOfDay(const AnsiString& Text) {
   return Text.find('.') == AnsiString::npos && Text.find(':') != AnsiString::npos;
 }
 
-// The field variable, named and attached; nil (and nothing left behind) when
-// the data set has no such field.
-TZRField* MakeFieldVariable(TZRCustomLabel& Label, TZReport& Report, TDataSet* DataSet, const AnsiString& DataField) {
+// The field variable, named and attached, with the field's display format.
+// A text label's variable exists only for a field the data set has; it
+// alone gets the time mask for a time of day in a SAAT or ZAMAN field. A
+// total label's variable is made whatever the field, so a count still
+// counts the records when the layout names a field the host lacks.
+TZRField* MakeFieldVariable(TZRCustomLabel& Label, TZReport& Report, TDataSet* DataSet, const AnsiString& DataField,
+                            bool Total) {
   TField* field = DataSet->FindField(DataField);
-  if (field == nullptr)
+  if (field == nullptr && !Total)
     return nullptr;
   auto* variable = new TZRField(&Report);
   variable->SetDataSet(DataSet);
   variable->SetDataField(DataField);
   variable->AttachController(OwningController(Label, Report));
   variable->SetName(TextFieldPrefix + Label.Name());
+  if (field == nullptr)
+    return variable;
   const AnsiString format = FieldDisplayFormat(*field);
   if (!format.empty())
     variable->Format()->SetDisplayMask(format);
-  if (IsTimeField(DataField) && LooksLikeTimeOfDay(field->AsString()))
+  if (!Total && IsTimeField(DataField) && LooksLikeTimeOfDay(field->AsString()))
     variable->Format()->SetDisplayMask("hh:mm:ss");
   return variable;
 }
@@ -78,7 +84,7 @@ TZRVariable* BindTextLabelField(TZRCustomLabel& Label, TDataSet* DataSet, const 
     return nullptr;
   FreeNamed(*report, TextTotalPrefix + Label.Name());
   FreeNamed(*report, TextFieldPrefix + Label.Name());
-  TZRField* field = MakeFieldVariable(Label, *report, DataSet, DataField);
+  TZRField* field = MakeFieldVariable(Label, *report, DataSet, DataField, total);
   TZRVariable* shown = field != nullptr && total ? MakeTotal(Label, *report, *field) : field;
   Label.SetVariable(shown);
   return shown;

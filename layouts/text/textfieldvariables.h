@@ -18,12 +18,13 @@ inline constexpr char TextTotalPrefix[] = "gfield_Total";
 inline constexpr char TextVariableStem[] = "gfield";
 
 // Gives a TZRLabel or a TZRTotalLabel its variable on field DataField of
-// DataSet and answers it (nil for other labels, without a data set, or when
-// the data set has no such field: the label then keeps no variable). The
+// DataSet and answers it (nil for other labels and without a data set). A
+// TZRLabel whose field the data set lacks keeps no variable; a total label
+// gets its variables all the same (its count counts the records). The
 // variable follows the label's sub-detail when the label prints there, else
-// its report. A field's DisplayFormat becomes the display mask; a time of
-// day written "hh:mm:ss" in a field whose name holds "SAAT" or "ZAMAN" gets
-// that mask.
+// its report. A field's DisplayFormat becomes the display mask; a TZRLabel
+// on a time of day written with ":" in a field whose name holds "SAAT" or
+// "ZAMAN" gets "hh:mm:ss".
 TZRVariable* BindTextLabelField(TZRCustomLabel& Label, TDataSet* DataSet, const AnsiString& DataField);
 
 // Binds a component of a loaded layout from its hint: a text label whose
