@@ -2,7 +2,9 @@
 // totals, labels the data set cannot serve, and the clean-up after a run.
 #include <gtest/gtest.h>
 
+#include "layouts/runnerbinding.h"
 #include "layouts/text/textfieldvariables.h"
+#include "layouts/vtrapor.h"
 #include "textpagefixture.h"
 
 namespace {
@@ -91,6 +93,31 @@ TEST_F(TextFieldVariablesTest, ATimeFieldGetsTheTimeMask) {
   }
 }
 
+// A total label's variables take the field's own display format and never
+// the time mask: a sum of times keeps the field's format.
+TEST_F(TextFieldVariablesTest, ATotalLabelOnATimeFieldKeepsTheFieldsFormat) {
+  auto* total = Label<TZRTotalLabel>(detail, "ToplamSaat", 0, 8, "", FieldHint("GIRIS_SAAT"));
+  ASSERT_TRUE(Bind(total));
+  auto* field = dynamic_cast<TZRField*>(page->FindComponent("gfield_ToplamSaat"));
+  ASSERT_NE(field, nullptr);
+  EXPECT_EQ(field->Format()->DisplayMask(), "");
+  EXPECT_EQ(total->Variable()->Format()->DisplayMask(), "");
+}
+
+// A total label gets its field and aggregator even when the data set lacks
+// the field (its count still counts the records); a plain label does not.
+TEST_F(TextFieldVariablesTest, ATotalLabelOnAFieldTheDataSetLacksStillGetsItsAggregator) {
+  auto* total = Label<TZRTotalLabel>(detail, "Sayac", 0, 6, "", FieldHint("YOK_BOYLE"));
+  ASSERT_TRUE(Bind(total));
+  auto* aggregator = dynamic_cast<TZRAggregator*>(total->Variable());
+  ASSERT_NE(aggregator, nullptr);
+  EXPECT_EQ(aggregator->Name(), "gfield_TotalSayac");
+  auto* field = dynamic_cast<TZRField*>(page->FindComponent("gfield_Sayac"));
+  ASSERT_NE(field, nullptr);
+  EXPECT_EQ(aggregator->Variable(), field);
+  EXPECT_EQ(field->DataField(), "YOK_BOYLE");
+}
+
 // A field the data set lacks, a data set the host does not give, or a label
 // without both keys: no variable and nothing left on the page.
 TEST_F(TextFieldVariablesTest, ALabelTheDataCannotServeGetsNoVariable) {
@@ -133,6 +160,35 @@ TEST_F(TextFieldVariablesTest, TheCleanUpFreesOnlyTheRunTimeVariables) {
   EXPECT_EQ(page->FindComponent("KendiAlanim"), kept);
   EXPECT_EQ(label->Variable(), nullptr);
   EXPECT_EQ(total->Variable(), nullptr);
+}
+
+// A text label naming a PARAMETRE shows the host's text, or "ERROR" when
+// the host gives none or no report component is there to ask.
+TEST_F(TextFieldVariablesTest, AParameterLabelShowsTheHostsTextOrError) {
+  auto* rapor = new TVtRapor(form.Host());
+  std::vector<AnsiString> asked;
+  rapor->OnGetParam = [&asked](TObject*, TComponent*& Component, AnsiString Code, AnsiString& Value) {
+    asked.push_back(Component->Name() + " " + Code);
+    if (Code == "FIRMA")
+      Value = "Dozuri Ticaret";
+  };
+  struct Case {
+    const char* name;
+    const char* code;
+    bool withRapor;
+    const char* caption;
+  } cases[] = {
+      {"Firma", "FIRMA", true, "Dozuri Ticaret"},
+      {"Bilinmeyen", "BILINMEYEN", true, "ERROR"},
+      {"Sahipsiz", "FIRMA", false, "ERROR"},
+  };
+  for (const Case& c : cases) {
+    TZRLabel* label = Label(detail, c.name, 0, 20, "Tasarim", AnsiString("PARAMETRE=") + c.code);
+    TLayoutBinder binder(c.withRapor ? rapor : nullptr);
+    binder.Bind(label);
+    EXPECT_EQ(label->Caption(), c.caption) << c.name;
+  }
+  EXPECT_EQ(asked, (std::vector<AnsiString>{"Firma FIRMA", "Bilinmeyen BILINMEYEN"}));
 }
 
 }  // namespace

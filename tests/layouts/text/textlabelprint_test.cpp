@@ -104,4 +104,38 @@ TEST_F(TextLabelPrintTest, PrintOptionDecidesThePagesALabelPrintsOn) {
   }
 }
 
+// PRINTOPTION 1 and 3 follow the report's record counter, which is back at
+// 0 only once the data has ended: a page footer label with 1 prints on the
+// last page alone, with 3 on every page but the last.
+TEST_F(TextLabelPrintTest, PrintOptionOneAndThreeInAPageFooterFollowTheEndOfTheData) {
+  std::vector<Row> rows;
+  for (const char* name : {"r1", "r2", "r3", "r4", "r5", "r6"})
+    rows.push_back({name});
+  AddRows(rows);
+  TZRCustomBand* footer = Band(page, zbtPageFooter);
+  ForceTextRunOptions(*page);
+  SetTextPrinterCodes(*page->Options(), page->Width(), page->Height());
+  Label(detail, "Deger", 0, 5, "satir");
+  ScratchFolder folder;
+  for (const int option : {1, 3}) {
+    TZRLabel* mark = Label(footer, "Isaret", 10, 6, "ISARET", "PRINTOPTION=" + std::to_string(option));
+    mark->BeforePrint = TextLabelBeforePrint;
+    page->Options()->SetDestination(zrdFile);
+    page->Options()->SetFileName(folder.File("out.txt"));
+    page->Print();
+    TFileStream file(folder.File("out.txt"), fmOpenRead);
+    std::string bytes(static_cast<size_t>(file.Size()), '\0');
+    file.ReadBuffer(bytes.data(), static_cast<std::int32_t>(bytes.size()));
+    std::string seen;
+    size_t start = 0;
+    for (size_t ff; (ff = bytes.find('\x0C', start)) != std::string::npos; start = ff + 1)
+      seen += bytes.substr(start, ff - start).find("ISARET") != std::string::npos ? '+' : '-';
+    ASSERT_GE(seen.size(), 2u) << bytes;
+    const std::string allButLast(seen.size() - 1, option == 1 ? '-' : '+');
+    EXPECT_EQ(seen, allButLast + (option == 1 ? '+' : '-')) << "PRINTOPTION=" << option << "\n" << bytes;
+    delete mark;
+    table->First();
+  }
+}
+
 }  // namespace

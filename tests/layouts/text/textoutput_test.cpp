@@ -30,6 +30,19 @@ std::string ReadBytes(const AnsiString& name) {
 
 size_t Count(const std::string& bytes, char c) { return std::count(bytes.begin(), bytes.end(), c); }
 
+// The document's lines (the first one after the start codes).
+std::vector<std::string> LinesOf(const std::string& bytes) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  for (size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+    lines.push_back(bytes.substr(start, end - start));
+  return lines;
+}
+
+bool HasLine(const std::vector<std::string>& lines, const std::string& line) {
+  return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
 class TextOutputTest : public TextPageFixture, public testing::Test {
 protected:
   // A page header, a detail label on METIN1 and a footer count, bound and
@@ -200,6 +213,57 @@ TEST_F(TextOutputTest, TheCleanUpFreesTheVariablesOfEveryTextPage) {
   EXPECT_EQ(one->FindComponent("gfield_Report1Metin"), nullptr);
   EXPECT_EQ(two->FindComponent("gfield_Report2Adet"), nullptr);
   EXPECT_EQ(two->FindComponent("gfield_TotalReport2Adet"), nullptr);
+}
+
+// A footer count whose field the host's data set lacks still counts the
+// records.
+TEST_F(TextOutputTest, ACountOnAFieldTheDataSetLacksCountsTheRecords) {
+  FillTable();
+  TZReport* page = NewPage("Report1", 40, 20);
+  page->SetDataSet(table);
+  Band(page, zbtDetail);
+  auto* count = Label<TZRTotalLabel>(Band(page, zbtFooter), "Adet", 0, 5, "", FieldHint("YOK_BOYLE"));
+  count->SetKind(ztkCount);
+  ASSERT_TRUE(BindTextLabelFromHint(count, [this](const AnsiString& n) { return AskDataSet(n); }));
+  const std::string bytes = SavedRun(*page, folder.File("sayac.txt"));
+  EXPECT_TRUE(HasLine(LinesOf(bytes), "  3")) << bytes;
+}
+
+// A label on a band of a sub-detail reads the sub-detail's records: each
+// of its rows prints its own value, not the first row's again.
+TEST_F(TextOutputTest, ALabelOnASubDetailBandPrintsEachOfItsRecords) {
+  AddRows({{"Siparis"}});
+  auto* items = new TRxMemoryData(form.Host());
+  items->FieldDefs()->Add("KALEM", ftString, 10);
+  items->Open();
+  for (const char* item : {"Vida", "Somun", "Pul"}) {
+    items->Append();
+    items->FieldByName("KALEM")->SetAsString(item);
+    items->Post();
+  }
+  TZReport* page = NewPage("Report1", 40, 20);
+  page->SetDataSet(table);
+  TZRCustomBand* detail = Band(page, zbtDetail);
+  Label(detail, "Ust", 0, 10, "Siparis");
+  detail->SetHasController(true);
+  auto* sub = dynamic_cast<TZRSubDetail*>(page->FindBand(zbtController));
+  ASSERT_NE(sub, nullptr);
+  sub->SetWidth(37);
+  sub->SetDataSet(items);
+  TBindingHint hint;
+  hint.SetValue(HintDataSet, "KALEMLER");
+  hint.SetValue(HintDataField, "KALEM");
+  TZRLabel* label = Label(Band(sub, zbtDetail), "Kalem", 2, 10, "", hint.Text());
+  ASSERT_TRUE(BindTextLabelFromHint(
+      label, [items](const AnsiString& n) -> TDataSet* { return n == "KALEMLER" ? items : nullptr; }));
+  const std::string bytes = SavedRun(*page, folder.File("alt.txt"));
+  ASSERT_EQ(bytes.substr(0, 8), std::string("\x1b\x40\x1b\x50\x12\x1b\x43\x14", 8));
+  const std::vector<std::string> lines = LinesOf(bytes.substr(8));
+  std::vector<std::string> printed;
+  for (const std::string& line : lines)
+    if (const size_t text = line.find_first_not_of(' '); text != std::string::npos)
+      printed.push_back(line.substr(text));
+  EXPECT_EQ(printed, (std::vector<std::string>{"Siparis", "Vida", "Somun", "Pul"}));
 }
 
 }  // namespace
