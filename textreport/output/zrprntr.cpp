@@ -246,8 +246,9 @@ bool IsValidOutputFileName(const AnsiString& Name) {
 }
 
 // The stored page never changes: blank lines are dropped from a copy. The
-// last page of a copy gets no sheet separator when the report finish codes
-// that follow it eject the sheet themselves: each copy ends with one form feed.
+// last page of a copy gets no sheet separator (a form feed) when the report
+// finish codes that follow it eject the sheet themselves: each copy ends
+// with one form feed. A folio page keeps its cut line, which feeds nothing.
 void TZRPrinter::WritePage(const TZRPage& Page, TZREscapeStream& Stream, bool LastOfCopy) const {
   std::vector<AnsiString> lines;
   for (int i = 0; i < Page.Lines().Count(); ++i)
@@ -266,7 +267,7 @@ void TZRPrinter::WritePage(const TZRPage& Page, TZREscapeStream& Stream, bool La
       ++first;
   for (size_t i = first; i < lines.size(); ++i)
     Stream.WriteLn(lines[i]);
-  if (LastOfCopy && FinishEjects(Options()))
+  if (LastOfCopy && Options().PaperType() == zptSheet && FinishEjects(Options()))
     separate = false;
   if (separate)
     Stream.WriteString(PageSeparator(false));

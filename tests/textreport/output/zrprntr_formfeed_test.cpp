@@ -24,6 +24,7 @@ TEST(ZRPrinterFormFeed, EachCopyEndsWithOneFormFeedWhenTheFinishCodesEject) {
     const char* finish;
     int from, to;
     std::string copy;  // after the start codes
+    TZRPaperType paper = zptSheet;
   } cases[] = {
       {"last page full", {{"A", "B"}, {"C", "D"}}, "\x0c", 0, 0, "A\r\nB\r\n\x0c" "C\r\nD\r\n\x0c"},
       {"last page with blank lines", {{"A", "B"}, {"C"}}, "\x0c", 0, 0, "A\r\nB\r\n\x0c" "C\r\n\x0c"},
@@ -32,10 +33,13 @@ TEST(ZRPrinterFormFeed, EachCopyEndsWithOneFormFeedWhenTheFinishCodesEject) {
        "A\r\nB\r\n\x0c" "C\r\nD\r\n\x0c"},
       // Finish codes that do not eject keep the sheet separator.
       {"finish without form feed", {{"A", "B"}, {"C", "D"}}, "<f>", 0, 0, "A\r\nB\r\n\x0c" "C\r\nD\r\n\x0c<f>"},
+      // A folio page's cut line is no form feed: the last one stays.
+      {"folio cut lines", {{"A", "B"}, {"C", "D"}}, "\x0c", 0, 0,
+       "A\r\nB\r\n:< - - - -\r" "C\r\nD\r\n:< - - - -\r\x0c", zptFolio},
   };
   for (const Case& c : cases) {
     TestReport report(10, 2);
-    report.options.SetPaperType(zptSheet);
+    report.options.SetPaperType(c.paper);
     report.options.Escapes()->SetValues(zecReportFinish, c.finish);
     report.options.SetCopies(2);
     TZRPrinter document(&report);
