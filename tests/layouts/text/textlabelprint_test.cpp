@@ -30,10 +30,23 @@ protected:
   TZRCustomBand* detail = nullptr;
 };
 
+// Each of the twelve Turkish letters becomes its base letter; other
+// letters of the code page (â, é) stay as they are.
 TEST_F(TextLabelPrintTest, ATextLabelsCaptionIsWrittenInAsciiLetters) {
-  TZRLabel* label = Label(header, "Baslik", 0, 20, "ŞİŞLİ Çağlayan öğüş");
-  EXPECT_TRUE(Handle(label));
-  EXPECT_EQ(label->Caption(), "SISLI Caglayan ogus");
+  struct Case {
+    const char* caption;
+    const char* ascii;
+  } cases[] = {
+      {"ŞİŞLİ Çağlayan öğüş", "SISLI Caglayan ogus"},
+      {"ÇĞÖÜİŞ çğöüış", "CGOUIS cgouis"},
+      {"kâğıt café", "kâgit café"},
+  };
+  for (const Case& c : cases) {
+    TZRLabel* label = Label(header, "Baslik", 0, 20, c.caption);
+    EXPECT_TRUE(Handle(label));
+    EXPECT_EQ(label->Caption(), c.ascii) << c.ascii;
+    delete label;
+  }
 }
 
 // The record's QR_EK replaces a detail label's styles; labels on other bands
