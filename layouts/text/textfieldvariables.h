@@ -27,9 +27,10 @@ inline constexpr char TextVariableStem[] = "gfield";
 // "ZAMAN" gets "hh:mm:ss".
 TZRVariable* BindTextLabelField(TZRCustomLabel& Label, TDataSet* DataSet, const AnsiString& DataField);
 
-// Binds a component of a loaded layout from its hint: a text label whose
-// hint names a data set and a field gets its variable, with the data set
-// asked of AskDataSet. Answers whether a variable was made.
+// Binds a component of a loaded layout from its hint: a TZRLabel or a
+// TZRTotalLabel whose hint names a data set and a field gets its variable,
+// with the data set asked of AskDataSet (other components ask nothing).
+// Answers whether a variable was made.
 template <class TAsk>
 bool BindTextLabelFromHint(TComponent* C, TAsk AskDataSet);
 
@@ -42,8 +43,9 @@ void FreeTextFieldVariables(TZReport& Page);
 
 template <class TAsk>
 bool BindTextLabelFromHint(TComponent* C, TAsk AskDataSet) {
+  // Only these two have a variable to bind; the host is asked for nothing else.
   auto* label = dynamic_cast<TZRCustomLabel*>(C);
-  if (label == nullptr)
+  if (dynamic_cast<TZRLabel*>(C) == nullptr && dynamic_cast<TZRTotalLabel*>(C) == nullptr)
     return false;
   TBindingHint hint;
   if (!ReadComponentHint(C, hint) || hint.DataSet().empty() || hint.DataField().empty())

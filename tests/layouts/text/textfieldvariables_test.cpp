@@ -136,6 +136,22 @@ TEST_F(TextFieldVariablesTest, ALabelTheDataCannotServeGetsNoVariable) {
   }
 }
 
+// Only a text label or a total label asks the host for its data set: a
+// system label with the same hint asks nothing and gets no variable.
+TEST_F(TextFieldVariablesTest, OnlyLabelsWithAVariableAskForTheirDataSet) {
+  std::vector<AnsiString> asked;
+  auto ask = [this, &asked](const AnsiString& name) {
+    asked.push_back(name);
+    return AskDataSet(name);
+  };
+  auto* system = Label<TZRSystemLabel>(detail, "Sistem", 0, 10, "", FieldHint("METIN1"));
+  EXPECT_FALSE(BindTextLabelFromHint(system, ask));
+  EXPECT_TRUE(asked.empty());
+  TZRLabel* label = Label(detail, "Etiket1", 0, 10, "", FieldHint("METIN1"));
+  EXPECT_TRUE(BindTextLabelFromHint(label, ask));
+  EXPECT_EQ(asked, std::vector<AnsiString>{"ETIKET"});
+}
+
 // A second bind of the same label replaces its variables instead of
 // failing on the taken name.
 TEST_F(TextFieldVariablesTest, BindingALabelAgainReplacesItsVariables) {
