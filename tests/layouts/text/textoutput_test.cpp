@@ -9,6 +9,7 @@
 #include "classlib/classes/streams.h"
 #include "classlib/forms/scripteddialogs.h"
 #include "classlib/printers/printers.h"
+#include "classlib/system/formatsettings.h"
 #include "layouts/text/textfieldvariables.h"
 #include "layouts/text/textlabelprint.h"
 #include "layouts/text/textoutput.h"
@@ -227,6 +228,21 @@ TEST_F(TextOutputTest, ACountOnAFieldTheDataSetLacksCountsTheRecords) {
   ASSERT_TRUE(BindTextLabelFromHint(count, [this](const AnsiString& n) { return AskDataSet(n); }));
   const std::string bytes = SavedRun(*page, folder.File("sayac.txt"));
   EXPECT_TRUE(HasLine(LinesOf(bytes), "  3")) << bytes;
+}
+
+// A footer total sums the field over the records and shows the sum in the
+// field's display format, with the Turkish decimal comma.
+TEST_F(TextOutputTest, AFooterSumShowsTheTotalInTheFieldsFormat) {
+  FormatSettingsScope turkish(TurkishFormatSettings());
+  FillTable();
+  static_cast<TFloatField*>(table->FieldByName("FIYAT"))->SetDisplayFormat("0.00");
+  TZReport* page = NewPage("Report1", 40, 20);
+  page->SetDataSet(table);
+  Band(page, zbtDetail);
+  auto* sum = Label<TZRTotalLabel>(Band(page, zbtFooter), "Toplam", 0, 8, "", FieldHint("FIYAT"));
+  ASSERT_TRUE(BindTextLabelFromHint(sum, [this](const AnsiString& n) { return AskDataSet(n); }));
+  const std::string bytes = SavedRun(*page, folder.File("toplam.txt"));
+  EXPECT_TRUE(HasLine(LinesOf(bytes), "  4,50")) << bytes;
 }
 
 // A label on a band of a sub-detail reads the sub-detail's records: each
