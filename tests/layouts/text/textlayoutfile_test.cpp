@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "classlib/classes/streams.h"
+#include "classlib/printers/printers.h"
 #include "classlib/stdctrls/checkbox.h"
 #include "design/dsnunit.h"
 #include "layouts/text/textfieldvariables.h"
@@ -13,6 +14,7 @@
 #include "layouts/text/textoutput.h"
 #include "layouts/text/textrunsetup.h"
 #include "tests/support/scratchfolder.h"
+#include "tests/support/testqueues.h"
 #include "textpagefixture.h"
 
 namespace {
@@ -116,6 +118,23 @@ TEST_F(TextLayoutFileTest, AStoredTextLayoutPrintsItsLabelsThroughTheTextUnits) 
   const std::vector<std::string> expected = {"", "  Etiket Listesi", "    Bir", "    Iki", "    Uc", "  3"};
   ASSERT_GE(lines.size(), expected.size());
   EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + expected.size()), expected);
+  // The same run to the test desktop's raw queue: the listener receives the
+  // bytes of the saved document.
+  if (const std::string rawPrinter = test_queues::Env("DOZURI_RAW_PRINTER"); !rawPrinter.empty()) {
+    const std::string rawOut = test_queues::Env("DOZURI_RAW_OUT");
+    const int index = Printer().Printers().IndexOf(rawPrinter);
+    ASSERT_GE(index, 0);
+    const int previous = Printer().PrinterIndex();
+    Printer().SetPrinterIndex(index);
+    const auto before = test_queues::FilesIn(rawOut, L"job-*.bin");
+    page->Options()->SetDestination(zrdPrinter);
+    table->First();
+    RunTextOutput(*runner, composite, "Print", host);
+    Printer().SetPrinterIndex(previous);
+    const std::string job = test_queues::WaitForNewFile(rawOut, L"job-*.bin", before);
+    ASSERT_FALSE(job.empty()) << "no raw job arrived in " << rawOut;
+    EXPECT_EQ(test_queues::ReadWholeFile(job), bytes);
+  }
   CleanUpTextPages(*runner);
   EXPECT_EQ(page->FindComponent("gfield_ZRLabel2"), nullptr);
 }
