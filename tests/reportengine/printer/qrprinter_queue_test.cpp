@@ -88,9 +88,7 @@ protected:
     }
     result.Info = ReadWholeFile(info);
     result.Boxes = ReadWholeFile(bbox);
-    const std::size_t pages = result.Info.find("Pages:");
-    if (pages != std::string::npos)
-      result.Pages = std::stoi(result.Info.substr(pages + 6));
+    result.Pages = pdf_info::PageCount(result.Info);
     // pdftotext ends every page with a form feed.
     std::stringstream all(ReadWholeFile(text));
     std::string page;
