@@ -27,6 +27,7 @@ void DrawGlyph(TCanvas& Canvas, TZRPreviewGlyph Glyph) {
     case zpgLoad: DrawDiskGlyph(Canvas); break;
     case zpgPageNo:
       DrawGlyphBox(Canvas, 2, 1, 14, 15, clWhite);
+      Canvas.Brush().SetColor(clBlack);  // lines of text on the sheet
       for (int y : {4, 7, 10})
         Canvas.FillRect(RECT{4, y, 12, y + 1});
       Canvas.Brush().SetColor(clRed);
