@@ -10,8 +10,6 @@
 #include <string>
 #include <thread>
 
-#include "tests/support/pdfinfo.h"
-
 namespace test_queues {
 
 inline std::string Env(const char* name) {
@@ -99,7 +97,7 @@ inline bool RunUnixShell(const std::string& command) {
 
 // pdfinfo's report on a PDF (with the sizes of pages 1 to lastPage when
 // lastPage > 0, and its complaints), read once the Unix side has written it
-// whole; "" when nothing came. pdf_info reads the report.
+// whole; "" when nothing came. pdf_info (pdfinfo.h) reads the report.
 inline std::string PdfInfoOf(const std::string& pdfUnix, int lastPage = 0) {
   const std::string info = pdfUnix + ".info";
   const std::string range = lastPage > 0 ? "-f 1 -l " + std::to_string(lastPage) + " " : "";

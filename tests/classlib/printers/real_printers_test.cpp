@@ -9,6 +9,7 @@
 #include "classlib/printers/devmode.h"
 #include "classlib/printers/printers.h"
 #include "classlib/printers/spooler.h"
+#include "tests/support/pdfinfo.h"
 #include "tests/support/testqueues.h"
 
 namespace {

@@ -17,6 +17,7 @@
 #include "layouts/output/custompaperform.h"
 #include "reportengine/report/qrquickrepbands.h"
 #include "reportengine/report/quickrep.h"
+#include "tests/support/pdfinfo.h"
 #include "tests/support/testqueues.h"
 
 namespace {

@@ -8,6 +8,7 @@
 #include "classlib/forms/scripteddialogs.h"
 #include "layouts/vtrapor.h"
 #include "tests/layouts/output/outputtesting.h"
+#include "tests/support/pdfinfo.h"
 #include "tests/support/scratchfolder.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include "classlib/graphics/metafile.h"
 #include "reportengine/printer/qrprinter.h"
 #include "tests/reportengine/printer/qrprinterfixture.h"
+#include "tests/support/pdfinfo.h"
 #include "tests/support/scratchfolder.h"
 #include "tests/support/testqueues.h"
 

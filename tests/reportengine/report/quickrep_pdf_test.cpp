@@ -9,6 +9,7 @@
 
 #include "classlib/graphics/canvas.h"
 #include "quickreptesting.h"
+#include "tests/support/pdfinfo.h"
 #include "tests/support/testqueues.h"
 
 using namespace quickrep_test;
