@@ -95,4 +95,17 @@ inline bool RunUnixShell(const std::string& command) {
   return true;
 }
 
+// pdfinfo's report on a PDF (with the sizes of pages 1 to lastPage when
+// lastPage > 0, and its complaints), read once the Unix side has written it
+// whole; "" when nothing came. pdf_info (pdfinfo.h) reads the report.
+inline std::string PdfInfoOf(const std::string& pdfUnix, int lastPage = 0) {
+  const std::string info = pdfUnix + ".info";
+  const std::string range = lastPage > 0 ? "-f 1 -l " + std::to_string(lastPage) + " " : "";
+  if (!RunUnixShell("pdfinfo " + range + "'" + pdfUnix + "' > '" + info + ".part' 2>&1; mv '" + info + ".part' '" +
+                    info + "'") ||
+      !WaitForFile(info))
+    return "";
+  return ReadWholeFile(info);
+}
+
 }  // namespace test_queues

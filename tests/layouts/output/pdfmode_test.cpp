@@ -3,11 +3,12 @@
 // block where the report drew it.
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <optional>
 
 #include "classlib/forms/scripteddialogs.h"
 #include "layouts/vtrapor.h"
 #include "tests/layouts/output/outputtesting.h"
+#include "tests/support/pdfinfo.h"
 #include "tests/support/scratchfolder.h"
 
 namespace {
@@ -24,14 +25,7 @@ protected:
   }
 
   // pdfinfo's report on pages 1 to 3.
-  std::string Info() {
-    const std::string info = pdfUnix + ".info";
-    if (!RunAndWait("pdfinfo -f 1 -l 3 '" + pdfUnix + "' > '" + info + ".part' 2>&1; mv '" + info + ".part' '" + info +
-                        "'",
-                    info))
-      return "";
-    return ReadWholeFile(info);
-  }
+  std::string Info() { return test_queues::PdfInfoOf(pdfUnix, 3); }
 
   // Page n at 72 dots per inch: one pixel per point.
   GreyPicture Page(int n) {
@@ -58,15 +52,14 @@ TEST_F(PdfModeTest, ThreePagesOfTheReportsSizeShowTheirBlocks) {
   EXPECT_EQ(RunFoldersLeft(), 0);
 
   const std::string info = Info();
-  EXPECT_TRUE(std::regex_search(info, std::regex("Pages: +3\n"))) << info;
+  EXPECT_EQ(pdf_info::PageCount(info), 3) << info;
   // 100 x 150 mm is 283.46 x 425.2 points; the page metafile is whole screen
   // pixels, so allow a pixel's worth.
-  std::smatch size;
   for (int n = 1; n <= 3; ++n) {
-    const std::regex line("Page +" + std::to_string(n) + " size: +([0-9.]+) x ([0-9.]+) pts");
-    ASSERT_TRUE(std::regex_search(info, size, line)) << info;
-    EXPECT_NEAR(std::stod(size[1]), 283.46, 1.0) << info;
-    EXPECT_NEAR(std::stod(size[2]), 425.2, 1.0) << info;
+    const std::optional<pdf_info::PageSize> size = pdf_info::SizeOfPage(info, n);
+    ASSERT_TRUE(size) << info;
+    EXPECT_NEAR(size->Width, 283.46, 1.0) << info;
+    EXPECT_NEAR(size->Height, 425.2, 1.0) << info;
   }
   EXPECT_EQ(info.find("rror"), std::string::npos) << info;
 
@@ -89,7 +82,8 @@ TEST_F(PdfModeTest, TheSaveDialogsAnswerIsWrittenAndAnOldFileSurvivesAFailedRun)
   dialogs.AnswerFile(folder.File("etiketler.pdf"));
   RunOutputMode("PDF", report, rapor);
   ASSERT_EQ(dialogs.Records().size(), 1u);
-  EXPECT_TRUE(std::regex_search(Info(), std::regex("Pages: +1\n")));
+  const std::string info = Info();
+  EXPECT_EQ(pdf_info::PageCount(info), 1) << info;
 
   // A printer object whose pages are gone: the run fails, the file stays.
   const FileBytes before = ReadFileBytes(folder.File("etiketler.pdf"));

@@ -11,6 +11,7 @@
 #include "classlib/graphics/metafile.h"
 #include "reportengine/printer/qrprinter.h"
 #include "tests/reportengine/printer/qrprinterfixture.h"
+#include "tests/support/pdfinfo.h"
 #include "tests/support/scratchfolder.h"
 #include "tests/support/testqueues.h"
 
@@ -88,9 +89,7 @@ protected:
     }
     result.Info = ReadWholeFile(info);
     result.Boxes = ReadWholeFile(bbox);
-    const std::size_t pages = result.Info.find("Pages:");
-    if (pages != std::string::npos)
-      result.Pages = std::stoi(result.Info.substr(pages + 6));
+    result.Pages = pdf_info::PageCount(result.Info);
     // pdftotext ends every page with a form feed.
     std::stringstream all(ReadWholeFile(text));
     std::string page;

@@ -9,6 +9,7 @@
 
 #include "classlib/graphics/canvas.h"
 #include "quickreptesting.h"
+#include "tests/support/pdfinfo.h"
 #include "tests/support/testqueues.h"
 
 using namespace quickrep_test;
@@ -43,9 +44,7 @@ protected:
     std::string page;
     while (std::getline(all, page, '\f'))
       pages.push_back(page);
-    std::string report = ReadWholeFile(info);
-    std::size_t at = report.find("Pages:");
-    return at == std::string::npos ? -1 : std::stoi(report.substr(at + 6));
+    return pdf_info::PageCount(ReadWholeFile(info));
   }
 
   std::string pdfPrinter, pdfOut;

@@ -6,36 +6,14 @@
 
 #include "classlib/graphics/metafile.h"
 #include "support/barcode/barcodeencoder.h"
+#include "tests/support/barcode/decodecases.h"
 #include "tests/support/barcode_components/rendertesting.h"
 #include "tests/support/barcode_components/unixreaders.h"
 
 namespace {
 
-struct DecodeCase {
-  TBarcodeType Type;
-  const char* Code;
-  bool AddCheck;
-  const char* ZxingFormat;
-  const char* ZxingText;  // what ZXingReader reports
-  const char* ZbarText;   // what zbarimg reports
-};
-
-// Code 11 has no independent reader.
-const DecodeCase kCases[] = {
-    {bcUPC_A, "03600029145", false, "UPC-A", "036000291452", "0036000291452"},
-    {bcUPC_E, "0123456", false, "UPC-E", "01234565", "0012345000065"},
-    {bcEAN_8, "9638507", false, "EAN-8", "96385074", "96385074"},
-    {bcEAN_13, "123456789012", true, "EAN-13", "1234567890128", "1234567890128"},
-    {bcEAN_13, "869000000001", true, "EAN-13", "8690000000012", "8690000000012"},
-    {bcInterleaved2of5, "1234567890", false, "ITF", "1234567890", "1234567890"},
-    {bcInterleaved2of5, "123456789", true, "ITF", "1234567895", "1234567895"},
-    {bcCodabar, "A40156B", false, "Codabar", "40156", "A40156B"},
-    {bcCode39, "CODE 39-$/+%.", false, "Code39", "CODE 39-$/+%.", "CODE 39-$/+%."},
-    {bcCode39, "CODE39", true, "Code39", "CODE39W", "CODE39W"},
-    {bcCode93, "TEST93-$/+%. X", false, "Code93", "TEST93-$/+%. X", "TEST93-$/+%. X"},
-    {bcCode128, "Hello123456", false, "Code128", "Hello123456", "Hello123456"},
-    {bcCode128, "ABC12345678def", false, "Code128", "ABC12345678def", "ABC12345678def"},
-};
+using barcode_decode::DecodeCase;
+using barcode_decode::kCases;
 
 enum class Reader { Zxing, Zbar };
 enum class Target { Bitmap, Metafile };

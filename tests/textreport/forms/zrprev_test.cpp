@@ -120,6 +120,21 @@ TEST(ZRPreviewFormTest, ShowsTheEngineTextsHintsAndTools) {
   }
 }
 
+// The page number button shows a sheet with three lines of text on it and
+// a red mark; the lines stand out from the sheet.
+TEST(ZRPreviewFormTest, ThePageNumberButtonShowsASheetWithLines) {
+  PreviewRun run(20, 2, zpmSinglePage);
+  TBitmap* glyph = run.form->PageNo->Glyph();
+  ASSERT_NE(glyph, nullptr);
+  TCanvas& canvas = glyph->Canvas();
+  for (int y : {4, 7, 10})
+    for (int x : {4, 8, 11})
+      EXPECT_EQ(canvas.GetPixel(x, y), clBlack) << x << ", " << y;
+  for (int y : {3, 5, 8})
+    EXPECT_EQ(canvas.GetPixel(6, y), clWhite) << y;
+  EXPECT_EQ(canvas.GetPixel(10, 12), clRed);
+}
+
 TEST(ZRPreviewFormTest, StatusReadsBlankPageOfCount) {
   PreviewRun run(20, 2, zpmSinglePage);
   run.Build(NumberedPages(10));
