@@ -16,6 +16,10 @@
 #include "layouts/labelprintvalue.h"
 #include "layouts/runnerbinding.h"
 #include "layouts/runnerreport.h"
+#include "layouts/text/textfieldvariables.h"
+#include "layouts/text/textlabelprint.h"
+#include "layouts/text/textoutput.h"
+#include "layouts/text/textrunsetup.h"
 #include "layouts/vtqrbarcodeimage.h"
 #include "layouts/vtrapor.h"
 #include "reportengine/printables/qrdbtext.h"
@@ -29,6 +33,7 @@
 #include "reportengine/report/quickrep.h"
 #include "support/barcode/components/stbarcode.h"
 #include "support/barcode/components/stdbbarcode.h"
+#include "textreport/engine/zrctrls.h"
 #include "textreport/engine/zreport.h"
 #include "textreport/output/zrprntr.h"
 
@@ -42,6 +47,8 @@ BEGIN_PUBLISHED(TDizaynPreviewF)
   METHOD(FaturaSubDetailAfterPrint),
   METHOD(CustomLabelPrint),
   METHOD(QRCompositeReport1AddReports),
+  METHOD(ZrLabelBeforePrint),
+  METHOD(ZRComposite1AddReports),
   METHOD(Button1Click),
 END_PUBLISHED
 
@@ -167,6 +174,9 @@ void TDizaynPreviewF::CreateCompositeReports() {
   QRCompositeReport1 = MakeRegistered("TQRCompositeReport", "QRCompositeReport1", nullptr);
   if (QRCompositeReport1 != nullptr)
     HookEvent(QRCompositeReport1, "OnAddReports", "QRCompositeReport1AddReports");
+  ZRComposite1 = new TZRComposite(this);
+  ZRComposite1->SetName("ZRComposite1");
+  HookEvent(ZRComposite1, "OnAddReports", "ZRComposite1AddReports");
 }
 
 AnsiString TDizaynPreviewF::Translate(const AnsiString& Text) const {
@@ -184,13 +194,7 @@ void TDizaynPreviewF::HookEvent(TComponent* Target, const char* Event, const cha
 
 int TDizaynPreviewF::QuickRepCount() { return static_cast<int>(GraphicPages().size()); }
 
-int TDizaynPreviewF::ZRepCount() {
-  int count = 0;
-  for (int k = 0; k < ComponentCount(); ++k)
-    if (IsInstanceOf(Components(k), "TZReport") && !IsPrototype(Components(k)))
-      ++count;
-  return count;
-}
+int TDizaynPreviewF::ZRepCount() { return CountTextPages(*this); }
 
 std::vector<TQuickRep*> TDizaynPreviewF::GraphicPages() {
   std::vector<TQuickRep*> pages;
@@ -235,7 +239,19 @@ void TDizaynPreviewF::OnPrintDuzenle() {
     if (IsInstanceOf(c, "TQRCustomLabel") && GetPropInfo(c, "OnPrint") != nullptr &&
         !GetMethodProp(c, "OnPrint").Assigned())
       HookEvent(c, "OnPrint", "CustomLabelPrint");
+    if (auto* label = dynamic_cast<TZRCustomLabel*>(c); label != nullptr && !label->BeforePrint.Assigned())
+      HookEvent(label, "BeforePrint", "ZrLabelBeforePrint");
   }
+}
+
+bool TDizaynPreviewF::RunTextPages() {
+  TTextRunHost host;
+  host.BeforeReportPrint = [this](TComponent* Report) {
+    if (VtRapor != nullptr)
+      VtRapor->DoBeforeReportPrint(Report);
+  };
+  host.Translate = [this](const AnsiString& Text) { return Translate(Text); };
+  return RunTextOutput(*this, *ZRComposite1, Mode, host);
 }
 
 // ---- The run ------------------------------------------------------------------
@@ -258,15 +274,21 @@ void TDizaynPreviewF::Button1Click(TObject* /*Sender*/) {
       FColumnCount = PageColumns(*FFirstGraphicPage);
     CreateBarcodeProxies();
     SettlePrinter();
+    if (auto* text = dynamic_cast<TZReport*>(FFirstTextPage))
+      ApplyTextInvoiceHeight(*text);
     if (FDataSetMissing) {
       ShowUnsuitableForm();
     } else {
       OnPrintDuzenle();
-      TRunnerOutput output = InstalledOutput();
-      if (output)
-        output(*this);
-      else
-        PrepareRunnerPages(*this);
+      // Text pages run on their own paths; graphic pages beside them are
+      // left out.
+      if (!RunTextPages()) {
+        TRunnerOutput output = InstalledOutput();
+        if (output)
+          output(*this);
+        else
+          PrepareRunnerPages(*this);
+      }
     }
   } catch (...) {
     CleanUp();
@@ -291,6 +313,7 @@ void TDizaynPreviewF::FindPagesAndBind() {
         FFirstTextPage = c;
     }
     binder.Bind(c);
+    BindTextLabelFromHint(c, [&binder](const AnsiString& Name) { return binder.AskDataSet(Name); });
     if (auto* memo = dynamic_cast<TQRMemo*>(c); memo != nullptr && VtRapor != nullptr && c->Name() != "Dpst_TQRMemo")
       VtRapor->DoGetSQLContent(memo);
     if (IsInstanceOf(c, "TQRSubDetail") && FFirstGraphicPage != nullptr && IsFatura(FFirstGraphicPage))
@@ -383,8 +406,10 @@ void TDizaynPreviewF::ShowUnsuitableForm() {
   Application->MessageBox(Translate(UnsuitableFormMessage), caption, MB_OK);
 }
 
-// The layout goes with the stage's children; proxies die with the form.
+// The text pages' run-time variables go first, while their pages stand;
+// the layout goes with the stage's children; proxies die with the form.
 void TDizaynPreviewF::CleanUp() {
+  CleanUpTextPages(*this);
   std::vector<TComponent*> children;
   for (int k = 0; k < DsnStage1->ControlCount(); ++k)
     children.push_back(DsnStage1->Controls(k));
@@ -525,6 +550,15 @@ void TDizaynPreviewF::QRCompositeReport1AddReports(TObject* Sender) {
     AddCompositeMember(*composite, *page);
     JoinComposite(*page);
   }
+}
+
+void TDizaynPreviewF::ZrLabelBeforePrint(TObject* Sender, bool& PrintIt) { TextLabelBeforePrint(Sender, PrintIt); }
+
+void TDizaynPreviewF::ZRComposite1AddReports(TObject* Sender) {
+  auto* composite = dynamic_cast<TZRComposite*>(Sender);
+  if (composite == nullptr)
+    composite = ZRComposite1;
+  AddTextPages(*composite, *this);
 }
 
 void TDizaynPreviewF::JoinComposite(TQuickRep& Page) {

@@ -298,18 +298,27 @@ TEST_F(RunnerLifeTest, TextPagesLoadAndAreCountedApartFromGraphicOnes) {
   layout.AddPage("");
   layout.AddTextPage();
   layout.Save(layoutFile);
-  int graphic = -1, text = -1;
-  AnsiString firstText;
-  const TRunnerOutput previous = InstallRunnerOutput([&](TDizaynPreviewF& r) {
-    graphic = r.QuickRepCount();
-    text = r.ZRepCount();
-    firstText = r.FirstTextPage() != nullptr ? r.FirstTextPage()->Name() : AnsiString("-");
-  });
+  int graphic = -1, text = -1, graphicOutputs = 0;
+  AnsiString firstText, announced;
+  rapor->OnFormOpen = [&](TCustomForm* Form) {
+    auto& r = static_cast<TDizaynPreviewF&>(*Form);
+    rapor->OnBeforeReportPrint = [&, runner = &r](TObject*, TComponent* Report) {
+      graphic = runner->QuickRepCount();
+      text = runner->ZRepCount();
+      firstText = runner->FirstTextPage() != nullptr ? runner->FirstTextPage()->Name() : AnsiString("-");
+      announced = Report->Name();
+      SendTextRunToFile(Report, folder.File("metin.txt"));
+    };
+  };
+  const TRunnerOutput previous = InstallRunnerOutput([&](TDizaynPreviewF&) { ++graphicOutputs; });
   rapor->PrintReport(layoutFile);
   InstallRunnerOutput(previous);
   EXPECT_EQ(graphic, 1);
   EXPECT_EQ(text, 2);
   EXPECT_EQ(firstText, "Report1");
+  // Two text pages run as the text composite; the graphic page stays out.
+  EXPECT_EQ(announced, "ZRComposite1");
+  EXPECT_EQ(graphicOutputs, 0);
 }
 
 TEST_F(RunnerLifeTest, ATextPagesPrinterIsCurrentForItsRunAndItTakesTheCopies) {
@@ -323,12 +332,12 @@ TEST_F(RunnerLifeTest, ATextPagesPrinterIsCurrentForItsRunAndItTakesTheCopies) {
   layout.AddTextPage();
   layout.Save(layoutFile);
   int during = -5, copies = 0;
-  const TRunnerOutput previous = InstallRunnerOutput([&](TDizaynPreviewF& r) {
+  rapor->OnBeforeReportPrint = [&](TObject*, TComponent* Report) {
     during = Printer().PrinterIndex();
-    copies = dynamic_cast<TZReport*>(r.FirstTextPage())->Options()->Copies();
-  });
+    copies = dynamic_cast<TZReport&>(*Report).Options()->Copies();
+    SendTextRunToFile(Report, folder.File("metin.txt"));
+  };
   rapor->PrintReport(layoutFile);
-  InstallRunnerOutput(previous);
   EXPECT_EQ(during, other);
   EXPECT_EQ(copies, 2);
   EXPECT_EQ(Printer().PrinterIndex(), before);
