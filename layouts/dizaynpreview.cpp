@@ -303,6 +303,7 @@ void TDizaynPreviewF::LoadLayout() { DsnStage1->LoadFromFile(LayoutFileName); }
 
 void TDizaynPreviewF::FindPagesAndBind() {
   TLayoutBinder binder(VtRapor);
+  bool textDataSetMissing = false;
   for (int k = 0; k < ComponentCount(); ++k) {
     TComponent* c = Components(k);
     if (!IsPrototype(c)) {
@@ -313,13 +314,19 @@ void TDizaynPreviewF::FindPagesAndBind() {
         FFirstTextPage = c;
     }
     binder.Bind(c);
-    BindTextLabelFromHint(c, [&binder](const AnsiString& Name) { return binder.AskDataSet(Name); });
+    BindTextLabelFromHint(c, [&](const AnsiString& Name) {
+      TDataSet* dataSet = binder.AskDataSet(Name);
+      // A text label publishes no data set of its own, so the binder does
+      // not see one it cannot have; it would print blank without a word.
+      textDataSetMissing = textDataSetMissing || dataSet == nullptr;
+      return dataSet;
+    });
     if (auto* memo = dynamic_cast<TQRMemo*>(c); memo != nullptr && VtRapor != nullptr && c->Name() != "Dpst_TQRMemo")
       VtRapor->DoGetSQLContent(memo);
     if (IsInstanceOf(c, "TQRSubDetail") && FFirstGraphicPage != nullptr && IsFatura(FFirstGraphicPage))
       HookEvent(c, "AfterPrint", "FaturaSubDetailAfterPrint");
   }
-  FDataSetMissing = binder.DataSetMissing();
+  FDataSetMissing = binder.DataSetMissing() || textDataSetMissing;
 }
 
 // Every graphic page's detail band formats its records; an invoice page

@@ -91,6 +91,12 @@ TEST(RunnerForm, ItsOwnComponentsArePrototypesThatNeverRun) {
   ASSERT_NE(runner->ZReport1, nullptr);
   EXPECT_EQ(runner->ZReport1->Tag(), PrototypeTag);
   EXPECT_EQ(runner->ZRepCount(), 0);
+  // The text composite, bound to the runner's handler by name.
+  ASSERT_NE(runner->ZRComposite1, nullptr);
+  EXPECT_EQ(runner->ZRComposite1->Name(), "ZRComposite1");
+  EXPECT_EQ(runner->ZRComposite1->PageWidth(), 76);
+  EXPECT_EQ(runner->ZRComposite1->PageHeight(), 60);
+  EXPECT_EQ(runner->MethodName(GetMethodProp(runner->ZRComposite1, "OnAddReports").Code), "ZRComposite1AddReports");
   EXPECT_FALSE(runner->LastYapilsin());
   EXPECT_FALSE(runner->IsFatura(runner->PrototypeReport));
 }

@@ -243,6 +243,21 @@ TEST_F(TextRunnerTest, ModesATextLayoutCannotServeTellTheUserAndWriteNothing) {
   EXPECT_EQ(graphicOutputs, 0);
 }
 
+// A text label naming a data set the host does not know stops the run with
+// the message a graphic layout gives, instead of printing it blank.
+TEST_F(TextRunnerTest, ATextLabelOnADataSetTheHostDoesNotKnowStopsTheRun) {
+  LayoutBuilder layout;
+  TZReport* page = AddLabelListPage(layout);
+  layout.AddTextLabel(layout.TextBandOf(page, zbtDetail), 24, 10, "", "DATASET=STOK\r\nDATAFIELD=METIN2");
+  layout.Save(layoutFile);
+  dialogs.AnswerButton(IDOK);
+  rapor->PrintReport(layoutFile);
+  EXPECT_TRUE(announced.empty());
+  EXPECT_FALSE(FileExists(savedFile));
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].Text, UnsuitableFormMessage);
+}
+
 // On the test desktop: the raw queue receives exactly the document the same
 // run saves to a file.
 TEST_F(TextRunnerTest, TheRawQueueReceivesTheSavedDocument) {
