@@ -12,6 +12,7 @@
 #include "app/generalhelpers.h"
 #include "app/labeltable.h"
 #include "classlib/printers/printers.h"
+#include "classlib/system/fileutils.h"
 #include "layouts/dizaynpreview.h"
 #include "layouts/output/runneroutput.h"
 #include "layouts/reportlistfile.h"
@@ -57,6 +58,13 @@ protected:
   // A 40 x 20 text page on the label table: the header "Etiket Listesi",
   // METIN1 and METIN2 of every label, and their count.
   AnsiString WriteTextLayout() {
+    const AnsiString file = folder.File("metin.vlp");
+    WriteTextLayoutTo(file);
+    return file;
+  }
+
+public:
+  static void WriteTextLayoutTo(const AnsiString& File) {
     runner_test::LayoutBuilder layout;
     layout.AddTextLayoutMarker();
     TZReport* page = layout.AddTextPage("DATASET=ETIKET", 40, 20);
@@ -65,10 +73,10 @@ protected:
     layout.AddTextLabel(detail, 2, 13, "", "DATASET=ETIKET\r\nDATAFIELD=METIN1");
     layout.AddTextLabel(detail, 16, 20, "", "DATASET=ETIKET\r\nDATAFIELD=METIN2");
     layout.AddTextCount(layout.TextBandOf(page, zbtFooter), 0, 5, "DATASET=ETIKET\r\nDATAFIELD=METIN1");
-    const AnsiString file = folder.File("metin.vlp");
-    layout.Save(file);
-    return file;
+    layout.Save(File);
   }
+
+protected:
 
   // The report list names the text layout as the default, with the printer
   // (empty: the current one) and the copies.
@@ -136,6 +144,17 @@ TEST_F(TextLayoutPrintTest, TheDefaultTextLayoutPrintsTheLabelsWithTheListsCopie
 // (tests/e2e/labels_raw_e2e.py sets DOZURI_TEXT_LABELS_TO_PRINTER and checks
 // the job's bytes).
 class TextLabelsToTheRawPrinter : public TextLayoutPrintTest {};
+
+// The same layout written where a script that drives the program wants it
+// (tests/e2e/dozuri_textlabels_e2e.py sets DOZURI_WRITE_TEXT_LAYOUT).
+TEST(TextLayoutForTheProgram, IsWrittenWhereTheScriptAsks) {
+  const char* target = std::getenv("DOZURI_WRITE_TEXT_LAYOUT");
+  if (target == nullptr)
+    GTEST_SKIP() << "DOZURI_WRITE_TEXT_LAYOUT is not set";
+  RegisterRunnerClasses();
+  TextLayoutPrintTest::WriteTextLayoutTo(target);
+  EXPECT_TRUE(FileExists(target)) << target;
+}
 
 TEST_F(TextLabelsToTheRawPrinter, ThreeLabelsGoToTheListsPrinterThroughTheDefaultTextLayout) {
   if (std::getenv("DOZURI_TEXT_LABELS_TO_PRINTER") == nullptr)
