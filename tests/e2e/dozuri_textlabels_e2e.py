@@ -6,7 +6,7 @@ types three records, copies them to the labels with ">>", chooses "Yazdır" on
 the print page and checks the bytes the raw queue received: the printer codes
 at the start, the page header, the three labels' codes and texts in ASCII
 letters (in whatever order the label table holds them), their count and one
-end.
+form feed at the end.
 
 The text layout is written by the design stage (test_appshell.exe,
 TextLayoutForTheProgram). Run inside the test desktop (tools/desktop, as
