@@ -243,6 +243,23 @@ TEST_F(TextRunnerTest, ModesATextLayoutCannotServeTellTheUserAndWriteNothing) {
   EXPECT_EQ(graphicOutputs, 0);
 }
 
+// A text label with a parameter prints the host's value, or "ERROR" when
+// the host gives none.
+TEST_F(TextRunnerTest, ATextLabelsParameterPrintsTheHostsValueOrError) {
+  LayoutBuilder layout;
+  TZReport* page = AddLabelListPage(layout);
+  layout.AddTextLabel(layout.TextBandOf(page, zbtFooter), 10, 10, "", "PARAMETRE=FIRMA");
+  layout.AddTextLabel(layout.TextBandOf(page, zbtFooter), 22, 10, "", "PARAMETRE=BILINMEYEN");
+  layout.Save(layoutFile);
+  rapor->OnGetParam = [](TObject*, TComponent*&, AnsiString Code, AnsiString& Value) {
+    if (Code == "FIRMA")
+      Value = "Dozuri AS";
+  };
+  rapor->PrintReport(layoutFile);
+  const std::vector<std::string> lines = LinesOf(SavedDocument());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "  3" + std::string(9, ' ') + "Dozuri AS   ERROR"), lines.end()) << SavedDocument();
+}
+
 // A text label naming a data set the host does not know stops the run with
 // the message a graphic layout gives, instead of printing it blank.
 TEST_F(TextRunnerTest, ATextLabelOnADataSetTheHostDoesNotKnowStopsTheRun) {
