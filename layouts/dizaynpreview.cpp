@@ -165,9 +165,27 @@ void TDizaynPreviewF::CreatePrototypes() {
   PrototypeReport->SetParent(DsnDpstPanel);
   AddPrototypeBands(*PrototypeReport);
 
-  ZReport1 = MakeRegistered("TZReport", "ZReport1", DsnDpstPanel);
-  if (ZReport1 != nullptr)
-    ZReport1->SetTag(PrototypeTag);
+  CreateTextPrototype();
+}
+
+// The text palette's prototypes: a 76 x 60 page in Courier New with a
+// detail band, its sub-detail and a label of each kind on the detail band.
+void TDizaynPreviewF::CreateTextPrototype() {
+  auto* page = new TZReport(this);
+  page->SetName("ZReport1");
+  page->SetTag(PrototypeTag);
+  page->SetParent(DsnDpstPanel);
+  ZReport1 = page;
+  page->Bands()->SetHas(zbtDetail, true);
+  TZRCustomBand* detail = page->FindBand(zbtDetail);
+  detail->SetHasController(true);
+  auto place = [this, detail](TZRCustomLabel* Label, const char* Name) {
+    Label->SetName(Name);
+    Label->SetParent(detail);
+  };
+  place(new TZRLabel(this), "Dpst_TZrLabel");
+  place(new TZRSystemLabel(this), "Dpst_TZrSystemLabel");
+  place(new TZRTotalLabel(this), "Dpst_TlZRTotalLabel");
 }
 
 void TDizaynPreviewF::CreateCompositeReports() {

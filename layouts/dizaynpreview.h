@@ -134,6 +134,7 @@ public:
 
 private:
   void CreatePrototypes();
+  void CreateTextPrototype();
   void CreateCompositeReports();
   TComponent* MakeRegistered(const char* ClassName, const AnsiString& Name, TWinControl* Parent);
   TStBarCode* MakeBarcodePrototype(const AnsiString& Name, bool DataAware);

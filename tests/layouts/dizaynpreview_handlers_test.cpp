@@ -19,6 +19,7 @@
 #include "reportengine/printables/qrlabel.h"
 #include "reportengine/report/quickrep.h"
 #include "support/barcode/components/stdbbarcode.h"
+#include "textreport/engine/zrctrls.h"
 #include "textreport/engine/zreport.h"
 #include "textreport/output/zrprntr.h"
 #include "tests/layouts/runnerfixture.h"
@@ -91,6 +92,26 @@ TEST(RunnerForm, ItsOwnComponentsArePrototypesThatNeverRun) {
   ASSERT_NE(runner->ZReport1, nullptr);
   EXPECT_EQ(runner->ZReport1->Tag(), PrototypeTag);
   EXPECT_EQ(runner->ZRepCount(), 0);
+  // The text prototype page: 76 x 60 in Courier New, a detail band with its
+  // sub-detail and a label of each kind.
+  auto* textPage = dynamic_cast<TZReport*>(runner->ZReport1);
+  ASSERT_NE(textPage, nullptr);
+  EXPECT_EQ(textPage->Parent(), runner->DsnDpstPanel);
+  EXPECT_EQ(textPage->Width(), 76);
+  EXPECT_EQ(textPage->Height(), 60);
+  EXPECT_EQ(textPage->Font()->Name(), "Courier New");
+  TZRCustomBand* textDetail = textPage->FindBand(zbtDetail);
+  ASSERT_NE(textDetail, nullptr);
+  EXPECT_EQ(textDetail->Name(), "ZReport1Detail");
+  EXPECT_NE(dynamic_cast<TZRSubDetail*>(runner->FindComponent("ZReport1SubDetail")), nullptr);
+  for (const auto& [name, cls] : {std::pair<const char*, const char*>{"Dpst_TZrLabel", "TZRLabel"},
+                                  {"Dpst_TZrSystemLabel", "TZRSystemLabel"},
+                                  {"Dpst_TlZRTotalLabel", "TZRTotalLabel"}}) {
+    auto* label = dynamic_cast<TControl*>(runner->FindComponent(name));
+    ASSERT_NE(label, nullptr) << name;
+    EXPECT_EQ(label->ClassName(), cls);
+    EXPECT_EQ(label->Parent(), textDetail) << name;
+  }
   // The text composite, bound to the runner's handler by name.
   ASSERT_NE(runner->ZRComposite1, nullptr);
   EXPECT_EQ(runner->ZRComposite1->Name(), "ZRComposite1");
