@@ -6,7 +6,9 @@ types three records, copies them to the labels with ">>", chooses "Yazdır" on
 the print page and checks the bytes the raw queue received: the printer codes
 at the start, the page header, the three labels' codes and texts in ASCII
 letters (in whatever order the label table holds them), their count and one
-form feed at the end.
+form feed at the end. Then "Önizleme Yap" must show the text preview, which
+Escape closes; when DOZURI_E2E_SCREENSHOT names a file, a picture of it is
+written there.
 
 The text layout is written by the design stage (test_appshell.exe,
 TextLayoutForTheProgram). Run inside the test desktop (tools/desktop, as
@@ -24,12 +26,17 @@ import time
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from bmp_png import bmp_to_png  # noqa: E402
 from dozuri_e2e import MAIN_CAPTION, print_log_tail, wait_main_window  # noqa: E402
 from dozuri_labels_e2e import answer_default, modified_key, open_print_menu, save_record, type_records  # noqa: E402
 from key_input import make_input  # noqa: E402
 import labels_raw_e2e  # noqa: E402
 from labels_raw_e2e import check_job, jobs_in, wait_for_new_job  # noqa: E402
 from wine_program import DesktopKeeper, Helper, StepFailed, WineProgram, wine_path  # noqa: E402
+
+# The text preview's caption is the page's title.
+PREVIEW_CAPTION = "Etiket Listesi"
+DIALOG_MS = 15000
 
 
 def check(condition, message):
@@ -73,6 +80,20 @@ def scenario(helper, keyboard, exe, work, log, out):
             # The label table lists the copied records in its own order.
             check_job(f.read(), labels_in_order=False)
         print("the raw queue got the text layout's document with the three labels")
+
+        open_print_menu(helper, keyboard, 2)  # "Önizleme Yap"
+        answer_default(keyboard)
+        helper.wait_window(PREVIEW_CAPTION, DIALOG_MS)
+        print("the text preview is shown")
+        target = os.environ.get("DOZURI_E2E_SCREENSHOT")
+        if target:
+            bmp = os.path.join(work, "preview.bmp")
+            helper.shot(PREVIEW_CAPTION, bmp)
+            with open(target, "wb") as picture:
+                picture.write(bmp_to_png(open(bmp, "rb").read()))
+            print("screenshot of the preview:", target)
+        keyboard.keys(PREVIEW_CAPTION, "key:ESCAPE")
+        helper.wait_window_gone(PREVIEW_CAPTION, DIALOG_MS)
         check(program.running(), "the program ended")
 
 

@@ -68,6 +68,8 @@ public:
     runner_test::LayoutBuilder layout;
     layout.AddTextLayoutMarker();
     TZReport* page = layout.AddTextPage("DATASET=ETIKET", 40, 20);
+    // The preview window's caption.
+    page->SetTitle("Etiket Listesi");
     layout.AddTextLabel(layout.TextBandOf(page, zbtPageHeader), 0, 20, "Etiket Listesi", "");
     TZRCustomBand* detail = layout.TextBandOf(page, zbtDetail);
     layout.AddTextLabel(detail, 2, 13, "", "DATASET=ETIKET\r\nDATAFIELD=METIN1");
