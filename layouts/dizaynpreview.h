@@ -73,7 +73,7 @@ public:
   // Hooks CustomLabelPrint into every graphic label without an OnPrint and
   // ZrLabelBeforePrint into every text label without a BeforePrint.
   void OnPrintDuzenle();
-  // Step 14's text side: one text page runs as a text report, several as
+  // The output of text pages: one text page runs as a text report, several as
   // ZRComposite1, in the run's mode; answers false when the layout has no
   // text page, so the graphic paths run instead.
   bool RunTextPages();
