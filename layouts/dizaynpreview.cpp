@@ -16,6 +16,10 @@
 #include "layouts/labelprintvalue.h"
 #include "layouts/runnerbinding.h"
 #include "layouts/runnerreport.h"
+#include "layouts/text/textfieldvariables.h"
+#include "layouts/text/textlabelprint.h"
+#include "layouts/text/textoutput.h"
+#include "layouts/text/textrunsetup.h"
 #include "layouts/vtqrbarcodeimage.h"
 #include "layouts/vtrapor.h"
 #include "reportengine/printables/qrdbtext.h"
@@ -29,6 +33,7 @@
 #include "reportengine/report/quickrep.h"
 #include "support/barcode/components/stbarcode.h"
 #include "support/barcode/components/stdbbarcode.h"
+#include "textreport/engine/zrctrls.h"
 #include "textreport/engine/zreport.h"
 #include "textreport/output/zrprntr.h"
 
@@ -42,6 +47,8 @@ BEGIN_PUBLISHED(TDizaynPreviewF)
   METHOD(FaturaSubDetailAfterPrint),
   METHOD(CustomLabelPrint),
   METHOD(QRCompositeReport1AddReports),
+  METHOD(ZrLabelBeforePrint),
+  METHOD(ZRComposite1AddReports),
   METHOD(Button1Click),
 END_PUBLISHED
 
@@ -158,15 +165,36 @@ void TDizaynPreviewF::CreatePrototypes() {
   PrototypeReport->SetParent(DsnDpstPanel);
   AddPrototypeBands(*PrototypeReport);
 
-  ZReport1 = MakeRegistered("TZReport", "ZReport1", DsnDpstPanel);
-  if (ZReport1 != nullptr)
-    ZReport1->SetTag(PrototypeTag);
+  CreateTextPrototype();
+}
+
+// The text palette's prototypes: a 76 x 60 page in Courier New with a
+// detail band, its sub-detail and a label of each kind on the detail band.
+void TDizaynPreviewF::CreateTextPrototype() {
+  auto* page = new TZReport(this);
+  page->SetName("ZReport1");
+  page->SetTag(PrototypeTag);
+  page->SetParent(DsnDpstPanel);
+  ZReport1 = page;
+  page->Bands()->SetHas(zbtDetail, true);
+  TZRCustomBand* detail = page->FindBand(zbtDetail);
+  detail->SetHasController(true);
+  auto place = [this, detail](TZRCustomLabel* Label, const char* Name) {
+    Label->SetName(Name);
+    Label->SetParent(detail);
+  };
+  place(new TZRLabel(this), "Dpst_TZrLabel");
+  place(new TZRSystemLabel(this), "Dpst_TZrSystemLabel");
+  place(new TZRTotalLabel(this), "Dpst_TlZRTotalLabel");
 }
 
 void TDizaynPreviewF::CreateCompositeReports() {
   QRCompositeReport1 = MakeRegistered("TQRCompositeReport", "QRCompositeReport1", nullptr);
   if (QRCompositeReport1 != nullptr)
     HookEvent(QRCompositeReport1, "OnAddReports", "QRCompositeReport1AddReports");
+  ZRComposite1 = new TZRComposite(this);
+  ZRComposite1->SetName("ZRComposite1");
+  HookEvent(ZRComposite1, "OnAddReports", "ZRComposite1AddReports");
 }
 
 AnsiString TDizaynPreviewF::Translate(const AnsiString& Text) const {
@@ -184,13 +212,7 @@ void TDizaynPreviewF::HookEvent(TComponent* Target, const char* Event, const cha
 
 int TDizaynPreviewF::QuickRepCount() { return static_cast<int>(GraphicPages().size()); }
 
-int TDizaynPreviewF::ZRepCount() {
-  int count = 0;
-  for (int k = 0; k < ComponentCount(); ++k)
-    if (IsInstanceOf(Components(k), "TZReport") && !IsPrototype(Components(k)))
-      ++count;
-  return count;
-}
+int TDizaynPreviewF::ZRepCount() { return CountTextPages(*this); }
 
 std::vector<TQuickRep*> TDizaynPreviewF::GraphicPages() {
   std::vector<TQuickRep*> pages;
@@ -235,7 +257,19 @@ void TDizaynPreviewF::OnPrintDuzenle() {
     if (IsInstanceOf(c, "TQRCustomLabel") && GetPropInfo(c, "OnPrint") != nullptr &&
         !GetMethodProp(c, "OnPrint").Assigned())
       HookEvent(c, "OnPrint", "CustomLabelPrint");
+    if (auto* label = dynamic_cast<TZRCustomLabel*>(c); label != nullptr && !label->BeforePrint.Assigned())
+      HookEvent(label, "BeforePrint", "ZrLabelBeforePrint");
   }
+}
+
+bool TDizaynPreviewF::RunTextPages() {
+  TTextRunHost host;
+  host.BeforeReportPrint = [this](TComponent* Report) {
+    if (VtRapor != nullptr)
+      VtRapor->DoBeforeReportPrint(Report);
+  };
+  host.Translate = [this](const AnsiString& Text) { return Translate(Text); };
+  return RunTextOutput(*this, *ZRComposite1, Mode, host);
 }
 
 // ---- The run ------------------------------------------------------------------
@@ -258,15 +292,21 @@ void TDizaynPreviewF::Button1Click(TObject* /*Sender*/) {
       FColumnCount = PageColumns(*FFirstGraphicPage);
     CreateBarcodeProxies();
     SettlePrinter();
+    if (auto* text = dynamic_cast<TZReport*>(FFirstTextPage))
+      ApplyTextInvoiceHeight(*text);
     if (FDataSetMissing) {
       ShowUnsuitableForm();
     } else {
       OnPrintDuzenle();
-      TRunnerOutput output = InstalledOutput();
-      if (output)
-        output(*this);
-      else
-        PrepareRunnerPages(*this);
+      // Text pages run on their own paths; graphic pages beside them are
+      // left out.
+      if (!RunTextPages()) {
+        TRunnerOutput output = InstalledOutput();
+        if (output)
+          output(*this);
+        else
+          PrepareRunnerPages(*this);
+      }
     }
   } catch (...) {
     CleanUp();
@@ -281,6 +321,7 @@ void TDizaynPreviewF::LoadLayout() { DsnStage1->LoadFromFile(LayoutFileName); }
 
 void TDizaynPreviewF::FindPagesAndBind() {
   TLayoutBinder binder(VtRapor);
+  bool textDataSetMissing = false;
   for (int k = 0; k < ComponentCount(); ++k) {
     TComponent* c = Components(k);
     if (!IsPrototype(c)) {
@@ -291,12 +332,19 @@ void TDizaynPreviewF::FindPagesAndBind() {
         FFirstTextPage = c;
     }
     binder.Bind(c);
+    BindTextLabelFromHint(c, [&](const AnsiString& Name) {
+      TDataSet* dataSet = binder.AskDataSet(Name);
+      // A text label publishes no data set of its own, so the binder does
+      // not see one it cannot have; it would print blank without a word.
+      textDataSetMissing = textDataSetMissing || dataSet == nullptr;
+      return dataSet;
+    });
     if (auto* memo = dynamic_cast<TQRMemo*>(c); memo != nullptr && VtRapor != nullptr && c->Name() != "Dpst_TQRMemo")
       VtRapor->DoGetSQLContent(memo);
     if (IsInstanceOf(c, "TQRSubDetail") && FFirstGraphicPage != nullptr && IsFatura(FFirstGraphicPage))
       HookEvent(c, "AfterPrint", "FaturaSubDetailAfterPrint");
   }
-  FDataSetMissing = binder.DataSetMissing();
+  FDataSetMissing = binder.DataSetMissing() || textDataSetMissing;
 }
 
 // Every graphic page's detail band formats its records; an invoice page
@@ -383,8 +431,10 @@ void TDizaynPreviewF::ShowUnsuitableForm() {
   Application->MessageBox(Translate(UnsuitableFormMessage), caption, MB_OK);
 }
 
-// The layout goes with the stage's children; proxies die with the form.
+// The text pages' run-time variables go first, while their pages stand;
+// the layout goes with the stage's children; proxies die with the form.
 void TDizaynPreviewF::CleanUp() {
+  CleanUpTextPages(*this);
   std::vector<TComponent*> children;
   for (int k = 0; k < DsnStage1->ControlCount(); ++k)
     children.push_back(DsnStage1->Controls(k));
@@ -525,6 +575,15 @@ void TDizaynPreviewF::QRCompositeReport1AddReports(TObject* Sender) {
     AddCompositeMember(*composite, *page);
     JoinComposite(*page);
   }
+}
+
+void TDizaynPreviewF::ZrLabelBeforePrint(TObject* Sender, bool& PrintIt) { TextLabelBeforePrint(Sender, PrintIt); }
+
+void TDizaynPreviewF::ZRComposite1AddReports(TObject* Sender) {
+  auto* composite = dynamic_cast<TZRComposite*>(Sender);
+  if (composite == nullptr)
+    composite = ZRComposite1;
+  AddTextPages(*composite, *this);
 }
 
 void TDizaynPreviewF::JoinComposite(TQuickRep& Page) {

@@ -15,6 +15,11 @@
 // over components meets them before the layout's: the prototypes of the
 // palette (tag -100: never run, no proxies), the composite reports and the
 // save dialog.
+//
+// A layout with text pages runs them and only them: their labels get
+// run-time field variables from their hints while the layout is bound, the
+// text label handler before they print, and the text output paths write
+// them, framed by the runner's printer codes (layouts/text).
 #pragma once
 #include <functional>
 #include <memory>
@@ -34,6 +39,7 @@ class TQRCustomBand;
 class TQRImage;
 class TStBarCode;
 class TDataSet;
+class TZRComposite;
 
 // The text shown when the host does not know a data set the layout names.
 inline constexpr char UnsuitableFormMessage[] = "Bu raporu yazdirmak icin uygun raporlama formunda degilsiniz";
@@ -64,8 +70,13 @@ public:
   bool IsFatura(TComponent* Page);
   // Some label's Hint holds PRINTOPTION 0, 1, 2 or 3.
   bool LastYapilsin();
-  // Hooks CustomLabelPrint into every graphic label without an OnPrint.
+  // Hooks CustomLabelPrint into every graphic label without an OnPrint and
+  // ZrLabelBeforePrint into every text label without a BeforePrint.
   void OnPrintDuzenle();
+  // The output of text pages: one text page runs as a text report, several as
+  // ZRComposite1, in the run's mode; answers false when the layout has no
+  // text page, so the graphic paths run instead.
+  bool RunTextPages();
   // What the output paths ask: the largest absolute value among the
   // negative tags of the data texts (0 when none), and a composite member's
   // detail band handler: the formatting handler, unless the band has a
@@ -83,6 +94,8 @@ public:
   void FaturaSubDetailAfterPrint(TQRCustomBand* Sender, bool BandPrinted);
   void CustomLabelPrint(TObject* Sender, AnsiString& Value);
   void QRCompositeReport1AddReports(TObject* Sender);
+  void ZrLabelBeforePrint(TObject* Sender, bool& PrintIt);
+  void ZRComposite1AddReports(TObject* Sender);
 
   // ---- Run state, read by the output paths and tests ----
   TQuickRep* FirstGraphicPage() const { return FFirstGraphicPage; }
@@ -112,12 +125,16 @@ public:
   // Made when the composite report class is registered, its OnAddReports
   // bound to QRCompositeReport1AddReports.
   TComponent* QRCompositeReport1 = nullptr;
+  // The text composite for layouts with several text pages (76 x 60), its
+  // OnAddReports bound to ZRComposite1AddReports.
+  TZRComposite* ZRComposite1 = nullptr;
   TSaveDialog* SaveDialog1 = nullptr;
   TCheckBox* CheckBox1 = nullptr;
   TButton* Button1 = nullptr;
 
 private:
   void CreatePrototypes();
+  void CreateTextPrototype();
   void CreateCompositeReports();
   TComponent* MakeRegistered(const char* ClassName, const AnsiString& Name, TWinControl* Parent);
   TStBarCode* MakeBarcodePrototype(const AnsiString& Name, bool DataAware);

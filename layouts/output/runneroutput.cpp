@@ -61,8 +61,10 @@ void RunRunnerOutput(TDizaynPreviewF& Runner) {
       break;
     case TOutputPath::SingleText:
     case TOutputPath::CompositeText:
-      // Said instead of ending quietly, so the user knows nothing printed.
-      throw Exception("Metin (nokta vuruşlu) rapor sayfaları bu pencereden yazdırılamaz.");
+      // The runner serves its text pages itself before it calls the
+      // installed output; a direct call gets the same paths.
+      Runner.RunTextPages();
+      break;
     case TOutputPath::None:
       break;
   }

@@ -7,8 +7,9 @@
 
 class TDizaynPreviewF;
 
-// Runs the runner's bound layout through its output path. The text paths
-// are not served here: a layout with text pages produces no output.
+// Runs the runner's bound layout through its output path: one graphic page,
+// several as one composite report, or the text pages through the runner's
+// text paths.
 void RunRunnerOutput(TDizaynPreviewF& Runner);
 
 // Installs RunRunnerOutput as the runner's output and the composite report's

@@ -19,6 +19,7 @@
 #include "reportengine/printables/qrlabel.h"
 #include "reportengine/report/quickrep.h"
 #include "support/barcode/components/stdbbarcode.h"
+#include "textreport/engine/zrctrls.h"
 #include "textreport/engine/zreport.h"
 #include "textreport/output/zrprntr.h"
 #include "tests/layouts/runnerfixture.h"
@@ -91,6 +92,32 @@ TEST(RunnerForm, ItsOwnComponentsArePrototypesThatNeverRun) {
   ASSERT_NE(runner->ZReport1, nullptr);
   EXPECT_EQ(runner->ZReport1->Tag(), PrototypeTag);
   EXPECT_EQ(runner->ZRepCount(), 0);
+  // The text prototype page: 76 x 60 in Courier New, a detail band with its
+  // sub-detail and a label of each kind.
+  auto* textPage = dynamic_cast<TZReport*>(runner->ZReport1);
+  ASSERT_NE(textPage, nullptr);
+  EXPECT_EQ(textPage->Parent(), runner->DsnDpstPanel);
+  EXPECT_EQ(textPage->Width(), 76);
+  EXPECT_EQ(textPage->Height(), 60);
+  EXPECT_EQ(textPage->Font()->Name(), "Courier New");
+  TZRCustomBand* textDetail = textPage->FindBand(zbtDetail);
+  ASSERT_NE(textDetail, nullptr);
+  EXPECT_EQ(textDetail->Name(), "ZReport1Detail");
+  EXPECT_NE(dynamic_cast<TZRSubDetail*>(runner->FindComponent("ZReport1SubDetail")), nullptr);
+  for (const auto& [name, cls] : {std::pair<const char*, const char*>{"Dpst_TZrLabel", "TZRLabel"},
+                                  {"Dpst_TZrSystemLabel", "TZRSystemLabel"},
+                                  {"Dpst_TlZRTotalLabel", "TZRTotalLabel"}}) {
+    auto* label = dynamic_cast<TControl*>(runner->FindComponent(name));
+    ASSERT_NE(label, nullptr) << name;
+    EXPECT_EQ(label->ClassName(), cls);
+    EXPECT_EQ(label->Parent(), textDetail) << name;
+  }
+  // The text composite, bound to the runner's handler by name.
+  ASSERT_NE(runner->ZRComposite1, nullptr);
+  EXPECT_EQ(runner->ZRComposite1->Name(), "ZRComposite1");
+  EXPECT_EQ(runner->ZRComposite1->PageWidth(), 76);
+  EXPECT_EQ(runner->ZRComposite1->PageHeight(), 60);
+  EXPECT_EQ(runner->MethodName(GetMethodProp(runner->ZRComposite1, "OnAddReports").Code), "ZRComposite1AddReports");
   EXPECT_FALSE(runner->LastYapilsin());
   EXPECT_FALSE(runner->IsFatura(runner->PrototypeReport));
 }
@@ -298,18 +325,27 @@ TEST_F(RunnerLifeTest, TextPagesLoadAndAreCountedApartFromGraphicOnes) {
   layout.AddPage("");
   layout.AddTextPage();
   layout.Save(layoutFile);
-  int graphic = -1, text = -1;
-  AnsiString firstText;
-  const TRunnerOutput previous = InstallRunnerOutput([&](TDizaynPreviewF& r) {
-    graphic = r.QuickRepCount();
-    text = r.ZRepCount();
-    firstText = r.FirstTextPage() != nullptr ? r.FirstTextPage()->Name() : AnsiString("-");
-  });
+  int graphic = -1, text = -1, graphicOutputs = 0;
+  AnsiString firstText, announced;
+  rapor->OnFormOpen = [&](TCustomForm* Form) {
+    auto& r = static_cast<TDizaynPreviewF&>(*Form);
+    rapor->OnBeforeReportPrint = [&, runner = &r](TObject*, TComponent* Report) {
+      graphic = runner->QuickRepCount();
+      text = runner->ZRepCount();
+      firstText = runner->FirstTextPage() != nullptr ? runner->FirstTextPage()->Name() : AnsiString("-");
+      announced = Report->Name();
+      SendTextRunToFile(Report, folder.File("metin.txt"));
+    };
+  };
+  const TRunnerOutput previous = InstallRunnerOutput([&](TDizaynPreviewF&) { ++graphicOutputs; });
   rapor->PrintReport(layoutFile);
   InstallRunnerOutput(previous);
   EXPECT_EQ(graphic, 1);
   EXPECT_EQ(text, 2);
   EXPECT_EQ(firstText, "Report1");
+  // Two text pages run as the text composite; the graphic page stays out.
+  EXPECT_EQ(announced, "ZRComposite1");
+  EXPECT_EQ(graphicOutputs, 0);
 }
 
 TEST_F(RunnerLifeTest, ATextPagesPrinterIsCurrentForItsRunAndItTakesTheCopies) {
@@ -323,12 +359,12 @@ TEST_F(RunnerLifeTest, ATextPagesPrinterIsCurrentForItsRunAndItTakesTheCopies) {
   layout.AddTextPage();
   layout.Save(layoutFile);
   int during = -5, copies = 0;
-  const TRunnerOutput previous = InstallRunnerOutput([&](TDizaynPreviewF& r) {
+  rapor->OnBeforeReportPrint = [&](TObject*, TComponent* Report) {
     during = Printer().PrinterIndex();
-    copies = dynamic_cast<TZReport*>(r.FirstTextPage())->Options()->Copies();
-  });
+    copies = dynamic_cast<TZReport&>(*Report).Options()->Copies();
+    SendTextRunToFile(Report, folder.File("metin.txt"));
+  };
   rapor->PrintReport(layoutFile);
-  InstallRunnerOutput(previous);
   EXPECT_EQ(during, other);
   EXPECT_EQ(copies, 2);
   EXPECT_EQ(Printer().PrinterIndex(), before);

@@ -14,7 +14,9 @@
 #include "reportengine/printables/qrmemo.h"
 #include "reportengine/report/quickrep.h"
 #include "support/barcode/components/stbarcode.h"
+#include "textreport/engine/zrctrls.h"
 #include "textreport/engine/zreport.h"
+#include "textreport/output/zrprntr.h"
 
 namespace runner_test {
 
@@ -112,10 +114,52 @@ TStBarCode* LayoutBuilder::AddBarcode(TQRBand* Band, const AnsiString& Hint, int
   return barcode;
 }
 
-void LayoutBuilder::AddTextPage() {
+TZReport* LayoutBuilder::AddTextPage(const AnsiString& Hint, int Width, int Height) {
   auto* page = new TZReport(form_.get());
   page->SetName("Report" + std::to_string(++pages_));
   page->SetParent(stage_);
+  page->SetHint(Hint);
+  page->SetWidth(Width);
+  page->SetHeight(Height);
+  page->Options()->SetOEMConvert(false);
+  return page;
+}
+
+TZRCustomBand* LayoutBuilder::TextBandOf(TZReport* Page, TZRBandType kind) {
+  if (TZRCustomBand* band = Page->FindBand(kind))
+    return band;
+  Page->Bands()->SetHas(kind, true);
+  TZRCustomBand* band = Page->FindBand(kind);
+  band->SetHeight(1);
+  // Bands are laid out across the page only on a design surface.
+  band->SetWidth(Page->Width());
+  return band;
+}
+
+TZRLabel* LayoutBuilder::AddTextLabel(TZRCustomBand* Band, int Left, int Width, const AnsiString& Caption,
+                                      const AnsiString& Hint) {
+  auto* label = new TZRLabel(form_.get());
+  label->SetName("ZRLabel" + std::to_string(++textLabels_));
+  label->SetParent(Band);
+  label->SetLeft(Left);
+  label->SetTop(0);
+  label->SetWidth(Width);
+  if (!Caption.empty())
+    label->SetCaption(Caption);
+  label->SetHint(Hint);
+  return label;
+}
+
+TZRTotalLabel* LayoutBuilder::AddTextCount(TZRCustomBand* Band, int Left, int Width, const AnsiString& Hint) {
+  auto* count = new TZRTotalLabel(form_.get());
+  count->SetName("ZRTotalLabel" + std::to_string(++textLabels_));
+  count->SetParent(Band);
+  count->SetLeft(Left);
+  count->SetTop(0);
+  count->SetWidth(Width);
+  count->SetHint(Hint);
+  count->SetKind(ztkCount);
+  return count;
 }
 
 void LayoutBuilder::AddTextLayoutMarker() {
@@ -127,6 +171,19 @@ void LayoutBuilder::AddTextLayoutMarker() {
 }
 
 void LayoutBuilder::Save(const AnsiString& FileName) { stage_->SaveToFile(FileName); }
+
+bool SendTextRunToFile(TComponent* Report, const AnsiString& File) {
+  TZReportOptions* options = nullptr;
+  if (auto* page = dynamic_cast<TZReport*>(Report))
+    options = page->Options();
+  else if (auto* composite = dynamic_cast<TZRComposite*>(Report))
+    options = composite->Options();
+  if (options == nullptr)
+    return false;
+  options->SetDestination(zrdFile);
+  options->SetFileName(File);
+  return true;
+}
 
 CapturingOutput::CapturingOutput(PreparedRun& Run, RunnerInspector Before, RunnerInspector After)
     : previous_(InstallRunnerOutput([&Run, Before, After](TDizaynPreviewF& Runner) {

@@ -12,6 +12,7 @@
 #include "classlib/graphics/metafile.h"
 #include "layouts/dizaynpreview.h"
 #include "layouts/vtrapor.h"
+#include "textreport/engine/zrbands.h"
 
 class TQuickRep;
 class TQRBand;
@@ -19,6 +20,9 @@ class TQRDBText;
 class TQRExpr;
 class TQRLabel;
 class TStBarCode;
+class TZReport;
+class TZRLabel;
+class TZRTotalLabel;
 
 namespace runner_test {
 
@@ -54,8 +58,17 @@ public:
   TQRLabel* AddLabel(TQRBand* Band, const AnsiString& Caption, const AnsiString& Hint);
   TQRExpr* AddExpression(TQRBand* Band, const AnsiString& Expression);
   void AddMemo(TQRBand* Band, const AnsiString& Name);
-  // A text page named after the page count.
-  void AddTextPage();
+  // A text page named after the page count, of the designer's size unless
+  // given, bound by its hint. Its text goes out unconverted (ANSI), so the
+  // bytes a run writes are the texts the tests wrote.
+  TZReport* AddTextPage(const AnsiString& Hint = "", int Width = 76, int Height = 60);
+  // The page's band of that kind (page header, detail, footer ...), made one
+  // line high across the page when the page has none yet.
+  TZRCustomBand* TextBandOf(TZReport* Page, TZRBandType Kind);
+  // A text label with a caption, or bound by its hint; a count of the
+  // records under the hint's field.
+  TZRLabel* AddTextLabel(TZRCustomBand* Band, int Left, int Width, const AnsiString& Caption, const AnsiString& Hint);
+  TZRTotalLabel* AddTextCount(TZRCustomBand* Band, int Left, int Width, const AnsiString& Hint);
   // A checked "CheckZReport" check box on the stage, as text layouts carry.
   void AddTextLayoutMarker();
   TStBarCode* AddBarcode(TQRBand* Band, const AnsiString& Hint, int Tag = 0);
@@ -65,6 +78,7 @@ private:
   std::unique_ptr<TForm, void (*)(TForm*)> form_;
   TDsnStage* stage_;
   int pages_ = 0;
+  int textLabels_ = 0;
 };
 
 // The pages one run prepared, in page order, every graphic page's run after
@@ -86,6 +100,11 @@ public:
 private:
   TRunnerOutput previous_;
 };
+
+// A text report or text composite about to run (as the report component's
+// OnBeforeReportPrint sees it) writes its document to File instead of the
+// printer. False for other components.
+bool SendTextRunToFile(TComponent* Report, const AnsiString& File);
 
 // The texts of the page's text-out records, in record order.
 std::vector<std::string> PageTexts(TMetafile& Page);

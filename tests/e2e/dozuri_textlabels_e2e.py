@@ -1,0 +1,138 @@
+#!/usr/bin/env python3
+"""Labels printed end to end on a dot-matrix printer: starts Dozuri.exe under
+Wine in a fresh folder whose report list file (Data\\Ini\\etiketyeni.ini) names
+a text layout as the default and the test desktop's raw queue as the printer,
+types three records, copies them to the labels with ">>", chooses "Yazdır" on
+the print page and checks the bytes the raw queue received: the printer codes
+at the start, the page header, the three labels' codes and texts in ASCII
+letters (in whatever order the label table holds them), their count and one
+form feed at the end. Then "Önizleme Yap" must show the text preview, which
+Escape closes; when DOZURI_E2E_SCREENSHOT names a file, a picture of it is
+written there.
+
+The text layout is written by the design stage (test_appshell.exe,
+TextLayoutForTheProgram). Run inside the test desktop (tools/desktop, as
+root), which sets DOZURI_RAW_PRINTER and DOZURI_RAW_OUT.
+"""
+
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from bmp_png import bmp_to_png  # noqa: E402
+from dozuri_e2e import MAIN_CAPTION, print_log_tail, wait_main_window  # noqa: E402
+from dozuri_labels_e2e import answer_default, modified_key, open_print_menu, save_record, type_records  # noqa: E402
+from key_input import make_input  # noqa: E402
+import labels_raw_e2e  # noqa: E402
+from labels_raw_e2e import check_job, jobs_in, wait_for_new_job  # noqa: E402
+from wine_program import DesktopKeeper, Helper, StepFailed, WineProgram, wine_path  # noqa: E402
+
+# The text preview's caption is the page's title.
+PREVIEW_CAPTION = "Etiket Listesi"
+DIALOG_MS = 15000
+
+
+def check(condition, message):
+    if not condition:
+        raise StepFailed(message)
+
+
+def write_text_layout(tests, target):
+    env = dict(os.environ, DOZURI_WRITE_TEXT_LAYOUT=wine_path(target))
+    written = subprocess.run(["wine", tests, "--gtest_filter=TextLayoutForTheProgram.*"], capture_output=True,
+                             timeout=120, env=env, cwd=os.path.dirname(tests))
+    output = written.stdout.decode("utf-8", "replace")
+    check(written.returncode == 0 and "[  PASSED  ] 1 test" in output and os.path.exists(target),
+          "the text layout was not written:\n" + output)
+
+
+def write_report_list(work, layout, printer):
+    folder = os.path.join(work, "Data", "Ini")
+    os.makedirs(folder, exist_ok=True)
+    lines = ["[def]" + wine_path(layout) + "|Nokta vuruşlu liste", "[*]PRINTER=" + printer, "[*]COPY=1"]
+    with open(os.path.join(folder, "etiketyeni.ini"), "wb") as f:
+        f.write("".join(line + "\r\n" for line in lines).encode("cp1254"))
+
+
+def scenario(helper, keyboard, exe, work, log, out):
+    with WineProgram(exe, work, log) as program:
+        wait_main_window(helper, program)
+        type_records(helper, keyboard)
+        save_record()
+        modified_key("ctrl", "Tab")  # the print page
+        time.sleep(1)
+        helper.ok("click", MAIN_CAPTION, ">>")
+        answer_default(keyboard)  # "Kaç Adet": 1
+        print("records copied to the labels")
+
+        before = jobs_in(out)
+        open_print_menu(helper, keyboard, 1)  # "Yazdır"
+        answer_default(keyboard)  # "Kaçıncı etiketten başlanacak": 1
+        job = wait_for_new_job(out, before)
+        with open(job, "rb") as f:
+            # The label table lists the copied records in its own order.
+            check_job(f.read(), labels_in_order=False)
+        print("the raw queue got the text layout's document with the three labels")
+
+        open_print_menu(helper, keyboard, 2)  # "Önizleme Yap"
+        answer_default(keyboard)
+        helper.wait_window(PREVIEW_CAPTION, DIALOG_MS)
+        print("the text preview is shown")
+        target = os.environ.get("DOZURI_E2E_SCREENSHOT")
+        if target:
+            bmp = os.path.join(work, "preview.bmp")
+            helper.shot(PREVIEW_CAPTION, bmp)
+            with open(target, "wb") as picture:
+                picture.write(bmp_to_png(open(bmp, "rb").read()))
+            print("screenshot of the preview:", target)
+        keyboard.keys(PREVIEW_CAPTION, "key:ESCAPE")
+        helper.wait_window_gone(PREVIEW_CAPTION, DIALOG_MS)
+        check(program.running(), "the program ended")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--exe", required=True, help="Dozuri.exe to test")
+    parser.add_argument("--tests", required=True, help="test_appshell.exe, which writes the text layout")
+    parser.add_argument("--helper", required=True, help="e2e_helper.exe")
+    parser.add_argument("--keep", action="store_true", help="keep the work folder")
+    args = parser.parse_args()
+    out = os.environ.get("DOZURI_RAW_OUT")
+    printer = os.environ.get("DOZURI_RAW_PRINTER")
+    if not out or not printer:
+        print("DOZURI_RAW_OUT/DOZURI_RAW_PRINTER are not set: run inside tools/desktop as root")
+        return 1
+
+    work = tempfile.mkdtemp(prefix="dozuri-textlabels-e2e-")
+    exe = shutil.copy(args.exe, os.path.join(work, "Dozuri.exe"))
+    layout = os.path.join(work, "metin.vlp")
+    log = os.path.join(work, "wine.log")
+    helper = Helper(args.helper)
+    keyboard = make_input("sendinput", helper)
+    try:
+        write_text_layout(args.tests, layout)
+        write_report_list(work, layout, printer)
+        with DesktopKeeper(helper):
+            scenario(helper, keyboard, exe, work, log, out)
+    except (StepFailed, labels_raw_e2e.StepFailed, subprocess.TimeoutExpired) as failure:
+        print("FAILED:", failure)
+        print("work folder kept:", work)
+        print_log_tail(log)
+        return 1
+    if args.keep:
+        print("work folder:", work)
+    else:
+        shutil.rmtree(work, ignore_errors=True)
+    print("PASSED")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
