@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <regex>
 
 #include "classlib/forms/scripteddialogs.h"
 #include "classlib/system/strutils.h"
@@ -15,6 +14,7 @@
 #include "layouts/vtrapor.h"
 #include "reportengine/composite/qrcomposite.h"
 #include "tests/layouts/output/outputtesting.h"
+#include "tests/support/pdfinfo.h"
 #include "tests/support/scratchfolder.h"
 
 namespace {
@@ -103,16 +103,12 @@ TEST_F(CompositeOutputTest, PdfModeWritesThreeA4Pages) {
   if (pdfUnix.empty())
     GTEST_SKIP() << "poppler is reached only under Wine";
   RunOutputMode("PDF", output, rapor);
-  const std::string info = pdfUnix + ".info";
-  ASSERT_TRUE(RunAndWait("pdfinfo -f 1 -l 3 '" + pdfUnix + "' > '" + info + ".part' 2>&1; mv '" + info + ".part' '" +
-                             info + "'",
-                         info));
-  const std::string text = test_queues::ReadWholeFile(info);
-  EXPECT_TRUE(std::regex_search(text, std::regex("Pages: +3\n"))) << text;
-  std::smatch size;
-  ASSERT_TRUE(std::regex_search(text, size, std::regex("Page +3 size: +([0-9.]+) x ([0-9.]+) pts"))) << text;
-  EXPECT_NEAR(std::stod(size[1]), 595.28, 1.0);
-  EXPECT_NEAR(std::stod(size[2]), 841.89, 1.0);
+  const std::string text = test_queues::PdfInfoOf(pdfUnix, 3);
+  EXPECT_EQ(pdf_info::PageCount(text), 3) << text;
+  const auto size = pdf_info::SizeOfPage(text, 3);
+  ASSERT_TRUE(size.has_value()) << text;
+  EXPECT_NEAR(size->Width, 595.28, 1.0);
+  EXPECT_NEAR(size->Height, 841.89, 1.0);
 }
 
 TEST_F(CompositeOutputTest, ASingleReportPreparesOnceAndIgnoresModesOfAnotherCase) {

@@ -18,6 +18,7 @@
 #include "tests/support/barcode_components/unixreaders.h"
 #include "tests/support/scratchfolder.h"
 #include "tests/layouts/output/outputtesting.h"
+#include "tests/support/pdfinfo.h"
 #include "tests/support/testqueues.h"
 #include "classlib/graphics/metafile.h"
 
@@ -108,12 +109,7 @@ protected:
 
 // pdfinfo's page count of a PDF file (Unix name); -1 when unreadable.
 int PdfPages(const std::string& Pdf) {
-  const std::string info = Pdf + ".info";
-  if (!RunAndWait("pdfinfo '" + Pdf + "' > '" + info + ".part' 2>&1; mv '" + info + ".part' '" + info + "'", info))
-    return -1;
-  const std::string text = ReadWholeFile(info);
-  const std::size_t at = text.find("Pages:");
-  return at == std::string::npos ? -1 : std::stoi(text.substr(at + 6));
+  return pdf_info::PageCount(test_queues::PdfInfoOf(Pdf));
 }
 
 // pdftotext's text of a PDF file (Unix name).

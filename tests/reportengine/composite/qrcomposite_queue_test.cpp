@@ -9,6 +9,7 @@
 
 #include "reportengine/composite/qrcomposite.h"
 #include "reportengine/report/qrquickrepbands.h"
+#include "tests/support/pdfinfo.h"
 #include "tests/support/testqueues.h"
 
 namespace {
@@ -65,13 +66,7 @@ IMPLEMENT_CLASS(PrintingPreview)
 // The page count pdfinfo reads from a PDF the queue wrote, or -1.
 int PdfPages(const std::string& pdf) {
   std::this_thread::sleep_for(std::chrono::seconds(2));  // the queue writes the file in place
-  const std::string info = pdf + ".info";
-  if (!RunUnixShell("pdfinfo '" + pdf + "' > '" + info + ".part' && mv '" + info + ".part' '" + info + "'") ||
-      !WaitForFile(info))
-    return -1;
-  const std::string text = ReadWholeFile(info);
-  const std::size_t pages = text.find("Pages:");
-  return pages == std::string::npos ? -1 : std::stoi(text.substr(pages + 6));
+  return pdf_info::PageCount(PdfInfoOf(pdf));
 }
 
 void Refill(TQuickRep& report, int records) {
