@@ -12,6 +12,7 @@
 
 #include "classlib/forms/scripteddialogs.h"
 #include "classlib/printers/printers.h"
+#include "classlib/system/exceptions.h"
 #include "classlib/system/fileutils.h"
 #include "layouts/dizaynpreview.h"
 #include "layouts/runnerreport.h"
@@ -273,6 +274,62 @@ TEST_F(TextRunnerTest, ATextLabelOnADataSetTheHostDoesNotKnowStopsTheRun) {
   EXPECT_FALSE(FileExists(savedFile));
   ASSERT_EQ(dialogs.Records().size(), 1u);
   EXPECT_EQ(dialogs.Records()[0].Text, UnsuitableFormMessage);
+}
+
+// Whichever way a run ends (printed, stopped by the unsuitable-form message,
+// raised by the host while the page is announced), the layout's components
+// and the labels' run-time variables are gone afterwards, the printer that
+// was current is current again, and the same runner prints the same document
+// on a later run.
+TEST_F(TextRunnerTest, EveryWayARunEndsLeavesNothingOfTheLayoutBehind) {
+  LayoutBuilder layout;
+  layout.AddTextLayoutMarker();
+  TZReport* page = AddLabelListPage(layout);
+  layout.AddTextLabel(layout.TextBandOf(page, zbtFooter), 24, 10, "", "DATASET=STOK\r\nDATAFIELD=METIN2");
+  layout.Save(layoutFile);
+  bool knowsStok = true;
+  bool raise = false;
+  rapor->OnGetDataSet = [&](TObject*, AnsiString Name, TDataSet*& DataSet) {
+    if (Name == "ETIKET" || (knowsStok && Name == "STOK"))
+      DataSet = etiket;
+  };
+  const auto announce = rapor->OnBeforeReportPrint;
+  rapor->OnBeforeReportPrint = [&](TObject* Sender, TComponent* Report) {
+    announce(Sender, Report);
+    if (raise)
+      throw Exception("yazici hatasi");
+  };
+  TDizaynPreviewF runner(nullptr);
+  runner.LayoutFileName = layoutFile;
+  runner.Mode = "Print";
+  runner.VtRapor = rapor;
+  const int ownComponents = runner.ComponentCount();
+  const int printer = Printer().PrinterIndex();
+  runner.Button1Click(nullptr);
+  const std::string first = SavedDocument();
+  ASSERT_NE(first.find("    Seker"), std::string::npos) << first;
+  EXPECT_EQ(runner.ComponentCount(), ownComponents);
+  EXPECT_EQ(runner.FindComponent("Report1"), nullptr);
+
+  ASSERT_TRUE(DeleteFile(savedFile));
+  etiket->First();
+  runner.Button1Click(nullptr);
+  EXPECT_EQ(SavedDocument(), first);
+  EXPECT_EQ(runner.ComponentCount(), ownComponents);
+
+  raise = true;
+  EXPECT_THROW(runner.Button1Click(nullptr), Exception);
+  EXPECT_EQ(runner.ComponentCount(), ownComponents);
+  EXPECT_EQ(runner.FindComponent("Report1"), nullptr);
+  EXPECT_EQ(Printer().PrinterIndex(), printer);
+
+  raise = false;
+  knowsStok = false;
+  dialogs.AnswerButton(IDOK);
+  runner.Button1Click(nullptr);
+  EXPECT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(runner.ComponentCount(), ownComponents);
+  EXPECT_EQ(runner.FindComponent("Report1"), nullptr);
 }
 
 // On the test desktop: the raw queue receives exactly the document the same
