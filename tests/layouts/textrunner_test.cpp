@@ -276,6 +276,39 @@ TEST_F(TextRunnerTest, ATextLabelOnADataSetTheHostDoesNotKnowStopsTheRun) {
   EXPECT_EQ(dialogs.Records()[0].Text, UnsuitableFormMessage);
 }
 
+// The host is asked in the run's order: every data set while the layout is
+// bound, then the form-open hook, the printer and copies (for the graphic
+// page and again for the text page), and last the announcement of the one
+// page that runs, the text page.
+TEST_F(TextRunnerTest, TheHostIsAskedInTheRunsOrder) {
+  LayoutBuilder layout;
+  layout.AddPage(kPageHint);
+  AddLabelListPage(layout);
+  layout.Save(layoutFile);
+  std::vector<AnsiString> events;
+  const auto getDataSet = rapor->OnGetDataSet;
+  rapor->OnGetDataSet = [&](TObject* Sender, AnsiString Name, TDataSet*& DataSet) {
+    events.push_back("data set " + Name);
+    getDataSet(Sender, Name, DataSet);
+  };
+  rapor->OnFormOpen = [&](TCustomForm*) { events.push_back("form open"); };
+  rapor->OnGetPrinterIndex = [&](TObject*, int&) { events.push_back("printer"); };
+  rapor->OnGetPrinterCopies = [&](TObject*, int&) { events.push_back("copies"); };
+  const auto announce = rapor->OnBeforeReportPrint;
+  rapor->OnBeforeReportPrint = [&](TObject* Sender, TComponent* Report) {
+    events.push_back("before print " + Report->Name());
+    announce(Sender, Report);
+  };
+  rapor->PrintReport(layoutFile);
+  const auto formOpen = std::find(events.begin(), events.end(), AnsiString("form open"));
+  ASSERT_NE(formOpen, events.end());
+  // The graphic page, the text page, the detail label and the count.
+  EXPECT_GE(formOpen - events.begin(), 4);
+  EXPECT_TRUE(std::all_of(events.begin(), formOpen, [](const AnsiString& e) { return e == "data set ETIKET"; }));
+  EXPECT_EQ(std::vector<AnsiString>(formOpen, events.end()),
+            (std::vector<AnsiString>{"form open", "printer", "copies", "printer", "copies", "before print Report2"}));
+}
+
 // Whichever way a run ends (printed, stopped by the unsuitable-form message,
 // raised by the host while the page is announced), the layout's components
 // and the labels' run-time variables are gone afterwards, the printer that
