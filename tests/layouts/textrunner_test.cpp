@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "classlib/classes/typinfo.h"
 #include "classlib/forms/scripteddialogs.h"
 #include "classlib/printers/printers.h"
 #include "classlib/system/exceptions.h"
@@ -279,6 +280,28 @@ TEST_F(TextRunnerTest, ATextLabelOnADataSetTheHostDoesNotKnowStopsTheRun) {
   EXPECT_FALSE(FileExists(savedFile));
   ASSERT_EQ(dialogs.Records().size(), 1u);
   EXPECT_EQ(dialogs.Records()[0].Text, UnsuitableFormMessage);
+}
+
+// Every kind of text label without a handler of its own gets the runner's
+// text label handler; a handler the layout brought with it stays.
+TEST_F(TextRunnerTest, TheTextLabelHandlerGoesOnlyWhereTheLayoutBroughtNone) {
+  TDizaynPreviewF runner(nullptr);
+  std::vector<TZRCustomLabel*> bare = {new TZRLabel(&runner), new TZRSystemLabel(&runner),
+                                       new TZRTotalLabel(&runner)};
+  auto* own = new TZRLabel(&runner);
+  bool ownRan = false;
+  own->BeforePrint = [&ownRan](TObject*, bool& DoPrint) {
+    ownRan = true;
+    DoPrint = false;
+  };
+  runner.OnPrintDuzenle();
+  for (TZRCustomLabel* label : bare)
+    EXPECT_EQ(runner.MethodName(GetMethodProp(label, "BeforePrint").Code), "ZrLabelBeforePrint") << label->ClassName();
+  bool print = true;
+  ASSERT_TRUE(own->BeforePrint.Assigned());
+  own->BeforePrint(own, print);
+  EXPECT_TRUE(ownRan);
+  EXPECT_FALSE(print);
 }
 
 // The host is asked in the run's order: every data set while the layout is
