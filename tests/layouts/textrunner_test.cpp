@@ -151,18 +151,31 @@ TEST_F(TextRunnerTest, APrintedTextLayoutIsFramedByThePrinterCodesAndHoldsTheBou
 }
 
 // The host's copies: two identical blocks, each with its codes and one
-// form feed.
+// form feed, for one text page and for the composite of two (the host's
+// copies were given to the first page; the composite prints them).
 TEST_F(TextRunnerTest, TwoCopiesAreTwoIdenticalBlocks) {
-  WriteLabelListLayout();
   rapor->OnGetPrinterCopies = [](TObject*, int& Copies) { Copies = 2; };
-  rapor->PrintReport(layoutFile);
-  const std::string bytes = SavedDocument();
-  ASSERT_EQ(bytes.size() % 2, 0u);
-  const std::string block = bytes.substr(0, bytes.size() / 2);
-  EXPECT_EQ(bytes, block + block);
-  EXPECT_EQ(block.substr(0, 8), kPrefix20);
-  EXPECT_EQ(Count(block, '\x0C'), 1u);
-  EXPECT_EQ(block.back(), '\x0C');
+  for (const bool composite : {false, true}) {
+    LayoutBuilder layout;
+    layout.AddTextLayoutMarker();
+    AddLabelListPage(layout);
+    if (composite)
+      AddLabelListPage(layout);
+    layout.Save(layoutFile);
+    DeleteFile(savedFile);
+    rapor->PrintReport(layoutFile);
+    etiket->First();
+    const std::string bytes = SavedDocument();
+    ASSERT_EQ(bytes.size() % 2, 0u) << composite;
+    const std::string block = bytes.substr(0, bytes.size() / 2);
+    EXPECT_EQ(bytes, block + block) << composite;
+    EXPECT_EQ(block.substr(0, 8), kPrefix20) << composite;
+    EXPECT_EQ(Count(block, '\x0C'), 1u) << composite;
+    EXPECT_EQ(block.back(), '\x0C') << composite;
+    // The second list continues on the first one's page: its labels again.
+    const std::vector<std::string> lines = LinesOf(block);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "    Seker"), composite ? 2 : 1) << block;
+  }
 }
 
 // Two text pages run as the runner's text composite: the second page
