@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "classlib/classes/typinfo.h"
 #include "classlib/forms/scripteddialogs.h"
 #include "classlib/printers/printers.h"
+#include "classlib/system/exceptions.h"
 #include "classlib/system/fileutils.h"
 #include "layouts/dizaynpreview.h"
 #include "layouts/runnerreport.h"
@@ -149,18 +151,31 @@ TEST_F(TextRunnerTest, APrintedTextLayoutIsFramedByThePrinterCodesAndHoldsTheBou
 }
 
 // The host's copies: two identical blocks, each with its codes and one
-// form feed.
+// form feed, for one text page and for the composite of two (the host's
+// copies were given to the first page; the composite prints them).
 TEST_F(TextRunnerTest, TwoCopiesAreTwoIdenticalBlocks) {
-  WriteLabelListLayout();
   rapor->OnGetPrinterCopies = [](TObject*, int& Copies) { Copies = 2; };
-  rapor->PrintReport(layoutFile);
-  const std::string bytes = SavedDocument();
-  ASSERT_EQ(bytes.size() % 2, 0u);
-  const std::string block = bytes.substr(0, bytes.size() / 2);
-  EXPECT_EQ(bytes, block + block);
-  EXPECT_EQ(block.substr(0, 8), kPrefix20);
-  EXPECT_EQ(Count(block, '\x0C'), 1u);
-  EXPECT_EQ(block.back(), '\x0C');
+  for (const bool composite : {false, true}) {
+    LayoutBuilder layout;
+    layout.AddTextLayoutMarker();
+    AddLabelListPage(layout);
+    if (composite)
+      AddLabelListPage(layout);
+    layout.Save(layoutFile);
+    DeleteFile(savedFile);
+    rapor->PrintReport(layoutFile);
+    etiket->First();
+    const std::string bytes = SavedDocument();
+    ASSERT_EQ(bytes.size() % 2, 0u) << composite;
+    const std::string block = bytes.substr(0, bytes.size() / 2);
+    EXPECT_EQ(bytes, block + block) << composite;
+    EXPECT_EQ(block.substr(0, 8), kPrefix20) << composite;
+    EXPECT_EQ(Count(block, '\x0C'), 1u) << composite;
+    EXPECT_EQ(block.back(), '\x0C') << composite;
+    // The second list continues on the first one's page: its labels again.
+    const std::vector<std::string> lines = LinesOf(block);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "    Seker"), composite ? 2 : 1) << block;
+  }
 }
 
 // Two text pages run as the runner's text composite: the second page
@@ -169,7 +184,9 @@ TEST_F(TextRunnerTest, TwoTextPagesRunAsTheCompositeOnOneSheet) {
   LayoutBuilder layout;
   layout.AddTextLayoutMarker();
   AddLabelListPage(layout, kPageHint, 30);
-  TZReport* second = layout.AddTextPage("", 40, 12);
+  // A page prints only over records (or when told to print empty), so the
+  // second one runs over the labels too.
+  TZReport* second = layout.AddTextPage(kPageHint, 40, 12);
   layout.AddTextLabel(layout.TextBandOf(second, zbtHeader), 0, 20, "Ikinci Sayfa", "");
   layout.Save(layoutFile);
   rapor->PrintReport(layoutFile);
@@ -177,9 +194,12 @@ TEST_F(TextRunnerTest, TwoTextPagesRunAsTheCompositeOnOneSheet) {
   const std::string bytes = SavedDocument();
   EXPECT_EQ(bytes.substr(0, 8), std::string("\x1b\x40\x1b\x50\x12\x1b\x43\x1e", 8));
   EXPECT_EQ(Count(bytes, '\x0C'), 1u);
-  const size_t last = bytes.find("Un");
-  ASSERT_NE(last, std::string::npos) << bytes;
-  EXPECT_LT(last, bytes.find("Ikinci Sayfa"));
+  const std::vector<std::string> lines = LinesOf(bytes);
+  const auto un = std::find(lines.begin(), lines.end(), "    Un");
+  ASSERT_NE(un, lines.end()) << bytes;
+  const std::vector<std::string> expected = {"    Un", "  3", "  Ikinci Sayfa"};
+  ASSERT_GE(lines.end() - un, static_cast<long>(expected.size())) << bytes;
+  EXPECT_EQ(std::vector<std::string>(un, un + expected.size()), expected) << bytes;
 }
 
 // A text layout with a graphic page beside it runs only its text page.
@@ -273,6 +293,117 @@ TEST_F(TextRunnerTest, ATextLabelOnADataSetTheHostDoesNotKnowStopsTheRun) {
   EXPECT_FALSE(FileExists(savedFile));
   ASSERT_EQ(dialogs.Records().size(), 1u);
   EXPECT_EQ(dialogs.Records()[0].Text, UnsuitableFormMessage);
+}
+
+// Every kind of text label without a handler of its own gets the runner's
+// text label handler; a handler the layout brought with it stays.
+TEST_F(TextRunnerTest, TheTextLabelHandlerGoesOnlyWhereTheLayoutBroughtNone) {
+  TDizaynPreviewF runner(nullptr);
+  std::vector<TZRCustomLabel*> bare = {new TZRLabel(&runner), new TZRSystemLabel(&runner),
+                                       new TZRTotalLabel(&runner)};
+  auto* own = new TZRLabel(&runner);
+  bool ownRan = false;
+  own->BeforePrint = [&ownRan](TObject*, bool& DoPrint) {
+    ownRan = true;
+    DoPrint = false;
+  };
+  runner.OnPrintDuzenle();
+  for (TZRCustomLabel* label : bare)
+    EXPECT_EQ(runner.MethodName(GetMethodProp(label, "BeforePrint").Code), "ZrLabelBeforePrint") << label->ClassName();
+  bool print = true;
+  ASSERT_TRUE(own->BeforePrint.Assigned());
+  own->BeforePrint(own, print);
+  EXPECT_TRUE(ownRan);
+  EXPECT_FALSE(print);
+}
+
+// The host is asked in the run's order: every data set while the layout is
+// bound, then the form-open hook, the printer and copies (for the graphic
+// page and again for the text page), and last the announcement of the one
+// page that runs, the text page.
+TEST_F(TextRunnerTest, TheHostIsAskedInTheRunsOrder) {
+  LayoutBuilder layout;
+  layout.AddPage(kPageHint);
+  AddLabelListPage(layout);
+  layout.Save(layoutFile);
+  std::vector<AnsiString> events;
+  const auto getDataSet = rapor->OnGetDataSet;
+  rapor->OnGetDataSet = [&](TObject* Sender, AnsiString Name, TDataSet*& DataSet) {
+    events.push_back("data set " + Name);
+    getDataSet(Sender, Name, DataSet);
+  };
+  rapor->OnFormOpen = [&](TCustomForm*) { events.push_back("form open"); };
+  rapor->OnGetPrinterIndex = [&](TObject*, int&) { events.push_back("printer"); };
+  rapor->OnGetPrinterCopies = [&](TObject*, int&) { events.push_back("copies"); };
+  const auto announce = rapor->OnBeforeReportPrint;
+  rapor->OnBeforeReportPrint = [&](TObject* Sender, TComponent* Report) {
+    events.push_back("before print " + Report->Name());
+    announce(Sender, Report);
+  };
+  rapor->PrintReport(layoutFile);
+  const auto formOpen = std::find(events.begin(), events.end(), AnsiString("form open"));
+  ASSERT_NE(formOpen, events.end());
+  // The graphic page, the text page, the detail label and the count.
+  EXPECT_GE(formOpen - events.begin(), 4);
+  EXPECT_TRUE(std::all_of(events.begin(), formOpen, [](const AnsiString& e) { return e == "data set ETIKET"; }));
+  EXPECT_EQ(std::vector<AnsiString>(formOpen, events.end()),
+            (std::vector<AnsiString>{"form open", "printer", "copies", "printer", "copies", "before print Report2"}));
+}
+
+// Whichever way a run ends (printed, stopped by the unsuitable-form message,
+// raised by the host while the page is announced), the layout's components
+// and the labels' run-time variables are gone afterwards, the printer that
+// was current is current again, and the same runner prints the same document
+// on a later run.
+TEST_F(TextRunnerTest, EveryWayARunEndsLeavesNothingOfTheLayoutBehind) {
+  LayoutBuilder layout;
+  layout.AddTextLayoutMarker();
+  TZReport* page = AddLabelListPage(layout);
+  layout.AddTextLabel(layout.TextBandOf(page, zbtFooter), 24, 10, "", "DATASET=STOK\r\nDATAFIELD=METIN2");
+  layout.Save(layoutFile);
+  bool knowsStok = true;
+  bool raise = false;
+  rapor->OnGetDataSet = [&](TObject*, AnsiString Name, TDataSet*& DataSet) {
+    if (Name == "ETIKET" || (knowsStok && Name == "STOK"))
+      DataSet = etiket;
+  };
+  const auto announce = rapor->OnBeforeReportPrint;
+  rapor->OnBeforeReportPrint = [&](TObject* Sender, TComponent* Report) {
+    announce(Sender, Report);
+    if (raise)
+      throw Exception("yazici hatasi");
+  };
+  TDizaynPreviewF runner(nullptr);
+  runner.LayoutFileName = layoutFile;
+  runner.Mode = "Print";
+  runner.VtRapor = rapor;
+  const int ownComponents = runner.ComponentCount();
+  const int printer = Printer().PrinterIndex();
+  runner.Button1Click(nullptr);
+  const std::string first = SavedDocument();
+  ASSERT_NE(first.find("    Seker"), std::string::npos) << first;
+  EXPECT_EQ(runner.ComponentCount(), ownComponents);
+  EXPECT_EQ(runner.FindComponent("Report1"), nullptr);
+
+  ASSERT_TRUE(DeleteFile(savedFile));
+  etiket->First();
+  runner.Button1Click(nullptr);
+  EXPECT_EQ(SavedDocument(), first);
+  EXPECT_EQ(runner.ComponentCount(), ownComponents);
+
+  raise = true;
+  EXPECT_THROW(runner.Button1Click(nullptr), Exception);
+  EXPECT_EQ(runner.ComponentCount(), ownComponents);
+  EXPECT_EQ(runner.FindComponent("Report1"), nullptr);
+  EXPECT_EQ(Printer().PrinterIndex(), printer);
+
+  raise = false;
+  knowsStok = false;
+  dialogs.AnswerButton(IDOK);
+  runner.Button1Click(nullptr);
+  EXPECT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(runner.ComponentCount(), ownComponents);
+  EXPECT_EQ(runner.FindComponent("Report1"), nullptr);
 }
 
 // On the test desktop: the raw queue receives exactly the document the same

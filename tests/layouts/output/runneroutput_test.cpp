@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <optional>
 #include <thread>
 
 #include "classlib/forms/scripteddialogs.h"
 #include "classlib/printers/printers.h"
+#include "classlib/system/fileutils.h"
 #include "layouts/runnerreport.h"
 #include "reportengine/composite/qrcomposite.h"
 #include "reportengine/printer/qrprinter.h"
@@ -20,6 +22,7 @@
 #include "tests/layouts/output/outputtesting.h"
 #include "tests/support/pdfinfo.h"
 #include "tests/support/testqueues.h"
+#include "textreport/engine/zreport.h"
 #include "classlib/graphics/metafile.h"
 
 namespace {
@@ -202,6 +205,33 @@ TEST_F(RunnerOutputTest, AModeInTheWrongLetterCaseProducesNothing) {
   EXPECT_FALSE(::FileExists(rapor->OutputFileName));
   RunLayout("QRP");
   EXPECT_TRUE(::FileExists(rapor->OutputFileName));
+}
+
+// The installed output called on a runner that holds a text page beside a
+// graphic one serves the text page through the text paths: the page is
+// announced and its document written, the graphic page is left alone.
+TEST_F(RunnerOutputTest, CalledOnATextPageTheOutputRunsTheTextPath) {
+  TDizaynPreviewF runner(nullptr);
+  auto* graphic = new TQuickRep(&runner);
+  graphic->SetName("Grafik");
+  auto* text = new TZReport(&runner);
+  text->SetName("Metin");
+  text->SetPrintIfEmpty(true);
+  runner.VtRapor = rapor;
+  runner.Mode = "Print";
+  const AnsiString saved = folder.File("metin.txt");
+  std::vector<AnsiString> announced;
+  rapor->OnBeforeReportPrint = [&](TObject*, TComponent* Report) {
+    announced.push_back(Report->Name());
+    SendTextRunToFile(Report, saved);
+  };
+  RunRunnerOutput(runner);
+  EXPECT_EQ(announced, std::vector<AnsiString>{"Metin"});
+  EXPECT_EQ(graphic->QRPrinter(), nullptr);
+  const FileBytes bytes = ReadFileBytes(saved);
+  const std::string document(bytes.begin(), bytes.end());
+  EXPECT_EQ(document.substr(0, 2), "\x1b\x40");
+  EXPECT_EQ(std::count(document.begin(), document.end(), '\x0C'), 1);
 }
 
 }  // namespace
