@@ -30,8 +30,8 @@ inline constexpr char CompositePrepareFileName[] = "comprep.qrp";
 
 // The composite's published printer settings: the report's settings with
 // Orientation and PaperSize, Letter at creation.
-class TQRCompositePrinterSettings : public TQRPrinterSettings {
-  DECLARE_CLASS(TQRCompositePrinterSettings, TQRPrinterSettings)
+class TQRCompositePrinterSettings : public TQuickRepPrinterSettings {
+  DECLARE_CLASS(TQRCompositePrinterSettings, TQuickRepPrinterSettings)
 
 public:
   TQRCompositePrinterSettings();
@@ -65,6 +65,13 @@ public:
   void Prepare();
   // The run shared by the entry points.
   void RunReports();
+  // The printer object's export handler in the composite's preview: the
+  // members of the last run run again, as RunReports runs them, into a fresh
+  // printer object, each through its report's export form with Filter (an
+  // IQRExportFilter). Then that object is freed, the one before is back
+  // (and every member that pointed at it points at it again), and
+  // OnFinished(Self) fires.
+  void ExportHandler(TObject* Filter);
 
   // ---- Published ----
   TNotifyEvent OnAddReports;
@@ -95,7 +102,7 @@ public:
   bool ParentUseStandardPrinter() const override { return FPrinterSettings->UseStandardprinter(); }
   std::int32_t ParentMemoryLimit() const override { return FPrinterSettings->MemoryLimit(); }
   bool ParentShowProgress() const override { return false; }
-  bool ParentExporting() const override { return false; }
+  bool ParentExporting() const override { return FExporting; }
   void ParentAfterPrint() override {}
 
   void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -110,19 +117,25 @@ private:
   // A temporary report for Print and Preview, set up from the first member.
   std::unique_ptr<TQuickRep> TemporaryReport(bool ForPreview);
   void SetUpPrinter(TQRPrinter& Printer);
-  void RunMembers();
+  // The members in list order on QRPrinter, each through CreateReport(True),
+  // or with Filter through its export form. A cancelled member ends the run
+  // and frees the printer object.
+  void RunMembers(TObject* Filter);
 
   std::unique_ptr<TQRCompositePrinterSettings> FPrinterSettings;
   TQuickRepOptions FOptions;
   AnsiString FReportTitle;
   std::vector<TCustomQuickRep*> FReports;
-  // Members whose QRPrinter the composite set.
-  // Sets aside the printer object a preview of this composite shows while
-  // Print runs, and gives it back when the print is over.
-  class TShownPrinterAside {
+  // Sets aside the composite's printer object while another run uses the
+  // composite, and gives it back afterwards (freeing what that run left),
+  // with the members that pointed at it pointing at it again. With
+  // OnlyShown, only a printer object that a preview shows is set aside.
+  class TPrinterAside {
   public:
-    explicit TShownPrinterAside(TQRCompositeReport& Composite);
-    ~TShownPrinterAside();
+    TPrinterAside(TQRCompositeReport& Composite, bool OnlyShown);
+    ~TPrinterAside();
+    TPrinterAside(const TPrinterAside&) = delete;
+    TPrinterAside& operator=(const TPrinterAside&) = delete;
 
   private:
     TQRCompositeReport& FComposite;
@@ -130,10 +143,14 @@ private:
     TQRPrinter* FPrinter = nullptr;
   };
 
+  // Members whose QRPrinter the composite set.
   std::vector<TCustomQuickRep*> FPointing;
+  // The members that pointed at the printer object set aside.
+  std::vector<TCustomQuickRep*> FPointingAside;
   std::unique_ptr<TQRPrinter> FOwnedPrinter;
   TQRPrinter* FQRPrinter = nullptr;
   bool FGenerating = false;
+  bool FExporting = false;
   TCustomQuickRep* FCurrentReport = nullptr;
   TQRCompositeWinControl* FMessageWindow = nullptr;
   AnsiString FPreparedFile;

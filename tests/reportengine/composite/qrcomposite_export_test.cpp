@@ -1,0 +1,213 @@
+// The composite's export, reached as the preview's save command reaches it:
+// through the export handler of the printer object the composite's preview
+// shows. The members run again into a fresh printer object and hand their
+// pages to the filter as one document.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "classlib/controls/extctrls.h"
+#include "reportengine/composite/qrcomposite.h"
+#include "reportengine/report/qrquickrepbands.h"
+#include "tests/reportengine/report/recordingexportfilter.h"
+#include "tests/support/formfixture.h"
+
+namespace {
+
+// A report on A4 with 10 mm margins and a 60 mm detail band per record:
+// four records fill a page.
+struct Member {
+  explicit Member(int records) : report(new TQuickRep(nullptr)), records(records) {
+    report->SetUnits(MM);
+    report->SetShowProgress(false);
+    report->Page()->SetPaperSize(TQRPaperSize::A4);
+    for (auto margin : {&TQRPage::SetTopMargin, &TQRPage::SetBottomMargin, &TQRPage::SetLeftMargin,
+                        &TQRPage::SetRightMargin})
+      (report->Page()->*margin)(10);
+    report->CreateBand(rbDetail)->Size()->SetHeight(60);
+    report->OnNeedData = [this](TObject*, bool& more) {
+      more = left > 0;
+      if (more)
+        --left;
+    };
+    left = records;
+  }
+  void Rewind() { left = records; }
+
+  std::unique_ptr<TQuickRep> report;
+  int records;
+  int left = 0;
+};
+
+// The notify target of the export's printer object: hears it freed.
+class FreedWatch : public TPanel, public IQRPrinterView {
+public:
+  using TPanel::TPanel;
+  void PrinterFreed(TQRPrinter* printer) override { freed.push_back(printer); }
+  std::vector<TQRPrinter*> freed;
+};
+
+// A preview that shows nothing but says it does. Once the composite's run
+// is done, a timer does what the save command does (the printer object's
+// export handler with a filter) and then closes the preview.
+class ExportingPreview : public TQRPreviewInterface {
+  DECLARE_CLASS(ExportingPreview, TQRPreviewInterface)
+
+public:
+  explicit ExportingPreview(TComponent* AOwner) : TQRPreviewInterface(AOwner) {}
+  TCustomForm* Show(TQRPrinter* printer) override {
+    Showing = printer;
+    printer->SetShowingPreview(true);
+    SetTimer(nullptr, 0, 20, &Tick);
+    return nullptr;
+  }
+
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (Showing == nullptr) {
+      KillTimer(nullptr, timer);
+      return;
+    }
+    if (Composite->Generating() || !Showing->Prepared())
+      return;  // the pages are still being made
+    KillTimer(nullptr, timer);
+    if (BeforeExport)
+      BeforeExport();
+    Showing->ExportHandler(Filter);
+    if (AfterExport)
+      AfterExport();
+    TQRPrinter* printer = Showing;
+    Showing = nullptr;
+    printer->ClosePreview();
+  }
+
+  static inline TQRPrinter* Showing = nullptr;
+  static inline TQRCompositeReport* Composite = nullptr;
+  static inline TObject* Filter = nullptr;
+  static inline std::function<void()> BeforeExport;
+  static inline std::function<void()> AfterExport;
+};
+IMPLEMENT_CLASS(ExportingPreview)
+
+TEST(CompositeExportTest, TheMembersHandTheirPagesToTheFilterAsOneDocument) {
+  test_support::FormFixture form;
+  Member first(3), second(3);
+  TQRCompositeReport composite(nullptr);
+  composite.OnAddReports = [&](TObject*) {
+    composite.AddReport(first.report.get());
+    composite.AddReport(second.report.get());
+  };
+  std::vector<std::string> events;
+  auto name = [&](TObject* sender) -> std::string {
+    if (sender == &composite)
+      return "composite";
+    return sender == first.report.get() ? "first" : sender == second.report.get() ? "second" : "?";
+  };
+  composite.OnFinished = [&](TObject* sender) { events.push_back("finished " + name(sender)); };
+  for (Member* member : {&first, &second}) {
+    member->report->BeforePrint = [&](TCustomQuickRep* sender, bool&) { events.push_back("before " + name(sender)); };
+    member->report->AfterPrint = [&](TObject* sender) { events.push_back("after " + name(sender)); };
+  }
+
+  RecordingExportFilter filter;
+  filter.BandLabel = [&](TQRCustomBand* band) {
+    return band->Parent() == first.report.get() ? "first" : band->Parent() == second.report.get() ? "second" : "?";
+  };
+  auto* watch = new FreedWatch(form.Host());
+  TQRPrinter* exportPrinter = nullptr;
+  filter.OnStart = [&] {
+    exportPrinter = composite.QRPrinter();
+    if (exportPrinter != nullptr)
+      exportPrinter->NotifyTarget = watch;
+  };
+
+  TQRPrinter* shown = nullptr;
+  std::vector<int> tagsDuring;
+  struct Seen {
+    TQRPrinter* composite = nullptr;
+    TQRPrinter* first = nullptr;
+    TQRPrinter* second = nullptr;
+    int shownPages = -1;
+    int firstTag = -1;
+    int secondTag = -1;
+  } after;
+  ExportingPreview::Composite = &composite;
+  ExportingPreview::Filter = &filter;
+  ExportingPreview::BeforeExport = [&] {
+    shown = composite.QRPrinter();
+    events.clear();
+    first.Rewind();
+    second.Rewind();
+  };
+  ExportingPreview::AfterExport = [&] {
+    after = {composite.QRPrinter(),  first.report->QRPrinter(), second.report->QRPrinter(),
+             shown->PageCount(),     first.report->Tag(),       second.report->Tag()};
+  };
+  RegisterPreviewClass(ExportingPreview::StaticClass());
+  composite.Preview();
+  RegisterPreviewClass(TQRPreviewInterface::StaticClass());
+  ExportingPreview::BeforeExport = nullptr;
+  ExportingPreview::AfterExport = nullptr;
+
+  ASSERT_NE(shown, nullptr) << "the export ran from the preview";
+  // The second report continues on the page where the first ended; only the
+  // last closes its final page and finishes the filter.
+  EXPECT_EQ(filter.log, (std::vector<std::string>{"start 2100x2970", "page", "band first 100", "band first 700",
+                                                  "band first 1300", "band second 1900", "end", "page",
+                                                  "band second 100", "band second 700", "end", "finish"}));
+  EXPECT_EQ(filter.Count("start 2100x2970"), 1);
+  EXPECT_EQ(filter.Count("finish"), 1);
+  EXPECT_EQ(filter.Count("page"), filter.Count("end"));
+  // Each member as RunReports runs it: BeforePrint asked by the composite
+  // and by the run, AfterPrint, OnFinished; then once for the composite.
+  EXPECT_EQ(events, (std::vector<std::string>{"before first", "before first", "after first", "finished first",
+                                              "before second", "before second", "after second", "finished second",
+                                              "finished composite"}));
+  // The preview's printer object is back, with its pages and its members.
+  EXPECT_EQ(after.composite, shown);
+  EXPECT_EQ(after.first, shown);
+  EXPECT_EQ(after.second, shown);
+  EXPECT_EQ(after.shownPages, 2);
+  EXPECT_EQ(after.firstTag, 0);
+  EXPECT_EQ(after.secondTag, 0) << "the last member's Tag is its own again";
+  // The export's own printer object was fresh and is gone.
+  ASSERT_NE(exportPrinter, nullptr);
+  EXPECT_NE(exportPrinter, shown);
+  EXPECT_EQ(watch->freed, std::vector<TQRPrinter*>{exportPrinter});
+  // Closing the preview freed its printer object as before.
+  EXPECT_EQ(composite.QRPrinter(), nullptr);
+  EXPECT_EQ(first.report->QRPrinter(), nullptr);
+  EXPECT_FALSE(composite.Generating());
+  EXPECT_FALSE(first.report->Exporting());
+  EXPECT_FALSE(second.report->Exporting());
+}
+
+TEST(CompositeExportTest, WithoutAFilterOrDuringARunNothingRuns) {
+  Member first(2);
+  TQRCompositeReport composite(nullptr);
+  composite.OnAddReports = [&](TObject*) { composite.AddReport(first.report.get()); };
+  int finished = 0;
+  composite.OnFinished = [&](TObject*) { ++finished; };
+  composite.Prepare();
+  TQRPrinter* prepared = composite.QRPrinter();
+  ASSERT_NE(prepared, nullptr);
+  finished = 0;
+
+  TObject notAFilter;
+  composite.ExportHandler(&notAFilter);
+  composite.ExportHandler(nullptr);
+  EXPECT_EQ(finished, 0);
+  EXPECT_EQ(composite.QRPrinter(), prepared);
+
+  // An export asked from a member's run (the composite is generating) is
+  // refused rather than run inside that run.
+  RecordingExportFilter filter;
+  first.report->AfterPrint = [&](TObject*) { composite.ExportHandler(&filter); };
+  first.Rewind();
+  composite.Prepare();
+  EXPECT_TRUE(filter.log.empty());
+}
+
+}  // namespace
