@@ -91,40 +91,35 @@ public:
 };
 IMPLEMENT_CLASS(ExportingPreview)
 
-TEST(CompositeExportTest, TheMembersHandTheirPagesToTheFilterAsOneDocument) {
-  test_support::FormFixture form;
-  Member first(3), second(3);
-  TQRCompositeReport composite(nullptr);
-  composite.OnAddReports = [&](TObject*) {
-    composite.AddReport(first.report.get());
-    composite.AddReport(second.report.get());
-  };
-  std::vector<std::string> events;
-  auto name = [&](TObject* sender) -> std::string {
+// Two members of three records each in a composite whose preview exports
+// to a recording filter. Events of the export run are logged by name.
+class CompositeExport : public ::testing::Test {
+protected:
+  CompositeExport() {
+    composite.OnAddReports = [this](TObject*) {
+      composite.AddReport(first.report.get());
+      composite.AddReport(second.report.get());
+    };
+    composite.OnFinished = [this](TObject* sender) { events.push_back("finished " + Name(sender)); };
+    for (Member* member : {&first, &second}) {
+      member->report->BeforePrint = [this](TCustomQuickRep* sender, bool&) { events.push_back("before " + Name(sender)); };
+      member->report->AfterPrint = [this](TObject* sender) { events.push_back("after " + Name(sender)); };
+    }
+    filter.BandLabel = [this](TQRCustomBand* band) { return Name(band->Parent()); };
+    filter.OnStart = [this] {
+      exportPrinter = composite.QRPrinter();
+      if (exportPrinter != nullptr)
+        exportPrinter->NotifyTarget = watch;
+    };
+  }
+
+  std::string Name(TObject* sender) const {
     if (sender == &composite)
       return "composite";
     return sender == first.report.get() ? "first" : sender == second.report.get() ? "second" : "?";
-  };
-  composite.OnFinished = [&](TObject* sender) { events.push_back("finished " + name(sender)); };
-  for (Member* member : {&first, &second}) {
-    member->report->BeforePrint = [&](TCustomQuickRep* sender, bool&) { events.push_back("before " + name(sender)); };
-    member->report->AfterPrint = [&](TObject* sender) { events.push_back("after " + name(sender)); };
   }
 
-  RecordingExportFilter filter;
-  filter.BandLabel = [&](TQRCustomBand* band) {
-    return band->Parent() == first.report.get() ? "first" : band->Parent() == second.report.get() ? "second" : "?";
-  };
-  auto* watch = new FreedWatch(form.Host());
-  TQRPrinter* exportPrinter = nullptr;
-  filter.OnStart = [&] {
-    exportPrinter = composite.QRPrinter();
-    if (exportPrinter != nullptr)
-      exportPrinter->NotifyTarget = watch;
-  };
-
-  TQRPrinter* shown = nullptr;
-  std::vector<int> tagsDuring;
+  // What the composite and its members hold right after the export.
   struct Seen {
     TQRPrinter* composite = nullptr;
     TQRPrinter* first = nullptr;
@@ -132,26 +127,65 @@ TEST(CompositeExportTest, TheMembersHandTheirPagesToTheFilterAsOneDocument) {
     int shownPages = -1;
     int firstTag = -1;
     int secondTag = -1;
-  } after;
-  ExportingPreview::Composite = &composite;
-  ExportingPreview::Filter = &filter;
-  ExportingPreview::BeforeExport = [&] {
-    shown = composite.QRPrinter();
-    events.clear();
-    first.Rewind();
-    second.Rewind();
   };
-  ExportingPreview::AfterExport = [&] {
-    after = {composite.QRPrinter(),  first.report->QRPrinter(), second.report->QRPrinter(),
-             shown->PageCount(),     first.report->Tag(),       second.report->Tag()};
-  };
-  RegisterPreviewClass(ExportingPreview::StaticClass());
-  composite.Preview();
-  RegisterPreviewClass(TQRPreviewInterface::StaticClass());
-  ExportingPreview::BeforeExport = nullptr;
-  ExportingPreview::AfterExport = nullptr;
 
-  ASSERT_NE(shown, nullptr) << "the export ran from the preview";
+  // Opens the composite's preview; once its pages are made the "user"
+  // exports them and closes it.
+  void ExportFromPreview() {
+    ExportingPreview::Composite = &composite;
+    ExportingPreview::Filter = &filter;
+    ExportingPreview::BeforeExport = [this] {
+      shown = composite.QRPrinter();
+      events.clear();
+      first.Rewind();
+      second.Rewind();
+    };
+    ExportingPreview::AfterExport = [this] {
+      after = {composite.QRPrinter(), first.report->QRPrinter(), second.report->QRPrinter(),
+               shown->PageCount(),    first.report->Tag(),       second.report->Tag()};
+    };
+    RegisterPreviewClass(ExportingPreview::StaticClass());
+    composite.Preview();
+    RegisterPreviewClass(TQRPreviewInterface::StaticClass());
+    ExportingPreview::BeforeExport = nullptr;
+    ExportingPreview::AfterExport = nullptr;
+  }
+
+  // The preview's printer object is back, with its pages, and every member
+  // points at it again; the export's own object was fresh and is gone.
+  void ExpectShownPrinterBackAndExportPrinterFreed() {
+    ASSERT_NE(shown, nullptr) << "the export ran from the preview";
+    EXPECT_EQ(after.composite, shown);
+    EXPECT_EQ(after.first, shown);
+    EXPECT_EQ(after.second, shown);
+    EXPECT_EQ(after.shownPages, 2);
+    EXPECT_EQ(after.firstTag, 0);
+    EXPECT_EQ(after.secondTag, 0) << "the last member's Tag is its own again";
+    ASSERT_NE(exportPrinter, nullptr);
+    EXPECT_NE(exportPrinter, shown);
+    EXPECT_EQ(watch->freed, std::vector<TQRPrinter*>{exportPrinter});
+    // Closing the preview freed its printer object as before.
+    EXPECT_EQ(composite.QRPrinter(), nullptr);
+    EXPECT_EQ(first.report->QRPrinter(), nullptr);
+    EXPECT_FALSE(composite.Generating());
+    EXPECT_FALSE(first.report->Exporting());
+    EXPECT_FALSE(second.report->Exporting());
+  }
+
+  test_support::FormFixture form;
+  Member first{3}, second{3};
+  TQRCompositeReport composite{nullptr};
+  std::vector<std::string> events;
+  RecordingExportFilter filter;
+  FreedWatch* watch = new FreedWatch(form.Host());
+  TQRPrinter* exportPrinter = nullptr;
+  TQRPrinter* shown = nullptr;
+  Seen after;
+};
+
+TEST_F(CompositeExport, TheMembersHandTheirPagesToTheFilterAsOneDocument) {
+  ExportFromPreview();
+
   // The second report continues on the page where the first ended; only the
   // last closes its final page and finishes the filter.
   EXPECT_EQ(filter.log, (std::vector<std::string>{"start 2100x2970", "page", "band first 100", "band first 700",
@@ -165,23 +199,26 @@ TEST(CompositeExportTest, TheMembersHandTheirPagesToTheFilterAsOneDocument) {
   EXPECT_EQ(events, (std::vector<std::string>{"before first", "before first", "after first", "finished first",
                                               "before second", "before second", "after second", "finished second",
                                               "finished composite"}));
-  // The preview's printer object is back, with its pages and its members.
-  EXPECT_EQ(after.composite, shown);
-  EXPECT_EQ(after.first, shown);
-  EXPECT_EQ(after.second, shown);
-  EXPECT_EQ(after.shownPages, 2);
-  EXPECT_EQ(after.firstTag, 0);
-  EXPECT_EQ(after.secondTag, 0) << "the last member's Tag is its own again";
-  // The export's own printer object was fresh and is gone.
-  ASSERT_NE(exportPrinter, nullptr);
-  EXPECT_NE(exportPrinter, shown);
-  EXPECT_EQ(watch->freed, std::vector<TQRPrinter*>{exportPrinter});
-  // Closing the preview freed its printer object as before.
-  EXPECT_EQ(composite.QRPrinter(), nullptr);
-  EXPECT_EQ(first.report->QRPrinter(), nullptr);
-  EXPECT_FALSE(composite.Generating());
-  EXPECT_FALSE(first.report->Exporting());
-  EXPECT_FALSE(second.report->Exporting());
+  ExpectShownPrinterBackAndExportPrinterFreed();
+}
+
+// Cancelling the export (its printer object's cancel, as a progress form's
+// button does) stops the second member at its next record: the second
+// member gets no OnFinished, the export's printer object is freed once and
+// the preview's pages stay as they were.
+TEST_F(CompositeExport, ACancelledExportFreesItsPrinterObjectAndGivesThePreviewsBack) {
+  filter.OnNewPage = [this] {
+    if (filter.Count("page") == 2 && exportPrinter != nullptr)
+      exportPrinter->Cancel();
+  };
+  ExportFromPreview();
+
+  EXPECT_EQ(filter.Count("band second 100"), 1) << "the record that started page 2 still prints";
+  EXPECT_EQ(filter.Count("band second 700"), 0);
+  EXPECT_EQ(events, (std::vector<std::string>{"before first", "before first", "after first", "finished first",
+                                              "before second", "before second", "after second",
+                                              "finished composite"}));
+  ExpectShownPrinterBackAndExportPrinterFreed();
 }
 
 TEST(CompositeExportTest, WithoutAFilterOrDuringARunNothingRuns) {
