@@ -179,6 +179,19 @@ std::unique_ptr<TQuickRep> TQRCompositeReport::TemporaryReport(bool ForPreview) 
   return report;
 }
 
+// A printer object for Print or Preview, parented by their temporary report
+// and made the composite's: the first report's title, the composite's page
+// range.
+TQRPrinter* TQRCompositeReport::AdoptTemporaryPrinter(TQuickRep* Temporary, TQRPrinterDestination Destination) {
+  auto* printer = new TQRPrinter(Temporary);
+  AdoptPrinter(printer);
+  printer->ApplyDestination(Destination);
+  printer->Title = FReports.front()->ReportTitle();
+  printer->SetFirstPage(FPrinterSettings->FirstPage());
+  printer->SetLastPage(FPrinterSettings->LastPage());
+  return printer;
+}
+
 void TQRCompositeReport::Print() {
   if (FGenerating)
     return;
@@ -190,16 +203,12 @@ void TQRCompositeReport::Print() {
   // that preview shows alone and gives it back afterwards.
   TPrinterAside shown(*this, true);
   std::unique_ptr<TQuickRep> temporary = TemporaryReport(false);
-  AdoptPrinter(new TQRPrinter(temporary.get()));
-  if (!FQRPrinter->PrintersAvailable()) {
+  TQRPrinter* printer = AdoptTemporaryPrinter(temporary.get(), qrdPrinter);
+  if (!printer->PrintersAvailable()) {
     FreePrinter();
     return;
   }
-  FQRPrinter->Settings().SetOrientation(first->Page()->Orientation());
-  FQRPrinter->Title = first->ReportTitle();
-  FQRPrinter->SetFirstPage(FPrinterSettings->FirstPage());
-  FQRPrinter->SetLastPage(FPrinterSettings->LastPage());
-  FQRPrinter->ApplyDestination(qrdPrinter);
+  printer->Settings().SetOrientation(first->Page()->Orientation());
   try {
     RunReports();
   } catch (...) {
@@ -218,12 +227,7 @@ void TQRCompositeReport::Preview() {
     return;
   TCustomQuickRep* first = FReports.front();
   std::unique_ptr<TQuickRep> temporary = TemporaryReport(true);
-  TQRPrinter* printer = new TQRPrinter(temporary.get());
-  AdoptPrinter(printer);
-  printer->ApplyDestination(qrdMetafile);
-  printer->Title = first->ReportTitle();
-  printer->SetFirstPage(FPrinterSettings->FirstPage());
-  printer->SetLastPage(FPrinterSettings->LastPage());
+  TQRPrinter* printer = AdoptTemporaryPrinter(temporary.get(), qrdMetafile);
   printer->PreviewHandler = first->OnPreview;
   printer->ExportHandler = [this](TObject* Filter) { ExportHandler(Filter); };
   if (FMessageWindow != nullptr) {

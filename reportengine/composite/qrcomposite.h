@@ -116,6 +116,7 @@ private:
   void FreePrinter();
   // A temporary report for Print and Preview, set up from the first member.
   std::unique_ptr<TQuickRep> TemporaryReport(bool ForPreview);
+  TQRPrinter* AdoptTemporaryPrinter(TQuickRep* Temporary, TQRPrinterDestination Destination);
   void SetUpPrinter(TQRPrinter& Printer);
   // The members in list order on QRPrinter, each through CreateReport(True),
   // or with Filter through its export form. A cancelled member ends the run
