@@ -6,6 +6,7 @@
 #include <cwchar>
 
 #include "classlib/controls/extctrls.h"
+#include "classlib/system/exceptions.h"
 #include "quickreptesting.h"
 #include "recordingexportfilter.h"
 #include "reportengine/report/qrprintable.h"
@@ -152,4 +153,52 @@ TEST_F(ReportPage, TheExportAbortsItsPrinterJobAndFreesItsPrinterObject) {
   EXPECT_EQ(notices->available.back(), 0) << "an ended job would keep its page";
   EXPECT_EQ(filter.Count("page"), 2);
   EXPECT_EQ(prepared->PageCount(), 2) << "the prepared pages are untouched";
+}
+
+// A filter that fails in the middle of the export (a full disk, say): the
+// failure reaches the caller, and the report is as it was before the export:
+// its own printer object with its pages, no filter, its pages in use, idle.
+// The export's printer object is freed once.
+TEST_F(ReportPage, AnExportThatFailsPutsThePreparedPrinterObjectBack) {
+  Band(rbDetail, 100, "D");
+  Records(3);
+  report->Prepare();
+  TQRPrinter* prepared = report->QRPrinter();
+  ASSERT_NE(prepared, nullptr);
+  auto* notices = new NoticeWindow(form.Host());
+  notices->SetParent(form.Host());
+  notices->Handle();
+  prepared->NotifyTarget = notices;
+
+  RecordingExportFilter filter;
+  TQRPrinter* exportPrinter = nullptr;
+  bool exportingDuringRun = false;
+  filter.OnNewPage = [&] {
+    exportPrinter = report->QRPrinter();
+    exportingDuringRun = report->Exporting() && !report->UsePrinterPages();
+    if (filter.Count("page") == 2)
+      throw Exception("Disk dolu");
+  };
+  Records(3);
+  EXPECT_THROW(prepared->ExportHandler(&filter), Exception);
+  test_support::Pump();
+  prepared->NotifyTarget = nullptr;
+
+  EXPECT_TRUE(exportingDuringRun);
+  ASSERT_NE(exportPrinter, nullptr);
+  EXPECT_NE(exportPrinter, prepared);
+  EXPECT_EQ(report->QRPrinter(), prepared);
+  EXPECT_FALSE(report->Exporting());
+  EXPECT_TRUE(report->UsePrinterPages());
+  EXPECT_TRUE(report->Idle());
+  EXPECT_EQ(notices->freed, std::vector<TQRPrinter*>{exportPrinter});
+  EXPECT_EQ(prepared->PageCount(), 2);
+
+  // Nothing of the failed export is left behind: the next one runs in full.
+  RecordingExportFilter again;
+  Records(3);
+  prepared->ExportHandler(&again);
+  EXPECT_EQ(again.Count("page"), 2);
+  EXPECT_EQ(again.Count("finish"), 1);
+  EXPECT_EQ(report->QRPrinter(), prepared);
 }
