@@ -99,13 +99,14 @@ void TQRCompositeReport::Notification(TComponent* AComponent, TOperation Operati
   for (TCustomQuickRep* member : FReports)
     if (static_cast<TComponent*>(member) == AComponent)
       report = member;
-  for (const auto* list : {&FPointing, &FPointingAside})
-    for (TCustomQuickRep* member : *list)
-      if (static_cast<TComponent*>(member) == AComponent)
-        report = member;
+  for (TCustomQuickRep* member : FPointing)
+    if (static_cast<TComponent*>(member) == AComponent)
+      report = member;
+  for (TPrinterAside* aside : FAside)
+    aside->Forget(AComponent);
   if (report == nullptr)
     return;
-  for (auto* list : {&FReports, &FPointing, &FPointingAside})
+  for (auto* list : {&FReports, &FPointing})
     list->erase(std::remove(list->begin(), list->end(), report), list->end());
   if (FCurrentReport == report)
     FCurrentReport = nullptr;
@@ -123,27 +124,34 @@ void TQRCompositeReport::AdoptPrinter(TQRPrinter* Printer) {
   FQRPrinter = Printer;
 }
 
-TQRCompositeReport::TPrinterAside::TPrinterAside(TQRCompositeReport& Composite, bool OnlyShown)
-    : FComposite(Composite) {
-  if (Composite.FQRPrinter == nullptr || (OnlyShown && !Composite.FQRPrinter->ShowingPreview()))
+TQRCompositeReport::TPrinterAside::TPrinterAside(TQRCompositeReport& Composite) : FComposite(Composite) {
+  if (Composite.FQRPrinter == nullptr)
     return;
   FOwned = std::move(Composite.FOwnedPrinter);
   FPrinter = Composite.FQRPrinter;
   Composite.FQRPrinter = nullptr;
-  Composite.FPointingAside = std::move(Composite.FPointing);
+  FPointing = std::move(Composite.FPointing);
   Composite.FPointing.clear();
+  Composite.FAside.push_back(this);
 }
 
 TQRCompositeReport::TPrinterAside::~TPrinterAside() {
   if (FPrinter == nullptr)
     return;
+  auto& asides = FComposite.FAside;
+  asides.erase(std::remove(asides.begin(), asides.end(), this), asides.end());
   FComposite.FreePrinter();
   FComposite.FOwnedPrinter = std::move(FOwned);
   FComposite.FQRPrinter = FPrinter;
-  FComposite.FPointing = std::move(FComposite.FPointingAside);
-  FComposite.FPointingAside.clear();
+  FComposite.FPointing = std::move(FPointing);
   for (TCustomQuickRep* member : FComposite.FPointing)
     member->SetQRPrinter(FPrinter);
+}
+
+void TQRCompositeReport::TPrinterAside::Forget(TComponent* Gone) {
+  FPointing.erase(std::remove_if(FPointing.begin(), FPointing.end(),
+                                 [Gone](TCustomQuickRep* member) { return static_cast<TComponent*>(member) == Gone; }),
+                  FPointing.end());
 }
 
 void TQRCompositeReport::FreePrinter() {
@@ -199,9 +207,10 @@ void TQRCompositeReport::Print() {
   if (FReports.empty())
     return;
   TCustomQuickRep* first = FReports.front();
-  // A print asked from the composite's own preview leaves the printer object
-  // that preview shows alone and gives it back afterwards.
-  TPrinterAside shown(*this, true);
+  // The printer object of before (the one the composite's own preview
+  // shows, when the print is asked from there, or the pages of a Prepare)
+  // is left alone and comes back afterwards.
+  TPrinterAside previous(*this);
   std::unique_ptr<TQuickRep> temporary = TemporaryReport(false);
   TQRPrinter* printer = AdoptTemporaryPrinter(temporary.get(), qrdPrinter);
   if (!printer->PrintersAvailable()) {
@@ -226,6 +235,9 @@ void TQRCompositeReport::Preview() {
   if (FReports.empty())
     return;
   TCustomQuickRep* first = FReports.front();
+  // The printer object of before (the pages of a Prepare) comes back when
+  // the preview is closed.
+  TPrinterAside previous(*this);
   std::unique_ptr<TQuickRep> temporary = TemporaryReport(true);
   TQRPrinter* printer = AdoptTemporaryPrinter(temporary.get(), qrdMetafile);
   printer->PreviewHandler = first->OnPreview;
@@ -317,7 +329,7 @@ void TQRCompositeReport::ExportHandler(TObject* Filter) {
   if (FGenerating || dynamic_cast<IQRExportFilter*>(Filter) == nullptr)
     return;
   if (!FReports.empty()) {
-    TPrinterAside aside(*this, false);
+    TPrinterAside aside(*this);
     FExporting = true;
     struct ExportEnds {
       bool& exporting;

@@ -9,8 +9,10 @@
 //
 // The printer object of a run has one owner, the composite: it is freed
 // exactly once, by whichever comes first of a cancelled run, the end of
-// Print, the closing of the preview, the next run or the composite's end.
-// Members that still point at it are cleared then.
+// Print, the closing of the preview, the next Prepare or RunReports, or the
+// composite's end. Members that still point at it are cleared then. Print,
+// Preview and the export set the object of before aside and give it back
+// when they are done.
 #pragma once
 #include <windows.h>
 
@@ -129,25 +131,29 @@ private:
   std::vector<TCustomQuickRep*> FReports;
   // Sets aside the composite's printer object while another run uses the
   // composite, and gives it back afterwards (freeing what that run left),
-  // with the members that pointed at it pointing at it again. With
-  // OnlyShown, only a printer object that a preview shows is set aside.
+  // with the members that pointed at it pointing at it again. Runs nest (an
+  // export or a print asked from the composite's preview), so each keeps
+  // its own object and members.
   class TPrinterAside {
   public:
-    TPrinterAside(TQRCompositeReport& Composite, bool OnlyShown);
+    explicit TPrinterAside(TQRCompositeReport& Composite);
     ~TPrinterAside();
     TPrinterAside(const TPrinterAside&) = delete;
     TPrinterAside& operator=(const TPrinterAside&) = delete;
+    // A member freed meanwhile is not pointed anywhere afterwards.
+    void Forget(TComponent* Gone);
 
   private:
     TQRCompositeReport& FComposite;
     std::unique_ptr<TQRPrinter> FOwned;
     TQRPrinter* FPrinter = nullptr;
+    std::vector<TCustomQuickRep*> FPointing;
   };
 
   // Members whose QRPrinter the composite set.
   std::vector<TCustomQuickRep*> FPointing;
-  // The members that pointed at the printer object set aside.
-  std::vector<TCustomQuickRep*> FPointingAside;
+  // The printer objects set aside now, innermost last.
+  std::vector<TPrinterAside*> FAside;
   std::unique_ptr<TQRPrinter> FOwnedPrinter;
   TQRPrinter* FQRPrinter = nullptr;
   bool FGenerating = false;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "classlib/controls/extctrls.h"
+#include "classlib/system/exceptions.h"
 #include "reportengine/composite/qrcomposite.h"
 #include "reportengine/report/qrquickrepbands.h"
 #include "tests/reportengine/report/recordingexportfilter.h"
@@ -219,6 +220,101 @@ TEST_F(CompositeExport, ACancelledExportFreesItsPrinterObjectAndGivesThePreviews
                                               "before second", "before second", "after second",
                                               "finished composite"}));
   ExpectShownPrinterBackAndExportPrinterFreed();
+}
+
+// An export of a prepared composite, asked directly, and one whose filter
+// fails on the second page. The composite exports while it runs the members
+// (its printer objects keep no page then) and not afterwards; the prepared
+// printer object comes back with its pages, every member points at it
+// again, the last member has its own Tag, and the export's own printer
+// object is freed once. The failure reaches the caller.
+TEST_F(CompositeExport, AnExportOfPreparedPagesPutsThemBackAlsoWhenTheFilterFails) {
+  for (bool fails : {false, true}) {
+    SCOPED_TRACE(fails ? "the filter fails" : "the export ends");
+    RecordingExportFilter run;
+    run.OnStart = filter.OnStart;
+    std::vector<bool> exportingAtPages;
+    run.OnNewPage = [&] {
+      exportingAtPages.push_back(composite.ParentExporting());
+      if (fails && run.Count("page") == 2)
+        throw Exception("Disk dolu");
+    };
+    first.Rewind();
+    second.Rewind();
+    composite.Prepare();
+    TQRPrinter* prepared = composite.QRPrinter();
+    ASSERT_NE(prepared, nullptr);
+    ASSERT_EQ(prepared->PageCount(), 2);
+    events.clear();
+    exportPrinter = nullptr;
+    watch->freed.clear();
+    first.Rewind();
+    second.Rewind();
+
+    if (fails)
+      EXPECT_THROW(composite.ExportHandler(&run), Exception);
+    else
+      composite.ExportHandler(&run);
+
+    EXPECT_EQ(exportingAtPages, std::vector<bool>(2, true));
+    EXPECT_FALSE(composite.ParentExporting());
+    EXPECT_FALSE(composite.Generating());
+    EXPECT_EQ(composite.QRPrinter(), prepared);
+    EXPECT_EQ(first.report->QRPrinter(), prepared);
+    EXPECT_EQ(second.report->QRPrinter(), prepared);
+    EXPECT_EQ(prepared->PageCount(), 2);
+    EXPECT_EQ(second.report->Tag(), 0);
+    EXPECT_FALSE(second.report->Exporting());
+    EXPECT_TRUE(second.report->UsePrinterPages());
+    ASSERT_NE(exportPrinter, nullptr);
+    EXPECT_NE(exportPrinter, prepared);
+    EXPECT_EQ(watch->freed, std::vector<TQRPrinter*>{exportPrinter});
+    EXPECT_EQ(run.Count("finish"), fails ? 0 : 1);
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back(), fails ? "before second" : "finished composite");
+  }
+}
+
+// Print puts the composite's printer object of before back when it is done,
+// as the report's Print does: the pages of a Prepare survive a Print.
+TEST_F(CompositeExport, PrintPutsThePreparedPrinterObjectBack) {
+  composite.Prepare();
+  TQRPrinter* prepared = composite.QRPrinter();
+  ASSERT_NE(prepared, nullptr);
+  ASSERT_EQ(prepared->PageCount(), 2);
+  first.Rewind();
+  second.Rewind();
+
+  composite.Print();
+
+  EXPECT_EQ(composite.QRPrinter(), prepared);
+  EXPECT_EQ(first.report->QRPrinter(), prepared);
+  EXPECT_EQ(second.report->QRPrinter(), prepared);
+  EXPECT_EQ(prepared->PageCount(), 2);
+  EXPECT_FALSE(composite.Generating());
+}
+
+// So does the preview, once it is closed; while it shows, the composite and
+// its members hold the printer object it shows.
+TEST_F(CompositeExport, ThePreviewPutsThePreparedPrinterObjectBackWhenClosed) {
+  composite.Prepare();
+  TQRPrinter* prepared = composite.QRPrinter();
+  ASSERT_NE(prepared, nullptr);
+  ASSERT_EQ(prepared->PageCount(), 2);
+  first.Rewind();
+  second.Rewind();
+
+  ExportFromPreview();
+
+  ASSERT_NE(shown, nullptr);
+  EXPECT_NE(shown, prepared);
+  EXPECT_EQ(after.composite, shown);
+  EXPECT_EQ(after.first, shown);
+  EXPECT_EQ(after.shownPages, 2);
+  EXPECT_EQ(composite.QRPrinter(), prepared);
+  EXPECT_EQ(first.report->QRPrinter(), prepared);
+  EXPECT_EQ(second.report->QRPrinter(), prepared);
+  EXPECT_EQ(prepared->PageCount(), 2);
 }
 
 TEST(CompositeExportTest, WithoutAFilterOrDuringARunNothingRuns) {
