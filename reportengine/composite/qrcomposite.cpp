@@ -14,23 +14,9 @@
 
 // ---- TQRCompositePrinterSettings ----------------------------------------------
 
+// The report's printer settings come from TQuickRepPrinterSettings, in the
+// same order; the composite adds its paper and orientation after them.
 BEGIN_PUBLISHED(TQRCompositePrinterSettings)
-  PROPERTY(Copies, Copies, SetCopies).Default(1),
-  PROPERTY(OutputBin, OutputBin, SetOutputBin).Default(static_cast<int>(TQRBin::Auto)),
-  PROPERTY(Duplex, Duplex, SetDuplex).Default(false),
-  PROPERTY(FirstPage, FirstPage, SetFirstPage).Default(0),
-  PROPERTY(LastPage, LastPage, SetLastPage).Default(0),
-  PROPERTY(UseStandardprinter, UseStandardprinter, SetUseStandardprinter).Default(false),
-  PROPERTY(UseCustomBinCode, UseCustomBinCode, SetUseCustomBinCode).Default(false),
-  PROPERTY(CustomBinCode, CustomBinCode, SetCustomBinCode).Default(0),
-  PROPERTY(ExtendedDuplex, ExtendedDuplex, SetExtendedDuplex).Default(0),
-  PROPERTY(UseCustomPaperCode, UseCustomPaperCode, SetUseCustomPaperCode).Default(false),
-  PROPERTY(CustomPaperCode, CustomPaperCode, SetCustomPaperCode).Default(0),
-  PROPERTY(PrintMetaFile, PrintMetaFile, SetPrintMetaFile).Default(false),
-  PROPERTY(MemoryLimit, MemoryLimit, SetMemoryLimit).Default(250000),
-  PROPERTY(PrintQuality, PrintQuality, SetPrintQuality),
-  PROPERTY(Collate, Collate, SetCollate).Default(0),
-  PROPERTY(ColorOption, ColorOption, SetColorOption).Default(0),
   PROPERTY(Orientation, Orientation, SetOrientation).Default(poPortrait),
   PROPERTY(PaperSize, PaperSize, SetPaperSize).Default(static_cast<int>(TQRPaperSize::Letter)),
 END_PUBLISHED
@@ -40,7 +26,6 @@ TQRCompositePrinterSettings::TQRCompositePrinterSettings() {
   FCopies = 1;
   FOutputBin = TQRBin::Auto;
   FPrinterIndex = -1;
-  FTitle = "";
   FFirstPage = FLastPage = 0;
   FMemoryLimit = 250000;
 }
@@ -117,10 +102,12 @@ void TQRCompositeReport::Notification(TComponent* AComponent, TOperation Operati
   for (TCustomQuickRep* member : FPointing)
     if (static_cast<TComponent*>(member) == AComponent)
       report = member;
+  for (TPrinterAside* aside : FAside)
+    aside->Forget(AComponent);
   if (report == nullptr)
     return;
-  FReports.erase(std::remove(FReports.begin(), FReports.end(), report), FReports.end());
-  FPointing.erase(std::remove(FPointing.begin(), FPointing.end(), report), FPointing.end());
+  for (auto* list : {&FReports, &FPointing})
+    list->erase(std::remove(list->begin(), list->end(), report), list->end());
   if (FCurrentReport == report)
     FCurrentReport = nullptr;
 }
@@ -137,21 +124,34 @@ void TQRCompositeReport::AdoptPrinter(TQRPrinter* Printer) {
   FQRPrinter = Printer;
 }
 
-TQRCompositeReport::TShownPrinterAside::TShownPrinterAside(TQRCompositeReport& Composite) : FComposite(Composite) {
-  if (Composite.FQRPrinter == nullptr || !Composite.FQRPrinter->ShowingPreview())
+TQRCompositeReport::TPrinterAside::TPrinterAside(TQRCompositeReport& Composite) : FComposite(Composite) {
+  if (Composite.FQRPrinter == nullptr)
     return;
   FOwned = std::move(Composite.FOwnedPrinter);
   FPrinter = Composite.FQRPrinter;
   Composite.FQRPrinter = nullptr;
+  FPointing = std::move(Composite.FPointing);
   Composite.FPointing.clear();
+  Composite.FAside.push_back(this);
 }
 
-TQRCompositeReport::TShownPrinterAside::~TShownPrinterAside() {
+TQRCompositeReport::TPrinterAside::~TPrinterAside() {
   if (FPrinter == nullptr)
     return;
+  auto& asides = FComposite.FAside;
+  asides.erase(std::remove(asides.begin(), asides.end(), this), asides.end());
   FComposite.FreePrinter();
   FComposite.FOwnedPrinter = std::move(FOwned);
   FComposite.FQRPrinter = FPrinter;
+  FComposite.FPointing = std::move(FPointing);
+  for (TCustomQuickRep* member : FComposite.FPointing)
+    member->SetQRPrinter(FPrinter);
+}
+
+void TQRCompositeReport::TPrinterAside::Forget(TComponent* Gone) {
+  FPointing.erase(std::remove_if(FPointing.begin(), FPointing.end(),
+                                 [Gone](TCustomQuickRep* member) { return static_cast<TComponent*>(member) == Gone; }),
+                  FPointing.end());
 }
 
 void TQRCompositeReport::FreePrinter() {
@@ -187,6 +187,19 @@ std::unique_ptr<TQuickRep> TQRCompositeReport::TemporaryReport(bool ForPreview) 
   return report;
 }
 
+// A printer object for Print or Preview, parented by their temporary report
+// and made the composite's: the first report's title, the composite's page
+// range.
+TQRPrinter* TQRCompositeReport::AdoptTemporaryPrinter(TQuickRep* Temporary, TQRPrinterDestination Destination) {
+  auto* printer = new TQRPrinter(Temporary);
+  AdoptPrinter(printer);
+  printer->ApplyDestination(Destination);
+  printer->Title = FReports.front()->ReportTitle();
+  printer->SetFirstPage(FPrinterSettings->FirstPage());
+  printer->SetLastPage(FPrinterSettings->LastPage());
+  return printer;
+}
+
 void TQRCompositeReport::Print() {
   if (FGenerating)
     return;
@@ -194,20 +207,17 @@ void TQRCompositeReport::Print() {
   if (FReports.empty())
     return;
   TCustomQuickRep* first = FReports.front();
-  // A print asked from the composite's own preview leaves the printer object
-  // that preview shows alone and gives it back afterwards.
-  TShownPrinterAside shown(*this);
+  // The printer object of before (the one the composite's own preview
+  // shows, when the print is asked from there, or the pages of a Prepare)
+  // is left alone and comes back afterwards.
+  TPrinterAside previous(*this);
   std::unique_ptr<TQuickRep> temporary = TemporaryReport(false);
-  AdoptPrinter(new TQRPrinter(temporary.get()));
-  if (!FQRPrinter->PrintersAvailable()) {
+  TQRPrinter* printer = AdoptTemporaryPrinter(temporary.get(), qrdPrinter);
+  if (!printer->PrintersAvailable()) {
     FreePrinter();
     return;
   }
-  FQRPrinter->Settings().SetOrientation(first->Page()->Orientation());
-  FQRPrinter->Title = first->ReportTitle();
-  FQRPrinter->SetFirstPage(FPrinterSettings->FirstPage());
-  FQRPrinter->SetLastPage(FPrinterSettings->LastPage());
-  FQRPrinter->ApplyDestination(qrdPrinter);
+  printer->Settings().SetOrientation(first->Page()->Orientation());
   try {
     RunReports();
   } catch (...) {
@@ -225,14 +235,13 @@ void TQRCompositeReport::Preview() {
   if (FReports.empty())
     return;
   TCustomQuickRep* first = FReports.front();
+  // The printer object of before (the pages of a Prepare) comes back when
+  // the preview is closed.
+  TPrinterAside previous(*this);
   std::unique_ptr<TQuickRep> temporary = TemporaryReport(true);
-  TQRPrinter* printer = new TQRPrinter(temporary.get());
-  AdoptPrinter(printer);
-  printer->ApplyDestination(qrdMetafile);
-  printer->Title = first->ReportTitle();
-  printer->SetFirstPage(FPrinterSettings->FirstPage());
-  printer->SetLastPage(FPrinterSettings->LastPage());
+  TQRPrinter* printer = AdoptTemporaryPrinter(temporary.get(), qrdMetafile);
   printer->PreviewHandler = first->OnPreview;
+  printer->ExportHandler = [this](TObject* Filter) { ExportHandler(Filter); };
   if (FMessageWindow != nullptr) {
     if (auto* owner = dynamic_cast<TWinControl*>(Owner()))
       FMessageWindow->SetParent(owner);
@@ -310,7 +319,26 @@ void TQRCompositeReport::RunReports() {
       AdoptPrinter(new TQRPrinter(this));
       FQRPrinter->ApplyDestination(qrdMetafile);
     }
-    RunMembers();
+    RunMembers(nullptr);
+  }
+  if (OnFinished)
+    OnFinished(this);
+}
+
+void TQRCompositeReport::ExportHandler(TObject* Filter) {
+  if (FGenerating || dynamic_cast<IQRExportFilter*>(Filter) == nullptr)
+    return;
+  if (!FReports.empty()) {
+    TPrinterAside aside(*this);
+    FExporting = true;
+    struct ExportEnds {
+      bool& exporting;
+      ~ExportEnds() { exporting = false; }
+    } exportEnds{FExporting};
+    AdoptPrinter(new TQRPrinter(this));
+    FQRPrinter->ApplyDestination(qrdMetafile);
+    RunMembers(Filter);
+    FreePrinter();
   }
   if (OnFinished)
     OnFinished(this);
@@ -318,7 +346,9 @@ void TQRCompositeReport::RunReports() {
 
 // The members in list order on one printer object: each starts where the
 // one before ended; the last (Tag 999 for its run) closes the final page.
-void TQRCompositeReport::RunMembers() {
+// An export hands each member the filter through its export form; its
+// printer job is aborted at the end, since the filter has the pages.
+void TQRCompositeReport::RunMembers(TObject* Filter) {
   TCustomQuickRep* first = FReports.front();
   // The pages take the first report's paper, whatever the settings held:
   // a composite prepared for a file gets the pages its reports were made for.
@@ -366,7 +396,10 @@ void TQRCompositeReport::RunMembers() {
     if (i + 1 == members.size())
       report->SetTag(999);
     try {
-      report->CreateReport(true);
+      if (Filter != nullptr)
+        report->ExportHandler(Filter, FQRPrinter);
+      else
+        report->CreateReport(true);
     } catch (...) {
       report->SetTag(tag);
       FreePrinter();
@@ -387,6 +420,8 @@ void TQRCompositeReport::RunMembers() {
   }
   if (cancelled)
     FreePrinter();
+  else if (Filter != nullptr)
+    FQRPrinter->AbortDoc();
   else
     FQRPrinter->EndDoc();
 }

@@ -9,8 +9,10 @@
 //
 // The printer object of a run has one owner, the composite: it is freed
 // exactly once, by whichever comes first of a cancelled run, the end of
-// Print, the closing of the preview, the next run or the composite's end.
-// Members that still point at it are cleared then.
+// Print, the closing of the preview, the next Prepare or RunReports, or the
+// composite's end. Members that still point at it are cleared then. Print,
+// Preview and the export set the object of before aside and give it back
+// when they are done.
 #pragma once
 #include <windows.h>
 
@@ -30,8 +32,8 @@ inline constexpr char CompositePrepareFileName[] = "comprep.qrp";
 
 // The composite's published printer settings: the report's settings with
 // Orientation and PaperSize, Letter at creation.
-class TQRCompositePrinterSettings : public TQRPrinterSettings {
-  DECLARE_CLASS(TQRCompositePrinterSettings, TQRPrinterSettings)
+class TQRCompositePrinterSettings : public TQuickRepPrinterSettings {
+  DECLARE_CLASS(TQRCompositePrinterSettings, TQuickRepPrinterSettings)
 
 public:
   TQRCompositePrinterSettings();
@@ -65,6 +67,13 @@ public:
   void Prepare();
   // The run shared by the entry points.
   void RunReports();
+  // The printer object's export handler in the composite's preview: the
+  // members of the last run run again, as RunReports runs them, into a fresh
+  // printer object, each through its report's export form with Filter (an
+  // IQRExportFilter). Then that object is freed, the one before is back
+  // (and every member that pointed at it points at it again), and
+  // OnFinished(Self) fires.
+  void ExportHandler(TObject* Filter);
 
   // ---- Published ----
   TNotifyEvent OnAddReports;
@@ -95,7 +104,7 @@ public:
   bool ParentUseStandardPrinter() const override { return FPrinterSettings->UseStandardprinter(); }
   std::int32_t ParentMemoryLimit() const override { return FPrinterSettings->MemoryLimit(); }
   bool ParentShowProgress() const override { return false; }
-  bool ParentExporting() const override { return false; }
+  bool ParentExporting() const override { return FExporting; }
   void ParentAfterPrint() override {}
 
   void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -109,31 +118,46 @@ private:
   void FreePrinter();
   // A temporary report for Print and Preview, set up from the first member.
   std::unique_ptr<TQuickRep> TemporaryReport(bool ForPreview);
+  TQRPrinter* AdoptTemporaryPrinter(TQuickRep* Temporary, TQRPrinterDestination Destination);
   void SetUpPrinter(TQRPrinter& Printer);
-  void RunMembers();
+  // The members in list order on QRPrinter, each through CreateReport(True),
+  // or with Filter through its export form. A cancelled member ends the run
+  // and frees the printer object.
+  void RunMembers(TObject* Filter);
 
   std::unique_ptr<TQRCompositePrinterSettings> FPrinterSettings;
   TQuickRepOptions FOptions;
   AnsiString FReportTitle;
   std::vector<TCustomQuickRep*> FReports;
-  // Members whose QRPrinter the composite set.
-  // Sets aside the printer object a preview of this composite shows while
-  // Print runs, and gives it back when the print is over.
-  class TShownPrinterAside {
+  // Sets aside the composite's printer object while another run uses the
+  // composite, and gives it back afterwards (freeing what that run left),
+  // with the members that pointed at it pointing at it again. Runs nest (an
+  // export or a print asked from the composite's preview), so each keeps
+  // its own object and members.
+  class TPrinterAside {
   public:
-    explicit TShownPrinterAside(TQRCompositeReport& Composite);
-    ~TShownPrinterAside();
+    explicit TPrinterAside(TQRCompositeReport& Composite);
+    ~TPrinterAside();
+    TPrinterAside(const TPrinterAside&) = delete;
+    TPrinterAside& operator=(const TPrinterAside&) = delete;
+    // A member freed meanwhile is not pointed anywhere afterwards.
+    void Forget(TComponent* Gone);
 
   private:
     TQRCompositeReport& FComposite;
     std::unique_ptr<TQRPrinter> FOwned;
     TQRPrinter* FPrinter = nullptr;
+    std::vector<TCustomQuickRep*> FPointing;
   };
 
+  // Members whose QRPrinter the composite set.
   std::vector<TCustomQuickRep*> FPointing;
+  // The printer objects set aside now, innermost last.
+  std::vector<TPrinterAside*> FAside;
   std::unique_ptr<TQRPrinter> FOwnedPrinter;
   TQRPrinter* FQRPrinter = nullptr;
   bool FGenerating = false;
+  bool FExporting = false;
   TCustomQuickRep* FCurrentReport = nullptr;
   TQRCompositeWinControl* FMessageWindow = nullptr;
   AnsiString FPreparedFile;

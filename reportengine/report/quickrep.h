@@ -131,6 +131,15 @@ public:
   // The print set-up dialog; the result is in Tag: 1 cancelled, 0 confirmed.
   // Also returns true when it was confirmed.
   bool ExecutePrintSetup() override;
+  // Export: the report runs again and hands its pages to Filter (an
+  // IQRExportFilter; anything else is ignored). The first form runs into a
+  // fresh printer object of its own, with the "Export Progress" form when
+  // ShowProgress, and aborts that object's job: the filter has the pages.
+  // The second form is a composite's: it runs as a member (CreateReport(True))
+  // into the printer object the composite gives, whose job the composite
+  // opened and closes. Both put the report's printer object back afterwards.
+  void ExportHandler(TObject* Filter);
+  void ExportHandler(TObject* Filter, TQRPrinter* Printer);
   // Makes a band of the kind on this report, named after its kind.
   TQRCustomBand* CreateBand(TQRBandType BandType);
 
@@ -318,7 +327,8 @@ private:
   void DrawBackImage();
   int PageBottom(bool SubtractMargin);
   void StoreFunctionValue(TQREvElement* Constant, int Value);
-  void ExportHandler(TObject* Filter);
+  class TExportScope;
+  bool CanExport(TObject* Filter) const;
   void ReleasePreviousPrinter();
   void RunPrepared(bool Composite);
   void ApplyPrintSetup(TQRPrintDialog& Dialog, TQRPrinter& Printer);

@@ -239,30 +239,67 @@ void TCustomQuickRep::ShowPreview(bool Modal) {
     printer->Preview();
 }
 
+namespace {
+
+// The caption of the progress form of an export run.
+const char* const SQRExportProgress = "Export Progress";
+
+}  // namespace
+
+// Puts a report's export state back when an export run ends, also by an
+// exception: no filter, no exporting, the printer's pages in use again, and
+// the printer object the report had before.
+class TCustomQuickRep::TExportScope {
+public:
+  TExportScope(TCustomQuickRep& Report, IQRExportFilter* Filter, TQRPrinter* Printer)
+      : FReport(Report), FPrevious(Report.FQRPrinter) {
+    FReport.FQRPrinter = Printer;
+    FReport.FExportFilter = Filter;
+    FReport.FExporting = true;
+    FReport.FUsePrinterPages = false;
+  }
+  ~TExportScope() {
+    FReport.FExportFilter = nullptr;
+    FReport.FExporting = false;
+    FReport.FUsePrinterPages = true;
+    FReport.RestorePrinter(FPrevious);
+  }
+  TExportScope(const TExportScope&) = delete;
+  TExportScope& operator=(const TExportScope&) = delete;
+
+private:
+  TCustomQuickRep& FReport;
+  TQRPrinter* FPrevious;
+};
+
+bool TCustomQuickRep::CanExport(TObject* Filter) const {
+  return dynamic_cast<IQRExportFilter*>(Filter) != nullptr && FIdle && !FThreadRunning.load();
+}
+
 void TCustomQuickRep::ExportHandler(TObject* Filter) {
-  auto* filter = dynamic_cast<IQRExportFilter*>(Filter);
-  if (filter == nullptr || !FIdle || FThreadRunning.load())
+  if (!CanExport(Filter))
     return;
-  TQRPrinter* previous = FQRPrinter;
+  // The progress form outlives the run's printer object, which tells its
+  // notify target when it goes.
+  std::unique_ptr<TQRProgressForm> progress;
   std::unique_ptr<TQRPrinter> printer(NewRunPrinter());
   printer->ApplyDestination(qrdMetafile);
-  FQRPrinter = printer.get();
-  FExportFilter = filter;
-  FExporting = true;
-  FUsePrinterPages = false;
-  auto restore = [&] {
-    RestorePrinter(previous);
-    FExportFilter = nullptr;
-    FExporting = false;
-    FUsePrinterPages = true;
-  };
-  try {
-    CreateReport(false);
-  } catch (...) {
-    restore();
-    throw;
+  if (FShowProgress) {
+    progress = std::make_unique<TQRProgressForm>(nullptr);
+    progress->SetCaption(SQRExportProgress);
+    progress->SetQRPrinter(printer.get());
+    progress->Show();
+    printer->NotifyTarget = progress.get();
   }
-  restore();
+  TExportScope scope(*this, dynamic_cast<IQRExportFilter*>(Filter), printer.get());
+  CreateReport(false);
+}
+
+void TCustomQuickRep::ExportHandler(TObject* Filter, TQRPrinter* Printer) {
+  if (Printer == nullptr || !CanExport(Filter))
+    return;
+  TExportScope scope(*this, dynamic_cast<IQRExportFilter*>(Filter), Printer);
+  CreateReport(true);
 }
 
 // ---- The run -----------------------------------------------------------------------

@@ -11,7 +11,8 @@
 
 namespace {
 
-// Shows nothing but says it does; a timer closes it from the message loop.
+// Shows nothing but says it does; a timer closes it from the message loop
+// once the run is done.
 class ClosingPreview : public TQRPreviewInterface {
   DECLARE_CLASS(ClosingPreview, TQRPreviewInterface)
 
@@ -25,9 +26,15 @@ public:
   }
 
   static void CALLBACK Close(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    if (Showing == nullptr)
+    if (Showing == nullptr) {
+      KillTimer(nullptr, timer);
       return;
+    }
+    // The run handles messages while it makes the pages; on a busy machine
+    // the timer comes before the last one. The "user" waits for them.
+    if (!Showing->Prepared())
+      return;
+    KillTimer(nullptr, timer);
     PagesWhenClosed = Showing->PageCount();
     StatusWhenClosed = Showing->Status();
     TQRPrinter* printer = Showing;

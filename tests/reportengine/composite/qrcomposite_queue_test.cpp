@@ -98,10 +98,13 @@ TEST(CompositeQueueTest, PrintGivesTheQueueThePagesPrepareCounts) {
   Refill(*first, 3);
   Refill(*second, 3);
   const std::set<std::string> before = FilesIn(pdfOut, L"Birlesik_Rapor*.pdf");
+  TQRPrinter* preparedPrinter = composite.QRPrinter();
   composite.Print();
-  EXPECT_EQ(composite.QRPrinter(), nullptr);
-  EXPECT_EQ(first->QRPrinter(), nullptr);
-  EXPECT_EQ(second->QRPrinter(), nullptr);
+  // The print's own printer object is gone; the prepared pages are back.
+  EXPECT_EQ(composite.QRPrinter(), preparedPrinter);
+  EXPECT_EQ(first->QRPrinter(), preparedPrinter);
+  EXPECT_EQ(second->QRPrinter(), preparedPrinter);
+  EXPECT_EQ(preparedPrinter->PageCount(), prepared);
 
   const std::string pdf = WaitForNewFile(pdfOut, L"Birlesik_Rapor*.pdf", before);
   ASSERT_FALSE(pdf.empty()) << "no PDF arrived in " << pdfOut;
@@ -114,7 +117,7 @@ TEST(CompositeQueueTest, PrintGivesTheQueueThePagesPrepareCounts) {
   const std::set<std::string> printed = FilesIn(pdfOut, L"Birlesik_Rapor*.pdf");
   composite.MessageWindow()->Perform(QRM_PRINTAGAIN, 0, 0);
   EXPECT_FALSE(WaitForNewFile(pdfOut, L"Birlesik_Rapor*.pdf", printed).empty());
-  EXPECT_EQ(composite.QRPrinter(), nullptr);
+  EXPECT_EQ(composite.QRPrinter(), preparedPrinter);
 }
 
 // Print pressed in the composite's preview prints the whole composite, and

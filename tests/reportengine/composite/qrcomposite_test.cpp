@@ -268,3 +268,69 @@ TEST(CompositeSettingsTest, PublishedSettingsStreamAndReadBack) {
 }
 
 }  // namespace
+
+namespace {
+
+// Layout files name the composite's printer settings one by one: every
+// setting keeps its name and its place in the stream, and reads back.
+TEST(CompositeSettingsTest, EverySettingStreamsUnderItsNameInItsPlaceAndReadsBack) {
+  TQRCompositeReport composite(nullptr);
+  composite.SetName("QRCompositeReport1");
+  TQRCompositePrinterSettings& s = *composite.PrinterSettings();
+  s.SetCopies(2);
+  s.SetOutputBin(TQRBin::Manual);
+  s.SetDuplex(true);
+  s.SetFirstPage(3);
+  s.SetLastPage(7);
+  s.SetUseStandardprinter(true);
+  s.SetUseCustomBinCode(true);
+  s.SetCustomBinCode(261);
+  s.SetExtendedDuplex(2);
+  s.SetUseCustomPaperCode(true);
+  s.SetCustomPaperCode(119);
+  s.SetPrintMetaFile(true);
+  s.SetMemoryLimit(123456);
+  s.SetPrintQuality(300);
+  s.SetCollate(1);
+  s.SetColorOption(2);
+  s.SetOrientation(poLandscape);
+  s.SetPaperSize(TQRPaperSize::A5);
+  const std::string text = test_support::ComponentText(&composite);
+
+  const std::vector<std::string> names = {
+      "Copies",           "OutputBin",          "Duplex",          "FirstPage",     "LastPage",
+      "UseStandardprinter", "UseCustomBinCode", "CustomBinCode",   "ExtendedDuplex", "UseCustomPaperCode",
+      "CustomPaperCode",  "PrintMetaFile",      "MemoryLimit",     "PrintQuality",  "Collate",
+      "ColorOption",      "Orientation",        "PaperSize"};
+  std::size_t last = 0;
+  for (const std::string& name : names) {
+    const std::size_t at = text.find("PrinterSettings." + name + " = ");
+    ASSERT_NE(at, std::string::npos) << name << " missing in\n" << text;
+    EXPECT_GT(at, last) << name << " out of its place in\n" << text;
+    last = at;
+  }
+
+  TQRCompositeReport read(nullptr);
+  test_support::ReadComponentText(text, &read);
+  const TQRCompositePrinterSettings& r = *read.PrinterSettings();
+  EXPECT_EQ(r.Copies(), 2);
+  EXPECT_EQ(r.OutputBin(), TQRBin::Manual);
+  EXPECT_TRUE(r.Duplex());
+  EXPECT_EQ(r.FirstPage(), 3);
+  EXPECT_EQ(r.LastPage(), 7);
+  EXPECT_TRUE(r.UseStandardprinter());
+  EXPECT_TRUE(r.UseCustomBinCode());
+  EXPECT_EQ(r.CustomBinCode(), 261);
+  EXPECT_EQ(r.ExtendedDuplex(), 2);
+  EXPECT_TRUE(r.UseCustomPaperCode());
+  EXPECT_EQ(r.CustomPaperCode(), 119);
+  EXPECT_TRUE(r.PrintMetaFile());
+  EXPECT_EQ(r.MemoryLimit(), 123456);
+  EXPECT_EQ(r.PrintQuality(), 300);
+  EXPECT_EQ(r.Collate(), 1);
+  EXPECT_EQ(r.ColorOption(), 2);
+  EXPECT_EQ(r.Orientation(), poLandscape);
+  EXPECT_EQ(r.PaperSize(), TQRPaperSize::A5);
+}
+
+}  // namespace

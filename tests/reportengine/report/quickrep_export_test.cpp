@@ -3,7 +3,12 @@
 // takes the pages instead of the printer object.
 #include <gtest/gtest.h>
 
+#include <cwchar>
+
+#include "classlib/controls/extctrls.h"
+#include "classlib/system/exceptions.h"
 #include "quickreptesting.h"
+#include "recordingexportfilter.h"
 #include "reportengine/report/qrprintable.h"
 
 using namespace quickrep_test;
@@ -39,27 +44,6 @@ TEST_F(ReportPage, EveryPageStartsAndEndsWithItsEventsAndPagePrintables) {
   EXPECT_EQ(onPage->offsets, (std::vector<std::pair<int, int>>{{0, 0}, {0, 0}}));
 }
 
-// Records what the run hands it.
-class RecordingFilter : public TObject, public IQRExportFilter {
-public:
-  void Start(int PaperWidth, int PaperLength, TFont*) override {
-    started = true;
-    log.push_back("start " + std::to_string(PaperWidth) + "x" + std::to_string(PaperLength));
-  }
-  bool Started() const override { return started; }
-  void NewPage() override { log.push_back("page"); }
-  void EndPage() override { log.push_back("end"); }
-  void AcceptGraphic(long double, long double, TGraphic*) override { log.push_back("graphic"); }
-  void AcceptBand(TQRCustomBand*, long double, long double Y, long double) override {
-    log.push_back("band " + std::to_string(static_cast<int>(Y)));
-  }
-  void Finish() override { log.push_back("finish"); }
-  bool ContinuousPage() const override { return false; }
-
-  bool started = false;
-  std::vector<std::string> log;
-};
-
 TEST_F(ReportPage, AnExportFilterTakesThePagesAndThePrinterJobIsAborted) {
   Band(rbDetail, 100, "D");
   Records(3);
@@ -67,7 +51,7 @@ TEST_F(ReportPage, AnExportFilterTakesThePagesAndThePrinterJobIsAborted) {
   TQRPrinter* prepared = report->QRPrinter();
   ASSERT_NE(prepared, nullptr);
   ASSERT_TRUE(prepared->ExportHandler);
-  RecordingFilter filter;
+  RecordingExportFilter filter;
   Records(3);
   prepared->ExportHandler(&filter);
   EXPECT_EQ(filter.log, (std::vector<std::string>{"start 2100x2970", "page", "band 100", "band 1100", "end", "page",
@@ -78,3 +62,143 @@ TEST_F(ReportPage, AnExportFilterTakesThePagesAndThePrinterJobIsAborted) {
 }
 
 }  // namespace
+
+namespace {
+
+// The notify target of a printer object: keeps the page counts posted to it
+// and hears which printer objects were freed.
+class NoticeWindow : public TPanel, public IQRPrinterView {
+public:
+  using TPanel::TPanel;
+  void PrinterFreed(TQRPrinter* printer) override { freed.push_back(printer); }
+  std::vector<int> available;
+  std::vector<TQRPrinter*> freed;
+
+protected:
+  void WndProc(TMessage& Message) override {
+    if (Message.Msg == QRM_PAGEAVAILABLE)
+      available.push_back(static_cast<int>(Message.WParam));
+    TPanel::WndProc(Message);
+  }
+};
+
+// Whether a visible window of this thread is captioned Caption.
+bool VisibleWindowCaptioned(const wchar_t* caption) {
+  struct Search {
+    const wchar_t* caption;
+    bool found;
+  } search{caption, false};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        wchar_t text[64] = {};
+        GetWindowTextW(window, text, 64);
+        if (IsWindowVisible(window) && wcscmp(text, s.caption) == 0)
+          s.found = true;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace
+
+TEST_F(ReportPage, TheExportShowsItsProgressFormOnlyWhenTheReportShowsProgress) {
+  Band(rbDetail, 100, "D");
+  Records(3);
+  report->Prepare();
+  TQRPrinter* prepared = report->QRPrinter();
+  ASSERT_NE(prepared, nullptr);
+  for (bool showProgress : {true, false}) {
+    report->SetShowProgress(showProgress);
+    RecordingExportFilter filter;
+    std::vector<bool> shownAtPages;
+    filter.OnNewPage = [&] { shownAtPages.push_back(VisibleWindowCaptioned(L"Export Progress")); };
+    Records(3);
+    prepared->ExportHandler(&filter);
+    EXPECT_EQ(shownAtPages, std::vector<bool>(2, showProgress)) << "ShowProgress " << showProgress;
+    EXPECT_FALSE(VisibleWindowCaptioned(L"Export Progress")) << "the form goes with the run";
+    EXPECT_EQ(filter.Count("finish"), 1);
+    EXPECT_EQ(report->QRPrinter(), prepared);
+  }
+}
+
+// The export's printer object is the filter's only while the run lasts: its
+// job is aborted, so the page it drew into is not kept (its last notice
+// says no page is available), and the object is freed.
+TEST_F(ReportPage, TheExportAbortsItsPrinterJobAndFreesItsPrinterObject) {
+  Band(rbDetail, 100, "D");
+  Records(3);
+  report->Prepare();
+  TQRPrinter* prepared = report->QRPrinter();
+  ASSERT_NE(prepared, nullptr);
+  auto* notices = new NoticeWindow(form.Host());
+  notices->SetParent(form.Host());
+  notices->Handle();
+  prepared->NotifyTarget = notices;  // the export's printer object takes it over
+
+  RecordingExportFilter filter;
+  TQRPrinter* exportPrinter = nullptr;
+  filter.OnStart = [&] { exportPrinter = report->QRPrinter(); };
+  Records(3);
+  prepared->ExportHandler(&filter);
+  test_support::Pump();
+  prepared->NotifyTarget = nullptr;
+
+  ASSERT_NE(exportPrinter, nullptr);
+  EXPECT_NE(exportPrinter, prepared) << "a fresh printer object";
+  EXPECT_EQ(notices->freed, std::vector<TQRPrinter*>{exportPrinter});
+  ASSERT_FALSE(notices->available.empty());
+  EXPECT_EQ(notices->available.back(), 0) << "an ended job would keep its page";
+  EXPECT_EQ(filter.Count("page"), 2);
+  EXPECT_EQ(prepared->PageCount(), 2) << "the prepared pages are untouched";
+}
+
+// A filter that fails in the middle of the export (a full disk, say): the
+// failure reaches the caller, and the report is as it was before the export:
+// its own printer object with its pages, no filter, its pages in use, idle.
+// The export's printer object is freed once.
+TEST_F(ReportPage, AnExportThatFailsPutsThePreparedPrinterObjectBack) {
+  Band(rbDetail, 100, "D");
+  Records(3);
+  report->Prepare();
+  TQRPrinter* prepared = report->QRPrinter();
+  ASSERT_NE(prepared, nullptr);
+  auto* notices = new NoticeWindow(form.Host());
+  notices->SetParent(form.Host());
+  notices->Handle();
+  prepared->NotifyTarget = notices;
+
+  RecordingExportFilter filter;
+  TQRPrinter* exportPrinter = nullptr;
+  bool exportingDuringRun = false;
+  filter.OnNewPage = [&] {
+    exportPrinter = report->QRPrinter();
+    exportingDuringRun = report->Exporting() && !report->UsePrinterPages();
+    if (filter.Count("page") == 2)
+      throw Exception("Disk dolu");
+  };
+  Records(3);
+  EXPECT_THROW(prepared->ExportHandler(&filter), Exception);
+  test_support::Pump();
+  prepared->NotifyTarget = nullptr;
+
+  EXPECT_TRUE(exportingDuringRun);
+  ASSERT_NE(exportPrinter, nullptr);
+  EXPECT_NE(exportPrinter, prepared);
+  EXPECT_EQ(report->QRPrinter(), prepared);
+  EXPECT_FALSE(report->Exporting());
+  EXPECT_TRUE(report->UsePrinterPages());
+  EXPECT_TRUE(report->Idle());
+  EXPECT_EQ(notices->freed, std::vector<TQRPrinter*>{exportPrinter});
+  EXPECT_EQ(prepared->PageCount(), 2);
+
+  // Nothing of the failed export is left behind: the next one runs in full.
+  RecordingExportFilter again;
+  Records(3);
+  prepared->ExportHandler(&again);
+  EXPECT_EQ(again.Count("page"), 2);
+  EXPECT_EQ(again.Count("finish"), 1);
+  EXPECT_EQ(report->QRPrinter(), prepared);
+}
