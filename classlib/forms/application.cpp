@@ -13,6 +13,7 @@
 #include "classlib/forms/hintwindow.h"
 #include "classlib/forms/screen.h"
 #include "classlib/graphics/icon.h"
+#include "classlib/graphics/screenfacts.h"
 #include "classlib/system/win/widestring.h"
 
 TApplication* Application = nullptr;
@@ -152,6 +153,9 @@ LRESULT TApplication::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
       if (mainForm_ != nullptr)
         mainForm_->Close();
       return 0;
+    case WM_DISPLAYCHANGE:
+      ScreenFactsChanged();
+      return DefWindowProcW(handle_, Msg, WParam, LParam);
     default: return DefWindowProcW(handle_, Msg, WParam, LParam);
   }
 }

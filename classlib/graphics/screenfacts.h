@@ -10,8 +10,15 @@ struct TScreenFacts {
   int BitsPerPixel = 32;
 };
 
-// The facts in force: the substitute of the innermost scope, else the screen's.
+// The facts in force: the substitute of the innermost scope, else the
+// screen's. The screen's are read once and kept: fonts, units and pictures
+// ask for them many times per printed label, and each reading costs a
+// screen DC. They are read again after ScreenFactsChanged.
 TScreenFacts ScreenFacts();
+
+// The display changed (resolution, colours): the next ScreenFacts reads
+// the screen again. The application calls it on WM_DISPLAYCHANGE.
+void ScreenFactsChanged();
 
 // Reads the screen's own facts (GetDeviceCaps of the screen DC).
 TScreenFacts ReadScreenFacts();

@@ -236,4 +236,24 @@ TEST(ScreenFacts, SubstituteNestsAndEnds) {
   EXPECT_GT(real.PixelsPerInch, 0);
 }
 
+// The screen's facts are kept between calls: a substitute in force when
+// they are first asked for must not become the screen's, and a display
+// change makes them read afresh.
+TEST(ScreenFacts, KeptFactsAreTheScreensOwn) {
+  const TScreenFacts screen = ReadScreenFacts();
+  ScreenFactsChanged();
+  {
+    ScreenFactsScope substitute(TScreenFacts{screen.PixelsPerInch + 24, 16, 4});
+    EXPECT_EQ(ScreenFacts().PixelsPerInch, screen.PixelsPerInch + 24);
+  }
+  for (int call = 0; call < 2; ++call) {
+    const TScreenFacts kept = ScreenFacts();
+    EXPECT_EQ(kept.PixelsPerInch, screen.PixelsPerInch);
+    EXPECT_EQ(kept.NumColors, screen.NumColors);
+    EXPECT_EQ(kept.BitsPerPixel, screen.BitsPerPixel);
+  }
+  ScreenFactsChanged();
+  EXPECT_EQ(ScreenFacts().BitsPerPixel, screen.BitsPerPixel);
+}
+
 }  // namespace
