@@ -95,6 +95,21 @@ def copy_records_to_labels(helper, keyboard):
     print("records copied to the labels")
 
 
+def print_labels(helper, keyboard):
+    open_print_menu(helper, keyboard, 1)  # "Yazdır"
+    answer_default(keyboard)  # "Kaçıncı etiketten başlanacak": 1
+
+
+def show_preview(helper, keyboard, caption, work, target):
+    """"Önizleme Yap": the preview window captioned `caption` must come up;
+    a picture of it is written to `target` when one is named."""
+    open_print_menu(helper, keyboard, 2)
+    answer_default(keyboard)
+    helper.wait_window(caption, DIALOG_MS)
+    if target:
+        save_picture(helper, caption, work, target, "preview")
+
+
 def scenario(helper, keyboard, exe, work, log):
     out = os.environ.get("DOZURI_PDF_OUT")
     check(out, "DOZURI_PDF_OUT is not set: run inside tools/desktop")
@@ -103,19 +118,13 @@ def scenario(helper, keyboard, exe, work, log):
         copy_records_to_labels(helper, keyboard)
 
         before = pdfs_in(out)
-        open_print_menu(helper, keyboard, 1)  # "Yazdır"
-        answer_default(keyboard)  # "Kaçıncı etiketten başlanacak": 1
+        print_labels(helper, keyboard)
         pdf = wait_for_new_pdf(out, before)
         check_pdf(pdf, work)
         print("the PDF queue got one A4 page with the three labels")
 
-        open_print_menu(helper, keyboard, 2)  # "Önizleme Yap"
-        answer_default(keyboard)
-        helper.wait_window(PREVIEW_CAPTION, DIALOG_MS)
+        show_preview(helper, keyboard, PREVIEW_CAPTION, work, os.environ.get("DOZURI_E2E_SCREENSHOT"))
         print("the preview is shown")
-        target = os.environ.get("DOZURI_E2E_SCREENSHOT")
-        if target:
-            save_picture(helper, PREVIEW_CAPTION, work, target, "preview")
         check(program.running(), "the program ended")
 
 

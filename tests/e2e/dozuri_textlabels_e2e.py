@@ -24,9 +24,9 @@ sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from dozuri_e2e import wait_main_window  # noqa: E402
-from dozuri_labels_e2e import answer_default, copy_records_to_labels, open_print_menu  # noqa: E402
+from dozuri_labels_e2e import copy_records_to_labels, print_labels, show_preview  # noqa: E402
 from labels_raw_e2e import check_job, jobs_in, wait_for_new_job  # noqa: E402
-from scenario_run import check, drive_program, run_appshell_test, save_picture  # noqa: E402
+from scenario_run import check, drive_program, run_appshell_test  # noqa: E402
 from wine_program import WineProgram, wine_path  # noqa: E402
 
 # The text preview's caption is the page's title.
@@ -60,24 +60,19 @@ def scenario(out, helper, keyboard, exe, work, log):
 
 def print_and_preview(helper, keyboard, program, out, round_, work):
     before = jobs_in(out)
-    open_print_menu(helper, keyboard, 1)  # "Yazdır"
-    answer_default(keyboard)  # "Kaçıncı etiketten başlanacak": 1
+    print_labels(helper, keyboard)
     job = wait_for_new_job(out, before)
     with open(job, "rb") as f:
         # The label table lists the copied records in its own order.
         check_job(f.read(), labels_in_order=False)
     print(f"round {round_}: the raw queue got the text layout's document with the three labels")
 
-    open_print_menu(helper, keyboard, 2)  # "Önizleme Yap"
-    answer_default(keyboard)
-    helper.wait_window(PREVIEW_CAPTION, DIALOG_MS)
-    print(f"round {round_}: the text preview is shown")
     target = os.environ.get("DOZURI_E2E_SCREENSHOT")
-    if target:
-        if round_ > 1:
-            stem, ext = os.path.splitext(target)
-            target = f"{stem}-{round_}{ext}"
-        save_picture(helper, PREVIEW_CAPTION, work, target, "preview")
+    if target and round_ > 1:
+        stem, ext = os.path.splitext(target)
+        target = f"{stem}-{round_}{ext}"
+    show_preview(helper, keyboard, PREVIEW_CAPTION, work, target)
+    print(f"round {round_}: the text preview is shown")
     keyboard.keys(PREVIEW_CAPTION, "key:ESCAPE")
     helper.wait_window_gone(PREVIEW_CAPTION, DIALOG_MS)
     check(program.running(), "the program ended")
