@@ -10,18 +10,15 @@ of the main window after typing is written there.
 
 import argparse
 import os
-import shutil
 import sys
-import tempfile
 import time
 
 # The driver's modules sit beside it; no byte-code files in the source tree.
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from bmp_png import bmp_to_png  # noqa: E402
-from key_input import make_input  # noqa: E402
-from wine_program import DesktopKeeper, Helper, StepFailed, WineProgram  # noqa: E402
+from scenario_run import check, drive_program, save_picture  # noqa: E402
+from wine_program import WineProgram  # noqa: E402
 
 MAIN_CAPTION = "VORTELIM Dozuri s4.03.01"
 QUESTION_CAPTION = "Soru"
@@ -34,11 +31,6 @@ START_STEP_MS = 2000
 DIALOG_MS = 15000
 INPUT_MS = 10000
 EXIT_S = 30
-
-
-def check(condition, message):
-    if not condition:
-        raise StepFailed(message)
 
 
 def expected_record(texts):
@@ -92,15 +84,6 @@ def wait_main_window(helper, program):
         check(time.monotonic() < deadline, "the main window did not come up within %d s" % (START_MS // 1000))
 
 
-def save_screenshot(helper, work, target):
-    bmp = os.path.join(work, "main-window.bmp")
-    helper.shot(MAIN_CAPTION, bmp)
-    data = open(bmp, "rb").read()
-    with open(target, "wb") as out:
-        out.write(bmp_to_png(data) if target.lower().endswith(".png") else data)
-    print("screenshot of the main window:", target)
-
-
 def answer_close_question(helper, keyboard, program, key):
     """Esc on the main window runs the close action; the question box comes up
     and gets `key` (ESCAPE for Cancel, RETURN for OK, the default button)."""
@@ -135,7 +118,7 @@ def first_run(helper, keyboard, exe, work, log):
 
         target = os.environ.get("DOZURI_E2E_SCREENSHOT")
         if target:
-            save_screenshot(helper, work, target)
+            save_picture(helper, MAIN_CAPTION, work, target, "main window")
 
         answer_close_question(helper, keyboard, program, "ESCAPE")
         check(program.running(), "the program ended although the close was cancelled")
@@ -162,13 +145,9 @@ def second_run(helper, keyboard, exe, work, log, saved):
     print("second start read the record back and saved it unchanged")
 
 
-def print_log_tail(log, lines=20):
-    """The end of Wine's output for the program, where a crash shows."""
-    if os.path.exists(log):
-        tail = open(log, "rb").read().decode("utf-8", "replace").splitlines()[-lines:]
-        if tail:
-            print("end of the program's output:")
-            print("\n".join(tail))
+def both_runs(helper, keyboard, exe, work, log):
+    saved = first_run(helper, keyboard, exe, work, log)
+    second_run(helper, keyboard, exe, work, log, saved)
 
 
 def main():
@@ -179,27 +158,7 @@ def main():
                         help="how keys reach the program (see key_input.py)")
     parser.add_argument("--keep", action="store_true", help="keep the work folder")
     args = parser.parse_args()
-
-    work = tempfile.mkdtemp(prefix="dozuri-e2e-")
-    exe = shutil.copy(args.exe, os.path.join(work, "Dozuri.exe"))
-    log = os.path.join(work, "wine.log")
-    helper = Helper(args.helper)
-    keyboard = make_input(args.input, helper)
-    try:
-        with DesktopKeeper(helper):
-            saved = first_run(helper, keyboard, exe, work, log)
-            second_run(helper, keyboard, exe, work, log, saved)
-    except StepFailed as failure:
-        print("FAILED:", failure)
-        print("work folder kept:", work)
-        print_log_tail(log)
-        return 1
-    if args.keep:
-        print("work folder:", work)
-    else:
-        shutil.rmtree(work, ignore_errors=True)
-    print("PASSED")
-    return 0
+    return drive_program(args.exe, args.helper, "dozuri-e2e-", both_runs, keep=args.keep, input_kind=args.input)
 
 
 if __name__ == "__main__":

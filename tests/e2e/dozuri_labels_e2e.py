@@ -11,22 +11,19 @@ Run inside the test desktop (tools/desktop).
 """
 
 import argparse
-import glob
 import os
 import shutil
 import sys
-import tempfile
 import time
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from bmp_png import bmp_to_png  # noqa: E402
-from dozuri_e2e import MAIN_CAPTION, print_log_tail, wait_main_window  # noqa: E402
-from key_input import XdotoolInput, _xdotool, make_input  # noqa: E402
-from labels_pdf_e2e import check_pdf, wait_for_new_pdf  # noqa: E402
-import labels_pdf_e2e  # noqa: E402
-from wine_program import DesktopKeeper, Helper, StepFailed, WineProgram  # noqa: E402
+from dozuri_e2e import MAIN_CAPTION, wait_main_window  # noqa: E402
+from key_input import XdotoolInput, _xdotool  # noqa: E402
+from labels_pdf_e2e import check_pdf, pdfs_in, wait_for_new_pdf  # noqa: E402
+from scenario_run import check, drive_program, save_picture  # noqa: E402
+from wine_program import WineProgram  # noqa: E402
 
 RECORDS = [("8690000000012", "Çiğdem Şeker"), ("4006381333931", "Işık Öğretmen"), ("5901234123457", "Ağaç Süngü")]
 PREVIEW_CAPTION = "Report Preview : "
@@ -34,11 +31,6 @@ INPUT_MS = 10000
 DIALOG_MS = 15000
 # Where the "Yazdır" button sits on its panel (the panel that holds ">>").
 PRINT_BUTTON_AT = ("40", "52")
-
-
-def check(condition, message):
-    if not condition:
-        raise StepFailed(message)
 
 
 def type_records(helper, keyboard):
@@ -91,37 +83,48 @@ def open_print_menu(helper, keyboard, downs):
     keyboard.keys(MAIN_CAPTION, *(["key:DOWN"] * downs), "key:RETURN")
 
 
+def copy_records_to_labels(helper, keyboard):
+    """Types the three records, saves the last, and copies them to the labels
+    with ">>" on the print page (one copy each)."""
+    type_records(helper, keyboard)
+    save_record()
+    modified_key("ctrl", "Tab")  # the print page
+    time.sleep(1)
+    helper.ok("click", MAIN_CAPTION, ">>")
+    answer_default(keyboard)  # "Kaç Adet": 1
+    print("records copied to the labels")
+
+
+def print_labels(helper, keyboard):
+    open_print_menu(helper, keyboard, 1)  # "Yazdır"
+    answer_default(keyboard)  # "Kaçıncı etiketten başlanacak": 1
+
+
+def show_preview(helper, keyboard, caption, work, target):
+    """"Önizleme Yap": the preview window captioned `caption` must come up;
+    a picture of it is written to `target` when one is named."""
+    open_print_menu(helper, keyboard, 2)
+    answer_default(keyboard)
+    helper.wait_window(caption, DIALOG_MS)
+    if target:
+        save_picture(helper, caption, work, target, "preview")
+
+
 def scenario(helper, keyboard, exe, work, log):
     out = os.environ.get("DOZURI_PDF_OUT")
     check(out, "DOZURI_PDF_OUT is not set: run inside tools/desktop")
     with WineProgram(exe, work, log) as program:
         wait_main_window(helper, program)
-        type_records(helper, keyboard)
-        save_record()
-        modified_key("ctrl", "Tab")  # the print page
-        time.sleep(1)
-        helper.ok("click", MAIN_CAPTION, ">>")
-        answer_default(keyboard)  # "Kaç Adet": 1
-        print("records copied to the labels")
+        copy_records_to_labels(helper, keyboard)
 
-        before = set(glob.glob(os.path.join(out, "*.pdf")))
-        open_print_menu(helper, keyboard, 1)  # "Yazdır"
-        answer_default(keyboard)  # "Kaçıncı etiketten başlanacak": 1
+        before = pdfs_in(out)
+        print_labels(helper, keyboard)
         pdf = wait_for_new_pdf(out, before)
         check_pdf(pdf, work)
         print("the PDF queue got one A4 page with the three labels")
 
-        open_print_menu(helper, keyboard, 2)  # "Önizleme Yap"
-        answer_default(keyboard)
-        helper.wait_window(PREVIEW_CAPTION, DIALOG_MS)
+        show_preview(helper, keyboard, PREVIEW_CAPTION, work, os.environ.get("DOZURI_E2E_SCREENSHOT"))
         print("the preview is shown")
-        target = os.environ.get("DOZURI_E2E_SCREENSHOT")
-        if target:
-            bmp = os.path.join(work, "preview.bmp")
-            helper.shot(PREVIEW_CAPTION, bmp)
-            with open(target, "wb") as picture:
-                picture.write(bmp_to_png(open(bmp, "rb").read()))
-            print("screenshot of the preview:", target)
         check(program.running(), "the program ended")
 
 
@@ -132,27 +135,8 @@ def main():
     parser.add_argument("--helper", required=True, help="e2e_helper.exe")
     parser.add_argument("--keep", action="store_true", help="keep the work folder")
     args = parser.parse_args()
-
-    work = tempfile.mkdtemp(prefix="dozuri-labels-e2e-")
-    exe = shutil.copy(args.exe, os.path.join(work, "Dozuri.exe"))
-    shutil.copy(args.layout, os.path.join(work, "etiket.vlp"))
-    log = os.path.join(work, "wine.log")
-    helper = Helper(args.helper)
-    keyboard = make_input("sendinput", helper)
-    try:
-        with DesktopKeeper(helper):
-            scenario(helper, keyboard, exe, work, log)
-    except (StepFailed, labels_pdf_e2e.StepFailed) as failure:
-        print("FAILED:", failure)
-        print("work folder kept:", work)
-        print_log_tail(log)
-        return 1
-    if args.keep:
-        print("work folder:", work)
-    else:
-        shutil.rmtree(work, ignore_errors=True)
-    print("PASSED")
-    return 0
+    return drive_program(args.exe, args.helper, "dozuri-labels-e2e-", scenario, keep=args.keep,
+                         prepare=lambda work: shutil.copy(args.layout, os.path.join(work, "etiket.vlp")))
 
 
 if __name__ == "__main__":

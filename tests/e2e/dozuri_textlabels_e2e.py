@@ -16,41 +16,28 @@ root), which sets DOZURI_RAW_PRINTER and DOZURI_RAW_OUT.
 """
 
 import argparse
+import functools
 import os
-import shutil
-import subprocess
 import sys
-import tempfile
-import time
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from bmp_png import bmp_to_png  # noqa: E402
-from dozuri_e2e import MAIN_CAPTION, print_log_tail, wait_main_window  # noqa: E402
-from dozuri_labels_e2e import answer_default, modified_key, open_print_menu, save_record, type_records  # noqa: E402
-from key_input import make_input  # noqa: E402
-import labels_raw_e2e  # noqa: E402
+from dozuri_e2e import wait_main_window  # noqa: E402
+from dozuri_labels_e2e import copy_records_to_labels, print_labels, show_preview  # noqa: E402
 from labels_raw_e2e import check_job, jobs_in, wait_for_new_job  # noqa: E402
-from wine_program import DesktopKeeper, Helper, StepFailed, WineProgram, wine_path  # noqa: E402
+from scenario_run import check, drive_program, run_appshell_test  # noqa: E402
+from wine_program import WineProgram, wine_path  # noqa: E402
 
 # The text preview's caption is the page's title.
 PREVIEW_CAPTION = "Etiket Listesi"
 DIALOG_MS = 15000
 
 
-def check(condition, message):
-    if not condition:
-        raise StepFailed(message)
-
-
 def write_text_layout(tests, target):
     env = dict(os.environ, DOZURI_WRITE_TEXT_LAYOUT=wine_path(target))
-    written = subprocess.run(["wine", tests, "--gtest_filter=TextLayoutForTheProgram.*"], capture_output=True,
-                             timeout=120, env=env, cwd=os.path.dirname(tests))
-    output = written.stdout.decode("utf-8", "replace")
-    check(written.returncode == 0 and "[  PASSED  ] 1 test" in output and os.path.exists(target),
-          "the text layout was not written:\n" + output)
+    run_appshell_test(tests, "TextLayoutForTheProgram.*", env, "the text layout was not written")
+    check(os.path.exists(target), "the layout writer passed but wrote no %s" % target)
 
 
 def write_report_list(work, layout, printer):
@@ -61,16 +48,10 @@ def write_report_list(work, layout, printer):
         f.write("".join(line + "\r\n" for line in lines).encode("cp1254"))
 
 
-def scenario(helper, keyboard, exe, work, log, out):
+def scenario(out, helper, keyboard, exe, work, log):
     with WineProgram(exe, work, log) as program:
         wait_main_window(helper, program)
-        type_records(helper, keyboard)
-        save_record()
-        modified_key("ctrl", "Tab")  # the print page
-        time.sleep(1)
-        helper.ok("click", MAIN_CAPTION, ">>")
-        answer_default(keyboard)  # "Kaç Adet": 1
-        print("records copied to the labels")
+        copy_records_to_labels(helper, keyboard)
 
         # Twice in a row: a run must leave nothing behind that spoils the next.
         for round_ in (1, 2):
@@ -79,28 +60,19 @@ def scenario(helper, keyboard, exe, work, log, out):
 
 def print_and_preview(helper, keyboard, program, out, round_, work):
     before = jobs_in(out)
-    open_print_menu(helper, keyboard, 1)  # "Yazdır"
-    answer_default(keyboard)  # "Kaçıncı etiketten başlanacak": 1
+    print_labels(helper, keyboard)
     job = wait_for_new_job(out, before)
     with open(job, "rb") as f:
         # The label table lists the copied records in its own order.
         check_job(f.read(), labels_in_order=False)
     print(f"round {round_}: the raw queue got the text layout's document with the three labels")
 
-    open_print_menu(helper, keyboard, 2)  # "Önizleme Yap"
-    answer_default(keyboard)
-    helper.wait_window(PREVIEW_CAPTION, DIALOG_MS)
-    print(f"round {round_}: the text preview is shown")
     target = os.environ.get("DOZURI_E2E_SCREENSHOT")
-    if target:
-        if round_ > 1:
-            stem, ext = os.path.splitext(target)
-            target = f"{stem}-{round_}{ext}"
-        bmp = os.path.join(work, "preview.bmp")
-        helper.shot(PREVIEW_CAPTION, bmp)
-        with open(target, "wb") as picture:
-            picture.write(bmp_to_png(open(bmp, "rb").read()))
-        print("screenshot of the preview:", target)
+    if target and round_ > 1:
+        stem, ext = os.path.splitext(target)
+        target = f"{stem}-{round_}{ext}"
+    show_preview(helper, keyboard, PREVIEW_CAPTION, work, target)
+    print(f"round {round_}: the text preview is shown")
     keyboard.keys(PREVIEW_CAPTION, "key:ESCAPE")
     helper.wait_window_gone(PREVIEW_CAPTION, DIALOG_MS)
     check(program.running(), "the program ended")
@@ -119,28 +91,13 @@ def main():
         print("DOZURI_RAW_OUT/DOZURI_RAW_PRINTER are not set: run inside tools/desktop as root")
         return 1
 
-    work = tempfile.mkdtemp(prefix="dozuri-textlabels-e2e-")
-    exe = shutil.copy(args.exe, os.path.join(work, "Dozuri.exe"))
-    layout = os.path.join(work, "metin.vlp")
-    log = os.path.join(work, "wine.log")
-    helper = Helper(args.helper)
-    keyboard = make_input("sendinput", helper)
-    try:
+    def prepare(work):
+        layout = os.path.join(work, "metin.vlp")
         write_text_layout(args.tests, layout)
         write_report_list(work, layout, printer)
-        with DesktopKeeper(helper):
-            scenario(helper, keyboard, exe, work, log, out)
-    except (StepFailed, labels_raw_e2e.StepFailed, subprocess.TimeoutExpired) as failure:
-        print("FAILED:", failure)
-        print("work folder kept:", work)
-        print_log_tail(log)
-        return 1
-    if args.keep:
-        print("work folder:", work)
-    else:
-        shutil.rmtree(work, ignore_errors=True)
-    print("PASSED")
-    return 0
+
+    return drive_program(args.exe, args.helper, "dozuri-textlabels-e2e-", functools.partial(scenario, out),
+                         keep=args.keep, prepare=prepare)
 
 
 if __name__ == "__main__":

@@ -11,40 +11,33 @@ main form to print them as the print drop-down does.
 """
 
 import argparse
-import glob
 import os
 import subprocess
 import sys
 import tempfile
-import time
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from scenario_run import check, files_in, outcome, run_appshell_test, wait_for_new_file  # noqa: E402
 
 PDF_WAIT_S = 90
 EXPECTED_TEXTS = ["Çiğdem Şeker", "Işık Öğretmen", "Ağaç Süngü"]
 EXPECTED_CODES = {"8690000000012", "4006381333931", "5901234123457"}
 
 
-class StepFailed(Exception):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise StepFailed(message)
-
-
 def run(*args, **kwargs):
     return subprocess.run(list(args), capture_output=True, timeout=120, **kwargs)
 
 
+def pdfs_in(folder):
+    return files_in(folder, "*.pdf")
+
+
 def wait_for_new_pdf(folder, before):
-    deadline = time.monotonic() + PDF_WAIT_S
-    while time.monotonic() < deadline:
-        new = sorted(set(glob.glob(os.path.join(folder, "*.pdf"))) - before)
-        # The queue writes the file in place; wait until pdfinfo can read it.
-        if new and run("pdfinfo", new[-1]).returncode == 0:
-            return new[-1]
-        time.sleep(1)
-    raise StepFailed("no PDF appeared in %s within %d s" % (folder, PDF_WAIT_S))
+    # The queue writes the file in place; wait until pdfinfo can read it.
+    return wait_for_new_file(folder, "*.pdf", before, PDF_WAIT_S,
+                             ready=lambda pdf: run("pdfinfo", pdf).returncode == 0, step_s=1)
 
 
 def check_pdf(pdf, work):
@@ -70,21 +63,15 @@ def main():
     if not out:
         print("DOZURI_PDF_OUT is not set: run inside tools/desktop")
         return 1
-    before = set(glob.glob(os.path.join(out, "*.pdf")))
+    before = pdfs_in(out)
     env = dict(os.environ, DOZURI_LABELS_TO_PRINTER="1", DOZURI_TEST_DATA=args.data)
-    with tempfile.TemporaryDirectory(prefix="dozuri-labels-") as work:
-        try:
-            printed = run("wine", args.tests, "--gtest_filter=LabelsToThePrinter.*", env=env,
-                          cwd=os.path.dirname(args.tests))
-            output = printed.stdout.decode("utf-8", "replace")
-            check(printed.returncode == 0 and "[  PASSED  ] 1 test" in output, "the print run failed:\n" + output)
-            pdf = wait_for_new_pdf(out, before)
-            check_pdf(pdf, work)
-        except (StepFailed, subprocess.TimeoutExpired) as failure:
-            print("FAILED:", failure)
-            return 1
-    print("PASSED: one A4 page with the three labels' texts and EAN-13 codes")
-    return 0
+
+    def print_and_check():
+        with tempfile.TemporaryDirectory(prefix="dozuri-labels-") as work:
+            run_appshell_test(args.tests, "LabelsToThePrinter.*", env, "the print run failed")
+            check_pdf(wait_for_new_pdf(out, before), work)
+
+    return outcome(print_and_check, "PASSED: one A4 page with the three labels' texts and EAN-13 codes")
 
 
 if __name__ == "__main__":

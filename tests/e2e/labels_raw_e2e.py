@@ -15,11 +15,13 @@ the labels and asks the main form to print them as the print drop-down does.
 """
 
 import argparse
-import glob
 import os
-import subprocess
 import sys
-import time
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from scenario_run import check, files_in, outcome, run_appshell_test, wait_for_new_file  # noqa: E402
 
 JOB_WAIT_S = 90
 PREFIX = b"\x1b\x40\x1b\x50\x12\x1b\x43\x14"
@@ -32,28 +34,13 @@ EXPECTED_LINES = [
 ]
 
 
-class StepFailed(Exception):
-    pass
-
-
-def check(condition, message):
-    if not condition:
-        raise StepFailed(message)
-
-
 def jobs_in(folder):
-    return set(glob.glob(os.path.join(folder, "job-*.bin")))
+    return files_in(folder, "job-*.bin")
 
 
 def wait_for_new_job(folder, before):
     # The listener renames a job into place once the queue has sent it all.
-    deadline = time.monotonic() + JOB_WAIT_S
-    while time.monotonic() < deadline:
-        new = sorted(jobs_in(folder) - before, key=os.path.getmtime)
-        if new:
-            return new[-1]
-        time.sleep(0.5)
-    raise StepFailed("no job arrived in %s within %d s" % (folder, JOB_WAIT_S))
+    return wait_for_new_file(folder, "job-*.bin", before, JOB_WAIT_S)
 
 
 def check_job(data, labels_in_order=True):
@@ -83,19 +70,14 @@ def main():
         return 1
     before = jobs_in(out)
     env = dict(os.environ, DOZURI_TEXT_LABELS_TO_PRINTER="1", DOZURI_TEST_DATA=args.data)
-    try:
-        printed = subprocess.run(["wine", args.tests, "--gtest_filter=TextLabelsToTheRawPrinter.*"],
-                                 capture_output=True, timeout=120, env=env, cwd=os.path.dirname(args.tests))
-        output = printed.stdout.decode("utf-8", "replace")
-        check(printed.returncode == 0 and "[  PASSED  ] 1 test" in output, "the print run failed:\n" + output)
-        job = wait_for_new_job(out, before)
-        with open(job, "rb") as f:
+
+    def print_and_check():
+        run_appshell_test(args.tests, "TextLabelsToTheRawPrinter.*", env, "the print run failed")
+        with open(wait_for_new_job(out, before), "rb") as f:
             check_job(f.read())
-    except (StepFailed, subprocess.TimeoutExpired) as failure:
-        print("FAILED:", failure)
-        return 1
-    print("PASSED: the raw queue received one copy with the printer codes, the three labels and one form feed")
-    return 0
+
+    return outcome(print_and_check, "PASSED: the raw queue received one copy with the printer codes, "
+                                    "the three labels and one form feed")
 
 
 if __name__ == "__main__":

@@ -45,42 +45,26 @@ Texts AllTexts(PreparedRun& Run) {
   return texts;
 }
 
-class RunnerSetupTest : public testing::Test {
+class RunnerSetupTest : public RunnerFixture {
 protected:
-  RunnerSetupTest() : dialogScope(dialogs), rapor(new TVtRapor(nullptr)), table(new TRxMemoryData(nullptr)) {
-    RegisterRunnerClasses();
-    Printer().Refresh();
-    Printer().SetPrinterIndex(-1);
-    previousRunner = SetReportRunner(nullptr);
-    InstallReportRunner();
-    layoutFile = folder.File("rapor.vlp");
-    rapor->OnGetDataSet = [this](TObject*, AnsiString Name, TDataSet*& DataSet) {
-      if (Name == "ETIKET")
-        DataSet = table;
-    };
-  }
-  ~RunnerSetupTest() override {
-    SetReportRunner(previousRunner);
-    rapor->Free();
-    table->Free();
-  }
+  RunnerSetupTest() : RunnerFixture("rapor.vlp") {}
 
   // A table of METIN2 and the host's formatting fields.
   void FillFormatted(const std::vector<std::vector<const char*>>& Rows) {
-    table->FieldDefs()->Add("METIN2", ftString, 50);
-    table->FieldDefs()->Add("QR_EK", ftString, 100);
-    table->FieldDefs()->Add("QR_KOMUT", ftString, 20);
-    table->FieldDefs()->Add("QR_SATIRIPTAL", ftBoolean);
-    table->Open();
+    etiket->FieldDefs()->Add("METIN2", ftString, 50);
+    etiket->FieldDefs()->Add("QR_EK", ftString, 100);
+    etiket->FieldDefs()->Add("QR_KOMUT", ftString, 20);
+    etiket->FieldDefs()->Add("QR_SATIRIPTAL", ftBoolean);
+    etiket->Open();
     for (const auto& row : Rows) {
-      table->Append();
-      table->FieldByName("METIN2")->SetAsString(row[0]);
-      table->FieldByName("QR_EK")->SetAsString(row[1]);
-      table->FieldByName("QR_KOMUT")->SetAsString(row[2]);
-      table->FieldByName("QR_SATIRIPTAL")->SetAsBoolean(row[3][0] == '1');
-      table->Post();
+      etiket->Append();
+      etiket->FieldByName("METIN2")->SetAsString(row[0]);
+      etiket->FieldByName("QR_EK")->SetAsString(row[1]);
+      etiket->FieldByName("QR_KOMUT")->SetAsString(row[2]);
+      etiket->FieldByName("QR_SATIRIPTAL")->SetAsBoolean(row[3][0] == '1');
+      etiket->Post();
     }
-    table->First();
+    etiket->First();
   }
   void FillNumbered(int Count) {
     std::vector<LabelRow> rows;
@@ -90,16 +74,8 @@ protected:
       texts.push_back("Satir " + std::to_string(k));
     for (const std::string& t : texts)
       rows.push_back({"869000000001", t.c_str(), false});
-    FillLabels(*table, rows);
+    FillLabels(*etiket, rows);
   }
-
-  ScratchFolder folder;
-  TScriptedDialogService dialogs;
-  TDialogServiceScope dialogScope;
-  TVtRapor* rapor;
-  TRxMemoryData* table;
-  TReportRunner previousRunner;
-  AnsiString layoutFile;
 };
 
 TEST_F(RunnerSetupTest, EveryLayoutBarcodeGetsOneProxyOnItsBandAndPrototypesGetNone) {
@@ -109,7 +85,7 @@ TEST_F(RunnerSetupTest, EveryLayoutBarcodeGetsOneProxyOnItsBandAndPrototypesGetN
   barcode->SetBounds(30, 40, 250, 90);
   layout.AddBarcode(layout.DetailOf(page), "", PrototypeTag);
   layout.Save(layoutFile);
-  FillLabels(*table, {{"869000000001", "Elma", false}});
+  FillLabels(*etiket, {{"869000000001", "Elma", false}});
   std::vector<std::string> seen;
   PreparedRun run;
   CapturingOutput capture(run, [&](TDizaynPreviewF& r) {
@@ -139,7 +115,7 @@ TEST_F(RunnerSetupTest, APageWithoutBarcodesFormatsItsDetailBandAndLabelsGetTheL
   TQuickRep* page = layout.AddPage("DATASET=ETIKET");
   TQRLabel* label = layout.AddLabel(layout.DetailOf(page), "Sabit", "");
   layout.Save(layoutFile);
-  FillLabels(*table, {{"", "Elma", false}});
+  FillLabels(*etiket, {{"", "Elma", false}});
   const AnsiString labelName = label->Name();
   int inspected = 0;
   PreparedRun run;
@@ -183,7 +159,7 @@ TEST_F(RunnerSetupTest, MasksMemosAndTheFormOpenHook) {
   TQRDBText* text = layout.AddDataText(layout.DetailOf(page), "DATASET=ETIKET\r\nDATAFIELD=METIN2");
   layout.AddMemo(layout.DetailOf(page), "QRMemo1");
   layout.Save(layoutFile);
-  FillLabels(*table, {{"", "Elma", false}});
+  FillLabels(*etiket, {{"", "Elma", false}});
   rapor->SetHassasiyet("#,##0.00");
   std::vector<std::string> memos;
   rapor->OnGetSQLContent = [&](TObject*, TQRMemo*& Memo) { memos.push_back(Memo->Name()); };
@@ -221,8 +197,8 @@ TEST_F(RunnerSetupTest, InvoicePagesBreakEveryCountLinesAndBadCountsTakeTheDefau
   };
   for (const InvoiceCase& c : cases) {
     SCOPED_TRACE(std::string(c.Hint) + ", " + std::to_string(c.Records) + " records");
-    table->Close();
-    table->FieldDefs()->Clear();
+    etiket->Close();
+    etiket->FieldDefs()->Clear();
     FillNumbered(c.Records);
     LayoutBuilder layout;
     TQuickRep* page = layout.AddPage(AnsiString("DATASET=ETIKET\r\n") + c.Hint, 700);
@@ -292,7 +268,7 @@ TEST_F(RunnerSetupTest, TheHostsFieldsSkipRowsBreakPagesAndFormatTheBand) {
 }
 
 TEST_F(RunnerSetupTest, DataTextTagsPickACharacterOrAFixedRecord) {
-  FillLabels(*table, {{"", "ABCDEF", false}, {"", "ikinci", false}, {"", "ucuncu", false}});
+  FillLabels(*etiket, {{"", "ABCDEF", false}, {"", "ikinci", false}, {"", "ucuncu", false}});
   LayoutBuilder layout;
   TQuickRep* page = layout.AddPage("DATASET=ETIKET");
   layout.AddDataText(layout.DetailOf(page), "DATASET=ETIKET\r\nDATAFIELD=METIN2", 3);

@@ -242,34 +242,18 @@ TEST(VtQrBarcodeImage, ShowsItsFieldStreamsItsBindingAndLetsAFreedDataSetGo) {
   EXPECT_EQ(image->DataSet(), nullptr);
 }
 
-class RunnerLifeTest : public testing::Test {
+class RunnerLifeTest : public RunnerFixture {
 protected:
-  RunnerLifeTest() : dialogScope(dialogs), rapor(new TVtRapor(nullptr)), table(new TRxMemoryData(nullptr)) {
-    RegisterRunnerClasses();
-    Printer().Refresh();
-    Printer().SetPrinterIndex(-1);
-    previousRunner = SetReportRunner(nullptr);
-    InstallReportRunner();
-    rapor->OnGetDataSet = [this](TObject*, AnsiString, TDataSet*& DataSet) { DataSet = table.get(); };
-    FillLabels(*table, {{"869000000001", "Elma", false}});
+  // A one-page layout with a data text on METIN2 over one label; the host
+  // answers every data set name with the label table.
+  RunnerLifeTest() : RunnerFixture("rapor.vlp") {
+    rapor->OnGetDataSet = [this](TObject*, AnsiString, TDataSet*& DataSet) { DataSet = etiket; };
+    FillLabels(*etiket, {{"869000000001", "Elma", false}});
     LayoutBuilder layout;
     TQuickRep* page = layout.AddPage("DATASET=ETIKET");
-    layout.AddDataText(layout.DetailOf(page), "DATASET=ETIKET\r\nDATAFIELD=METIN2");
-    layoutFile = folder.File("rapor.vlp");
+    layout.AddDataText(layout.DetailOf(page), kDataTextHint);
     layout.Save(layoutFile);
   }
-  ~RunnerLifeTest() override {
-    SetReportRunner(previousRunner);
-    rapor->Free();
-  }
-
-  ScratchFolder folder;
-  TScriptedDialogService dialogs;
-  TDialogServiceScope dialogScope;
-  TVtRapor* rapor;
-  std::unique_ptr<TRxMemoryData> table;
-  TReportRunner previousRunner;
-  AnsiString layoutFile;
 };
 
 TEST_F(RunnerLifeTest, ThePageGetsTheHostsPrinterAndCopies) {

@@ -24,9 +24,6 @@ namespace {
 
 using namespace runner_test;
 
-const AnsiString kDataTextHint = "DATASET=ETIKET\r\nDATAFIELD=METIN2";
-const AnsiString kBarcodeHint = "DATASET=ETIKET\r\nDATAFIELD=METIN1";
-
 // Five labels, two of them placeholders.
 const std::vector<LabelRow> kFiveLabels = {
     {"869000000001", "Elma", false}, {"", "", true},           {"869000000002", "Armut", false},
@@ -35,47 +32,7 @@ const std::vector<LabelRow> kFiveLabels = {
 // What a reader makes of the three codes: the check digit added.
 const char* const kDecoded[] = {"8690000000012", "8690000000029", "8690000000036"};
 
-class RunnerTest : public testing::Test {
-protected:
-  RunnerTest() : dialogScope(dialogs), rapor(new TVtRapor(nullptr)), etiket(new TRxMemoryData(nullptr)) {
-    RegisterRunnerClasses();
-    // Other tests may have left the shared printer on a list of their own.
-    Printer().Refresh();
-    Printer().SetPrinterIndex(-1);
-    previousRunner = SetReportRunner(nullptr);
-    InstallReportRunner();
-    layoutFile = folder.File("etiket.vlp");
-    rapor->OnGetDataSet = [this](TObject*, AnsiString Name, TDataSet*& DataSet) {
-      if (Name == "ETIKET")
-        DataSet = etiket;
-    };
-  }
-  ~RunnerTest() override {
-    SetReportRunner(previousRunner);
-    rapor->Free();
-    etiket->Free();
-  }
-
-  // The label layout: one page bound to ETIKET, a data text on METIN2 and a
-  // barcode on METIN1 on its detail band.
-  void WriteLabelLayout(int Pages = 1) {
-    LayoutBuilder layout;
-    for (int k = 0; k < Pages; ++k) {
-      TQuickRep* page = layout.AddPage("DATASET=ETIKET");
-      layout.AddDataText(layout.DetailOf(page), kDataTextHint);
-      layout.AddBarcode(layout.DetailOf(page), kBarcodeHint);
-    }
-    layout.Save(layoutFile);
-  }
-
-  ScratchFolder folder;
-  TScriptedDialogService dialogs;
-  TDialogServiceScope dialogScope;
-  TVtRapor* rapor;
-  TRxMemoryData* etiket;
-  TReportRunner previousRunner;
-  AnsiString layoutFile;
-};
+class RunnerTest : public RunnerFixture {};
 
 TEST_F(RunnerTest, LabelsPrintTheirTextsAndPlaceholdersPrintNothing) {
   WriteLabelLayout();

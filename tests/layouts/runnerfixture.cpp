@@ -4,6 +4,7 @@
 
 #include "app/recordtables.h"
 #include "classlib/data/field.h"
+#include "classlib/printers/printers.h"
 #include "classlib/stdctrls/checkbox.h"
 #include "layouts/core/bindinghints.h"
 #include "layouts/runnerreport.h"
@@ -230,6 +231,57 @@ void RenderPage(TMetafile& Page, TBitmap& Bitmap) {
   Bitmap.Canvas().Brush().SetColor(clWhite);
   Bitmap.Canvas().FillRect(RECT{0, 0, width, height});
   Bitmap.Canvas().StretchDraw(RECT{0, 0, width, height}, Page);
+}
+
+const AnsiString kDataTextHint = "DATASET=ETIKET\r\nDATAFIELD=METIN2";
+const AnsiString kBarcodeHint = "DATASET=ETIKET\r\nDATAFIELD=METIN1";
+
+RunnerScope::RunnerScope() {
+  RegisterRunnerClasses();
+  Printer().Refresh();
+  Printer().SetPrinterIndex(-1);
+  previous_ = SetReportRunner(nullptr);
+  InstallReportRunner();
+}
+
+RunnerScope::~RunnerScope() { SetReportRunner(previous_); }
+
+RunnerOutputScope::RunnerOutputScope(TRunnerOutput Output) : previous_(InstallRunnerOutput(std::move(Output))) {}
+
+RunnerOutputScope::~RunnerOutputScope() { InstallRunnerOutput(previous_); }
+
+RunnerFixture::RunnerFixture(const char* LayoutName)
+    : dialogScope(dialogs), rapor(new TVtRapor(nullptr)), etiket(new TRxMemoryData(nullptr)) {
+  layoutFile = folder.File(LayoutName);
+  rapor->OnGetDataSet = [this](TObject*, AnsiString Name, TDataSet*& DataSet) {
+    if (Name == "ETIKET")
+      DataSet = etiket;
+  };
+}
+
+RunnerFixture::~RunnerFixture() {
+  rapor->Free();
+  etiket->Free();
+}
+
+void RunnerFixture::RunLayout(const AnsiString& Mode) {
+  TDizaynPreviewF runner(nullptr);
+  runner.LayoutFileName = layoutFile;
+  runner.Mode = Mode;
+  runner.VtRapor = rapor;
+  runner.Button1Click(nullptr);
+}
+
+void RunnerFixture::WriteLabelLayout(int Pages, const AnsiString& Caption) {
+  LayoutBuilder layout;
+  for (int k = 0; k < Pages; ++k) {
+    TQuickRep* page = layout.AddPage("DATASET=ETIKET");
+    if (!Caption.empty())
+      layout.AddLabel(layout.DetailOf(page), Caption, "");
+    layout.AddDataText(layout.DetailOf(page), kDataTextHint);
+    layout.AddBarcode(layout.DetailOf(page), kBarcodeHint);
+  }
+  layout.Save(layoutFile);
 }
 
 }  // namespace runner_test

@@ -2,16 +2,21 @@
 // designer writes them, a label table as the main form fills it, and the
 // pages a run prepares, read back as text records and pictures.
 #pragma once
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "classlib/data/rxmemorydata.h"
+#include "classlib/forms/scripteddialogs.h"
 #include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/metafile.h"
 #include "layouts/dizaynpreview.h"
+#include "layouts/runnerreport.h"
 #include "layouts/vtrapor.h"
+#include "tests/support/scratchfolder.h"
 #include "textreport/engine/zrbands.h"
 
 class TQuickRep;
@@ -110,5 +115,61 @@ bool SendTextRunToFile(TComponent* Report, const AnsiString& File);
 std::vector<std::string> PageTexts(TMetafile& Page);
 // The page played onto a white bitmap of 150 dots per inch.
 void RenderPage(TMetafile& Page, TBitmap& Bitmap);
+
+// The report runner installed as the program installs it, for one test, on
+// the system's default printer (other tests may have left the shared
+// printer on a list of their own). The runner of before comes back with it.
+class RunnerScope {
+public:
+  RunnerScope();
+  ~RunnerScope();
+  RunnerScope(const RunnerScope&) = delete;
+  RunnerScope& operator=(const RunnerScope&) = delete;
+
+private:
+  TReportRunner previous_;
+};
+
+// The runner's output set for one test (nullptr: none, so that installed
+// output paths take over); the output of before comes back with it.
+class RunnerOutputScope {
+public:
+  explicit RunnerOutputScope(TRunnerOutput Output);
+  ~RunnerOutputScope();
+  RunnerOutputScope(const RunnerOutputScope&) = delete;
+  RunnerOutputScope& operator=(const RunnerOutputScope&) = delete;
+
+private:
+  TRunnerOutput previous_;
+};
+
+// Layouts run over the label table by the report component through the
+// runner: `rapor` serves `etiket` as ETIKET, the layout is `layoutFile` in a
+// scratch folder, and dialogs are answered by the scripted service.
+class RunnerFixture : public testing::Test {
+protected:
+  explicit RunnerFixture(const char* LayoutName = "etiket.vlp");
+  ~RunnerFixture() override;
+
+  // A run of the layout in a mode the program's own commands do not use, as
+  // a host sets it.
+  void RunLayout(const AnsiString& Mode);
+  // Pages graphic pages bound to ETIKET, each with, on its detail band, a
+  // label with Caption (none when empty), a data text on METIN2 and a
+  // barcode on METIN1.
+  void WriteLabelLayout(int Pages = 1, const AnsiString& Caption = "");
+
+  ScratchFolder folder;
+  TScriptedDialogService dialogs;
+  TDialogServiceScope dialogScope;
+  TVtRapor* rapor;
+  TRxMemoryData* etiket;
+  RunnerScope runnerScope;
+  AnsiString layoutFile;
+};
+
+// The hints of the label layout's data text and barcode.
+extern const AnsiString kDataTextHint;
+extern const AnsiString kBarcodeHint;
 
 }  // namespace runner_test

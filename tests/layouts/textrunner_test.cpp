@@ -46,37 +46,21 @@ std::vector<std::string> LinesOf(const std::string& Copy) {
   return lines;
 }
 
-class TextRunnerTest : public testing::Test {
+class TextRunnerTest : public RunnerFixture {
 protected:
-  TextRunnerTest() : dialogScope(dialogs), rapor(new TVtRapor(nullptr)), etiket(new TRxMemoryData(nullptr)) {
-    RegisterRunnerClasses();
-    Printer().Refresh();
-    Printer().SetPrinterIndex(-1);
-    previousRunner = SetReportRunner(nullptr);
-    InstallReportRunner();
-    // The graphic output must not be reached by a text layout.
-    previousOutput = InstallRunnerOutput([this](TDizaynPreviewF& Runner) {
-      ++graphicOutputs;
-      PrepareRunnerPages(Runner);
-    });
-    rapor->OnGetDataSet = [this](TObject*, AnsiString Name, TDataSet*& DataSet) {
-      if (Name == "ETIKET")
-        DataSet = etiket;
-    };
+  // The graphic output must not be reached by a text layout.
+  TextRunnerTest()
+      : RunnerFixture("metin.vlp"), outputScope([this](TDizaynPreviewF& Runner) {
+          ++graphicOutputs;
+          PrepareRunnerPages(Runner);
+        }) {
     rapor->OnBeforeReportPrint = [this](TObject*, TComponent* Report) {
       announced.push_back(Report->Name());
       if (!toPrinter)
         SendTextRunToFile(Report, savedFile);
     };
     FillLabels(*etiket, {{"Şeker", "", false}, {"Çay", "", false}, {"Un", "", false}});
-    layoutFile = folder.File("metin.vlp");
     savedFile = folder.File("cikti.txt");
-  }
-  ~TextRunnerTest() override {
-    InstallRunnerOutput(previousOutput);
-    SetReportRunner(previousRunner);
-    rapor->Free();
-    etiket->Free();
   }
 
   // A page header "Etiket Listesi", a detail label on METIN1 and a footer
@@ -97,27 +81,13 @@ protected:
     layout.Save(layoutFile);
   }
 
-  void RunLayout(const AnsiString& Mode) {
-    TDizaynPreviewF runner(nullptr);
-    runner.LayoutFileName = layoutFile;
-    runner.Mode = Mode;
-    runner.VtRapor = rapor;
-    runner.Button1Click(nullptr);
-  }
-
   std::string SavedDocument() const {
     const FileBytes bytes = ReadFileBytes(savedFile);
     return std::string(bytes.begin(), bytes.end());
   }
 
-  ScratchFolder folder;
-  TScriptedDialogService dialogs;
-  TDialogServiceScope dialogScope;
-  TVtRapor* rapor;
-  TRxMemoryData* etiket;
-  TReportRunner previousRunner;
-  TRunnerOutput previousOutput;
-  AnsiString layoutFile, savedFile;
+  RunnerOutputScope outputScope;
+  AnsiString savedFile;
   bool toPrinter = false;
   int graphicOutputs = 0;
   std::vector<AnsiString> announced;

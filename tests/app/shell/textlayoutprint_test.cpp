@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "app/generalhelpers.h"
@@ -41,18 +42,14 @@ class TextLayoutPrintTest : public MainFormTest {
 protected:
   void SetUp() override {
     MainFormTest::SetUp();
-    RegisterRunnerClasses();
-    Printer().Refresh();
-    Printer().SetPrinterIndex(-1);
-    previousRunner = SetReportRunner(nullptr);
-    InstallReportRunner();
-    previousOutput = InstallRunnerOutput(nullptr);
+    runnerScope.emplace();
+    outputScope.emplace(nullptr);
     InstallRunnerOutputPaths();
   }
   void TearDown() override {
     MainFormTest::TearDown();
-    InstallRunnerOutput(previousOutput);
-    SetReportRunner(previousRunner);
+    outputScope.reset();
+    runnerScope.reset();
   }
 
   // A 40 x 20 text page on the label table: the header "Etiket Listesi",
@@ -113,8 +110,8 @@ protected:
     }
   }
 
-  TReportRunner previousRunner;
-  TRunnerOutput previousOutput;
+  std::optional<runner_test::RunnerScope> runnerScope;
+  std::optional<runner_test::RunnerOutputScope> outputScope;
 };
 
 TEST_F(TextLayoutPrintTest, TheDefaultTextLayoutPrintsTheLabelsWithTheListsCopies) {

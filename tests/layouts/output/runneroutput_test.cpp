@@ -32,65 +32,27 @@ using namespace test_queues;
 using output_test::RunAndWait;
 using output_test::UnixPathOf;
 
-const AnsiString kDataTextHint = "DATASET=ETIKET\r\nDATAFIELD=METIN2";
-const AnsiString kBarcodeHint = "DATASET=ETIKET\r\nDATAFIELD=METIN1";
-
 // Five labels, two of them placeholders.
 const std::vector<LabelRow> kFiveLabels = {
     {"869000000001", "Elma", false}, {"", "", true},           {"869000000002", "Armut", false},
     {"", "", true},                  {"869000000003", "Kiraz", false},
 };
 
-class RunnerOutputTest : public testing::Test {
+class RunnerOutputTest : public RunnerFixture {
 protected:
-  RunnerOutputTest() : dialogScope(dialogs), rapor(new TVtRapor(nullptr)), etiket(new TRxMemoryData(nullptr)) {
-    // As the program starts: the composite class before the runner, then
-    // the output paths.
+  // As the program starts: the composite class registered, so runner forms
+  // make their composite, and the output paths installed in place of the
+  // runner's own output.
+  RunnerOutputTest() : outputScope(nullptr) {
     RegisterQRCompositeClasses();
-    RegisterRunnerClasses();
-    Printer().Refresh();
-    Printer().SetPrinterIndex(-1);
-    previousRunner = SetReportRunner(nullptr);
-    InstallReportRunner();
-    previousOutput = InstallRunnerOutput(nullptr);
     previousAdder = InstallCompositeMemberAdder(nullptr);
     InstallRunnerOutputPaths();
-    layoutFile = folder.File("etiket.vlp");
-    rapor->OnGetDataSet = [this](TObject*, AnsiString Name, TDataSet*& DataSet) {
-      if (Name == "ETIKET")
-        DataSet = etiket;
-    };
     FillLabels(*etiket, kFiveLabels);
   }
-  ~RunnerOutputTest() override {
-    InstallRunnerOutput(previousOutput);
-    InstallCompositeMemberAdder(previousAdder);
-    SetReportRunner(previousRunner);
-    rapor->Free();
-    etiket->Free();
-  }
+  ~RunnerOutputTest() override { InstallCompositeMemberAdder(previousAdder); }
 
-  // Pages graphic pages bound to ETIKET, each with a label, a data text on
-  // METIN2 and a barcode on METIN1 on its detail band.
-  void WriteLabelLayout(int Pages) {
-    LayoutBuilder layout;
-    for (int k = 0; k < Pages; ++k) {
-      TQuickRep* page = layout.AddPage("DATASET=ETIKET");
-      layout.AddLabel(layout.DetailOf(page), "Urun Etiketi", "");
-      layout.AddDataText(layout.DetailOf(page), kDataTextHint);
-      layout.AddBarcode(layout.DetailOf(page), kBarcodeHint);
-    }
-    layout.Save(layoutFile);
-  }
-
-  // A run in a mode the program's own commands do not use, as a host sets it.
-  void RunLayout(const AnsiString& Mode) {
-    TDizaynPreviewF runner(nullptr);
-    runner.LayoutFileName = layoutFile;
-    runner.Mode = Mode;
-    runner.VtRapor = rapor;
-    runner.Button1Click(nullptr);
-  }
+  // Pages graphic pages of the label layout, each with a label.
+  void WriteLabelLayout(int Pages) { RunnerFixture::WriteLabelLayout(Pages, "Urun Etiketi"); }
 
   // The run's printer is the named queue.
   void UsePrinter(const std::string& Name) {
@@ -99,15 +61,8 @@ protected:
     rapor->OnGetPrinterIndex = [index](TObject*, int& PrnIndex) { PrnIndex = index; };
   }
 
-  ScratchFolder folder;
-  TScriptedDialogService dialogs;
-  TDialogServiceScope dialogScope;
-  TVtRapor* rapor;
-  TRxMemoryData* etiket;
-  TReportRunner previousRunner;
-  TRunnerOutput previousOutput;
+  RunnerOutputScope outputScope;
   TCompositeMemberAdder previousAdder;
-  AnsiString layoutFile;
 };
 
 // pdfinfo's page count of a PDF file (Unix name); -1 when unreadable.

@@ -25,6 +25,45 @@ protected:
     TextLabelBeforePrint(label, print);
     return print;
   }
+
+  // Records r1..rCount, the page set up as the runner sets up a text run,
+  // and a label on the detail band.
+  void PrepareRun(int Count) {
+    std::vector<std::string> names;
+    for (int n = 1; n <= Count; ++n)
+      names.push_back("r" + std::to_string(n));
+    std::vector<Row> rows;
+    for (const std::string& name : names)
+      rows.push_back({name.c_str()});
+    AddRows(rows);
+    ForceTextRunOptions(*page);
+    SetTextPrinterCodes(*page->Options(), page->Width(), page->Height());
+    Label(detail, "Deger", 0, 5, "satir");
+  }
+
+  // Prints the page to a file with a label "ISARET" on Band carrying
+  // PRINTOPTION=Option, run by the text label handler; one mark per page
+  // (+ printed, - not) and the document in Bytes. The mark goes again and
+  // the table is back at its first record.
+  std::string PagesMarked(TZRCustomBand* Band, int Option, std::string& Bytes) {
+    TZRLabel* mark = Label(Band, "Isaret", 10, 6, "ISARET", "PRINTOPTION=" + std::to_string(Option));
+    mark->BeforePrint = TextLabelBeforePrint;
+    page->Options()->SetDestination(zrdFile);
+    page->Options()->SetFileName(folder.File("out.txt"));
+    page->Print();
+    TFileStream file(folder.File("out.txt"), fmOpenRead);
+    Bytes.assign(static_cast<size_t>(file.Size()), '\0');
+    file.ReadBuffer(Bytes.data(), static_cast<std::int32_t>(Bytes.size()));
+    std::string seen;
+    size_t start = 0;
+    for (size_t ff; (ff = Bytes.find('\x0C', start)) != std::string::npos; start = ff + 1)
+      seen += Bytes.substr(start, ff - start).find("ISARET") != std::string::npos ? '+' : '-';
+    delete mark;
+    table->First();
+    return seen;
+  }
+
+  ScratchFolder folder;
   TZReport* page = nullptr;
   TZRCustomBand* header = nullptr;
   TZRCustomBand* detail = nullptr;
@@ -86,34 +125,14 @@ TEST_F(TextLabelPrintTest, WithoutAQrEkFieldTheStylesStay) {
 // A page header label with each PRINTOPTION over a report of three pages:
 // the pages it shows on.
 TEST_F(TextLabelPrintTest, PrintOptionDecidesThePagesALabelPrintsOn) {
-  std::vector<Row> rows;
-  for (const char* name : {"r1", "r2", "r3", "r4", "r5", "r6", "r7", "r8", "r9"})
-    rows.push_back({name});
-  AddRows(rows);
-  ForceTextRunOptions(*page);
-  SetTextPrinterCodes(*page->Options(), page->Width(), page->Height());
-  Label(detail, "Deger", 0, 5, "satir");
+  PrepareRun(9);
   struct Case {
     int option;
     const char* pages;  // one mark per page: + printed, - not
   } cases[] = {{0, "+--"}, {2, "-++"}, {4, "+++"}};
-  ScratchFolder folder;
   for (const Case& c : cases) {
-    TZRLabel* mark = Label(header, "Isaret", 10, 6, "ISARET", "PRINTOPTION=" + std::to_string(c.option));
-    mark->BeforePrint = TextLabelBeforePrint;
-    page->Options()->SetDestination(zrdFile);
-    page->Options()->SetFileName(folder.File("out.txt"));
-    page->Print();
-    TFileStream file(folder.File("out.txt"), fmOpenRead);
-    std::string bytes(static_cast<size_t>(file.Size()), '\0');
-    file.ReadBuffer(bytes.data(), static_cast<std::int32_t>(bytes.size()));
-    std::string seen;
-    size_t start = 0;
-    for (size_t ff; (ff = bytes.find('\x0C', start)) != std::string::npos; start = ff + 1)
-      seen += bytes.substr(start, ff - start).find("ISARET") != std::string::npos ? '+' : '-';
-    EXPECT_EQ(seen, c.pages) << "PRINTOPTION=" << c.option << "\n" << bytes;
-    delete mark;
-    table->First();
+    std::string bytes;
+    EXPECT_EQ(PagesMarked(header, c.option, bytes), c.pages) << "PRINTOPTION=" << c.option << "\n" << bytes;
   }
 }
 
@@ -121,33 +140,14 @@ TEST_F(TextLabelPrintTest, PrintOptionDecidesThePagesALabelPrintsOn) {
 // 0 only once the data has ended: a page footer label with 1 prints on the
 // last page alone, with 3 on every page but the last.
 TEST_F(TextLabelPrintTest, PrintOptionOneAndThreeInAPageFooterFollowTheEndOfTheData) {
-  std::vector<Row> rows;
-  for (const char* name : {"r1", "r2", "r3", "r4", "r5", "r6"})
-    rows.push_back({name});
-  AddRows(rows);
   TZRCustomBand* footer = Band(page, zbtPageFooter);
-  ForceTextRunOptions(*page);
-  SetTextPrinterCodes(*page->Options(), page->Width(), page->Height());
-  Label(detail, "Deger", 0, 5, "satir");
-  ScratchFolder folder;
+  PrepareRun(6);
   for (const int option : {1, 3}) {
-    TZRLabel* mark = Label(footer, "Isaret", 10, 6, "ISARET", "PRINTOPTION=" + std::to_string(option));
-    mark->BeforePrint = TextLabelBeforePrint;
-    page->Options()->SetDestination(zrdFile);
-    page->Options()->SetFileName(folder.File("out.txt"));
-    page->Print();
-    TFileStream file(folder.File("out.txt"), fmOpenRead);
-    std::string bytes(static_cast<size_t>(file.Size()), '\0');
-    file.ReadBuffer(bytes.data(), static_cast<std::int32_t>(bytes.size()));
-    std::string seen;
-    size_t start = 0;
-    for (size_t ff; (ff = bytes.find('\x0C', start)) != std::string::npos; start = ff + 1)
-      seen += bytes.substr(start, ff - start).find("ISARET") != std::string::npos ? '+' : '-';
+    std::string bytes;
+    const std::string seen = PagesMarked(footer, option, bytes);
     ASSERT_GE(seen.size(), 2u) << bytes;
     const std::string allButLast(seen.size() - 1, option == 1 ? '-' : '+');
     EXPECT_EQ(seen, allButLast + (option == 1 ? '+' : '-')) << "PRINTOPTION=" << option << "\n" << bytes;
-    delete mark;
-    table->First();
   }
 }
 

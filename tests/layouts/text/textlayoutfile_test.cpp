@@ -15,6 +15,7 @@
 #include "layouts/text/textrunsetup.h"
 #include "tests/support/scratchfolder.h"
 #include "tests/support/testqueues.h"
+#include "rawqueuejob.h"
 #include "textpagefixture.h"
 
 namespace {
@@ -121,19 +122,11 @@ TEST_F(TextLayoutFileTest, AStoredTextLayoutPrintsItsLabelsThroughTheTextUnits) 
   // The same run to the test desktop's raw queue: the listener receives the
   // bytes of the saved document.
   if (const std::string rawPrinter = test_queues::Env("DOZURI_RAW_PRINTER"); !rawPrinter.empty()) {
-    const std::string rawOut = test_queues::Env("DOZURI_RAW_OUT");
-    const int index = Printer().Printers().IndexOf(rawPrinter);
-    ASSERT_GE(index, 0);
-    const int previous = Printer().PrinterIndex();
-    Printer().SetPrinterIndex(index);
-    const auto before = test_queues::FilesIn(rawOut, L"job-*.bin");
     page->Options()->SetDestination(zrdPrinter);
     table->First();
-    RunTextOutput(*runner, composite, "Print", host);
-    Printer().SetPrinterIndex(previous);
-    const std::string job = test_queues::WaitForNewFile(rawOut, L"job-*.bin", before);
-    ASSERT_FALSE(job.empty()) << "no raw job arrived in " << rawOut;
-    EXPECT_EQ(test_queues::ReadWholeFile(job), bytes);
+    const auto received = RawQueueJob(rawPrinter, [&] { RunTextOutput(*runner, composite, "Print", host); });
+    ASSERT_TRUE(received) << "no raw job arrived in " << test_queues::Env("DOZURI_RAW_OUT");
+    EXPECT_EQ(*received, bytes);
   }
   CleanUpTextPages(*runner);
   EXPECT_EQ(page->FindComponent("gfield_ZRLabel2"), nullptr);

@@ -16,6 +16,7 @@
 #include "layouts/text/textrunsetup.h"
 #include "tests/support/scratchfolder.h"
 #include "tests/support/testqueues.h"
+#include "rawqueuejob.h"
 #include "textpagefixture.h"
 
 namespace {
@@ -116,24 +117,16 @@ TEST_F(TextOutputTest, APageTallerThanThePrinterTakesGetsNoPageLength) {
 
 TEST_F(TextOutputTest, TheRawQueueReceivesTheBytesOfTheSavedDocument) {
   const std::string rawPrinter = test_queues::Env("DOZURI_RAW_PRINTER");
-  const std::string rawOut = test_queues::Env("DOZURI_RAW_OUT");
   if (rawPrinter.empty())
     GTEST_SKIP() << "no test printers: tools/desktop sets them up only when run as root";
   FillTable();
   TZReport* page = LabelListPage();
   page->Options()->SetCopies(2);
   const std::string saved = SavedRun(*page, folder.File("kopya.txt"));
-  const int index = Printer().Printers().IndexOf(rawPrinter);
-  ASSERT_GE(index, 0);
-  const int previous = Printer().PrinterIndex();
-  Printer().SetPrinterIndex(index);
-  const auto before = test_queues::FilesIn(rawOut, L"job-*.bin");
   page->Options()->SetDestination(zrdPrinter);
-  RunTextPage(*page, "Print", host);
-  Printer().SetPrinterIndex(previous);
-  const std::string job = test_queues::WaitForNewFile(rawOut, L"job-*.bin", before);
-  ASSERT_FALSE(job.empty()) << "no raw job arrived in " << rawOut;
-  const std::string received = test_queues::ReadWholeFile(job);
+  const auto job = RawQueueJob(rawPrinter, [&] { RunTextPage(*page, "Print", host); });
+  ASSERT_TRUE(job) << "no raw job arrived in " << test_queues::Env("DOZURI_RAW_OUT");
+  const std::string received = *job;
   EXPECT_EQ(received, saved);
   ASSERT_EQ(received.size() % 2, 0u);
   const std::string block = received.substr(0, received.size() / 2);

@@ -173,6 +173,26 @@ protected:
     EXPECT_FALSE(second.report->Exporting());
   }
 
+  // Prepares the composite's two pages into `prepared`, then rewinds the
+  // members for the next run. Call through ASSERT_NO_FATAL_FAILURE.
+  void PrepareTwoPages() {
+    composite.Prepare();
+    prepared = composite.QRPrinter();
+    ASSERT_NE(prepared, nullptr);
+    ASSERT_EQ(prepared->PageCount(), 2);
+    first.Rewind();
+    second.Rewind();
+  }
+
+  // The composite and both members hold the prepared printer object again,
+  // with its pages.
+  void ExpectPreparedPrinterBack() {
+    EXPECT_EQ(composite.QRPrinter(), prepared);
+    EXPECT_EQ(first.report->QRPrinter(), prepared);
+    EXPECT_EQ(second.report->QRPrinter(), prepared);
+    EXPECT_EQ(prepared->PageCount(), 2);
+  }
+
   test_support::FormFixture form;
   Member first{3}, second{3};
   TQRCompositeReport composite{nullptr};
@@ -181,6 +201,7 @@ protected:
   FreedWatch* watch = new FreedWatch(form.Host());
   TQRPrinter* exportPrinter = nullptr;
   TQRPrinter* shown = nullptr;
+  TQRPrinter* prepared = nullptr;
   Seen after;
 };
 
@@ -241,15 +262,10 @@ TEST_F(CompositeExport, AnExportOfPreparedPagesPutsThemBackAlsoWhenTheFilterFail
     };
     first.Rewind();
     second.Rewind();
-    composite.Prepare();
-    TQRPrinter* prepared = composite.QRPrinter();
-    ASSERT_NE(prepared, nullptr);
-    ASSERT_EQ(prepared->PageCount(), 2);
+    ASSERT_NO_FATAL_FAILURE(PrepareTwoPages());
     events.clear();
     exportPrinter = nullptr;
     watch->freed.clear();
-    first.Rewind();
-    second.Rewind();
 
     if (fails)
       EXPECT_THROW(composite.ExportHandler(&run), Exception);
@@ -259,10 +275,7 @@ TEST_F(CompositeExport, AnExportOfPreparedPagesPutsThemBackAlsoWhenTheFilterFail
     EXPECT_EQ(exportingAtPages, std::vector<bool>(2, true));
     EXPECT_FALSE(composite.ParentExporting());
     EXPECT_FALSE(composite.Generating());
-    EXPECT_EQ(composite.QRPrinter(), prepared);
-    EXPECT_EQ(first.report->QRPrinter(), prepared);
-    EXPECT_EQ(second.report->QRPrinter(), prepared);
-    EXPECT_EQ(prepared->PageCount(), 2);
+    ExpectPreparedPrinterBack();
     EXPECT_EQ(second.report->Tag(), 0);
     EXPECT_FALSE(second.report->Exporting());
     EXPECT_TRUE(second.report->UsePrinterPages());
@@ -278,31 +291,18 @@ TEST_F(CompositeExport, AnExportOfPreparedPagesPutsThemBackAlsoWhenTheFilterFail
 // Print puts the composite's printer object of before back when it is done,
 // as the report's Print does: the pages of a Prepare survive a Print.
 TEST_F(CompositeExport, PrintPutsThePreparedPrinterObjectBack) {
-  composite.Prepare();
-  TQRPrinter* prepared = composite.QRPrinter();
-  ASSERT_NE(prepared, nullptr);
-  ASSERT_EQ(prepared->PageCount(), 2);
-  first.Rewind();
-  second.Rewind();
+  ASSERT_NO_FATAL_FAILURE(PrepareTwoPages());
 
   composite.Print();
 
-  EXPECT_EQ(composite.QRPrinter(), prepared);
-  EXPECT_EQ(first.report->QRPrinter(), prepared);
-  EXPECT_EQ(second.report->QRPrinter(), prepared);
-  EXPECT_EQ(prepared->PageCount(), 2);
+  ExpectPreparedPrinterBack();
   EXPECT_FALSE(composite.Generating());
 }
 
 // So does the preview, once it is closed; while it shows, the composite and
 // its members hold the printer object it shows.
 TEST_F(CompositeExport, ThePreviewPutsThePreparedPrinterObjectBackWhenClosed) {
-  composite.Prepare();
-  TQRPrinter* prepared = composite.QRPrinter();
-  ASSERT_NE(prepared, nullptr);
-  ASSERT_EQ(prepared->PageCount(), 2);
-  first.Rewind();
-  second.Rewind();
+  ASSERT_NO_FATAL_FAILURE(PrepareTwoPages());
 
   ExportFromPreview();
 
@@ -311,10 +311,7 @@ TEST_F(CompositeExport, ThePreviewPutsThePreparedPrinterObjectBackWhenClosed) {
   EXPECT_EQ(after.composite, shown);
   EXPECT_EQ(after.first, shown);
   EXPECT_EQ(after.shownPages, 2);
-  EXPECT_EQ(composite.QRPrinter(), prepared);
-  EXPECT_EQ(first.report->QRPrinter(), prepared);
-  EXPECT_EQ(second.report->QRPrinter(), prepared);
-  EXPECT_EQ(prepared->PageCount(), 2);
+  ExpectPreparedPrinterBack();
 }
 
 TEST(CompositeExportTest, WithoutAFilterOrDuringARunNothingRuns) {

@@ -44,27 +44,6 @@ TEST_F(ReportPage, EveryPageStartsAndEndsWithItsEventsAndPagePrintables) {
   EXPECT_EQ(onPage->offsets, (std::vector<std::pair<int, int>>{{0, 0}, {0, 0}}));
 }
 
-TEST_F(ReportPage, AnExportFilterTakesThePagesAndThePrinterJobIsAborted) {
-  Band(rbDetail, 100, "D");
-  Records(3);
-  report->Prepare();
-  TQRPrinter* prepared = report->QRPrinter();
-  ASSERT_NE(prepared, nullptr);
-  ASSERT_TRUE(prepared->ExportHandler);
-  RecordingExportFilter filter;
-  Records(3);
-  prepared->ExportHandler(&filter);
-  EXPECT_EQ(filter.log, (std::vector<std::string>{"start 2100x2970", "page", "band 100", "band 1100", "end", "page",
-                                                  "band 100", "end", "finish"}));
-  EXPECT_EQ(report->QRPrinter(), prepared) << "the prepared pages are back";
-  EXPECT_FALSE(report->Exporting());
-  EXPECT_TRUE(report->UsePrinterPages());
-}
-
-}  // namespace
-
-namespace {
-
 // The notify target of a printer object: keeps the page counts posted to it
 // and hears which printer objects were freed.
 class NoticeWindow : public TPanel, public IQRPrinterView {
@@ -102,13 +81,46 @@ bool VisibleWindowCaptioned(const wchar_t* caption) {
   return search.found;
 }
 
+// A report of three 100 mm records over two pages, prepared, whose
+// printer object's export handler the tests run.
+class PreparedReport : public ReportPage {
+protected:
+  TQRPrinter* PrepareTwoPages() {
+    Band(rbDetail, 100, "D");
+    Records(3);
+    report->Prepare();
+    return report->QRPrinter();
+  }
+
+  // A notice window on the form as the notify target of Printer; an
+  // export's printer object takes it over.
+  NoticeWindow* WatchNotices(TQRPrinter* printer) {
+    auto* notices = new NoticeWindow(form.Host());
+    notices->SetParent(form.Host());
+    notices->Handle();
+    printer->NotifyTarget = notices;
+    return notices;
+  }
+};
+
 }  // namespace
 
-TEST_F(ReportPage, TheExportShowsItsProgressFormOnlyWhenTheReportShowsProgress) {
-  Band(rbDetail, 100, "D");
+TEST_F(PreparedReport, AnExportFilterTakesThePagesAndThePrinterJobIsAborted) {
+  TQRPrinter* prepared = PrepareTwoPages();
+  ASSERT_NE(prepared, nullptr);
+  ASSERT_TRUE(prepared->ExportHandler);
+  RecordingExportFilter filter;
   Records(3);
-  report->Prepare();
-  TQRPrinter* prepared = report->QRPrinter();
+  prepared->ExportHandler(&filter);
+  EXPECT_EQ(filter.log, (std::vector<std::string>{"start 2100x2970", "page", "band 100", "band 1100", "end", "page",
+                                                  "band 100", "end", "finish"}));
+  EXPECT_EQ(report->QRPrinter(), prepared) << "the prepared pages are back";
+  EXPECT_FALSE(report->Exporting());
+  EXPECT_TRUE(report->UsePrinterPages());
+}
+
+TEST_F(PreparedReport, TheExportShowsItsProgressFormOnlyWhenTheReportShowsProgress) {
+  TQRPrinter* prepared = PrepareTwoPages();
   ASSERT_NE(prepared, nullptr);
   for (bool showProgress : {true, false}) {
     report->SetShowProgress(showProgress);
@@ -127,16 +139,10 @@ TEST_F(ReportPage, TheExportShowsItsProgressFormOnlyWhenTheReportShowsProgress) 
 // The export's printer object is the filter's only while the run lasts: its
 // job is aborted, so the page it drew into is not kept (its last notice
 // says no page is available), and the object is freed.
-TEST_F(ReportPage, TheExportAbortsItsPrinterJobAndFreesItsPrinterObject) {
-  Band(rbDetail, 100, "D");
-  Records(3);
-  report->Prepare();
-  TQRPrinter* prepared = report->QRPrinter();
+TEST_F(PreparedReport, TheExportAbortsItsPrinterJobAndFreesItsPrinterObject) {
+  TQRPrinter* prepared = PrepareTwoPages();
   ASSERT_NE(prepared, nullptr);
-  auto* notices = new NoticeWindow(form.Host());
-  notices->SetParent(form.Host());
-  notices->Handle();
-  prepared->NotifyTarget = notices;  // the export's printer object takes it over
+  NoticeWindow* notices = WatchNotices(prepared);
 
   RecordingExportFilter filter;
   TQRPrinter* exportPrinter = nullptr;
@@ -159,16 +165,10 @@ TEST_F(ReportPage, TheExportAbortsItsPrinterJobAndFreesItsPrinterObject) {
 // failure reaches the caller, and the report is as it was before the export:
 // its own printer object with its pages, no filter, its pages in use, idle.
 // The export's printer object is freed once.
-TEST_F(ReportPage, AnExportThatFailsPutsThePreparedPrinterObjectBack) {
-  Band(rbDetail, 100, "D");
-  Records(3);
-  report->Prepare();
-  TQRPrinter* prepared = report->QRPrinter();
+TEST_F(PreparedReport, AnExportThatFailsPutsThePreparedPrinterObjectBack) {
+  TQRPrinter* prepared = PrepareTwoPages();
   ASSERT_NE(prepared, nullptr);
-  auto* notices = new NoticeWindow(form.Host());
-  notices->SetParent(form.Host());
-  notices->Handle();
-  prepared->NotifyTarget = notices;
+  NoticeWindow* notices = WatchNotices(prepared);
 
   RecordingExportFilter filter;
   TQRPrinter* exportPrinter = nullptr;
