@@ -19,16 +19,8 @@ namespace {
 
 std::string MemoLine(int i) { return "Memo satırı " + std::to_string(i); }
 
-class MemoToPdf : public quickrep_test::ReportPage {
+class MemoToPdf : public quickrep_test::PdfQueuePage {
 protected:
-  void SetUp() override {
-    pdfPrinter = Env("DOZURI_PDF_PRINTER");
-    pdfOut = Env("DOZURI_PDF_OUT");
-    if (pdfPrinter.empty())
-      GTEST_SKIP() << "no test printers: tools/desktop sets them up only when run as root";
-    ReportPage::SetUp();
-  }
-
   // The text of the new PDF, one string per page (pdftotext separates pages
   // with a form feed), in UTF-8.
   std::vector<std::string> PdfPages(const std::set<std::string>& before) {
@@ -51,7 +43,6 @@ protected:
     return pages;
   }
 
-  std::string pdfPrinter, pdfOut;
 };
 
 // The memo lines found on a page, by number, in the order they stand.

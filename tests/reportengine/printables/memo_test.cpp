@@ -15,20 +15,30 @@ namespace {
 
 std::string LineText(int i) { return "Satır " + std::to_string(i); }
 
+// The run's table holds one record, so the detail band prints once.
+void OpenWithOneRecord(ReportRun& Run) {
+  Run.table->FieldDefs()->Add("NO", ftInteger);
+  Run.Open();
+  Run.table->Append();
+  Run.table->FieldByName("NO")->SetAsInteger(1);
+  Run.table->Post();
+}
+
+// The memo's lines are "Satır 1" .. "Satır Count".
+void SetNumberedLines(TQRMemo& Memo, int Count) {
+  TStringList lines;
+  for (int i = 1; i <= Count; ++i)
+    lines.Add(LineText(i));
+  Memo.SetLines(&lines);
+}
+
 TEST(QRMemoRun, AStretchingMemoOf200LinesContinuesOverPagesWithNoLineLostOrDoubled) {
   ReportRun run;
-  run.table->FieldDefs()->Add("NO", ftInteger);
-  run.Open();
-  run.table->Append();
-  run.table->FieldByName("NO")->SetAsInteger(1);
-  run.table->Post();
+  OpenWithOneRecord(run);
   auto* memo = run.Add<TQRMemo>(run.detail, 10, 5, 300, 20);
   memo->SetAutoSize(false);
   memo->SetAutoStretch(true);
-  TStringList lines;
-  for (int i = 1; i <= 200; ++i)
-    lines.Add(LineText(i));
-  memo->SetLines(&lines);
+  SetNumberedLines(*memo, 200);
 
   std::vector<std::vector<std::string>> pages = run.Run();
   ASSERT_GE(pages.size(), 2u);
@@ -49,17 +59,10 @@ TEST(QRMemoRun, AStretchingMemoOf200LinesContinuesOverPagesWithNoLineLostOrDoubl
 
 TEST(QRMemoRun, WithoutAutoStretchAMemoPrintsWhatItsHeightHoldsOnce) {
   ReportRun run;
-  run.table->FieldDefs()->Add("NO", ftInteger);
-  run.Open();
-  run.table->Append();
-  run.table->FieldByName("NO")->SetAsInteger(1);
-  run.table->Post();
+  OpenWithOneRecord(run);
   auto* memo = run.Add<TQRMemo>(run.detail, 10, 0, 300, 30);
   memo->SetAutoSize(false);
-  TStringList lines;
-  for (int i = 1; i <= 50; ++i)
-    lines.Add(LineText(i));
-  memo->SetLines(&lines);
+  SetNumberedLines(*memo, 50);
   std::vector<std::vector<std::string>> pages = run.Run();
   ASSERT_EQ(pages.size(), 1u);
   ASSERT_FALSE(pages[0].empty());

@@ -64,16 +64,8 @@ struct RenderedPage {
   }
 };
 
-class GraphicsToPdf : public quickrep_test::ReportPage {
+class GraphicsToPdf : public quickrep_test::PdfQueuePage {
 protected:
-  void SetUp() override {
-    pdfPrinter = Env("DOZURI_PDF_PRINTER");
-    pdfOut = Env("DOZURI_PDF_OUT");
-    if (pdfPrinter.empty())
-      GTEST_SKIP() << "no test printers: tools/desktop sets them up only when run as root";
-    ReportPage::SetUp();
-  }
-
   // The first page of the new PDF rendered at 100 ppi.
   bool Render(const std::set<std::string>& before, RenderedPage& page) {
     std::string pdf = WaitForNewFile(pdfOut, L"QR_Sekiller*.pdf", before);
@@ -102,7 +94,6 @@ protected:
   }
 
   QRUnitFactsScope units{TQRUnitFacts{false, 96}};
-  std::string pdfPrinter, pdfOut;
 };
 
 TEST_F(GraphicsToPdf, PicturesShapesAndRotatedTextKeepTheirSizeOnPaper) {

@@ -17,16 +17,8 @@ using namespace test_queues;
 
 namespace {
 
-class PreparedToPdf : public ReportPage {
+class PreparedToPdf : public PdfQueuePage {
 protected:
-  void SetUp() override {
-    pdfPrinter = Env("DOZURI_PDF_PRINTER");
-    pdfOut = Env("DOZURI_PDF_OUT");
-    if (pdfPrinter.empty())
-      GTEST_SKIP() << "no test printers: tools/desktop sets them up only when run as root";
-    ReportPage::SetUp();
-  }
-
   // The pages of the PDF that arrived, as pdftotext gives them, and their
   // count from pdfinfo.
   int ReadPdf(const std::set<std::string>& before, std::vector<std::string>& pages,
@@ -47,7 +39,6 @@ protected:
     return pdf_info::PageCount(ReadWholeFile(info));
   }
 
-  std::string pdfPrinter, pdfOut;
 };
 
 TEST_F(PreparedToPdf, PrintsThePreparedPages) {

@@ -25,19 +25,6 @@ public:
   std::set<TQRPrinter*> freed;
 };
 
-// Handles the GUI's messages until Done holds or ten seconds pass.
-template <class Done>
-bool PumpUntil(Done done) {
-  auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end)
-      return false;
-    Application->ProcessMessages();
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  return true;
-}
-
 class BackgroundPreview : public ReportPage {
 protected:
   void SetUp() override {

@@ -18,18 +18,6 @@ using namespace quickrep_test;
 
 namespace {
 
-template <class Done>
-bool PumpUntil(Done done) {
-  auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end)
-      return false;
-    Application->ProcessMessages();
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  return true;
-}
-
 class StandardPreviewOfReport : public ReportPage {
 protected:
   void SetUp() override {

@@ -5,17 +5,34 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "classlib/forms/application.h"
 #include "reportengine/printer/qrprinter.h"
 #include "reportengine/report/qrband.h"
 #include "reportengine/report/qrquickrepbands.h"
 #include "reportengine/report/quickrep.h"
 #include "tests/support/formfixture.h"
+#include "tests/support/testqueues.h"
 
 namespace quickrep_test {
+
+// Handles the GUI's messages until Done holds or ten seconds pass.
+template <class Done>
+bool PumpUntil(Done done) {
+  auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end)
+      return false;
+    Application->ProcessMessages();
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return true;
+}
 
 // One band as it printed: its label, the page and column it went to, the
 // X where it printed and the Y below it (0.1 mm).
@@ -84,6 +101,21 @@ protected:
   std::vector<Printed> printedBands;
   std::vector<std::string> asked;
   int remaining = 0;
+};
+
+// A report page that prints to the test desktop's PDF queue; skipped when
+// the desktop has no test printers.
+class PdfQueuePage : public ReportPage {
+protected:
+  void SetUp() override {
+    pdfPrinter = test_queues::Env("DOZURI_PDF_PRINTER");
+    pdfOut = test_queues::Env("DOZURI_PDF_OUT");
+    if (pdfPrinter.empty())
+      GTEST_SKIP() << "no test printers: tools/desktop sets them up only when run as root";
+    ReportPage::SetUp();
+  }
+
+  std::string pdfPrinter, pdfOut;
 };
 
 // "D" repeated n times, for expected logs.
