@@ -78,16 +78,16 @@ clean:
 	rm -rf $(BUILD)
 
 # Fuzz targets of the file readers (clang, libFuzzer, ASan/UBSan): builds them
-# and runs each for FUZZ_SECONDS over its seed folder fuzz/corpus/<target>.
+# and runs each for FUZZ_SECONDS over its seed folder fuzz/corpus/<target>
+# (tools/fuzzrun). A target that crashes, leaks or times out fails the run,
+# named with the input it kept under $(FUZZ)/findings/. A self-check first
+# makes sure such a finding does fail the run.
 FUZZ         := $(BUILD)/fuzz
 FUZZ_SECONDS ?= 60
 .PHONY: fuzz
 fuzz: setup
 	cmake -S . -B $(FUZZ) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DDOZURI_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ) -j $(JOBS)
-	@for t in $$(find $(FUZZ)/fuzz -maxdepth 1 -type f -name '*_fuzz' -executable | sort); do \
-	  n=$$(basename $$t); mkdir -p $(FUZZ)/corpus/$$n; \
-	  seeds=$(CURDIR)/fuzz/corpus/$$n; [ -d $$seeds ] || seeds=; \
-	  echo "== fuzz $$n for $(FUZZ_SECONDS)s"; \
-	  $$t -max_total_time=$(FUZZ_SECONDS) -max_len=65536 $(FUZZ)/corpus/$$n $$seeds 2>&1 | tail -3 || exit 1; \
-	done
+	@fuzz/check/fuzzrun_check $(FUZZ)
+	@tools/fuzzrun $(FUZZ) $(FUZZ_SECONDS) $(CURDIR)/fuzz/corpus \
+	  $$(find $(FUZZ)/fuzz -maxdepth 1 -type f -name '*_fuzz' -executable | sort)
