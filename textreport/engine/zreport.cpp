@@ -632,7 +632,6 @@ struct LentDocument {
 
 void TZRComposite::BuildReports() {
   int line = FReports.front()->Margins()->Top();
-  int columnTop = line;
   int columns = FReports.front()->Columns()->Count();
   int columnIndex = 1;
   // The last report that printed: it closes the last page.
@@ -652,7 +651,9 @@ void TZRComposite::BuildReports() {
       report.CurrentX = report.Margins()->Left();
       report.CurrentY = line;
       report.ColumnIndex = columnIndex;
-      report.ColumnTop = columnTop;
+      // Its columns start on its own first line, below what the reports
+      // before it printed on this page.
+      report.ColumnTop = line;
     }
     struct Clear {
       bool& Flag;
@@ -665,7 +666,6 @@ void TZRComposite::BuildReports() {
       continue;
     printed = &report;
     line = report.CurrentY;
-    columnTop = report.ColumnTop;
     columnIndex = report.ColumnIndex;
     columns = report.Columns()->Count();
   }

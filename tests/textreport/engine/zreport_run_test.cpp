@@ -533,6 +533,39 @@ TEST_F(ZRCompositeTest, AReportContinuingOnThePageKeepsItsColumnsUnderThePageTop
   EXPECT_EQ(Output(), "\r\nBIR\r\nA         H\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\n");
 }
 
+// The continuing report's columns start on the line the report itself
+// started on, below the lines the report before it left on the page.
+TEST_F(ZRCompositeTest, AContinuingReportsSecondColumnStartsOnItsOwnFirstLine) {
+  for (TZReport* r : {report, second}) {
+    r->Margins()->SetLeft(0);
+    r->Margins()->SetTop(0);
+    r->Margins()->SetRight(0);
+    r->Margins()->SetBottom(0);
+  }
+  // The first report prints its two lines as records of a table of its own.
+  auto* lines = new TRxMemoryData(form.Host());
+  lines->FieldDefs()->Add("AD", ftString, 10);
+  lines->Open();
+  for (const char* line : {"P1", "P2"}) {
+    lines->Append();
+    lines->FieldByName("AD")->SetAsString(line);
+    lines->Post();
+  }
+  report->SetDataSet(lines);
+  auto* field = new TZRField(form.Host());
+  field->AttachController(report);
+  field->SetDataSet(lines);
+  field->SetDataField("AD");
+  Label(Band(zbtDetail), 0, 4)->SetVariable(field);
+  second->Columns()->SetCount(2);
+  AddRows({"Q0", "Q1", "Q2", "Q3", "Q4", "Q5", "Q6", "Q7", "Q8", "Q9"});
+  second->SetDataSet(table);
+  FieldLabel(Band(zbtDetail, 1, second), 0, 4, "AD", second);
+  composite->Print();
+  // Columns of 9 characters, 2 apart: the second starts at character 11.
+  EXPECT_EQ(Output(), "P1\r\nP2\r\nQ0         Q8\r\nQ1         Q9\r\nQ2\r\nQ3\r\nQ4\r\nQ5\r\nQ6\r\nQ7\r\n");
+}
+
 // ---- Progress and preview ---------------------------------------------------------------------
 struct FakeForm : IZRDocumentForm {
   TZRPrinter* document = nullptr;
