@@ -529,7 +529,8 @@ TEST_F(ZRCompositeTest, AReportContinuingOnThePageKeepsItsColumnsUnderThePageTop
   FieldLabel(Band(zbtDetail, 1, second), 0, 4, "AD", second);
   composite->Print();
   // Lines 2 to 8 take A to G in the first column; H starts the second
-  // column where the first report's columns began.
+  // column on line 2, where the second report began, under the first
+  // report's header.
   EXPECT_EQ(Output(), "\r\nBIR\r\nA         H\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\n");
 }
 
