@@ -175,10 +175,10 @@ void TDsnRegister::UndoActivation() {
 }
 
 void TDsnRegister::Deactivate() {
-  if (FDsnStage != nullptr) {
-    FreeCovers();
+  // Agents of controls that died with a stage already gone go here too.
+  FreeCovers();
+  if (FDsnStage != nullptr)
     FDsnStage->ActiveChanged(false);
-  }
   if (FPopupMenu != nullptr) {
     // The borrowed items go back to the end of the stage's menu, in order.
     TMenu* coverMenu = FDsnStage != nullptr ? FDsnStage->CoverMenu() : nullptr;

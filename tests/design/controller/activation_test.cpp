@@ -197,6 +197,19 @@ TEST_F(Activation, NoticesOfWindowsDestroyedMeanwhileAreDroppedAndNoAgentIsLeft)
   controller->SetActive(false);
   test_support::Pump();
   EXPECT_EQ(TAgent::LiveCount(), 0);
+
+  // The stage freed with everything on it: no notice can reach it.
+  controller->SetActive(true);
+  stage->Free();
+  stage = nullptr;
+  report = nullptr;
+  band = nullptr;
+  barcode = nullptr;
+  combo = nullptr;
+  test_support::Pump();
+  EXPECT_EQ(controller->DsnStage(), nullptr);
+  controller->SetActive(false);
+  EXPECT_EQ(TAgent::LiveCount(), 0);
 }
 
 }  // namespace
