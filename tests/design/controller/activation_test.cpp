@@ -3,8 +3,13 @@
 // again or destroyed.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "classlib/forms/dialogservice.h"
 #include "classlib/forms/scripteddialogs.h"
+#include "design/dsnpanel.h"
+#include "design/dsnprop.h"
 #include "surfacefixture.h"
 
 namespace {
@@ -210,6 +215,126 @@ TEST_F(Activation, NoticesOfWindowsDestroyedMeanwhileAreDroppedAndNoAgentIsLeft)
   EXPECT_EQ(controller->DsnStage(), nullptr);
   controller->SetActive(false);
   EXPECT_EQ(TAgent::LiveCount(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// A palette and an inspector that write down how design mode switches them.
+class TRecordingPalette : public TCustomCmpPlt {
+public:
+  TRecordingPalette(TComponent* AOwner, std::vector<std::string>& log) : TCustomCmpPlt(AOwner), Log(log) {}
+  void SetActive(bool Value) override { Log.push_back(Value ? "palette on" : "palette off"); }
+  TComponent* CurrentTemplate() override { return Template; }
+  void SetCurrentTemplate(TComponent* Value) override {
+    Template = Value;
+    Log.push_back(Value == nullptr ? "select mode" : "template");
+  }
+  void SetArrowButton(TArrowButton* Button) override {
+    Arrow = Button;
+    Log.push_back("arrow button");
+  }
+  void ResetToArrow() override {}
+
+  TComponent* Template = nullptr;
+  TArrowButton* Arrow = nullptr;
+  std::vector<std::string>& Log;
+};
+
+class TRecordingInspector : public TCustomInspector {
+public:
+  TRecordingInspector(TComponent* AOwner, std::vector<std::string>& log) : TCustomInspector(AOwner), Log(log) {}
+  void Activate() override { Log.push_back("inspector on"); }
+  void Deactivate() override { Log.push_back("inspector off"); }
+  void Refresh() override {}
+  void GetPropLists(TStrings*, TStrings*) override {}
+
+  std::vector<std::string>& Log;
+};
+
+TEST_F(Activation, APaletteAndAnInspectorAreSwitchedWithDesignMode) {
+  std::vector<std::string> log;
+  auto* palette = new TRecordingPalette(host, log);
+  auto* arrow = new TArrowButton(host);
+  auto* inspector = new TRecordingInspector(host, log);
+  controller->SetDsnPanel(palette);
+  controller->SetArrowButton(arrow);
+  controller->SetDsnInspector(inspector);
+
+  controller->SetActive(true);
+  EXPECT_EQ(log, (std::vector<std::string>{"arrow button", "palette on", "inspector on"}));
+  EXPECT_EQ(palette->Arrow, arrow);
+  EXPECT_EQ(arrow->Palette(), palette);
+  EXPECT_EQ(inspector->StageHandle(), stage->Handle());
+  log.clear();
+  controller->SetActive(false);
+  EXPECT_EQ(log, (std::vector<std::string>{"palette off", "select mode", "inspector off"}));
+
+  // Links to components that are freed are dropped.
+  palette->Free();
+  inspector->Free();
+  EXPECT_EQ(arrow->Palette(), nullptr);
+  EXPECT_EQ(controller->DsnPanel(), nullptr);
+  EXPECT_EQ(controller->DsnInspector(), nullptr);
+  arrow->Free();
+  EXPECT_EQ(controller->ArrowButton(), nullptr);
+  log.clear();
+  controller->SetActive(true);
+  EXPECT_TRUE(log.empty());
+}
+
+TEST_F(Activation, TheDesignSurfacesOwnMessagesReachTheController) {
+  controller->SetActive(true);
+  std::vector<TComponent*> doubleClicked;
+  stage->OnCoverDblClick = TCallCompoEditor([&](TObject* sender, TComponent* component) {
+    EXPECT_EQ(sender, stage);
+    doubleClicked.push_back(component);
+  });
+  int moveResize = 0;
+  controller->OnMoveResize = TNotifyEvent([&](TObject* sender) {
+    EXPECT_EQ(sender, controller);
+    ++moveResize;
+  });
+
+  // No press yet: a move reaches nobody.
+  PostMessageW(band->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  test_support::Pump();
+  EXPECT_TRUE(controller->Moves.empty());
+
+  // The press target stays after the release, so later moves still arrive.
+  Click(band, Point(barcode->Left() + 2, barcode->Top() + 2));
+  PostMessageW(band->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(7, 9));
+  test_support::Pump();
+  ASSERT_EQ(controller->Moves.size(), 1u);
+  EXPECT_EQ(controller->Moves[0].x, 7);
+  EXPECT_EQ(controller->Moves[0].y, 9);
+
+  // A double click names the control pressed last, once.
+  PostMessageW(band->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(barcode->Left() + 2, barcode->Top() + 2));
+  test_support::Pump();
+  EXPECT_EQ(doubleClicked, (std::vector<TComponent*>{barcode}));
+
+  // A grip names the control it resizes, and says when it is done.
+  SendMessageW(band->Handle(), DSN_SETPRESSTARGET, reinterpret_cast<WPARAM>(label2), 0);
+  EXPECT_EQ(controller->CoverOf(band)->PressTarget(), label2);
+  SendMessageW(band->Handle(), DSN_RESIZED, 0, 0);
+  EXPECT_EQ(moveResize, 1);
+  SendMessageW(label1->Handle(), DSN_GROUPMARKS, 0, 0);
+  EXPECT_EQ(controller->GroupMarkUpdates, 1);
+}
+
+TEST_F(Activation, ACoveredControlPaintsItselfAndThenItsGroupMarks) {
+  std::vector<TControl*> marked;
+  controller->SetGroupMarkPainter([&](TControl* control) { marked.push_back(control); });
+  controller->SetActive(true);
+  EXPECT_FALSE(controller->GroupMarkPainter()) << "design mode starts with no marks";
+
+  controller->SetGroupMarkPainter([&](TControl* control) { marked.push_back(control); });
+  marked.clear();
+  RedrawWindow(label1->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(marked, (std::vector<TControl*>{label1}));
+  EXPECT_FALSE(GetUpdateRect(label1->Handle(), nullptr, FALSE)) << "the paint was done";
 }
 
 }  // namespace

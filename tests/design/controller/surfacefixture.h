@@ -35,9 +35,14 @@ public:
     Presses.push_back({Cover, Target, Point});
   }
   void DoMouseUp(TWinControl* Cover, TPoint, TShiftState) override { Releases.push_back(Cover); }
+  void DoMouseMove(TWinControl* Cover, TPoint Point, TShiftState) override { Moves.push_back(Point); }
+  void UpdateGroupMarks() override { ++GroupMarkUpdates; }
+  void SetGroupMarkPainter(TGroupMarkPainter Painter) { FGroupMarkPainter = std::move(Painter); }
 
   std::vector<TPress> Presses;
   std::vector<TWinControl*> Releases;
+  std::vector<TPoint> Moves;
+  int GroupMarkUpdates = 0;
 };
 
 // One selection notice as the host saw it.
