@@ -322,6 +322,42 @@ TEST_F(Activation, TheDesignSurfacesOwnMessagesReachTheController) {
   EXPECT_EQ(moveResize, 1);
   SendMessageW(label1->Handle(), DSN_GROUPMARKS, 0, 0);
   EXPECT_EQ(controller->GroupMarkUpdates, 1);
+
+  // The right button: the context menu with the control under the mouse.
+  PostMessageW(band->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(barcode->Left() + 4, barcode->Top() + 6));
+  test_support::Pump();
+  ASSERT_EQ(controller->ContextPresses.size(), 1u);
+  EXPECT_EQ(controller->ContextPresses[0].Cover, band);
+  EXPECT_EQ(controller->ContextPresses[0].Target, barcode);
+  EXPECT_EQ(controller->ContextPresses[0].Point.x, barcode->Left() + 4);
+  EXPECT_EQ(controller->ContextPresses[0].Point.y, barcode->Top() + 6);
+  ReleaseCapture();
+}
+
+TEST_F(Activation, AControlThatAsksForItsClicksGetsThemBesideTheController) {
+  auto* panel = new TDesignClickPanel(host);
+  panel->SetParent(band);
+  panel->SetBounds(300, 2, 40, 30);
+  controller->SetActive(true);
+  ASSERT_EQ(AgentsOf(panel), 1);
+  Click(panel, Point(4, 4));
+  EXPECT_EQ(panel->Presses, 1);
+  ASSERT_EQ(controller->Presses.size(), 1u);
+  EXPECT_EQ(controller->Presses[0].Target, panel);
+
+  // A label does not ask: the click reaches only the controller.
+  controller->Presses.clear();
+  Click(label1, Point(4, 4));
+  EXPECT_EQ(controller->Presses.size(), 1u);
+  EXPECT_EQ(panel->Presses, 1);
+}
+
+TEST_F(Activation, ACoveredControlHandsTheFocusToTheStage) {
+  controller->SetActive(true);
+  ASSERT_TRUE(stage->CanFocus());
+  EXPECT_EQ(GetFocus(), stage->Handle()) << "the stage takes the focus when design mode starts";
+  SetFocus(combo->Handle());
+  EXPECT_EQ(GetFocus(), stage->Handle());
 }
 
 TEST_F(Activation, ACoveredControlPaintsItselfAndThenItsGroupMarks) {

@@ -8,6 +8,16 @@ void TActivatingPanel::Dispatch(TMessage& Message) {
   TPanel::Dispatch(Message);
 }
 
+void TDesignClickPanel::Dispatch(TMessage& Message) {
+  if (Message.Msg == CM_DESIGNHITTEST) {
+    Message.Result = 1;
+    return;
+  }
+  if (Message.Msg == WM_LBUTTONDOWN)
+    ++Presses;
+  TPanel::Dispatch(Message);
+}
+
 namespace {
 
 template <class T>

@@ -37,11 +37,15 @@ public:
   void DoMouseUp(TWinControl* Cover, TPoint, TShiftState) override { Releases.push_back(Cover); }
   void DoMouseMove(TWinControl* Cover, TPoint Point, TShiftState) override { Moves.push_back(Point); }
   void UpdateGroupMarks() override { ++GroupMarkUpdates; }
+  void DoContextPopup(TWinControl* Cover, TControl* Target, int X, int Y) override {
+    ContextPresses.push_back({Cover, Target, Point(X, Y)});
+  }
   void SetGroupMarkPainter(TGroupMarkPainter Painter) { FGroupMarkPainter = std::move(Painter); }
 
   std::vector<TPress> Presses;
   std::vector<TWinControl*> Releases;
   std::vector<TPoint> Moves;
+  std::vector<TPress> ContextPresses;
   int GroupMarkUpdates = 0;
 };
 
@@ -59,6 +63,15 @@ public:
   void Dispatch(TMessage& Message) override;
 
   TDsnRegister* Controller = nullptr;
+};
+
+// A panel that wants its clicks even in design mode.
+class TDesignClickPanel : public TPanel {
+public:
+  explicit TDesignClickPanel(TComponent* AOwner) : TPanel(AOwner) {}
+  void Dispatch(TMessage& Message) override;
+
+  int Presses = 0;
 };
 
 class DesignSurface : public testing::Test {
