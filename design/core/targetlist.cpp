@@ -12,7 +12,12 @@ bool TReceiveTargets::IsLinked(const TReceiveTargets* Party) const {
   return std::find(FParties.begin(), FParties.end(), Party) != FParties.end();
 }
 
-void TReceiveTargets::Unlink(TReceiveTargets* Party) { std::erase(FParties, Party); }
+void TReceiveTargets::Unlink(TReceiveTargets* Party) {
+  if (!IsLinked(Party))
+    return;
+  std::erase(FParties, Party);
+  Party->Unlink(this);
+}
 
 void TReceiveTargets::Link(TReceiveTargets* Party) {
   if (Party == nullptr || Party == this || IsLinked(Party))

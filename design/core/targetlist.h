@@ -10,8 +10,10 @@
 #include "classlib/classes/component.h"
 
 // The base of the selection list and of every receiver. Parties are linked
-// both ways, each once; a party that is destroyed unlinks itself from every
-// party linked to it, so none keeps a reference to it.
+// and unlinked both ways, each once; a party that is destroyed unlinks
+// itself from every party linked to it, so none keeps a reference to it.
+// (Unlinking one side only would leave the other pointing at a party that
+// no longer knows it, and that may be freed.)
 class TReceiveTargets {
 public:
   TReceiveTargets() = default;
@@ -26,6 +28,7 @@ public:
   virtual void Delete(int Index) = 0;
   // The selected components moved or changed: refresh what shows them.
   virtual void Update() = 0;
+  // Unlinks Party here and this from Party.
   virtual void Unlink(TReceiveTargets* Party);
   // Links Party here and this to Party, when not linked already.
   virtual void Link(TReceiveTargets* Party);

@@ -49,7 +49,9 @@ TEST_F(TargetList, LinkingJoinsTwoPartiesBothWaysOnceWhicheverSideLinks) {
 
   receiver.Unlink(&list);
   EXPECT_EQ(receiver.PartyCount(), 0);
-  EXPECT_EQ(list.PartyCount(), 1) << "Unlink removes the party from the own list only";
+  EXPECT_EQ(list.PartyCount(), 0) << "unlinking works both ways, as linking does";
+  list.Add(nullptr);
+  EXPECT_TRUE(receiver.Log.empty());
 }
 
 TEST_F(TargetList, AReceiverThatIsDestroyedLeavesEveryListItWasLinkedTo) {
