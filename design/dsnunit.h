@@ -28,8 +28,22 @@
 class TSelectedComponents;  // the selection snapshot of the controller
 
 // ---- Private messages of the design surface ------------------------------------
+// "Sent to a control" means to the control's window, or to its parent's
+// window for a control without one.
+// Design-state set-up of a palette prototype (posted to the palette itself;
+// WParam: the inserted control).
+constexpr UINT DSN_PROTOTYPESETUP = 1594;
+// Set the press target (sent to a control; WParam: the control to resize).
+constexpr UINT DSN_SETPRESSTARGET = 1597;
+// A grip resize ended (sent to a control; WParam: old Left and Top in the
+// low and high word, LParam: old Width and Height).
+constexpr UINT DSN_RESIZED = 1598;
+// Refresh the group marks (sent to the control just added to the selection).
+constexpr UINT DSN_GROUPMARKS = 1599;
 // A cover agent's window was destroyed (posted; WParam: the agent's ticket).
 constexpr UINT DSN_AGENTDESTROYED = 1600;
+// Select only this component (sent to a control; WParam: the component).
+constexpr UINT DSN_SELECTONLY = 1601;
 // Refresh the selection (posted by an inspector).
 constexpr UINT DSN_UPDATESELECTION = 1602;
 // A component was made by a clone or a paste (posted; WParam: its ticket).

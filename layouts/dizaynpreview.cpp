@@ -11,6 +11,8 @@
 #include "classlib/forms/application.h"
 #include "classlib/printers/printers.h"
 #include "design/core/layoutfile.h"
+#include "design/dsnselect.h"
+#include "design/dsnsubdp.h"
 #include "layouts/bandformat.h"
 #include "layouts/barcodeproxy.h"
 #include "layouts/labelprintvalue.h"
@@ -97,6 +99,14 @@ TDizaynPreviewF::TDizaynPreviewF(TComponent* AOwner)
   SetVisible(false);
   DsnStage1 = MakeControl<TDsnStage>(this, this, "DsnStage1");
   DsnStage1->SetVisible(false);
+  DsnStage1->Rubberband()->SetMoveWidth(1);
+  DsnStage1->Rubberband()->SetMoveHeight(1);
+  DsnDpRegister1 = new TDsnDpRegister(this);
+  DsnDpRegister1->SetName("DsnDpRegister1");
+  DsnDpRegister1->SetDsnStage(DsnStage1);
+  DsnSelect1 = new TDsnSelect(this);
+  DsnSelect1->SetName("DsnSelect1");
+  DsnSelect1->SetDsnRegister(DsnDpRegister1);
   CreatePrototypes();
   CreateCompositeReports();
   SaveDialog1 = new TSaveDialog(this);

@@ -32,6 +32,9 @@
 #include "classlib/stdctrls/checkbox.h"
 #include "design/dsnunit.h"
 
+class TDsnDpRegister;
+class TDsnSelect;
+
 class TVtRapor;
 class TCustomQuickRep;
 class TQuickRep;
@@ -119,6 +122,9 @@ public:
 
   // ---- Components of the form ----
   TDsnStage* DsnStage1 = nullptr;
+  // The stage's controller and selection partner: no palette, never active.
+  TDsnDpRegister* DsnDpRegister1 = nullptr;
+  TDsnSelect* DsnSelect1 = nullptr;
   TPanel* DsnDpstPanel = nullptr;
   TQuickRep* PrototypeReport = nullptr;  // tag -100
   TComponent* ZReport1 = nullptr;        // the text prototype page, tag -100

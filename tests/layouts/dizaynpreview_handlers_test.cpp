@@ -12,6 +12,8 @@
 #include "classlib/data/field.h"
 #include "classlib/forms/scripteddialogs.h"
 #include "classlib/printers/printers.h"
+#include "design/dsnselect.h"
+#include "design/dsnsubdp.h"
 #include "layouts/core/bindinghints.h"
 #include "layouts/dizaynpreview.h"
 #include "layouts/runnerreport.h"
@@ -58,6 +60,23 @@ IMPLEMENT_CLASS(TFreeWatch)
 namespace {
 
 using namespace runner_test;
+
+TEST(RunnerForm, ItsStageHasAControllerWithAOnePixelGridAndNoPalette) {
+  RegisterRunnerClasses();
+  std::unique_ptr<TDizaynPreviewF> runner(new TDizaynPreviewF(nullptr));
+  ASSERT_NE(runner->DsnDpRegister1, nullptr);
+  ASSERT_NE(runner->DsnSelect1, nullptr);
+  EXPECT_EQ(runner->FindComponent("DsnDpRegister1"), runner->DsnDpRegister1);
+  EXPECT_EQ(runner->FindComponent("DsnSelect1"), runner->DsnSelect1);
+  EXPECT_EQ(runner->DsnStage1->Controller(), runner->DsnDpRegister1);
+  EXPECT_EQ(runner->DsnDpRegister1->DsnStage(), runner->DsnStage1);
+  EXPECT_EQ(runner->DsnSelect1->DsnRegister(), runner->DsnDpRegister1);
+  EXPECT_EQ(runner->DsnDpRegister1->DsnPanel(), nullptr);
+  EXPECT_EQ(runner->DsnDpRegister1->GridWidth(), 1);
+  EXPECT_EQ(runner->DsnDpRegister1->GridHeight(), 1);
+  EXPECT_FALSE(runner->DsnDpRegister1->Active());
+  EXPECT_EQ(runner->DsnStage1->SelectedCount(), -1);
+}
 
 TEST(RunnerForm, ItsOwnComponentsArePrototypesThatNeverRun) {
   RegisterRunnerClasses();

@@ -1,0 +1,436 @@
+#include "design/dsnregister.h"
+
+#include <algorithm>
+
+#include "classlib/forms/forms.h"
+#include "classlib/forms/menus.h"
+#include "design/dsnctrl.h"
+#include "design/dsnpanel.h"
+#include "design/dsnprop.h"
+
+// ---- TDsnPartner ------------------------------------------------------------------------
+IMPLEMENT_CLASS(TDsnPartner)
+
+TDsnPartner::~TDsnPartner() {
+  if (FController != nullptr)
+    FController->RemovePartner(this);
+}
+
+void TDsnPartner::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent != nullptr && AComponent == FController)
+    FController = nullptr;
+}
+
+bool TDsnPartner::CanSelect(TComponent* Component) {
+  return FController != nullptr && FController->CanSelectComponent(Component);
+}
+
+void TDsnPartner::MakeSelectionList() {
+  if (FController != nullptr)
+    FController->SetSelectionList(FController->CreateTargetList());
+}
+
+TTargetList* TDsnPartner::SelectionList() const {
+  return FController != nullptr ? FController->SelectionList() : nullptr;
+}
+
+// ---- TDsnRegister: links ------------------------------------------------------------------
+BEGIN_PUBLISHED(TDsnRegister)
+  PROPERTY(DsnStage, DsnStage, SetDsnStage),
+  PROPERTY(DsnPanel, DsnPanel, SetDsnPanel),
+  PROPERTY(DsnInspector, DsnInspector, SetDsnInspector),
+  PROPERTY(ArrowButton, ArrowButton, SetArrowButton),
+  PROPERTY(OnMoveResize, OnMoveResize, OnMoveResize),
+END_PUBLISHED
+
+TDsnRegister::TDsnRegister(TComponent* AOwner) : TComponent(AOwner) {}
+
+TDsnRegister::~TDsnRegister() {
+  FreeGripsAndMerger();
+  if (FCoverList != nullptr)
+    for (int i = 0; i < FCoverList->Count(); ++i)
+      static_cast<TDsnCtrl*>(FCoverList->Items(i))->SetDead(true);
+  FreeCovers();
+  FCoverList.reset();
+  if (FSelection != nullptr) {
+    FSelection->Clear();
+    FSelection.reset();
+  }
+  FReceivers.clear();
+  FPartners.clear();
+  if (FDsnStage != nullptr && FDsnStage->Controller() == this)
+    FDsnStage->SetController(nullptr);
+}
+
+void TDsnRegister::SetDsnStage(TDsnStage* Value) {
+  if (FDsnStage != nullptr && FDsnStage != Value) {
+    FDsnStage->RemoveFreeNotification(this);
+    if (FDsnStage->Controller() == this)
+      FDsnStage->SetController(nullptr);
+  }
+  FDsnStage = Value;
+  if (Value == nullptr)
+    return;
+  // Assigned again, the stage hands over a changed grid.
+  Value->FreeNotification(this);
+  TRubberband* band = Value->Rubberband();
+  FGridWidth = band->MoveWidth();
+  FGridHeight = band->MoveHeight();
+  FOutlineColor = band->Color();
+  FOutlinePenWidth = band->PenWidth();
+  Value->SetController(this);
+}
+
+void TDsnRegister::SetDsnPanel(TCustomCmpPlt* Value) {
+  if (FDsnPanel != nullptr && FDsnPanel != Value)
+    FDsnPanel->RemoveFreeNotification(this);
+  FDsnPanel = Value;
+  if (Value != nullptr)
+    Value->FreeNotification(this);
+}
+
+void TDsnRegister::SetDsnInspector(TCustomInspector* Value) {
+  if (FDsnInspector != nullptr && FDsnInspector != Value)
+    FDsnInspector->RemoveFreeNotification(this);
+  FDsnInspector = Value;
+  if (Value != nullptr)
+    Value->FreeNotification(this);
+}
+
+void TDsnRegister::SetArrowButton(TArrowButton* Value) {
+  if (FArrowButton != nullptr && FArrowButton != Value)
+    FArrowButton->RemoveFreeNotification(this);
+  FArrowButton = Value;
+  if (Value != nullptr)
+    Value->FreeNotification(this);
+}
+
+void TDsnRegister::AddPartner(TDsnPartner* Partner) {
+  if (Partner != nullptr && std::find(FPartners.begin(), FPartners.end(), Partner) == FPartners.end())
+    FPartners.push_back(Partner);
+}
+
+void TDsnRegister::RemovePartner(TDsnPartner* Partner) { std::erase(FPartners, Partner); }
+
+void TDsnRegister::AddReceiver(TReceiveTargets* Receiver) {
+  if (Receiver != nullptr && std::find(FReceivers.begin(), FReceivers.end(), Receiver) == FReceivers.end())
+    FReceivers.push_back(Receiver);
+}
+
+void TDsnRegister::RemoveReceiver(TReceiveTargets* Receiver) {
+  std::erase(FReceivers, Receiver);
+  if (FSelection != nullptr)
+    FSelection->Unlink(Receiver);
+}
+
+// ---- Activation ------------------------------------------------------------------------
+void TDsnRegister::SetActive(bool Value) {
+  if (Value == FActive)
+    return;
+  FActive = Value;
+  for (TDsnPartner* partner : std::vector<TDsnPartner*>(FPartners))
+    partner->SetActive(Value);
+  if (Value)
+    Activate();
+  else
+    Deactivate();
+}
+
+void TDsnRegister::Activate() {
+  if (FDsnStage != nullptr) {
+    try {
+      FDsnStage->SetController(this);
+      if (FCoverList == nullptr)
+        FCoverList.reset(CreateCoverList());
+      CoverControl(FDsnStage);
+      TakeCoverMenu();
+    } catch (...) {
+      UndoActivation();
+      throw;
+    }
+    if (FDsnStage->CanFocus())
+      FDsnStage->SetFocus();
+  }
+  if (FDsnPanel != nullptr) {
+    if (FArrowButton != nullptr) {
+      FDsnPanel->SetArrowButton(FArrowButton);
+      FArrowButton->SetPalette(FDsnPanel);
+    }
+    FDsnPanel->SetActive(true);
+  }
+  if (FDsnInspector != nullptr) {
+    FDsnInspector->SetActive(true);
+    FDsnInspector->SetStageHandle(FDsnStage != nullptr ? FDsnStage->Handle() : nullptr);
+  }
+}
+
+// Covering stopped part-way (a window refused subclassing): every window
+// covered so far gets its own procedure back and design mode stays off.
+void TDsnRegister::UndoActivation() {
+  FreeCovers();
+  FActive = false;
+  for (TDsnPartner* partner : std::vector<TDsnPartner*>(FPartners))
+    partner->SetActive(false);
+}
+
+void TDsnRegister::Deactivate() {
+  // Agents of controls that died with a stage already gone go here too.
+  FreeCovers();
+  if (FDsnStage != nullptr)
+    FDsnStage->ActiveChanged(false);
+  if (FPopupMenu != nullptr) {
+    // The borrowed items go back to the end of the stage's menu, in order.
+    TMenu* coverMenu = FDsnStage != nullptr ? FDsnStage->CoverMenu() : nullptr;
+    TMenuItem* items = FPopupMenu->Items();
+    for (int i = 0; i < FPopupMenu->Tag() && items->Count() > 0; ++i) {
+      TMenuItem* item = items->Items(0);
+      items->Remove(item);
+      if (coverMenu != nullptr)
+        coverMenu->Items()->Add(item);
+      else
+        item->Free();
+    }
+    FPopupMenu->Free();
+    FPopupMenu = nullptr;
+  }
+  if (FDsnPanel != nullptr) {
+    FDsnPanel->SetActive(false);
+    FDsnPanel->SetCurrentTemplate(nullptr);
+  }
+  if (FDsnInspector != nullptr)
+    FDsnInspector->SetActive(false);
+  FreeGripsAndMerger();
+  if (FSelection != nullptr) {
+    FSelection->Clear();
+    FSelection.reset();
+  }
+}
+
+void TDsnRegister::FreeCovers() {
+  if (FCoverList != nullptr) {
+    while (FCoverList->Count() > 0) {
+      auto* agent = static_cast<TDsnCtrl*>(FCoverList->Last());
+      FCoverList->Delete(FCoverList->Count() - 1);
+      delete agent;
+    }
+  }
+  while (!FDeadAgents.empty()) {
+    TDsnCtrl* agent = FDeadAgents.back();
+    FDeadAgents.pop_back();
+    delete agent;
+  }
+}
+
+void TDsnRegister::AgentGone(TDsnCtrl* Agent) {
+  if (FCoverList != nullptr)
+    FCoverList->Remove(Agent);
+  std::erase(FDeadAgents, Agent);
+}
+
+void TDsnRegister::FreeGripsAndMerger() {
+  delete FMerger;
+  FMerger = nullptr;
+  delete FGripHandler;
+  FGripHandler = nullptr;
+}
+
+// ---- Covering --------------------------------------------------------------------------
+TCoverAccept TDsnRegister::AskCover(TComponent* Component) {
+  TCoverAccept accept = caAllAccept;
+  if (FDsnStage != nullptr && FDsnStage->OnCoverQuery)
+    FDsnStage->OnCoverQuery(FDsnStage, Component, accept);
+  return accept;
+}
+
+void TDsnRegister::CoverControl(TWinControl* Control) {
+  if (FDsnStage == nullptr || Control == nullptr)
+    return;
+  const TCoverAccept accept = AskCover(Control);
+  if (accept == caNoAccept)
+    return;
+  TDsnCtrl* agent = nullptr;
+  if (accept == caAllAccept) {
+    if (FCoverList == nullptr)
+      FCoverList.reset(CreateCoverList());
+    agent = CreateCover(Control);
+    FCoverList->Add(agent);
+  }
+  TChildList children(Control->Handle(), Control);
+  for (int i = 0; i < children.Count(); ++i) {
+    const TChildList::TEntry& entry = children.Items(i);
+    if (entry.Control != nullptr && entry.Control->Owner() == FDsnStage->Owner())
+      CoverControl(entry.Control);
+    else if (agent != nullptr)
+      agent->Children()->AddTree(entry.Window);
+  }
+}
+
+TDsnCtrl* TDsnRegister::CreateCover(TWinControl* Control) { return TDsnCtrl::Create(this, Control); }
+
+TDsnList* TDsnRegister::CreateCoverList() { return new TDsnList; }
+
+TDsnCtrl* TDsnRegister::CoverOf(const TControl* Control) const {
+  if (FCoverList != nullptr)
+    for (int i = 0; i < FCoverList->Count(); ++i) {
+      auto* agent = static_cast<TDsnCtrl*>(FCoverList->Items(i));
+      if (agent->Control() == Control)
+        return agent;
+    }
+  return nullptr;
+}
+
+// ---- Selection -------------------------------------------------------------------------
+TTargetList* TDsnRegister::CreateTargetList() {
+  auto* list = new TTargetList;
+  FreeGripsAndMerger();
+  if (FDsnStage != nullptr) {
+    FGripHandler = CreateHandler();
+    if (FGripHandler != nullptr)
+      list->Link(FGripHandler);
+  }
+  for (TReceiveTargets* receiver : FReceivers)
+    list->Link(receiver);
+  return list;
+}
+
+void TDsnRegister::SetSelectionList(TTargetList* Value) {
+  if (FSelection.get() == Value)
+    return;
+  if (FSelection != nullptr)
+    FSelection->Clear();
+  FSelection.reset(Value);
+}
+
+void TDsnRegister::UnselectAll() {
+  if (FSelection != nullptr)
+    FSelection->Clear();
+}
+
+int TDsnRegister::SelectedCount() const { return FSelection != nullptr ? FSelection->Count() : -1; }
+
+TControl* TDsnRegister::SelectedControl(int Index) const {
+  return FSelection != nullptr ? dynamic_cast<TControl*>(FSelection->Items(Index)) : nullptr;
+}
+
+void TDsnRegister::UpdateSelection() {
+  if (FSelection != nullptr)
+    FSelection->Update();
+}
+
+void TDsnRegister::SelectOnly(TComponent* Component) {
+  if (Component == nullptr)
+    return;
+  if (FSelection == nullptr)
+    FSelection.reset(CreateTargetList());
+  FSelection->Clear();
+  FSelection->Add(Component);
+  FSelection->Update();
+}
+
+namespace {
+
+TWinControl* ParentOf(TComponent* Component) {
+  auto* control = dynamic_cast<TControl*>(Component);
+  return control != nullptr ? control->Parent() : nullptr;
+}
+
+}  // namespace
+
+bool TDsnRegister::SameParent() const {
+  if (FSelection == nullptr || FSelection->Count() <= 0)
+    return true;
+  TWinControl* first = ParentOf(FSelection->Items(0));
+  for (int i = 1; i < FSelection->Count(); ++i)
+    if (ParentOf(FSelection->Items(i)) != first)
+      return false;
+  return true;
+}
+
+void TDsnRegister::SnapToGrid(int& X, int& Y) const {
+  // Integer division truncates toward zero: -5 on a grid of 8 becomes 0.
+  if (FGridWidth > 0)
+    X = (X / FGridWidth) * FGridWidth;
+  if (FGridHeight > 0)
+    Y = (Y / FGridHeight) * FGridHeight;
+}
+
+bool TDsnRegister::CanSelectComponent(TComponent* Component) {
+  auto* control = dynamic_cast<TControl*>(Component);
+  if (control == nullptr || FDsnStage == nullptr)
+    return false;
+  for (TWinControl* parent = control->Parent(); parent != FDsnStage; parent = parent->Parent()) {
+    if (parent == nullptr || dynamic_cast<TCustomForm*>(parent) != nullptr)
+      return false;
+  }
+  TComponent* asked = dynamic_cast<TWinControl*>(control) != nullptr ? control : control->Parent();
+  TCoverAccept accept = caAllAccept;
+  if (FDsnStage->OnCoverQuery)
+    FDsnStage->OnCoverQuery(this, asked, accept);
+  if (accept != caAllAccept)
+    return false;
+  TSelectAccept select;
+  select.Include(saCreate);
+  select.Include(saMove);
+  if (FDsnStage->OnSelectQuery)
+    FDsnStage->OnSelectQuery(this, Component, select);
+  return select.Contains(saMove);
+}
+
+// ---- Removed components ------------------------------------------------------------------
+void TDsnRegister::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation != opRemove || AComponent == nullptr)
+    return;
+  if (AComponent == FDsnStage)
+    FDsnStage = nullptr;
+  if (AComponent == FDsnInspector)
+    FDsnInspector = nullptr;
+  if (AComponent == FDsnPanel)
+    FDsnPanel = nullptr;
+  if (AComponent == FArrowButton)
+    FArrowButton = nullptr;
+  ControlRemoved(AComponent);
+}
+
+void TDsnRegister::ControlRemoved(TComponent* Component) {
+  // The agent is freed once its window's destroy notice reaches the stage
+  // (or at deactivation, whichever comes first).
+  if (FCoverList != nullptr)
+    for (int i = FCoverList->Count() - 1; i >= 0; --i) {
+      auto* agent = static_cast<TDsnCtrl*>(FCoverList->Items(i));
+      if (agent->Control() != Component)
+        continue;
+      CoverRemoving();
+      agent->SetDead(true);
+      FCoverList->Delete(i);
+      FDeadAgents.push_back(agent);
+    }
+  if (FSelection == nullptr)
+    return;
+  const int index = FSelection->IndexOf(Component);
+  if (index < 0)
+    return;
+  FSelection->ItemDeath(index);
+  TargetRemoving();
+  FSelection->Delete(index);
+  if (!SameParent())
+    FSelection->Clear();
+  FSelection->Update();
+}
+
+// ---- Notices to the host -------------------------------------------------------------------
+void TDsnRegister::DoCoverDblClick(TComponent* Component) {
+  if (FDsnStage != nullptr && FDsnStage->OnCoverDblClick)
+    FDsnStage->OnCoverDblClick(FDsnStage, Component);
+}
+
+void TDsnRegister::DoResized() {
+  if (OnMoveResize)
+    OnMoveResize(this);
+}
+
+void TDsnRegister::DoMoved() {
+  if (OnMoveResize)
+    OnMoveResize(this);
+}

@@ -1,0 +1,217 @@
+// The design controller: it ties a design stage, an optional palette and an
+// optional inspector together and runs design mode.
+//
+// Activated, it covers the stage and the controls on it with cover agents
+// (see dsnctrl.h), which turn mouse input into calls on the controller, and
+// it keeps the selection: a target list whose every change is repeated on
+// the linked receivers (grips, a property merger, the selection manager of a
+// selection partner). Partners (dsnselect.h) hear of every activation
+// change. The mouse, clipboard, delete and context-menu operations are
+// overridables here; the controller levels in dsnsubml.h, dsnsubgr.h and
+// dsnsubdp.h refine them.
+#pragma once
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "classlib/classes/lists.h"
+#include "design/dsnunit.h"
+#include "design/core/targetlist.h"
+
+class TCustomCmpPlt;
+class TCustomInspector;
+class TArrowButton;
+class TDsnCtrl;
+class TDsnRegister;
+
+// Something that hears of every activation change of a controller.
+class TDsnPartner : public TComponent {
+  DECLARE_CLASS(TDsnPartner, TComponent)
+
+public:
+  explicit TDsnPartner(TComponent* AOwner) : TComponent(AOwner) {}
+  // Leaves the controller's partners.
+  ~TDsnPartner() override;
+
+  virtual void SetActive(bool Value) { FActive = Value; }
+  bool Active() const { return FActive; }
+  // False without a controller, else the controller's CanSelectComponent.
+  bool CanSelect(TComponent* Component);
+  // The controller makes a selection list and keeps it as its selection.
+  void MakeSelectionList();
+  // The controller's selection list, nullptr when there is none.
+  TTargetList* SelectionList() const;
+
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+protected:
+  TDsnRegister* FController = nullptr;
+
+private:
+  bool FActive = false;
+};
+
+// The controller's cover agents.
+class TDsnList : public TList {};
+
+class TDsnRegister : public TComponent, public TStageController {
+  DECLARE_CLASS(TDsnRegister, TComponent)
+
+public:
+  explicit TDsnRegister(TComponent* AOwner);
+  ~TDsnRegister() override;
+
+  // ---- Published ----
+  TDsnStage* DsnStage() const { return FDsnStage; }
+  // Copies the stage's grid and outline settings and links the stage to
+  // this controller; nullptr only clears the reference.
+  void SetDsnStage(TDsnStage* Value);
+  TCustomCmpPlt* DsnPanel() const { return FDsnPanel; }
+  void SetDsnPanel(TCustomCmpPlt* Value);
+  TCustomInspector* DsnInspector() const { return FDsnInspector; }
+  void SetDsnInspector(TCustomInspector* Value);
+  TArrowButton* ArrowButton() const { return FArrowButton; }
+  void SetArrowButton(TArrowButton* Value);
+  // Raised after the user moved or resized controls.
+  TNotifyEvent OnMoveResize;
+
+  // ---- What the stage and the hosts ask ----
+  bool Active() const override { return FActive; }
+  void UnselectAll() override;
+  int SelectedCount() const override;
+  TControl* SelectedControl(int Index) const override;
+  void UpdateSelection() override;
+
+  // Clear, add Component, update: the selection list is made when missing.
+  void SelectOnly(TComponent* Component);
+  // True without a selection, with an empty one, or when every selected
+  // control has the parent of the first one.
+  bool SameParent() const;
+  // Snaps a point to the grid, truncating toward zero; a grid of 0 or less
+  // leaves that coordinate as it is.
+  void SnapToGrid(int& X, int& Y) const;
+  // The component lies on the stage (no form met before it on the way up its
+  // parents), the stage's OnCoverQuery accepts it and OnSelectQuery leaves
+  // it movable.
+  bool CanSelectComponent(TComponent* Component);
+  // Makes the agent of Control and every control below it that is owned by
+  // the stage's owner, as the stage's OnCoverQuery allows.
+  void CoverControl(TWinControl* Control);
+
+  TTargetList* SelectionList() const { return FSelection.get(); }
+  void SetSelectionList(TTargetList* Value);
+  TDsnList* CoverList() const { return FCoverList.get(); }
+  // The cover agent of Control, nullptr when it is not covered.
+  TDsnCtrl* CoverOf(const TControl* Control) const;
+  int GridWidth() const { return FGridWidth; }
+  int GridHeight() const { return FGridHeight; }
+  TColor OutlineColor() const { return FOutlineColor; }
+  int OutlinePenWidth() const { return FOutlinePenWidth; }
+  TControl* CloneResult() const { return FCloneResult; }
+  // An agent is being freed: the controller forgets it.
+  void AgentGone(TDsnCtrl* Agent);
+
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
+  // ---- Overridables, in slot order ----
+  // Before the agent of a destroyed covered control is dropped.
+  virtual void CoverRemoving() {}
+  // After a destroyed selected component was marked dead.
+  virtual void TargetRemoving() {}
+  // Starts or ends design mode.
+  void SetActive(bool Value) override;
+  // The grip handler; none at this level.
+  virtual TReceiveTargets* CreateHandler() { return nullptr; }
+  // The drag outline of move and create drags.
+  virtual void CreateShape() {}
+  virtual void RenewShape() {}
+  virtual TDsnCtrl* CreateCover(TWinControl* Control);
+  // A new selection list linked to the grip handler, the property merger and
+  // every receiver.
+  virtual TTargetList* CreateTargetList();
+  virtual TDsnList* CreateCoverList();
+  // The mouse on a covered control: Cover is the covered control, Target
+  // the control the press started on; points are in Cover's client area.
+  virtual void DoMouseDown(TWinControl* Cover, TControl* Target, TShiftState Shift, TPoint Point) {}
+  virtual void DoMouseMove(TWinControl* Cover, TPoint Point, TShiftState Shift) {}
+  virtual void DoMouseUp(TWinControl* Cover, TPoint Point, TShiftState Shift) {}
+  // Creating a control from the palette's template by a drag.
+  virtual void CreateDragStart(TWinControl* Cover, TControl* Target, TShiftState Shift, TPoint Point) {}
+  virtual void CreateDragMove(TWinControl* Cover, TPoint Point, TShiftState Shift) {}
+  virtual void CreateDragEnd(TWinControl* Cover, TPoint Point, TShiftState Shift) {}
+  // Selecting and moving by a drag.
+  virtual void MoveDragStart(TWinControl* Cover, TControl* Target, TShiftState Shift, TPoint Point) {}
+  virtual void MoveDragMove(TWinControl* Cover, TPoint Point, TShiftState Shift) {}
+  virtual void MoveDragEnd(TWinControl* Cover, TPoint Point, TShiftState Shift) {}
+  // Raises the stage's OnCoverDblClick.
+  virtual void DoCoverDblClick(TComponent* Component);
+  // The context menu of a right click.
+  virtual void DoContextPopup(TWinControl* Cover, TControl* Target, int X, int Y) {}
+  virtual void SelectForPopup(TWinControl* Cover, TControl* Target, int X, int Y) {}
+  // Clipboard and delete.
+  virtual bool CanCopy() { return false; }
+  virtual bool CanPaste() { return false; }
+  virtual TWinControl* PasteParent() { return nullptr; }
+  void CutToClipboard() override {}
+  void CopyToClipboard() override {}
+  void PasteFromClipboard() override {}
+  void DeleteSelected() override {}
+  // Keeps the control the palette cloned last.
+  virtual void TemplateCloned(TControl* Control) { FCloneResult = Control; }
+  // Names a control made from the palette.
+  virtual void NameNewComponent(TComponent* Component) {}
+  // Raise OnMoveResize.
+  virtual void DoResized();
+  virtual void DoMoved();
+  virtual void UpdateGroupMarks() {}
+  // Borrows the stage's context-menu items for the controller's own menu.
+  virtual void TakeCoverMenu() {}
+  virtual void PropMenuClick(TObject* Sender) {}
+  virtual void AddPartner(TDsnPartner* Partner);
+  virtual void RemovePartner(TDsnPartner* Partner);
+  virtual void AddReceiver(TReceiveTargets* Receiver);
+  // A receiver that goes away before the controller.
+  void RemoveReceiver(TReceiveTargets* Receiver);
+
+protected:
+  // The container the current drag runs in and its snapped start point.
+  TWinControl* FPressParent = nullptr;
+  int FStartX = 0;
+  int FStartY = 0;
+  // The grip handler (owned), made with each selection list.
+  TReceiveTargets* FGripHandler = nullptr;
+  // The property merger (owned), made only while an inspector is linked.
+  TReceiveTargets* FMerger = nullptr;
+  // The controller's own context menu while active (owned); its Tag counts
+  // the items borrowed from the stage's CoverMenu.
+  TPopupMenu* FPopupMenu = nullptr;
+
+private:
+  void Activate();
+  void Deactivate();
+  // A failed activation gives back every window covered so far.
+  void UndoActivation();
+  void FreeCovers();
+  void FreeGripsAndMerger();
+  void ControlRemoved(TComponent* Component);
+  TCoverAccept AskCover(TComponent* Component);
+
+  bool FActive = false;
+  TCustomCmpPlt* FDsnPanel = nullptr;
+  TDsnStage* FDsnStage = nullptr;
+  TCustomInspector* FDsnInspector = nullptr;
+  TArrowButton* FArrowButton = nullptr;
+  std::unique_ptr<TDsnList> FCoverList;
+  std::vector<TReceiveTargets*> FReceivers;
+  std::vector<TDsnPartner*> FPartners;
+  std::unique_ptr<TTargetList> FSelection;
+  int FGridWidth = 0;
+  int FGridHeight = 0;
+  TColor FOutlineColor = 0;
+  int FOutlinePenWidth = 0;
+  TControl* FCloneResult = nullptr;
+  // Agents whose control is being destroyed, waiting for their window's
+  // destroy notice; freed at deactivation at the latest.
+  std::vector<TDsnCtrl*> FDeadAgents;
+};

@@ -1,0 +1,3 @@
+#include "design/dsnsubdp.h"
+
+IMPLEMENT_CLASS(TDsnDpRegister)

@@ -1,0 +1,3 @@
+#include "design/dsnsubml.h"
+
+IMPLEMENT_CLASS(TDsnMlRegister)
