@@ -6,6 +6,7 @@
 
 #include "classlib/forms/forms.h"
 #include "design/dsnunit.h"
+#include "layouts/dizaynpreview.h"
 #include "reportengine/report/qrband.h"
 #include "reportengine/report/qrquickrepbands.h"
 #include "reportengine/report/quickrep.h"
@@ -55,6 +56,8 @@ int LabelsPerPage(TQuickRep& Page) {
 }
 
 int LabelsPerPageOfLayout(const AnsiString& LayoutFile) {
+  // The stage reads what the runner can read, whether or not a run came first.
+  RegisterRunnerClasses();
   std::unique_ptr<TForm, void (*)(TForm*)> form(new TForm(nullptr), [](TForm* f) { f->Free(); });
   try {
     auto* stage = new TDsnStage(form.get());
