@@ -54,13 +54,17 @@ test:
 # prefix is its own too, apart from the test desktop's.
 # It builds only the program (the Dozuri target), not the test programs, and
 # runs in the Turkish locale its users have (DOZURI_LOCALE chooses another).
+# Its printers are the system's when a CUPS scheduler answers; otherwise
+# tools/printers starts a CUPS server of its own for the run, whose PDF queue
+# is the default printer and writes its files to run/PDF.
 RUNDIR ?= $(CURDIR)/run
 run: setup $(WIN)/CMakeCache.txt
 	@if [ -z "$$DISPLAY" ]; then echo "make run needs a display: DISPLAY is not set"; exit 1; fi
 	@start=$$(date +%s); cmake --build $(WIN) --target Dozuri -j $(JOBS) && echo "== build Dozuri: $$(( $$(date +%s) - start ))s"
 	@mkdir -p $(RUNDIR) && cp $(WIN)/app/Dozuri.exe $(RUNDIR)/Dozuri.exe && cp resources/etiket.vlp $(RUNDIR)/etiket.vlp
 	cd $(RUNDIR) && LANG=$${DOZURI_LOCALE:-tr_TR.UTF-8} LC_ALL=$${DOZURI_LOCALE:-tr_TR.UTF-8} \
-	  WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPREFIX=$(BUILD)/runprefix wine Dozuri.exe
+	  WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEPREFIX=$(BUILD)/runprefix \
+	  $(CURDIR)/tools/printers $(BUILD)/runprinters $(RUNDIR)/PDF wine Dozuri.exe
 
 # Benchmarks: their own native Release configuration (figures from the Debug
 # and sanitizer build mean nothing). Every benchmark runs with its peer in the

@@ -1,18 +1,46 @@
 #include "app/labeltable.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 
 #include "classlib/data/field.h"
 #include "classlib/data/fields.h"
 
-int ReadWholeNumber(const AnsiString& Answer) {
-  const char* first = Answer.data();
-  const char* last = first + Answer.size();
+namespace {
+
+// The answer without the white space around it.
+void Trim(const AnsiString& Answer, const char*& first, const char*& last) {
+  first = Answer.data();
+  last = first + Answer.size();
   while (first < last && std::isspace(static_cast<unsigned char>(*first)))
     ++first;
   while (last > first && std::isspace(static_cast<unsigned char>(last[-1])))
     --last;
+}
+
+}  // namespace
+
+bool IsWholeNumberBelowOne(const AnsiString& Answer) {
+  const char* first;
+  const char* last;
+  Trim(Answer, first, last);
+  const bool negative = first < last && *first == '-';
+  if (first < last && (*first == '+' || *first == '-'))
+    ++first;
+  if (first == last || !std::all_of(first, last, [](char c) { return c >= '0' && c <= '9'; }))
+    return false;
+  return negative || std::all_of(first, last, [](char c) { return c == '0'; });
+}
+
+bool PlaceholdersFillASheet(int Start, int LabelsPerPage) {
+  return LabelsPerPage > 0 && Start - 1 >= LabelsPerPage;
+}
+
+int ReadWholeNumber(const AnsiString& Answer) {
+  const char* first;
+  const char* last;
+  Trim(Answer, first, last);
   if (first < last && *first == '+')
     ++first;
   long long value = 0;

@@ -13,6 +13,17 @@ constexpr int MaxLabelCount = 10000;
 // not one counts as 0.
 int ReadWholeNumber(const AnsiString& Answer);
 
+// Whether the answer is a whole number below 1 as typed ("0", "-3", "-0"):
+// a position or count the user meant as a number, not one mistyped ("beş",
+// "1,5"), so the message can say where the numbering starts.
+bool IsWholeNumberBelowOne(const AnsiString& Answer);
+
+// Whether the blank positions before Start (Start - 1 placeholders) fill at
+// least one whole sheet of a layout holding LabelsPerPage labels a sheet;
+// such a request would feed only empty sheets before the first label.
+// LabelsPerPage 0 means the count is not known: nothing is refused.
+bool PlaceholdersFillASheet(int Start, int LabelsPerPage);
+
 // Appends a record to Target and sets each of its fields that Source also
 // has (by name, in Source's field order) to the Source field's text, then
 // posts it. Fields only Target has (a label's BAS) stay null.

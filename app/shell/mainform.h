@@ -180,6 +180,8 @@ private:
   int AskStartPosition();
   // The layout the request runs, "" when the user cancelled the choice.
   AnsiString ChooseLayout();
+  // Chooses, checks and runs the layout; false when the request ends unrun.
+  bool RunPrintRequest(int Start, bool Preview);
 };
 
 extern TAnaF* AnaF;

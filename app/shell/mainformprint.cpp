@@ -8,6 +8,7 @@
 #include "app/labelbarcodes.h"
 #include "app/labeltable.h"
 #include "app/shell/dialoghelpers.h"
+#include "app/shell/labelsperpage.h"
 #include "app/shell/mainform.h"
 #include "app/shell/programidentity.h"
 #include "classlib/classes/typinfo.h"
@@ -89,7 +90,8 @@ int TAnaF::AskStartPosition() {
     return 0;
   const int start = ReadWholeNumber(answer);
   if (start < 1) {
-    ShowInfo("Lütfen geçerli bir tamsayı giriniz.");
+    ShowInfo(IsWholeNumberBelowOne(answer) ? "Etiket sırası 1'den başlar; lütfen 1 ya da daha büyük bir sayı giriniz."
+                                           : "Lütfen geçerli bir tamsayı giriniz.");
     return 0;
   }
   if (start > MaxLabelCount) {
@@ -107,8 +109,10 @@ AnsiString TAnaF::ChooseLayout() {
 
 // The request: earlier placeholders go, the start position is asked, its
 // placeholders go to the top of the label table, the layout is chosen and
-// run. A request the user cancels leaves the real labels as they were and
-// no placeholder behind.
+// run. The placeholders stay after a run that ends normally (the user sees
+// where the labels went); a request that ends any other way (cancelled,
+// refused, or stopped by an error such as a missing printer) takes them
+// away again and leaves the real labels as they were.
 void TAnaF::YazdirClick(TObject* Sender) {
   const bool preview = Sender == Onizleme1;
   RemovePlaceholders(*RxEtiket);
@@ -116,32 +120,44 @@ void TAnaF::YazdirClick(TObject* Sender) {
   if (start == 0)
     return;
   InsertPlaceholders(*RxEtiket, start - 1);
-  AnsiString layout;
+  bool ran = false;
   try {
-    layout = ChooseLayout();
+    ran = RunPrintRequest(start, preview);
   } catch (...) {
     RemovePlaceholders(*RxEtiket);
     throw;
   }
-  if (layout.empty()) {
+  if (!ran)
     RemovePlaceholders(*RxEtiket);
-    return;
+}
+
+// The layout is chosen and checked before anything reaches the printer:
+// blank positions that fill whole sheets, and codes the default layout
+// cannot print, are named instead. False when the request ends unrun.
+bool TAnaF::RunPrintRequest(int Start, bool Preview) {
+  const AnsiString layout = ChooseLayout();
+  if (layout.empty())
+    return false;
+  const int perPage = LabelsPerPageOfLayout(layout);
+  if (PlaceholdersFillASheet(Start, perPage)) {
+    ShowInfo("Seçilen raporda bir sayfaya " + IntToStr(perPage) + " etiket sığar; en fazla " + IntToStr(perPage) +
+             ". etiketten başlanabilir.");
+    return false;
   }
-  // The shipped default layout prints METIN1 as an EAN-13 barcode: a code
-  // it cannot print is named before anything reaches the printer.
+  // The shipped default layout prints METIN1 as an EAN-13 barcode.
   if (SameText(layout, DefaultLayoutFileName()) && FileExists(layout)) {
     const AnsiString problem = FirstLabelBarcodeProblem(*RxEtiket);
     if (!problem.empty()) {
-      RemovePlaceholders(*RxEtiket);
       ShowInfo(problem);
-      return;
+      return false;
     }
   }
   ActiveListFile = ReportListFileName();
-  if (preview)
+  if (Preview)
     VtRapor->PreviewReport(layout);
   else
     VtRapor->PrintReport(layout);
+  return true;
 }
 
 // The report settings never start a print, so they leave ActiveListFile as

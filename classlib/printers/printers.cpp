@@ -93,8 +93,10 @@ void TPrinter::FreeDeviceMode() {
 
 void TPrinter::SetToDefaultPrinter() {
   TStrings& list = Printers();
+  // The program's users read Turkish: the message says what to do.
   if (list.Count() == 0)
-    throw EPrinter("There is no default printer currently selected");
+    throw EPrinter("Bu bilgisayarda tanımlı bir yazıcı yok. Etiketleri yazdırmak ya da önizlemek için önce bir "
+                   "yazıcı kurun ve onu varsayılan yazıcı yapın.");
   int index = list.IndexOf(Spooler().DefaultPrinter());
   Select(index >= 0 ? index : 0, nullptr);
 }

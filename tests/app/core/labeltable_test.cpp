@@ -114,4 +114,29 @@ TEST(LabelTable, CountsAreWholeNumbersWithABound) {
     EXPECT_EQ(ReadWholeNumber(c.answer), c.value) << "'" << c.answer << "'";
 }
 
+// A start position typed as 0 or below is a number, not a typo: the print
+// request then says that positions start at 1.
+TEST(LabelTable, WholeNumbersBelowOneAreToldApartFromTypos) {
+  struct Case {
+    const char* answer;
+    bool belowOne;
+  } cases[] = {{"0", true},   {" 00 ", true}, {"-3", true},  {"-0", true},  {"+0", true},
+               {"1", false},  {"+4", false},  {"", false},   {"-", false},  {"beş", false},
+               {"1,5", false}, {"0x", false}, {"99999999999999999999", false}};
+  for (const Case& c : cases)
+    EXPECT_EQ(IsWholeNumberBelowOne(c.answer), c.belowOne) << "'" << c.answer << "'";
+}
+
+// Placeholders that fill a whole sheet or more are refused; 0 labels a sheet
+// (not known) refuses nothing.
+TEST(LabelTable, PlaceholdersFillingASheetAreToldApart) {
+  struct Case {
+    int start, perPage;
+    bool fills;
+  } cases[] = {{1, 21, false}, {21, 21, false}, {22, 21, true},  {999, 21, true},
+               {2, 1, true},   {1, 1, false},   {999, 0, false}, {43, 21, true}};
+  for (const Case& c : cases)
+    EXPECT_EQ(PlaceholdersFillASheet(c.start, c.perPage), c.fills) << c.start << " of " << c.perPage;
+}
+
 }  // namespace

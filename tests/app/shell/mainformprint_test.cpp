@@ -6,8 +6,10 @@
 #include <functional>
 
 #include "app/labeltable.h"
+#include "app/shell/defaultlayout.h"
 #include "app/shell/programidentity.h"
 #include "classlib/graphics/font.h"
+#include "classlib/printers/fakespooler.h"
 #include "classlib/printers/printers.h"
 #include "layouts/raporsecf.h"
 #include "layouts/reportlistfile.h"
@@ -182,7 +184,10 @@ TEST_F(PrintRequestTest, AnEndedRequestLeavesTheLabelsAsTheyWere) {
   };
   const Case cases[] = {
       {"start cancelled", [&] { dialogs.AnswerCancel(); }, ""},
-      {"start 0", [&] { dialogs.AnswerText("0").AnswerButton(IDOK); }, "Lütfen geçerli bir tamsayı giriniz."},
+      {"start 0", [&] { dialogs.AnswerText("0").AnswerButton(IDOK); },
+       "Etiket sırası 1'den başlar; lütfen 1 ya da daha büyük bir sayı giriniz."},
+      {"start -2", [&] { dialogs.AnswerText("-2").AnswerButton(IDOK); },
+       "Etiket sırası 1'den başlar; lütfen 1 ya da daha büyük bir sayı giriniz."},
       {"start letters", [&] { dialogs.AnswerText("beş").AnswerButton(IDOK); }, "Lütfen geçerli bir tamsayı giriniz."},
       {"start too far", [&] { dialogs.AnswerText("1000000").AnswerButton(IDOK); },
        "En fazla 10000. etiketten başlanabilir."},
@@ -244,6 +249,62 @@ TEST_F(PrintRequestTest, WithoutARunnerTheUserIsToldPrintingIsNotAvailable) {
     ASSERT_EQ(dialogs.Records().size(), 2u);
     EXPECT_EQ(dialogs.Records()[1].Text, "Rapor calistirici bu surumde henuz yok; rapor yazdirilamadi.");
     EXPECT_EQ(ActiveListFile, "");
+    EXPECT_EQ(Labels(), (Texts{"A"}));
+  }
+}
+
+// Blank positions that fill a whole sheet of the chosen layout (21 labels on
+// the default one) would only feed empty sheets: the request names the
+// largest useful start position instead and leaves no placeholder.
+TEST_F(PrintRequestTest, AStartPastTheSheetIsRefusedWithTheLayoutsLabelsPerSheet) {
+  TAnaF& f = Create();
+  {
+    TForm* writer = new TForm(nullptr);
+    WriteDefaultLabelLayout(*writer, DefaultLayout());
+    writer->Free();
+  }
+  AddLabels({"869000000001", "869000000002"});
+  const char* const refused = "Seçilen raporda bir sayfaya 21 etiket sığar; en fazla 21. etiketten başlanabilir.";
+  for (const char* start : {"22", "999", "43"}) {
+    dialogs.Clear();
+    dialogs.AnswerText(start).AnswerButton(IDOK);
+    f.YazdirClick(f.Onizleme1);
+    EXPECT_TRUE(runs.empty()) << start;
+    EXPECT_EQ(dialogs.Records().back().Text, refused) << start;
+    EXPECT_EQ(Labels(), (Texts{"869000000001", "869000000002"})) << start;
+    EXPECT_EQ(ActiveListFile, "") << start;
+  }
+  // The last position of the sheet runs, its placeholders first.
+  dialogs.Clear();
+  dialogs.AnswerText("21");
+  f.YazdirClick(f.Yazdir1);
+  ASSERT_EQ(runs.size(), 1u);
+  EXPECT_EQ(runs[0].Labels.size(), 22u);
+  EXPECT_EQ(PlaceholderCount(*f.RxEtiket), 20);
+}
+
+// A run that stops on an error, such as a machine without any printer,
+// reaches the application's handler with a Turkish message that says what
+// to do, and takes this request's placeholders away.
+TEST_F(PrintRequestTest, ARunStoppedForWantOfAPrinterLeavesNoPlaceholders) {
+  TAnaF& f = Create();
+  SetReportRunner([](TVtRapor&, const AnsiString&, const AnsiString&) {
+    TFakeSpooler none;
+    SpoolerScope scope(none);
+    TPrinter printer;
+    printer.PrinterIndex();
+  });
+  AddLabels({"A"});
+  for (TMenuItem* item : {f.Yazdir1, f.Onizleme1}) {
+    dialogs.Clear();
+    dialogs.AnswerText("4");
+    try {
+      item->Click();
+      ADD_FAILURE() << "the run went on without a printer";
+    } catch (const EPrinter& e) {
+      EXPECT_NE(e.Message.find("yazıcı yok"), AnsiString::npos) << e.Message;
+      EXPECT_NE(e.Message.find("yazıcı kurun"), AnsiString::npos) << e.Message;
+    }
     EXPECT_EQ(Labels(), (Texts{"A"}));
   }
 }

@@ -54,7 +54,9 @@ TEST_F(FakeSpoolerTest, NoPrintersMeansNoDefault) {
     printer.PrinterIndex();
     FAIL() << "no exception";
   } catch (const EPrinter& e) {
-    EXPECT_EQ(e.Message, "There is no default printer currently selected");
+    EXPECT_EQ(e.Message,
+              "Bu bilgisayarda tanımlı bir yazıcı yok. Etiketleri yazdırmak ya da önizlemek için önce bir yazıcı "
+              "kurun ve onu varsayılan yazıcı yapın.");
   }
 }
 

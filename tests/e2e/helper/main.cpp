@@ -13,6 +13,8 @@
 //   e2e_helper press CAPTION TEXT X Y  press the left mouse button at X,Y of the
 //                                      parent of the control with that text
 //                                      (for controls without a window)
+//   e2e_helper message CAPTION         print the text of the message box with
+//                                      that caption (its static texts, a line each)
 //   e2e_helper hold  MS                join Wine's desktop, print "ready", then
 //                                      stay MS so the desktop stays up
 #include <windows.h>
@@ -141,6 +143,60 @@ int Press(const Args& args) {
   return 0;
 }
 
+void PrintUtf8Line(const std::wstring& text) {
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
+  fwrite(utf8.data(), 1, utf8.size(), stdout);
+  fputc('\n', stdout);
+}
+
+struct MessageSearch {
+  const std::wstring* caption;
+  HWND found;
+};
+
+// A message box is a visible top-level dialog window (class #32770); the
+// program's own windows may carry the same caption.
+HWND FindMessageBox(const std::wstring& caption) {
+  MessageSearch search{&caption, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto* s = reinterpret_cast<MessageSearch*>(data);
+        wchar_t text[256], kind[64];
+        GetWindowTextW(window, text, 256);
+        GetClassNameW(window, kind, 64);
+        if (IsWindowVisible(window) && *s->caption == text && std::wstring(kind) == L"#32770") {
+          s->found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+int Message(const Args& args) {
+  HWND box = FindMessageBox(args[0]);
+  if (!box)
+    return Fail(L"no message box", args[0]);
+  EnumChildWindows(
+      box,
+      [](HWND child, LPARAM) -> BOOL {
+        wchar_t kind[64];
+        GetClassNameW(child, kind, 64);
+        const int length = GetWindowTextLengthW(child);
+        if (std::wstring(kind) == L"Static" && length > 0) {
+          std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+          text.resize(static_cast<size_t>(GetWindowTextW(child, text.data(), length + 1)));
+          PrintUtf8Line(text);
+        }
+        return TRUE;
+      },
+      0);
+  return 0;
+}
+
 DWORD Milliseconds(const std::wstring& text) { return static_cast<DWORD>(wcstoul(text.c_str(), nullptr, 10)); }
 
 // Asking for the desktop window makes Wine start its desktop process when it
@@ -169,6 +225,8 @@ int Run(const std::wstring& command, const Args& args) {
     return Click(args);
   if (command == L"press" && args.size() == 4)
     return Press(args);
+  if (command == L"message" && args.size() == 1)
+    return Message(args);
   if (command == L"hold" && args.size() == 1)
     return Hold(args);
   fwprintf(stderr, L"e2e_helper: wrong command line (see the head of main.cpp)\n");
