@@ -5,6 +5,7 @@
 #include "classlib/forms/application.h"
 #include "classlib/grids/gridregister.h"
 #include "classlib/stdctrls/stdctrlsreg.h"
+#include "classlib/system/formatsettings.h"
 #include "components/vtcomponentsreg.h"
 #include "layouts/dizaynpreview.h"
 #include "layouts/output/runneroutput.h"
@@ -25,6 +26,9 @@ AnsiString CurrentApplicationTitle() { return Application->Title(); }
 }  // namespace
 
 void SetUpUnits() {
+  // The locale's separators and date formats come first: the expression
+  // globals below already print the start time and date with them.
+  LoadLocaleFormatSettings();
   RegisterStdControls();
   RegisterComCtrls();
   RegisterGridControls();

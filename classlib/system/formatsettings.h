@@ -1,9 +1,9 @@
 // Locale-dependent formatting settings, as the number, date and currency
 // conversions read them.
 //
-// One process-wide FormatSettings is read once from the Windows locale in the
-// Windows build (LoadLocaleFormatSettings); tests set it to the Turkish or the
-// US preset and restore it with FormatSettingsScope.
+// One process-wide FormatSettings, read from the user's locale at start-up by
+// the program and the test programs (LoadLocaleFormatSettings); tests needing
+// one locale set the Turkish or the US preset with FormatSettingsScope.
 #pragma once
 #include <array>
 

@@ -122,9 +122,16 @@ int TBindingHint::HareketSayisi() const {
   return value;
 }
 
+// The number was written in the format of the machine that made the layout,
+// with "," or "." before its decimals whatever this machine's locale is: the
+// locale's form is read first, then the other one, so a layout reads alike
+// on every machine.
 double TBindingHint::HareketAlaniYukseklik() const {
+  const AnsiString text = Value(PageHareketAlaniYukseklik);
+  TFormatSettings other = FormatSettings;
+  other.DecimalSeparator = FormatSettings.DecimalSeparator == ',' ? '.' : ',';
   double value = 0;
-  if (!TryStrToFloat(Value(PageHareketAlaniYukseklik), value) || !(value > 0))
+  if (!(TryStrToFloat(text, value) || TryStrToFloat(text, value, other)) || !(value > 0))
     return DefaultHareketAlaniYukseklik;
   return value;
 }

@@ -145,8 +145,8 @@ public:
   // HAREKETSAYISI as a whole number; 10 when absent, not a number, or not
   // above 0 (the runner divides by it and takes remainders by it).
   int HareketSayisi() const;
-  // HAREKETALANIYUKSEKLIK in the system's number format; 100 when absent,
-  // not a number or not above 0.
+  // HAREKETALANIYUKSEKLIK in the system's number format or with the other
+  // decimal separator; 100 when absent, not a number or not above 0.
   double HareketAlaniYukseklik() const;
 
 private:

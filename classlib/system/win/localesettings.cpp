@@ -37,16 +37,19 @@ char LocaleChar(LCTYPE item, char fallback) {
 
 // The currency symbol in code page 1254. Newer locales give the Turkish lira
 // sign U+20BA, which 1254 lacks: it is written "TL", as the lira was written
-// before the sign existed. Any other symbol 1254 lacks falls back to the
-// international code ("EUR"), never to "?".
-AnsiString CurrencySymbol(const AnsiString& fallback) {
+// before the sign existed (liraSign tells). Any other symbol 1254 lacks falls
+// back to the international code ("EUR"), never to "?".
+AnsiString CurrencySymbol(const AnsiString& fallback, bool& liraSign) {
+  liraSign = false;
   wchar_t buffer[32];
   int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SCURRENCY, buffer, 32);
   if (length <= 1)
     return fallback;
   std::u16string symbol(reinterpret_cast<const char16_t*>(buffer), static_cast<size_t>(length - 1));
-  if (symbol == u"\u20BA")
+  if (symbol == u"\u20BA") {
+    liraSign = true;
     return "TL";
+  }
   for (char16_t ch : symbol)
     if (CodePage1254().ByteOf(ch) < 0)
       return LocaleText(LOCALE_SINTLSYMBOL, fallback);
@@ -97,9 +100,16 @@ AnsiString PictureToMask(const AnsiString& picture) {
 
 void LoadLocaleFormatSettings() {
   TFormatSettings s = FormatSettings;
-  s.CurrencyString = CurrencySymbol(s.CurrencyString);
+  bool liraSign = false;
+  s.CurrencyString = CurrencySymbol(s.CurrencyString, liraSign);
   s.CurrencyFormat = static_cast<unsigned char>(LocaleNumber(LOCALE_ICURRENCY, s.CurrencyFormat));
   s.NegCurrFormat = static_cast<unsigned char>(LocaleNumber(LOCALE_INEGCURR, s.NegCurrFormat));
+  if (liraSign) {
+    // Whatever place the locale gives the sign, "TL" goes after the amount
+    // with a blank, as it was written: "1.234,50 TL", "-1.234,50 TL".
+    s.CurrencyFormat = 3;
+    s.NegCurrFormat = 8;
+  }
   s.CurrencyDecimals = static_cast<unsigned char>(LocaleNumber(LOCALE_ICURRDIGITS, s.CurrencyDecimals));
   s.ThousandSeparator = LocaleChar(LOCALE_STHOUSAND, s.ThousandSeparator);
   s.DecimalSeparator = LocaleChar(LOCALE_SDECIMAL, s.DecimalSeparator);

@@ -4,7 +4,9 @@
 #include "app/shell/unitsetup.h"
 #include "classlib/forms/application.h"
 #include "classlib/graphics/picture.h"
+#include "classlib/system/clock.h"
 #include "classlib/system/datetime.h"
+#include "classlib/system/formatsettings.h"
 #include "layouts/dizaynpreview.h"
 #include "layouts/runnerreport.h"
 #include "layouts/vtrapor.h"
@@ -12,7 +14,11 @@
 #include "reportengine/evaluator/qrevenvironment.h"
 #include "reportengine/evaluator/qrexpr.h"
 #include "reportengine/preview/qrprev.h"
+#include "reportengine/printables/qrdbtext.h"
+#include "reportengine/printables/qrsysdata.h"
 #include "support/png/graphic/pnggraphic.h"
+#include "tests/reportengine/printables/label_runfixture.h"
+#include "tests/support/desktoplocale.h"
 
 namespace {
 
@@ -79,4 +85,35 @@ TEST(UnitSetUp, InstallsTheOutputPathsAndTheCompositeReportBeforeTheRunner) {
   const TCompositeMemberAdder adder = InstallCompositeMemberAdder(nullptr);
   EXPECT_TRUE(static_cast<bool>(adder));
   InstallCompositeMemberAdder(adder);
+}
+
+// The set-up reads the number and date formats of the user's locale before
+// anything formats, so a data text on the integer 5 with the mask "0.00" and
+// the system date print as a user of the desktop's locale expects. The other
+// locale's formats are in place before it, so what prints comes from the
+// set-up itself.
+TEST(UnitSetUp, ReadsTheLocalesNumberAndDateFormats) {
+  using test_support::DesktopLocale;
+  const DesktopLocale locale = test_support::CurrentDesktopLocale();
+  if (locale == DesktopLocale::Other)
+    GTEST_SKIP() << "LANG=" << test_support::DesktopLocaleName() << " is not one of the test desktop's";
+  const bool turkish = locale == DesktopLocale::Turkish;
+  FormatSettingsScope before(turkish ? USFormatSettings() : TurkishFormatSettings());
+  SetUpUnits();
+
+  ClockScope clock(EncodeDate(2026, 12, 11) + EncodeTime(14, 30, 5, 0));
+  printables_test::ReportRun run;
+  run.table->FieldDefs()->Add("ADET", ftInteger);
+  run.Open();
+  run.table->Append();
+  run.table->FieldByName("ADET")->SetAsInteger(5);
+  run.table->Post();
+  auto* amount = run.Add<TQRDBText>(run.detail, 10, 5, 300, 20);
+  amount->SetDataSet(run.table);
+  amount->SetDataField("ADET");
+  amount->SetMask("0.00");
+  run.Add<TQRSysData>(run.detail, 10, 30, 300, 20)->SetData(qrsDate);
+  const std::vector<std::vector<std::string>> expected = {
+      turkish ? std::vector<std::string>{"5,00", "11.12.2026"} : std::vector<std::string>{"5.00", "12/11/2026"}};
+  EXPECT_EQ(run.Run(), expected) << "LANG=" << test_support::DesktopLocaleName();
 }

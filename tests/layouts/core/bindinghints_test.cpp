@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 #include "classlib/classes/component.h"
 #include "classlib/classes/typinfo.h"
+#include "classlib/system/formatsettings.h"
 
 // A printable's stand-in: a component that publishes its Hint.
 class THintedSample : public TComponent {
@@ -129,6 +131,18 @@ TEST(PageHint, AreaHeightFallsBackToAHundred) {
   EXPECT_DOUBLE_EQ(TBindingHint("").HareketAlaniYukseklik(), 100);
   EXPECT_DOUBLE_EQ(TBindingHint("HAREKETALANIYUKSEKLIK=yok").HareketAlaniYukseklik(), 100);
   EXPECT_DOUBLE_EQ(TBindingHint("HAREKETALANIYUKSEKLIK=0").HareketAlaniYukseklik(), 100);
+}
+
+// A layout made on a Turkish machine holds "37,5", one made elsewhere "37.5":
+// both read alike whatever this machine's locale is.
+TEST(PageHint, AreaHeightReadsEitherDecimalSeparatorUnderEitherLocale) {
+  for (const TFormatSettings& settings : {TurkishFormatSettings(), USFormatSettings()}) {
+    FormatSettingsScope scope(settings);
+    SCOPED_TRACE(std::string("decimal separator ") + settings.DecimalSeparator);
+    EXPECT_DOUBLE_EQ(TBindingHint("HAREKETALANIYUKSEKLIK=37,5").HareketAlaniYukseklik(), 37.5);
+    EXPECT_DOUBLE_EQ(TBindingHint("HAREKETALANIYUKSEKLIK=37.5").HareketAlaniYukseklik(), 37.5);
+    EXPECT_DOUBLE_EQ(TBindingHint("HAREKETALANIYUKSEKLIK=1.234,5").HareketAlaniYukseklik(), 100);
+  }
 }
 
 TEST(PrintOption, OnAGraphicPageOfThree) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "classlib/system/format.h"
 #include "classlib/system/formatsettings.h"
 
 namespace {
@@ -59,8 +60,11 @@ TEST(LoadLocaleFormatSettings, ReadsTheWindowsLocale) {
     EXPECT_EQ(FormatSettings.DecimalSeparator, ',');
     EXPECT_EQ(FormatSettings.ThousandSeparator, '.');
     EXPECT_EQ(FormatSettings.DateSeparator, '.');
-    // Current locales give the lira sign, which code page 1254 lacks.
+    // Current locales give the lira sign, which code page 1254 lacks; "TL"
+    // is written after the amount, as the lira was written before the sign.
     EXPECT_EQ(FormatSettings.CurrencyString, "TL");
+    EXPECT_EQ(Format("%m", {1234.5}), "1.234,50 TL");
+    EXPECT_EQ(Format("%m", {-1234.5}), "-1.234,50 TL");
     EXPECT_EQ(FormatSettings.ShortDateFormat, "dd.mm.yyyy");
     EXPECT_EQ(FormatSettings.LongTimeFormat, "hh:nn:ss");
     EXPECT_EQ(FormatSettings.LongMonthNames[0], "Ocak");
@@ -69,6 +73,7 @@ TEST(LoadLocaleFormatSettings, ReadsTheWindowsLocale) {
     EXPECT_EQ(FormatSettings.DecimalSeparator, '.');
     EXPECT_EQ(FormatSettings.ThousandSeparator, ',');
     EXPECT_EQ(FormatSettings.CurrencyString, "$");
+    EXPECT_EQ(Format("%m", {1234.5}), "$1,234.50");
     EXPECT_EQ(FormatSettings.ShortDateFormat, "m/d/yyyy");
     EXPECT_EQ(FormatSettings.ShortTimeFormat, "h:nn AMPM");
     EXPECT_EQ(FormatSettings.LongDayNames[0], "Sunday");
