@@ -89,6 +89,19 @@ AnsiString ReplaceSubstrings(std::string_view S, std::string_view Old, std::stri
   return result;
 }
 
+AnsiString AddPathDelimiter(std::string_view Path) {
+  AnsiString result(Path);
+  if (result.empty() || result.back() == '\\')
+    return result;
+  if (result.back() == '/')
+    result.back() = '\\';
+  else if (result.size() == 1)
+    result += ":\\";
+  else
+    result += '\\';
+  return result;
+}
+
 void FreeIniSections(TStringList* Sections) {
   for (int i = 0; i < Sections->Count(); ++i)
     delete Sections->Objects(i);

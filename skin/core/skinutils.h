@@ -49,6 +49,13 @@ AnsiString RemoveAllChars(std::string_view S, char C);
 // replaced by New. An empty Old replaces nothing.
 AnsiString ReplaceSubstrings(std::string_view S, std::string_view Old, std::string_view New);
 
+// ---- Paths ---------------------------------------------------------------------
+
+// Path with a final "\": unchanged when it has one; a final "/" becomes
+// "\"; a one-letter path (a drive letter) gets ":\"; else "\" is appended.
+// An empty path stays empty.
+AnsiString AddPathDelimiter(std::string_view Path);
+
 // ---- Options text of the application -----------------------------------------
 
 // Splits Lines into sections: each line "[NAME]" (not a ";" comment) starts

@@ -64,6 +64,17 @@ TEST(SkinTokens, RemoveAndReplace) {
   EXPECT_EQ(ReplaceSubstrings("a.b", ".", ".."), "a..b");
 }
 
+TEST(SkinPaths, AddPathDelimiter) {
+  struct Case {
+    const char* Path;
+    const char* Expected;
+  };
+  for (Case c : {Case{"c", "c:\\"}, Case{"d:/x/", "d:/x\\"}, Case{"d:/x", "d:/x\\"}, Case{"c:\\Skins\\", "c:\\Skins\\"},
+                 Case{"c:\\Skins", "c:\\Skins\\"}, Case{"", ""}, Case{"/", "\\"}}) {
+    EXPECT_EQ(AddPathDelimiter(c.Path), c.Expected) << c.Path;
+  }
+}
+
 class IniSections : public ::testing::Test {
 protected:
   void SetUp() override {
