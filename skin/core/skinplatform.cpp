@@ -102,6 +102,13 @@ void LoadWow64Entry() {
     gIsWow64Process = reinterpret_cast<TIsWow64Process>(reinterpret_cast<void*>(GetProcAddress(kernel, "IsWow64Process")));
 }
 
+namespace {
+// The unit's start-up looks the entry up.
+struct TWow64Module {
+  TWow64Module() { LoadWow64Entry(); }
+} gWow64Module;
+}  // namespace
+
 bool RunsUnderWow64() {
   BOOL wow64 = FALSE;
   return gIsWow64Process != nullptr && gIsWow64Process(GetCurrentProcess(), &wow64) && wow64;

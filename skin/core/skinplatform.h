@@ -37,7 +37,7 @@ int CaptionFontHeight();
 HFONT CreateCaptionFont();
 // Windows 5.1 or later.
 bool IsWindowsXPOrLater();
-// Looks up IsWow64Process once (start-up of the library).
+// Looks up IsWow64Process once; the unit's start-up calls it.
 void LoadWow64Entry();
 // True when the entry exists and reports the process as a 32-bit one on a
 // 64-bit system.

@@ -40,6 +40,16 @@ void FreeSkinThemeLibrary() {
   gThemeLibrary = nullptr;
 }
 
+namespace {
+
+// The unit's start-up looks the theme entry up; its shut-down frees the library.
+struct TThemeLibraryModule {
+  TThemeLibraryModule() { LoadSkinThemeLibrary(); }
+  ~TThemeLibraryModule() { FreeSkinThemeLibrary(); }
+} gThemeLibraryModule;
+
+}  // namespace
+
 bool VisualThemesOn() {
   if (gThemeLibrary == nullptr)
     return false;

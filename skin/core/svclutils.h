@@ -15,7 +15,8 @@ class TCustomForm;
 class TWinControl;
 
 using TSetWindowTheme = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
-// "SetWindowTheme" of "UXTHEME", looked up once at start-up (LoadSkinThemeLibrary);
+// "SetWindowTheme" of "UXTHEME", looked up by the unit's start-up
+// (LoadSkinThemeLibrary) and released at shut-down (FreeSkinThemeLibrary);
 // nullptr when the library or the function is missing.
 extern TSetWindowTheme SetWindowThemeProc;
 void LoadSkinThemeLibrary();

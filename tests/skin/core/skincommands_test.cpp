@@ -159,11 +159,12 @@ TEST(SkinControlUtils, PaintabilityOwnersAndWalks) {
   EXPECT_EQ(ControlTextFlags(placed, taRightJustify), DT_RIGHT | DT_EXPANDTABS | DT_VCENTER);
 }
 
-TEST(SkinControlUtils, ThemeEntryIsLookedUp) {
-  LoadSkinThemeLibrary();
+TEST(SkinControlUtils, ThemeEntryIsLookedUpAtStartUp) {
   EXPECT_NE(SetWindowThemeProc, nullptr);
   FreeSkinThemeLibrary();
   EXPECT_EQ(SetWindowThemeProc, nullptr);
+  LoadSkinThemeLibrary();
+  EXPECT_NE(SetWindowThemeProc, nullptr);
 }
 
 struct Canvas24 {

@@ -62,7 +62,6 @@ TEST(SkinPlatform, CaptionFontAndVersions) {
   EXPECT_NE(font, nullptr);
   DeleteObject(font);
   EXPECT_TRUE(IsWindowsXPOrLater());
-  EXPECT_FALSE(RunsUnderWow64()) << "before the look-up";
   LoadWow64Entry();
   EXPECT_FALSE(RunsUnderWow64()) << "a 64-bit program";
 }
