@@ -57,7 +57,7 @@ bool TsPanel::AnswerSkinCommand(TMessage& Message) {
       ForwardSkinChange(Message, true);
       return true;
     case SkinCmdRefresh: {
-      if (reinterpret_cast<TsSkinManager*>(Message.LParam) == FSkinData->SkinManager()) {
+      if (FSkinData->IsForManager(Message.LParam)) {
         FSkinData->HandleCommonSkinCommand(Message);
         if (HandleAllocated() && !ComponentState().Contains(csLoading)) {
           InvalidateRect(FHandle, nullptr, TRUE);
@@ -82,7 +82,7 @@ bool TsPanel::AnswerSkinCommand(TMessage& Message) {
 // the panel first. Either way the panel stops counting as opaque.
 void TsPanel::ForwardSkinChange(TMessage& Message, bool OwnFirst) {
   SetControlStyle(ControlStyle() - TControlStyle{csOpaque});
-  const bool forPanel = reinterpret_cast<TsSkinManager*>(Message.LParam) == FSkinData->SkinManager();
+  const bool forPanel = FSkinData->IsForManager(Message.LParam);
   if (!OwnFirst)
     SendToChildControls(this, Message);
   if (forPanel) {
