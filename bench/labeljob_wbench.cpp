@@ -6,6 +6,9 @@
 //     preview waits for before it shows page 1;
 //   - spooler: the print run until the whole job is handed to the spooler
 //     (the default printer: the PDF queue in the test desktop);
+//   - the moment the print run began, as seconds since 1970 (the clock the
+//     print server's files carry), so bench/labeljob.sh can time the job to
+//     its finished PDF;
 //   - peak memory of the process after each (sizes run in ascending order).
 // Records are those of the peer's script (Turkish names, decimal-comma
 // prices, EAN-13 codes 8691234nnnnnc). Run inside tools/desktop:
@@ -70,6 +73,14 @@ double PeakMegabytes() {
   return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
 }
 
+// Now as seconds since 1970 (Windows counts 100 ns steps from 1601).
+double UnixSeconds() {
+  FILETIME now;
+  GetSystemTimePreciseAsFileTime(&now);
+  const ULONGLONG ticks = (static_cast<ULONGLONG>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+  return static_cast<double>(ticks - 116444736000000000ULL) / 1e7;
+}
+
 template <typename F>
 double Seconds(F&& Run) {
   const auto start = std::chrono::steady_clock::now();
@@ -96,8 +107,10 @@ void RunJob(const AnsiString& Layout, int Count) {
   const double prepare = Seconds([&] { rapor->PrintReport(Layout); });
   const double afterPrepare = PeakMegabytes();
   InstallRunnerOutputPaths();
+  const double printStart = UnixSeconds();
   const double spool = Seconds([&] { rapor->PrintReport(Layout); });
-  std::printf("%-7d %-6d %-16.3f %-12.3f %-12.1f %.1f\n", Count, pages, prepare, spool, afterPrepare, PeakMegabytes());
+  std::printf("%-7d %-6d %-16.3f %-12.3f %-12.1f %-13.1f %.3f\n", Count, pages, prepare, spool, afterPrepare,
+              PeakMegabytes(), printStart);
   std::fflush(stdout);
   rapor->Free();
   table->Free();
@@ -118,8 +131,8 @@ int main(int argc, char** argv) {
   try {
     SetUpUnits();
     Application->Initialize();
-    std::printf("%-7s %-6s %-16s %-12s %-12s %s\n", "labels", "pages", "first page s", "spooler s", "peak MB prep",
-                "peak MB print");
+    std::printf("%-7s %-6s %-16s %-12s %-12s %-13s %s\n", "labels", "pages", "first page s", "spooler s",
+                "peak MB prep", "peak MB print", "print start");
     for (int count : counts)
       RunJob(argv[1], count);
   } catch (const std::exception& e) {

@@ -1,7 +1,8 @@
 // The output of a layout's single graphic report page, in the order the
 // runner keeps: preview settings, the last record when a label asks for it,
 // the printer form of a custom page on a dot-matrix printer, the pages
-// prepared, a title band for a band-less page, the host's last word
+// prepared when the mode takes finished pages (Preview and Print make
+// their own), a title band for a band-less page, the host's last word
 // (BeforeReportPrint), then the mode, or the print helper for a custom page
 // when the helper is loaded. The printer's former form comes back on every
 // path out.

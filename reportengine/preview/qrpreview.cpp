@@ -285,10 +285,27 @@ void TQRPreview::Notification(TComponent* AComponent, TOperation Operation) {
   }
 }
 
+namespace {
+
+// The latest of the notices of this kind already waiting for the window: a
+// run stores pages faster than the preview can answer each notice, and
+// notices answered one by one would keep the window from painting page 1
+// until the run has ended.
+WPARAM LatestWaitingNotice(HWND Window, UINT Notice, WPARAM Latest) {
+  MSG waiting;
+  while (PeekMessageW(&waiting, Window, Notice, Notice, PM_REMOVE))
+    Latest = waiting.wParam;
+  return Latest;
+}
+
+}  // namespace
+
 void TQRPreview::Dispatch(TMessage& Message) {
   if (Message.Msg == QRM_PAGEAVAILABLE) {
+    Message.WParam = LatestWaitingNotice(Handle(), QRM_PAGEAVAILABLE, Message.WParam);
     const int page = LOWORD(Message.WParam);
-    if (page == FPageNumber)
+    // The page shown may be among those the skipped notices announced.
+    if (page >= FPageNumber)
       RefreshPage();
     if (OnPageAvailable)
       OnPageAvailable(this, page);
@@ -296,6 +313,7 @@ void TQRPreview::Dispatch(TMessage& Message) {
     return;
   }
   if (Message.Msg == QRM_PROGRESS) {
+    Message.WParam = LatestWaitingNotice(Handle(), QRM_PROGRESS, Message.WParam);
     if (OnProgressUpdate)
       OnProgressUpdate(this, LOWORD(Message.WParam));
     Message.Result = 0;

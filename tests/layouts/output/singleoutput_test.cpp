@@ -5,6 +5,7 @@
 // loaded while the file modes stay the runner's.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -121,6 +122,34 @@ TEST_F(SingleOutputTest, TheHelperTakesPreviewAndPrintAndTheFileModesStayTheRunn
   OutputSingleGraphicReport(*page, rapor, {"QRP", "Nokta", helper.Execute()});
   EXPECT_TRUE(FileExists(rapor.OutputFileName));
   EXPECT_TRUE(dialogs.Records().empty());
+}
+
+// Preview on the direct path makes the pages once, in the preview's own
+// run (page 1 shows while the rest are made): no run makes them before it.
+// A file mode makes them once, before it writes them.
+TEST_F(SingleOutputTest, EachModeMakesThePagesOnce) {
+  std::atomic<int> runs{0};
+  page->BeforePrint = [&runs](TCustomQuickRep*, bool&) { ++runs; };
+  rapor.OutputFileName = folder.File("etiket.qrp");
+  for (const char* mode : {"Preview", "QRP"}) {
+    runs = 0;
+    auto left = std::make_shared<int>(3);
+    page->OnNeedData = [left](TObject*, bool& more) { more = (*left)-- > 0; };
+    OutputSingleGraphicReport(*page, rapor, {mode, "Lazer"});
+    const DWORD until = GetTickCount() + 10000;
+    while ((page->GeneratingInBackground() || !page->Idle()) && GetTickCount() < until) {
+      MSG msg;
+      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
+      Sleep(1);
+    }
+    EXPECT_FALSE(page->GeneratingInBackground()) << mode;
+    EXPECT_EQ(runs.load(), 1) << mode;
+    EXPECT_EQ(*left, -1) << mode << ": every record was read by the one run";
+  }
+  TQRPrinter stored(nullptr);
+  stored.Load(rapor.OutputFileName);
+  EXPECT_EQ(stored.PageCount(), 3);
 }
 
 // The helper path's refused form: its message is the runner's, in the

@@ -257,6 +257,34 @@ TEST_F(QRPreviewTest, PageArrivingDuringTheRunIsShownAtWidthZoom) {
   EXPECT_EQ(pages, std::vector<int>({1, 2}));
 }
 
+// Notices that pile up while the window is busy are answered once, with the
+// latest: page 1 shows although the notice that announced it was passed
+// over, and the handlers hear the latest count and percent only.
+TEST_F(QRPreviewTest, WaitingNoticesAreAnsweredOnceWithTheLatest) {
+  TQRPreview* preview = AddPreview(form, 400, 300);
+  a4.BeginRun();
+  a4.DrawPage(1);
+  preview->SetQRPrinter(a4.printer.get());
+  preview->SetZoom(100);
+  std::vector<int> pages;
+  std::vector<int> progress;
+  preview->OnPageAvailable = [&](TObject*, int page) { pages.push_back(page); };
+  preview->OnProgressUpdate = [&](TObject*, int percent) { progress.push_back(percent); };
+  for (int page = 2; page <= 4; ++page)
+    a4.DrawPage(page);  // stores pages 1 to 3, a notice each
+  PostMessageW(preview->Handle(), QRM_PROGRESS, 10, 0);
+  PostMessageW(preview->Handle(), QRM_PROGRESS, 20, 0);
+  Pump();
+  EXPECT_EQ(pages, std::vector<int>({3}));
+  EXPECT_EQ(progress, std::vector<int>({20}));
+  EXPECT_TRUE(preview->PreviewImage()->HasPage());
+  EXPECT_EQ(preview->PreviewImage()->PageNumber(), 1);
+  EXPECT_EQ(preview->ZoomState(), qrZoomToWidth);
+  a4.printer->EndDoc();
+  Pump();
+  EXPECT_EQ(pages, std::vector<int>({3, 4}));
+}
+
 TEST_F(QRPreviewTest, AttachingAndDetachingTellThePrinterObject) {
   a4.Run(2);
   TQRPrinter* printer = a4.printer.get();
