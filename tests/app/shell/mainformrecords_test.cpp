@@ -1,6 +1,7 @@
 // The record page: the Turkish prefix filter through the panel, the sort
 // box, Enter as Tab, the jump to the record page on insert and deleting
 // every record.
+#include "app/recordfile.h"
 #include "app/shell/programidentity.h"
 #include "classlib/system/fileutils.h"
 #include "shell_test_util.h"
@@ -80,6 +81,46 @@ TEST_F(RecordPageTest, TheSortBoxSortsByTheChosenFieldIgnoringCase) {
   f.ComboBox1Change(nullptr);
   EXPECT_EQ(Column(1), (std::vector<AnsiString>{"b", "c", "a"}));
   EXPECT_FALSE(f.RxBarkod->ControlsDisabled());
+}
+
+// The order a sort gave is saved, but not the field: after a restart the
+// box names no field rather than one the records are not sorted by, and
+// choosing "Metin 1" then sorts by it.
+TEST_F(RecordPageTest, AfterARestartTheSortBoxNamesNoField) {
+  TAnaF& first = Create();
+  AddRecord({{1, "a"}, {2, "c"}});
+  AddRecord({{1, "b"}, {2, "a"}});
+  AddRecord({{1, "c"}, {2, "b"}});
+  first.ComboBox1->SetItemIndex(1);
+  first.ComboBox1Change(nullptr);
+  SaveRecordBuffers(*first.RxBarkod, RecordFile());
+  first.Free();
+  form = nullptr;
+
+  TAnaF& f = Create();
+  ASSERT_EQ(Column(1), (std::vector<AnsiString>{"b", "c", "a"}));
+  EXPECT_EQ(f.ComboBox1->Text(), "");
+  EXPECT_EQ(f.ComboBox1->ItemIndex(), RecordFieldCount);
+  SendMessageW(f.ComboBox1->Handle(), CB_SETCURSEL, 0, 0);
+  f.ComboBox1->Perform(CN_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), 0);
+  EXPECT_EQ(Column(1), (std::vector<AnsiString>{"a", "b", "c"}));
+}
+
+// A new record goes below the records the grid shows; while there is room
+// for them all, none of them scrolls out of view.
+TEST_F(RecordPageTest, ANewRecordKeepsTheRowsAboveItInView) {
+  TAnaF& f = CreateShown();
+  // As large as a maximised form on a common screen.
+  f.SetBounds(0, 0, 1200, 1000);
+  for (const char* name : {"bir", "iki", "üç"})
+    AddRecord({{1, name}});
+  forms_test::PumpUntil([] { return false; }, 50);
+  ASSERT_GT(f.DBGrid1->DataLink().BufferCount(), 4) << "the grid has room for more than four records";
+  f.RxBarkod->Append();
+  forms_test::PumpUntil([] { return false; }, 50);
+  EXPECT_EQ(f.DBGrid1->Row(), 4);
+  EXPECT_EQ(f.DBGrid1->TopRow(), 1) << "rows above the new record scrolled out of view";
+  f.RxBarkod->Cancel();
 }
 
 TEST_F(RecordPageTest, EnterInARecordEditMovesOnAsTab) {
