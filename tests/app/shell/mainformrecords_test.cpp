@@ -106,23 +106,6 @@ TEST_F(RecordPageTest, AfterARestartTheSortBoxNamesNoField) {
   EXPECT_EQ(Column(1), (std::vector<AnsiString>{"a", "b", "c"}));
 }
 
-// A new record goes below the records the grid shows; while there is room
-// for them all, none of them scrolls out of view.
-TEST_F(RecordPageTest, ANewRecordKeepsTheRowsAboveItInView) {
-  TAnaF& f = CreateShown();
-  // As large as a maximised form on a common screen.
-  f.SetBounds(0, 0, 1200, 1000);
-  for (const char* name : {"bir", "iki", "üç"})
-    AddRecord({{1, name}});
-  forms_test::PumpUntil([] { return false; }, 50);
-  ASSERT_GT(f.DBGrid1->DataLink().BufferCount(), 4) << "the grid has room for more than four records";
-  f.RxBarkod->Append();
-  forms_test::PumpUntil([] { return false; }, 50);
-  EXPECT_EQ(f.DBGrid1->Row(), 4);
-  EXPECT_EQ(f.DBGrid1->TopRow(), 1) << "rows above the new record scrolled out of view";
-  f.RxBarkod->Cancel();
-}
-
 TEST_F(RecordPageTest, EnterInARecordEditMovesOnAsTab) {
   TAnaF& f = CreateShown();
   struct Case {
