@@ -18,6 +18,8 @@ TQuickRep* AddSheet(TForm& Form, TDsnStage& Stage) {
   page->SetName("Report1");
   page->SetParent(&Stage);
   page->SetHint("DATASET=ETIKET");
+  // The preview's caption names the report by this title.
+  page->SetReportTitle("Etiketler");
   page->SetUnits(MM);
   TQRPage* sheet = page->Page();
   sheet->SetPaperSize(TQRPaperSize::A4);

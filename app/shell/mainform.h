@@ -166,6 +166,8 @@ private:
   // Closes a dropped-down list or cancels an open cell editor; false when
   // there is none.
   bool EscapeClosesListOrEditor();
+  // Cancels the insert or edit of a record; false when none is under way.
+  bool EscapeCancelsRecordEdit();
   void SaveRecords();
   void WriteRecordFile();
   AnsiString recordSaveName_;

@@ -27,11 +27,20 @@ void TAnaF::k1Click(TObject*) { Close(); }
 // Esc reaches the form's shortcut before the focused control sees it, so
 // for a list that is dropped down or a cell editor that is open it is
 // handed to that control first: the list closes, the editor drops what was
-// typed into it. Only otherwise does Esc close the program.
+// typed into it. A record being typed is then dropped as the navigator's
+// cancel drops it, so the question's default can never save half-typed
+// text. Only from a record at rest does Esc ask to close the program.
 void TAnaF::KapatExecute(TObject*) {
-  if (EscapeClosesListOrEditor())
+  if (EscapeClosesListOrEditor() || EscapeCancelsRecordEdit())
     return;
   Close();
+}
+
+bool TAnaF::EscapeCancelsRecordEdit() {
+  if (RxBarkod == nullptr || (RxBarkod->State() != dsInsert && RxBarkod->State() != dsEdit))
+    return false;
+  RxBarkod->Cancel();
+  return true;
 }
 
 bool TAnaF::EscapeClosesListOrEditor() {

@@ -179,7 +179,10 @@ void TAnaF::BuildSortAndNavigator(TWinControl* parent) {
   ComboBox1->SetStyle(csDropDownList);
   FillFieldCaptions(ComboBox1);
   ComboBox1->Items()->Add("");
-  ComboBox1->SetItemIndex(0);
+  // The records come in the order they were saved in, which a sort of an
+  // earlier run may have given: the box names no field rather than one
+  // they are not sorted by.
+  ComboBox1->SetItemIndex(RecordFieldCount);
   ComboBox1->OnChange = Method<&TAnaF::ComboBox1Change>(this);
   sortLabel->SetFocusControl(ComboBox1);
 

@@ -402,6 +402,21 @@ void TToolBar::SetButtonHeight(int Value) {
   }
 }
 
+// The bar's window draws the buttons and takes their clicks, so a mouse move
+// comes to the bar; the button there is what the mouse is over.
+TControl* TToolBar::MouseTargetAt(int X, int Y) {
+  if (!HandleAllocated() || ComponentState().Contains(csDesigning))
+    return this;
+  POINT at{X, Y};
+  const auto index = static_cast<int>(SendMessageW(FHandle, TB_HITTEST, 0, reinterpret_cast<LPARAM>(&at)));
+  if (index < 0 || index >= ButtonCount())
+    return this;
+  TToolButton* button = FButtons[static_cast<std::size_t>(index)];
+  if (button->Style() == tbsSeparator || button->Style() == tbsDivider)
+    return this;
+  return button;
+}
+
 void TToolBar::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case CN_COMMAND: CNCommand(Message); break;

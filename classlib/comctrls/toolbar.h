@@ -100,6 +100,8 @@ public:
   void Dispatch(TMessage& Message) override;
 
 protected:
+  // The button under the mouse, so that its hint shows.
+  TControl* MouseTargetAt(int X, int Y) override;
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
   void DestroyWnd() override;

@@ -549,11 +549,13 @@ void TControl::WndProc(TMessage& Message) {
       }
     }
     switch (Message.Msg) {
-      case WM_MOUSEMOVE:
-        SetMouseControl(this);
+      case WM_MOUSEMOVE: {
+        TControl* target = MouseTargetAt(Message.XPos(), Message.YPos());
+        SetMouseControl(target);
         if (HintMouseMessageHook != nullptr)
-          HintMouseMessageHook(this, Message);
+          HintMouseMessageHook(target, Message);
         break;
+      }
       case WM_LBUTTONDOWN:
       case WM_LBUTTONDBLCLK: FControlState.Include(csLButtonDown); break;
       case WM_LBUTTONUP: FControlState.Exclude(csLButtonDown); break;

@@ -379,6 +379,10 @@ protected:
 
   // Sends CM_MOUSEENTER/CM_MOUSELEAVE so that Control is the mouse control.
   static void SetMouseControl(TControl* Control);
+  // The control a mouse move to (X, Y) of this control's client area is
+  // over, for mouse enter and leave and for hints: this one, or for a window
+  // that draws items of its own (a tool bar's buttons) the item there.
+  virtual TControl* MouseTargetAt(int X, int Y) { return this; }
 
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
   TWinControl* FParent = nullptr;

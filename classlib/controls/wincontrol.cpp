@@ -1046,9 +1046,30 @@ void TWinControl::KeyPress(char& Key) {
     OnKeyPress(this, Key);
 }
 
+namespace {
+
+// The system opens the menu bar when Alt is let go with no other key
+// pressed since it went down. Under Wine it learns of the other key only
+// from the default window procedure, which a key taken with Alt held (a
+// shortcut, a key handler that ate it) never reaches: Alt's release then
+// left the menu bar active and the next key went to the menu. So the
+// default procedure hears that key's release at once, which does nothing
+// else there and on Windows does nothing at all.
+void ForgetMenuKey(HWND window, const TMessage& Message) {
+  if (window == nullptr || Message.WParam == VK_MENU || Message.WParam == VK_LMENU || Message.WParam == VK_RMENU)
+    return;
+  DefWindowProcW(window, WM_SYSKEYUP, Message.WParam, Message.LParam | (LPARAM{3} << 30));
+}
+
+}  // namespace
+
 void TWinControl::WMKeyDown(TMessage& Message) {
-  if (!DoKeyDown(Message))
+  if (!DoKeyDown(Message)) {
     DefaultHandler(Message);
+    return;
+  }
+  if (Message.Msg == WM_SYSKEYDOWN)
+    ForgetMenuKey(FHandle, Message);
 }
 
 void TWinControl::WMKeyUp(TMessage& Message) {
@@ -1103,6 +1124,8 @@ void TWinControl::CNChar(TMessage& Message) {
 
 void TWinControl::CNSysKeyDown(TMessage& Message) {
   Message.Result = TopLevelControl()->IsShortCut(Message) ? 1 : 0;
+  if (Message.Result != 0)
+    ForgetMenuKey(FHandle, Message);
 }
 
 // Alt+letter: the accelerator of a label or button.

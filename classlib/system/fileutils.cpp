@@ -44,11 +44,7 @@ AnsiString GetTempDir() { return fileseam::TempDir(); }
 
 AnsiString CreateTempFile(const AnsiString& dir, const AnsiString& prefix) {
   const AnsiString folder = dir.empty() ? GetTempDir() : dir;
-  AnsiString name = fileseam::NewTempFile(folder, prefix);
-  // Wine hands out a name without a file for a folder that takes no files
-  // (and says it succeeded): only a file that is there counts.
-  if (!name.empty() && !FileExists(name))
-    name.clear();
+  const AnsiString name = fileseam::NewTempFile(folder, prefix);
   if (name.empty()) {
     const unsigned long errorCode = platform::LastOsError();
     throw EInOutError("Unable to create a temporary file in " + folder + ". " + SysErrorMessage(errorCode), errorCode);
@@ -56,16 +52,55 @@ AnsiString CreateTempFile(const AnsiString& dir, const AnsiString& prefix) {
   return name;
 }
 
+namespace {
+
+// The user saves fileName and hears of that file, not of the temporary one
+// the save went through, with the system's own words for the reason.
+[[noreturn]] void RaiseCreateError(const AnsiString& fileName, unsigned long errorCode) {
+  AnsiString text = "\"" + fileName + "\" dosyası oluşturulamadı.";
+  const AnsiString reason = SysErrorMessage(errorCode);
+  if (!reason.empty())
+    text += " " + reason;
+  throw EFCreateError(text, errorCode);
+}
+
+// The system's error code behind a failure of the file system, 0 for a
+// failure of the writer's own (data it cannot write).
+unsigned long SystemErrorOf(const Exception& failure) {
+  if (const auto* stream = dynamic_cast<const EStreamError*>(&failure))
+    return stream->ErrorCode;
+  if (const auto* io = dynamic_cast<const EInOutError*>(&failure))
+    return io->ErrorCode;
+  if (const auto* os = dynamic_cast<const EOSError*>(&failure))
+    return os->ErrorCode;
+  return 0;
+}
+
+}  // namespace
+
 void ReplaceFileSafely(const AnsiString& fileName, const AnsiString& prefix,
                        const std::function<void(const AnsiString& temporaryName)>& write) {
   const AnsiString folder = ExtractFilePath(fileName);
-  const AnsiString temporary = CreateTempFile(folder.empty() ? GetCurrentDir() : folder, prefix);
+  AnsiString temporary;
+  try {
+    temporary = CreateTempFile(folder.empty() ? GetCurrentDir() : folder, prefix);
+  } catch (const EInOutError& e) {
+    RaiseCreateError(fileName, e.ErrorCode);
+  }
   try {
     write(temporary);
     // One step: deleting first and renaming after would lose the old file
     // when the rename fails (a reader holding it open keeps its name taken).
     if (!fileseam::MoveReplacing(temporary, fileName))
-      RaiseLastOSError();
+      RaiseCreateError(fileName, platform::LastOsError());
+  } catch (const Exception& e) {
+    DeleteFile(temporary);
+    // A failure of the file system names the user's file; one of the
+    // writer's own passes on as it is.
+    const unsigned long errorCode = SystemErrorOf(e);
+    if (errorCode == 0)
+      throw;
+    RaiseCreateError(fileName, errorCode);
   } catch (...) {
     DeleteFile(temporary);
     throw;

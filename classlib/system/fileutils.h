@@ -35,7 +35,10 @@ AnsiString CreateTempFile(const AnsiString& dir, const AnsiString& prefix);
 
 // Writes a file so that a failure never destroys the old one: write() fills
 // a new temporary file (named with prefix) in fileName's folder, which then
-// replaces fileName. On any failure the temporary file is removed, the old
-// file is left as it was where the system allows, and the exception passes on.
+// replaces fileName. On any failure the temporary file is removed and the
+// old file is left as it was where the system allows. A failure of the file
+// system (no access, disk full, folder missing) raises EFCreateError naming
+// fileName with the system's text for the reason and its error code; a
+// failure of write()'s own passes on as it is.
 void ReplaceFileSafely(const AnsiString& fileName, const AnsiString& prefix,
                        const std::function<void(const AnsiString& temporaryName)>& write);

@@ -26,7 +26,7 @@ from scenario_run import check, drive_program, save_picture  # noqa: E402
 from wine_program import WineProgram  # noqa: E402
 
 RECORDS = [("8690000000012", "Çiğdem Şeker"), ("4006381333931", "Işık Öğretmen"), ("5901234123457", "Ağaç Süngü")]
-PREVIEW_CAPTION = "Report Preview : "
+PREVIEW_CAPTION = "Report Preview : Etiketler"
 INPUT_MS = 10000
 DIALOG_MS = 15000
 # Where the "Yazdır" button sits on its panel (the panel that holds ">>").
@@ -61,12 +61,9 @@ def modified_key(modifier, key):
 
 
 def save_record():
-    """Alt+F2 saves the record. Under Wine the menu bar is left active after
-    it (as after Alt alone), so Alt once more leaves the menu bar."""
+    """Alt+F2 saves the record; the menu bar stays as it was, so the next key
+    goes to the form."""
     modified_key("alt", "F2")
-    window = XdotoolInput().window(MAIN_CAPTION)
-    _xdotool("key", "--window", window, "alt")
-    time.sleep(0.3)
 
 
 def answer_default(keyboard):

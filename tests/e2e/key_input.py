@@ -1,6 +1,7 @@
 """Two ways to type into a window of the program under Wine. Both take the
 window by caption and the same items: "text:CHARS" types the characters,
-"key:NAME" presses one key (RETURN, ESCAPE, TAB).
+"key:NAME" presses one key (RETURN, ESCAPE, TAB), "key:CTRL+NAME" and
+"key:ALT+NAME" one key with Control or Alt held (NAME such as F2).
 
 - xdotool gives the window's X window the X input focus and sends the keys
   through the XTEST extension, so they come through the X server and Wine's
@@ -18,6 +19,7 @@ from wine_program import StepFailed
 
 XDOTOOL_TIMEOUT_S = 30
 XDOTOOL_KEYSYMS = {"RETURN": "Return", "ESCAPE": "Escape", "TAB": "Tab"}
+XDOTOOL_MODIFIERS = {"CTRL": "ctrl", "ALT": "alt"}
 # Pause between the characters xdotool types, in milliseconds.
 XDOTOOL_TYPE_DELAY_MS = "40"
 
@@ -51,6 +53,9 @@ class XdotoolInput:
                 _xdotool("type", "--delay", XDOTOOL_TYPE_DELAY_MS, "--", value)
             elif kind == "key" and value in XDOTOOL_KEYSYMS:
                 _xdotool("key", XDOTOOL_KEYSYMS[value])
+            elif kind == "key" and value.partition("+")[0] in XDOTOOL_MODIFIERS:
+                modifier, _, key = value.partition("+")
+                _xdotool("key", XDOTOOL_MODIFIERS[modifier] + "+" + XDOTOOL_KEYSYMS.get(key, key))
             else:
                 raise StepFailed("unknown input item %r" % item)
 

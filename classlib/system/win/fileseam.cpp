@@ -61,9 +61,23 @@ AnsiString TempDir() {
 }
 
 AnsiString NewTempFile(const AnsiString& dir, const AnsiString& prefix) {
-  wchar_t buffer[MAX_PATH];
-  if (GetTempFileNameW(AnsiToWide(dir).c_str(), AnsiToWide(prefix).c_str(), 0, buffer) == 0)
+  const std::wstring folder = AnsiToWide(dir);
+  const DWORD attributes = GetFileAttributesW(folder.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+    SetLastError(ERROR_PATH_NOT_FOUND);
     return {};
+  }
+  wchar_t buffer[MAX_PATH];
+  if (GetTempFileNameW(folder.c_str(), AnsiToWide(prefix).c_str(), 0, buffer) == 0)
+    return {};
+  if (GetFileAttributesW(buffer) != INVALID_FILE_ATTRIBUTES)
+    return WideToAnsi(buffer);
+  // Wine hands out a name without a file for a folder that takes no files
+  // and says it succeeded; creating that file tells why it cannot be made.
+  HANDLE file = CreateFileW(buffer, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE)
+    return {};
+  CloseHandle(file);
   return WideToAnsi(buffer);
 }
 

@@ -135,6 +135,7 @@ TEST(DefaultLabelLayout, TheShippedFileIsWhatTheProgramsClassesBuild) {
   auto* page = dynamic_cast<TQuickRep*>(a->FindComponent("Report1"));
   ASSERT_NE(page, nullptr);
   EXPECT_EQ(page->Hint(), "DATASET=ETIKET");
+  EXPECT_EQ(page->ReportTitle(), "Etiketler");
   EXPECT_EQ(page->Units(), MM);
   EXPECT_EQ(page->Page()->PaperSize(), TQRPaperSize::A4);
   EXPECT_EQ(page->Page()->Columns(), 3);

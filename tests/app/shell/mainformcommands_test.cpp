@@ -181,8 +181,9 @@ void TypeText(const wchar_t* text) {
 
 }  // namespace
 
-// Esc closes a dropped-down list or cancels an open cell editor before it
-// asks to quit, so the question's default never saves half-typed text.
+// Esc closes a dropped-down list, cancels an open cell editor and then the
+// record's edit before it asks to quit, so the question's default never
+// saves half-typed text.
 TEST_F(MainFormTest, EscClosesAListOrCancelsACellEditorBeforeItAsksToQuit) {
   TAnaF& f = CreateShown();
   SetForegroundWindow(f.Handle());
@@ -203,12 +204,46 @@ TEST_F(MainFormTest, EscClosesAListOrCancelsACellEditorBeforeItAsksToQuit) {
   EXPECT_TRUE(f.Showing());
   EXPECT_EQ(f.DBGrid1->InplaceEditor()->Text(), "eski");
 
+  // The record the cell edit began is still being edited: the next Esc
+  // cancels that, and only the one after asks.
+  ASSERT_EQ(f.RxBarkod->State(), dsEdit);
+  PressKey(VK_ESCAPE);
+  EXPECT_TRUE(dialogs.Records().empty());
+  EXPECT_EQ(f.RxBarkod->State(), dsBrowse);
+
   dialogs.AnswerButton(IDCANCEL);
   PressKey(VK_ESCAPE);
   ASSERT_EQ(dialogs.Records().size(), 1u);
   EXPECT_EQ(dialogs.Records()[0].Text, "Programdan çıkmak istiyor musunuz?");
   EXPECT_TRUE(f.Showing());
   EXPECT_EQ(Column(1), (std::vector<AnsiString>{"eski"}));
+}
+
+// Esc while a new record or a change is being typed into the record edits
+// drops it as the navigator's cancel does, and asks nothing.
+TEST_F(MainFormTest, EscCancelsARecordBeingTypedWithoutAsking) {
+  TAnaF& f = CreateShown();
+  SetForegroundWindow(f.Handle());
+  AddRecord({{1, "eski"}});
+  struct Case {
+    const char* name;
+    void (TDataSet::*begin)();
+  } const cases[] = {{"insert", &TDataSet::Append}, {"edit", &TDataSet::Edit}};
+  for (const Case& c : cases) {
+    (f.RxBarkod->*c.begin)();
+    f.MetinEdits[0]->SetFocus();
+    SendMessageW(f.MetinEdits[0]->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    TypeText(L"yarım");
+    ASSERT_EQ(f.MetinEdits[0]->Text(), "yarım") << c.name;
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(dialogs.Records().empty()) << c.name;
+    EXPECT_EQ(f.RxBarkod->State(), dsBrowse) << c.name;
+    EXPECT_EQ(f.MetinEdits[0]->Text(), "eski") << c.name;
+    EXPECT_EQ(Column(1), (std::vector<AnsiString>{"eski"})) << c.name;
+  }
+  dialogs.AnswerButton(IDCANCEL);
+  PressKey(VK_ESCAPE);
+  EXPECT_EQ(dialogs.Records().size(), 1u) << "from a record at rest Esc asks";
 }
 
 // Ctrl+Delete in the record grid asks the grid's question in Turkish and

@@ -1,6 +1,7 @@
 // The record page: the Turkish prefix filter through the panel, the sort
 // box, Enter as Tab, the jump to the record page on insert and deleting
 // every record.
+#include "app/recordfile.h"
 #include "app/shell/programidentity.h"
 #include "classlib/system/fileutils.h"
 #include "shell_test_util.h"
@@ -80,6 +81,29 @@ TEST_F(RecordPageTest, TheSortBoxSortsByTheChosenFieldIgnoringCase) {
   f.ComboBox1Change(nullptr);
   EXPECT_EQ(Column(1), (std::vector<AnsiString>{"b", "c", "a"}));
   EXPECT_FALSE(f.RxBarkod->ControlsDisabled());
+}
+
+// The order a sort gave is saved, but not the field: after a restart the
+// box names no field rather than one the records are not sorted by, and
+// choosing "Metin 1" then sorts by it.
+TEST_F(RecordPageTest, AfterARestartTheSortBoxNamesNoField) {
+  TAnaF& first = Create();
+  AddRecord({{1, "a"}, {2, "c"}});
+  AddRecord({{1, "b"}, {2, "a"}});
+  AddRecord({{1, "c"}, {2, "b"}});
+  first.ComboBox1->SetItemIndex(1);
+  first.ComboBox1Change(nullptr);
+  SaveRecordBuffers(*first.RxBarkod, RecordFile());
+  first.Free();
+  form = nullptr;
+
+  TAnaF& f = Create();
+  ASSERT_EQ(Column(1), (std::vector<AnsiString>{"b", "c", "a"}));
+  EXPECT_EQ(f.ComboBox1->Text(), "");
+  EXPECT_EQ(f.ComboBox1->ItemIndex(), RecordFieldCount);
+  SendMessageW(f.ComboBox1->Handle(), CB_SETCURSEL, 0, 0);
+  f.ComboBox1->Perform(CN_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), 0);
+  EXPECT_EQ(Column(1), (std::vector<AnsiString>{"a", "b", "c"}));
 }
 
 TEST_F(RecordPageTest, EnterInARecordEditMovesOnAsTab) {

@@ -246,6 +246,19 @@ TEST_F(StageTest, SaveReplacesTheFileInsteadOfWritingIntoIt) {
   EXPECT_NE(ReadFileBytes(fileName), empty);
 }
 
+// A folder that is not there: the file the user named cannot be created,
+// and the error says so of that file.
+TEST_F(StageTest, SaveIntoAMissingFolderRaisesACreateErrorNamingTheFile) {
+  BuildTwoPages();
+  const AnsiString missing = "stage_yok\\" + fileName;
+  try {
+    stage->SaveToFile(missing);
+    ADD_FAILURE() << "saved into a folder that is not there";
+  } catch (const EFCreateError& e) {
+    EXPECT_EQ(e.Message.find("\"" + missing + "\""), 0u) << e.Message;
+  }
+}
+
 TEST_F(StageTest, SaveEmptiesTheSelectionFirst) {
   TRecordingController controller;
   stage->SetController(&controller);

@@ -48,11 +48,11 @@ bool PressKey(WORD virtualKey) {
   return Send({KeyInput(virtualKey, scan, 0), KeyInput(virtualKey, scan, KEYEVENTF_KEYUP)});
 }
 
-bool PressKeyWithControl(WORD virtualKey) {
-  const WORD control = static_cast<WORD>(MapVirtualKeyW(VK_CONTROL, MAPVK_VK_TO_VSC));
+bool PressKeyWithModifier(WORD modifier, WORD virtualKey) {
+  const WORD modifierScan = static_cast<WORD>(MapVirtualKeyW(modifier, MAPVK_VK_TO_VSC));
   const WORD scan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
-  return Send({KeyInput(VK_CONTROL, control, 0), KeyInput(virtualKey, scan, 0),
-               KeyInput(virtualKey, scan, KEYEVENTF_KEYUP), KeyInput(VK_CONTROL, control, KEYEVENTF_KEYUP)});
+  return Send({KeyInput(modifier, modifierScan, 0), KeyInput(virtualKey, scan, 0),
+               KeyInput(virtualKey, scan, KEYEVENTF_KEYUP), KeyInput(modifier, modifierScan, KEYEVENTF_KEYUP)});
 }
 
 // Unicode key events: the text arrives as itself whatever keyboard layout the

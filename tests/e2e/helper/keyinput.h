@@ -14,8 +14,8 @@ bool BringToFront(HWND window);
 
 // Presses and releases one virtual key.
 bool PressKey(WORD virtualKey);
-// The key with Control held down.
-bool PressKeyWithControl(WORD virtualKey);
+// Presses and releases one virtual key with a modifier (VK_CONTROL, VK_MENU) held.
+bool PressKeyWithModifier(WORD modifier, WORD virtualKey);
 
 // Types the text character by character.
 bool TypeText(const std::wstring& text);

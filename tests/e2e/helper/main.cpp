@@ -6,7 +6,8 @@
 //   e2e_helper wait  CAPTION MS        wait until the window is visible
 //   e2e_helper gone  CAPTION MS        wait until no such window is visible
 //   e2e_helper keys  CAPTION ITEM...   bring it to the front and type; an ITEM is
-//                                      text:CHARS or key:NAME (RETURN, ESCAPE, TAB, ...)
+//                                      text:CHARS or key:NAME (RETURN, ESCAPE, TAB, ...),
+//                                      key:CTRL+NAME or key:ALT+NAME
 //   e2e_helper focus CAPTION           print the text of the focused control
 //   e2e_helper shot  CAPTION FILE      save a picture of the window as a BMP
 //   e2e_helper click CAPTION TEXT      click the button with that text (BM_CLICK)
@@ -51,7 +52,11 @@ bool TypeItem(const std::wstring& item) {
     return e2e::TypeText(item.substr(5));
   if (item.rfind(L"key:CTRL+", 0) == 0) {
     const auto key = e2e::VirtualKeyByName(item.substr(9));
-    return key && e2e::PressKeyWithControl(*key);
+    return key && e2e::PressKeyWithModifier(VK_CONTROL, *key);
+  }
+  if (item.rfind(L"key:ALT+", 0) == 0) {
+    const auto key = e2e::VirtualKeyByName(item.substr(8));
+    return key && e2e::PressKeyWithModifier(VK_MENU, *key);
   }
   if (item.rfind(L"key:", 0) == 0) {
     const auto key = e2e::VirtualKeyByName(item.substr(4));

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "classlib/forms/application.h"
+#include "classlib/forms/hintwindow.h"
 #include "classlib/forms/scripteddialogs.h"
 #include "classlib/forms/screen.h"
 #include "classlib/graphics/bitmap.h"
@@ -460,6 +461,37 @@ bool PumpUntil(Condition done) {
   for (int i = 0; i < 20000 && !done(); ++i)
     Pump();
   return done();
+}
+
+// The tool bar's window draws the buttons, so the mouse over a button is
+// over the bar: the button there is the one whose hint shows.
+TEST(StandardPreviewTest, AToolButtonShowsItsHintUnderTheMouse) {
+  PreviewRun run;
+  run.Run(1);
+  TQRStandardPreview* form = run.Open();
+  form->SetWindowState(wsNormal);
+  form->SetBounds(0, 0, 600, 500);
+  form->Show();
+  Pump();
+  const int pause = Application->HintPause();
+  Application->SetHintPause(10);
+  THintWindow* hint = Application->HintWindow();
+  HWND bar = form->ToolBar1->Handle();
+  for (TToolButton* button : {form->ZoomFit, form->nextPage, form->FindButton}) {
+    RECT r{};
+    ASSERT_TRUE(SendMessageW(bar, TB_GETITEMRECT, static_cast<WPARAM>(button->Index()), reinterpret_cast<LPARAM>(&r)));
+    POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    POINT screen = at;
+    ClientToScreen(bar, &screen);
+    // The mouse really goes there: a control the cursor is not over hears it leave.
+    SetCursorPos(screen.x, screen.y);
+    SendMessageW(bar, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
+    EXPECT_TRUE(PumpUntil([&] { return hint->HandleAllocated() && IsWindowVisible(hint->Handle()); }))
+        << button->Name();
+    EXPECT_EQ(hint->Caption(), button->Hint()) << button->Name();
+    Application->CancelHint();
+  }
+  Application->SetHintPause(pause);
 }
 
 // A report's run draws its pages on a worker thread while the form shows

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 
 #include "classlib/system/exceptions.h"
 #include "classlib/system/fileutils.h"
+#include "classlib/system/platformseam.h"
 #include "classlib/system/strutils.h"
 #include "tests/classlib/system/text/textcases.h"
 
@@ -126,6 +128,52 @@ TEST_F(FileOperations, TempFilesAreNewAndUnique) {
   const AnsiString noFiles = "/proc";
 #endif
   EXPECT_THROW(CreateTempFile(noFiles, "QRP"), EInOutError);
+}
+
+// A save that cannot make its file names the file the user saves, never
+// the temporary one it goes through, with the system's text for the reason.
+TEST_F(FileOperations, ASafeReplaceThatCannotCreateItsFileNamesThatFile) {
+#ifdef _WIN32
+  const AnsiString noAccess = "Z:\\sys\\barkod.bxf";  // a folder that takes no files, for root neither
+  const unsigned long diskFull = 112;
+#else
+  const AnsiString noAccess = "/sys/barkod.bxf";
+  const unsigned long diskFull = ENOSPC;
+#endif
+  struct Case {
+    const char* name;
+    AnsiString file;
+    unsigned long writeError;  // what the writer fails with, 0: nothing
+    platform::OsErrorKind kind;
+  } const cases[] = {
+      {"folder missing", IncludeTrailingPathDelimiter(root_) + "missing\\barkod.bxf", 0, platform::OsErrorKind::Missing},
+      {"no access", noAccess, 0, platform::OsErrorKind::NoAccess},
+      {"disk full while writing", Path("full.bxf"), diskFull, platform::OsErrorKind::DiskFull},
+  };
+  for (const Case& c : cases) {
+    try {
+      ReplaceFileSafely(c.file, "bxf", [&](const AnsiString&) {
+        if (c.writeError != 0)
+          throw EWriteError("Stream write error", c.writeError);
+      });
+      ADD_FAILURE() << c.name << ": nothing failed";
+    } catch (const EFCreateError& e) {
+      EXPECT_EQ(platform::KindOfOsError(e.ErrorCode), c.kind) << c.name << ": " << e.ErrorCode;
+      ASSERT_FALSE(SysErrorMessage(e.ErrorCode).empty()) << c.name;
+      EXPECT_EQ(e.Message, "\"" + c.file + "\" dosyası oluşturulamadı. " + SysErrorMessage(e.ErrorCode)) << c.name;
+    }
+    EXPECT_FALSE(FileExists(c.file)) << c.name;
+  }
+  // A failure of the writer's own, with no system error, passes on as it is.
+  AnsiString temporary;
+  EXPECT_THROW(ReplaceFileSafely(Path("own.bxf"), "bxf",
+                                 [&](const AnsiString& name) {
+                                   temporary = name;
+                                   throw EWriteError("eksik");
+                                 }),
+               EWriteError);
+  EXPECT_FALSE(temporary.empty());
+  EXPECT_FALSE(FileExists(temporary)) << "the temporary file is removed";
 }
 
 TEST(FileFolders, CurrentAndTemporaryFoldersExist) {
