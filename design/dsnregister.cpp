@@ -4,6 +4,11 @@
 
 #include "classlib/forms/forms.h"
 #include "classlib/forms/menus.h"
+#include "classlib/classes/writer.h"
+#include "classlib/system/numconv.h"
+#include "design/core/layoutfile.h"
+#include "design/core/layoutnames.h"
+#include "design/core/uniquename.h"
 #include "design/dsnctrl.h"
 #include "design/dsnpanel.h"
 #include "design/dsnprop.h"
@@ -433,4 +438,79 @@ void TDsnRegister::DoResized() {
 void TDsnRegister::DoMoved() {
   if (OnMoveResize)
     OnMoveResize(this);
+}
+
+// ---- Cloning the palette's template --------------------------------------------------------
+namespace {
+
+// Takes a component's name away for a while and gives it back, also when
+// leaving by an exception.
+class TNameLent {
+public:
+  explicit TNameLent(TComponent* Component) : FComponent(Component), FName(Component->Name()) {
+    Component->SetName("");
+  }
+  ~TNameLent() {
+    try {
+      FComponent->SetName(FName);
+    } catch (...) {
+      // The name was the component's own a moment ago; nothing can have
+      // taken it but a component of the failed clone, freed by now.
+    }
+  }
+  TNameLent(const TNameLent&) = delete;
+  TNameLent& operator=(const TNameLent&) = delete;
+
+private:
+  TComponent* FComponent;
+  AnsiString FName;
+};
+
+}  // namespace
+
+void TDsnRegister::CloneTemplate(TComponent* Template, TWinControl* Parent) {
+  // A copy needs a form to own it, or it would belong to nobody.
+  TComponent* owner = Parent != nullptr ? Parent->Owner() : nullptr;
+  if (Template == nullptr || owner == nullptr)
+    return;
+  TMemoryStream stream;
+  TNameLent lent(Template);
+  {
+    TWriter writer(stream, LayoutBufferSize);
+    writer.SetRoot(Template->Owner());
+    writer.WriteSignature();
+    writer.WriteComponent(Template);
+    writer.WriteListEnd();
+  }
+  stream.SetPosition(0);
+  TReader reader(stream, LayoutBufferSize);
+  reader.OnSetName = [this](TReader* r, TComponent* component, AnsiString& name) { CloneSetName(r, component, name); };
+  // Whatever a failed read leaves on the form goes, so no half-made control
+  // stays behind.
+  TNewComponents created(owner);
+  try {
+    reader.ReadComponents(owner, Parent, [this](TComponent* component) {
+      TemplateCloned(dynamic_cast<TControl*>(component));
+    });
+  } catch (...) {
+    FCloneResult = nullptr;
+    created.FreeAll();
+    throw;
+  }
+}
+
+void TDsnRegister::CloneSetName(TReader*, TComponent* Component, AnsiString& Name) {
+  MakeUniqueComponentName(Owner(), Component, Name);
+  if (FDsnStage != nullptr)
+    FDsnStage->PostControlCreated(Component);
+}
+
+void TDsnRegister::NameNewComponent(TComponent* Component) {
+  if (Component == nullptr)
+    return;
+  const AnsiString base = Component->ClassName().substr(1);
+  int number = 1;
+  while (Owner() != nullptr && Owner()->FindComponent(base + IntToStr(number)) != nullptr)
+    ++number;
+  Component->SetName(base + IntToStr(number));
 }

@@ -109,6 +109,17 @@ public:
   TColor OutlineColor() const { return FOutlineColor; }
   int OutlinePenWidth() const { return FOutlinePenWidth; }
   TControl* CloneResult() const { return FCloneResult; }
+  // Copies Template, with the child controls its owner owns, as a new child
+  // of Parent owned by Parent's owner: each top-level copy reaches
+  // TemplateCloned. The copy comes out nameless; the components nested in it
+  // keep their names where the form has no such names yet (see
+  // CloneSetName). Template keeps its name. A failing clone frees what it
+  // had made and passes the exception on.
+  void CloneTemplate(TComponent* Template, TWinControl* Parent);
+  // The name hook of a clone or a paste, run for every component the reader
+  // makes: the name is made unique in the controller's owner and the stage
+  // is told of the new component (OnControlCreate, later).
+  void CloneSetName(TReader* Reader, TComponent* Component, AnsiString& Name);
   // An agent is being freed: the controller forgets it.
   void AgentGone(TDsnCtrl* Agent);
 
@@ -159,8 +170,10 @@ public:
   void DeleteSelected() override {}
   // Keeps the control the palette cloned last.
   virtual void TemplateCloned(TControl* Control) { FCloneResult = Control; }
-  // Names a control made from the palette.
-  virtual void NameNewComponent(TComponent* Component) {}
+  // Names a control made from the palette: its class name without the first
+  // letter followed by the first number from 1 that gives a name the
+  // controller's owner does not hold yet.
+  virtual void NameNewComponent(TComponent* Component);
   // Raise OnMoveResize.
   virtual void DoResized();
   virtual void DoMoved();
