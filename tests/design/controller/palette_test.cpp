@@ -170,19 +170,6 @@ TEST_F(Palette, ACloneIsANamelessCopyInTheParentWithNestedNamesMadeUniqueAndTheH
   EXPECT_EQ(NamedLike("Panel"), 4);
 }
 
-// A label that cannot finish loading.
-class TBrokenLabel : public TQRLabel {
-  DECLARE_CLASS(TBrokenLabel, TQRLabel)
-
-public:
-  explicit TBrokenLabel(TComponent* AOwner) : TQRLabel(AOwner) {}
-  void Loaded() override {
-    TQRLabel::Loaded();
-    throw EReadError("broken");
-  }
-};
-IMPLEMENT_CLASS(TBrokenLabel)
-
 TEST_F(Palette, AFailedCloneLeavesNothingOnTheFormAndTheTemplateKeepsItsName) {
   RegisterClasses({TBrokenLabel::StaticClass()});
   auto* broken = new TBrokenLabel(host);

@@ -2,6 +2,13 @@
 
 #include "reportengine/printables/qrprintablesreg.h"
 
+IMPLEMENT_CLASS(TBrokenLabel)
+
+void TBrokenLabel::Loaded() {
+  TQRLabel::Loaded();
+  throw EReadError("broken");
+}
+
 void PaletteSurface::SetUp() {
   DesignSurface::SetUp();
   RegisterDsnPanelClasses();

@@ -5,6 +5,15 @@
 #include "design/dsnpanel.h"
 #include "surfacefixture.h"
 
+// A label that cannot finish loading: a copy holding one fails at its end.
+class TBrokenLabel : public TQRLabel {
+  DECLARE_CLASS(TBrokenLabel, TQRLabel)
+
+public:
+  explicit TBrokenLabel(TComponent* AOwner) : TQRLabel(AOwner) {}
+  void Loaded() override;
+};
+
 class PaletteSurface : public DesignSurface {
 protected:
   void SetUp() override;
