@@ -617,7 +617,7 @@ TPoint TDsnRegister::InContainer(TWinControl* Cover, TPoint Point) const {
 
 // ---- Selecting and moving ----
 void TDsnRegister::MoveDragStart(TWinControl* Cover, TControl* Target, TShiftState Shift, TPoint Point) {
-  if (!AskSelect(Target).Contains(saMove))
+  if (Target == nullptr || !AskSelect(Target).Contains(saMove))
     return;
   // A press on a non-windowed child moves it inside the covered control; a
   // press on the covered control itself moves it inside its parent.
@@ -638,7 +638,7 @@ void TDsnRegister::MoveDragStart(TWinControl* Cover, TControl* Target, TShiftSta
     selection->Clear();
     selection->Add(Target);
   }
-  if (Target == nullptr || FPressParent == nullptr || !SameParent())
+  if (FPressParent == nullptr || !SameParent())
     return;
   RenewShape();
   FDragShape->Color = FOutlineColor;

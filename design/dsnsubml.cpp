@@ -1,6 +1,7 @@
 #include "design/dsnsubml.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "design/dsnpanel.h"
 #include "design/dsnshape.h"
@@ -100,8 +101,12 @@ void TDsnMlRegister::MarqueeEnd(TWinControl* Cover, TPoint Point, TShiftState) {
   selection->Clear();
   const TRect band{std::min(FStartX, static_cast<int>(Point.x)), std::min(FStartY, static_cast<int>(Point.y)),
                    std::max(FStartX, static_cast<int>(Point.x)), std::max(FStartY, static_cast<int>(Point.y))};
-  for (int i = 0; i < FPressParent->ControlCount(); ++i) {
-    TControl* child = FPressParent->Controls(i);
+  // The children as they are now: what selecting adds to the container
+  // (grips) is no candidate.
+  std::vector<TControl*> children;
+  for (int i = 0; i < FPressParent->ControlCount(); ++i)
+    children.push_back(FPressParent->Controls(i));
+  for (TControl* child : children) {
     if (!AskSelect(child).Contains(saMove))
       continue;
     const TRect bounds{child->Left(), child->Top(), child->Left() + child->Width(), child->Top() + child->Height()};
