@@ -149,6 +149,31 @@ TEST_F(Mouse, ShiftClickTogglesAControlAndStartsNoMove) {
   EXPECT_EQ(Selected(), std::vector<TComponent*>{barcode});
 }
 
+TEST_F(Mouse, APressTheHostRefusesSelectsNothingAndCreatesNothing) {
+  controller->SetActive(true);
+  select->SelectComponent(label2);
+  stage->OnSelectQuery = TSelectQuery([this](TObject*, TComponent* c, TSelectAccept& s) {
+    if (c == label1)
+      s = TSelectAccept();
+  });
+  const int left = label1->Left();
+  Drag(label1, Point(8, 8), Point(24, 8));
+  EXPECT_EQ(Selected(), std::vector<TComponent*>{label2}) << "no move allowed: the press changes nothing";
+  EXPECT_EQ(label1->Left(), left);
+
+  // No creation allowed there: nothing is made, the palette goes back to
+  // selecting all the same.
+  ClickButton(labelButton);
+  const int before = host->ComponentCount();
+  Press(label1, Point(8, 8));
+  EXPECT_EQ(controller->DragShape(), nullptr);
+  Release(label1, Point(8, 8));
+  EXPECT_EQ(host->ComponentCount(), before);
+  EXPECT_TRUE(arrow->Down());
+  EXPECT_EQ(palette->CurrentTemplate(), nullptr);
+  EXPECT_EQ(ClipNow(), WholeScreen());
+}
+
 // ---- Creating ----
 TEST_F(Mouse, AClickWithATemplateCreatesANamedSelectedCoveredControlAndTheHostHearsLast) {
   struct Seen {
