@@ -57,7 +57,12 @@ void TDsnCtrl::WndProc(TMessage& Message) {
     case WM_LBUTTONUP: LButtonUp(Message); return;
     case WM_LBUTTONDBLCLK: DblClick(Message); return;
     case WM_RBUTTONDOWN: RButtonDown(Message); return;
-    case WM_CAPTURECHANGED: return;
+    case WM_CAPTURECHANGED:
+      // Another window took the mouse: the drag cannot end by a release
+      // here, so its outline goes now and lets the cursor go.
+      if (reinterpret_cast<HWND>(Message.LParam) != Window())
+        FController->DropOutlines();
+      return;
     case DSN_SETPRESSTARGET: SetPressTarget(Message); return;
     case DSN_RESIZED: ResizedMessage(Message); return;
     case DSN_GROUPMARKS: GroupMarksMessage(Message); return;

@@ -4,9 +4,15 @@
 
 #include "classlib/forms/forms.h"
 #include "classlib/forms/menus.h"
+#include "classlib/classes/writer.h"
+#include "classlib/system/numconv.h"
+#include "design/core/layoutfile.h"
+#include "design/core/layoutnames.h"
+#include "design/core/uniquename.h"
 #include "design/dsnctrl.h"
 #include "design/dsnpanel.h"
 #include "design/dsnprop.h"
+#include "design/dsnshape.h"
 
 // ---- TDsnPartner ------------------------------------------------------------------------
 IMPLEMENT_CLASS(TDsnPartner)
@@ -47,6 +53,7 @@ END_PUBLISHED
 TDsnRegister::TDsnRegister(TComponent* AOwner) : TComponent(AOwner) {}
 
 TDsnRegister::~TDsnRegister() {
+  FDragShape.reset();
   FreeGripsAndMerger();
   if (FCoverList != nullptr)
     for (int i = 0; i < FCoverList->Count(); ++i)
@@ -175,6 +182,7 @@ void TDsnRegister::UndoActivation() {
 }
 
 void TDsnRegister::Deactivate() {
+  DropOutlines();
   // Agents of controls that died with a stage already gone go here too.
   FreeCovers();
   if (FDsnStage != nullptr)
@@ -390,6 +398,11 @@ void TDsnRegister::Notification(TComponent* AComponent, TOperation Operation) {
     FDsnPanel = nullptr;
   if (AComponent == FArrowButton)
     FArrowButton = nullptr;
+  if (AComponent == FPressParent) {
+    // The drag's container is going: the drag ends with it.
+    DropOutlines();
+    FPressParent = nullptr;
+  }
   ControlRemoved(AComponent);
 }
 
@@ -433,4 +446,306 @@ void TDsnRegister::DoResized() {
 void TDsnRegister::DoMoved() {
   if (OnMoveResize)
     OnMoveResize(this);
+}
+
+// ---- Cloning the palette's template --------------------------------------------------------
+namespace {
+
+// Takes a component's name away for a while and gives it back, also when
+// leaving by an exception.
+class TNameLent {
+public:
+  explicit TNameLent(TComponent* Component) : FComponent(Component), FName(Component->Name()) {
+    Component->SetName("");
+  }
+  ~TNameLent() {
+    try {
+      FComponent->SetName(FName);
+    } catch (...) {
+      // The name was the component's own a moment ago; nothing can have
+      // taken it but a component of the failed clone, freed by now.
+    }
+  }
+  TNameLent(const TNameLent&) = delete;
+  TNameLent& operator=(const TNameLent&) = delete;
+
+private:
+  TComponent* FComponent;
+  AnsiString FName;
+};
+
+}  // namespace
+
+void TDsnRegister::CloneTemplate(TComponent* Template, TWinControl* Parent) {
+  // A copy needs a form to own it, or it would belong to nobody.
+  TComponent* owner = Parent != nullptr ? Parent->Owner() : nullptr;
+  if (Template == nullptr || owner == nullptr)
+    return;
+  TMemoryStream stream;
+  TNameLent lent(Template);
+  {
+    TWriter writer(stream, LayoutBufferSize);
+    writer.SetRoot(Template->Owner());
+    writer.WriteSignature();
+    writer.WriteComponent(Template);
+    writer.WriteListEnd();
+  }
+  stream.SetPosition(0);
+  TReader reader(stream, LayoutBufferSize);
+  reader.OnSetName = [this](TReader* r, TComponent* component, AnsiString& name) { CloneSetName(r, component, name); };
+  // Whatever a failed read leaves on the form goes, so no half-made control
+  // stays behind.
+  TNewComponents created(owner);
+  try {
+    reader.ReadComponents(owner, Parent, [this](TComponent* component) {
+      TemplateCloned(dynamic_cast<TControl*>(component));
+    });
+  } catch (...) {
+    FCloneResult = nullptr;
+    created.FreeAll();
+    throw;
+  }
+}
+
+void TDsnRegister::CloneSetName(TReader*, TComponent* Component, AnsiString& Name) {
+  MakeUniqueComponentName(Owner(), Component, Name);
+  if (FDsnStage != nullptr)
+    FDsnStage->PostControlCreated(Component);
+}
+
+void TDsnRegister::NameNewComponent(TComponent* Component) {
+  if (Component == nullptr)
+    return;
+  const AnsiString base = Component->ClassName().substr(1);
+  int number = 1;
+  while (Owner() != nullptr && Owner()->FindComponent(base + IntToStr(number)) != nullptr)
+    ++number;
+  Component->SetName(base + IntToStr(number));
+}
+
+// ---- Mouse operations ---------------------------------------------------------------------
+namespace {
+
+// Calls Step; an exception that escapes it ends the drag first, so no
+// outline (and no held cursor) stays behind.
+template <class F>
+void GuardDrag(TDsnRegister* Controller, F Step) {
+  try {
+    Step();
+  } catch (...) {
+    Controller->DropOutlines();
+    throw;
+  }
+}
+
+}  // namespace
+
+TPoint TDsnRegister::Snapped(TPoint Point) const {
+  int x = Point.x;
+  int y = Point.y;
+  SnapToGrid(x, y);
+  return ::Point(x, y);
+}
+
+bool TDsnRegister::PaletteHasTemplate() const { return FDsnPanel != nullptr && FDsnPanel->CurrentTemplate() != nullptr; }
+
+void TDsnRegister::DoMouseDown(TWinControl* Cover, TControl* Target, TShiftState Shift, TPoint Point) {
+  GuardDrag(this, [&] {
+    if (PaletteHasTemplate())
+      CreateDragStart(Cover, Target, Shift, Point);
+    else
+      MoveDragStart(Cover, Target, Shift, Point);
+  });
+}
+
+void TDsnRegister::DoMouseMove(TWinControl* Cover, TPoint Point, TShiftState Shift) {
+  GuardDrag(this, [&] {
+    if (PaletteHasTemplate())
+      CreateDragMove(Cover, Point, Shift);
+    else if (Shift.Contains(ssLeft))
+      MoveDragMove(Cover, Point, Shift);
+    else
+      FDragShape.reset();  // an outline left over from a drag whose release never came
+  });
+}
+
+void TDsnRegister::DoMouseUp(TWinControl* Cover, TPoint Point, TShiftState Shift) {
+  GuardDrag(this, [&] {
+    if (PaletteHasTemplate())
+      CreateDragEnd(Cover, Point, Shift);
+    else
+      MoveDragEnd(Cover, Point, Shift);
+  });
+}
+
+void TDsnRegister::DropOutlines() { FDragShape.reset(); }
+
+void TDsnRegister::CreateShape() {
+  FDragShape.reset();
+  FDragShape = std::make_unique<TMultiShape>();
+}
+
+void TDsnRegister::RenewShape() { CreateShape(); }
+
+TSelectAccept TDsnRegister::AskSelect(TComponent* Component) {
+  TSelectAccept select;
+  select.Include(saCreate);
+  select.Include(saMove);
+  if (FDsnStage != nullptr && FDsnStage->OnSelectQuery)
+    FDsnStage->OnSelectQuery(FDsnStage, Component, select);
+  return select;
+}
+
+TTargetList* TDsnRegister::MakeSelection() {
+  if (FSelection == nullptr)
+    FSelection.reset(CreateTargetList());
+  return FSelection.get();
+}
+
+TWinControl* TDsnRegister::ContainerFor(TWinControl* Cover, TPoint& Point) const {
+  if (Cover->ControlStyle().Contains(csAcceptsControls) || Cover->Parent() == nullptr)
+    return Cover;
+  Point = InContainer(Cover, Point);
+  return Cover->Parent();
+}
+
+TPoint TDsnRegister::InContainer(TWinControl* Cover, TPoint Point) const {
+  if (Cover->ControlStyle().Contains(csAcceptsControls) || Cover->Parent() == nullptr)
+    return Point;
+  return ::Point(Point.x + Cover->Left(), Point.y + Cover->Top());
+}
+
+// ---- Selecting and moving ----
+void TDsnRegister::MoveDragStart(TWinControl* Cover, TControl* Target, TShiftState Shift, TPoint Point) {
+  if (Target == nullptr || !AskSelect(Target).Contains(saMove))
+    return;
+  // A press on a non-windowed child moves it inside the covered control; a
+  // press on the covered control itself moves it inside its parent.
+  FPressParent = Target == Cover ? Cover->Parent() : Cover;
+  TTargetList* selection = MakeSelection();
+  const bool shift = Shift.Contains(ssShift);
+  const int index = selection->IndexOf(Target);
+  if (shift) {
+    if (index < 0)
+      selection->Add(Target);
+    else
+      selection->Delete(index);
+    return;
+  }
+  if (selection->Count() <= 0) {
+    selection->Add(Target);
+  } else if (index < 0 || !SameParent()) {
+    selection->Clear();
+    selection->Add(Target);
+  }
+  if (FPressParent == nullptr || !SameParent())
+    return;
+  RenewShape();
+  FDragShape->Color = FOutlineColor;
+  FDragShape->PenWidth = FOutlinePenWidth;
+  FDragShape->PenStyle = psSolid;
+  Point = Snapped(Point);
+  FStartX = Point.x;
+  FStartY = Point.y;
+  FDragShape->Origin = FPressParent->ClientToScreen(Point);
+  for (int i = 0; i < selection->Count(); ++i)
+    FDragShape->AddControl(dynamic_cast<TControl*>(selection->Items(i)));
+  FDragShape->Show(FPressParent);
+}
+
+void TDsnRegister::MoveDragMove(TWinControl*, TPoint Point, TShiftState Shift) {
+  if (FDragShape == nullptr || FPressParent == nullptr || !SameParent() || Shift.Contains(ssShift))
+    return;
+  Point = Snapped(Point);
+  FDragShape->MoveTo(FPressParent->ClientToScreen(Point));
+}
+
+void TDsnRegister::MoveDragEnd(TWinControl*, TPoint Point, TShiftState Shift) {
+  Point = Snapped(Point);
+  if (SameParent() && FDragShape != nullptr && !Shift.Contains(ssShift)) {
+    FDragShape.reset();
+    const int dx = Point.x - FStartX;
+    const int dy = Point.y - FStartY;
+    std::vector<TControl*> moving;
+    for (int i = 0; FSelection != nullptr && i < FSelection->Count(); ++i)
+      if (auto* control = dynamic_cast<TControl*>(FSelection->Items(i)))
+        moving.push_back(control);
+    for (TControl* control : moving) {
+      bool canMove = true;
+      if (FDsnStage != nullptr && FDsnStage->OnMoveQuery)
+        FDsnStage->OnMoveQuery(FDsnStage, control, canMove);
+      if (!canMove)
+        continue;
+      control->SetLeft(control->Left() + dx);
+      control->SetTop(control->Top() + dy);
+    }
+  }
+  // Shift pressed during the drag leaves the outline unused: it goes too.
+  FDragShape.reset();
+  if (Point.x != FStartX || Point.y != FStartY)
+    DoMoved();
+  if (FSelection != nullptr)
+    FSelection->Update();
+}
+
+// ---- Creating from the palette's template ----
+void TDsnRegister::CreateDragStart(TWinControl* Cover, TControl* Target, TShiftState, TPoint Point) {
+  if (!AskSelect(Target).Contains(saCreate))
+    return;
+  FPressParent = ContainerFor(Cover, Point);
+  CreateShape();
+  FDragShape->Color = FOutlineColor;
+  FDragShape->PenWidth = FOutlinePenWidth;
+  FDragShape->PenStyle = psSolid;
+  Point = Snapped(Point);
+  FStartX = Point.x;
+  FStartY = Point.y;
+  FDragShape->SetSingleRect();
+  FDragShape->Show(FPressParent);
+}
+
+void TDsnRegister::CreateDragMove(TWinControl* Cover, TPoint Point, TShiftState) {
+  if (FDragShape == nullptr || FPressParent == nullptr)
+    return;
+  Point = Snapped(Point);
+  Point = InContainer(Cover, Point);
+  FDragShape->SetWidth(Point.x - FStartX);
+  FDragShape->SetHeight(Point.y - FStartY);
+  FDragShape->MoveTo(FPressParent->ClientToScreen(::Point(FStartX, FStartY)));
+}
+
+void TDsnRegister::CreateDragEnd(TWinControl* Cover, TPoint Point, TShiftState) {
+  Point = Snapped(Point);
+  Point = InContainer(Cover, Point);
+  if (FDragShape != nullptr && FPressParent != nullptr) {
+    FDragShape.reset();
+    int dx = Point.x - FStartX;
+    int dy = Point.y - FStartY;
+    if (dx < 5)
+      dx = 50;
+    if (dy < 5)
+      dy = 17;
+    FCloneResult = nullptr;
+    try {
+      CloneTemplate(FDsnPanel->CurrentTemplate(), FPressParent);
+    } catch (...) {
+      // A template that cannot be copied creates nothing; the clone has
+      // cleared up after itself.
+      FCloneResult = nullptr;
+    }
+    if (TControl* made = FCloneResult) {
+      NameNewComponent(made);
+      made->SetBounds(FStartX, FStartY, dx, dy);
+      MakeSelection();
+      if (auto* windowed = dynamic_cast<TWinControl*>(made))
+        CoverControl(windowed);
+      SelectOnly(made);
+    }
+  }
+  FDragShape.reset();
+  if (FDsnPanel != nullptr) {
+    FDsnPanel->ResetToArrow();
+    FDsnPanel->SetCurrentTemplate(nullptr);
+  }
+  FCloneResult = nullptr;
 }

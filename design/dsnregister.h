@@ -24,6 +24,7 @@ class TCustomInspector;
 class TArrowButton;
 class TDsnCtrl;
 class TDsnRegister;
+class TMultiShape;
 
 // Something that hears of every activation change of a controller.
 class TDsnPartner : public TComponent {
@@ -109,6 +110,23 @@ public:
   TColor OutlineColor() const { return FOutlineColor; }
   int OutlinePenWidth() const { return FOutlinePenWidth; }
   TControl* CloneResult() const { return FCloneResult; }
+  // Copies Template, with the child controls its owner owns, as a new child
+  // of Parent owned by Parent's owner: each top-level copy reaches
+  // TemplateCloned. The copy comes out nameless; the components nested in it
+  // keep their names where the form has no such names yet (see
+  // CloneSetName). Template keeps its name. A failing clone frees what it
+  // had made and passes the exception on.
+  void CloneTemplate(TComponent* Template, TWinControl* Parent);
+  // The name hook of a clone or a paste, run for every component the reader
+  // makes: the name is made unique in the controller's owner and the stage
+  // is told of the new component (OnControlCreate, later).
+  void CloneSetName(TReader* Reader, TComponent* Component, AnsiString& Name);
+  // The drag in progress ends without effect: its outline is hidden and
+  // freed, which lets the cursor go. Runs when the covered window loses the
+  // mouse capture and when design mode ends.
+  virtual void DropOutlines();
+  TMultiShape* DragShape() const { return FDragShape.get(); }
+  TWinControl* PressParent() const { return FPressParent; }
   // An agent is being freed: the controller forgets it.
   void AgentGone(TDsnCtrl* Agent);
 
@@ -123,9 +141,10 @@ public:
   void SetActive(bool Value) override;
   // The grip handler; none at this level.
   virtual TReceiveTargets* CreateHandler() { return nullptr; }
-  // The drag outline of move and create drags.
-  virtual void CreateShape() {}
-  virtual void RenewShape() {}
+  // A new drag outline for a create drag and a move drag; either replaces
+  // the one there is.
+  virtual void CreateShape();
+  virtual void RenewShape();
   virtual TDsnCtrl* CreateCover(TWinControl* Control);
   // A new selection list linked to the grip handler, the property merger and
   // every receiver.
@@ -133,17 +152,20 @@ public:
   virtual TDsnList* CreateCoverList();
   // The mouse on a covered control: Cover is the covered control, Target
   // the control the press started on; points are in Cover's client area.
-  virtual void DoMouseDown(TWinControl* Cover, TControl* Target, TShiftState Shift, TPoint Point) {}
-  virtual void DoMouseMove(TWinControl* Cover, TPoint Point, TShiftState Shift) {}
-  virtual void DoMouseUp(TWinControl* Cover, TPoint Point, TShiftState Shift) {}
-  // Creating a control from the palette's template by a drag.
-  virtual void CreateDragStart(TWinControl* Cover, TControl* Target, TShiftState Shift, TPoint Point) {}
-  virtual void CreateDragMove(TWinControl* Cover, TPoint Point, TShiftState Shift) {}
-  virtual void CreateDragEnd(TWinControl* Cover, TPoint Point, TShiftState Shift) {}
-  // Selecting and moving by a drag.
-  virtual void MoveDragStart(TWinControl* Cover, TControl* Target, TShiftState Shift, TPoint Point) {}
-  virtual void MoveDragMove(TWinControl* Cover, TPoint Point, TShiftState Shift) {}
-  virtual void MoveDragEnd(TWinControl* Cover, TPoint Point, TShiftState Shift) {}
+  // With a template picked on the palette a drag creates a control, else it
+  // selects and moves. A drag that ends by an exception drops its outline.
+  virtual void DoMouseDown(TWinControl* Cover, TControl* Target, TShiftState Shift, TPoint Point);
+  virtual void DoMouseMove(TWinControl* Cover, TPoint Point, TShiftState Shift);
+  virtual void DoMouseUp(TWinControl* Cover, TPoint Point, TShiftState Shift);
+  // Creating a control from the palette's template by a drag: a click or a
+  // drag of less than 5 pixels gives 50 by 17 pixels.
+  virtual void CreateDragStart(TWinControl* Cover, TControl* Target, TShiftState Shift, TPoint Point);
+  virtual void CreateDragMove(TWinControl* Cover, TPoint Point, TShiftState Shift);
+  virtual void CreateDragEnd(TWinControl* Cover, TPoint Point, TShiftState Shift);
+  // Selecting (Shift toggles) and moving the selection by a drag, on the grid.
+  virtual void MoveDragStart(TWinControl* Cover, TControl* Target, TShiftState Shift, TPoint Point);
+  virtual void MoveDragMove(TWinControl* Cover, TPoint Point, TShiftState Shift);
+  virtual void MoveDragEnd(TWinControl* Cover, TPoint Point, TShiftState Shift);
   // Raises the stage's OnCoverDblClick.
   virtual void DoCoverDblClick(TComponent* Component);
   // The context menu of a right click.
@@ -159,8 +181,10 @@ public:
   void DeleteSelected() override {}
   // Keeps the control the palette cloned last.
   virtual void TemplateCloned(TControl* Control) { FCloneResult = Control; }
-  // Names a control made from the palette.
-  virtual void NameNewComponent(TComponent* Component) {}
+  // Names a control made from the palette: its class name without the first
+  // letter followed by the first number from 1 that gives a name the
+  // controller's owner does not hold yet.
+  virtual void NameNewComponent(TComponent* Component);
   // Raise OnMoveResize.
   virtual void DoResized();
   virtual void DoMoved();
@@ -175,10 +199,22 @@ public:
   void RemoveReceiver(TReceiveTargets* Receiver);
 
 protected:
+  // The container a create drag or a rubber band runs in: Cover when it
+  // takes child controls, else its parent, with Point moved into it.
+  TWinControl* ContainerFor(TWinControl* Cover, TPoint& Point) const;
+  // Point in the container of a create drag or a rubber band.
+  TPoint InContainer(TWinControl* Cover, TPoint Point) const;
+  TPoint Snapped(TPoint Point) const;
+  TSelectAccept AskSelect(TComponent* Component);
+  TTargetList* MakeSelection();
+  bool PaletteHasTemplate() const;
+
   // The container the current drag runs in and its snapped start point.
   TWinControl* FPressParent = nullptr;
   int FStartX = 0;
   int FStartY = 0;
+  // The outline of a move or create drag, from press to release.
+  std::unique_ptr<TMultiShape> FDragShape;
   // The grip handler (owned), made with each selection list.
   TReceiveTargets* FGripHandler = nullptr;
   // The property merger (owned), made only while an inspector is linked.

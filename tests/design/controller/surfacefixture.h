@@ -31,11 +31,21 @@ public:
     TPoint Point;
   };
 
-  void DoMouseDown(TWinControl* Cover, TControl* Target, TShiftState, TPoint Point) override {
+  void DoMouseDown(TWinControl* Cover, TControl* Target, TShiftState Shift, TPoint Point) override {
     Presses.push_back({Cover, Target, Point});
+    if (Dispatching)
+      TDsnDpRegister::DoMouseDown(Cover, Target, Shift, Point);
   }
-  void DoMouseUp(TWinControl* Cover, TPoint, TShiftState) override { Releases.push_back(Cover); }
-  void DoMouseMove(TWinControl* Cover, TPoint Point, TShiftState) override { Moves.push_back(Point); }
+  void DoMouseUp(TWinControl* Cover, TPoint Point, TShiftState Shift) override {
+    Releases.push_back(Cover);
+    if (Dispatching)
+      TDsnDpRegister::DoMouseUp(Cover, Point, Shift);
+  }
+  void DoMouseMove(TWinControl* Cover, TPoint Point, TShiftState Shift) override {
+    Moves.push_back(Point);
+    if (Dispatching)
+      TDsnDpRegister::DoMouseMove(Cover, Point, Shift);
+  }
   void UpdateGroupMarks() override { ++GroupMarkUpdates; }
   void DoContextPopup(TWinControl* Cover, TControl* Target, int X, int Y) override {
     ContextPresses.push_back({Cover, Target, Point(X, Y)});
@@ -47,6 +57,8 @@ public:
   std::vector<TPoint> Moves;
   std::vector<TPress> ContextPresses;
   int GroupMarkUpdates = 0;
+  // The presses also run the controller's own mouse operations.
+  bool Dispatching = false;
 };
 
 // One selection notice as the host saw it.
