@@ -7,6 +7,7 @@
 #include "classlib/stdctrls/stdctrlsreg.h"
 #include "classlib/system/formatsettings.h"
 #include "components/vtcomponentsreg.h"
+#include "design/dsnpanel.h"
 #include "layouts/dizaynpreview.h"
 #include "layouts/output/runneroutput.h"
 #include "reportengine/composite/qrcomposite.h"
@@ -34,6 +35,7 @@ void SetUpUnits() {
   RegisterGridControls();
   RegisterDataControls();
   RegisterVtComponents();
+  RegisterDsnPanelClasses();
   RegisterPngFormat();
   SetApplicationTitleSource(CurrentApplicationTitle);
   GlobalVariables();

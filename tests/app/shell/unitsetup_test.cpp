@@ -47,7 +47,7 @@ TEST(UnitSetUp, RegistersTheClassesAndThePictureFormatAndFixesTheExpressionGloba
 
   for (const char* name : {"TDBGrid", "TDBEdit", "TVTFormHeader", "TBiDiDBNavigator", "TComboBox", "TPageControl",
                            "TStringGrid", "TRxMemoryData", "TQuickRep", "TQRBand", "TQRDBText", "TStBarCode",
-                           "TVtQrBarcodeImage"})
+                           "TVtQrBarcodeImage", "TDsnPanel", "TDsnButton", "TArrowButton"})
     EXPECT_NE(GetClass(name), nullptr) << name;
   EXPECT_EQ(TPicture::FileFormatClass("png"), TPNGGraphic::StaticClass());
   // The printer object's Preview and PreviewModal show the standard preview.
