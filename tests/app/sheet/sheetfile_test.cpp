@@ -142,7 +142,9 @@ TEST(SheetFile, KeysInAnyLetterCaseAndOnlyExactEvetIsTrue) {
   text.replace(text.find("KOD_1_1="), 8, "kod_1_1=4006381333931");
   text.replace(text.find("URUN_YAZ=EVET"), 13, "URUN_YAZ=evet");
   text.replace(text.find("BARKOD_KODUGOSTER=EVET"), 22, "barkod_kodugoster=EVET");
-  text.replace(text.find("KAGIT_DIKEY=EVET"), 16, "KAGIT_DIKEY=EVET ");
+  text.replace(text.find("KAGIT_YATAY=HAYIR"), 17, "KAGIT_YATAY=EVET ");
+  text.replace(text.find("KAGIT_DIKEY=EVET"), 16, "KAGIT_DIKEY=HAYIR");
+  text.replace(text.find("URUN_FONT_KALIN=EVET"), 20, "URUN_FONT_KALIN=EVETT");
 
   TSheetDocument document;
   document.PaperCount = Papers;
@@ -150,8 +152,9 @@ TEST(SheetFile, KeysInAnyLetterCaseAndOnlyExactEvetIsTrue) {
   EXPECT_EQ(document.Tables.Cell(stBarkod, 1, 1), "4006381333931");
   EXPECT_TRUE(document.Settings.KodYaz);
   EXPECT_FALSE(document.Settings.YaziKullan);
-  // Neither orientation is exactly "EVET": the sheet prints in portrait.
+  // "EVET " is not exactly "EVET": the sheet prints in portrait.
   EXPECT_FALSE(document.Settings.Yatay);
+  EXPECT_FALSE(document.Settings.FontBold);
   EXPECT_EQ(BoolToEvetHayir(true), "EVET");
   EXPECT_EQ(BoolToEvetHayir(false), "HAYIR");
   EXPECT_TRUE(document.IsEvetValue("barkod_KODUGOSTER"));
