@@ -360,3 +360,15 @@ TEST(SheetTables, RowsAreAddedOnlyByTheProgram) {
   EXPECT_EQ(table.RecordCount(), 8);
   EXPECT_FALSE(sheet.document.Tables.AllowRowInsert);
 }
+
+TEST(SheetFile, TheFirstLineOfAKeyWinsAndValuesKeepTheirEqualsSigns) {
+  const char* text = "KOD_1_1=birinci\r\nkod_1_1=ikinci\r\nURUN_1_1=a=b\r\nbozuk satır\r\n=boş ad\r\n";
+  TStringList lines;
+  lines.SetText(text);
+  const TSheetLineIndex index(lines);
+  EXPECT_EQ(index.Value("Kod_1_1"), "birinci");
+  EXPECT_EQ(index.Value("URUN_1_1"), "a=b");
+  EXPECT_EQ(index.Value(""), "boş ad");
+  EXPECT_FALSE(index.Has("bozuk satır"));
+  EXPECT_EQ(index.Value("FIYAT_1_1"), "");
+}
