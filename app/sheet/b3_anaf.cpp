@@ -89,6 +89,9 @@ TB3_AnaF::TB3_AnaF(TComponent* AOwner) : TForm(AOwner) {
   work_->StateChanged = [this] { ShowState(); };
   document_->OnGridSized = [this] { ShowColumns(); };
 
+  VTFormHeader1 = MakeControl<TVTFormHeader>(this, this, "VTFormHeader1");
+  VTFormHeader1->SetTitle("Dozuri 3 Modu");
+  VTFormHeader1->SetAlign(alTop);
   BuildCommands();
   StatusBar1 = MakeControl<TStatusBar>(this, this, "StatusBar1");
   StatusBar1->SetSimplePanel(true);

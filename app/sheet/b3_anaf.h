@@ -19,6 +19,7 @@
 #include "classlib/stdctrls/combobox.h"
 #include "classlib/stdctrls/numedit.h"
 #include "classlib/stdctrls/rxspinedit.h"
+#include "components/vtformheader.h"
 
 class TB3_AnaF : public TForm {
   DECLARE_CLASS(TB3_AnaF, TForm)
@@ -42,6 +43,7 @@ public:
   void tbKapatClick(TObject* Sender);
 
   // ---- Controls
+  TVTFormHeader* VTFormHeader1 = nullptr;  // "Dozuri 3 Modu"
   TToolBar* ToolBar1 = nullptr;
   TToolButton *tbYeni = nullptr, *tbAc = nullptr, *ToolButton3 = nullptr, *tbKaydet = nullptr,
               *btnReport = nullptr, *tbKopyala = nullptr, *tbKopyala2 = nullptr, *tbKapat = nullptr;

@@ -34,6 +34,8 @@ TEST(B3_AnaF, ClosedAtFirstThenNewWorkShowsTheDefaultSheet) {
   EXPECT_FALSE(form.FarklKaydet1->Enabled());
   EXPECT_FALSE(form.TabAyarlar->TabVisible());
   EXPECT_EQ(form.Document().Tables.RowCount(stBarkod), 1);
+  EXPECT_EQ(form.VTFormHeader1->Title(), "Dozuri 3 Modu");
+  EXPECT_EQ(form.StatusBar1->SimpleText(), "");
 
   form.tbYeniClick(nullptr);
   EXPECT_TRUE(form.tbKaydet->Enabled());
