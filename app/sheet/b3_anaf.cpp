@@ -122,8 +122,9 @@ void TB3_AnaF::BuildCommands() {
   ToolButton3 = MakeButton(this, ToolBar1, "ToolButton3", "Veri Al", "VORTELIM Programlarından Veri Al",
                            Method<&TB3_AnaF::ToolButton3Click>(this));
   tbKaydet = MakeButton(this, ToolBar1, "tbKaydet", "Kaydet", "Kaydet (CTRL-S)", Method<&TB3_AnaF::tbKaydetClick>(this));
-  // The report is built in a later step; until then the button does nothing.
+  // The sheet report is not part of this program yet: the button stays disabled.
   btnReport = MakeButton(this, ToolBar1, "btnReport", "Önizleme", ",Baskı önizleme (CTRL-P)", nullptr);
+  btnReport->SetEnabled(false);
   tbKopyala = MakeButton(this, ToolBar1, "tbKopyala", "Kopyala", "İlk hücredeki kodu\rbütün tabloya kopyala (CTRL-T)",
                          Method<&TB3_AnaF::tbKopyalaClick>(this));
   tbKopyala2 = MakeButton(this, ToolBar1, "tbKopyala2", "Kopyala 2",
@@ -390,7 +391,7 @@ void TB3_AnaF::ShowColumns() {
 
 void TB3_AnaF::ShowState() {
   const bool open = work_->SheetOpen();
-  for (TToolButton* button : {tbKaydet, btnReport, tbKopyala, tbKopyala2})
+  for (TToolButton* button : {tbKaydet, tbKopyala, tbKopyala2})
     button->SetEnabled(open);
   mKaydet->SetEnabled(open);
   FarklKaydet1->SetEnabled(open);

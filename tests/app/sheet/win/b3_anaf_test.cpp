@@ -40,6 +40,8 @@ TEST(B3_AnaF, ClosedAtFirstThenNewWorkShowsTheDefaultSheet) {
   form.tbYeniClick(nullptr);
   EXPECT_TRUE(form.tbKaydet->Enabled());
   EXPECT_TRUE(form.FarklKaydet1->Enabled());
+  EXPECT_TRUE(form.tbKopyala->Enabled());
+  EXPECT_FALSE(form.btnReport->Enabled());  // the sheet report is not built yet
   EXPECT_TRUE(form.TabAyarlar->TabVisible());
   EXPECT_EQ(form.PageControl1->ActivePage(), form.TabAyarlar);
   EXPECT_EQ(form.StatusBar1->SimpleText(), "Yeni Dozuri Çalışması");
