@@ -198,7 +198,7 @@ void TB3_AnaF::BuildSettingsPage() {
   rbYatay->OnClick = [this](TObject* Sender) { SettingChanged(Sender); };
   rbDikey->OnClick = [this](TObject* Sender) { SettingChanged(Sender); };
 
-  TGroupBox* satir = MakeGroup(this, page, "GroupSatirSutun", "Satır/Sütun", 8, 386, 220, 110);
+  TGroupBox* satir = MakeGroup(this, page, "GroupSatirSutun", "Satır/Sütun", 490, 30, 220, 110);
   auto makeCount = [&](const char* name, const AnsiString& caption, int top, int max, int value) {
     MakeLabel(this, satir, caption, 8, top);
     TRxSpinEdit* edit = MakeControlAt<TRxSpinEdit>(this, satir, name, 118, top, 60, 21);
@@ -237,7 +237,7 @@ void TB3_AnaF::BuildSettingsPage() {
   btnFont->SetCaption("Yazı Fontu");
   btnFont->OnClick = [this](TObject* Sender) { FontClick(Sender); };
 
-  TGroupBox* fiyat = MakeGroup(this, page, "GroupFiyat", "", 240, 390, 240, 100);
+  TGroupBox* fiyat = MakeGroup(this, page, "GroupFiyat", "", 490, 146, 240, 100);
   cxFiyatKullan = MakeCheck(fiyat, "cxFiyatKullan", "Ürün Fiyatlarını yaz", 8, 16);
   ceFiyatSol = MakeLength(fiyat, "ceFiyatSol", "Sol Boşluk", 8, 40);
   ceFiyatUst = MakeLength(fiyat, "ceFiyatUst", "Üst Boşluk", 8, 66);
