@@ -5,6 +5,7 @@
 #include "classlib/classes/typinfo.h"
 #include "classlib/forms/dialogservice.h"
 #include "classlib/printers/printers.h"
+#include "classlib/printers/spoolermemory.h"
 #include "classlib/system/fileutils.h"
 #include "layouts/raporsecf.h"
 #include "layouts/reportlistfile.h"
@@ -103,6 +104,8 @@ void TVtRapor::RunReport(const AnsiString& LayoutFile, const AnsiString& Mode) {
   const TReportRunner runner = InstalledRunner();
   if (!runner)
     throw Exception(Translate(NoRunnerMessage));
+  // The run's printer objects ask the spooler the same questions: asked once.
+  SpoolerRequestScope spoolerAnswers;
   runner(*this, LayoutFile, Mode);
 }
 

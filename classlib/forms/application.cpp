@@ -14,6 +14,7 @@
 #include "classlib/forms/screen.h"
 #include "classlib/graphics/icon.h"
 #include "classlib/graphics/screenfacts.h"
+#include "classlib/printers/spoolermemory.h"
 #include "classlib/system/win/widestring.h"
 
 TApplication* Application = nullptr;
@@ -153,6 +154,11 @@ LRESULT TApplication::WndProc(UINT Msg, WPARAM WParam, LPARAM LParam) {
       if (mainForm_ != nullptr)
         mainForm_->Close();
       return 0;
+    case WM_DEVMODECHANGE:
+    case WM_SETTINGCHANGE:
+      // A printer was added or removed or its settings changed.
+      ForgetSpoolerAnswers();
+      return DefWindowProcW(handle_, Msg, WParam, LParam);
     case WM_DISPLAYCHANGE:
       ScreenFactsChanged();
       return DefWindowProcW(handle_, Msg, WParam, LParam);

@@ -1,6 +1,7 @@
 #include "classlib/printers/spooler.h"
 
 #include "classlib/printers/devmode.h"
+#include "classlib/printers/spoolermemory.h"
 #include "classlib/printers/winspooler.h"
 
 namespace {
@@ -30,7 +31,7 @@ bool TSpooler::SetDefaultFormName(const AnsiString& name, const AnsiString& form
 
 TSpooler& Spooler() {
   static TWinSpooler winspool;
-  return gSubstitute != nullptr ? *gSubstitute : winspool;
+  return AnsweringSpooler(gSubstitute != nullptr ? *gSubstitute : winspool);
 }
 
 SpoolerScope::SpoolerScope(TSpooler& spooler) : saved_(gSubstitute) {

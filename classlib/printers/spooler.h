@@ -88,7 +88,9 @@ public:
   bool SetDefaultFormName(const AnsiString& name, const AnsiString& formName);
 };
 
-// The spooler in force: the innermost SpoolerScope's, else the winspool one.
+// The spooler in force: the innermost SpoolerScope's, else the winspool one;
+// inside a print or preview request, answering through the request's memory
+// (spoolermemory.h).
 TSpooler& Spooler();
 
 class SpoolerScope {

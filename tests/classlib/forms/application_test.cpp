@@ -11,6 +11,8 @@
 #include "classlib/forms/forms.h"
 #include "classlib/forms/hintwindow.h"
 #include "classlib/forms/scripteddialogs.h"
+#include "classlib/printers/fakespooler.h"
+#include "classlib/printers/spoolermemory.h"
 #include "forms_test_util.h"
 
 namespace {
@@ -105,6 +107,22 @@ TEST(ApplicationTest, HookMainWindowSeesTheApplicationWindowsMessagesUntilUnhook
   Application->UnhookMainWindow(hook);
   EXPECT_EQ(SendMessageW(Application->Handle(), WM_USER + 78, 0, 0), 0);
   EXPECT_EQ(owner.count, 1);
+}
+
+// The system's word that printers or their settings changed reaches the
+// application window, which drops what a running request kept.
+TEST(ApplicationTest, PrinterChangeMessagesDropTheRequestsSpoolerAnswers) {
+  for (UINT message : {UINT(WM_DEVMODECHANGE), UINT(WM_SETTINGCHANGE)}) {
+    TFakeSpooler spooler;
+    spooler.Default = "Etiket";
+    SpoolerScope scope(spooler);
+    SpoolerRequestScope request;
+    EXPECT_EQ(Spooler().DefaultPrinter(), "Etiket");
+    spooler.Default = "Yeni";
+    EXPECT_EQ(Spooler().DefaultPrinter(), "Etiket");
+    SendMessageW(Application->Handle(), message, 0, 0);
+    EXPECT_EQ(Spooler().DefaultPrinter(), "Yeni") << message;
+  }
 }
 
 TEST(ApplicationTest, HandleExceptionDropsEAbortAndReachesEveryEventsComponent) {
