@@ -12,6 +12,7 @@
 #include "app/shell/mainform.h"
 #include "app/shell/programidentity.h"
 #include "classlib/classes/typinfo.h"
+#include "classlib/printers/spoolermemory.h"
 #include "classlib/forms/dialogs.h"
 #include "classlib/graphics/font.h"
 #include "classlib/system/fileutils.h"
@@ -114,6 +115,9 @@ AnsiString TAnaF::ChooseLayout() {
 // refused, or stopped by an error such as a missing printer) takes them
 // away again and leaves the real labels as they were.
 void TAnaF::YazdirClick(TObject* Sender) {
+  // The printer's answers (printers, papers, driver settings) are asked of
+  // the spooler once for the whole request, not by every printer object it makes.
+  SpoolerRequestScope spoolerAnswers;
   const bool preview = Sender == Onizleme1;
   RemovePlaceholders(*RxEtiket);
   const int start = AskStartPosition();
