@@ -179,3 +179,127 @@ void CollectMaskTransparentRects(std::vector<TPixelRect>& A, int Width, const TM
   for (int r = 0; r < rows; ++r)
     CollectRuns(A, S, first + r, cellLeft, std::max(fw - Image.WR, 0), fw, Width - fw, Y0 + r);
 }
+
+void CopyMaskedPiece(const TPixelView& D, int X, int Y, const TPixelView& S, int SX, int SY, int W, int H,
+                     int MaskOffset, bool CB, const TPixelBackground& Src) {
+  if ((!D.Is24() && !D.Is32()) || !S.Is24())
+    return;
+  const TPixelView& bg = Src.Bitmap;
+  const bool withBackground = bg.Assigned() && (bg.Is24() || bg.Is32());
+  for (int r = 0; r < H; ++r) {
+    const int sy = SY + r, y = Y + r;
+    int my = sy + MaskOffset;
+    if (my >= S.Height)
+      my = S.Height - 1;
+    if (sy < 0 || sy >= S.Height || y < 0 || y >= D.Height)
+      continue;
+    for (int c = 0; c < W; ++c) {
+      const int sx = SX + c, x = X + c;
+      if (sx < 0 || sx >= S.Width || x < 0 || x >= D.Width)
+        continue;
+      const std::uint8_t* p = S.Pixel(sx, sy);
+      std::uint8_t* d = D.Pixel(x, y);
+      if (IsFuchsia(p) && CB) {
+        if (withBackground) {
+          const int bx = Src.X + x, by = Src.Y + y;
+          if (bx < 0 || by < 0 || bx >= bg.Width || by >= bg.Height)
+            continue;
+          const std::uint8_t* b = bg.Pixel(bx, by);
+          WritePixel(D, x, y, b[0], b[1], b[2]);
+        } else {
+          WritePixel(D, x, y, Channel(Src.FillColor, 2), Channel(Src.FillColor, 1), Channel(Src.FillColor, 0));
+        }
+        continue;
+      }
+      if (IsFuchsia(p) && !withBackground)
+        continue;
+      const std::uint8_t* m = S.Pixel(sx, my);
+      for (int k = 0; k < 3; ++k)
+        d[k] = static_cast<std::uint8_t>(MaskedPixel(d[k], p[k], m[k]));
+    }
+  }
+}
+
+namespace {
+
+// Copies a block opaque, clipped to both bitmaps.
+void CopyOpaque(const TPixelView& D, int X, int Y, const TPixelView& S, int SX, int SY, int W, int H) {
+  for (int r = 0; r < H; ++r)
+    for (int c = 0; c < W; ++c)
+      if (D.Contains(X + c, Y + r) && S.Contains(SX + c, SY + r)) {
+        const std::uint8_t* s = S.Pixel(SX + c, SY + r);
+        WritePixel(D, X + c, Y + r, s[0], s[1], s[2]);
+      }
+}
+
+// Scales a block onto a target area by picking the nearest source pixel.
+void StretchOpaque(const TPixelView& D, const TPixelRect& T, const TPixelView& S, int SX, int SY, int W, int H) {
+  const int tw = T.right - T.left, th = T.bottom - T.top;
+  if (W <= 0 || H <= 0 || tw <= 0 || th <= 0)
+    return;
+  for (int r = 0; r < th; ++r)
+    for (int c = 0; c < tw; ++c)
+      CopyOpaque(D, T.left + c, T.top + r, S, SX + c * W / tw, SY + r * H / th, 1, 1);
+}
+
+// Fills T with whole w x h pieces from the near corner and partial pieces
+// at the far edges; an empty piece draws nothing.
+template <class Copy>
+void TilePieces(const TPixelRect& T, int w, int h, Copy copy) {
+  if (w <= 0 || h <= 0)
+    return;
+  for (int y = T.top; y < T.bottom; y += h)
+    for (int x = T.left; x < T.right; x += w)
+      copy(x, y, std::min(w, T.right - x), std::min(h, T.bottom - y));
+}
+
+}  // namespace
+
+void DrawMaskRect(const TPixelView& B, const TPixelRect& R, bool FC, bool CB, int State, const TMaskImage& Image,
+                  const TPixelBackground& Src) {
+  const TPixelView& S = Image.Bitmap;
+  if ((State == 0 && (Image.StretchMode & 2) != 0) || R.right - R.left < 2 || R.bottom - R.top < 2)
+    return;
+  if (!S.Assigned() || Image.ImageCount == 0)
+    return;
+  int wl = Image.WL, wr = Image.WR, wt = Image.WT, wb = Image.WB;
+  FitBorderWidths(wl, wr, R.right - R.left);
+  FitBorderWidths(wt, wb, R.bottom - R.top);
+  const int fw = Image.FrameWidth(), fh = Image.FrameHeight();
+  const int cw = std::max(0, fw - wl - wr), ch = std::max(0, fh - wt - wb);
+  const int x0 = Image.CellLeft(State), y0 = Image.R.top;
+  const bool keyed = Image.MaskType == 0;
+  const int bottomRow = keyed ? Image.R.bottom - wb : y0 + fh - wb;
+  const int maskOffset = (Image.R.bottom - Image.R.top) / 2;
+  const TPixelBackground none;
+
+  auto corner = [&](int x, int y, int sx, int sy, int w, int h) {
+    if (keyed)
+      CopyKeyedPiece(B, S, x, y, CB, Src, 0xFF00FF, {sx, sy, sx + w - 1, sy + h - 1});
+    else
+      CopyMaskedPiece(B, x, y, S, sx, sy, w, h, maskOffset, CB, Src);
+  };
+  auto strip = [&](const TPixelRect& T, int sx, int sy, int w, int h) {
+    if (keyed && (Image.StretchMode & 1) != 0) {
+      StretchOpaque(B, T, S, sx, sy, w, h);
+      return;
+    }
+    TilePieces(T, w, h, [&](int x, int y, int pw, int ph) {
+      if (keyed)
+        CopyOpaque(B, x, y, S, sx, sy, pw, ph);
+      else
+        CopyMaskedPiece(B, x, y, S, sx, sy, pw, ph, maskOffset, false, none);
+    });
+  };
+  const int right = R.right - wr, bottom = R.bottom - wb;
+  corner(R.left, R.top, x0, y0, wl, wt);
+  strip({R.left, R.top + wt, R.left + wl, bottom}, x0, y0 + wt, wl, ch);
+  strip({R.left + wl, R.top, right, R.top + wt}, x0 + wl, y0, cw, wt);
+  corner(R.left, bottom, x0, bottomRow, wl, wb);
+  strip({R.left + wl, bottom, right, R.bottom}, x0 + wl, bottomRow, cw, wb);
+  corner(right, bottom, x0 + fw - wr, bottomRow, wr, wb);
+  corner(right, R.top, x0 + fw - wr, y0, wr, wt);
+  strip({right, R.top + wt, R.right, bottom}, x0 + fw - wr, y0 + wt, wr, ch);
+  if (FC && (Image.StretchMode & 4) != 0)
+    strip({R.left + wl, R.top + wt, right, bottom}, x0 + wl, y0 + wt, cw, ch);
+}

@@ -49,3 +49,16 @@ void CopyMaskedGlyph(const TPixelView& B, TPixelPoint P, int State, const TMaskI
 // right ones moved to the right edge of a window Width wide.
 void CollectMaskTransparentRects(std::vector<TPixelRect>& A, int Width, const TMaskImage& Image, bool Bottom,
                                  int Y0);
+
+// The masked piece copy: the w x h block at (SX, SY) of S to (X, Y) of D by
+// the masked pixel rule, the mask MaskOffset rows below; clFuchsia pixels
+// take the background (CB with a background bitmap), its fill colour (CB
+// without one) or are left alone.
+void CopyMaskedPiece(const TPixelView& D, int X, int Y, const TPixelView& S, int SX, int SY, int W, int H,
+                     int MaskOffset, bool CB, const TPixelBackground& Src);
+// Lays the cell of Image for State over R of B cut into nine pieces: the
+// corners keyed or masked, the edges and (with FC and StretchMode bit 4) the
+// centre tiled, or for keyed images with StretchMode bit 1 stretched. With
+// StretchMode bit 2 nothing is drawn in state 0.
+void DrawMaskRect(const TPixelView& B, const TPixelRect& R, bool FC, bool CB, int State, const TMaskImage& Image,
+                  const TPixelBackground& Src);

@@ -152,3 +152,96 @@ TEST(SkinMaskCopies, TransparentRunsOfTheCorners) {
 }
 
 }  // namespace
+
+namespace {
+
+// A keyed image of three 12 x 12 cells: blue = 100 + column, green = x and
+// red = y within the cell, so each drawn pixel names its source.
+struct ThreeCells {
+  TPixelImage Bits{36, 12, 24};
+  TMaskImage Image;
+
+  ThreeCells() {
+    for (int y = 0; y < 12; ++y)
+      for (int x = 0; x < 36; ++x)
+        Put(Bits, x, y, 100 + x / 12, x % 12, y);
+    Image.Bitmap = Bits;
+    Image.R = {0, 0, 36, 12};
+    Image.ImageCount = 3;
+    Image.WL = Image.WR = 6;
+  }
+};
+
+TEST(SkinMaskRect, OddWidthFitsTheBordersAsFiveAndFour) {
+  ThreeCells cells;
+  TPixelImage dst(9, 12, 24);
+  DrawMaskRect(dst, {0, 0, 9, 12}, false, false, 0, cells.Image, {});
+  EXPECT_EQ(dst.View().Pixel(4, 5)[1], 4);  // left strip, 5 wide
+  EXPECT_EQ(dst.View().Pixel(5, 5)[1], 8);  // right strip from column fw - 4
+  EXPECT_EQ(dst.View().Pixel(8, 5)[1], 11);
+}
+
+TEST(SkinMaskRect, StatesColumnsAndCentre) {
+  struct Case {
+    const char* What;
+    int State, StretchMode;
+    bool FC;
+    int BorderBlue, CentreBlue;  // 0: untouched
+  };
+  const Case cases[] = {{"state 5 of three columns draws the third", 5, 0, false, 102, 0},
+                        {"bit 2 draws nothing in state 0", 0, 2, true, 0, 0},
+                        {"bit 2 draws the border in state 1", 1, 2, false, 101, 0},
+                        {"FC without bit 4 leaves the centre", 0, 0, true, 100, 0},
+                        {"FC with bit 4 draws the centre", 0, 4, true, 100, 100}};
+  for (const Case& c : cases) {
+    ThreeCells cells;
+    cells.Image.WL = cells.Image.WR = cells.Image.WT = cells.Image.WB = 3;
+    cells.Image.StretchMode = c.StretchMode;
+    TPixelImage dst(30, 30, 24);
+    DrawMaskRect(dst, {0, 0, 30, 30}, c.FC, false, c.State, cells.Image, {});
+    EXPECT_EQ(dst.View().Pixel(1, 1)[0], c.BorderBlue) << c.What;
+    EXPECT_EQ(dst.View().Pixel(15, 15)[0], c.CentreBlue) << c.What;
+  }
+}
+
+TEST(SkinMaskRect, EdgesTileFromTheNearCornerAndStretchWithBitOne) {
+  ThreeCells cells;
+  cells.Image.WL = cells.Image.WR = cells.Image.WT = cells.Image.WB = 3;  // middle strips 6 wide
+  TPixelImage tiled(30, 30, 24);
+  DrawMaskRect(tiled, {0, 0, 30, 30}, false, false, 0, cells.Image, {});
+  EXPECT_EQ(tiled.View().Pixel(3, 0)[1], 3);   // first top piece
+  EXPECT_EQ(tiled.View().Pixel(9, 0)[1], 3);   // second piece starts again
+  EXPECT_EQ(tiled.View().Pixel(26, 0)[1], 8);  // partial piece before the corner
+  EXPECT_EQ(tiled.View().Pixel(27, 0)[1], 9);  // top-right corner
+  cells.Image.StretchMode = 1;
+  TPixelImage stretched(30, 30, 24);
+  DrawMaskRect(stretched, {0, 0, 30, 30}, false, false, 0, cells.Image, {});
+  EXPECT_EQ(stretched.View().Pixel(3, 0)[1], 3);
+  EXPECT_EQ(stretched.View().Pixel(26, 0)[1], 8);
+  EXPECT_EQ(stretched.View().Pixel(14, 0)[1], 3 + (14 - 3) * 6 / 24);
+}
+
+TEST(SkinMaskRect, MaskedCornersMixAndKeyedCornersSkipTheKey) {
+  TMaskImage image;
+  TPixelImage bits(4, 8, 24);
+  image.Bitmap = bits;
+  image.R = {0, 0, 4, 8};
+  image.MaskType = 1;
+  image.WL = image.WR = image.WT = image.WB = 2;
+  FillAll(bits, 100, 100, 100);
+  for (int y = 4; y < 8; ++y)
+    for (int x = 0; x < 4; ++x)
+      Put(bits, x, y, 255, 255, 255);  // white mask keeps the destination
+  PutFuchsia(bits, 0, 0);
+  TPixelImage dst(10, 10, 24);
+  FillAll(dst, 200, 200, 200);
+  TPixelBackground fill;
+  fill.FillColor = 0x0000FF;  // red
+  DrawMaskRect(dst, {0, 0, 10, 10}, false, true, 0, image, fill);
+  EXPECT_EQ(dst.View().Pixel(0, 0)[2], 255);  // key pixel of a corner takes the fill colour
+  EXPECT_EQ(dst.View().Pixel(0, 0)[0], 0);
+  EXPECT_EQ(dst.View().Pixel(1, 1)[0], MaskedPixel(200, 100, 255));
+  EXPECT_EQ(dst.View().Pixel(9, 9)[0], MaskedPixel(200, 100, 255));
+}
+
+}  // namespace
