@@ -62,3 +62,42 @@ TEST(SkinMaskRegion, ImagesWithoutManagerOrWithDamagedRectanglesStaySafe) {
 }
 
 }  // namespace
+
+namespace {
+
+// A 12 x 12 source: each pixel's colour is red = x * 20, green = y * 20.
+std::unique_ptr<TBitmap> CoordinateSource() {
+  std::unique_ptr<TBitmap> s(CreateBitmap24(12, 12));
+  for (int y = 0; y < 12; ++y)
+    for (int x = 0; x < 12; ++x)
+      s->Canvas().SetPixel(x, y, static_cast<TColor>(x * 20 | (y * 20) << 8));
+  return s;
+}
+
+TColor At(int x, int y) { return static_cast<TColor>(x * 20 | (y * 20) << 8); }
+
+TEST(SkinNinePart, CornersEdgesAndLimitedMargins) {
+  auto s = CoordinateSource();
+  std::unique_ptr<TBitmap> d(CreateBitmap24(30, 30));
+  CopyNinePartImage(d.get(), s.get(), {0, 0, 30, 30}, {0, 0, 12, 12}, {4, 4, 4, 4}, {2, 2, 2, 2}, {0, 0, 0, 0}, 0,
+                    true);
+  TCanvas& c = d->Canvas();
+  EXPECT_EQ(c.GetPixel(3, 1), At(3, 1));     // 4 x 2 block of the corner
+  EXPECT_EQ(c.GetPixel(1, 3), At(1, 3));     // 2 x 2 block below it
+  EXPECT_EQ(c.GetPixel(3, 3), clWhite);      // the rest of the margin stays (new bitmaps are white)
+  EXPECT_EQ(c.GetPixel(29, 29), At(11, 11));
+  EXPECT_EQ(c.GetPixel(4, 0), At(4, 0));     // top edge tiled from the margin
+  EXPECT_EQ(c.GetPixel(8, 0), At(4, 0));
+  EXPECT_EQ(c.GetPixel(15, 15), At(7, 7));   // centre tiled: (15 - 4) mod 4 + 4
+}
+
+TEST(SkinNinePart, AnEmptyMiddleStripDrawsNoTiles) {
+  auto s = CoordinateSource();
+  std::unique_ptr<TBitmap> d(CreateBitmap24(30, 30));
+  CopyNinePartImage(d.get(), s.get(), {0, 0, 30, 30}, {0, 0, 12, 12}, {6, 6, 6, 6}, {6, 6, 6, 6}, {0, 0, 0, 0}, 0,
+                    true);
+  EXPECT_EQ(d->Canvas().GetPixel(15, 1), clWhite);
+  EXPECT_EQ(d->Canvas().GetPixel(5, 5), At(5, 5));
+}
+
+}  // namespace
