@@ -1,0 +1,125 @@
+#include "skin/core/skingradient.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "classlib/system/numconv.h"
+#include "skin/core/skinutils.h"
+
+namespace {
+
+int Channel(TColor color, int index) { return (static_cast<std::uint32_t>(color) >> (8 * index)) & 0xFF; }
+
+// Single-precision colour accumulators advanced by double-precision steps,
+// so that long bands drift by rounding the same way each time.
+class BandColour {
+public:
+  BandColour(const TsGradientStop& stop, int n) {
+    for (int k = 0; k < 3; ++k) {
+      acc_[k] = static_cast<float>(Channel(stop.StartColor, k));
+      step_[k] = static_cast<double>(Channel(stop.EndColor, k) - Channel(stop.StartColor, k)) / n;
+    }
+  }
+  // Blue, green, red of the current colour.
+  void Bytes(std::uint8_t out[3]) const {
+    for (int k = 0; k < 3; ++k)
+      out[2 - k] = static_cast<std::uint8_t>(std::clamp(static_cast<int>(std::nearbyint(acc_[k])), 0, 255));
+  }
+  void Advance() {
+    for (int k = 0; k < 3; ++k)
+      acc_[k] = static_cast<float>(acc_[k] + step_[k]);
+  }
+
+private:
+  float acc_[3];
+  double step_[3];
+};
+
+void PutPixel(const TPixelView& B, int x, int y, const std::uint8_t bgr[3]) {
+  std::uint8_t* p = B.Pixel(x, y);
+  p[0] = bgr[0];
+  p[1] = bgr[1];
+  p[2] = bgr[2];
+  if (B.Is32())
+    p[3] = 255;
+}
+
+void PaintVertical(const TPixelView& B, const TPixelRect& R, const TsGradArray& A, int Off) {
+  const int height = R.bottom - R.top;
+  const int lastRow = std::min(R.bottom, B.Height) - 1;
+  int y = R.top + Off;
+  for (std::size_t i = 0; i < A.size(); ++i) {
+    const bool last = i + 1 == A.size();
+    const int y0 = y;
+    y = (height + Off) * A[i].SharePercent / 100 + y0;
+    if (last || y > lastRow)
+      y = lastRow;
+    if (y - y0 <= 0)
+      continue;
+    const int n = y - y0;
+    BandColour colour(A[i], n);
+    for (int row = y0; row <= y; ++row, colour.Advance()) {
+      if (row < 0 || row >= B.Height)
+        continue;
+      std::uint8_t bgr[3];
+      colour.Bytes(bgr);
+      for (int x = R.left; x < R.right; ++x)
+        PutPixel(B, x, row, bgr);
+    }
+  }
+}
+
+void PaintHorizontal(const TPixelView& B, const TPixelRect& R, const TsGradArray& A) {
+  const double step = (R.right - R.left) / 100.0;
+  const int lastColumn = std::min(R.right, B.Width) - 1;
+  for (int row = R.top; row < R.bottom; ++row) {
+    int x = R.left;
+    for (std::size_t i = 0; i < A.size(); ++i) {
+      const int x0 = x;
+      x = static_cast<int>(std::nearbyint(A[i].SharePercent * step + x0));
+      if (i + 1 == A.size() || x > lastColumn)
+        x = lastColumn;
+      if (x - x0 <= 0)
+        continue;
+      BandColour colour(A[i], x - x0);
+      for (int col = x0; col <= x; ++col, colour.Advance()) {
+        std::uint8_t bgr[3];
+        colour.Bytes(bgr);
+        PutPixel(B, col, row, bgr);
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void ParseGradientData(std::string_view Text, TsGradArray& A) {
+  A.clear();
+  const TCharSet256 separators(";");
+  const int n = TokenCount(Text, separators) / 5;
+  A.reserve(static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) {
+    auto token = [&](int k) { return StrToInt(ExtractToken(5 * i + k, Text, separators)); };
+    TsGradientStop stop;
+    stop.StartColor = std::max(token(1), 0);
+    stop.EndColor = std::max(token(2), 0);
+    stop.SharePercent = static_cast<std::uint8_t>(std::clamp(token(3), 0, 100));
+    stop.Direction = token(4);
+    A.push_back(stop);
+  }
+}
+
+void PaintGradientBands(const TPixelView& B, TPixelRect R, const TsGradArray& A, int Off) {
+  if (R.right <= R.left || R.bottom <= R.top || A.empty() || (!B.Is24() && !B.Is32()))
+    return;
+  R.left = std::max(R.left, 0);
+  R.top = std::max(R.top, 0);
+  R.right = std::min(R.right, B.Width);
+  R.bottom = std::min(R.bottom, B.Height);
+  if (R.right <= R.left || R.bottom <= R.top)
+    return;
+  if (A[0].Direction == gdVertical)
+    PaintVertical(B, R, A, Off);
+  else if (A[0].Direction == gdHorizontal)
+    PaintHorizontal(B, R, A);
+}
