@@ -41,10 +41,10 @@ $(NATIVE)/CMakeCache.txt:
 	cmake -S . -B $(NATIVE) $(GENERATOR) -DDOZURI_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 
 build-win: setup $(WIN)/CMakeCache.txt
-	@start=$$(date +%s); cmake --build $(WIN) -j $(JOBS) && $(call STAGE,build-win)
+	@start=$$(date +%s); cmake --build $(WIN) -j $(JOBS); rc=$$?; $(call STAGE,build-win); exit $$rc
 
 build-native: setup $(NATIVE)/CMakeCache.txt
-	@start=$$(date +%s); cmake --build $(NATIVE) -j $(JOBS) && $(call STAGE,build-native)
+	@start=$$(date +%s); cmake --build $(NATIVE) -j $(JOBS); rc=$$?; $(call STAGE,build-native); exit $$rc
 
 build: build-native build-win
 
