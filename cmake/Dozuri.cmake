@@ -27,7 +27,10 @@ set(DOZURI_UNITY_BATCH 16 CACHE STRING "Sources per unity batch")
 # source of the same target defines too, or that <windows.h>'s macros rename
 # when an earlier source of the batch included it; each is compiled on its own.
 set(DOZURI_UNITY_ALONE
+  classlib/comctrls/richedit.cpp
   classlib/graphics/dib.cpp
+  classlib/grids/stringgrid.cpp
+  classlib/stdctrls/itemstrings.cpp
   classlib/graphics/icon.cpp
   classlib/graphics/metafile.cpp
   classlib/system/mathutils.cpp
