@@ -15,6 +15,19 @@ WIN     := $(BUILD)/win
 NATIVE  := $(BUILD)/native
 BENCH   := $(BUILD)/bench
 CTEST   := ctest --output-on-failure -j $(JOBS)
+# Ninja when it is there (tools/setup installs it): it schedules the build
+# with less overhead than make. A build folder keeps the generator it was
+# configured with.
+GENERATOR := $(if $(shell command -v ninja),-G Ninja)
+
+# Every stage reports its wall time and the CPU time (user + system) of
+# everything it ran, in CPU-minutes: the cost on a machine with few cores.
+# `times` prints the shell's own and then its children's user and system
+# time; it runs in the recipe's shell itself (a pipe would run it in a
+# subshell that has no children), so its lines go through a file.
+STAGE    = times > $(BUILD)/.cpu-$(1); \
+	   echo "== $(1): $$(( $$(date +%s) - start ))s, $$(awk 'NR == 2 { split($$1, u, /[ms]/); split($$2, s, /[ms]/); \
+	     printf "%.1f", (u[1] * 60 + u[2] + s[1] * 60 + s[2]) / 60 }' $(BUILD)/.cpu-$(1)) CPU-minutes"
 
 .PHONY: setup build build-win build-native test test-native test-win run bench clean
 
@@ -22,32 +35,34 @@ setup:
 	@tools/setup
 
 $(WIN)/CMakeCache.txt:
-	cmake -S . -B $(WIN) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(WIN) $(GENERATOR) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64-x86_64.cmake -DCMAKE_BUILD_TYPE=Release
 
 $(NATIVE)/CMakeCache.txt:
-	cmake -S . -B $(NATIVE) -DDOZURI_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B $(NATIVE) $(GENERATOR) -DDOZURI_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 
 build-win: setup $(WIN)/CMakeCache.txt
-	@start=$$(date +%s); cmake --build $(WIN) -j $(JOBS) && echo "== build-win: $$(( $$(date +%s) - start ))s"
+	@start=$$(date +%s); cmake --build $(WIN) -j $(JOBS); rc=$$?; $(call STAGE,build-win); exit $$rc
 
 build-native: setup $(NATIVE)/CMakeCache.txt
-	@start=$$(date +%s); cmake --build $(NATIVE) -j $(JOBS) && echo "== build-native: $$(( $$(date +%s) - start ))s"
+	@start=$$(date +%s); cmake --build $(NATIVE) -j $(JOBS); rc=$$?; $(call STAGE,build-native); exit $$rc
 
 build: build-native build-win
 
 test-native: build-native
-	@start=$$(date +%s); cd $(NATIVE) && $(CTEST); rc=$$?; echo "== test-native: $$(( $$(date +%s) - start ))s"; exit $$rc
+	@start=$$(date +%s); cd $(NATIVE) && $(CTEST); rc=$$?; $(call STAGE,test-native); exit $$rc
 
 # Windows tests run one at a time under one wineserver in the test desktop.
+# (The wineserver runs detached, so its own CPU time is not in the figure.)
 test-win: build-win
 	@start=$$(date +%s); DOZURI_BUILD=$(BUILD) tools/desktop sh -c 'cd $(WIN) && ctest --output-on-failure'; rc=$$?; \
-	 echo "== test-win: $$(( $$(date +%s) - start ))s"; exit $$rc
+	 $(call STAGE,test-win); exit $$rc
 
+# The figure of the whole run counts the configuration and setup too.
 test:
 	@start=$$(date +%s); rc=0; \
 	 $(MAKE) --no-print-directory test-native || rc=1; \
 	 $(MAKE) --no-print-directory test-win || rc=1; \
-	 echo "== test: $$(( $$(date +%s) - start ))s"; exit $$rc
+	 $(call STAGE,test); exit $$rc
 
 # The program runs from a folder of its own outside the build, so the records
 # it keeps beside itself (Data\barkod.bxf) survive `make clean`; its Wine
