@@ -20,16 +20,7 @@ include_guard(GLOBAL)
 # cannot share a translation unit (file-local names that clash with another
 # file's) sets SKIP_UNITY_BUILD_INCLUSION. DOZURI_UNITY=OFF builds one
 # translation unit per source, for finding such a clash.
-# Off by default in the Windows build for now: a batch's object file carries
-# every source's static registrations, so a test program links registrations
-# it did not link before (the shell's unit set-up test sees a class already
-# registered).
-if(WIN32)
-  set(_dozuri_unity_default OFF)
-else()
-  set(_dozuri_unity_default ON)
-endif()
-option(DOZURI_UNITY "Compile each target's sources in batches (unity build)" ${_dozuri_unity_default})
+option(DOZURI_UNITY "Compile each target's sources in batches (unity build)" ON)
 set(DOZURI_UNITY_BATCH 16 CACHE STRING "Sources per unity batch")
 
 # Sources with file-local names (anonymous namespace, static) that another

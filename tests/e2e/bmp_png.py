@@ -5,7 +5,7 @@ import struct
 import zlib
 
 
-def _rows(data):
+def bmp_rows(data):
     """Yields the BMP's pixel rows top to bottom as RGB bytes; also returns the size."""
     if data[:2] != b"BM":
         raise ValueError("not a BMP file")
@@ -37,7 +37,7 @@ def _chunk(kind, payload):
 
 def bmp_to_png(bmp_bytes):
     """The PNG file (8-bit RGB, no filter) of the BMP file's picture."""
-    width, height, rows = _rows(bmp_bytes)
+    width, height, rows = bmp_rows(bmp_bytes)
     raw = b"".join(b"\x00" + row for row in rows)
     header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
     return (b"\x89PNG\r\n\x1a\n" + _chunk(b"IHDR", header)

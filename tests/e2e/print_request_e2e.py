@@ -29,6 +29,7 @@ import time
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from bmp_png import bmp_rows  # noqa: E402
 from dozuri_e2e import MAIN_CAPTION, wait_main_window  # noqa: E402
 from key_input import XdotoolInput, _xdotool  # noqa: E402
 from dozuri_labels_e2e import PREVIEW_CAPTION, copy_records_to_labels, open_print_menu  # noqa: E402
@@ -76,16 +77,32 @@ def expect_message(helper, keyboard, caption, expected):
     helper.wait_window_gone(caption, DIALOG_MS)
 
 
+# The label grid's rows in the main window's picture (x, y, width, height):
+# only this part is compared, so a message box's not yet repainted trace
+# elsewhere on the window does not count.
+LABEL_GRID_AREA = (400, 107, 360, 140)
+SETTLE_S = 20
+
+
 def label_grid_picture(helper, work, name):
-    """The main window with the label grid's first row clicked (so the current
-    row is the same whatever the last request did), as BMP bytes."""
+    """The label grid's rows with its first row clicked (so the current row is
+    the same whatever the last request did), as RGB rows, once two pictures a
+    second apart agree: on a busy machine the grid repaints late."""
     window = XdotoolInput().window(MAIN_CAPTION)
     _xdotool("mousemove", "--window", window, *FIRST_LABEL_ROW_AT)
     _xdotool("click", "1")
-    time.sleep(1)
     path = os.path.join(work, name + ".bmp")
-    helper.shot(MAIN_CAPTION, path)
-    return open(path, "rb").read()
+    left, top, width, height = LABEL_GRID_AREA
+    last = None
+    deadline = time.monotonic() + SETTLE_S
+    while True:
+        time.sleep(1)
+        helper.shot(MAIN_CAPTION, path)
+        _w, _h, rows = bmp_rows(open(path, "rb").read())
+        area = [row[left * 3:(left + width) * 3] for row in rows[top:top + height]]
+        if area == last or time.monotonic() >= deadline:
+            return area
+        last = area
 
 
 def check_labels_unchanged(helper, work, before, name):
