@@ -63,6 +63,8 @@ set(DOZURI_UNITY_ALONE
   tests/reportengine/composite/qrcomposite_test.cpp
   tests/reportengine/printables/sysdata_test.cpp
   tests/reportengine/report/controller_test.cpp
+  tests/skin/core/portable/alphablend_test.cpp
+  tests/skin/core/portable/maskpaint_test.cpp
   tests/support/barcode/upcean_test.cpp
   tests/support/barcode/zint_comparison_test.cpp
   tests/support/barcode_components/unixreaders.cpp

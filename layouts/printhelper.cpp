@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "classlib/forms/application.h"
 #include "classlib/system/codepage.h"
 #include "classlib/system/fileutils.h"
 #include "classlib/system/strutils.h"
@@ -43,4 +42,3 @@ TPrintHelperLibrary::~TPrintHelperLibrary() {
     FreeLibrary(module_);
 }
 
-AnsiString ProgramFolder() { return ExtractFilePath(Application->ExeName()); }

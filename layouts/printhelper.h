@@ -11,6 +11,8 @@
 #include <cstdint>
 
 #include "classlib/system/ansistring.h"
+// ProgramFolder(): the program's folder with a trailing path delimiter.
+#include "skin/core/skinplatform.h"
 
 // "Execute"(printer name, copies, mode 1 preview / 2 print, page width,
 // page length in the page's units, pages as base64 metafiles joined by "|||").
@@ -39,5 +41,3 @@ private:
   TPrintHelperExecute execute_ = nullptr;
 };
 
-// The program's folder with a trailing path delimiter.
-AnsiString ProgramFolder();

@@ -5,7 +5,7 @@
 #include "classlib/classes/typinfo.h"
 #include "classlib/forms/dialogservice.h"
 #include "classlib/printers/printers.h"
-#include "classlib/printers/spoolermemory.h"
+#include "classlib/printers/spoolerrequest.h"
 #include "classlib/system/fileutils.h"
 #include "layouts/raporsecf.h"
 #include "layouts/reportlistfile.h"

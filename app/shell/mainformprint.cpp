@@ -12,7 +12,7 @@
 #include "app/shell/mainform.h"
 #include "app/shell/programidentity.h"
 #include "classlib/classes/typinfo.h"
-#include "classlib/printers/spoolermemory.h"
+#include "classlib/printers/spoolerrequest.h"
 #include "classlib/forms/dialogs.h"
 #include "classlib/graphics/font.h"
 #include "classlib/system/fileutils.h"

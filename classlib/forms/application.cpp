@@ -14,7 +14,7 @@
 #include "classlib/forms/screen.h"
 #include "classlib/graphics/icon.h"
 #include "classlib/graphics/screenfacts.h"
-#include "classlib/printers/spoolermemory.h"
+#include "classlib/printers/spoolerrequest.h"
 #include "classlib/system/win/widestring.h"
 
 TApplication* Application = nullptr;

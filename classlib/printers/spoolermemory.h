@@ -20,6 +20,7 @@
 #include <utility>
 
 #include "classlib/printers/spooler.h"
+#include "classlib/printers/spoolerrequest.h"
 
 class TSpoolerMemory : public TSpooler {
 public:
@@ -66,19 +67,6 @@ private:
   std::map<TDevice, std::vector<WORD>> bins_;
   std::map<TDevice, int> trueType_;
 };
-
-// While one is open (they nest), Spooler() answers through the request's
-// memory. The outermost scope starts and ends with nothing kept.
-class SpoolerRequestScope {
-public:
-  SpoolerRequestScope();
-  ~SpoolerRequestScope();
-  SpoolerRequestScope(const SpoolerRequestScope&) = delete;
-  SpoolerRequestScope& operator=(const SpoolerRequestScope&) = delete;
-};
-
-// Drops every kept answer: printers or their settings changed.
-void ForgetSpoolerAnswers();
 
 // The spooler Spooler() gives: the request's memory over the spooler in
 // force while a request is open, else that spooler itself.

@@ -1,5 +1,7 @@
 #include "skin/core/alphablend.h"
 
+#include "skin/core/pixelbytes.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,17 +9,13 @@ bool ClassicGlyphColumns = false;
 
 namespace {
 
-int Channel(TColor color, int index) { return (static_cast<std::uint32_t>(color) >> (8 * index)) & 0xFF; }
-std::uint8_t ToByte(int v) { return static_cast<std::uint8_t>(std::clamp(v, 0, 255)); }
 int RoundTies(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 // A pixel (blue, green, red) matches a key colour (red in its low byte); a
 // 32-bit pixel must have alpha 0 as well.
 bool MatchesKey(const std::uint8_t* p, int bpp, TColor key) {
-  return p[0] == Channel(key, 2) && p[1] == Channel(key, 1) && p[2] == Channel(key, 0) && (bpp < 4 || p[3] == 0);
+  return p[0] == ColorChannel(key, 2) && p[1] == ColorChannel(key, 1) && p[2] == ColorChannel(key, 0) && (bpp < 4 || p[3] == 0);
 }
-
-bool IsFuchsia(const std::uint8_t* p) { return p[0] == 0xFF && p[1] == 0 && p[2] == 0xFF; }
 
 // The common area of DR and SR inside both bitmaps, after moving negative
 // origins; false when nothing is left.
@@ -111,7 +109,7 @@ void BlendBitmapColor(const TPixelView& B, TColor Color, TColor Key, double Fact
   if (!B.Is24() && !B.Is32())
     return;
   const int bpp = B.BitCount / 8;
-  const int colour[3] = {Channel(Color, 2), Channel(Color, 1), Channel(Color, 0)};
+  const int colour[3] = {ColorChannel(Color, 2), ColorChannel(Color, 1), ColorChannel(Color, 0)};
   for (int y = 0; y < B.Height; ++y) {
     std::uint8_t* p = B.Row(y);
     for (int x = 0; x < B.Width; ++x, p += bpp) {
@@ -126,7 +124,7 @@ void BlendBitmapColor(const TPixelView& B, TColor Color, TColor Key, double Fact
 void TintThroughMask(const TPixelView& B, const TPixelView& Mask, TColor Color) {
   if (B.Width != Mask.Width || B.Height != Mask.Height || !B.Is24() || !Mask.Is24())
     return;
-  const int colour[3] = {Channel(Color, 2), Channel(Color, 1), Channel(Color, 0)};
+  const int colour[3] = {ColorChannel(Color, 2), ColorChannel(Color, 1), ColorChannel(Color, 0)};
   for (int y = 0; y < B.Height; ++y) {
     std::uint8_t* p = B.Row(y);
     const std::uint8_t* m = Mask.Row(y);
@@ -151,7 +149,7 @@ void BlendThroughMask(TPixelRect DR, TPixelRect SR, const TPixelView& Dst, const
       const int x = DR.left + c, y = DR.top + r;
       std::uint8_t* d = Dst.Row(y) + x * dstBpp;
       const std::uint8_t* s = Src.Pixel(SR.left + c, SR.top + r);
-      if (Bg.Ready && IsFuchsia(s)) {
+      if (Bg.Ready && IsFuchsiaPixel(s)) {
         if (UseBackground && TakeBackground(Bg, x, y, d, dstBpp) == BackgroundResult::RowEnds)
           break;
         continue;
@@ -181,7 +179,7 @@ struct AlphaPainter {
     if (Tint == kNoTint)
       return s[k];
     const int grey = (s[0] + s[1] + s[2]) / 3;
-    return std::min(255, RoundTies(grey * Channel(Tint, 2 - k) / 255.0));
+    return std::min(255, RoundTies(grey * ColorChannel(Tint, 2 - k) / 255.0));
   }
   void Combine(std::uint8_t* d, const std::uint8_t* s, int weight) const {
     for (int k = 0; k < 3; ++k)
@@ -189,7 +187,7 @@ struct AlphaPainter {
   }
 };
 
-bool IsKeyPixel32(const std::uint8_t* s) { return IsFuchsia(s) && s[3] == 0; }
+bool IsKeyPixel32(const std::uint8_t* s) { return IsFuchsiaPixel(s) && s[3] == 0; }
 
 }  // namespace
 

@@ -1,15 +1,13 @@
 #include "skin/core/alphagraph.h"
 
+#include "skin/core/pixelbytes.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
 constexpr const char* kFormatNotSupported = "Bitmap format is not supported";
-
-std::uint8_t ClampByte(int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 255)); }
-
-int Channel(TColor color, int index) { return (static_cast<std::uint32_t>(color) >> (8 * index)) & 0xFF; }
 
 // R limited to the bitmap; false when nothing of it is left.
 bool ClipToBitmap(const TPixelView& B, TPixelRect& R) {
@@ -157,15 +155,15 @@ void BlendColorRect(const TPixelView& B, TPixelRect R, std::uint8_t Percent, TCo
   if (!ClipToBitmap(B, R))
     return;
   const TColor c = ColorToRGB(Color);
-  const int blue = Channel(c, 2), green = Channel(c, 1), red = Channel(c, 0);
+  const int blue = ColorChannel(c, 2), green = ColorChannel(c, 1), red = ColorChannel(c, 0);
   const double g = Percent / 100.0;
   const int bpp = B.BitCount / 8;
   for (int y = R.top; y < R.bottom; ++y) {
     std::uint8_t* p = B.Row(y) + R.left * bpp;
     for (int x = R.left; x < R.right; ++x, p += bpp) {
-      p[0] = ClampByte(RoundEven(g * p[0] + (1 - g) * blue));
-      p[1] = ClampByte(RoundEven(g * p[1] + (1 - g) * green));
-      p[2] = ClampByte(RoundEven(g * p[2] + (1 - g) * red));
+      p[0] = ToByte(RoundEven(g * p[0] + (1 - g) * blue));
+      p[1] = ToByte(RoundEven(g * p[1] + (1 - g) * green));
+      p[2] = ToByte(RoundEven(g * p[2] + (1 - g) * red));
     }
   }
 }
@@ -202,7 +200,7 @@ void GrayscaleBitmap(const TPixelView& B) {
 void GrayscaleBitmapExcept(const TPixelView& B, TColor Key) {
   if (!B.Is24())
     return;
-  const int kb = Channel(Key, 2), kg = Channel(Key, 1), kr = Channel(Key, 0);
+  const int kb = ColorChannel(Key, 2), kg = ColorChannel(Key, 1), kr = ColorChannel(Key, 0);
   for (int y = 0; y < B.Height; ++y) {
     std::uint8_t* p = B.Row(y);
     for (int x = 0; x < B.Width; ++x, p += 3) {
@@ -216,7 +214,7 @@ void GrayscaleBitmapExcept(const TPixelView& B, TColor Key) {
 TColor BlendColors(TColor A, TColor B, double X) {
   std::uint32_t result = static_cast<std::uint32_t>(A) & 0xFF000000u;
   for (int k = 0; k < 3; ++k) {
-    const int value = RoundEven(Channel(A, k) * X + Channel(B, k) * (1 - X));
+    const int value = RoundEven(ColorChannel(A, k) * X + ColorChannel(B, k) * (1 - X));
     result |= static_cast<std::uint32_t>(value & 0xFF) << (8 * k);
   }
   return static_cast<TColor>(result);
@@ -226,19 +224,19 @@ TColor StripColorAlpha(TColor C) { return static_cast<TColor>(static_cast<std::u
 
 std::uint32_t ColorToPixel32(TColor C) {
   // In memory: blue, green, red, alpha.
-  return static_cast<std::uint32_t>(Channel(C, 2)) | static_cast<std::uint32_t>(Channel(C, 1)) << 8 |
-         static_cast<std::uint32_t>(Channel(C, 0)) << 16 | 0xFF000000u;
+  return static_cast<std::uint32_t>(ColorChannel(C, 2)) | static_cast<std::uint32_t>(ColorChannel(C, 1)) << 8 |
+         static_cast<std::uint32_t>(ColorChannel(C, 0)) << 16 | 0xFF000000u;
 }
 
 TColor ChangeSaturation(TColor C, int Percent) {
   if (Percent == 0)
     return C;
-  const int rgb[3] = {Channel(C, 0), Channel(C, 1), Channel(C, 2)};
+  const int rgb[3] = {ColorChannel(C, 0), ColorChannel(C, 1), ColorChannel(C, 2)};
   const double avg = (rgb[0] + rgb[1] + rgb[2]) / 3.0;
   std::uint32_t result = 0;
   for (int k = 0; k < 3; ++k) {
     const double share = (avg - rgb[k]) / 100;
-    result |= static_cast<std::uint32_t>(ClampByte(RoundEven(rgb[k] + Percent * share))) << (8 * k);
+    result |= static_cast<std::uint32_t>(ToByte(RoundEven(rgb[k] + Percent * share))) << (8 * k);
   }
   return static_cast<TColor>(result);
 }
@@ -257,7 +255,7 @@ double ClampComponent(double v) {
 
 TColor ChangeHue(int Degrees, TColor C) {
   const TColor rgb = StripColorAlpha(ColorToRGB(C));
-  const double R = Channel(rgb, 0), G = Channel(rgb, 1), B = Channel(rgb, 2);
+  const double R = ColorChannel(rgb, 0), G = ColorChannel(rgb, 1), B = ColorChannel(rgb, 2);
   const double V = std::max({R, G, B});
   const double m = std::min({R, G, B});
   const double S = V == 0 ? 0 : (V - m) / V;
@@ -288,5 +286,5 @@ TColor ChangeHue(int Degrees, TColor C) {
     case 4: r = t, g = p, b = V; break;
     default: r = V, g = p, b = q; break;
   }
-  return static_cast<TColor>(ClampByte(RoundEven(r)) | ClampByte(RoundEven(g)) << 8 | ClampByte(RoundEven(b)) << 16);
+  return static_cast<TColor>(ToByte(RoundEven(r)) | ToByte(RoundEven(g)) << 8 | ToByte(RoundEven(b)) << 16);
 }

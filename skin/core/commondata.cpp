@@ -69,11 +69,6 @@ const KindSection kDefaultSections[] = {
 // section hand its parent's background on.
 constexpr int kThinBorder = 24;
 
-bool IsLoadingOrDying(const TComponent* Component) {
-  TComponentState state = Component->ComponentState();
-  return state.Contains(csLoading) || state.Contains(csReading) || state.Contains(csDestroying);
-}
-
 bool IsDying(const TComponent* Component) {
   return Component != nullptr && Component->ComponentState().Contains(csDestroying);
 }
@@ -109,6 +104,11 @@ bool HasWindow(TControl* Control) {
 }
 
 }  // namespace
+
+bool IsLoadingOrDying(const TComponent* Component) {
+  TComponentState state = Component->ComponentState();
+  return state.Contains(csLoading) || state.Contains(csReading) || state.Contains(csDestroying);
+}
 
 AnsiString DefaultSectionOfKind(int ControlKind) {
   for (const KindSection& entry : kDefaultSections)

@@ -223,6 +223,9 @@ private:
 
 // The default section of a control kind, or "" for a kind without one.
 AnsiString DefaultSectionOfKind(int ControlKind);
+// A component being read from a stream or being destroyed takes no part in
+// painting or commands.
+bool IsLoadingOrDying(const TComponent* Component);
 
 // The shared handlers as free routines: False for a nil Data.
 bool HandleCommonSkinCommand(TMessage& Message, TsCommonData* Data);

@@ -1,16 +1,14 @@
 #include "skin/core/maskpaint.h"
 
+#include "skin/core/pixelbytes.h"
+
 #include <algorithm>
 
 namespace {
 
-int Channel(TColor color, int index) { return (static_cast<std::uint32_t>(color) >> (8 * index)) & 0xFF; }
-
 bool MatchesKey(const std::uint8_t* p, TColor key) {
-  return p[0] == Channel(key, 2) && p[1] == Channel(key, 1) && p[2] == Channel(key, 0);
+  return p[0] == ColorChannel(key, 2) && p[1] == ColorChannel(key, 1) && p[2] == ColorChannel(key, 0);
 }
-
-bool IsFuchsia(const std::uint8_t* p) { return p[0] == 0xFF && p[1] == 0 && p[2] == 0xFF; }
 
 // The inclusive source rectangle limited to the bitmap.
 TPixelRect ClampInclusive(TPixelRect SR, const TPixelView& S) {
@@ -89,7 +87,7 @@ void CopyKeyedPiece(const TPixelView& D, const TPixelView& S, int X, int Y, bool
         const std::uint8_t* b = bg.Pixel(bx, by);
         WritePixel(D, x, y, b[0], b[1], b[2]);
       } else if (!bg.Assigned() && !Src.Ready) {
-        WritePixel(D, x, y, Channel(Src.FillColor, 2), Channel(Src.FillColor, 1), Channel(Src.FillColor, 0));
+        WritePixel(D, x, y, ColorChannel(Src.FillColor, 2), ColorChannel(Src.FillColor, 1), ColorChannel(Src.FillColor, 0));
       }
     }
   }
@@ -127,7 +125,7 @@ void CopyMaskedGlyph(const TPixelView& B, TPixelPoint P, int State, const TMaskI
       if (sx < 0 || sx >= S.Width || P.x + c >= B.Width)
         break;
       const std::uint8_t* p = S.Pixel(sx, sy);
-      if (IsFuchsia(p))
+      if (IsFuchsiaPixel(p))
         continue;
       const std::uint8_t* m = S.Pixel(sx, my);
       std::uint8_t* d = B.Pixel(P.x + c, P.y + r);
@@ -149,7 +147,7 @@ void CollectRuns(std::vector<TPixelRect>& A, const TPixelView& S, int sy, int ce
   int start = -1;
   for (int x = from; x < to; ++x) {
     const int sx = cellLeft + x;
-    const bool key = sx >= 0 && sx < S.Width && IsFuchsia(S.Pixel(sx, sy));
+    const bool key = sx >= 0 && sx < S.Width && IsFuchsiaPixel(S.Pixel(sx, sy));
     if (key && start < 0)
       start = x;
     if (!key && start >= 0) {
@@ -199,7 +197,7 @@ void CopyMaskedPiece(const TPixelView& D, int X, int Y, const TPixelView& S, int
         continue;
       const std::uint8_t* p = S.Pixel(sx, sy);
       std::uint8_t* d = D.Pixel(x, y);
-      if (IsFuchsia(p) && CB) {
+      if (IsFuchsiaPixel(p) && CB) {
         if (withBackground) {
           const int bx = Src.X + x, by = Src.Y + y;
           if (bx < 0 || by < 0 || bx >= bg.Width || by >= bg.Height)
@@ -207,11 +205,11 @@ void CopyMaskedPiece(const TPixelView& D, int X, int Y, const TPixelView& S, int
           const std::uint8_t* b = bg.Pixel(bx, by);
           WritePixel(D, x, y, b[0], b[1], b[2]);
         } else {
-          WritePixel(D, x, y, Channel(Src.FillColor, 2), Channel(Src.FillColor, 1), Channel(Src.FillColor, 0));
+          WritePixel(D, x, y, ColorChannel(Src.FillColor, 2), ColorChannel(Src.FillColor, 1), ColorChannel(Src.FillColor, 0));
         }
         continue;
       }
-      if (IsFuchsia(p) && !withBackground)
+      if (IsFuchsiaPixel(p) && !withBackground)
         continue;
       const std::uint8_t* m = S.Pixel(sx, my);
       for (int k = 0; k < 3; ++k)

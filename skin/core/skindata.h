@@ -12,6 +12,7 @@
 #include "classlib/graphics/colors.h"
 #include "classlib/graphics/jpeg.h"
 #include "classlib/system/ansistring.h"
+#include "skin/core/skingradient.h"
 
 class TsSkinManager;
 
@@ -29,14 +30,6 @@ struct TsSkinData {
   short BIConCloseGlow = 0, BIConCloseGlowMargin = 0, BIConMaxGlow = 0, BIConMaxGlowMargin = 0,
         BIConMinGlow = 0, BIConMinGlowMargin = 0;
 };
-
-// One colour stop of a gradient: start and end colour, share, direction.
-struct TsGradPie {
-  TColor Color1 = 0, Color2 = 0;
-  int Percent = 0;
-  int Mode = 0;
-};
-using TsGradArray = std::vector<TsGradPie>;
 
 // One section of the skin; the defaults are those of a key the options
 // file leaves out.

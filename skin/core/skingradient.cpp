@@ -1,5 +1,7 @@
 #include "skin/core/skingradient.h"
 
+#include "skin/core/pixelbytes.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -8,16 +10,14 @@
 
 namespace {
 
-int Channel(TColor color, int index) { return (static_cast<std::uint32_t>(color) >> (8 * index)) & 0xFF; }
-
 // Single-precision colour accumulators advanced by double-precision steps,
 // so that long bands drift by rounding the same way each time.
 class BandColour {
 public:
   BandColour(const TsGradientStop& stop, int n) {
     for (int k = 0; k < 3; ++k) {
-      acc_[k] = static_cast<float>(Channel(stop.StartColor, k));
-      step_[k] = static_cast<double>(Channel(stop.EndColor, k) - Channel(stop.StartColor, k)) / n;
+      acc_[k] = static_cast<float>(ColorChannel(stop.StartColor, k));
+      step_[k] = static_cast<double>(ColorChannel(stop.EndColor, k) - ColorChannel(stop.StartColor, k)) / n;
     }
   }
   // Blue, green, red of the current colour.

@@ -7,6 +7,7 @@
 #include "classlib/controls/wincontrol.h"
 #include "classlib/forms/forms.h"
 #include "classlib/graphics/bitmap.h"
+#include "skin/core/commondata.h"
 #include "skin/core/skinbackground.h"
 #include "skin/core/skincommands.h"
 
@@ -16,11 +17,6 @@ namespace {
 
 HMODULE gThemeLibrary = nullptr;
 bool gPaintingGraphicControls = false;
-
-bool IsLoadingOrDying(const TComponent* Component) {
-  TComponentState state = Component->ComponentState();
-  return state.Contains(csLoading) || state.Contains(csReading) || state.Contains(csDestroying);
-}
 
 }  // namespace
 
