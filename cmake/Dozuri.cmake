@@ -124,6 +124,21 @@ function(dozuri_test name kind)
     ENVIRONMENT "DOZURI_TEST_DATA=${CMAKE_CURRENT_SOURCE_DIR}")
 endfunction()
 
+# Runs some of a Windows test program's tests once more under U.S. English.
+# Such runs carry the label en_US: `make test-win` runs them under a Wine
+# server of their own started in that locale, since Wine keeps the user's
+# number and date formats in the shared registry, and a process of another
+# locale that starts during the run writes its own formats there.
+function(dozuri_en_US_test name program filter)
+  if(NOT DOZURI_WINDOWS)
+    return()
+  endif()
+  add_test(NAME ${name} COMMAND ${program} --gtest_brief=1 --gtest_filter=${filter})
+  set_tests_properties(${name} PROPERTIES
+    LABELS en_US
+    ENVIRONMENT "LANG=en_US.UTF-8;LC_ALL=en_US.UTF-8")
+endfunction()
+
 function(dozuri_bench name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   if(DOZURI_WINDOWS OR NOT DOZURI_BENCH)
