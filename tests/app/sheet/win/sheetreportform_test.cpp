@@ -68,7 +68,8 @@ TEST(SheetReportForm, PreviewShowsOnePagePerSevenRowsAndTheProjectIsSaved) {
   auto root = rave_test::ParseProjectText(std::string(bytes.begin(), bytes.end()));
   ASSERT_TRUE(root);
   ASSERT_TRUE(root->Child("GlobalPage2"));
-  EXPECT_EQ(rave_test::PageElements(*root->Child("GlobalPage2")).size(), 6u);
+  // Rows 15 to 20: a barcode and (names are on after "Yeni") a name each.
+  EXPECT_EQ(rave_test::PageElements(*root->Child("GlobalPage2")).size(), 12u);
   // Building disabled the barcode grid's table only for its own time.
   EXPECT_FALSE(form.Document().Tables.RxMemBarkod().ControlsDisabled());
   EXPECT_TRUE(f.dialogs.Records().empty());
@@ -79,6 +80,7 @@ TEST(SheetReportForm, UnprintableCodeStopsTheReportWithItsPlace) {
   TB3_AnaF& form = *f.form;
   form.Document().Tables.SetCell(stBarkod, 1, 1, "869000000001");
   form.Document().Tables.SetCell(stBarkod, 3, 2, "12A");
+  f.dialogs.AnswerButton(IDOK);
   form.btnReportClick(nullptr);
   EXPECT_EQ(f.setupsAsked, 0);
   EXPECT_EQ(f.previewPages, -1);
