@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "classlib/graphics/canvas.h"
 #include "classlib/graphics/wintext.h"
@@ -49,6 +50,29 @@ void DrawRaveText(TQRPrinter& printer, HDC dc, const TRaveText& text, TRaveOrigi
            printer.DeviceY((origin.Top + text.Top) * TenthsPerInch), wide.c_str(), static_cast<int>(wide.size()));
 }
 
+// All bars of a symbol as one filled path of rectangles: a printer driver
+// then gets one fill for the symbol rather than one per bar.
+void DrawRaveBars(HDC dc, const TBarLayout& layout, int left, int top) {
+  if (layout.Bars.empty())
+    return;
+  std::vector<POINT> corners;
+  corners.reserve(layout.Bars.size() * 4);
+  for (const TBarRect& bar : layout.Bars) {
+    corners.push_back({left + bar.Left, top + bar.Top});
+    corners.push_back({left + bar.Right, top + bar.Top});
+    corners.push_back({left + bar.Right, top + bar.Bottom});
+    corners.push_back({left + bar.Left, top + bar.Bottom});
+  }
+  const std::vector<INT> counts(layout.Bars.size(), 4);
+  const HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(BLACK_BRUSH));
+  const HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+  const int oldFill = SetPolyFillMode(dc, WINDING);
+  PolyPolygon(dc, corners.data(), counts.data(), static_cast<int>(counts.size()));
+  SetPolyFillMode(dc, oldFill);
+  SelectObject(dc, oldPen);
+  SelectObject(dc, oldBrush);
+}
+
 void DrawRaveBarCode(TQRPrinter& printer, HDC dc, const TRaveBaseBarCode& code, TRaveOrigin origin) {
   const TRaveSymbol symbol = EncodeRaveSymbol(code);
   const int dpi = std::max(1, static_cast<int>(std::lround(static_cast<double>(printer.XFactor()) * TenthsPerInch)));
@@ -60,11 +84,7 @@ void DrawRaveBarCode(TQRPrinter& printer, HDC dc, const TRaveBaseBarCode& code, 
   const TBarLayout layout = LayoutBars(symbol.Pattern, options);
   const int left = printer.DeviceX((origin.Left + code.Left) * TenthsPerInch);
   const int top = printer.DeviceY((origin.Top + code.Top) * TenthsPerInch);
-  HBRUSH black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-  for (const TBarRect& bar : layout.Bars) {
-    const RECT rect{left + bar.Left, top + bar.Top, left + bar.Right, top + bar.Bottom};
-    FillRect(dc, &rect, black);
-  }
+  DrawRaveBars(dc, layout, left, top);
   if (symbol.Readable.empty())
     return;
   TRaveFont readable;
