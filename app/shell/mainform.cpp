@@ -43,6 +43,7 @@ BEGIN_PUBLISHED(TAnaF)
   METHOD(rtibat1Click),
   METHOD(WebSiteItemClick),
   METHOD(ToolItemClick),
+  METHOD(SpeedButton1Click),
   METHOD(FormAyar),
 END_PUBLISHED
 

@@ -140,6 +140,7 @@ public:
   void rtibat1Click(TObject* Sender);
   void WebSiteItemClick(TObject* Sender);
   void ToolItemClick(TObject* Sender);
+  void SpeedButton1Click(TObject* Sender);
 
   // Gives another form the main form's caption and header picture; nothing
   // in the program calls it.

@@ -5,6 +5,7 @@
 #include "app/shell/mainform.h"
 #include "app/shell/programidentity.h"
 #include "app/shell/shellopen.h"
+#include "app/sheet/b3_anaf.h"
 #include "classlib/grids/inplaceedit.h"
 #include "classlib/system/fileutils.h"
 
@@ -58,6 +59,11 @@ bool TAnaF::EscapeClosesListOrEditor() {
     }
   }
   return false;
+}
+
+void TAnaF::SpeedButton1Click(TObject*) {
+  TB3_AnaF* form = nullptr;
+  ShowFormModal(form);
 }
 
 void TAnaF::Yardm2Click(TObject*) { OpenHelpFile("yardim.chm", "Yardim.Chm dosyası bulunamadı."); }

@@ -149,7 +149,7 @@ void TAnaF::BuildHeader() {
   SpeedButton1->SetCaption("Dozuri 3 Modu");
   SpeedButton1->SetBounds(VTFormHeader1->Width() - 120, 3, 112, 24);
   SpeedButton1->SetAnchors(TAnchors{akTop, akRight});
-  SpeedButton1->SetEnabled(false);  // the sheet mode is not part of this program yet
+  SpeedButton1->OnClick = Method<&TAnaF::SpeedButton1Click>(this);
 }
 
 void TAnaF::BuildRecordEdits(TWinControl* parent) {

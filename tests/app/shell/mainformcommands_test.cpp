@@ -45,8 +45,21 @@ TEST_F(MainFormTest, TheMenusHoldTheirEntriesAndOnlyWhatWorksIsEnabled) {
   EXPECT_EQ(Captions(root->Items(2)),
             (std::vector<AnsiString>{"Yardım", "İrtibat", "Dozuri Hakkında (kapalı)", "-", MakerWebAddress, "-",
                                      "Program Sürümünü Kontrol Et (kapalı)"}));
-  EXPECT_FALSE(f.SpeedButton1->Enabled());
+  EXPECT_TRUE(f.SpeedButton1->Enabled());
   EXPECT_FALSE(f.Button5->Enabled());
+}
+
+TEST_F(MainFormTest, HeaderButtonOpensTheSheetModeModally) {
+  TAnaF& f = Create();
+  AnsiString header;
+  dialogs.OnModalForm = [&header](TCustomForm& form) {
+    header = form.FindComponent("VTFormHeader1") != nullptr ? "found" : "";
+    form.SetModalResult(mrCancel);
+  };
+  f.SpeedButton1->Click();
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].FormClass, "TB3_AnaF");
+  EXPECT_EQ(header, "found");
 }
 
 TEST_F(MainFormTest, TheActionsAnswerTheirKeys) {
