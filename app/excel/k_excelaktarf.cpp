@@ -105,6 +105,7 @@ void TK_ExcelAktarF::BuildControls() {
   // The first filter keeps its text and also offers the newer workbooks.
   FilenameEdit1->SetFilter("Excel Dosyaları (*.XLS)|*.xls;*.xlsx|All files (*.*)|*.*");
   FilenameEdit1->SetDefaultExt("xls");
+  FilenameEdit1->SetFileName("");
   MakeExcelLabel(this, TabAktarim, "Bilgilerin alinacagi calisma sayfasi", 8, 318);
   RxSpinEdit1 = MakeControlAt<TRxSpinEdit>(this, TabAktarim, "RxSpinEdit1", 270, 315, 60, 21);
   RxSpinEdit1->SetMinValue(1);
