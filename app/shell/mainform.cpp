@@ -27,6 +27,7 @@ BEGIN_PUBLISHED(TAnaF)
   METHOD(ComboBox1Change),
   METHOD(DBEdit1KeyPress),
   METHOD(mBarkodBilgileriniS1Click),
+  METHOD(FarklKaydet1Click),
   METHOD(Button1Click),
   METHOD(Button2Click),
   METHOD(Button3Click),

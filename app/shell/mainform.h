@@ -118,6 +118,8 @@ public:
   void ComboBox1Change(TObject* Sender);
   void DBEdit1KeyPress(TObject* Sender, char& Key);
   void mBarkodBilgileriniS1Click(TObject* Sender);
+  // "Excel den Veri Al": the Excel import form, modally.
+  void FarklKaydet1Click(TObject* Sender);
 
   // The label commands ">", "<", ">>" and "<<".
   void Button1Click(TObject* Sender);

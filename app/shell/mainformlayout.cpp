@@ -110,8 +110,7 @@ void TAnaF::BuildMenu() {
   TMenuItem* root = MainMenu1->Items();
 
   TMenuItem* dosya = AddItem(root, "Dosya");
-  FarklKaydet1 = AddItem(dosya, "Excel den Veri Al");
-  FarklKaydet1->SetEnabled(false);  // the Excel import is not part of this program yet
+  FarklKaydet1 = AddItem(dosya, "Excel den Veri Al", Method<&TAnaF::FarklKaydet1Click>(this));
   mBarkodBilgileriniS1 = AddItem(dosya, "Tüm Dozuri Bilgilerini Sil", Method<&TAnaF::mBarkodBilgileriniS1Click>(this));
   AddSeparator(dosya);
   k1 = AddItem(dosya, "Çıkış", Method<&TAnaF::k1Click>(this));
