@@ -8,8 +8,11 @@
 #include "classlib/system/numconv.h"
 #include "design/core/layoutfile.h"
 #include "design/core/layoutnames.h"
+#include "design/core/componentwatch.h"
 #include "design/core/uniquename.h"
+#include "design/dsnclipboard.h"
 #include "design/dsnctrl.h"
+#include "design/dsnhandle.h"
 #include "design/dsnpanel.h"
 #include "design/dsnprop.h"
 #include "design/dsnshape.h"
@@ -278,6 +281,8 @@ TDsnCtrl* TDsnRegister::CreateCover(TWinControl* Control) { return TDsnCtrl::Cre
 
 TDsnList* TDsnRegister::CreateCoverList() { return new TDsnList; }
 
+TMultiHandler* TDsnRegister::CreateHandler() { return new TMultiHandler; }
+
 TDsnCtrl* TDsnRegister::CoverOf(const TControl* Control) const {
   if (FCoverList != nullptr)
     for (int i = 0; i < FCoverList->Count(); ++i) {
@@ -294,8 +299,13 @@ TTargetList* TDsnRegister::CreateTargetList() {
   FreeGripsAndMerger();
   if (FDsnStage != nullptr) {
     FGripHandler = CreateHandler();
-    if (FGripHandler != nullptr)
+    if (FGripHandler != nullptr) {
+      FGripHandler->OutlineColor = FOutlineColor;
+      FGripHandler->OutlinePenWidth = FOutlinePenWidth;
+      FGripHandler->GridWidth = FGridWidth;
+      FGripHandler->GridHeight = FGridHeight;
       list->Link(FGripHandler);
+    }
   }
   for (TReceiveTargets* receiver : FReceivers)
     list->Link(receiver);
@@ -748,4 +758,134 @@ void TDsnRegister::CreateDragEnd(TWinControl* Cover, TPoint Point, TShiftState) 
     FDsnPanel->SetCurrentTemplate(nullptr);
   }
   FCloneResult = nullptr;
+}
+
+// ---- Clipboard and delete -------------------------------------------------------------------
+namespace {
+
+// The selected components now, in selection order (dead entries left out).
+std::vector<TComponent*> SelectedNow(const TTargetList* Selection) {
+  std::vector<TComponent*> list;
+  for (int i = 0; Selection != nullptr && i < Selection->Count(); ++i)
+    if (TComponent* c = Selection->Items(i))
+      list.push_back(c);
+  return list;
+}
+
+// Parent steps from Component up to Stage: 0 for a child of the stage.
+int DepthBelow(TComponent* Component, const TWinControl* Stage) {
+  auto* control = dynamic_cast<TControl*>(Component);
+  int depth = 0;
+  for (TWinControl* parent = control != nullptr ? control->Parent() : nullptr; parent != nullptr && parent != Stage;
+       parent = parent->Parent())
+    ++depth;
+  return depth;
+}
+
+}  // namespace
+
+bool TDsnRegister::CanCopy() { return FSelection != nullptr && FSelection->Count() > 0 && SameParent(); }
+
+void TDsnRegister::CopyToClipboard() {
+  if (CanCopy())
+    PutDesignClipboard(Owner(), SelectedNow(FSelection.get()));
+}
+
+void TDsnRegister::CutToClipboard() {
+  if (FSelection == nullptr || FSelection->Count() <= 0 || !SameParent())
+    return;
+  CopyToClipboard();
+  DeleteSelected();
+}
+
+bool TDsnRegister::CanPaste() {
+  if (FSelection == nullptr || FSelection->Count() > 1)
+    return false;
+  if (FSelection->Count() == 1) {
+    auto* target = dynamic_cast<TControl*>(FSelection->Items(0));
+    if (target == nullptr || !target->ControlStyle().Contains(csAcceptsControls))
+      return false;
+  }
+  return DesignClipboardHasData();
+}
+
+TWinControl* TDsnRegister::PasteParent() { return FDsnStage; }
+
+void TDsnRegister::PasteFromClipboard() {
+  if (!CanPaste() || Owner() == nullptr)
+    return;
+  auto* target = FSelection->Count() == 1 ? dynamic_cast<TWinControl*>(FSelection->Items(0)) : PasteParent();
+  if (target == nullptr)
+    return;
+  FSelection->Clear();
+  TMemoryStream data;
+  if (!GetDesignClipboard(data))
+    return;
+  TReader reader(data, LayoutBufferSize);
+  reader.OnSetName = [this](TReader* r, TComponent* component, AnsiString& name) { CloneSetName(r, component, name); };
+  reader.SetPosition(0);
+  // The grips of what was pasted before a failure still come.
+  struct TUpdateAtEnd {
+    TDsnRegister* Controller;
+    ~TUpdateAtEnd() {
+      if (Controller->FSelection != nullptr)
+        Controller->FSelection->Update();
+    }
+  } update{this};
+  reader.ReadComponents(Owner(), target, [this](TComponent* component) { PlacePasted(component); });
+}
+
+void TDsnRegister::PlacePasted(TComponent* Component) {
+  auto* control = dynamic_cast<TControl*>(Component);
+  if (control != nullptr) {
+    if (auto* windowed = dynamic_cast<TWinControl*>(control))
+      CoverControl(windowed);
+    if (TWinControl* parent = control->Parent()) {
+      int left = control->Left();
+      int top = control->Top();
+      if (left > parent->Width())
+        left = parent->Width() - control->Width();
+      if (top > parent->Height())
+        top = parent->Height() - control->Height();
+      control->SetBounds(std::max(left, 0), std::max(top, 0), control->Width(), control->Height());
+    }
+  }
+  MakeSelection()->Add(Component);
+}
+
+void TDsnRegister::DeleteSelected() {
+  if (FSelection == nullptr)
+    return;
+  std::vector<TComponent*> doomed = SelectedNow(FSelection.get());
+  // The host's answers may free components itself: those leave the list.
+  TComponentWatch watch([&doomed](TComponent* gone) { std::erase(doomed, gone); });
+  for (TComponent* c : doomed)
+    watch.Watch(c);
+  FSelection->Clear();
+  TDsnStage* stage = FDsnStage;
+  if (stage != nullptr && stage->OnDeleteQuery)
+    for (int i = static_cast<int>(doomed.size()) - 1; i >= 0; --i) {
+      if (i >= static_cast<int>(doomed.size()))
+        continue;
+      TComponent* component = doomed[i];
+      bool canDelete = true;
+      stage->OnDeleteQuery(stage, component, canDelete);
+      if (!canDelete) {
+        watch.Unwatch(component);
+        std::erase(doomed, component);
+      }
+    }
+  std::stable_sort(doomed.begin(), doomed.end(), [stage](TComponent* a, TComponent* b) {
+    return DepthBelow(a, stage) < DepthBelow(b, stage);
+  });
+  // The deepest first: a container goes after its selected children, and a
+  // component freed with one freed before is not freed again.
+  while (!doomed.empty()) {
+    TComponent* victim = doomed.back();
+    doomed.pop_back();
+    watch.Unwatch(victim);
+    victim->Free();
+  }
+  if (FSelection != nullptr)
+    FSelection->Update();
 }
