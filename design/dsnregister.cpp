@@ -817,22 +817,32 @@ void TDsnRegister::PasteFromClipboard() {
   auto* target = FSelection->Count() == 1 ? dynamic_cast<TWinControl*>(FSelection->Items(0)) : PasteParent();
   if (target == nullptr)
     return;
-  FSelection->Clear();
+  // A block that is no design data (any program may put one under the
+  // format) pastes nothing and leaves the selection as it is.
   TMemoryStream data;
   if (!GetDesignClipboard(data))
     return;
+  FSelection->Clear();
   TReader reader(data, LayoutBufferSize);
   reader.OnSetName = [this](TReader* r, TComponent* component, AnsiString& name) { CloneSetName(r, component, name); };
   reader.SetPosition(0);
-  // The grips of what was pasted before a failure still come.
-  struct TUpdateAtEnd {
-    TDsnRegister* Controller;
-    ~TUpdateAtEnd() {
-      if (Controller->FSelection != nullptr)
-        Controller->FSelection->Update();
-    }
-  } update{this};
-  reader.ReadComponents(Owner(), target, [this](TComponent* component) { PlacePasted(component); });
+  // The components are placed once the read has finished them (a control
+  // takes its stored position when loaded); those read before a failure are
+  // placed, covered and selected too before the error passes on.
+  std::vector<TComponent*> pasted;
+  auto placeAll = [this, &pasted] {
+    for (TComponent* component : pasted)
+      PlacePasted(component);
+    if (FSelection != nullptr)
+      FSelection->Update();
+  };
+  try {
+    reader.ReadComponents(Owner(), target, [&pasted](TComponent* component) { pasted.push_back(component); });
+  } catch (...) {
+    placeAll();
+    throw;
+  }
+  placeAll();
 }
 
 void TDsnRegister::PlacePasted(TComponent* Component) {
