@@ -10,7 +10,10 @@
 #include "design/core/layoutnames.h"
 #include "design/core/componentwatch.h"
 #include "design/core/uniquename.h"
+#include "design/contextprops.h"
 #include "design/dsnclipboard.h"
+#include "design/dsnselect.h"
+#include "design/propertytext.h"
 #include "design/dsnctrl.h"
 #include "design/dsnhandle.h"
 #include "design/dsnpanel.h"
@@ -896,6 +899,99 @@ void TDsnRegister::DeleteSelected() {
     watch.Unwatch(victim);
     victim->Free();
   }
+  if (FSelection != nullptr)
+    FSelection->Update();
+}
+
+// ---- Context menu ----------------------------------------------------------------------------
+void TDsnRegister::TakeCoverMenu() {
+  if (FDsnStage == nullptr || FPopupMenu != nullptr)
+    return;
+  TPopupMenu* coverMenu = FDsnStage->CoverMenu();
+  if (coverMenu == nullptr && FDsnStage->SelfProps()->Count() == 0)
+    return;
+  FPopupMenu = new TPopupMenu(Owner());
+  if (coverMenu == nullptr)
+    return;
+  FPopupMenu->OnPopup = coverMenu->OnPopup;
+  TMenuItem* borrowed = coverMenu->Items();
+  while (borrowed->Count() > 0) {
+    TMenuItem* item = borrowed->Items(0);
+    borrowed->Remove(item);
+    FPopupMenu->Items()->Add(item);
+  }
+  FPopupMenu->SetTag(FPopupMenu->Items()->Count());
+}
+
+void TDsnRegister::SelectForPopup(TWinControl* Cover, TControl* Target, int, int) {
+  SelectForPopupTarget(Cover, Target, false);
+}
+
+void TDsnRegister::SelectForPopupTarget(TWinControl* Cover, TControl* Target, bool NeverStage) {
+  if (Cover == nullptr || Target == nullptr)
+    return;
+  TSelectAccept select = AskSelect(Target);
+  if (NeverStage && dynamic_cast<TDsnStage*>(Target) != nullptr)
+    select = TSelectAccept{saCreate};
+  if (!select.Contains(saMove))
+    return;
+  FPressParent = Target == Cover ? Cover->Parent() : Cover;
+  TTargetList* selection = MakeSelection();
+  const int index = selection->IndexOf(Target);
+  if (selection->Count() <= 0) {
+    selection->Add(Target);
+  } else if (index < 0 || !SameParent()) {
+    selection->Clear();
+    selection->Add(Target);
+  }
+  selection->Update();
+}
+
+void TDsnRegister::DoContextPopup(TWinControl* Cover, TControl* Target, int X, int Y) {
+  SelectForPopup(Cover, Target, X, Y);
+  if (FPopupMenu == nullptr || FDsnStage == nullptr || Cover == nullptr)
+    return;
+  // A right click on the empty stage before anything was selected still
+  // brings the menu.
+  TTargetList* selection = MakeSelection();
+  const TContextProps props(FDsnStage->SelfProps(), FDsnStage->OutProps(), SelectedNow(selection));
+  TMenuItem* items = FPopupMenu->Items();
+  // The property items of the last popup go; the borrowed ones stay.
+  while (items->Count() > std::max(FPopupMenu->Tag(), 0)) {
+    TMenuItem* stale = items->Items(items->Count() - 1);
+    items->Remove(stale);
+    stale->Free();
+  }
+  if (items->Count() > 0 && props.Count() > 0) {
+    auto* separator = new TDsnMenuItem(Owner());
+    separator->SetCaption("-");
+    items->Add(separator);
+  }
+  for (int i = 0; i < props.Count(); ++i) {
+    auto* item = new TDsnMenuItem(Owner());
+    item->SetCaption(props.Captions(i));
+    item->PropName = props.Names(i);
+    item->Value = props.Values(i);
+    item->OnClick = TNotifyEvent([this](TObject* Sender) { PropMenuClick(Sender); });
+    items->Add(item);
+  }
+  if (FDsnStage->OnPopup)
+    FDsnStage->OnPopup(FPopupMenu);
+  // The host's handler may end design mode, and the menu with it.
+  if (FPopupMenu == nullptr)
+    return;
+  const TPoint at = Cover->ClientToScreen(::Point(X, Y));
+  FPopupMenu->Popup(at.x, at.y);
+}
+
+void TDsnRegister::PropMenuClick(TObject* Sender) {
+  auto* item = dynamic_cast<TDsnMenuItem*>(Sender);
+  if (item == nullptr || FDsnStage == nullptr || !FDsnStage->OnMenuClick)
+    return;
+  TSelectedComponents snapshot(SelectedNow(FSelection.get()));
+  FDsnStage->OnMenuClick(FDsnStage, &snapshot, item->PropName, item->Value);
+  // Taken again: the handler may have freed or deselected components.
+  SetPropertyText(SelectedNow(FSelection.get()), item->PropName, item->Value);
   if (FSelection != nullptr)
     FSelection->Update();
 }

@@ -128,6 +128,8 @@ public:
   virtual void DropOutlines();
   TMultiShape* DragShape() const { return FDragShape.get(); }
   TMultiHandler* GripHandler() const { return FGripHandler; }
+  // The controller's own context menu while design mode lasts.
+  TPopupMenu* PopupMenu() const { return FPopupMenu; }
   TWinControl* PressParent() const { return FPressParent; }
   // An agent is being freed: the controller forgets it.
   void AgentGone(TDsnCtrl* Agent);
@@ -171,9 +173,13 @@ public:
   virtual void MoveDragEnd(TWinControl* Cover, TPoint Point, TShiftState Shift);
   // Raises the stage's OnCoverDblClick.
   virtual void DoCoverDblClick(TComponent* Component);
-  // The context menu of a right click.
-  virtual void DoContextPopup(TWinControl* Cover, TControl* Target, int X, int Y) {}
-  virtual void SelectForPopup(TWinControl* Cover, TControl* Target, int X, int Y) {}
+  // The context menu of a right click at (X, Y) of Cover: the target is
+  // selected, the property items of the selection are made anew after the
+  // items borrowed from the stage's CoverMenu, and the menu pops up there.
+  virtual void DoContextPopup(TWinControl* Cover, TControl* Target, int X, int Y);
+  // Selects the target of a right click as a left press would, without
+  // Shift and without starting a drag.
+  virtual void SelectForPopup(TWinControl* Cover, TControl* Target, int X, int Y);
   // Clipboard and delete (the clipboard format "Dsn_ClipboardFormat").
   // Copying needs a selection whose controls share one parent.
   virtual bool CanCopy();
@@ -204,9 +210,12 @@ public:
   virtual void DoResized();
   virtual void DoMoved();
   virtual void UpdateGroupMarks() {}
-  // Borrows the stage's context-menu items for the controller's own menu.
-  virtual void TakeCoverMenu() {}
-  virtual void PropMenuClick(TObject* Sender) {}
+  // Borrows the stage's context-menu items (and its OnPopup) for the
+  // controller's own menu while design mode lasts.
+  virtual void TakeCoverMenu();
+  // A property item: the host's OnMenuClick edits the value, which is then
+  // written into every selected component.
+  virtual void PropMenuClick(TObject* Sender);
   virtual void AddPartner(TDsnPartner* Partner);
   virtual void RemovePartner(TDsnPartner* Partner);
   virtual void AddReceiver(TReceiveTargets* Receiver);
@@ -218,6 +227,9 @@ protected:
   // when it starts beyond the parent's width or height (never to a negative
   // place), and added to the selection.
   void PlacePasted(TComponent* Component);
+  // SelectForPopup; NeverStage keeps a right click on the stage itself from
+  // selecting it.
+  void SelectForPopupTarget(TWinControl* Cover, TControl* Target, bool NeverStage);
   // The container a create drag or a rubber band runs in: Cover when it
   // takes child controls, else its parent, with Point moved into it.
   TWinControl* ContainerFor(TWinControl* Cover, TPoint& Point) const;
