@@ -8,11 +8,13 @@
 
 TContextProps::TContextProps(TStrings* SelfProps, TStrings* OutProps, const std::vector<TComponent*>& Components) {
   ParseSelfProps(SelfProps);
+  std::vector<TComponent*> present;  // entries of components that died are no components
+  for (TComponent* component : Components)
+    if (component != nullptr)
+      present.push_back(component);
   std::vector<TClass> noted;
-  for (std::size_t i = 0; i < Components.size(); ++i) {
-    TComponent* component = Components[i];
-    if (component == nullptr)
-      continue;
+  for (std::size_t i = 0; i < present.size(); ++i) {
+    TComponent* component = present[i];
     if (i == 0) {
       noted.push_back(component->ClassType());
       TakeFirst(component);

@@ -104,8 +104,11 @@ void TDsnRegister::SetDsnPanel(TCustomCmpPlt* Value) {
 }
 
 void TDsnRegister::SetDsnInspector(TCustomInspector* Value) {
-  if (FDsnInspector != nullptr && FDsnInspector != Value)
+  if (FDsnInspector != nullptr && FDsnInspector != Value) {
     FDsnInspector->RemoveFreeNotification(this);
+    if (FDsnInspector->Merger() == FMerger)
+      FDsnInspector->SetMerger(nullptr);
+  }
   FDsnInspector = Value;
   if (Value != nullptr)
     Value->FreeNotification(this);
@@ -243,6 +246,8 @@ void TDsnRegister::AgentGone(TDsnCtrl* Agent) {
 }
 
 void TDsnRegister::FreeGripsAndMerger() {
+  if (FDsnInspector != nullptr && FDsnInspector->Merger() == FMerger)
+    FDsnInspector->SetMerger(nullptr);
   delete FMerger;
   FMerger = nullptr;
   delete FGripHandler;
@@ -309,6 +314,15 @@ TTargetList* TDsnRegister::CreateTargetList() {
       FGripHandler->GridHeight = FGridHeight;
       list->Link(FGripHandler);
     }
+  }
+  if (FDsnInspector != nullptr) {
+    FMerger = new TMultiProps;
+    list->Link(FMerger);
+    TStringList names;
+    TStringList singleOnly;
+    FDsnInspector->GetPropLists(&names, &singleOnly);
+    FMerger->SetPropLists(&names, &singleOnly);
+    FDsnInspector->SetMerger(FMerger);
   }
   for (TReceiveTargets* receiver : FReceivers)
     list->Link(receiver);
@@ -454,11 +468,17 @@ void TDsnRegister::DoCoverDblClick(TComponent* Component) {
 void TDsnRegister::DoResized() {
   if (OnMoveResize)
     OnMoveResize(this);
+  if (FMerger != nullptr)
+    FMerger->Recompute();
+  if (FDsnInspector != nullptr)
+    FDsnInspector->Refresh();
 }
 
 void TDsnRegister::DoMoved() {
   if (OnMoveResize)
     OnMoveResize(this);
+  if (FMerger != nullptr)
+    FMerger->Recompute();
 }
 
 // ---- Cloning the palette's template --------------------------------------------------------

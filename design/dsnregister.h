@@ -25,6 +25,7 @@ class TArrowButton;
 class TDsnCtrl;
 class TDsnRegister;
 class TMultiHandler;
+class TMultiProps;
 class TMultiShape;
 
 // Something that hears of every activation change of a controller.
@@ -128,6 +129,7 @@ public:
   virtual void DropOutlines();
   TMultiShape* DragShape() const { return FDragShape.get(); }
   TMultiHandler* GripHandler() const { return FGripHandler; }
+  TMultiProps* Merger() const { return FMerger; }
   // The controller's own context menu while design mode lasts.
   TPopupMenu* PopupMenu() const { return FPopupMenu; }
   TWinControl* PressParent() const { return FPressParent; }
@@ -249,7 +251,7 @@ protected:
   // The grip handler (owned), made with each selection list.
   TMultiHandler* FGripHandler = nullptr;
   // The property merger (owned), made only while an inspector is linked.
-  TReceiveTargets* FMerger = nullptr;
+  TMultiProps* FMerger = nullptr;
   // The controller's own context menu while active (owned); its Tag counts
   // the items borrowed from the stage's CoverMenu.
   TPopupMenu* FPopupMenu = nullptr;
