@@ -10,7 +10,7 @@ namespace {
 // Sets show their elements 0 to 15.
 constexpr int ShownSetElements = 16;
 
-AnsiString SetText(TObject* Instance, PPropInfo PropInfo) {
+AnsiString SetValueText(TObject* Instance, PPropInfo PropInfo) {
   const auto bits = static_cast<std::uint32_t>(GetOrdProp(Instance, PropInfo));
   PTypeInfo element = PropInfo->PropType->CompType;
   AnsiString text = "[";
@@ -26,7 +26,7 @@ AnsiString SetText(TObject* Instance, PPropInfo PropInfo) {
   return text + "]";
 }
 
-AnsiString ClassText(TObject* Instance, PPropInfo PropInfo) {
+AnsiString ClassValueText(TObject* Instance, PPropInfo PropInfo) {
   TClass declared = PropInfo->PropType->ClassType;
   if (declared != nullptr && declared->InheritsFrom(TComponent::StaticClass())) {
     auto* component = dynamic_cast<TComponent*>(GetObjectProp(Instance, PropInfo));
@@ -35,7 +35,7 @@ AnsiString ClassText(TObject* Instance, PPropInfo PropInfo) {
   return "(" + AnsiString(declared != nullptr ? declared->Name : "TObject") + ")";
 }
 
-AnsiString MethodText(TObject* Instance, PPropInfo PropInfo) {
+AnsiString MethodValueText(TObject* Instance, PPropInfo PropInfo) {
   const TMethod method = GetMethodProp(Instance, PropInfo);
   if (!method.Assigned())
     return AnsiString();
@@ -46,13 +46,13 @@ AnsiString MethodText(TObject* Instance, PPropInfo PropInfo) {
   return lookup != nullptr ? lookup->MethodName(method.Code) : AnsiString();
 }
 
-bool IsStringKind(TTypeKind Kind) { return Kind == tkString || Kind == tkLString || Kind == tkWString; }
+bool IsStringPropertyKind(TTypeKind Kind) { return Kind == tkString || Kind == tkLString || Kind == tkWString; }
 
 // Writes one converted value; false when Value does not convert.
-bool WriteText(TComponent* Component, PPropInfo Prop, const AnsiString& Value) {
+bool WritePropertyText(TComponent* Component, PPropInfo Prop, const AnsiString& Value) {
   const TTypeKind kind = Prop->Kind();
   if (Value.empty()) {
-    if (IsStringKind(kind))
+    if (IsStringPropertyKind(kind))
       SetStrProp(Component, Prop, "");
     return true;
   }
@@ -95,12 +95,12 @@ AnsiString PropertyValueText(TObject* Instance, PPropInfo PropInfo) {
     case tkInteger: return IntToStr(static_cast<int>(GetOrdProp(Instance, PropInfo)));
     case tkChar: return AnsiString(1, static_cast<char>(GetOrdProp(Instance, PropInfo)));
     case tkEnumeration: return GetEnumName(PropInfo->PropType, static_cast<int>(GetOrdProp(Instance, PropInfo)));
-    case tkSet: return SetText(Instance, PropInfo);
+    case tkSet: return SetValueText(Instance, PropInfo);
     case tkFloat: return FloatToStr(static_cast<double>(GetFloatProp(Instance, PropInfo)));
     case tkString:
     case tkLString: return GetStrProp(Instance, PropInfo);
-    case tkClass: return ClassText(Instance, PropInfo);
-    case tkMethod: return MethodText(Instance, PropInfo);
+    case tkClass: return ClassValueText(Instance, PropInfo);
+    case tkMethod: return MethodValueText(Instance, PropInfo);
     default: return "Unknown";
   }
 }
@@ -112,7 +112,7 @@ void SetPropertyText(const std::vector<TComponent*>& Components, const AnsiStrin
     PPropInfo prop = component != nullptr ? GetPropInfo(component, PropName) : nullptr;
     bool written = false;
     try {
-      written = prop != nullptr && WriteText(component, prop, Value);
+      written = prop != nullptr && WritePropertyText(component, prop, Value);
     } catch (const Exception&) {
       written = false;  // a setter that refuses the value
     }
