@@ -15,7 +15,11 @@
 #include <memory>
 
 #include "classlib/classes/component.h"
+#include "classlib/classes/events.h"
 #include "skin/core/skindata.h"
+
+class TStrings;
+struct TsLoadedSkin;
 
 class TsSkinManager : public TComponent {
   DECLARE_CLASS(TsSkinManager, TComponent)
@@ -24,9 +28,54 @@ public:
   explicit TsSkinManager(TComponent* AOwner);
   ~TsSkinManager() override;
 
-  // Whether the manager skins its controls.
+  void Loaded() override;
+
+  // Whether the manager skins its controls. Switching it on loads the skin
+  // again; switching it off removes the skin from every form.
   bool Active() const { return FActive; }
-  void SetActive(bool Value) { FActive = Value; }
+  void SetActive(bool Value);
+
+  // ---- The skin to load
+  // Where skins are looked for: a folder of "<name>\Options.dat" skin
+  // folders and "<name>.asz" packed skins. "c:\Skins" when left empty.
+  AnsiString SkinDirectory() const { return FSkinDirectory; }
+  void SetSkinDirectory(const AnsiString& Value);
+  // Setting it loads the skin: the packed file, else the folder, else a
+  // stored skin (none yet: the manager turns inactive). A load that fails
+  // shows its error, keeps the previous skin applied and the previous name.
+  AnsiString SkinName() const { return FSkinName; }
+  void SetSkinName(const AnsiString& Value);
+  // The loaded skin's VERSION with "." as decimal separator, or "N/A".
+  AnsiString SkinInfo() const;
+  void SetSkinInfo(const AnsiString&) {}
+  AnsiString Version() const { return "6.68"; }
+  void SetVersion(const AnsiString&) {}
+  // Degrees the skin's colours turn and the saturation change in percent;
+  // a change reloads an applied skin.
+  int HueOffset() const { return FHueOffset; }
+  void SetHueOffset(int Value);
+  int Saturation() const { return FSaturation; }
+  void SetSaturation(int Value);
+  // The skin came from a packed archive.
+  bool IsPacked() const { return FIsPacked; }
+
+  // SkinDirectory as a full path: "..\" relative to the parent of the
+  // program's folder, ".\" and a bare name relative to the program's
+  // folder, a one-letter drive and anything with ":" or "\" as it stands.
+  AnsiString GetFullSkinDirectory() const;
+  // Kind 0 folder skins, 1 packed skins, 2 both, from the resolved
+  // directory (packed: files whose extension is exactly ".asz", named by
+  // the part before the first "."); sorted. FirstName: the first found.
+  void CollectSkinNames(TStrings* List, int Kind, AnsiString& FirstName) const;
+
+  // Skin command 0x01 (a new skin), 0x02 (the skin is gone) or 0x10 and
+  // 0x03 (repaint) to every form of the application and its controls.
+  void BroadcastNewSkin(bool Repaint);
+  void BroadcastSkinRemoved();
+  void BroadcastRefresh();
+
+  TNotifyEvent OnBeforeChange;
+  TNotifyEvent OnAfterChange;
 
   // ---- The loaded skin
   TsSkinData* SkinData() const { return FSkinData.get(); }
@@ -88,15 +137,34 @@ public:
   TColor HighlightTextColor() const;
 
 private:
+  // Loads SkinName into a new skin: the packed file or the folder in the
+  // resolved directory. False when neither exists.
+  bool LoadSkinFiles(TsLoadedSkin& Skin);
+  // Makes the built skin the manager's own.
+  void TakeSkin(TsLoadedSkin& Skin);
+  void FreeSkin();
+  // Loads SkinName and broadcasts the outcome; a failure shows its message
+  // and changes nothing.
+  void LoadAndApply(const AnsiString& PreviousName);
+  bool Reading() const;
+
   template <class Match>
   int FindWithParents(int SectionIndex, const AnsiString& SectionName, Match&& Matches) const;
 
   bool FActive = true;
   std::unique_ptr<TsSkinData> FSkinData;
+  AnsiString FSkinDirectory = "c:\\Skins";
+  AnsiString FSkinName;
+  int FHueOffset = 0;
+  int FSaturation = 0;
+  bool FIsPacked = false;
 };
 
 // The manager controls without one of their own use, or nullptr.
 TsSkinManager* DefaultManager();
+// True while a manager loads a skin (button fading is skipped meanwhile).
+bool SkinLoading();
+
 // Makes Manager the default one (nullptr: none). A manager that is freed
 // stops being the default.
 void SetDefaultManager(TsSkinManager* Manager);

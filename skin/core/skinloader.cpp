@@ -1,0 +1,220 @@
+#include "skin/core/skinloader.h"
+
+#include "classlib/system/fileutils.h"
+#include "classlib/system/strutils.h"
+#include "support/png/graphic/pngicons.h"
+#include "support/png/graphic/pnggraphic.h"
+
+namespace {
+
+// Textures below this many pixels become skin images of their own.
+constexpr int kSmallTexturePixels = 90000;
+
+std::unique_ptr<TacImageItem>* FindEntryAsWritten(TacSkinConvertor* Archive, const AnsiString& Name) {
+  for (auto& item : Archive->ImageItems)
+    if (UpperCase(item->Name) == Name)
+      return &item;
+  return nullptr;
+}
+
+// A picture read from the skin's files, or nullptr when it is missing, does
+// not decode or is empty. PNG pictures are 32-bit with their fully
+// transparent white made all zero; bitmaps become 24-bit unless textures.
+std::shared_ptr<TBitmap> ReadPicture(const TsSkinFiles& Files, const AnsiString& Name, bool Texture) {
+  TMemoryStream data;
+  if (!Files.Read(Name, data))
+    return nullptr;
+  const bool png = Pos(".PNG", UpperCase(Name)) != 0;
+  std::shared_ptr<TBitmap> picture = png ? std::make_shared<TPNGGraphic>() : std::make_shared<TBitmap>();
+  try {
+    data.SetPosition(0);
+    picture->LoadFromStream(data);
+  } catch (const Exception&) {
+    return nullptr;
+  }
+  if (picture->Width() <= 0 || picture->Height() <= 0)
+    return nullptr;
+  if (png) {
+    picture->SetPixelFormat(pf32bit);
+    ZeroTransparentWhite(*picture);
+  } else if (!Texture) {
+    picture->SetPixelFormat(pf24bit);
+  }
+  return picture;
+}
+
+std::shared_ptr<TBitmap> ReadMasterBitmap(const TsSkinOptions& Options, const TsSkinFiles& Files) {
+  const AnsiString name = Options.ReadString("GLOBALINFO", "MASTERBITMAP", "");
+  if (name.empty())
+    return nullptr;
+  std::shared_ptr<TBitmap> master = ReadPicture(Files, UpperCase(name), false);
+  if (master == nullptr)
+    return nullptr;
+  master->SetPixelFormat(pf24bit);
+  master->SetHandleType(bmDIB);
+  master->SetTransparentColor(clFuchsia);
+  master->SetTransparent(true);
+  return master;
+}
+
+TsMaskData MaskOf(TsSkinManager* Manager, const AnsiString& Section, const AnsiString& Key,
+                  const TSkinImageValue& v) {
+  TsMaskData m;
+  m.SectionName = v.UpperCaseNames ? UpperCase(Section) : Section;
+  m.PropertyName = v.UpperCaseNames ? UpperCase(Key) : Key;
+  m.R = RECT{v.Left, v.Top, v.Right, v.Bottom};
+  m.ImageCount = static_cast<short>(v.ImageCount);
+  m.MaskType = static_cast<short>(v.MaskType);
+  m.BorderWidth = static_cast<short>(v.BorderWidth);
+  m.StretchMode = static_cast<short>(v.StretchMode);
+  m.ImgType = v.ImgType;
+  m.Manager = Manager;
+  m.WL = static_cast<short>(v.WL);
+  m.WT = static_cast<short>(v.WT);
+  m.WR = static_cast<short>(v.WR);
+  m.WB = static_cast<short>(v.WB);
+  return m;
+}
+
+// The skin image of one value, appended to the masks; nothing when the value
+// names none, its picture is missing or its rectangle lies outside it.
+void AddImageValue(TsSkinManager* Manager, const AnsiString& Section, const AnsiString& Key,
+                   const AnsiString& Value, const TsSkinFiles& Files, TsLoadedSkin& Skin) {
+  TSkinImageValue v;
+  if (!ParseImageValue(Value, v))
+    return;
+  std::shared_ptr<TBitmap> own;
+  int width = 0, height = 0;
+  if (v.InMasterBitmap()) {
+    if (Skin.MasterBitmap == nullptr)
+      return;
+    width = Skin.MasterBitmap->Width();
+    height = Skin.MasterBitmap->Height();
+    ApplyDefaultWidths(v, v.Right - v.Left, v.Bottom - v.Top);
+  } else {
+    // A "!" name is looked up as written, a plain one upper-cased.
+    const AnsiString name = v.Form == TSkinImageForm::PlainFile ? UpperCase(v.FileName) : v.FileName;
+    own = ReadPicture(Files, name, v.ImgType == itisaTexture);
+    if (own == nullptr)
+      return;
+    width = own->Width();
+    height = own->Height();
+    v.Left = v.Top = 0;
+    v.Right = width;
+    v.Bottom = height;
+    ApplyDefaultWidths(v, width, height);
+  }
+  if (!FitImageToBitmap(v, width, height))
+    return;
+  TsMaskData m = MaskOf(Manager, Section, Key, v);
+  m.Image = own;
+  Skin.Masks.push_back(std::move(m));
+}
+
+// A JPEG value: a pattern, or below 90000 pixels a texture image.
+void AddPatternValue(TsSkinManager* Manager, const AnsiString& Section, const AnsiString& Key,
+                     const AnsiString& Value, const TsSkinFiles& Files, TsLoadedSkin& Skin) {
+  TMemoryStream data;
+  if (!Files.Read(UpperCase(Value), data))
+    return;
+  auto jpeg = std::make_shared<TJPEGImage>();
+  try {
+    data.SetPosition(0);
+    jpeg->LoadFromStream(data);
+  } catch (const Exception&) {
+    return;
+  }
+  const int width = jpeg->Width(), height = jpeg->Height();
+  if (width <= 0 || height <= 0)
+    return;
+  if (width * height < kSmallTexturePixels) {
+    auto bitmap = std::make_shared<TBitmap>();
+    bitmap->SetPixelFormat(pf24bit);
+    bitmap->SetSize(width, height);
+    bitmap->Canvas().Draw(0, 0, *jpeg);
+    TsMaskData m;
+    m.Image = bitmap;
+    m.SectionName = UpperCase(Section);
+    m.PropertyName = UpperCase(Key);
+    m.R = RECT{0, 0, width, height};
+    m.ImageCount = 1;
+    m.ImgType = itisaTexture;
+    m.Manager = Manager;
+    Skin.Masks.push_back(std::move(m));
+    return;
+  }
+  Skin.Patterns.push_back(TsPatternData{jpeg, UpperCase(Section), UpperCase(Key)});
+}
+
+int FindLoadedMask(const TsLoadedSkin& Skin, const AnsiString& Section, const AnsiString& Key) {
+  // The parent walk ends after as many steps as there are sections.
+  AnsiString name = Section;
+  for (std::size_t step = 0; step <= Skin.Sections.size() && !name.empty(); ++step) {
+    for (std::size_t i = 0; i < Skin.Masks.size(); ++i)
+      if (Skin.Masks[i].SectionName == name && Skin.Masks[i].PropertyName == Key)
+        return static_cast<int>(i);
+    AnsiString parent;
+    for (const TsGeneralData& g : Skin.Sections)
+      if (g.SectionName == name)
+        parent = g.ParentClass;
+    if (parent == name)
+      break;
+    name = parent;
+  }
+  return -1;
+}
+
+}  // namespace
+
+bool TsSkinFiles::Read(const AnsiString& Name, TMemoryStream& Data) const {
+  if (Archive != nullptr) {
+    auto* entry = FindEntryAsWritten(Archive, Name);
+    if (entry == nullptr)
+      return false;
+    (*entry)->Data.SetPosition(0);
+    Data.CopyFrom((*entry)->Data, 0);
+    return true;
+  }
+  const AnsiString path = Pos(":", Name) != 0 ? Name : Folder + Name;
+  if (!FileExists(path))
+    return false;
+  try {
+    Data.LoadFromFile(path);
+  } catch (const Exception&) {
+    return false;
+  }
+  return true;
+}
+
+void FillSectionIndexes(TsSkinManager* /*Manager*/, TsLoadedSkin& Skin) {
+  static const char* const kCorners[4] = {"IMGTOPLEFT", "IMGTOPRIGHT", "IMGBTMLEFT", "IMGBTMRIGHT"};
+  for (TsGeneralData& g : Skin.Sections) {
+    if (g.SectionName == "GLOBALINFO")
+      continue;
+    g.BorderIndex = FindLoadedMask(Skin, g.SectionName, "BORDERSMASK");
+    for (int i = 0; i < 4; ++i)
+      g.CornerIndexes[i] = FindLoadedMask(Skin, g.SectionName, kCorners[i]);
+  }
+}
+
+void BuildSkin(TsSkinManager* Manager, const TsSkinOptions& Options, const TsSkinFiles& Files, TsLoadedSkin& Skin) {
+  Skin.Data->SkinFolder = Files.Folder;
+  Skin.MasterBitmap = ReadMasterBitmap(Options, Files);
+  const std::vector<AnsiString> sections = Options.Sections();
+  for (const AnsiString& section : sections)
+    for (const AnsiString& key : Options.Keys(section)) {
+      if (section == "GLOBALINFO" && UpperCase(key) == "MASTERBITMAP")
+        continue;
+      AddImageValue(Manager, section, key, Options.ReadString(section, key, ""), Files, Skin);
+    }
+  for (const AnsiString& section : sections)
+    for (const AnsiString& key : Options.Keys(section)) {
+      const AnsiString value = Options.ReadString(section, key, "");
+      if (IsPatternValue(value))
+        AddPatternValue(Manager, section, key, value, Files, Skin);
+    }
+  ReadSkinGlobals(Options, *Skin.Data);
+  for (const AnsiString& section : sections)
+    Skin.Sections.push_back(ReadSkinSection(Options, section));
+  FillSectionIndexes(Manager, Skin);
+}

@@ -1,0 +1,216 @@
+// Loading skins into a manager: a skin folder and the same skin packed,
+// inheritance and image values against real pictures, damaged skins that
+// leave the previous skin applied, and where skins are looked for.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "classlib/classes/strings.h"
+#include "classlib/forms/scripteddialogs.h"
+#include "classlib/system/strutils.h"
+#include "skin/core/skinmanager.h"
+#include "skin/core/skinplatform.h"
+#include "tests/skin/testarchive.h"
+#include "tests/support/scratchfolder.h"
+
+namespace {
+
+using skin_test::ArchiveEntry;
+using skin_test::BuildArchive;
+
+// Each part of the test skin has a flat colour of its own.
+const TColor kMasterColor = RGBColor(10, 20, 30);
+const TColor kPanelColor = RGBColor(200, 100, 50);
+const TColor kGlyphColor = RGBColor(0, 128, 255);
+
+const char* const kOptions =
+    "[GLOBALINFO]\r\n"
+    "VERSION=6.5\r\n"
+    "MASTERBITMAP=master.bmp\r\n"
+    "SHADOW1OFFSET=2\r\n"
+    "BOXCHECKED=@0000,0000,0030,0010,3,0\r\n"
+    "[PANEL]\r\n"
+    "COLOR=255\r\n"
+    "BORDERSMASK=!PANEL.BMP!3!1!0\r\n"
+    "[PANEL_LOW]\r\n"
+    "PARENTCLASS=PANEL\r\n"
+    "TRANSPARENCY=50\r\n"
+    "[BUTTON]\r\n"
+    "BORDERSMASK=#(0,10,30,30)(3,1)\r\n"
+    "GLYPH=glyph.bmp\r\n"
+    "LOWER=!glyph.bmp!1!0!2\r\n"
+    "GRADIENTDATA=16711680;255;50;0;0\r\n"
+    "[DAMAGED]\r\n"
+    "OUTSIDE=#(0,0,500,10)(1,0)\r\n";
+
+// The bytes of a 24-bit bitmap file of one colour with clFuchsia corners.
+std::string BitmapFile(int Width, int Height, TColor Color) {
+  TBitmap b;
+  b.SetPixelFormat(pf24bit);
+  b.SetSize(Width, Height);
+  b.Canvas().Brush().SetColor(Color);
+  b.Canvas().FillRect(RECT{0, 0, Width, Height});
+  for (POINT p : {POINT{0, 0}, POINT{Width - 1, 0}, POINT{0, Height - 1}, POINT{Width - 1, Height - 1}})
+    b.Canvas().SetPixel(p.x, p.y, clFuchsia);
+  TMemoryStream s;
+  b.SaveToStream(s);
+  return std::string(static_cast<const char*>(s.Memory()), static_cast<std::size_t>(s.Size()));
+}
+
+void WriteText(const AnsiString& Name, const std::string& Bytes) {
+  WriteFileBytes(Name, FileBytes(Bytes.begin(), Bytes.end()));
+}
+
+// A skin directory holding the test skin as the folder "Test" and packed
+// as "Packed.asz", plus damaged packed skins.
+class SkinLoading : public testing::Test {
+protected:
+  void SetUp() override {
+    std::filesystem::create_directory(scratch.Path() / "Test");
+    const std::vector<ArchiveEntry> entries{{"Options.dat", kOptions},
+                                            {"MASTER.BMP", BitmapFile(40, 40, kMasterColor)},
+                                            {"PANEL.BMP", BitmapFile(30, 20, kPanelColor)},
+                                            {"GLYPH.BMP", BitmapFile(12, 6, kGlyphColor)}};
+    for (const ArchiveEntry& e : entries)
+      WriteText(scratch.File("Test\\" + e.Name), e.Data);
+    WriteText(scratch.File("Packed.asz"), BuildArchive(entries));
+    WriteText(scratch.File("Magic.asz"), BuildArchive(entries, std::nullopt, "ASzx"));
+    WriteText(scratch.File("Shadow.asz"),
+              BuildArchive({{"Options.dat", "[GLOBALINFO]\r\nSHADOW1OFFSET=two\r\n[PANEL]\r\nCOLOR=1\r\n"}}));
+    manager = std::make_unique<TsSkinManager>(nullptr);
+    manager->SetSkinDirectory(ExcludeTrailingPathDelimiter(scratch.File("")));
+  }
+
+  // The parts both forms of the test skin must agree on.
+  void ExpectTestSkin(const char* Form) {
+    SCOPED_TRACE(Form);
+    TsSkinManager& m = *manager;
+    EXPECT_TRUE(m.Active());
+    EXPECT_TRUE(m.SkinData()->SkinActive);
+    EXPECT_EQ(m.SkinInfo(), "6.5");
+    EXPECT_EQ(m.SkinData()->Shadow1Offset, 2);
+    ASSERT_EQ(m.SectionCount(), 5);
+    const TsGeneralData& low = m.Sections[m.FindSection("PANEL_LOW")];
+    EXPECT_EQ(low.Color, 255);  // from PANEL
+    EXPECT_EQ(low.Transparency, 50);
+    const TsGeneralData& button = m.Sections[m.FindSection("BUTTON")];
+    ASSERT_EQ(button.GradientArray.size(), 1u);
+
+    const int panelBorder = m.Sections[m.FindSection("PANEL")].BorderIndex;
+    ASSERT_GE(panelBorder, 0);
+    const TsMaskData& border = m.Masks[panelBorder];
+    ASSERT_NE(border.Image, nullptr);
+    EXPECT_EQ(border.R.right, 30);
+    EXPECT_EQ(border.ImageCount, 3);
+    EXPECT_EQ(border.WL, 30 / 9);  // a third of a cell
+    EXPECT_EQ(border.Image->Canvas().GetPixel(5, 5), kPanelColor);
+    EXPECT_EQ(border.Image->PixelFormat(), pf24bit);
+
+    const int buttonBorder = button.BorderIndex;
+    ASSERT_GE(buttonBorder, 0);
+    EXPECT_EQ(m.Masks[buttonBorder].Image, nullptr);  // cut from the master bitmap
+    EXPECT_EQ(m.Masks[buttonBorder].R.top, 10);
+    ASSERT_NE(m.MasterBitmap, nullptr);
+    EXPECT_EQ(m.MasterBitmap->Canvas().GetPixel(5, 5), kMasterColor);
+
+    const int glyph = m.FindMaskByName("BUTTON", "GLYPH");
+    ASSERT_GE(glyph, 0);
+    EXPECT_EQ(m.Masks[glyph].Image->Canvas().GetPixel(3, 3), kGlyphColor);
+    EXPECT_GE(m.FindMaskByName("GLOBALINFO", "BOXCHECKED"), 0);
+    EXPECT_EQ(m.FindMaskByName("DAMAGED", "OUTSIDE"), -1);  // outside the master bitmap: dropped
+  }
+
+  ScratchFolder scratch;
+  std::unique_ptr<TsSkinManager> manager;
+};
+
+TEST_F(SkinLoading, FolderAndPackedSkinGiveTheSameSkin) {
+  manager->SetSkinName("Test");
+  EXPECT_FALSE(manager->IsPacked());
+  ExpectTestSkin("folder");
+  // A "!" name written in lower case finds the file in a folder ...
+  EXPECT_GE(manager->FindMaskByName("BUTTON", "LOWER"), 0);
+
+  manager->SetSkinName("Packed");
+  EXPECT_TRUE(manager->IsPacked());
+  ExpectTestSkin("packed");
+  // ... but no entry of an archive, whose names are compared upper-cased.
+  EXPECT_EQ(manager->FindMaskByName("BUTTON", "LOWER"), -1);
+}
+
+TEST_F(SkinLoading, DamagedSkinsShowTheErrorAndKeepThePreviousSkin) {
+  manager->SetSkinName("Test");
+  ASSERT_EQ(manager->SectionCount(), 5);
+  const struct {
+    const char* Name;
+    const char* Message;
+  } cases[] = {{"Magic", "Loaded data is not a packed skin file"}, {"Shadow", "'two' is not a valid integer value"}};
+  for (const auto& c : cases) {
+    TScriptedDialogService dialogs;
+    TDialogServiceScope scope(dialogs);
+    dialogs.AnswerButton(mrOk);
+    manager->SetSkinName(c.Name);
+    ASSERT_EQ(dialogs.Records().size(), 1u) << c.Name;
+    EXPECT_EQ(dialogs.Records()[0].Text, c.Message);
+    EXPECT_EQ(dialogs.Records()[0].DlgType, mtError);
+    EXPECT_EQ(manager->SkinName(), "Test") << c.Name;
+    EXPECT_EQ(manager->SectionCount(), 5) << c.Name;
+    EXPECT_GE(manager->FindMaskByName("BUTTON", "GLYPH"), 0) << c.Name;
+    EXPECT_TRUE(manager->SkinData()->SkinActive) << c.Name;
+    EXPECT_FALSE(manager->IsPacked()) << c.Name;
+  }
+}
+
+TEST_F(SkinLoading, AMissingSkinTurnsTheManagerInactive) {
+  manager->SetSkinName("Test");
+  manager->SetSkinName("Nowhere");
+  EXPECT_FALSE(manager->Active());
+  EXPECT_EQ(manager->SectionCount(), 0);
+  EXPECT_EQ(manager->MaskCount(), 0);
+  EXPECT_EQ(manager->SkinInfo(), "N/A");
+  manager->SetActive(true);  // loads the name it holds: still nothing
+  EXPECT_FALSE(manager->Active());
+}
+
+TEST_F(SkinLoading, SkinNamesOfTheDirectory) {
+  for (const char* file : {"Blue.Dark.asz", "Red.ASZ"})
+    WriteText(scratch.File(file), "x");
+  TStringList names;
+  AnsiString first;
+  manager->CollectSkinNames(&names, 1, first);
+  EXPECT_EQ(names.Text(), "Blue\r\nMagic\r\nPacked\r\nShadow\r\n");
+  names.Clear();
+  manager->CollectSkinNames(&names, 0, first);
+  EXPECT_EQ(names.Text(), "Test\r\n");
+  EXPECT_EQ(first, "Test");
+}
+
+TEST(SkinManagerSetup, DefaultsDirectoriesAndTheDefaultManager) {
+  SetDefaultManager(nullptr);
+  TsSkinManager first(nullptr), second(nullptr);
+  EXPECT_EQ(DefaultManager(), &first);  // a second manager does not become the default
+  EXPECT_EQ(first.Version(), "6.68");
+  EXPECT_EQ(first.SkinInfo(), "N/A");
+  EXPECT_EQ(first.SkinDirectory(), "c:\\Skins");
+  first.SetHueOffset(40);  // no skin applied: only stored
+  EXPECT_EQ(first.HueOffset(), 40);
+  EXPECT_TRUE(first.Active());
+
+  const AnsiString program = ProgramFolder();
+  const AnsiString parent = ExtractFilePath(ExcludeTrailingPathDelimiter(program));
+  const struct {
+    const char* Directory;
+    AnsiString Full;
+  } cases[] = {{"c", "c"},
+               {"D:\\Skins", "D:\\Skins"},
+               {"..\\Skins", parent + "Skins"},
+               {".\\Skins", program + "Skins"},
+               {"Skins", program + "Skins"}};
+  for (const auto& c : cases) {
+    first.SetSkinDirectory(c.Directory);
+    EXPECT_EQ(first.GetFullSkinDirectory(), c.Full) << c.Directory;
+  }
+  SetDefaultManager(nullptr);
+}
+
+}  // namespace
