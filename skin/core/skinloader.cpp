@@ -1,6 +1,8 @@
 #include "skin/core/skinloader.h"
 
 #include "classlib/system/fileutils.h"
+#include "skin/core/skinhue.h"
+#include "skin/core/skinmanager.h"
 #include "classlib/system/strutils.h"
 #include "support/png/graphic/pngicons.h"
 #include "support/png/graphic/pnggraphic.h"
@@ -217,4 +219,8 @@ void BuildSkin(TsSkinManager* Manager, const TsSkinOptions& Options, const TsSki
   for (const AnsiString& section : sections)
     Skin.Sections.push_back(ReadSkinSection(Options, section));
   FillSectionIndexes(Manager, Skin);
+  if (Manager != nullptr) {
+    ChangeSkinHue(Skin, Manager->HueOffset());
+    ChangeSkinSaturation(Skin, Manager->Saturation());
+  }
 }

@@ -33,8 +33,8 @@ struct TsSkinFiles {
   bool Read(const AnsiString& Name, TMemoryStream& Data) const;
 };
 
-// Builds the skin of the options. Sets Skin.Data->SkinFolder to
-// Files.Folder. Conversion errors of the options raise EConvertError;
+// Builds the skin of the options, its colours turned by the manager's
+// HueOffset and Saturation. Sets Skin.Data->SkinFolder to Files.Folder. Conversion errors of the options raise EConvertError;
 // pictures that are missing or cannot be read are skipped.
 void BuildSkin(TsSkinManager* Manager, const TsSkinOptions& Options, const TsSkinFiles& Files, TsLoadedSkin& Skin);
 // Fills each section's BorderIndex and CornerIndexes from the masks.

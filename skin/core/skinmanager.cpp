@@ -34,12 +34,14 @@ bool IsNoColor(TColor Color) { return Color == -1 || Color == clFuchsia || Color
 }  // namespace
 
 BEGIN_PUBLISHED(TsSkinManager)
+  PROPERTY(AnimEffects, AnimEffects, SetAnimEffects),
   PROPERTY(Active, Active, SetActive).Default(true),
   PROPERTY(Saturation, Saturation, SetSaturation).Default(0),
   PROPERTY(HueOffset, HueOffset, SetHueOffset).Default(0),
   PROPERTY(SkinDirectory, SkinDirectory, SetSkinDirectory),
   PROPERTY(SkinName, SkinName, SetSkinName),
   PROPERTY(SkinInfo, SkinInfo, SetSkinInfo),
+  PROPERTY(ThirdParty, ThirdParty, SetThirdParty),
   PROPERTY(Version, Version, SetVersion).Stored(false),
   PROPERTY(OnAfterChange, OnAfterChange, OnAfterChange),
   PROPERTY(OnBeforeChange, OnBeforeChange, OnBeforeChange),
@@ -49,6 +51,11 @@ bool SkinLoading() { return gSkinLoading; }
 
 // The first manager made is the default one.
 TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner), FSkinData(std::make_unique<TsSkinData>()) {
+  FAnimEffects->Manager = this;
+  FAnimEffects->Buttons()->Owner = this;
+  for (auto& list : FThirdLists)
+    list = std::make_unique<TStringList>();
+  UpdateThirdLists(false);
   if (gDefaultManager == nullptr)
     gDefaultManager = this;
 }
@@ -56,12 +63,27 @@ TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner), FSkinData
 TsSkinManager::~TsSkinManager() {
   if (gDefaultManager == this)
     gDefaultManager = nullptr;
+  StoreThirdLists();
+}
+
+void TsSkinManager::UpdateThirdLists(bool Reset) {
+  for (int i = 0; i < ThirdListCount; ++i) {
+    if (Reset || FThirdParty->GetByIndex(i).empty())
+      FThirdParty->SetByIndex(i, DefaultThirdList(i));
+    FThirdLists[i]->SetText(FThirdParty->GetByIndex(i));
+  }
+}
+
+void TsSkinManager::StoreThirdLists() {
+  for (int i = 0; i < ThirdListCount; ++i)
+    FThirdParty->SetByIndex(i, FThirdLists[i]->Text());
 }
 
 void TsSkinManager::Loaded() {
   TComponent::Loaded();
   if (FSkinDirectory.empty())
     FSkinDirectory = "c:\\Skins";
+  UpdateThirdLists(false);
   if (FActive && !FSkinName.empty())
     BroadcastNewSkin(false);
 }

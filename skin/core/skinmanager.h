@@ -16,7 +16,10 @@
 
 #include "classlib/classes/component.h"
 #include "classlib/classes/events.h"
+#include "classlib/classes/strings.h"
+#include "skin/core/animeffects.h"
 #include "skin/core/skindata.h"
+#include "skin/core/thirdpartylist.h"
 
 class TStrings;
 struct TsLoadedSkin;
@@ -29,6 +32,19 @@ public:
   ~TsSkinManager() override;
 
   void Loaded() override;
+
+  // ---- Options edited in the form designer (owned)
+  TacAnimEffects* AnimEffects() const { return FAnimEffects.get(); }
+  void SetAnimEffects(TacAnimEffects*) {}
+  ThirdPartyList* ThirdParty() const { return FThirdParty.get(); }
+  void SetThirdParty(ThirdPartyList*) {}
+  // The class names of one ThirdParty category, one per line.
+  TStringList* ThirdList(int Index) const { return FThirdLists[Index].get(); }
+  // Each category's list takes its property's text; an empty property (or
+  // every one, with Reset) first takes its default text.
+  void UpdateThirdLists(bool Reset);
+  // Each property takes its list's text.
+  void StoreThirdLists();
 
   // Whether the manager skins its controls. Switching it on loads the skin
   // again; switching it off removes the skin from every form.
@@ -153,6 +169,9 @@ private:
 
   bool FActive = true;
   std::unique_ptr<TsSkinData> FSkinData;
+  std::unique_ptr<TacAnimEffects> FAnimEffects = std::make_unique<TacAnimEffects>();
+  std::unique_ptr<ThirdPartyList> FThirdParty = std::make_unique<ThirdPartyList>();
+  std::array<std::unique_ptr<TStringList>, ThirdListCount> FThirdLists;
   AnsiString FSkinDirectory = "c:\\Skins";
   AnsiString FSkinName;
   int FHueOffset = 0;

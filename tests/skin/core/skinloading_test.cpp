@@ -8,6 +8,8 @@
 #include "classlib/classes/strings.h"
 #include "classlib/forms/scripteddialogs.h"
 #include "classlib/system/strutils.h"
+#include "skin/core/alphagraph.h"
+#include "skin/core/skinhue.h"
 #include "skin/core/skinmanager.h"
 #include "skin/core/skinplatform.h"
 #include "tests/skin/testarchive.h"
@@ -161,6 +163,25 @@ TEST_F(SkinLoading, DamagedSkinsShowTheErrorAndKeepThePreviousSkin) {
   }
 }
 
+TEST_F(SkinLoading, HueAndSaturationTurnTheLoadedColours) {
+  manager->SetHueOffset(120);
+  manager->SetSkinName("Test");
+  const int panel = manager->FindSection("PANEL");
+  EXPECT_EQ(manager->Sections[panel].Color, ChangeHue(120, 255));
+  EXPECT_EQ(manager->Sections[panel].FontColor[1], -1);  // unset colours stay unset
+  EXPECT_EQ(manager->MasterBitmap->Canvas().GetPixel(5, 5), ChangeHue(120, kMasterColor));
+  EXPECT_EQ(manager->MasterBitmap->Canvas().GetPixel(0, 0), clFuchsia);
+  const TsMaskData& border = manager->Masks[manager->Sections[panel].BorderIndex];
+  EXPECT_EQ(border.Image->Canvas().GetPixel(5, 5), ChangeHue(120, kPanelColor));
+
+  manager->SetHueOffset(0);  // an applied skin loads again
+  EXPECT_EQ(manager->Sections[manager->FindSection("PANEL")].Color, 255);
+  manager->SetSaturation(30);
+  EXPECT_EQ(manager->Sections[manager->FindSection("PANEL")].Color, ChangeSaturation(255, -30));
+  EXPECT_EQ(SaturationPercent(30), -30);
+  EXPECT_EQ(SaturationPercent(-130), 29);
+}
+
 TEST_F(SkinLoading, AMissingSkinTurnsTheManagerInactive) {
   manager->SetSkinName("Test");
   manager->SetSkinName("Nowhere");
@@ -195,6 +216,12 @@ TEST(SkinManagerSetup, DefaultsDirectoriesAndTheDefaultManager) {
   first.SetHueOffset(40);  // no skin applied: only stored
   EXPECT_EQ(first.HueOffset(), 40);
   EXPECT_TRUE(first.Active());
+  EXPECT_EQ(first.ThirdList(tlButtons)->Text(), "TButton\r\n");
+  EXPECT_EQ(first.ThirdParty()->GetByIndex(tlEdits), " ");
+  EXPECT_EQ(first.AnimEffects()->SkinChanging()->Time(), 100);
+  first.ThirdParty()->SetByIndex(tlPanels, "");  // cleared in the designer
+  first.UpdateThirdLists(false);
+  EXPECT_EQ(first.ThirdParty()->GetByIndex(tlPanels), " ");
 
   const AnsiString program = ProgramFolder();
   const AnsiString parent = ExtractFilePath(ExcludeTrailingPathDelimiter(program));
