@@ -1,6 +1,8 @@
 #include "skin/core/skinloader.h"
 
 #include "classlib/system/fileutils.h"
+#include "classlib/system/numconv.h"
+#include "skin/core/skinutils.h"
 #include "skin/core/skinhue.h"
 #include "skin/core/skinmanager.h"
 #include "classlib/system/strutils.h"
@@ -196,6 +198,144 @@ void FillSectionIndexes(TsSkinManager* /*Manager*/, TsLoadedSkin& Skin) {
     g.BorderIndex = FindLoadedMask(Skin, g.SectionName, "BORDERSMASK");
     for (int i = 0; i < 4; ++i)
       g.CornerIndexes[i] = FindLoadedMask(Skin, g.SectionName, kCorners[i]);
+  }
+}
+
+namespace {
+
+// Five space-separated numbers, or the defaults 0, -1, -1, -1, -1.
+void ReadStoredFontColors(const AnsiString& Text, std::array<TColor, 5>& Colors) {
+  const TCharSet256 space(" ");
+  Colors = {0, -1, -1, -1, -1};
+  if (TokenCount(Text, space) != 5)
+    return;
+  for (int i = 0; i < 5; ++i)
+    Colors[i] = StrToInt(ExtractToken(i + 1, Text, space));
+}
+
+TsGeneralData StoredSection(const TsSkinGeneral& s) {
+  TsGeneralData g;
+  g.SectionName = s.SectionName;
+  g.ParentClass = s.ParentClass;
+  g.Color = s.Color;
+  g.ReservedBoolean = s.ReservedBoolean;
+  g.GiveOwnFont = s.GiveOwnFont;
+  g.GlowCount = s.GlowCount;
+  g.GlowMargin = s.GlowMargin;
+  g.Transparency = s.Transparency;
+  g.GradientPercent = s.GradientPercent;
+  g.ImagePercent = s.ImagePercent;
+  g.GradientData = s.GradientData;
+  ParseGradientData(g.GradientData, g.GradientArray);
+  g.ShowFocus = s.ShowFocus;
+  g.FadingEnabled = s.FadingEnabled;
+  g.FadingIterations = s.FadingIterations;
+  g.HotColor = s.HotColor;
+  g.HotTransparency = s.HotTransparency;
+  g.HotGradientPercent = s.HotGradientPercent;
+  g.HotGradientData = s.HotGradientData;
+  ParseGradientData(g.HotGradientData, g.HotGradientArray);
+  g.HotImagePercent = s.HotImagePercent;
+  g.HotGlowColor = s.HotGlowColor;
+  g.HotGlowSize = static_cast<unsigned char>(s.HotGlowSize);
+  g.GlowColor = s.GlowColor;
+  g.GlowSize = static_cast<unsigned char>(s.GlowSize);
+  ReadStoredFontColors(s.FontColor, g.FontColor);
+  ReadStoredFontColors(s.HotFontColor, g.HotFontColor);
+  return g;
+}
+
+void AddStoredImage(TsSkinManager* Manager, TsSkinImage& item, TsLoadedSkin& Skin) {
+  TSkinImageValue v;
+  v.Form = TSkinImageForm::Coordinates;  // widths all 0 take the border width, else a third of a cell
+  v.ImageCount = item.ImageCount;
+  v.MaskType = item.MaskType;
+  if (v.ImageCount == 0) {
+    v.ImageCount = 3;
+    v.MaskType = 1;
+  }
+  v.BorderWidth = item.BorderWidth;
+  v.StretchMode = item.StretchMode;
+  v.ImgType = item.ImgType;
+  v.WL = item.WL;
+  v.WT = item.WT;
+  v.WR = item.WR;
+  v.WB = item.WB;
+  std::shared_ptr<TBitmap> own;
+  int width = 0, height = 0;
+  if (!item.Image()->Empty() && !item.GetName().empty()) {
+    own = std::make_shared<TBitmap>();
+    own->Assign(item.Image());
+    own->SetPixelFormat(pf24bit);
+    width = own->Width();
+    height = own->Height();
+    v.Right = width;
+    v.Bottom = height;
+  } else {
+    if (Skin.MasterBitmap == nullptr)
+      return;
+    width = Skin.MasterBitmap->Width();
+    height = Skin.MasterBitmap->Height();
+    v.Left = item.Left;
+    v.Top = item.Top;
+    v.Right = item.Right;
+    v.Bottom = item.Bottom;
+  }
+  if (v.MaskType < 0)
+    return;
+  ApplyDefaultWidths(v, v.Right - v.Left, v.Bottom - v.Top);
+  if (!FitImageToBitmap(v, width, height))
+    return;
+  TsMaskData m = MaskOf(Manager, UpperCase(item.SectionName), UpperCase(item.PropertyName), v);
+  m.Image = own;
+  Skin.Masks.push_back(std::move(m));
+}
+
+void AddStoredPattern(const TsSkinPatterns& patterns, int index, TsLoadedSkin& Skin) {
+  const TsSkinPattern& item = *patterns.Item(index);
+  const TsSkinPattern* source = &item;
+  if (item.Image()->Empty())
+    for (int i = 0; i < patterns.Count(); ++i)
+      if (patterns.Item(i)->GetName() == item.GetName() && !patterns.Item(i)->Image()->Empty()) {
+        source = patterns.Item(i);
+        break;
+      }
+  auto jpeg = std::make_shared<TJPEGImage>();
+  if (!source->Image()->Empty())
+    jpeg->Assign(source->Image());
+  Skin.Patterns.push_back(TsPatternData{jpeg, UpperCase(item.SectionName), UpperCase(item.PropertyName)});
+}
+
+}  // namespace
+
+void BuildStoredSkin(TsSkinManager* Manager, TsStoredSkin& Stored, TsLoadedSkin& Skin) {
+  if (!Stored.MasterBitmap()->Empty()) {
+    Skin.MasterBitmap = std::make_shared<TBitmap>();
+    Skin.MasterBitmap->Assign(Stored.MasterBitmap());
+    Skin.MasterBitmap->SetPixelFormat(pf24bit);
+    Skin.MasterBitmap->SetHandleType(bmDIB);
+    Skin.MasterBitmap->SetTransparentColor(clFuchsia);
+    Skin.MasterBitmap->SetTransparent(true);
+  }
+  for (int i = 0; i < Stored.Images()->Count(); ++i)
+    AddStoredImage(Manager, *Stored.Images()->Item(i), Skin);
+  for (int i = 0; i < Stored.Patterns()->Count(); ++i)
+    AddStoredPattern(*Stored.Patterns(), i, Skin);
+  TsSkinData& d = *Skin.Data;
+  d.Version = Stored.Version;
+  d.Author = Stored.Author;
+  d.Description = Stored.Description;
+  d.Shadow1Color = Stored.Shadow1Color;
+  d.Shadow1Offset = static_cast<short>(Stored.Shadow1Offset);
+  d.Shadow1Blur = static_cast<short>(Stored.Shadow1Blur);
+  d.Shadow1Transparency = static_cast<short>(Stored.Shadow1Transparency);
+  d.BorderColor = Stored.BorderColor;
+  for (int i = 0; i < Stored.GeneralData()->Count(); ++i)
+    Skin.Sections.push_back(StoredSection(*Stored.GeneralData()->Item(i)));
+  FillSectionIndexes(Manager, Skin);
+  if (Manager != nullptr) {
+    ChangeSkinHue(Skin, Manager->HueOffset());
+    ChangeSkinSaturation(Skin, Manager->Saturation());
   }
 }
 

@@ -9,6 +9,7 @@
 #include "skin/core/acskinpack.h"
 #include "skin/core/skindata.h"
 #include "skin/core/skinoptions.h"
+#include "skin/core/storedskins.h"
 
 class TsSkinManager;
 
@@ -37,5 +38,10 @@ struct TsSkinFiles {
 // HueOffset and Saturation. Sets Skin.Data->SkinFolder to Files.Folder. Conversion errors of the options raise EConvertError;
 // pictures that are missing or cannot be read are skipped.
 void BuildSkin(TsSkinManager* Manager, const TsSkinOptions& Options, const TsSkinFiles& Files, TsLoadedSkin& Skin);
+// Builds the skin of a stored skin spelled out field by field (one without
+// Data): its images, textures, skin-wide values and sections, without
+// PARENTCLASS inheritance. A FontColor text of five numbers that are not
+// all numbers raises EConvertError.
+void BuildStoredSkin(TsSkinManager* Manager, TsStoredSkin& Stored, TsLoadedSkin& Skin);
 // Fills each section's BorderIndex and CornerIndexes from the masks.
 void FillSectionIndexes(TsSkinManager* Manager, TsLoadedSkin& Skin);

@@ -38,6 +38,7 @@ BEGIN_PUBLISHED(TsSkinManager)
   PROPERTY(Active, Active, SetActive).Default(true),
   PROPERTY(Saturation, Saturation, SetSaturation).Default(0),
   PROPERTY(HueOffset, HueOffset, SetHueOffset).Default(0),
+  PROPERTY(InternalSkins, InternalSkins, SetInternalSkins),
   PROPERTY(SkinDirectory, SkinDirectory, SetSkinDirectory),
   PROPERTY(SkinName, SkinName, SetSkinName),
   PROPERTY(SkinInfo, SkinInfo, SetSkinInfo),
@@ -167,7 +168,7 @@ bool TsSkinManager::LoadSkinFiles(TsLoadedSkin& Skin) {
   } else {
     const AnsiString folder = directory + FSkinName + "\\";
     if (FSkinName.empty() || !FileExists(folder + "Options.dat"))
-      return false;
+      return LoadStoredSkin(Skin);
     TMemoryStream options;
     options.LoadFromFile(folder + "Options.dat");
     optionsText.assign(static_cast<const char*>(options.Memory()), static_cast<std::size_t>(options.Size()));
@@ -175,6 +176,34 @@ bool TsSkinManager::LoadSkinFiles(TsLoadedSkin& Skin) {
   }
   const TsSkinOptions options(optionsText);
   BuildSkin(this, options, files, Skin);
+  return true;
+}
+
+bool TsSkinManager::LoadStoredSkin(TsLoadedSkin& Skin) {
+  if (FInternalSkins->Count() == 0)
+    return false;
+  int index = FInternalSkins->IndexOfName(FSkinName);
+  if (index < 0) {
+    index = 0;
+    FSkinName = FInternalSkins->Item(0)->GetName();
+  }
+  TsStoredSkin& stored = *FInternalSkins->Item(index);
+  if (stored.Data.Size() == 0) {
+    FIsPacked = false;
+    BuildStoredSkin(this, stored, Skin);
+    return true;
+  }
+  // The Data is a packed archive, read where it lies.
+  TacSkinConvertor* reader = new TacSkinConvertor;
+  reader->SetSourceStream(&stored.Data, false);
+  ReadSkinArchive(reader);
+  std::unique_ptr<TacSkinConvertor> archive(reader);
+  FIsPacked = true;
+  TMemoryStream& options = *archive->OptionsStream;
+  const AnsiString text(static_cast<const char*>(options.Memory()), static_cast<std::size_t>(options.Size()));
+  TsSkinFiles files;
+  files.Archive = archive.get();
+  BuildSkin(this, TsSkinOptions(text), files, Skin);
   return true;
 }
 

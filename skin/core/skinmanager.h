@@ -19,6 +19,7 @@
 #include "classlib/classes/strings.h"
 #include "skin/core/animeffects.h"
 #include "skin/core/skindata.h"
+#include "skin/core/storedskins.h"
 #include "skin/core/thirdpartylist.h"
 
 class TStrings;
@@ -34,6 +35,9 @@ public:
   void Loaded() override;
 
   // ---- Options edited in the form designer (owned)
+  // Skins stored in the form file; assigning a list copies nothing.
+  TsStoredSkins* InternalSkins() const { return FInternalSkins.get(); }
+  void SetInternalSkins(TsStoredSkins* Value) { FInternalSkins->Assign(Value); }
   TacAnimEffects* AnimEffects() const { return FAnimEffects.get(); }
   void SetAnimEffects(TacAnimEffects*) {}
   ThirdPartyList* ThirdParty() const { return FThirdParty.get(); }
@@ -56,8 +60,9 @@ public:
   // folders and "<name>.asz" packed skins. "c:\Skins" when left empty.
   AnsiString SkinDirectory() const { return FSkinDirectory; }
   void SetSkinDirectory(const AnsiString& Value);
-  // Setting it loads the skin: the packed file, else the folder, else a
-  // stored skin (none yet: the manager turns inactive). A load that fails
+  // Setting it loads the skin: the packed file, else the folder, else the
+  // stored skin of that name, else the first stored skin (whose name it
+  // then takes); with none of these the manager turns inactive. A load that fails
   // shows its error, keeps the previous skin applied and the previous name.
   AnsiString SkinName() const { return FSkinName; }
   void SetSkinName(const AnsiString& Value);
@@ -156,6 +161,8 @@ private:
   // Loads SkinName into a new skin: the packed file or the folder in the
   // resolved directory. False when neither exists.
   bool LoadSkinFiles(TsLoadedSkin& Skin);
+  // The stored skin of SkinName, or the first one, into a new skin.
+  bool LoadStoredSkin(TsLoadedSkin& Skin);
   // Makes the built skin the manager's own.
   void TakeSkin(TsLoadedSkin& Skin);
   void FreeSkin();
@@ -171,6 +178,7 @@ private:
   std::unique_ptr<TsSkinData> FSkinData;
   std::unique_ptr<TacAnimEffects> FAnimEffects = std::make_unique<TacAnimEffects>();
   std::unique_ptr<ThirdPartyList> FThirdParty = std::make_unique<ThirdPartyList>();
+  std::unique_ptr<TsStoredSkins> FInternalSkins = std::make_unique<TsStoredSkins>(this);
   std::array<std::unique_ptr<TStringList>, ThirdListCount> FThirdLists;
   AnsiString FSkinDirectory = "c:\\Skins";
   AnsiString FSkinName;

@@ -3,6 +3,7 @@
 #pragma once
 #include <array>
 
+#include "classlib/classes/typinfo.h"
 #include "classlib/graphics/colors.h"
 #include "classlib/system/ansistring.h"
 #include "skin/core/skingradient.h"
@@ -57,3 +58,4 @@ struct TsGeneralData {
 };
 
 enum TacImgType { itisaBorder, itisaTexture, itisaGlyph, itisaGlow, itisaPngGlyph };
+DOZURI_ENUM(TacImgType, "itisaBorder", "itisaTexture", "itisaGlyph", "itisaGlow", "itisaPngGlyph");

@@ -5,7 +5,10 @@
 
 #include <memory>
 
+#include "classlib/classes/objecttext.h"
+#include "classlib/classes/reader.h"
 #include "classlib/classes/strings.h"
+#include "classlib/classes/writer.h"
 #include "classlib/forms/scripteddialogs.h"
 #include "classlib/system/strutils.h"
 #include "skin/core/alphagraph.h"
@@ -69,13 +72,14 @@ class SkinLoading : public testing::Test {
 protected:
   void SetUp() override {
     std::filesystem::create_directory(scratch.Path() / "Test");
-    const std::vector<ArchiveEntry> entries{{"Options.dat", kOptions},
+    entries = {{"Options.dat", kOptions},
                                             {"MASTER.BMP", BitmapFile(40, 40, kMasterColor)},
                                             {"PANEL.BMP", BitmapFile(30, 20, kPanelColor)},
                                             {"GLYPH.BMP", BitmapFile(12, 6, kGlyphColor)}};
     for (const ArchiveEntry& e : entries)
       WriteText(scratch.File("Test\\" + e.Name), e.Data);
-    WriteText(scratch.File("Packed.asz"), BuildArchive(entries));
+    archive = BuildArchive(entries);
+    WriteText(scratch.File("Packed.asz"), archive);
     WriteText(scratch.File("Magic.asz"), BuildArchive(entries, std::nullopt, "ASzx"));
     WriteText(scratch.File("Shadow.asz"),
               BuildArchive({{"Options.dat", "[GLOBALINFO]\r\nSHADOW1OFFSET=two\r\n[PANEL]\r\nCOLOR=1\r\n"}}));
@@ -123,6 +127,8 @@ protected:
   }
 
   ScratchFolder scratch;
+  std::vector<ArchiveEntry> entries;
+  std::string archive;
   std::unique_ptr<TsSkinManager> manager;
 };
 
@@ -138,6 +144,156 @@ TEST_F(SkinLoading, FolderAndPackedSkinGiveTheSameSkin) {
   ExpectTestSkin("packed");
   // ... but no entry of an archive, whose names are compared upper-cased.
   EXPECT_EQ(manager->FindMaskByName("BUTTON", "LOWER"), -1);
+}
+
+// A stored skin spelled out: a 30 x 20 master bitmap, a border cut from it,
+// an image of its own, two sections and two textures sharing one picture.
+void SpellOutStoredSkin(TsStoredSkin& stored) {
+  stored.SetName("Spelled");
+  stored.Version = 6.2;
+  stored.MasterBitmap()->SetPixelFormat(pf24bit);
+  stored.MasterBitmap()->SetSize(30, 20);
+  stored.MasterBitmap()->Canvas().Brush().SetColor(kMasterColor);
+  stored.MasterBitmap()->Canvas().FillRect(RECT{0, 0, 30, 20});
+  auto* cut = static_cast<TsSkinImage*>(stored.Images()->Add());
+  cut->SectionName = "panel";
+  cut->PropertyName = "bordersmask";
+  cut->Right = 30;
+  cut->Bottom = 20;
+  cut->ImageCount = 3;
+  cut->MaskType = 1;
+  cut->BorderWidth = 2;
+  auto* own = static_cast<TsSkinImage*>(stored.Images()->Add());
+  own->SectionName = "BUTTON";
+  own->PropertyName = "GLYPH";
+  own->SetName("glyph");
+  own->Image()->SetPixelFormat(pf24bit);
+  own->Image()->SetSize(6, 6);
+  own->Image()->Canvas().Brush().SetColor(kGlyphColor);
+  own->Image()->Canvas().FillRect(RECT{0, 0, 6, 6});
+  auto* outside = static_cast<TsSkinImage*>(stored.Images()->Add());
+  outside->SectionName = "PANEL";
+  outside->PropertyName = "OUTSIDE";
+  outside->Right = 31;
+  outside->Bottom = 20;
+  auto* panel = static_cast<TsSkinGeneral*>(stored.GeneralData()->Add());
+  panel->SectionName = "PANEL";
+  panel->Color = 255;
+  panel->FontColor = "255 -1 -1 -1 -1";
+  panel->HotFontColor = "1 2 3 4";
+  panel->GradientData = "255;65280;100;0;0";
+  auto* button = static_cast<TsSkinGeneral*>(stored.GeneralData()->Add());
+  button->SectionName = "BUTTON";
+  button->ParentClass = "PANEL";
+  TBitmap picture;
+  picture.SetPixelFormat(pf24bit);
+  picture.SetSize(8, 8);
+  for (const char* key : {"PATTERN", "HOTPATTERN"}) {
+    auto* pattern = static_cast<TsSkinPattern*>(stored.Patterns()->Add());
+    pattern->SectionName = "form";
+    pattern->PropertyName = key;
+    pattern->SetName("wood");
+  }
+  stored.Patterns()->Item(0)->Image()->Assign(&picture);
+}
+
+TEST_F(SkinLoading, StoredSkinsWithDataLoadAsPackedAndOthersFieldByField) {
+  manager->SetSkinDirectory(scratch.File("nothing here"));
+  SpellOutStoredSkin(*static_cast<TsStoredSkin*>(manager->InternalSkins()->Add()));
+  auto* packed = static_cast<TsStoredSkin*>(manager->InternalSkins()->Add());
+  packed->SetName("Stored");
+  packed->Data.WriteBuffer(archive.data(), static_cast<std::int32_t>(archive.size()));
+  EXPECT_EQ(manager->InternalSkins()->IndexOfName("Stored"), 1);
+  EXPECT_EQ(manager->InternalSkins()->IndexOfName("stored"), -1);
+
+  manager->SetSkinName("Stored");
+  EXPECT_TRUE(manager->IsPacked());
+  EXPECT_EQ(manager->SkinData()->SkinFolder, "");
+  ExpectTestSkin("stored with data");
+
+  manager->SetSkinName("Unknown");  // the first stored skin, whose name the manager takes
+  EXPECT_EQ(manager->SkinName(), "Spelled");
+  EXPECT_FALSE(manager->IsPacked());
+  EXPECT_EQ(manager->SkinInfo(), "6.2");
+  ASSERT_EQ(manager->SectionCount(), 2);
+  const TsGeneralData& panel = manager->Sections[0];
+  EXPECT_EQ(panel.FontColor, (std::array<TColor, 5>{255, -1, -1, -1, -1}));
+  EXPECT_EQ(panel.HotFontColor, (std::array<TColor, 5>{0, -1, -1, -1, -1}));  // four numbers are not five
+  EXPECT_EQ(panel.GradientArray.size(), 1u);
+  EXPECT_EQ(manager->Sections[1].Color, 0);  // as stored: no inheritance of PANEL's 255
+  const int border = manager->FindMaskByName("PANEL", "BORDERSMASK");  // names upper-cased
+  ASSERT_GE(border, 0);
+  EXPECT_EQ(panel.BorderIndex, border);
+  EXPECT_EQ(manager->Masks[border].Image, nullptr);
+  EXPECT_EQ(manager->Masks[border].WL, 2);  // widths all 0 take the border width
+  const int glyph = manager->FindMaskByName("BUTTON", "GLYPH");
+  ASSERT_GE(glyph, 0);
+  EXPECT_EQ(manager->Masks[glyph].ImageCount, 3);  // a count of 0 becomes 3 with mask type 1
+  EXPECT_EQ(manager->Masks[glyph].MaskType, 1);
+  EXPECT_EQ(manager->Masks[glyph].Image->Canvas().GetPixel(2, 2), kGlyphColor);
+  EXPECT_EQ(manager->FindMaskByName("PANEL", "OUTSIDE"), -1);
+  ASSERT_EQ(manager->Patterns.size(), 2u);
+  EXPECT_EQ(manager->Patterns[1].SectionName, "FORM");
+  EXPECT_EQ(manager->Patterns[1].Image->Width(), 8);  // the shared picture of the first "wood"
+}
+
+TEST_F(SkinLoading, StoredSkinsTravelInTheFormStream) {
+  SpellOutStoredSkin(*static_cast<TsStoredSkin*>(manager->InternalSkins()->Add()));
+  auto* packed = static_cast<TsStoredSkin*>(manager->InternalSkins()->Add());
+  packed->SetName("Stored");
+  packed->Data.WriteBuffer(archive.data(), static_cast<std::int32_t>(archive.size()));
+  manager->SetName("sSkinManager1");
+  TMemoryStream binary;
+  {
+    TWriter writer(binary);
+    writer.WriteRootComponent(manager.get());
+  }
+  binary.SetPosition(0);
+  TMemoryStream text;
+  ObjectBinaryToText(binary, text);
+  const std::string dump(static_cast<const char*>(text.Memory()), static_cast<std::size_t>(text.Size()));
+  EXPECT_NE(dump.find("InternalSkins = <"), std::string::npos) << dump;
+  EXPECT_NE(dump.find("Name = 'Spelled'"), std::string::npos) << dump;
+  EXPECT_NE(dump.find("Data = {"), std::string::npos) << dump;
+  EXPECT_NE(dump.find("ThirdButtons = 'TButton'"), std::string::npos) << dump;
+
+  binary.SetPosition(0);
+  SetDefaultManager(nullptr);
+  TsSkinManager copy(nullptr);
+  {
+    TReader reader(binary);
+    reader.ReadRootComponent(&copy);
+  }
+  ASSERT_EQ(copy.InternalSkins()->Count(), 2);
+  EXPECT_EQ(copy.InternalSkins()->Item(0)->Data.Size(), 0);  // written empty, read empty
+  EXPECT_EQ(copy.InternalSkins()->Item(0)->Images()->Count(), 3);
+  EXPECT_EQ(copy.InternalSkins()->Item(0)->GeneralData()->Item(0)->FontColor, "255 -1 -1 -1 -1");
+  EXPECT_EQ(copy.InternalSkins()->Item(1)->Data.Size(), static_cast<std::int64_t>(archive.size()));
+  copy.SetSkinDirectory(scratch.File("nothing here"));
+  copy.SetSkinName("Stored");
+  EXPECT_EQ(copy.SectionCount(), 5);
+}
+
+TEST(SkinStoredSkins, AssignRules) {
+  TsStoredSkins skins(nullptr);
+  auto* a = static_cast<TsStoredSkin*>(skins.Add());
+  a->SetName("A");
+  a->Author = "me";
+  a->Data.WriteBuffer("xyz", 3);
+  auto* b = static_cast<TsStoredSkin*>(skins.Add());
+  b->Assign(a);
+  EXPECT_EQ(b->GetName(), "A");
+  EXPECT_EQ(b->Author, "me");
+  EXPECT_EQ(b->Data.Size(), 3);
+  try {
+    b->Assign(nullptr);
+    FAIL() << "assigning nil must raise";
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message, "Cannot assign a nil to a TsStoredSkin");
+  }
+  TsStoredSkins other(nullptr);
+  other.Assign(&skins);  // copies nothing
+  EXPECT_EQ(other.Count(), 0);
 }
 
 TEST_F(SkinLoading, DamagedSkinsShowTheErrorAndKeepThePreviousSkin) {
