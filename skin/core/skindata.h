@@ -48,6 +48,5 @@ struct TsPatternData {
   AnsiString PropertyName;
 };
 
-using TsGeneralDataArray = std::vector<TsGeneralData>;
 using TsMaskArray = std::vector<TsMaskData>;
 using TsPatternArray = std::vector<TsPatternData>;

@@ -3,6 +3,7 @@
 #include "classlib/system/fileutils.h"
 #include "classlib/system/numconv.h"
 #include "skin/core/skinutils.h"
+#include "skin/core/commonsections.h"
 #include "skin/core/skinhue.h"
 #include "skin/core/skinmanager.h"
 #include "classlib/system/strutils.h"
@@ -306,6 +307,69 @@ void AddStoredPattern(const TsSkinPatterns& patterns, int index, TsLoadedSkin& S
   Skin.Patterns.push_back(TsPatternData{jpeg, UpperCase(item.SectionName), UpperCase(item.PropertyName)});
 }
 
+// The images, textures and sections of the manager's CommonSections: images
+// and textures from files of the skin folder only, sections the skin does
+// not have appended.
+void AddCommonSections(TsSkinManager* Manager, const TsSkinFiles& Files, TsLoadedSkin& Skin) {
+  if (Manager == nullptr || Manager->CommonSections()->Count() == 0)
+    return;
+  const TsCommonSections common(Manager->CommonSections());
+  TsSkinFiles folderOnly;
+  folderOnly.Folder = Files.Folder;
+  for (const AnsiString& section : common.SectionNames()) {
+    if (UpperCase(section) == "GLOBALINFO")
+      continue;
+    for (const auto& [key, value] : common.Values(section)) {
+      const bool coordinates = Pos("#", value) != 0;
+      if ((Skin.MasterBitmap == nullptr || !coordinates) && Pos(".BMP", UpperCase(value)) != 0) {
+        std::shared_ptr<TBitmap> own = ReadPicture(folderOnly, value, false);
+        if (own == nullptr)
+          continue;
+        TsMaskData m;
+        m.Image = own;
+        m.SectionName = UpperCase(section);
+        m.PropertyName = UpperCase(key);
+        m.R = RECT{0, 0, own->Width(), own->Height()};
+        m.Manager = Manager;
+        Skin.Masks.push_back(std::move(m));
+      } else if (coordinates && value != "#") {
+        AddImageValue(Manager, section, key, value, folderOnly, Skin);
+      } else if (IsPatternValue(value)) {
+        TMemoryStream data;
+        auto jpeg = std::make_shared<TJPEGImage>();
+        if (!folderOnly.Read(value, data))
+          continue;
+        try {
+          data.SetPosition(0);
+          jpeg->LoadFromStream(data);
+        } catch (const Exception&) {
+          continue;
+        }
+        if (!jpeg->Empty())
+          Skin.Patterns.push_back(TsPatternData{jpeg, UpperCase(section), UpperCase(key)});
+      }
+    }
+  }
+  for (const AnsiString& section : common.SectionNames()) {
+    bool known = false;
+    for (const TsGeneralData& g : Skin.Sections)
+      known = known || g.SectionName == section;
+    if (!known)
+      Skin.Sections.push_back(common.ReadSection(section, Skin.Sections));
+  }
+}
+
+// What every load does last: CommonSections, the border and corner
+// indexes, then hue and saturation.
+void FinishSkin(TsSkinManager* Manager, const TsSkinFiles& Files, TsLoadedSkin& Skin) {
+  AddCommonSections(Manager, Files, Skin);
+  FillSectionIndexes(Manager, Skin);
+  if (Manager != nullptr) {
+    ChangeSkinHue(Skin, Manager->HueOffset());
+    ChangeSkinSaturation(Skin, Manager->Saturation());
+  }
+}
+
 }  // namespace
 
 void BuildStoredSkin(TsSkinManager* Manager, TsStoredSkin& Stored, TsLoadedSkin& Skin) {
@@ -332,11 +396,7 @@ void BuildStoredSkin(TsSkinManager* Manager, TsStoredSkin& Stored, TsLoadedSkin&
   d.BorderColor = Stored.BorderColor;
   for (int i = 0; i < Stored.GeneralData()->Count(); ++i)
     Skin.Sections.push_back(StoredSection(*Stored.GeneralData()->Item(i)));
-  FillSectionIndexes(Manager, Skin);
-  if (Manager != nullptr) {
-    ChangeSkinHue(Skin, Manager->HueOffset());
-    ChangeSkinSaturation(Skin, Manager->Saturation());
-  }
+  FinishSkin(Manager, TsSkinFiles{}, Skin);
 }
 
 void BuildSkin(TsSkinManager* Manager, const TsSkinOptions& Options, const TsSkinFiles& Files, TsLoadedSkin& Skin) {
@@ -358,9 +418,5 @@ void BuildSkin(TsSkinManager* Manager, const TsSkinOptions& Options, const TsSki
   ReadSkinGlobals(Options, *Skin.Data);
   for (const AnsiString& section : sections)
     Skin.Sections.push_back(ReadSkinSection(Options, section));
-  FillSectionIndexes(Manager, Skin);
-  if (Manager != nullptr) {
-    ChangeSkinHue(Skin, Manager->HueOffset());
-    ChangeSkinSaturation(Skin, Manager->Saturation());
-  }
+  FinishSkin(Manager, Files, Skin);
 }

@@ -5,6 +5,7 @@
 #include "classlib/system/fileutils.h"
 #include "classlib/system/numconv.h"
 #include "classlib/system/strutils.h"
+#include "skin/core/commonsections.h"
 #include "skin/core/skincommands.h"
 #include "skin/core/skinforms.h"
 #include "skin/core/skinloader.h"
@@ -36,6 +37,7 @@ bool IsNoColor(TColor Color) { return Color == -1 || Color == clFuchsia || Color
 BEGIN_PUBLISHED(TsSkinManager)
   PROPERTY(AnimEffects, AnimEffects, SetAnimEffects),
   PROPERTY(Active, Active, SetActive).Default(true),
+  PROPERTY(CommonSections, CommonSections, SetCommonSections),
   PROPERTY(Saturation, Saturation, SetSaturation).Default(0),
   PROPERTY(HueOffset, HueOffset, SetHueOffset).Default(0),
   PROPERTY(InternalSkins, InternalSkins, SetInternalSkins),
@@ -228,6 +230,13 @@ AnsiString TsSkinManager::SkinInfo() const {
   TFormatSettings dot = FormatSettings;
   dot.DecimalSeparator = '.';
   return FloatToStr(FSkinData->Version, dot);
+}
+
+void TsSkinManager::SetCommonSections(TStringList* Value) {
+  FCommonSections->Assign(Value);
+  StripCommonSectionSpaces(FCommonSections.get());
+  if (FSkinData->SkinActive && !Reading())
+    SetSkinName(FSkinName);
 }
 
 void TsSkinManager::SetHueOffset(int Value) {

@@ -35,6 +35,11 @@ public:
   void Loaded() override;
 
   // ---- Options edited in the form designer (owned)
+  // Options text of the application's own, added to every skin it loads.
+  // Assigning it removes the spaces of its lines (not of comments) and
+  // loads an applied skin again.
+  TStringList* CommonSections() const { return FCommonSections.get(); }
+  void SetCommonSections(TStringList* Value);
   // Skins stored in the form file; assigning a list copies nothing.
   TsStoredSkins* InternalSkins() const { return FInternalSkins.get(); }
   void SetInternalSkins(TsStoredSkins* Value) { FInternalSkins->Assign(Value); }
@@ -178,6 +183,7 @@ private:
   std::unique_ptr<TsSkinData> FSkinData;
   std::unique_ptr<TacAnimEffects> FAnimEffects = std::make_unique<TacAnimEffects>();
   std::unique_ptr<ThirdPartyList> FThirdParty = std::make_unique<ThirdPartyList>();
+  std::unique_ptr<TStringList> FCommonSections = std::make_unique<TStringList>();
   std::unique_ptr<TsStoredSkins> FInternalSkins = std::make_unique<TsStoredSkins>(this);
   std::array<std::unique_ptr<TStringList>, ThirdListCount> FThirdLists;
   AnsiString FSkinDirectory = "c:\\Skins";

@@ -2,6 +2,7 @@
 // file (or a stored skin) gives them. Portable: no Win32.
 #pragma once
 #include <array>
+#include <vector>
 
 #include "classlib/classes/typinfo.h"
 #include "classlib/graphics/colors.h"
@@ -59,3 +60,5 @@ struct TsGeneralData {
 
 enum TacImgType { itisaBorder, itisaTexture, itisaGlyph, itisaGlow, itisaPngGlyph };
 DOZURI_ENUM(TacImgType, "itisaBorder", "itisaTexture", "itisaGlyph", "itisaGlow", "itisaPngGlyph");
+
+using TsGeneralDataArray = std::vector<TsGeneralData>;

@@ -338,6 +338,26 @@ TEST_F(SkinLoading, HueAndSaturationTurnTheLoadedColours) {
   EXPECT_EQ(SaturationPercent(-130), 29);
 }
 
+TEST_F(SkinLoading, CommonSectionsAddWhatTheSkinLacks) {
+  WriteText(scratch.File("Test\\EXTRA.BMP"), BitmapFile(9, 9, kGlyphColor));
+  manager->SetSkinName("Test");
+  TStringList common;
+  common.SetText("[PANEL]\r\nCOLOR=1\r\n[MYPANEL]\r\nPARENTCLASS = panel\r\nTRANSPARENCY=7\r\nEXTRA=extra.bmp\r\n"
+                 "CUT=#(0,0,10,10)(1,0)\r\n");
+  manager->SetCommonSections(&common);  // an applied skin loads again
+  EXPECT_EQ(manager->CommonSections()->Strings(3), "PARENTCLASS=panel");
+  ASSERT_EQ(manager->SectionCount(), 6);
+  EXPECT_EQ(manager->Sections[manager->FindSection("PANEL")].Color, 255);  // the skin's own section stays
+  const TsGeneralData& mine = manager->Sections[manager->FindSection("MYPANEL")];
+  EXPECT_EQ(mine.Color, 255);
+  EXPECT_EQ(mine.Transparency, 7);
+  EXPECT_EQ(mine.ParentClass, "PANEL");
+  const int extra = manager->FindMaskByName("MYPANEL", "EXTRA");
+  ASSERT_GE(extra, 0);
+  EXPECT_EQ(manager->Masks[extra].Image->Canvas().GetPixel(4, 4), kGlyphColor);
+  EXPECT_GE(manager->FindMaskByName("MYPANEL", "CUT"), 0);
+}
+
 TEST_F(SkinLoading, AMissingSkinTurnsTheManagerInactive) {
   manager->SetSkinName("Test");
   manager->SetSkinName("Nowhere");
