@@ -215,6 +215,7 @@ void TsSkinManager::TakeSkin(TsLoadedSkin& Skin) {
   Masks = std::move(Skin.Masks);
   Patterns = std::move(Skin.Patterns);
   MasterBitmap = std::move(Skin.MasterBitmap);
+  FillStandardIndexes();
 }
 
 void TsSkinManager::FreeSkin() {
@@ -222,6 +223,7 @@ void TsSkinManager::FreeSkin() {
   Patterns.clear();
   Sections.clear();
   MasterBitmap.reset();
+  FIndexes = TsStandardIndexes{};
 }
 
 AnsiString TsSkinManager::SkinInfo() const {
@@ -295,10 +297,70 @@ void TsSkinManager::CollectSkinNames(TStrings* List, int Kind, AnsiString& First
     sorted->Sort();
 }
 
+void TsSkinManager::FillStandardIndexes() {
+  FIndexes = TsStandardIndexes{};
+  static const char* const kCorners[4] = {"IMGTOPLEFT", "IMGTOPRIGHT", "IMGBTMLEFT", "IMGBTMRIGHT"};
+  for (int i = 0; i < SectionCount(); ++i) {
+    TsGeneralData& g = Sections[i];
+    if (g.SectionName == "GLOBALINFO")
+      continue;
+    g.BorderIndex = FindMask(i, g.SectionName, "BORDERSMASK");
+    for (int c = 0; c < 4; ++c)
+      g.CornerIndexes[c] = FindMask(i, g.SectionName, kCorners[c]);
+  }
+  FIndexes.GlobalInfo = FindSection("GLOBALINFO");
+  if (FIndexes.GlobalInfo >= 0) {
+    static const char* const kGlobal[10] = {"BOXCHECKED",   "BOXUNCHECKED",   "BOXGRAYED",    "RADIOCHECKED",
+                                            "RADIOUNCHECKED", "RADIOGRAYED",  "SMALLCHECKED", "SMALLUNCHECKED",
+                                            "SMALLGRAYED",  "EXBORDER"};
+    for (int i = 0; i < 10; ++i)
+      FIndexes.GlobalMasks[i] = FindMask(FIndexes.GlobalInfo, "GLOBALINFO", kGlobal[i]);
+  }
+  FIndexes.ComboBtn = FindSection("COMBOBTN");
+  FIndexes.ComboBtnBorder = FindMaskByName("COMBOBTN", "BORDERSMASK");
+  FIndexes.ComboBtnPattern = FindTexture(FIndexes.ComboBtn, "COMBOBTN", "PATTERN");
+  FIndexes.ComboBtnHotPattern = FindTexture(FIndexes.ComboBtn, "COMBOBTN", "HOTPATTERN");
+  FIndexes.ComboBoxGlyph = FindMaskByName("COMBOBOX", "GLYPHMASK");
+  static const char* const kTabs[4] = {"TABTOP", "TABBOTTOM", "TABLEFT", "TABRIGHT"};
+  for (int i = 0; i < 4; ++i) {
+    FIndexes.Tabs[i] = FindSection(kTabs[i]);
+    FIndexes.TabBorders[i] = FindMask(FIndexes.Tabs[i], kTabs[i], "BORDERSMASK");
+  }
+  auto scroll = [this](const char* Name, bool WithGlyph) {
+    TsScrollIndexes r;
+    r.Section = FindSection(Name);
+    r.Border = FindMask(r.Section, Name, "BORDERSMASK");
+    if (WithGlyph && r.Section >= 0)
+      r.Glyph = FindMask(r.Section, Name, "GLYPHMASK");
+    r.Pattern = FindMask(r.Section, Name, "PATTERN");
+    r.HotPattern = FindMask(r.Section, Name, "HOTPATTERN");
+    return r;
+  };
+  static const char* const kButtons[6] = {"SCROLLBTNTOP",  "SCROLLBTNBOTTOM", "SCROLLBTNLEFT",
+                                          "SCROLLBTNRIGHT", "SCROLLSLIDERV",  "SCROLLSLIDERH"};
+  for (int i = 0; i < 6; ++i)
+    FIndexes.ScrollButtons[i] = scroll(kButtons[i], true);
+  static const char* const kBars[4] = {"SCROLLBAR1H", "SCROLLBAR1V", "SCROLLBAR2H", "SCROLLBAR2V"};
+  for (int i = 0; i < 4; ++i)
+    FIndexes.ScrollBars[i] = scroll(kBars[i], false);
+}
+
+void TsSkinManager::SetHotWindow(HWND Wnd) {
+  if (Wnd == FHotWindow)
+    return;
+  const HWND previous = FHotWindow;
+  FHotWindow = Wnd;
+  if (previous != nullptr)
+    SendSkinCommand(previous, SkinCmdMouseLeave, reinterpret_cast<LPARAM>(this));
+  if (Wnd != nullptr)
+    SendSkinCommand(Wnd, SkinCmdMouseEnter, reinterpret_cast<LPARAM>(this));
+}
+
 void TsSkinManager::BroadcastNewSkin(bool Repaint) {
   if (gSkinLoading || Reading())
     return;
   FSkinData->SkinActive = false;
+  FillStandardIndexes();
   SendSkinCommandToForms(SkinCmdNewSkin, this);
   FSkinData->SkinActive = true;
   if (Repaint)

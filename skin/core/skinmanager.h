@@ -25,6 +25,31 @@
 class TStrings;
 struct TsLoadedSkin;
 
+// The indexes of the sections and images the library's own painters use
+// most, looked up once per skin; -1 when the skin lacks them.
+struct TsScrollIndexes {
+  int Section = -1, Border = -1, Glyph = -1, Pattern = -1, HotPattern = -1;
+};
+struct TsStandardIndexes {
+  int GlobalInfo = -1;
+  // GLOBALINFO's BOXCHECKED, BOXUNCHECKED, BOXGRAYED, RADIOCHECKED,
+  // RADIOUNCHECKED, RADIOGRAYED, SMALLCHECKED, SMALLUNCHECKED, SMALLGRAYED
+  // and EXBORDER.
+  std::array<int, 10> GlobalMasks{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+  int ComboBtn = -1, ComboBtnBorder = -1, ComboBtnPattern = -1, ComboBtnHotPattern = -1, ComboBoxGlyph = -1;
+  // TABTOP, TABBOTTOM, TABLEFT, TABRIGHT and their BORDERSMASK.
+  std::array<int, 4> Tabs{-1, -1, -1, -1};
+  std::array<int, 4> TabBorders{-1, -1, -1, -1};
+  // SCROLLBTNTOP, SCROLLBTNBOTTOM, SCROLLBTNLEFT, SCROLLBTNRIGHT,
+  // SCROLLSLIDERV, SCROLLSLIDERH.
+  std::array<TsScrollIndexes, 6> ScrollButtons;
+  // SCROLLBAR1H, SCROLLBAR1V, SCROLLBAR2H, SCROLLBAR2V (no glyphs).
+  std::array<TsScrollIndexes, 4> ScrollBars;
+};
+// Positions in TsStandardIndexes::GlobalMasks.
+enum TGlobalMaskIndex { gmBoxChecked, gmBoxUnchecked, gmBoxGrayed, gmRadioChecked, gmRadioUnchecked, gmRadioGrayed,
+                        gmSmallChecked, gmSmallUnchecked, gmSmallGrayed, gmExBorder };
+
 class TsSkinManager : public TComponent {
   DECLARE_CLASS(TsSkinManager, TComponent)
 
@@ -93,6 +118,17 @@ public:
   // directory (packed: files whose extension is exactly ".asz", named by
   // the part before the first "."); sorted. FirstName: the first found.
   void CollectSkinNames(TStrings* List, int Kind, AnsiString& FirstName) const;
+
+  // The standard indexes of the loaded skin (all -1 without one).
+  const TsStandardIndexes& StandardIndexes() const { return FIndexes; }
+  // Looks the standard indexes up again, and each section's BorderIndex
+  // and CornerIndexes.
+  void FillStandardIndexes();
+
+  // The window under the mouse: a new one gets skin command 0x1D, the one
+  // before 0x1E (LParam the manager).
+  HWND HotWindow() const { return FHotWindow; }
+  void SetHotWindow(HWND Wnd);
 
   // Skin command 0x01 (a new skin), 0x02 (the skin is gone) or 0x10 and
   // 0x03 (repaint) to every form of the application and its controls.
@@ -191,6 +227,8 @@ private:
   int FHueOffset = 0;
   int FSaturation = 0;
   bool FIsPacked = false;
+  TsStandardIndexes FIndexes;
+  HWND FHotWindow = nullptr;
 };
 
 // The manager controls without one of their own use, or nullptr.

@@ -38,6 +38,16 @@ TEST(SkinChange, NewSkinReachesAPanelOnAFormAndRemovalTakesItBack) {
   EXPECT_TRUE(panel->SkinData()->IsSkinned());
   EXPECT_EQ(panel->SkinData()->SectionIndex(), manager.FindSection("PANEL"));
 
+  // The mouse entering the panel makes its window the manager's hot window
+  // (the skin state's common handling of the message; the skinned panel's
+  // own painting path is not built yet).
+  panel->HandleNeeded();
+  TMessage enter{CM_MOUSEENTER, 0, 0, 0};
+  panel->SkinData()->HandleCommonMessage(enter);
+  EXPECT_EQ(manager.HotWindow(), panel->Handle());
+  manager.SetHotWindow(nullptr);
+  EXPECT_EQ(manager.HotWindow(), nullptr);
+
   manager.SetSkinName("Nowhere");  // no such skin: the skin is removed
   EXPECT_FALSE(manager.Active());
   EXPECT_FALSE(panel->SkinData()->IsSkinned());

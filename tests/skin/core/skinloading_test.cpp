@@ -123,6 +123,12 @@ protected:
     ASSERT_GE(glyph, 0);
     EXPECT_EQ(m.Masks[glyph].Image->Canvas().GetPixel(3, 3), kGlyphColor);
     EXPECT_GE(m.FindMaskByName("GLOBALINFO", "BOXCHECKED"), 0);
+  const TsStandardIndexes& standard = m.StandardIndexes();
+  EXPECT_EQ(standard.GlobalInfo, m.FindSection("GLOBALINFO"));
+  EXPECT_EQ(standard.GlobalMasks[gmBoxChecked], m.FindMaskByName("GLOBALINFO", "BOXCHECKED"));
+  EXPECT_EQ(standard.GlobalMasks[gmRadioChecked], -1);
+  EXPECT_EQ(standard.ComboBtn, -1);
+  EXPECT_EQ(standard.ScrollButtons[1].Section, -1);
     EXPECT_EQ(m.FindMaskByName("DAMAGED", "OUTSIDE"), -1);  // outside the master bitmap: dropped
   }
 
@@ -365,6 +371,7 @@ TEST_F(SkinLoading, AMissingSkinTurnsTheManagerInactive) {
   EXPECT_EQ(manager->SectionCount(), 0);
   EXPECT_EQ(manager->MaskCount(), 0);
   EXPECT_EQ(manager->SkinInfo(), "N/A");
+  EXPECT_EQ(manager->StandardIndexes().GlobalInfo, -1);
   manager->SetActive(true);  // loads the name it holds: still nothing
   EXPECT_FALSE(manager->Active());
 }
