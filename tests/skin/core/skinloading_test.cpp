@@ -364,6 +364,37 @@ TEST_F(SkinLoading, CommonSectionsAddWhatTheSkinLacks) {
   EXPECT_GE(manager->FindMaskByName("MYPANEL", "CUT"), 0);
 }
 
+// The bytes of a JPEG file of that size, made by the class library's encoder.
+std::string JpegFile(int Width, int Height) {
+  TBitmap b;
+  b.SetPixelFormat(pf24bit);
+  b.SetSize(Width, Height);
+  b.Canvas().Brush().SetColor(kPanelColor);
+  b.Canvas().FillRect(RECT{0, 0, Width, Height});
+  TJPEGImage jpeg;
+  jpeg.Assign(&b);
+  TMemoryStream s;
+  jpeg.SaveToStream(s);
+  return std::string(static_cast<const char*>(s.Memory()), static_cast<std::size_t>(s.Size()));
+}
+
+TEST_F(SkinLoading, SmallTexturesBecomeImagesAndLargeOnesStayPatterns) {
+  std::filesystem::create_directory(scratch.Path() / "Wood");
+  const std::string options = "[form]\r\nsmall=small.jpg\r\nLARGE=large.jpeg\r\nMISSING=none.jpg\r\n";
+  WriteText(scratch.File("Wood\\Options.dat"), options);
+  WriteText(scratch.File("Wood\\SMALL.JPG"), JpegFile(299, 300));
+  WriteText(scratch.File("Wood\\LARGE.JPEG"), JpegFile(300, 300));
+  manager->SetSkinName("Wood");
+  const int small = manager->FindMaskByName("FORM", "SMALL");
+  ASSERT_GE(small, 0);
+  EXPECT_EQ(manager->Masks[small].ImgType, itisaTexture);
+  EXPECT_EQ(manager->Masks[small].R.right, 299);
+  ASSERT_EQ(manager->Patterns.size(), 1u);  // the missing picture is skipped
+  EXPECT_EQ(manager->Patterns[0].PropertyName, "LARGE");
+  EXPECT_EQ(manager->Patterns[0].SectionName, "FORM");
+  EXPECT_EQ(manager->Patterns[0].Image->Width(), 300);
+}
+
 TEST_F(SkinLoading, AMissingSkinTurnsTheManagerInactive) {
   manager->SetSkinName("Test");
   manager->SetSkinName("Nowhere");
