@@ -104,7 +104,7 @@ TFormStorage::~TFormStorage() = default;
 AnsiString TFormStorage::IniSection() const {
   if (!FIniSection.empty() || Owner() == nullptr)
     return FIniSection;
-  return Owner()->Name();
+  return Owner()->ClassName();
 }
 
 void TFormStorage::RestoreFormPlacement() {

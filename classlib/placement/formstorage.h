@@ -23,7 +23,7 @@ public:
 
   const AnsiString& IniFileName() const { return FIniFileName; }
   void SetIniFileName(const AnsiString& Value) { FIniFileName = Value; }
-  // The section; the owner's name when empty.
+  // The section; the owner's class name ("TK_BarkodUretF") when empty.
   AnsiString IniSection() const;
   void SetIniSection(const AnsiString& Value) { FIniSection = Value; }
   TStrings* StoredProps() const { return FStoredProps.get(); }
