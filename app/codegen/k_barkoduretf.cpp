@@ -85,14 +85,16 @@ TK_BarkodUretF::TK_BarkodUretF(TComponent* AOwner) : TForm(AOwner) {
   SetCaption("Otomatik Dozuri Oluştur");
   SetBorderStyle(bsDialog);
   SetPosition(poScreenCenter);
-  SetClientWidth(640);
-  SetClientHeight(400);
+  // Before the window exists these sizes are the window's own, frame included.
+  SetClientWidth(648);
+  SetClientHeight(432);
   VTFormHeader1 = MakeControl<TVTFormHeader>(this, this, "VTFormHeader1");
   VTFormHeader1->SetTitle("Otomatik Dozuri Oluştur");
   VTFormHeader1->SetAlign(alTop);
   BuildCriteria();
   BuildFixedTexts();
   BuildButtons();
+  SetActiveControl(RxCalcEditBaslangic);
   FormStorage1 = new TFormStorage(this);
   FormStorage1->SetName("FormStorage1");
   for (const char* input : StoredInputs)
@@ -122,6 +124,7 @@ void TK_BarkodUretF::BuildCriteria() {
   RxCalcEditMiktar = MakeNumberEdit(this, GroupBox1, "RxCalcEditMiktar", 22 + 6 * CodegenRowHeight, 1);
   RadioGroupTip = MakeControlAt<TRadioGroup>(this, GroupBox1, "RadioGroupTip", CodegenLabelLeft,
                                              22 + 7 * CodegenRowHeight, 338, 70);
+  RadioGroupTip->SetCaption("");
   RadioGroupTip->Items()->Add("Yeni Oluştur");
   RadioGroupTip->Items()->Add("Eklenmiş Etiketlerin Üzerine Yaz");
   RadioGroupTip->SetItemIndex(0);

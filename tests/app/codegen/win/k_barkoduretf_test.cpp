@@ -92,6 +92,15 @@ TEST_F(CodeGeneratorTest, TheFormShowsEveryInputWithItsDefault) {
     EXPECT_EQ(g.EditSonaEkle->Text(), "");
     EXPECT_EQ(Items(g.RadioGroupTip->Items()), (Texts{"Yeni Oluştur", "Eklenmiş Etiketlerin Üzerine Yaz"}));
     EXPECT_EQ(g.RadioGroupTip->ItemIndex(), 0);
+    EXPECT_EQ(g.RadioGroupTip->Caption(), "");
+    EXPECT_EQ(g.ActiveControl(), g.RxCalcEditBaslangic);
+    // Everything fits in the window's client area.
+    g.HandleNeeded();
+    for (TControl* c : {static_cast<TControl*>(g.GroupBox1), static_cast<TControl*>(g.GroupBox2),
+                        static_cast<TControl*>(g.ButtonTamam), static_cast<TControl*>(g.ButtonVazgec)}) {
+      EXPECT_LE(c->Left() + c->Width(), g.ClientWidth()) << c->Name();
+      EXPECT_LE(c->Top() + c->Height(), g.ClientHeight()) << c->Name();
+    }
     for (int k = 0; k < FixedTextCount; ++k) {
       EXPECT_EQ(g.EditMetin[k]->Name(), "EditMetin" + IntToStr(k + 1));
       EXPECT_EQ(g.EditMetin[k]->Text(), "");
@@ -223,6 +232,15 @@ TEST_F(CodeGeneratorTest, TheInputsAreRememberedButNotTheMode) {
     EXPECT_EQ(g.ComboAlan->Text(), "Metin 4");
     EXPECT_EQ(g.RxCalcEditMiktar->Value(), 4);
     EXPECT_EQ(g.RadioGroupTip->ItemIndex(), 0);
+    EXPECT_EQ(g.RadioGroupTip->Caption(), "");
+    EXPECT_EQ(g.ActiveControl(), g.RxCalcEditBaslangic);
+    // Everything fits in the window's client area.
+    g.HandleNeeded();
+    for (TControl* c : {static_cast<TControl*>(g.GroupBox1), static_cast<TControl*>(g.GroupBox2),
+                        static_cast<TControl*>(g.ButtonTamam), static_cast<TControl*>(g.ButtonVazgec)}) {
+      EXPECT_LE(c->Left() + c->Width(), g.ClientWidth()) << c->Name();
+      EXPECT_LE(c->Top() + c->Height(), g.ClientHeight()) << c->Name();
+    }
     EXPECT_EQ(g.EditMetin[9]->Text(), "on");
     g.ButtonVazgecClick(nullptr);
   });
