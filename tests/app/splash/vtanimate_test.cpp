@@ -8,6 +8,7 @@
 #include "app/splash/vtanimate.h"
 #include "classlib/classes/typinfo.h"
 #include "tests/classlib/forms/forms_test_util.h"
+#include "tests/support/componenttext.h"
 
 namespace {
 
@@ -179,6 +180,28 @@ TEST(VtAnimate, InactiveOrWithoutAWindowItLeavesTheAlphaAlone) {
   EXPECT_FALSE(inactive.form->AlphaBlend());
   EXPECT_EQ(inactive.form->AlphaBlendValue(), 255);
   EXPECT_EQ(inactive.startEnded + inactive.endEnded, 0);
+}
+
+TEST(VtAnimate, ReadFromAFormDescriptionItTakesOverTheFormsEvents) {
+  RegisterComponentClass(&TVtAnimate::ClassRecord);
+  forms_test::Owned<TForm> form(NewForm<TForm>(Application));
+  int activated = 0;
+  form->OnActivate = [&](TObject*) { ++activated; };
+  test_support::ReadComponentText(
+      "object TestF: TForm\n  object VtAnimate1: TVtAnimate\n    StartStep = 7\n    MaxValue = 200\n  end\nend\n",
+      form.get());
+  auto* animate = dynamic_cast<TVtAnimate*>(form->FindComponent("VtAnimate1"));
+  ASSERT_NE(animate, nullptr);
+  EXPECT_EQ(animate->StartStep(), 7u);
+  EXPECT_EQ(animate->MaxValue(), 200u);
+  EXPECT_EQ(form->OnActivate.GetMethod().Data, animate);
+  form->OnActivate(form.get());  // inactive: only the form's own handler runs
+  EXPECT_EQ(activated, 1);
+  // Made in code, Loaded alone takes over nothing.
+  forms_test::Owned<TForm> other(NewForm<TForm>(Application));
+  TVtAnimate* made = new TVtAnimate(other.get());
+  made->Loaded();
+  EXPECT_FALSE(other->OnActivate);
 }
 
 }  // namespace
