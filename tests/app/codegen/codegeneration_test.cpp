@@ -52,8 +52,10 @@ TCodeRequest Request(const char* start, const char* step, int digits, const char
 }
 
 TEST(CodeGeneration, AppendedCodesFollowTheExamples) {
+  // A fraction is typed with the locale's decimal separator.
+  const AnsiString twelvePointNine = AnsiString("12") + FormatSettings.DecimalSeparator + "9";
   struct Case {
-    const char* start;
+    AnsiString start;
     const char* step;
     int digits;
     const char* prefix;
@@ -64,7 +66,7 @@ TEST(CodeGeneration, AppendedCodesFollowTheExamples) {
       {"1", "1", 5, "A", "-X", "3", {"A00001-X", "A00002-X", "A00003-X"}},
       {"100", "-30", 2, "", "", "5", {"100", "70", "40", "10", "-20"}},
       {"-7", "1", 3, "", "", "2", {"-007", "-006"}},
-      {"12.9", "1", 2, "", "", "2", {"12", "13"}},
+      {twelvePointNine, "1", 2, "", "", "2", {"12", "13"}},
       {"869000000001", "1", 12, "", "", "3", {"869000000001", "869000000002", "869000000003"}},
       {"8690000000012", "1000000000000", 13, "", "", "2", {"8690000000012", "9690000000012"}},
       {"9223372036854775806", "1", 1, "", "", "2", {"9223372036854775806", "9223372036854775807"}},
@@ -73,7 +75,7 @@ TEST(CodeGeneration, AppendedCodesFollowTheExamples) {
   };
   for (const Case& c : cases) {
     LabelTable t;
-    TCodeRequest r = Request(c.start, c.step, c.digits, c.count);
+    TCodeRequest r = Request(c.start.c_str(), c.step, c.digits, c.count);
     r.Prefix = c.prefix;
     r.Suffix = c.suffix;
     EXPECT_EQ(GenerateCodes(t.labels, r), "") << c.start;
