@@ -32,6 +32,7 @@ BEGIN_PUBLISHED(TAnaF)
   METHOD(Button2Click),
   METHOD(Button3Click),
   METHOD(Button4Click),
+  METHOD(Button5Click),
   METHOD(YazdirClick),
   METHOD(AyarlaClick),
   METHOD(VtRaporGetDataSet),

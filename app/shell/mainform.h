@@ -126,6 +126,8 @@ public:
   void Button2Click(TObject* Sender);
   void Button3Click(TObject* Sender);
   void Button4Click(TObject* Sender);
+  // "Otomatik Dozuri Üret": the code generator.
+  void Button5Click(TObject* Sender);
 
   // The print request ("Yazdır" prints, "Önizleme Yap" previews), the
   // report settings and the answers the main form gives a running layout.

@@ -282,7 +282,7 @@ void TAnaF::BuildPrintPage() {
   PanelUret->SetHeight(40);
   Button5 = MakeControlAt<TButton>(this, PanelUret, "Button5", 0, 8, 170, 25);
   Button5->SetCaption("Otomatik Dozuri Üret");
-  Button5->SetEnabled(false);  // the code generator is not part of this program yet
+  Button5->OnClick = Method<&TAnaF::Button5Click>(this);
   PanelUret->OnResize = [this](TObject*) { Button5->SetLeft((PanelUret->Width() - Button5->Width()) / 2); };
   DBGrid3 = MakeRecordGrid(this, PanelEtiket, "DBGrid3", RxEtiket_S, false);
 }
