@@ -2,9 +2,10 @@
 
 #include "components/bididbnavigator.h"
 #include "components/vtformheader.h"
+#include "components/vtwinbutton.h"
 #include "skin/controls/skinctrlsreg.h"
 
 void RegisterVtComponents() {
   RegisterSkinControls();
-  RegisterClasses({TVTFormHeader::StaticClass(), TBiDiDBNavigator::StaticClass()});
+  RegisterClasses({TVTFormHeader::StaticClass(), TBiDiDBNavigator::StaticClass(), TVtWinButton::StaticClass()});
 }
