@@ -1,11 +1,13 @@
 #include "components/vtcomponentsreg.h"
 
 #include "components/bididbnavigator.h"
+#include "components/vtbtnedit.h"
 #include "components/vtformheader.h"
 #include "components/vtwinbutton.h"
 #include "skin/controls/skinctrlsreg.h"
 
 void RegisterVtComponents() {
   RegisterSkinControls();
-  RegisterClasses({TVTFormHeader::StaticClass(), TBiDiDBNavigator::StaticClass(), TVtWinButton::StaticClass()});
+  RegisterClasses({TVTFormHeader::StaticClass(), TBiDiDBNavigator::StaticClass(), TVtWinButton::StaticClass(),
+                   TVtEditButton::StaticClass(), TVtBtnEdit::StaticClass()});
 }
