@@ -82,6 +82,10 @@ TVtBtnEdit::TVtBtnEdit(TComponent* AOwner) : TEdit(AOwner) {
 // The dying button must not reach a handler of the host any more.
 TVtBtnEdit::~TVtBtnEdit() { OnBtnClick = TNotifyEvent(); }
 
+AnsiString TVtBtnEdit::GetTanim() const {
+  return "Düğmeli metin kutusu: sağ kenarındaki düğmeyle seçim ya da düzenleme açan, tek satırlık metin kutusu.";
+}
+
 void TVtBtnEdit::CreateParams(TCreateParams& Params) {
   TEdit::CreateParams(Params);
   Params.Style |= ES_MULTILINE | WS_CLIPCHILDREN;

@@ -46,6 +46,8 @@ public:
   // The embedded button's width; the button shows only above 1.
   int ButtonWidht() const { return FButtonWidht; }
   void SetButtonWidht(int Value);
+  // A short description of the component.
+  AnsiString GetTanim() const;
 
   void Dispatch(TMessage& Message) override;
 

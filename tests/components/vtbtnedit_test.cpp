@@ -56,6 +56,7 @@ TEST_F(BtnEdit, CreationSettings) {
   edit->SetAbout("s9");
   EXPECT_EQ(edit->About(), "s1.04");
   EXPECT_EQ(edit->ButtonWidht(), 21);
+  EXPECT_FALSE(edit->GetTanim().empty());
   TVtEditButton* button = edit->VtWinButton();
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->Name(), "EditButton");
@@ -227,6 +228,30 @@ TEST_F(BtnEdit, DefaultGlyphIsTheOpenFolderPictureSharedByAll) {
   auto* third = form.Add<TVtBtnEdit>(20, 100, 200, 21);
   third->VtWinButton()->SetGlyphKind(gkDefault);
   EXPECT_FALSE(third->VtWinButton()->Glpyh()->Empty());
+}
+
+TEST_F(BtnEdit, StreamsItsOwnPropertiesAndMakesItsButtonOnce) {
+  RegisterVtComponents();
+  RegisterClasses({TPanel::StaticClass()});
+  Owned<TPanel> root{new TPanel(nullptr)};
+  root->SetName("Root");
+  auto* written = new TVtBtnEdit(root.get());
+  written->SetName("EditYOL");
+  written->SetParent(root.get());
+  std::string text = ComponentText(root.get());
+  for (const char* name : {"ButtonWidht", "About", "EditButton"})
+    EXPECT_EQ(text.find(name), std::string::npos) << name << " in\n" << text;
+  written->SetButtonWidht(30);
+  written->SetText("C:\\Program");
+  text = ComponentText(root.get());
+  Owned<TPanel> copy{new TPanel(nullptr)};
+  ReadComponentText(text, copy.get());
+  auto* read = dynamic_cast<TVtBtnEdit*>(copy->FindComponent("EditYOL"));
+  ASSERT_NE(read, nullptr) << text;
+  EXPECT_EQ(read->ButtonWidht(), 30);
+  EXPECT_EQ(read->VtWinButton()->Width(), 30);
+  EXPECT_EQ(read->Text(), "C:\\Program");
+  EXPECT_EQ(read->ComponentCount(), 1) << "one embedded button";
 }
 
 }  // namespace
