@@ -230,7 +230,7 @@ TEST_F(BtnEdit, DefaultGlyphIsTheOpenFolderPictureSharedByAll) {
   EXPECT_FALSE(third->VtWinButton()->Glpyh()->Empty());
 }
 
-TEST_F(BtnEdit, StreamsItsOwnPropertiesAndMakesItsButtonOnce) {
+TEST_F(BtnEdit, StreamsItsPropertiesWithItsButtonsAndMakesTheButtonOnce) {
   RegisterVtComponents();
   RegisterClasses({TPanel::StaticClass()});
   Owned<TPanel> root{new TPanel(nullptr)};
@@ -243,7 +243,10 @@ TEST_F(BtnEdit, StreamsItsOwnPropertiesAndMakesItsButtonOnce) {
     EXPECT_EQ(text.find(name), std::string::npos) << name << " in\n" << text;
   written->SetButtonWidht(30);
   written->SetText("C:\\Program");
+  written->VtWinButton()->SetRaiseCol(clRed);
+  written->VtWinButton()->SetGlyphKind(gkDefault);
   text = ComponentText(root.get());
+  EXPECT_NE(text.find("VtWinButton.RaiseCol = clRed"), std::string::npos) << "the button goes with the edit\n" << text;
   Owned<TPanel> copy{new TPanel(nullptr)};
   ReadComponentText(text, copy.get());
   auto* read = dynamic_cast<TVtBtnEdit*>(copy->FindComponent("EditYOL"));
@@ -252,6 +255,15 @@ TEST_F(BtnEdit, StreamsItsOwnPropertiesAndMakesItsButtonOnce) {
   EXPECT_EQ(read->VtWinButton()->Width(), 30);
   EXPECT_EQ(read->Text(), "C:\\Program");
   EXPECT_EQ(read->ComponentCount(), 1) << "one embedded button";
+  EXPECT_EQ(read->VtWinButton()->RaiseCol(), clRed);
+  EXPECT_EQ(read->VtWinButton()->GlyphKind(), gkDefault);
+  EXPECT_FALSE(read->VtWinButton()->Glpyh()->Empty());
+  EXPECT_EQ(read->VtWinButton()->Name(), "EditButton");
+  // The button's click still reaches the edit after reading.
+  int clicks = 0;
+  read->OnBtnClick = [&](TObject*) { ++clicks; };
+  read->VtWinButton()->Click();
+  EXPECT_EQ(clicks, 1);
 }
 
 }  // namespace
