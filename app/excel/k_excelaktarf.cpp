@@ -114,9 +114,7 @@ void TK_ExcelAktarF::BuildControls() {
   CheckBox1 = MakeControlAt<TCheckBox>(this, TabAktarim, "CheckBox1", 8, 345, 260, 17);
   CheckBox1->SetCaption("Ilk Satir Basliklari icerir");
   CheckBox1->SetChecked(true);
-  // Becomes the owner-drawn button TVtWinButton once that component is in;
-  // until then the class library's push button stands in its place.
-  VtWinButton1 = MakeControlAt<TButton>(this, TabAktarim, "VtWinButton1", 370, 340, 158, 28);
+  VtWinButton1 = MakeControlAt<TVtWinButton>(this, TabAktarim, "VtWinButton1", 370, 340, 158, 28);
   VtWinButton1->SetCaption("Bilgileri Aktar");
   VtWinButton1->OnClick = Method<&TK_ExcelAktarF::VtWinButton1Click>(this);
   VTProgress1 = MakeControlAt<TVTProgress>(this, TabAktarim, "VTProgress1", 8, 376, 520, 30);

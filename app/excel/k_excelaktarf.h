@@ -21,6 +21,7 @@
 #include "classlib/stdctrls/rxspinedit.h"
 #include "components/vtformheader.h"
 #include "components/vtprogress.h"
+#include "components/vtwinbutton.h"
 #include "support/workbook/workbookreader.h"
 
 class TK_ExcelAktarF : public TForm {
@@ -64,7 +65,7 @@ public:
   TFilenameEdit* FilenameEdit1 = nullptr;  // "Excel Dosyasi Yolu"
   TRxSpinEdit* RxSpinEdit1 = nullptr;      // "Bilgilerin alinacagi calisma sayfasi"
   TCheckBox* CheckBox1 = nullptr;          // "Ilk Satir Basliklari icerir"
-  TButton* VtWinButton1 = nullptr;         // "Bilgileri Aktar"
+  TVtWinButton* VtWinButton1 = nullptr;        // "Bilgileri Aktar"
   TVTProgress* VTProgress1 = nullptr;      // "Excel den aktariliyor"
   TMemo* Memo1 = nullptr;                  // the error list
   TActionList* ActionList1 = nullptr;

@@ -42,6 +42,9 @@ NOTE_X = 2 + 12 + 46 + 101 + 60
 LETTER_X = 2 + 12 + 46 + 101 + 181 + 40
 # The file name edit, at (8, 286) of the page.
 FILE_EDIT = ("100", str(286 - 345 + 10))
+# The middle of the owner-drawn "Bilgileri Aktar" button (158 x 28), which
+# clicks on the left button's release as a user's click does.
+IMPORT_BUTTON_MIDDLE = ("79", "14")
 
 
 def xkey(*keys):
@@ -113,7 +116,7 @@ def scenario(helper, keyboard, exe, work, log, shot):
         keyboard.keys(MAIN_CAPTION, "text:" + wine_path(workbook))
         if shot:
             save_picture(helper, MAIN_CAPTION, work, shot, "import form")
-        helper.ok("click", MAIN_CAPTION, "Bilgileri Aktar")
+        helper.ok("clickrel", MAIN_CAPTION, "Bilgileri Aktar", *IMPORT_BUTTON_MIDDLE)
         answer_info(helper, keyboard, "Excel den bilgi alma")
         print("imported in %.1f s (form opened, mapped, read, appended)" % (time.monotonic() - started))
         _xdotool("key", "alt+F4")  # the import form is the active window
