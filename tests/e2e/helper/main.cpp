@@ -14,6 +14,16 @@
 //   e2e_helper press CAPTION TEXT X Y  press the left mouse button at X,Y of the
 //                                      parent of the control with that text
 //                                      (for controls without a window)
+//   e2e_helper tool  CAPTION TEXT MS   click the enabled tool bar button TEXT, waiting
+//                                      up to MS for the window and the button
+//   e2e_helper tab   CAPTION TEXT      click the tab TEXT of a tab control
+//   e2e_helper clickat CAPTION X Y     click at X,Y of the window's client area (a
+//                                      negative X counts from its right edge) on
+//                                      the control that is there
+//   e2e_helper clickon CAPTION TEXT    click the control with that text itself
+//                                      (it takes the focus, as under a real click)
+//   e2e_helper front                   print the caption and class of the
+//                                      foreground window
 //   e2e_helper message CAPTION         print the text of the message box with
 //                                      that caption (its static texts, a line each)
 //   e2e_helper hold  MS                join Wine's desktop, print "ready", then
@@ -27,6 +37,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/helper/controlclick.h"
 #include "tests/e2e/helper/keyinput.h"
 #include "tests/e2e/helper/windowlookup.h"
 #include "tests/e2e/helper/windowshot.h"
@@ -148,6 +159,66 @@ int Press(const Args& args) {
   return 0;
 }
 
+DWORD Milliseconds(const std::wstring& text) { return static_cast<DWORD>(wcstoul(text.c_str(), nullptr, 10)); }
+
+// Waits for the window too: a form opened by an earlier click comes up
+// some time later, and its buttons are enabled only in some states.
+int Tool(const Args& args) {
+  const ULONGLONG deadline = GetTickCount64() + Milliseconds(args[2]);
+  for (;;) {
+    HWND window = e2e::FindVisibleWindow(args[0]);
+    if (window && e2e::ClickToolButton(window, args[1]))
+      return 0;
+    if (GetTickCount64() >= deadline)
+      return Fail(window ? L"no enabled tool bar button" : L"no visible window", window ? args[1] : args[0]);
+    Sleep(100);
+  }
+}
+
+int Tab(const Args& args) {
+  HWND window = FindOrFail(args[0]);
+  if (!window)
+    return 1;
+  return e2e::ClickTab(window, args[1]) ? 0 : Fail(L"no tab", args[1]);
+}
+
+int ClickAt(const Args& args) {
+  HWND window = FindOrFail(args[0]);
+  if (!window)
+    return 1;
+  RECT client{};
+  GetClientRect(window, &client);
+  int x = static_cast<int>(wcstol(args[1].c_str(), nullptr, 10));
+  if (x < 0)
+    x += client.right;
+  POINT at{x, static_cast<int>(wcstol(args[2].c_str(), nullptr, 10))};
+  ClientToScreen(window, &at);
+  HWND control = window;
+  // The innermost child window under the point receives the click.
+  for (;;) {
+    POINT local = at;
+    ScreenToClient(control, &local);
+    HWND child = ChildWindowFromPointEx(control, local, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (!child || child == control)
+      break;
+    control = child;
+  }
+  ScreenToClient(control, &at);
+  e2e::PostClick(control, at.x, at.y);
+  return 0;
+}
+
+int ClickOn(const Args& args) {
+  HWND window = FindOrFail(args[0]);
+  if (!window)
+    return 1;
+  HWND control = FindChildByText(window, args[1]);
+  if (!control)
+    return Fail(L"no control with the text", args[1]);
+  e2e::PostClick(control, 4, 4);
+  return 0;
+}
+
 void PrintUtf8Line(const std::wstring& text) {
   const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
   std::string utf8(static_cast<size_t>(size), '\0');
@@ -202,7 +273,16 @@ int Message(const Args& args) {
   return 0;
 }
 
-DWORD Milliseconds(const std::wstring& text) { return static_cast<DWORD>(wcstoul(text.c_str(), nullptr, 10)); }
+int Front() {
+  HWND window = GetForegroundWindow();
+  wchar_t text[256] = L"", kind[64] = L"";
+  if (window) {
+    GetWindowTextW(window, text, 256);
+    GetClassNameW(window, kind, 64);
+  }
+  PrintUtf8Line(std::wstring(text) + L"\t" + kind);
+  return window ? 0 : Fail(L"no foreground window", L"");
+}
 
 // Asking for the desktop window makes Wine start its desktop process when it
 // is not running, and returns once it is there.
@@ -230,6 +310,16 @@ int Run(const std::wstring& command, const Args& args) {
     return Click(args);
   if (command == L"press" && args.size() == 4)
     return Press(args);
+  if (command == L"tool" && args.size() == 3)
+    return Tool(args);
+  if (command == L"tab" && args.size() == 2)
+    return Tab(args);
+  if (command == L"clickat" && args.size() == 3)
+    return ClickAt(args);
+  if (command == L"clickon" && args.size() == 2)
+    return ClickOn(args);
+  if (command == L"front" && args.empty())
+    return Front();
   if (command == L"message" && args.size() == 1)
     return Message(args);
   if (command == L"hold" && args.size() == 1)
