@@ -54,13 +54,19 @@ DIALOG_MS = 20000
 FILE_S = 20
 
 
+def press_tool(helper, text):
+    """Clicks a tool bar button of the sheet form once it is there and enabled."""
+    helper.ok("tool", SHEET_CAPTION, text, str(WINDOW_MS), wait_ms=WINDOW_MS)
+
+
 def type_cells(helper, keyboard, page, texts):
     """Shows the grid page, gives its grid the focus and types the texts into
-    columns 1 to 3 of row 1 (Tab moves on a column; the first column is the
-    row number)."""
+    columns 1 to 3 of row 1. The grid starts on the last row, where sizing
+    the grid left the table; Ctrl+Home goes to the first, and Tab moves on a
+    column (the first column is the row number)."""
     helper.ok("tab", SHEET_CAPTION, page)
     time.sleep(0.5)
-    keyboard.keys(SHEET_CAPTION, "key:TAB", "key:TAB")
+    keyboard.keys(SHEET_CAPTION, "key:TAB", "key:CTRL+HOME", "key:TAB")
     for column, text in enumerate(texts):
         if column > 0:
             keyboard.keys(SHEET_CAPTION, "key:TAB")
@@ -90,7 +96,7 @@ def switch_prices_on(helper, keyboard):
 def save_sheet(helper, keyboard, work):
     """"Kaydet" on new work asks for a file with the save dialog."""
     path = os.path.join(work, SHEET_FILE)
-    helper.ok("tool", SHEET_CAPTION, "Kaydet", str(WINDOW_MS))
+    press_tool(helper, "Kaydet")
     dialog = wait_for_other_window(helper)
     keyboard.keys(dialog, "text:" + wine_path(path), "key:RETURN")
     deadline = time.monotonic() + FILE_S
@@ -133,7 +139,7 @@ def check_sheet_file(path):
 def print_sheet(helper, keyboard, out):
     """"Önizleme", then "Yazıcı" in "Çıktı Seçenekleri" and OK."""
     before = pdfs_in(out)
-    helper.ok("tool", SHEET_CAPTION, "Önizleme", str(WINDOW_MS))
+    press_tool(helper, "Önizleme")
     helper.wait_window(SETUP_CAPTION, DIALOG_MS)
     helper.ok("click", SETUP_CAPTION, "Yazıcı")
     time.sleep(0.5)
@@ -143,7 +149,7 @@ def print_sheet(helper, keyboard, out):
 
 def show_preview(helper, work, pictures):
     """"Önizleme" with the setup window's default, the screen."""
-    helper.ok("tool", SHEET_CAPTION, "Önizleme", str(WINDOW_MS))
+    press_tool(helper, "Önizleme")
     helper.wait_window(SETUP_CAPTION, DIALOG_MS)
     helper.ok("click", SETUP_CAPTION, "Önizleme")
     time.sleep(0.5)
@@ -162,7 +168,7 @@ def scenario(helper, keyboard, exe, work, log):
     with WineProgram(exe, work, log) as program:
         wait_main_window(helper, program)
         helper.ok("clickat", MAIN_CAPTION, *SHEET_BUTTON_AT)
-        helper.ok("tool", SHEET_CAPTION, "Yeni", str(WINDOW_MS))
+        press_tool(helper, "Yeni")
         print("the sheet mode is open with new work")
         check(os.path.isdir(os.path.join(work, "Barkod_3", "Data")), "Barkod_3\\Data was not made")
 

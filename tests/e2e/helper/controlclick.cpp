@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -51,21 +52,26 @@ class RemoteBlock {
   size_t size_;
 };
 
+// The program's controls register window classes of their own names over
+// the common controls' classes, so both names are looked for.
 struct ClassSearch {
-  const wchar_t* className;
+  std::vector<const wchar_t*> classNames;
   std::vector<HWND> found;
 };
 
-std::vector<HWND> VisibleChildrenOfClass(HWND window, const wchar_t* className) {
-  ClassSearch search{className, {}};
+std::vector<HWND> VisibleChildrenOfClass(HWND window, std::vector<const wchar_t*> classNames) {
+  ClassSearch search{std::move(classNames), {}};
   EnumChildWindows(
       window,
       [](HWND child, LPARAM data) -> BOOL {
         auto* s = reinterpret_cast<ClassSearch*>(data);
         wchar_t kind[64];
         GetClassNameW(child, kind, 64);
-        if (IsWindowVisible(child) && _wcsicmp(kind, s->className) == 0)
-          s->found.push_back(child);
+        if (!IsWindowVisible(child))
+          return TRUE;
+        for (const wchar_t* name : s->classNames)
+          if (_wcsicmp(kind, name) == 0)
+            s->found.push_back(child);
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
@@ -138,14 +144,14 @@ void PostClick(HWND control, int x, int y) {
 }
 
 bool ClickToolButton(HWND window, const std::wstring& text) {
-  for (HWND bar : VisibleChildrenOfClass(window, TOOLBARCLASSNAMEW))
+  for (HWND bar : VisibleChildrenOfClass(window, {TOOLBARCLASSNAMEW, L"TToolBar"}))
     if (ClickButtonOfBar(bar, text))
       return true;
   return false;
 }
 
 bool ClickTab(HWND window, const std::wstring& text) {
-  for (HWND tabs : VisibleChildrenOfClass(window, WC_TABCONTROLW))
+  for (HWND tabs : VisibleChildrenOfClass(window, {WC_TABCONTROLW, L"TPageControl", L"TTabControl"}))
     if (ClickTabOfControl(tabs, text))
       return true;
   return false;
