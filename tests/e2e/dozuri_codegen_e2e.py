@@ -26,7 +26,7 @@ from bmp_png import bmp_to_png  # noqa: E402
 from dozuri_e2e import MAIN_CAPTION, START_MS, wait_main_window  # noqa: E402
 from dozuri_labels_e2e import answer_default, modified_key, open_print_menu  # noqa: E402
 from labels_pdf_e2e import pdfs_in, run, wait_for_new_pdf  # noqa: E402
-from scenario_run import check, drive_program  # noqa: E402
+from scenario_run import check, check_ean13_codes, drive_program  # noqa: E402
 from wine_program import WineProgram  # noqa: E402
 
 SPLASH_CAPTION = "SplashF"
@@ -83,11 +83,7 @@ def generate_codes(helper, keyboard):
 
 
 def check_codes(pdf, work):
-    prefix = os.path.join(work, "page")
-    check(run("pdftoppm", "-r", "300", "-png", "-singlefile", pdf, prefix).returncode == 0, "pdftoppm failed")
-    decoded = run("zbarimg", "-q", prefix + ".png").stdout.decode("ascii", "replace").split()
-    codes = {line.split(":", 1)[1] for line in decoded if line.startswith("EAN-13:")}
-    check(codes == EXPECTED_CODES, "decoded %s, expected %s" % (sorted(codes), sorted(EXPECTED_CODES)))
+    check_ean13_codes(pdf, work, EXPECTED_CODES)
 
 
 def scenario(helper, keyboard, exe, work, log):

@@ -54,6 +54,19 @@ def run_appshell_test(tests, test_filter, env, failure):
     check(ran.returncode == 0 and "[  PASSED  ] 1 test" in output, failure + ":\n" + output)
 
 
+def check_ean13_codes(pdf, work, expected):
+    """Renders the PDF's first page at 300 dpi into `work` and checks that
+    zbarimg reads exactly the EAN-13 codes `expected` from it."""
+    prefix = os.path.join(work, "page")
+    rendered = subprocess.run(["pdftoppm", "-r", "300", "-png", "-singlefile", pdf, prefix],
+                              capture_output=True, timeout=120)
+    check(rendered.returncode == 0, "pdftoppm failed")
+    decoded = subprocess.run(["zbarimg", "-q", prefix + ".png"], capture_output=True,
+                             timeout=120).stdout.decode("ascii", "replace").split()
+    codes = {line.split(":", 1)[1] for line in decoded if line.startswith("EAN-13:")}
+    check(codes == set(expected), "decoded %s, expected %s" % (sorted(codes), sorted(expected)))
+
+
 def files_in(folder, pattern):
     return set(glob.glob(os.path.join(folder, pattern)))
 

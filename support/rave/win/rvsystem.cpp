@@ -117,6 +117,9 @@ void TRvSystem::RunPreviewWindow(TQRPrinter& printer) {
   if (PreviewMaximised)
     form->SetWindowState(wsMaximized);
   form->QRPreview->SetZoom(PreviewZoom);
+  // Every page was made before the preview opens: its progress is complete
+  // (which clears the panel) rather than the "0%" it starts with.
+  form->QRPreviewProgressUpdate(nullptr, 100);
   form->UpdateStatus();
   form->ShowModal();
 }

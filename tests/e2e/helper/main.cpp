@@ -17,6 +17,16 @@
 //   e2e_helper clickrel CAPTION TEXT DX DY  click the left mouse button on the window
 //                                      under the point DX,DY from the top left of the
 //                                      control with that text (same parent), e.g. a grid cell
+//   e2e_helper tool  CAPTION TEXT MS   click the enabled tool bar button TEXT, waiting
+//                                      up to MS for the window and the button
+//   e2e_helper tab   CAPTION TEXT      click the tab TEXT of a tab control
+//   e2e_helper clickat CAPTION X Y     click at X,Y of the window's client area (a
+//                                      negative X counts from its right edge) on
+//                                      the control that is there
+//   e2e_helper clickon CAPTION TEXT    click the control with that text itself
+//                                      (it takes the focus, as under a real click)
+//   e2e_helper front                   print the caption and class of the
+//                                      foreground window
 //   e2e_helper message CAPTION         print the text of the message box with
 //                                      that caption (its static texts, a line each)
 //   e2e_helper hold  MS                join Wine's desktop, print "ready", then
@@ -30,6 +40,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/e2e/helper/controlclick.h"
 #include "tests/e2e/helper/keyinput.h"
 #include "tests/e2e/helper/windowlookup.h"
 #include "tests/e2e/helper/windowshot.h"
@@ -126,24 +137,30 @@ HWND FindChildByText(HWND window, const std::wstring& text) {
   return search.found;
 }
 
-int Click(const Args& args) {
-  HWND window = FindOrFail(args[0]);
+// The child control with that text in the window with that caption; says
+// which of the two is missing.
+HWND FindControlOrFail(const std::wstring& caption, const std::wstring& text) {
+  HWND window = FindOrFail(caption);
   if (!window)
-    return 1;
-  HWND button = FindChildByText(window, args[1]);
+    return nullptr;
+  HWND control = FindChildByText(window, text);
+  if (!control)
+    Fail(L"no control with the text", text);
+  return control;
+}
+
+int Click(const Args& args) {
+  HWND button = FindControlOrFail(args[0], args[1]);
   if (!button)
-    return Fail(L"no control with the text", args[1]);
+    return 1;
   PostMessageW(button, BM_CLICK, 0, 0);
   return 0;
 }
 
 int Press(const Args& args) {
-  HWND window = FindOrFail(args[0]);
-  if (!window)
-    return 1;
-  HWND control = FindChildByText(window, args[1]);
+  HWND control = FindControlOrFail(args[0], args[1]);
   if (!control)
-    return Fail(L"no control with the text", args[1]);
+    return 1;
   HWND parent = GetParent(control);
   const LPARAM at = MAKELPARAM(wcstol(args[2].c_str(), nullptr, 10), wcstol(args[3].c_str(), nullptr, 10));
   PostMessageW(parent, WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -151,13 +168,59 @@ int Press(const Args& args) {
   return 0;
 }
 
-int ClickRelative(const Args& args) {
+DWORD Milliseconds(const std::wstring& text) { return static_cast<DWORD>(wcstoul(text.c_str(), nullptr, 10)); }
+
+// Waits for the window too: a form opened by an earlier click comes up
+// some time later, and its buttons are enabled only in some states.
+int Tool(const Args& args) {
+  const ULONGLONG deadline = GetTickCount64() + Milliseconds(args[2]);
+  for (;;) {
+    HWND window = e2e::FindVisibleWindow(args[0]);
+    if (window && e2e::ClickToolButton(window, args[1]))
+      return 0;
+    if (GetTickCount64() >= deadline)
+      return Fail(window ? L"no enabled tool bar button" : L"no visible window", window ? args[1] : args[0]);
+    Sleep(100);
+  }
+}
+
+int Tab(const Args& args) {
   HWND window = FindOrFail(args[0]);
   if (!window)
     return 1;
-  HWND control = FindChildByText(window, args[1]);
+  return e2e::ClickTab(window, args[1]) ? 0 : Fail(L"no tab", args[1]);
+}
+
+int ClickAt(const Args& args) {
+  HWND window = FindOrFail(args[0]);
+  if (!window)
+    return 1;
+  RECT client{};
+  GetClientRect(window, &client);
+  int x = static_cast<int>(wcstol(args[1].c_str(), nullptr, 10));
+  if (x < 0)
+    x += client.right;
+  POINT at{x, static_cast<int>(wcstol(args[2].c_str(), nullptr, 10))};
+  ClientToScreen(window, &at);
+  HWND control = window;
+  // The innermost child window under the point receives the click.
+  for (;;) {
+    POINT local = at;
+    ScreenToClient(control, &local);
+    HWND child = ChildWindowFromPointEx(control, local, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (!child || child == control)
+      break;
+    control = child;
+  }
+  ScreenToClient(control, &at);
+  e2e::PostClick(control, at.x, at.y);
+  return 0;
+}
+
+int ClickRelative(const Args& args) {
+  HWND control = FindControlOrFail(args[0], args[1]);
   if (!control)
-    return Fail(L"no control with the text", args[1]);
+    return 1;
   HWND parent = GetParent(control);
   RECT rect;
   GetWindowRect(control, &rect);
@@ -167,9 +230,15 @@ int ClickRelative(const Args& args) {
   if (!target)
     return Fail(L"no window at the point", args[1]);
   MapWindowPoints(parent, target, &at, 1);
-  const LPARAM where = MAKELPARAM(at.x, at.y);
-  PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, where);
-  PostMessageW(target, WM_LBUTTONUP, 0, where);
+  e2e::PostClick(target, at.x, at.y);
+  return 0;
+}
+
+int ClickOn(const Args& args) {
+  HWND control = FindControlOrFail(args[0], args[1]);
+  if (!control)
+    return 1;
+  e2e::PostClick(control, 4, 4);
   return 0;
 }
 
@@ -227,7 +296,16 @@ int Message(const Args& args) {
   return 0;
 }
 
-DWORD Milliseconds(const std::wstring& text) { return static_cast<DWORD>(wcstoul(text.c_str(), nullptr, 10)); }
+int Front() {
+  HWND window = GetForegroundWindow();
+  wchar_t text[256] = L"", kind[64] = L"";
+  if (window) {
+    GetWindowTextW(window, text, 256);
+    GetClassNameW(window, kind, 64);
+  }
+  PrintUtf8Line(std::wstring(text) + L"\t" + kind);
+  return window ? 0 : Fail(L"no foreground window", L"");
+}
 
 // Asking for the desktop window makes Wine start its desktop process when it
 // is not running, and returns once it is there.
@@ -257,6 +335,16 @@ int Run(const std::wstring& command, const Args& args) {
     return Press(args);
   if (command == L"clickrel" && args.size() == 4)
     return ClickRelative(args);
+  if (command == L"tool" && args.size() == 3)
+    return Tool(args);
+  if (command == L"tab" && args.size() == 2)
+    return Tab(args);
+  if (command == L"clickat" && args.size() == 3)
+    return ClickAt(args);
+  if (command == L"clickon" && args.size() == 2)
+    return ClickOn(args);
+  if (command == L"front" && args.empty())
+    return Front();
   if (command == L"message" && args.size() == 1)
     return Message(args);
   if (command == L"hold" && args.size() == 1)

@@ -9,6 +9,7 @@ constexpr DWORD PollIntervalMs = 100;
 struct Search {
   const std::wstring* caption;
   HWND found;
+  HWND disabled;
 };
 
 BOOL CALLBACK MatchCaption(HWND window, LPARAM data) {
@@ -19,6 +20,11 @@ BOOL CALLBACK MatchCaption(HWND window, LPARAM data) {
   const int length = GetWindowTextW(window, text, 512);
   if (search->caption->compare(0, std::wstring::npos, text, length) != 0)
     return TRUE;
+  if (!IsWindowEnabled(window)) {
+    if (!search->disabled)
+      search->disabled = window;
+    return TRUE;
+  }
   search->found = window;
   return FALSE;
 }
@@ -26,11 +32,13 @@ BOOL CALLBACK MatchCaption(HWND window, LPARAM data) {
 }  // namespace
 
 // EnumWindows rather than FindWindowW: a hidden window of the same caption
-// (the application's own window, a form not yet shown) must not count.
+// (the application's own window, a form not yet shown) must not count. Of
+// two visible ones, the enabled one is taken: a modal form may carry the
+// caption of the form it disables.
 HWND FindVisibleWindow(const std::wstring& caption) {
-  Search search{&caption, nullptr};
+  Search search{&caption, nullptr, nullptr};
   EnumWindows(MatchCaption, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return search.found ? search.found : search.disabled;
 }
 
 HWND WaitForWindow(const std::wstring& caption, DWORD timeoutMs) {

@@ -7,7 +7,8 @@
 
 namespace e2e {
 
-// The first visible top-level window whose caption is exactly `caption`, or null.
+// The first visible, preferably enabled, top-level window whose caption is
+// exactly `caption`, or null.
 HWND FindVisibleWindow(const std::wstring& caption);
 
 // Polls for the window until it is visible or `timeoutMs` has passed.

@@ -7,6 +7,7 @@
 #include "app/sheet/sheetreport.h"
 #include "classlib/forms/scripteddialogs.h"
 #include "classlib/system/fileutils.h"
+#include "reportengine/preview/qrprev.h"
 #include "reportengine/printer/qrprinter.h"
 #include "tests/support/rave/raveprojecttext.h"
 #include "tests/support/scratchfolder.h"
@@ -100,4 +101,28 @@ TEST(SheetReportForm, CancelledSetupMakesNoPages) {
   f.form->btnReportClick(nullptr);
   EXPECT_EQ(f.setupsAsked, 1);
   EXPECT_EQ(f.previewPages, -1);
+}
+
+// The pages are all made before the preview opens, so its progress panel
+// must not say "0%" over a finished document.
+TEST(SheetReportForm, PreviewWindowOpensOnTheFinishedPages) {
+  ReportForm f;
+  f.form->Document().Tables.SetCell(stBarkod, 1, 1, "869000000001");
+  f.form->RvSystem1->ShowPreview = nullptr;
+  AnsiString caption, progress = "not shown";
+  bool maximised = false;
+  int zoom = 0;
+  f.dialogs.OnModalForm = [&](TCustomForm& modal) {
+    auto& preview = dynamic_cast<TQRStandardPreview&>(modal);
+    caption = preview.Caption();
+    maximised = preview.WindowState() == wsMaximized;
+    zoom = preview.QRPreview->Zoom();
+    progress = preview.StatusBar->Panels()->Items(0)->Text();
+    preview.SetModalResult(mrCancel);
+  };
+  f.form->btnReportClick(nullptr);
+  EXPECT_EQ(caption, "Baskı Önizleme");
+  EXPECT_TRUE(maximised);
+  EXPECT_EQ(zoom, 100);
+  EXPECT_EQ(progress, "");
 }
