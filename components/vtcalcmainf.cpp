@@ -137,6 +137,8 @@ BEGIN_PUBLISHED(TVtCalcMainF)
 END_PUBLISHED
 
 TVtCalcMainF::TVtCalcMainF(TComponent* AOwner) : TForm(AOwner) {
+  // Shown on its taskbar button; the body shows CalcCaption instead.
+  SetCaption("Hesap Makinesi");
   SetBorderStyle(bsNone);
   SetPosition(poScreenCenter);
   SetKeyPreview(true);
