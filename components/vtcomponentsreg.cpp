@@ -1,12 +1,16 @@
 #include "components/vtcomponentsreg.h"
 
 #include "components/bididbnavigator.h"
+#include "components/vtbtnedit.h"
+#include "components/vtprogress.h"
 #include "components/vtformheader.h"
+#include "components/vtwinbutton.h"
 #include "components/vtcalc.h"
 #include "skin/controls/skinctrlsreg.h"
 
 void RegisterVtComponents() {
   RegisterSkinControls();
-  RegisterClasses({TVTFormHeader::StaticClass(), TBiDiDBNavigator::StaticClass()});
+  RegisterClasses({TVTFormHeader::StaticClass(), TBiDiDBNavigator::StaticClass(), TVTProgress::StaticClass(),
+                   TVtWinButton::StaticClass(), TVtEditButton::StaticClass(), TVtBtnEdit::StaticClass()});
   RegisterClasses({TVtCalc::StaticClass()});
 }

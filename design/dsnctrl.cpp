@@ -57,6 +57,7 @@ void TDsnCtrl::WndProc(TMessage& Message) {
     case WM_LBUTTONUP: LButtonUp(Message); return;
     case WM_LBUTTONDBLCLK: DblClick(Message); return;
     case WM_RBUTTONDOWN: RButtonDown(Message); return;
+    case WM_RBUTTONUP: RButtonUp(Message); return;
     case WM_CAPTURECHANGED:
       // Another window took the mouse: the drag cannot end by a release
       // here, so its outline goes now and lets the cursor go.
@@ -137,8 +138,22 @@ void TDsnCtrl::RButtonDown(TMessage& Message) {
   SetCapture(Control()->Handle());
   auto life = Life().Watch();
   FController->DoContextPopup(Control(), FPressTarget, FLastPoint.x, FLastPoint.y);
-  if (!life.expired())
-    FocusStage();
+  if (life.expired())
+    return;
+  // The menu has run its own loop; the press is over, so the mouse goes
+  // free again (a right press has no drag to wait for).
+  ReleaseOwnCapture();
+  FocusStage();
+}
+
+void TDsnCtrl::RButtonUp(TMessage& Message) {
+  ReleaseOwnCapture();
+  CallOldProcedure(Message);
+}
+
+void TDsnCtrl::ReleaseOwnCapture() {
+  if (GetCapture() == Window())
+    ReleaseCapture();
 }
 
 void TDsnCtrl::DestroyMessage(TMessage& Message) {

@@ -48,6 +48,8 @@ public:
   virtual void DblClick(TMessage& Message);
   virtual void RButtonDown(TMessage& Message);
   virtual void DestroyMessage(TMessage& Message);
+  // A right release lets the mouse go when the press still holds it.
+  virtual void RButtonUp(TMessage& Message);
 
 protected:
   TDsnCtrl(TDsnRegister* Controller, TWinControl* Control);
@@ -68,6 +70,7 @@ private:
   // control; one of another owner counts as the covered control.
   TControl* FindPressTarget(TPoint Point);
   void FocusStage();
+  void ReleaseOwnCapture();
   TDsnStage* Stage() const;
 
   TDsnRegister* FController;

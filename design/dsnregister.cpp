@@ -8,8 +8,14 @@
 #include "classlib/system/numconv.h"
 #include "design/core/layoutfile.h"
 #include "design/core/layoutnames.h"
+#include "design/core/componentwatch.h"
 #include "design/core/uniquename.h"
+#include "design/contextprops.h"
+#include "design/dsnclipboard.h"
+#include "design/dsnselect.h"
+#include "design/propertytext.h"
 #include "design/dsnctrl.h"
+#include "design/dsnhandle.h"
 #include "design/dsnpanel.h"
 #include "design/dsnprop.h"
 #include "design/dsnshape.h"
@@ -98,8 +104,11 @@ void TDsnRegister::SetDsnPanel(TCustomCmpPlt* Value) {
 }
 
 void TDsnRegister::SetDsnInspector(TCustomInspector* Value) {
-  if (FDsnInspector != nullptr && FDsnInspector != Value)
+  if (FDsnInspector != nullptr && FDsnInspector != Value) {
     FDsnInspector->RemoveFreeNotification(this);
+    if (FDsnInspector->Merger() == FMerger)
+      FDsnInspector->SetMerger(nullptr);
+  }
   FDsnInspector = Value;
   if (Value != nullptr)
     Value->FreeNotification(this);
@@ -237,6 +246,8 @@ void TDsnRegister::AgentGone(TDsnCtrl* Agent) {
 }
 
 void TDsnRegister::FreeGripsAndMerger() {
+  if (FDsnInspector != nullptr && FDsnInspector->Merger() == FMerger)
+    FDsnInspector->SetMerger(nullptr);
   delete FMerger;
   FMerger = nullptr;
   delete FGripHandler;
@@ -278,6 +289,8 @@ TDsnCtrl* TDsnRegister::CreateCover(TWinControl* Control) { return TDsnCtrl::Cre
 
 TDsnList* TDsnRegister::CreateCoverList() { return new TDsnList; }
 
+TMultiHandler* TDsnRegister::CreateHandler() { return new TMultiHandler; }
+
 TDsnCtrl* TDsnRegister::CoverOf(const TControl* Control) const {
   if (FCoverList != nullptr)
     for (int i = 0; i < FCoverList->Count(); ++i) {
@@ -294,8 +307,22 @@ TTargetList* TDsnRegister::CreateTargetList() {
   FreeGripsAndMerger();
   if (FDsnStage != nullptr) {
     FGripHandler = CreateHandler();
-    if (FGripHandler != nullptr)
+    if (FGripHandler != nullptr) {
+      FGripHandler->OutlineColor = FOutlineColor;
+      FGripHandler->OutlinePenWidth = FOutlinePenWidth;
+      FGripHandler->GridWidth = FGridWidth;
+      FGripHandler->GridHeight = FGridHeight;
       list->Link(FGripHandler);
+    }
+  }
+  if (FDsnInspector != nullptr) {
+    FMerger = new TMultiProps;
+    list->Link(FMerger);
+    TStringList names;
+    TStringList singleOnly;
+    FDsnInspector->GetPropLists(&names, &singleOnly);
+    FMerger->SetPropLists(&names, &singleOnly);
+    FDsnInspector->SetMerger(FMerger);
   }
   for (TReceiveTargets* receiver : FReceivers)
     list->Link(receiver);
@@ -441,11 +468,17 @@ void TDsnRegister::DoCoverDblClick(TComponent* Component) {
 void TDsnRegister::DoResized() {
   if (OnMoveResize)
     OnMoveResize(this);
+  if (FMerger != nullptr)
+    FMerger->Recompute();
+  if (FDsnInspector != nullptr)
+    FDsnInspector->Refresh();
 }
 
 void TDsnRegister::DoMoved() {
   if (OnMoveResize)
     OnMoveResize(this);
+  if (FMerger != nullptr)
+    FMerger->Recompute();
 }
 
 // ---- Cloning the palette's template --------------------------------------------------------
@@ -748,4 +781,237 @@ void TDsnRegister::CreateDragEnd(TWinControl* Cover, TPoint Point, TShiftState) 
     FDsnPanel->SetCurrentTemplate(nullptr);
   }
   FCloneResult = nullptr;
+}
+
+// ---- Clipboard and delete -------------------------------------------------------------------
+namespace {
+
+// The selected components now, in selection order (dead entries left out).
+std::vector<TComponent*> SelectedNow(const TTargetList* Selection) {
+  std::vector<TComponent*> list;
+  for (int i = 0; Selection != nullptr && i < Selection->Count(); ++i)
+    if (TComponent* c = Selection->Items(i))
+      list.push_back(c);
+  return list;
+}
+
+// Parent steps from Component up to Stage: 0 for a child of the stage.
+int DepthBelow(TComponent* Component, const TWinControl* Stage) {
+  auto* control = dynamic_cast<TControl*>(Component);
+  int depth = 0;
+  for (TWinControl* parent = control != nullptr ? control->Parent() : nullptr; parent != nullptr && parent != Stage;
+       parent = parent->Parent())
+    ++depth;
+  return depth;
+}
+
+}  // namespace
+
+bool TDsnRegister::CanCopy() { return FSelection != nullptr && FSelection->Count() > 0 && SameParent(); }
+
+void TDsnRegister::CopyToClipboard() {
+  if (CanCopy())
+    PutDesignClipboard(Owner(), SelectedNow(FSelection.get()));
+}
+
+void TDsnRegister::CutToClipboard() {
+  if (FSelection == nullptr || FSelection->Count() <= 0 || !SameParent())
+    return;
+  CopyToClipboard();
+  DeleteSelected();
+}
+
+bool TDsnRegister::CanPaste() {
+  if (FSelection == nullptr || FSelection->Count() > 1)
+    return false;
+  if (FSelection->Count() == 1) {
+    auto* target = dynamic_cast<TControl*>(FSelection->Items(0));
+    if (target == nullptr || !target->ControlStyle().Contains(csAcceptsControls))
+      return false;
+  }
+  return DesignClipboardHasData();
+}
+
+TWinControl* TDsnRegister::PasteParent() { return FDsnStage; }
+
+void TDsnRegister::PasteFromClipboard() {
+  if (!CanPaste() || Owner() == nullptr)
+    return;
+  auto* target = FSelection->Count() == 1 ? dynamic_cast<TWinControl*>(FSelection->Items(0)) : PasteParent();
+  if (target == nullptr)
+    return;
+  // A block that is no design data (any program may put one under the
+  // format) pastes nothing and leaves the selection as it is.
+  TMemoryStream data;
+  if (!GetDesignClipboard(data))
+    return;
+  FSelection->Clear();
+  TReader reader(data, LayoutBufferSize);
+  reader.OnSetName = [this](TReader* r, TComponent* component, AnsiString& name) { CloneSetName(r, component, name); };
+  reader.SetPosition(0);
+  // The components are placed once the read has finished them (a control
+  // takes its stored position when loaded); those read before a failure are
+  // placed, covered and selected too before the error passes on.
+  std::vector<TComponent*> pasted;
+  auto placeAll = [this, &pasted] {
+    for (TComponent* component : pasted)
+      PlacePasted(component);
+    if (FSelection != nullptr)
+      FSelection->Update();
+  };
+  try {
+    reader.ReadComponents(Owner(), target, [&pasted](TComponent* component) { pasted.push_back(component); });
+  } catch (...) {
+    placeAll();
+    throw;
+  }
+  placeAll();
+}
+
+void TDsnRegister::PlacePasted(TComponent* Component) {
+  auto* control = dynamic_cast<TControl*>(Component);
+  if (control != nullptr) {
+    if (auto* windowed = dynamic_cast<TWinControl*>(control))
+      CoverControl(windowed);
+    if (TWinControl* parent = control->Parent()) {
+      int left = control->Left();
+      int top = control->Top();
+      if (left > parent->Width())
+        left = parent->Width() - control->Width();
+      if (top > parent->Height())
+        top = parent->Height() - control->Height();
+      control->SetBounds(std::max(left, 0), std::max(top, 0), control->Width(), control->Height());
+    }
+  }
+  MakeSelection()->Add(Component);
+}
+
+void TDsnRegister::DeleteSelected() {
+  if (FSelection == nullptr)
+    return;
+  std::vector<TComponent*> doomed = SelectedNow(FSelection.get());
+  // The host's answers may free components itself: those leave the list.
+  TComponentWatch watch([&doomed](TComponent* gone) { std::erase(doomed, gone); });
+  for (TComponent* c : doomed)
+    watch.Watch(c);
+  FSelection->Clear();
+  TDsnStage* stage = FDsnStage;
+  if (stage != nullptr && stage->OnDeleteQuery)
+    for (int i = static_cast<int>(doomed.size()) - 1; i >= 0; --i) {
+      if (i >= static_cast<int>(doomed.size()))
+        continue;
+      TComponent* component = doomed[i];
+      bool canDelete = true;
+      stage->OnDeleteQuery(stage, component, canDelete);
+      if (!canDelete) {
+        watch.Unwatch(component);
+        std::erase(doomed, component);
+      }
+    }
+  std::stable_sort(doomed.begin(), doomed.end(), [stage](TComponent* a, TComponent* b) {
+    return DepthBelow(a, stage) < DepthBelow(b, stage);
+  });
+  // The deepest first: a container goes after its selected children, and a
+  // component freed with one freed before is not freed again.
+  while (!doomed.empty()) {
+    TComponent* victim = doomed.back();
+    doomed.pop_back();
+    watch.Unwatch(victim);
+    victim->Free();
+  }
+  if (FSelection != nullptr)
+    FSelection->Update();
+}
+
+// ---- Context menu ----------------------------------------------------------------------------
+void TDsnRegister::TakeCoverMenu() {
+  if (FDsnStage == nullptr || FPopupMenu != nullptr)
+    return;
+  TPopupMenu* coverMenu = FDsnStage->CoverMenu();
+  if (coverMenu == nullptr && FDsnStage->SelfProps()->Count() == 0)
+    return;
+  FPopupMenu = new TPopupMenu(Owner());
+  if (coverMenu == nullptr)
+    return;
+  FPopupMenu->OnPopup = coverMenu->OnPopup;
+  TMenuItem* borrowed = coverMenu->Items();
+  while (borrowed->Count() > 0) {
+    TMenuItem* item = borrowed->Items(0);
+    borrowed->Remove(item);
+    FPopupMenu->Items()->Add(item);
+  }
+  FPopupMenu->SetTag(FPopupMenu->Items()->Count());
+}
+
+void TDsnRegister::SelectForPopup(TWinControl* Cover, TControl* Target, int, int) {
+  SelectForPopupTarget(Cover, Target, false);
+}
+
+void TDsnRegister::SelectForPopupTarget(TWinControl* Cover, TControl* Target, bool NeverStage) {
+  if (Cover == nullptr || Target == nullptr)
+    return;
+  TSelectAccept select = AskSelect(Target);
+  if (NeverStage && dynamic_cast<TDsnStage*>(Target) != nullptr)
+    select = TSelectAccept{saCreate};
+  if (!select.Contains(saMove))
+    return;
+  FPressParent = Target == Cover ? Cover->Parent() : Cover;
+  TTargetList* selection = MakeSelection();
+  const int index = selection->IndexOf(Target);
+  if (selection->Count() <= 0) {
+    selection->Add(Target);
+  } else if (index < 0 || !SameParent()) {
+    selection->Clear();
+    selection->Add(Target);
+  }
+  selection->Update();
+}
+
+void TDsnRegister::DoContextPopup(TWinControl* Cover, TControl* Target, int X, int Y) {
+  SelectForPopup(Cover, Target, X, Y);
+  if (FPopupMenu == nullptr || FDsnStage == nullptr || Cover == nullptr)
+    return;
+  // A right click on the empty stage before anything was selected still
+  // brings the menu.
+  TTargetList* selection = MakeSelection();
+  const TContextProps props(FDsnStage->SelfProps(), FDsnStage->OutProps(), SelectedNow(selection));
+  TMenuItem* items = FPopupMenu->Items();
+  // The property items of the last popup go; the borrowed ones stay.
+  while (items->Count() > std::max(FPopupMenu->Tag(), 0)) {
+    TMenuItem* stale = items->Items(items->Count() - 1);
+    items->Remove(stale);
+    stale->Free();
+  }
+  if (items->Count() > 0 && props.Count() > 0) {
+    auto* separator = new TDsnMenuItem(Owner());
+    separator->SetCaption("-");
+    items->Add(separator);
+  }
+  for (int i = 0; i < props.Count(); ++i) {
+    auto* item = new TDsnMenuItem(Owner());
+    item->SetCaption(props.Captions(i));
+    item->PropName = props.Names(i);
+    item->Value = props.Values(i);
+    item->OnClick = TNotifyEvent([this](TObject* Sender) { PropMenuClick(Sender); });
+    items->Add(item);
+  }
+  if (FDsnStage->OnPopup)
+    FDsnStage->OnPopup(FPopupMenu);
+  // The host's handler may end design mode, and the menu with it.
+  if (FPopupMenu == nullptr)
+    return;
+  const TPoint at = Cover->ClientToScreen(::Point(X, Y));
+  FPopupMenu->Popup(at.x, at.y);
+}
+
+void TDsnRegister::PropMenuClick(TObject* Sender) {
+  auto* item = dynamic_cast<TDsnMenuItem*>(Sender);
+  if (item == nullptr || FDsnStage == nullptr || !FDsnStage->OnMenuClick)
+    return;
+  TSelectedComponents snapshot(SelectedNow(FSelection.get()));
+  FDsnStage->OnMenuClick(FDsnStage, &snapshot, item->PropName, item->Value);
+  // Taken again: the handler may have freed or deselected components.
+  SetPropertyText(SelectedNow(FSelection.get()), item->PropName, item->Value);
+  if (FSelection != nullptr)
+    FSelection->Update();
 }

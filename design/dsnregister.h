@@ -24,6 +24,8 @@ class TCustomInspector;
 class TArrowButton;
 class TDsnCtrl;
 class TDsnRegister;
+class TMultiHandler;
+class TMultiProps;
 class TMultiShape;
 
 // Something that hears of every activation change of a controller.
@@ -126,6 +128,10 @@ public:
   // mouse capture and when design mode ends.
   virtual void DropOutlines();
   TMultiShape* DragShape() const { return FDragShape.get(); }
+  TMultiHandler* GripHandler() const { return FGripHandler; }
+  TMultiProps* Merger() const { return FMerger; }
+  // The controller's own context menu while design mode lasts.
+  TPopupMenu* PopupMenu() const { return FPopupMenu; }
   TWinControl* PressParent() const { return FPressParent; }
   // An agent is being freed: the controller forgets it.
   void AgentGone(TDsnCtrl* Agent);
@@ -139,8 +145,9 @@ public:
   virtual void TargetRemoving() {}
   // Starts or ends design mode.
   void SetActive(bool Value) override;
-  // The grip handler; none at this level.
-  virtual TReceiveTargets* CreateHandler() { return nullptr; }
+  // The grip handler: four grips for a single selection, inactive grips for
+  // several controls.
+  virtual TMultiHandler* CreateHandler();
   // A new drag outline for a create drag and a move drag; either replaces
   // the one there is.
   virtual void CreateShape();
@@ -168,17 +175,33 @@ public:
   virtual void MoveDragEnd(TWinControl* Cover, TPoint Point, TShiftState Shift);
   // Raises the stage's OnCoverDblClick.
   virtual void DoCoverDblClick(TComponent* Component);
-  // The context menu of a right click.
-  virtual void DoContextPopup(TWinControl* Cover, TControl* Target, int X, int Y) {}
-  virtual void SelectForPopup(TWinControl* Cover, TControl* Target, int X, int Y) {}
-  // Clipboard and delete.
-  virtual bool CanCopy() { return false; }
-  virtual bool CanPaste() { return false; }
-  virtual TWinControl* PasteParent() { return nullptr; }
-  void CutToClipboard() override {}
-  void CopyToClipboard() override {}
-  void PasteFromClipboard() override {}
-  void DeleteSelected() override {}
+  // The context menu of a right click at (X, Y) of Cover: the target is
+  // selected, the property items of the selection are made anew after the
+  // items borrowed from the stage's CoverMenu, and the menu pops up there.
+  virtual void DoContextPopup(TWinControl* Cover, TControl* Target, int X, int Y);
+  // Selects the target of a right click as a left press would, without
+  // Shift and without starting a drag.
+  virtual void SelectForPopup(TWinControl* Cover, TControl* Target, int X, int Y);
+  // Clipboard and delete (the clipboard format "Dsn_ClipboardFormat").
+  // Copying needs a selection whose controls share one parent.
+  virtual bool CanCopy();
+  // Pasting needs a selection list with nothing, or one container, selected
+  // and design data on the clipboard.
+  virtual bool CanPaste();
+  // Where a paste goes with nothing selected: the stage.
+  virtual TWinControl* PasteParent();
+  // Copies, then deletes what the host allows.
+  void CutToClipboard() override;
+  // The selected components, in selection order, with their children.
+  void CopyToClipboard() override;
+  // Reads the clipboard's components into the selected container (or the
+  // stage); they become the selection. A block that is not design data
+  // pastes nothing. A component the reader cannot make ends the paste with
+  // the reader's error; those read before stay, named and covered.
+  void PasteFromClipboard() override;
+  // Frees the selected components the stage's OnDeleteQuery lets go, the
+  // deepest first; the selection is empty afterwards.
+  void DeleteSelected() override;
   // Keeps the control the palette cloned last.
   virtual void TemplateCloned(TControl* Control) { FCloneResult = Control; }
   // Names a control made from the palette: its class name without the first
@@ -189,9 +212,12 @@ public:
   virtual void DoResized();
   virtual void DoMoved();
   virtual void UpdateGroupMarks() {}
-  // Borrows the stage's context-menu items for the controller's own menu.
-  virtual void TakeCoverMenu() {}
-  virtual void PropMenuClick(TObject* Sender) {}
+  // Borrows the stage's context-menu items (and its OnPopup) for the
+  // controller's own menu while design mode lasts.
+  virtual void TakeCoverMenu();
+  // A property item: the host's OnMenuClick edits the value, which is then
+  // written into every selected component.
+  virtual void PropMenuClick(TObject* Sender);
   virtual void AddPartner(TDsnPartner* Partner);
   virtual void RemovePartner(TDsnPartner* Partner);
   virtual void AddReceiver(TReceiveTargets* Receiver);
@@ -199,6 +225,13 @@ public:
   void RemoveReceiver(TReceiveTargets* Receiver);
 
 protected:
+  // A pasted component: covered when windowed, moved back inside its parent
+  // when it starts beyond the parent's width or height (never to a negative
+  // place), and added to the selection.
+  void PlacePasted(TComponent* Component);
+  // SelectForPopup; NeverStage keeps a right click on the stage itself from
+  // selecting it.
+  void SelectForPopupTarget(TWinControl* Cover, TControl* Target, bool NeverStage);
   // The container a create drag or a rubber band runs in: Cover when it
   // takes child controls, else its parent, with Point moved into it.
   TWinControl* ContainerFor(TWinControl* Cover, TPoint& Point) const;
@@ -216,9 +249,9 @@ protected:
   // The outline of a move or create drag, from press to release.
   std::unique_ptr<TMultiShape> FDragShape;
   // The grip handler (owned), made with each selection list.
-  TReceiveTargets* FGripHandler = nullptr;
+  TMultiHandler* FGripHandler = nullptr;
   // The property merger (owned), made only while an inspector is linked.
-  TReceiveTargets* FMerger = nullptr;
+  TMultiProps* FMerger = nullptr;
   // The controller's own context menu while active (owned); its Tag counts
   // the items borrowed from the stage's CoverMenu.
   TPopupMenu* FPopupMenu = nullptr;

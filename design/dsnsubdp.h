@@ -7,4 +7,6 @@ class TDsnDpRegister : public TDsnGrRegister {
 
 public:
   explicit TDsnDpRegister(TComponent* AOwner) : TDsnGrRegister(AOwner) {}
+
+  TMultiHandler* CreateHandler() override;
 };

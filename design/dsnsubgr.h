@@ -16,6 +16,15 @@ public:
   // Clears the group-mark painter, then starts or ends design mode.
   void SetActive(bool Value) override;
   TDsnCtrl* CreateCover(TWinControl* Control) override;
+  // Group marks instead of grips from two selected controls on.
+  TMultiHandler* CreateHandler() override;
+  // The group-mark painter is set while two or more components are
+  // selected, and cleared otherwise.
+  void UpdateGroupMarks() override;
+  // Four grey 6 by 6 squares in the corners of a selected control, painted
+  // on its window (a non-windowed control: on its parent's); a windowed
+  // control first has those of its selected non-windowed children painted.
+  void PaintGroupMarks(TControl* Control);
 
   // Paints the group marks of a control; empty while fewer than two
   // components are selected.

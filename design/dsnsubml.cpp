@@ -58,6 +58,10 @@ void TDsnMlRegister::DoMouseUp(TWinControl* Cover, TPoint Point, TShiftState Shi
   }
 }
 
+void TDsnMlRegister::SelectForPopup(TWinControl* Cover, TControl* Target, int, int) {
+  SelectForPopupTarget(Cover, Target, true);
+}
+
 void TDsnMlRegister::DropOutlines() {
   FMarqueeShape.reset();
   TDsnRegister::DropOutlines();

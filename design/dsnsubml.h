@@ -18,6 +18,8 @@ public:
   void DoMouseMove(TWinControl* Cover, TPoint Point, TShiftState Shift) override;
   void DoMouseUp(TWinControl* Cover, TPoint Point, TShiftState Shift) override;
   void DropOutlines() override;
+  // The stage itself is never selected by a right click.
+  void SelectForPopup(TWinControl* Cover, TControl* Target, int X, int Y) override;
   TMultiShape* MarqueeShape() const { return FMarqueeShape.get(); }
 
   // ---- Overridables, in slot order ----

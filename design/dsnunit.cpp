@@ -25,6 +25,8 @@ void TRubberband::Assign(TPersistent* Source) {
   TPersistent::Assign(Source);
 }
 
+IMPLEMENT_CLASS(TDsnMenuItem)
+
 // ---- TDsnStage ----------------------------------------------------------------------
 BEGIN_PUBLISHED(TDsnStage)
   PROPERTY(SelfProps, SelfProps, SetSelfProps),

@@ -133,6 +133,19 @@ private:
   int FMoveHeight = 0;
 };
 
+// ---- TDsnMenuItem -------------------------------------------------------------------
+// An item of the controller's context menu: a property of the selection and
+// its common value as text.
+class TDsnMenuItem : public TMenuItem {
+  DECLARE_CLASS(TDsnMenuItem, TMenuItem)
+
+public:
+  explicit TDsnMenuItem(TComponent* AOwner) : TMenuItem(AOwner) {}
+
+  AnsiString PropName;
+  AnsiString Value;
+};
+
 // ---- TDsnStage ------------------------------------------------------------------------
 class TDsnStage : public TPanel {
   DECLARE_CLASS(TDsnStage, TPanel)

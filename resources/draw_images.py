@@ -4,7 +4,8 @@
 Run from this folder: python3 draw_images.py. It writes images/mainimages.bmp
 (a strip of 32 images of 16 x 16 for the main form's image list),
 images/baslik.bmp (the 32 x 32 header picture) and images/mod3.bmp (the
-16 x 16 glyph of "Dozuri 3 Modu").
+16 x 16 glyph of "Dozuri 3 Modu") and images/splash.bmp (the 500 x 310
+start-up splash picture, over which the program paints its name).
 """
 import os
 import struct
@@ -325,6 +326,29 @@ IMAGES = [
 ]
 
 
+def splash_picture():
+    """A deep blue field brightening toward the bottom, a white label with a
+    barcode across the lower part and a thin frame."""
+    c = Canvas(500, 310)
+    for y in range(310):
+        t = y / 309
+        colour = (int(20 + 40 * t), int(50 + 70 * t), int(120 + 90 * t))
+        for x in range(500):
+            c.pixels[y][x] = colour
+    c.rect(0, 0, 499, 309, frame=(10, 30, 80))
+    c.rect(110, 200, 389, 289, fill=PAPER, frame=GREY)
+    widths = [1, 2, 1, 3, 1, 1, 2, 3, 1, 2, 2, 1, 3, 1, 2, 1, 1, 3, 2, 1]
+    x, bar = 130, True
+    while x < 370:
+        w = widths[(x // 3) % len(widths)]
+        if bar:
+            c.rect(x, 212, x + w - 1, 268, fill=INK)
+        x += w
+        bar = not bar
+    c.rect(130, 274, 369, 277, fill=GREY)
+    return c
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = os.path.join(here, 'images')
@@ -347,6 +371,8 @@ def main():
     glyph = Canvas(16, 16)
     three(glyph)
     glyph.save(os.path.join(out, 'mod3.bmp'))
+
+    splash_picture().save(os.path.join(out, 'splash.bmp'))
 
 
 if __name__ == '__main__':

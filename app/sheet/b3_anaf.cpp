@@ -3,6 +3,7 @@
 #include "app/sheet/b3_anaf.h"
 
 #include "app/generalhelpers.h"
+#include "app/sheet/sheetreport.h"
 #include "classlib/controls/controlmaking.h"
 #include "classlib/forms/application.h"
 #include "classlib/data/field.h"
@@ -17,6 +18,7 @@ BEGIN_PUBLISHED(TB3_AnaF)
   METHOD(tbAcClick),
   METHOD(ToolButton3Click),
   METHOD(tbKaydetClick),
+  METHOD(btnReportClick),
   METHOD(FarklKaydet1Click),
   METHOD(tbKopyalaClick),
   METHOD(tbKopyala2Click),
@@ -102,6 +104,15 @@ TB3_AnaF::TB3_AnaF(TComponent* AOwner) : TForm(AOwner) {
   document_->PaperCount = cbKagit->Items()->Count();
   document_->Tables.AppendRow(stBarkod);
   document_->SheetModified = false;
+  RvSystem1 = std::make_unique<TRvSystem>();
+  RvSystem1->TitleSetup = "Çıktı Seçenekleri";
+  RvSystem1->TitleStatus = "Rapor Durumu";
+  RvSystem1->TitlePreview = "Baskı Önizleme";
+  RvSystem1->StatusFormat = "Generating page %p";
+  RvSystem1->StatusPrinting = "Sayfa yazırılıyor %p";
+  RvSystem1->JobTitle = "ReportPrinter Report";
+  RvSystem1->PreviewMaximised = true;
+  RvSystem1->PreviewZoom = 100;
   OnCloseQuery = [this](TObject* Sender, bool& CanClose) { FormCloseQuery(Sender, CanClose); };
   ShowState();
 }
@@ -122,9 +133,8 @@ void TB3_AnaF::BuildCommands() {
   ToolButton3 = MakeButton(this, ToolBar1, "ToolButton3", "Veri Al", "VORTELIM Programlarından Veri Al",
                            Method<&TB3_AnaF::ToolButton3Click>(this));
   tbKaydet = MakeButton(this, ToolBar1, "tbKaydet", "Kaydet", "Kaydet (CTRL-S)", Method<&TB3_AnaF::tbKaydetClick>(this));
-  // The sheet report is not part of this program yet: the button stays disabled.
-  btnReport = MakeButton(this, ToolBar1, "btnReport", "Önizleme", ",Baskı önizleme (CTRL-P)", nullptr);
-  btnReport->SetEnabled(false);
+  btnReport = MakeButton(this, ToolBar1, "btnReport", "Önizleme", ",Baskı önizleme (CTRL-P)",
+                         Method<&TB3_AnaF::btnReportClick>(this));
   tbKopyala = MakeButton(this, ToolBar1, "tbKopyala", "Kopyala", "İlk hücredeki kodu\rbütün tabloya kopyala (CTRL-T)",
                          Method<&TB3_AnaF::tbKopyalaClick>(this));
   tbKopyala2 = MakeButton(this, ToolBar1, "tbKopyala2", "Kopyala 2",
@@ -391,7 +401,7 @@ void TB3_AnaF::ShowColumns() {
 
 void TB3_AnaF::ShowState() {
   const bool open = work_->SheetOpen();
-  for (TToolButton* button : {tbKaydet, tbKopyala, tbKopyala2})
+  for (TToolButton* button : {tbKaydet, btnReport, tbKopyala, tbKopyala2})
     button->SetEnabled(open);
   mKaydet->SetEnabled(open);
   FarklKaydet1->SetEnabled(open);
@@ -423,6 +433,48 @@ void TB3_AnaF::tbKaydetClick(TObject*) {
 void TB3_AnaF::FarklKaydet1Click(TObject*) {
   PostPendingEdits();
   work_->FarklKaydet();
+}
+
+TRaveFont TB3_AnaF::ReportFont() {
+  // Face, size and style of the "Yazı Fontu" font; its colour is not used.
+  TFont* chosen = btnFont->Font();
+  TRaveFont font;
+  font.Name = chosen->Name();
+  font.Size = chosen->Size();
+  font.Bold = chosen->Style().Contains(fsBold);
+  font.Italic = chosen->Style().Contains(fsItalic);
+  font.Underline = chosen->Style().Contains(fsUnderline);
+  font.StrikeOut = chosen->Style().Contains(fsStrikeOut);
+  return font;
+}
+
+void TB3_AnaF::btnReportClick(TObject*) {
+  PostPendingEdits();
+  ReadSettings();
+  // A code the type cannot encode stops the report before anything prints.
+  const AnsiString problem = FirstUnprintableSheetCode(*document_);
+  if (!problem.empty()) {
+    prompts_->Inform(problem);
+    return;
+  }
+  const TSheetSettings& s = document_->Settings;
+  TRaveProject project;
+  project.Open();
+  RvSystem1->Orientation = s.Yatay ? poLandscape : poPortrait;
+  const int paper = cbKagit->ItemIndex();
+  const bool defaultPaper = paper < 0 || paper >= cbKagit->Items()->Count() - 1;
+  RvSystem1->SelectPaper(defaultPaper ? AnsiString() : cbKagit->Items()->Strings(paper));
+  TSheetReportPage page;
+  RvSystem1->PageSize(page.Width, page.Height);
+  BuildSheetReport(*document_, ReportFont(), page, project);
+  // Nothing reads the saved project back, so a folder that cannot be
+  // written to does not stop the report.
+  try {
+    project.SaveToFile(GetTempDir() + SheetReportFileName);
+  } catch (const Exception&) {
+  }
+  RvSystem1->Execute(project, SheetReportName);
+  project.Close();
 }
 
 void TB3_AnaF::tbKopyalaClick(TObject*) {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/sheet/sheetprompts.h"
+#include "support/rave/win/rvsystem.h"
 #include "classlib/comctrls/pagecontrol.h"
 #include "classlib/comctrls/statusbar.h"
 #include "classlib/comctrls/toolbar.h"
@@ -37,6 +38,7 @@ public:
   void tbAcClick(TObject* Sender);
   void ToolButton3Click(TObject* Sender);
   void tbKaydetClick(TObject* Sender);
+  void btnReportClick(TObject* Sender);
   void FarklKaydet1Click(TObject* Sender);
   void tbKopyalaClick(TObject* Sender);
   void tbKopyala2Click(TObject* Sender);
@@ -69,6 +71,8 @@ public:
   TCheckBox* cxFiyatKullan = nullptr;
   TCurrencyEdit *ceFiyatSol = nullptr, *ceFiyatUst = nullptr;
   TActionList* ActionList1 = nullptr;
+  // The sheet report's output system, set up with the form's titles.
+  std::unique_ptr<TRvSystem> RvSystem1;
 
 private:
   void BuildCommands();
@@ -86,6 +90,7 @@ private:
   void ShowColumns();
   void ShowState();
   void PostPendingEdits();
+  TRaveFont ReportFont();
 
   std::unique_ptr<TSheetDocument> document_;
   std::unique_ptr<TSheetDialogPrompts> prompts_;

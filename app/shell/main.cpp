@@ -1,10 +1,12 @@
-// The program's entry: set up the units, title the application, make the
-// main form and run the message loop until the main form closes.
+// The program's entry: set up the units, title the application, show the
+// splash while the main form is made, then run the message loop until the
+// main form closes.
 #include <windows.h>
 
 #include "app/shell/mainform.h"
 #include "app/shell/programidentity.h"
 #include "app/shell/unitsetup.h"
+#include "app/splash/splashf.h"
 #include "classlib/forms/application.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -12,8 +14,16 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     SetUpUnits();
     Application->Initialize();
     Application->SetTitle(ApplicationTitle);
+    SplashF = NewForm<TSplashF>(Application);
+    SplashF->Show();
+    SplashF->Repaint();
     Application->CreateForm(AnaF);
     Application->ProcessMessages();
+    Sleep(1000);
+    // The splash is freed without being closed, so it does not fade out.
+    SplashF->Hide();
+    SplashF->Free();
+    SplashF = nullptr;
     Application->Run();
   } catch (...) {
     Application->HandleException(Application);

@@ -27,10 +27,12 @@ BEGIN_PUBLISHED(TAnaF)
   METHOD(ComboBox1Change),
   METHOD(DBEdit1KeyPress),
   METHOD(mBarkodBilgileriniS1Click),
+  METHOD(FarklKaydet1Click),
   METHOD(Button1Click),
   METHOD(Button2Click),
   METHOD(Button3Click),
   METHOD(Button4Click),
+  METHOD(Button5Click),
   METHOD(YazdirClick),
   METHOD(AyarlaClick),
   METHOD(VtRaporGetDataSet),
@@ -44,6 +46,7 @@ BEGIN_PUBLISHED(TAnaF)
   METHOD(WebSiteItemClick),
   METHOD(VtAraclar1SbtClick),
   METHOD(VtAraclar1TnmClick),
+  METHOD(SpeedButton1Click),
   METHOD(FormAyar),
 END_PUBLISHED
 

@@ -122,12 +122,16 @@ public:
   void ComboBox1Change(TObject* Sender);
   void DBEdit1KeyPress(TObject* Sender, char& Key);
   void mBarkodBilgileriniS1Click(TObject* Sender);
+  // "Excel den Veri Al": the Excel import form, modally.
+  void FarklKaydet1Click(TObject* Sender);
 
   // The label commands ">", "<", ">>" and "<<".
   void Button1Click(TObject* Sender);
   void Button2Click(TObject* Sender);
   void Button3Click(TObject* Sender);
   void Button4Click(TObject* Sender);
+  // "Otomatik Dozuri Üret": the code generator.
+  void Button5Click(TObject* Sender);
 
   // The print request ("Yazdır" prints, "Önizleme Yap" previews), the
   // report settings and the answers the main form gives a running layout.
@@ -147,6 +151,7 @@ public:
   // tools; a user entry: the user's program.
   void VtAraclar1SbtClick(TObject* Sender);
   void VtAraclar1TnmClick(TObject* Sender);
+  void SpeedButton1Click(TObject* Sender);
 
   // Gives another form the main form's caption and header picture; nothing
   // in the program calls it.

@@ -4,6 +4,7 @@
 #include "app/shell/mainform.h"
 #include "app/shell/programidentity.h"
 #include "app/shell/shellopen.h"
+#include "app/sheet/b3_anaf.h"
 #include "classlib/grids/inplaceedit.h"
 #include "classlib/system/fileutils.h"
 
@@ -57,6 +58,11 @@ bool TAnaF::EscapeClosesListOrEditor() {
     }
   }
   return false;
+}
+
+void TAnaF::SpeedButton1Click(TObject*) {
+  TB3_AnaF* form = nullptr;
+  ShowFormModal(form);
 }
 
 void TAnaF::Yardm2Click(TObject*) { OpenHelpFile("yardim.chm", "Yardim.Chm dosyası bulunamadı."); }

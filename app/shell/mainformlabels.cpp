@@ -1,6 +1,7 @@
 // The label commands of the print page: ">" and ">>" copy saved records
 // into the labels to print, as many times as the user asks; "<" removes the
 // current label and "<<" all of them after a question.
+#include "app/codegen/k_barkoduretf.h"
 #include "app/labeltable.h"
 #include "app/shell/dialoghelpers.h"
 #include "app/shell/mainform.h"
@@ -68,3 +69,5 @@ void TAnaF::Button4Click(TObject*) {
   if (AskQuestion("Tüm kayıtlı etiketler silinsin mi?") == IDYES)
     RxEtiket->EmptyTable();
 }
+
+void TAnaF::Button5Click(TObject*) { ShowFormModal(K_BarkodUretF); }

@@ -110,8 +110,7 @@ void TAnaF::BuildMenu() {
   TMenuItem* root = MainMenu1->Items();
 
   TMenuItem* dosya = AddItem(root, "Dosya");
-  FarklKaydet1 = AddItem(dosya, "Excel den Veri Al");
-  FarklKaydet1->SetEnabled(false);  // the Excel import is not part of this program yet
+  FarklKaydet1 = AddItem(dosya, "Excel den Veri Al", Method<&TAnaF::FarklKaydet1Click>(this));
   mBarkodBilgileriniS1 = AddItem(dosya, "Tüm Dozuri Bilgilerini Sil", Method<&TAnaF::mBarkodBilgileriniS1Click>(this));
   AddSeparator(dosya);
   k1 = AddItem(dosya, "Çıkış", Method<&TAnaF::k1Click>(this));
@@ -145,7 +144,7 @@ void TAnaF::BuildHeader() {
   SpeedButton1->SetCaption("Dozuri 3 Modu");
   SpeedButton1->SetBounds(VTFormHeader1->Width() - 120, 3, 112, 24);
   SpeedButton1->SetAnchors(TAnchors{akTop, akRight});
-  SpeedButton1->SetEnabled(false);  // the sheet mode is not part of this program yet
+  SpeedButton1->OnClick = Method<&TAnaF::SpeedButton1Click>(this);
 }
 
 void TAnaF::BuildRecordEdits(TWinControl* parent) {
@@ -279,7 +278,7 @@ void TAnaF::BuildPrintPage() {
   PanelUret->SetHeight(40);
   Button5 = MakeControlAt<TButton>(this, PanelUret, "Button5", 0, 8, 170, 25);
   Button5->SetCaption("Otomatik Dozuri Üret");
-  Button5->SetEnabled(false);  // the code generator is not part of this program yet
+  Button5->OnClick = Method<&TAnaF::Button5Click>(this);
   PanelUret->OnResize = [this](TObject*) { Button5->SetLeft((PanelUret->Width() - Button5->Width()) / 2); };
   DBGrid3 = MakeRecordGrid(this, PanelEtiket, "DBGrid3", RxEtiket_S, false);
 }

@@ -1,6 +1,7 @@
 // The record page's behaviour: the filter, the sort, Enter as Tab in the
 // record edits, the jump to the record page on insert and deleting every
 // record.
+#include "app/excel/k_excelaktarf.h"
 #include "app/shell/dialoghelpers.h"
 #include "app/shell/mainform.h"
 #include "app/shell/programidentity.h"
@@ -80,4 +81,13 @@ void TAnaF::mBarkodBilgileriniS1Click(TObject*) {
   TDisableControlsScope quiet(*RxBarkod);
   RxBarkod->EmptyTable();
   WriteRecordFile();
+}
+
+void TAnaF::FarklKaydet1Click(TObject*) {
+  auto* form = new TK_ExcelAktarF(Application, RxBarkod);
+  struct FreeOnExit {
+    TK_ExcelAktarF* form;
+    ~FreeOnExit() { form->Free(); }
+  } freeOnExit{form};
+  form->ShowModal();
 }

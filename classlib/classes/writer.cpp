@@ -440,7 +440,12 @@ void TWriter::WriteObjectProperty(TPersistent* Instance, PPropInfo Prop) {
     }
     return;
   }
-  if (auto* component = dynamic_cast<TComponent*>(value)) {
+  auto* component = dynamic_cast<TComponent*>(value);
+  // A component the instance owns behind a read-only property is a part of
+  // it (a sub-component): its properties go with the instance's, under the
+  // property's name, as those of any other object value.
+  const bool subComponent = component != nullptr && !Prop->Writable() && component->Owner() == Instance;
+  if (component != nullptr && !subComponent) {
     if (!Prop->Writable())
       return;
     AnsiString name = ComponentReference(component);

@@ -320,6 +320,14 @@ int TQRStandardPreview::PageCount() const {
 }
 
 // ---- Showing ----------------------------------------------------------------------------------
+// A run still making its pages waits at its next page until this window has
+// shown one: the window appears sooner, and with a page.
+void TQRStandardPreview::DoShow() {
+  TForm::DoShow();
+  if (TQRPrinter* printer = QRPrinter()) {
+      printer->HoldUntilPageShown(); }
+}
+
 void TQRStandardPreview::ShowPreview() {
   Show();
   UpdateStatus();
@@ -461,6 +469,7 @@ void TQRStandardPreview::ExitClick(TObject*) { Close(); }
 void TQRStandardPreview::FormClose(TObject*, TCloseAction& Action) {
   Action = caFree;
   if (TQRPrinter* printer = QRPrinter()) {
+    printer->PageShown();
     printer->ForgetPreviewForm(this);
     printer->ClosePreview();
   }

@@ -117,6 +117,10 @@ public:
   // The outline's key: goes to the page the outline gives for it.
   void OutlineViewChange(const AnsiString& Key);
 
+protected:
+  // Holds a run still making pages until this window has shown one.
+  void DoShow() override;
+
 private:
   void BuildComponents();
   void BuildToolBar();

@@ -65,6 +65,9 @@ void TQRPreviewImage::ShowPage(int N) {
 void TQRPreviewImage::Paint() {
   DrawPage(FPage.get(), *Canvas(), 0, 0, ClientWidth(), ClientHeight(),
            ComponentState().Contains(csDesigning));
+  // A run held until this preview showed a page goes on now.
+  if (FPage != nullptr && FQRPrinter != nullptr)
+    FQRPrinter->PageShown();
 }
 
 void TQRPreviewImage::SetIsLink(bool Value) {
@@ -143,6 +146,7 @@ void TQRPreview::DetachPrinter() {
     return;
   if (FOutline != nullptr && old->Outline() == FOutline)
     old->SetOutline(nullptr);
+  old->PageShown();
   if (old->NotifyTarget == this) {
     old->NotifyTarget = nullptr;
     old->SetShowingPreview(false);
@@ -261,7 +265,7 @@ void TQRPreview::RefreshPage() {
   if (FQRPrinter == nullptr || FImage->HasPage())
     return;
   if (FQRPrinter->AvailablePages() >= FImage->PageNumber()) {
-    ZoomToWidth();
+      ZoomToWidth();
     FImage->ShowPage(FImage->PageNumber());
   }
 }

@@ -101,6 +101,7 @@ TQRPrinter::TQRPrinter(TComponent* Owner) {
 
 TQRPrinter::~TQRPrinter() {
   *alive_ = false;
+  PageShown();
   try {
     if (status_ != mpReady)
       Reset();
@@ -282,6 +283,8 @@ void TQRPrinter::NewPage() {
   if (pageNumber_ > 0) {
     CloseOpenPage();
     SetAvailablePages(availablePages_ + 1);
+    if (holding_)
+      WaitUntilPageShown();
   }
   ++pageCount_;
   ++pageNumber_;
@@ -344,6 +347,39 @@ void TQRPrinter::AbortDoc() {
   }
   status_ = mpFinished;
   SetAvailablePages(pageCount_);
+}
+
+void TQRPrinter::Cancel() {
+  cancelled_ = true;
+  PageShown();
+}
+
+// ---- The hold for the preview ------------------------------------------------
+
+void TQRPrinter::HoldUntilPageShown() {
+  if (status_ == mpFinished)
+    return;
+  std::lock_guard<std::mutex> lock(holdLock_);
+  holdingThread_ = GetCurrentThreadId();
+  holding_ = true;
+}
+
+void TQRPrinter::PageShown() {
+  if (!holding_)
+    return;
+  {
+    std::lock_guard<std::mutex> lock(holdLock_);
+    holding_ = false;
+  }
+  holdSignal_.notify_all();
+}
+
+// Once per hold: a wait that ran out ends the hold as well.
+void TQRPrinter::WaitUntilPageShown() {
+  std::unique_lock<std::mutex> lock(holdLock_);
+  if (holding_ && holdingThread_ != GetCurrentThreadId())
+    holdSignal_.wait_for(lock, PageShownWait, [this] { return !holding_ || cancelled_; });
+  holding_ = false;
 }
 
 // ---- Notices ---------------------------------------------------------------

@@ -19,9 +19,12 @@
 #include <windows.h>
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 #include "classlib/classes/component.h"
@@ -128,7 +131,8 @@ public:
   void NewPage();
   void EndDoc();
   void AbortDoc();
-  void Cancel() { cancelled_ = true; }
+  // Also lets a run held for its preview (HoldUntilPageShown) go on, to its end.
+  void Cancel();
   bool Cancelled() const { return cancelled_; }
   TCanvas& CurrentCanvas();
 
@@ -205,6 +209,17 @@ public:
   TWinControl* NotifyTarget = nullptr;
   TWinControl* ReportControl = nullptr;
 
+  // A preview window that shows this object's pages while its run goes on
+  // on another thread asks, as it appears, for a page to be shown first: the
+  // run stops at its next page boundary until PageShown, Cancel or the
+  // preview letting go of the object, and never longer than PageShownWait.
+  // Pages drawn meanwhile would slow the showing of the window several times
+  // over, since the window and the run share the platform's drawing locks.
+  // The thread that asks is never held itself.
+  static constexpr std::chrono::milliseconds PageShownWait{1500};
+  void HoldUntilPageShown();
+  void PageShown();
+
   // Objects that belong to the page being drawn, freed when it closes.
   void AddPageObject(TObject* object) { pageObjects_.push_back(object); }
 
@@ -225,6 +240,7 @@ private:
   static void Post(TWinControl* target, UINT message, WPARAM wParam, LPARAM lParam);
   HWND ReportWindow() const;
   TCustomForm* RunPreviewInterface(bool modal);
+  void WaitUntilPageShown();
 
   TPrinter* device_ = nullptr;
   std::unique_ptr<TPrinter> ownDevice_;
@@ -262,6 +278,12 @@ private:
   // which freed it can tell.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
   std::atomic<TQRPrinterStatus> status_{mpReady};
+  // The hold of HoldUntilPageShown: set by the showing thread, waited on by
+  // the run's.
+  std::mutex holdLock_;
+  std::condition_variable holdSignal_;
+  std::atomic<bool> holding_{false};
+  DWORD holdingThread_ = 0;
   long double xFactor_ = 0.37795L;
   long double yFactor_ = 0.37795L;
 };

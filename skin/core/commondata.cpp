@@ -777,6 +777,10 @@ bool TsCommonData::HandleCommonMessage(TMessage& Message) {
     case CM_MOUSELEAVE:
       if (!IsDesigning(FOwnerControl) && !NoHoverKinds.Contains(FControlKind))
         MouseOver = Message.Msg == CM_MOUSEENTER;
+      // The default manager learns which window is under the mouse.
+      if (Message.Msg == CM_MOUSEENTER && !IsDesigning(FOwnerControl) && DefaultManager() != nullptr &&
+          HasWindow(window))
+        DefaultManager()->SetHotWindow(window->Handle());
       if (EditKinds.Contains(FControlKind) && HasWindow(window) &&
           (Message.Msg == CM_MOUSEENTER ? DefaultManager() != nullptr : window->Visible())) {
         CacheInvalid = true;

@@ -220,6 +220,60 @@ void CopyMaskedPiece(const TPixelView& D, int X, int Y, const TPixelView& S, int
 
 namespace {
 
+// Drops the leading rows or columns that a negative origin puts outside
+// either bitmap; n is the count that is left.
+void DropNegativeOrigin(int& destStart, int& sourceStart, int& n) {
+  const int shift = std::max(0, -std::min(destStart, sourceStart));
+  destStart += shift;
+  sourceStart += shift;
+  n -= shift;
+}
+
+// The key pixel of a masked cell: the background behind it, or the fill
+// colour unless that is the key colour too.
+void TakeCellBackground(const TPixelView& D, int x, int y, const TPixelBackground& Src) {
+  const TPixelView& bg = Src.Bitmap;
+  if (bg.Assigned()) {
+    const int bx = Src.X + x, by = Src.Y + y;
+    if ((bg.Is24() || bg.Is32()) && bg.Contains(bx, by)) {
+      const std::uint8_t* b = bg.Pixel(bx, by);
+      WritePixel(D, x, y, b[0], b[1], b[2]);
+    }
+  } else if ((Src.FillColor & 0xFFFFFF) != 0xFF00FF) {
+    WritePixel(D, x, y, ColorChannel(Src.FillColor, 2), ColorChannel(Src.FillColor, 1), ColorChannel(Src.FillColor, 0));
+  }
+}
+
+}  // namespace
+
+void CopyMaskedCell(TPixelRect DR, TPixelRect SR, const TPixelView& D, const TPixelView& S,
+                    const TPixelBackground& Src) {
+  if (!D.Is24() || !S.Is24())
+    return;
+  const int maskOffset = (SR.bottom - SR.top) / 2;
+  int n = std::min(DR.bottom - DR.top, SR.bottom - SR.top);
+  int m = std::min(DR.right - DR.left, SR.right - SR.left);
+  DropNegativeOrigin(DR.top, SR.top, n);
+  DropNegativeOrigin(DR.left, SR.left, m);
+  n = std::min({n, D.Height - DR.top, S.Height - SR.top - maskOffset});
+  m = std::min({m, D.Width - DR.left, S.Width - SR.left});
+  for (int r = 0; r < n; ++r)
+    for (int c = 0; c < m; ++c) {
+      const int x = DR.left + c, y = DR.top + r;
+      const std::uint8_t* p = S.Pixel(SR.left + c, SR.top + r);
+      if (IsFuchsiaPixel(p)) {
+        TakeCellBackground(D, x, y, Src);
+        continue;
+      }
+      const std::uint8_t* mask = S.Pixel(SR.left + c, SR.top + r + maskOffset);
+      std::uint8_t* d = D.Pixel(x, y);
+      for (int k = 0; k < 3; ++k)
+        d[k] = static_cast<std::uint8_t>(MaskedPixel(d[k], p[k], mask[k]));
+    }
+}
+
+namespace {
+
 // Copies a block opaque, clipped to both bitmaps.
 void CopyOpaque(const TPixelView& D, int X, int Y, const TPixelView& S, int SX, int SY, int W, int H) {
   for (int r = 0; r < H; ++r)

@@ -56,6 +56,14 @@ void CollectMaskTransparentRects(std::vector<TPixelRect>& A, int Width, const TM
 // without one) or are left alone.
 void CopyMaskedPiece(const TPixelView& D, int X, int Y, const TPixelView& S, int SX, int SY, int W, int H,
                      int MaskOffset, bool CB, const TPixelBackground& Src);
+// The masked cell copy of pattern tiling: the picture at SR of S (the
+// master bitmap) through the mask half SR's height below it onto DR of the
+// 24-bit D, rows and columns limited by both rectangles and bitmaps, a
+// negative origin dropping the same rows or columns on both sides.
+// clFuchsia pixels take the background bitmap's pixel at (Src.X + x,
+// Src.Y + y), or without one Src.FillColor unless that is clFuchsia too.
+void CopyMaskedCell(TPixelRect DR, TPixelRect SR, const TPixelView& D, const TPixelView& S,
+                    const TPixelBackground& Src);
 // Lays the cell of Image for State over R of B cut into nine pieces: the
 // corners keyed or masked, the edges and (with FC and StretchMode bit 4) the
 // centre tiled, or for keyed images with StretchMode bit 1 stretched. With

@@ -5,11 +5,11 @@
 #include "skin/core/skinbitmaps.h"
 #include "skin/core/skinmanager.h"
 
-TMaskImage MaskImageOf(const TsMaskData& M) {
+namespace {
+
+// The image cut from the given picture, its rectangle limited to it.
+TMaskImage MaskImageFrom(const TsMaskData& M, TBitmap* picture) {
   TMaskImage image;
-  if (M.Manager == nullptr)
-    return image;
-  TBitmap* picture = M.Image ? M.Image.get() : M.Manager->MasterBitmap.get();
   image.Bitmap = PixelViewOf(picture);
   image.R = {std::max<int>(M.R.left, 0), std::max<int>(M.R.top, 0), std::min<int>(M.R.right, image.Bitmap.Width),
              std::min<int>(M.R.bottom, image.Bitmap.Height)};
@@ -23,6 +23,41 @@ TMaskImage MaskImageOf(const TsMaskData& M) {
   image.WR = M.WR;
   image.WB = M.WB;
   return image;
+}
+
+}  // namespace
+
+TMaskImage MaskImageOf(const TsMaskData& M) {
+  if (M.Manager == nullptr)
+    return {};
+  return MaskImageFrom(M, M.Image ? M.Image.get() : M.Manager->MasterBitmap.get());
+}
+
+void DrawMaskGlyph(TBitmap* B, POINT P, int State, const TPixelBackground& Src, const TsMaskData& M, int Mode) {
+  if (B == nullptr)
+    return;
+  const TPixelView view = PixelViewOf(B);
+  const bool faint = Mode != 1;
+  if (M.Image && M.Image->Width() >= M.R.right && M.Image->Height() >= M.R.bottom) {
+    CopyMaskedGlyph(view, {P.x, P.y}, State, MaskImageFrom(M, M.Image.get()), faint);
+    return;
+  }
+  if (M.Manager == nullptr || M.ImageCount == 0)
+    return;
+  const TMaskImage image = MaskImageOf(M);
+  if (image.MaskType > 0) {
+    CopyMaskedGlyph(view, {P.x, P.y}, State, image, faint);
+    return;
+  }
+  // A keyed cell; the copies skip what falls outside B.
+  const int x0 = image.CellLeft(State), y0 = image.R.top;
+  const TPixelRect cell{x0, y0, x0 + image.FrameWidth() - 1, y0 + image.FrameHeight() - 1};
+  if (cell.right < cell.left || cell.bottom < cell.top)
+    return;
+  if (Mode == 1)
+    CopyKeyedPiece(view, image.Bitmap, P.x, P.y, true, Src, clFuchsia, cell);
+  else
+    BlendBitmapRect(view, P.x, P.y, image.Bitmap, cell, 0.5, clFuchsia);
 }
 
 void DrawMaskRect(TBitmap* B, const RECT& R, bool FC, bool CB, int State, const TsMaskData& M,

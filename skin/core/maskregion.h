@@ -16,6 +16,14 @@ TMaskImage MaskImageOf(const TsMaskData& M);
 
 void DrawMaskRect(TBitmap* B, const RECT& R, bool FC, bool CB, int State, const TsMaskData& M,
                   const TPixelBackground& Src);
+// Draws the cell of M for State at P of B. An image with its own bitmap
+// that holds its rectangle, and any masked image, is copied through its
+// mask (keyed for MaskType 0), each mask byte m counting as
+// min(255, m + 100) unless Mode is 1 (a fainter glyph). Other keyed images
+// of a manager: Mode 1 copies the cell with its clFuchsia pixels taken from
+// Src; any other Mode blends it half and half. Rows and columns left of or
+// above B are dropped.
+void DrawMaskGlyph(TBitmap* B, POINT P, int State, const TPixelBackground& Src, const TsMaskData& M, int Mode);
 // Draws M's cell for State over the whole of B and removes every run of
 // clFuchsia pixels of its four corners from Rgn (when not 0).
 void BuildMaskRegion(TBitmap* B, HRGN Rgn, bool FC, const TsMaskData& M, int State);

@@ -7,12 +7,9 @@
 
 #include "classlib/graphics/bitmap.h"
 #include "skin/core/alphagraph.h"
+#include "skin/core/bitmappixels.h"
 
 class TWinControl;
-
-// The pixels of a bitmap (its DIB section; a device bitmap becomes one).
-// An empty view for nil or an empty bitmap.
-TPixelView PixelViewOf(TBitmap* Bitmap);
 
 // New bitmaps owned by the caller.
 TBitmap* CreateBitmapLike(TBitmap* Bitmap);

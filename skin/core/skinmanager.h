@@ -15,7 +15,40 @@
 #include <memory>
 
 #include "classlib/classes/component.h"
+#include "classlib/classes/events.h"
+#include "classlib/classes/strings.h"
+#include "skin/core/animeffects.h"
 #include "skin/core/skindata.h"
+#include "skin/core/storedskins.h"
+#include "skin/core/thirdpartylist.h"
+
+class TStrings;
+struct TsLoadedSkin;
+
+// The indexes of the sections and images the library's own painters use
+// most, looked up once per skin; -1 when the skin lacks them.
+struct TsScrollIndexes {
+  int Section = -1, Border = -1, Glyph = -1, Pattern = -1, HotPattern = -1;
+};
+struct TsStandardIndexes {
+  int GlobalInfo = -1;
+  // GLOBALINFO's BOXCHECKED, BOXUNCHECKED, BOXGRAYED, RADIOCHECKED,
+  // RADIOUNCHECKED, RADIOGRAYED, SMALLCHECKED, SMALLUNCHECKED, SMALLGRAYED
+  // and EXBORDER.
+  std::array<int, 10> GlobalMasks{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+  int ComboBtn = -1, ComboBtnBorder = -1, ComboBtnPattern = -1, ComboBtnHotPattern = -1, ComboBoxGlyph = -1;
+  // TABTOP, TABBOTTOM, TABLEFT, TABRIGHT and their BORDERSMASK.
+  std::array<int, 4> Tabs{-1, -1, -1, -1};
+  std::array<int, 4> TabBorders{-1, -1, -1, -1};
+  // SCROLLBTNTOP, SCROLLBTNBOTTOM, SCROLLBTNLEFT, SCROLLBTNRIGHT,
+  // SCROLLSLIDERV, SCROLLSLIDERH.
+  std::array<TsScrollIndexes, 6> ScrollButtons;
+  // SCROLLBAR1H, SCROLLBAR1V, SCROLLBAR2H, SCROLLBAR2V (no glyphs).
+  std::array<TsScrollIndexes, 4> ScrollBars;
+};
+// Positions in TsStandardIndexes::GlobalMasks.
+enum TGlobalMaskIndex { gmBoxChecked, gmBoxUnchecked, gmBoxGrayed, gmRadioChecked, gmRadioUnchecked, gmRadioGrayed,
+                        gmSmallChecked, gmSmallUnchecked, gmSmallGrayed, gmExBorder };
 
 class TsSkinManager : public TComponent {
   DECLARE_CLASS(TsSkinManager, TComponent)
@@ -24,9 +57,87 @@ public:
   explicit TsSkinManager(TComponent* AOwner);
   ~TsSkinManager() override;
 
-  // Whether the manager skins its controls.
+  void Loaded() override;
+
+  // ---- Options edited in the form designer (owned)
+  // Options text of the application's own, added to every skin it loads.
+  // Assigning it removes the spaces of its lines (not of comments) and
+  // loads an applied skin again.
+  TStringList* CommonSections() const { return FCommonSections.get(); }
+  void SetCommonSections(TStringList* Value);
+  // Skins stored in the form file; assigning a list copies nothing.
+  TsStoredSkins* InternalSkins() const { return FInternalSkins.get(); }
+  void SetInternalSkins(TsStoredSkins* Value) { FInternalSkins->Assign(Value); }
+  TacAnimEffects* AnimEffects() const { return FAnimEffects.get(); }
+  void SetAnimEffects(TacAnimEffects*) {}
+  ThirdPartyList* ThirdParty() const { return FThirdParty.get(); }
+  void SetThirdParty(ThirdPartyList*) {}
+  // The class names of one ThirdParty category, one per line.
+  TStringList* ThirdList(int Index) const { return FThirdLists[Index].get(); }
+  // Each category's list takes its property's text; an empty property (or
+  // every one, with Reset) first takes its default text.
+  void UpdateThirdLists(bool Reset);
+  // Each property takes its list's text.
+  void StoreThirdLists();
+
+  // Whether the manager skins its controls. Switching it on loads the skin
+  // again; switching it off removes the skin from every form.
   bool Active() const { return FActive; }
-  void SetActive(bool Value) { FActive = Value; }
+  void SetActive(bool Value);
+
+  // ---- The skin to load
+  // Where skins are looked for: a folder of "<name>\Options.dat" skin
+  // folders and "<name>.asz" packed skins. "c:\Skins" when left empty.
+  AnsiString SkinDirectory() const { return FSkinDirectory; }
+  void SetSkinDirectory(const AnsiString& Value);
+  // Setting it loads the skin: the packed file, else the folder, else the
+  // stored skin of that name, else the first stored skin (whose name it
+  // then takes); with none of these the manager turns inactive. A load that fails
+  // shows its error, keeps the previous skin applied and the previous name.
+  AnsiString SkinName() const { return FSkinName; }
+  void SetSkinName(const AnsiString& Value);
+  // The loaded skin's VERSION with "." as decimal separator, or "N/A".
+  AnsiString SkinInfo() const;
+  void SetSkinInfo(const AnsiString&) {}
+  AnsiString Version() const { return "6.68"; }
+  void SetVersion(const AnsiString&) {}
+  // Degrees the skin's colours turn and the saturation change in percent;
+  // a change reloads an applied skin.
+  int HueOffset() const { return FHueOffset; }
+  void SetHueOffset(int Value);
+  int Saturation() const { return FSaturation; }
+  void SetSaturation(int Value);
+  // The skin came from a packed archive.
+  bool IsPacked() const { return FIsPacked; }
+
+  // SkinDirectory as a full path: "..\" relative to the parent of the
+  // program's folder, ".\" and a bare name relative to the program's
+  // folder, a one-letter drive and anything with ":" or "\" as it stands.
+  AnsiString GetFullSkinDirectory() const;
+  // Kind 0 folder skins, 1 packed skins, 2 both, from the resolved
+  // directory (packed: files whose extension is exactly ".asz", named by
+  // the part before the first "."); sorted. FirstName: the first found.
+  void CollectSkinNames(TStrings* List, int Kind, AnsiString& FirstName) const;
+
+  // The standard indexes of the loaded skin (all -1 without one).
+  const TsStandardIndexes& StandardIndexes() const { return FIndexes; }
+  // Looks the standard indexes up again, and each section's BorderIndex
+  // and CornerIndexes.
+  void FillStandardIndexes();
+
+  // The window under the mouse: a new one gets skin command 0x1D, the one
+  // before 0x1E (LParam the manager).
+  HWND HotWindow() const { return FHotWindow; }
+  void SetHotWindow(HWND Wnd);
+
+  // Skin command 0x01 (a new skin), 0x02 (the skin is gone) or 0x10 and
+  // 0x03 (repaint) to every form of the application and its controls.
+  void BroadcastNewSkin(bool Repaint);
+  void BroadcastSkinRemoved();
+  void BroadcastRefresh();
+
+  TNotifyEvent OnBeforeChange;
+  TNotifyEvent OnAfterChange;
 
   // ---- The loaded skin
   TsSkinData* SkinData() const { return FSkinData.get(); }
@@ -88,15 +199,43 @@ public:
   TColor HighlightTextColor() const;
 
 private:
+  // Loads SkinName into a new skin: the packed file or the folder in the
+  // resolved directory. False when neither exists.
+  bool LoadSkinFiles(TsLoadedSkin& Skin);
+  // The stored skin of SkinName, or the first one, into a new skin.
+  bool LoadStoredSkin(TsLoadedSkin& Skin);
+  // Makes the built skin the manager's own.
+  void TakeSkin(TsLoadedSkin& Skin);
+  void FreeSkin();
+  // Loads SkinName and broadcasts the outcome; a failure shows its message
+  // and changes nothing.
+  void LoadAndApply(const AnsiString& PreviousName);
+  bool Reading() const;
+
   template <class Match>
   int FindWithParents(int SectionIndex, const AnsiString& SectionName, Match&& Matches) const;
 
   bool FActive = true;
   std::unique_ptr<TsSkinData> FSkinData;
+  std::unique_ptr<TacAnimEffects> FAnimEffects = std::make_unique<TacAnimEffects>();
+  std::unique_ptr<ThirdPartyList> FThirdParty = std::make_unique<ThirdPartyList>();
+  std::unique_ptr<TStringList> FCommonSections = std::make_unique<TStringList>();
+  std::unique_ptr<TsStoredSkins> FInternalSkins = std::make_unique<TsStoredSkins>(this);
+  std::array<std::unique_ptr<TStringList>, ThirdListCount> FThirdLists;
+  AnsiString FSkinDirectory = "c:\\Skins";
+  AnsiString FSkinName;
+  int FHueOffset = 0;
+  int FSaturation = 0;
+  bool FIsPacked = false;
+  TsStandardIndexes FIndexes;
+  HWND FHotWindow = nullptr;
 };
 
 // The manager controls without one of their own use, or nullptr.
 TsSkinManager* DefaultManager();
+// True while a manager loads a skin (button fading is skipped meanwhile).
+bool SkinLoading();
+
 // Makes Manager the default one (nullptr: none). A manager that is freed
 // stops being the default.
 void SetDefaultManager(TsSkinManager* Manager);

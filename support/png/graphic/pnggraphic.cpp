@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "classlib/graphics/picture.h"
-#include "support/png/graphic/alphadraw.h"
+#include "skin/core/alphabitmaps.h"
 #include "support/png/pngfile.h"
 
 IMPLEMENT_CLASS(TPNGGraphic)
@@ -163,10 +163,67 @@ void TPNGGraphic::LoadFromResourceID(HINSTANCE instance, int id) {
   LoadFromStream(stream);
 }
 
+namespace {
+
+// A 256-level grey 8-bit bitmap of that size, for an image's alpha plane.
+void MakeAlphaPlane(TBitmap& plane, int width, int height) {
+  std::vector<RGBQUAD> greys(256);
+  for (int i = 0; i < 256; ++i)
+    greys[i] = RGBQUAD{static_cast<BYTE>(i), static_cast<BYTE>(i), static_cast<BYTE>(i), 0};
+  plane.SetHandle(CreateDibSection(DibFormat::For(pf8bit, width, height, greys)).Handle);
+}
+
+// Stretches the whole of source into the whole of target with halftone
+// smoothing.
+void HalftoneStretchInto(TBitmap& source, TBitmap& target) {
+  HDC dc = target.Canvas().Handle();
+  SetStretchBltMode(dc, HALFTONE);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  StretchBlt(dc, 0, 0, target.Width(), target.Height(), source.Canvas().Handle(), 0, 0, source.Width(),
+             source.Height(), SRCCOPY);
+  GdiFlush();
+}
+
+}  // namespace
+
+// The image stretched to width x height as a 32-bit bitmap: colours and alpha
+// are smoothed each on their own, so the alpha plane keeps its own shape.
+void TPNGGraphic::StretchWithAlpha(TBitmap& stretched, int width, int height) {
+  stretched.SetPixelFormat(pf24bit);
+  stretched.SetSize(width, height);
+  HalftoneStretchInto(*this, stretched);
+  stretched.SetPixelFormat(pf32bit);
+  TBitmap alpha, stretchedAlpha;
+  MakeAlphaPlane(alpha, Width(), Height());
+  CopyPixelChannel(this, &alpha, 3, true);
+  MakeAlphaPlane(stretchedAlpha, width, height);
+  HalftoneStretchInto(alpha, stretchedAlpha);
+  CopyPixelChannel(&stretched, &stretchedAlpha, 3, false);
+}
+
+// The canvas area is composed in a 24-bit work bitmap (half as high again for
+// the reflection) and copied back whole.
 void TPNGGraphic::Draw(TCanvas& canvas, const RECT& r) {
   if (PixelFormat() != pf32bit) {
     TBitmap::Draw(canvas, r);
     return;
   }
-  DrawStraightAlphaBitmap(*this, canvas, r, reflected_);
+  const int width = r.right - r.left, height = r.bottom - r.top;
+  if (width <= 0 || height <= 0 || Empty())
+    return;
+  const int workHeight = height + (reflected_ ? height / 2 : 0);
+  TBitmap work;
+  work.SetPixelFormat(pf24bit);
+  work.SetSize(width, workHeight);
+  HDC target = canvas.Handle();
+  BitBlt(work.Canvas().Handle(), 0, 0, width, workHeight, target, r.left, r.top, SRCCOPY);
+  const RECT area{0, 0, width, height};
+  if (width == Width() && height == Height()) {
+    DrawAlphaBitmap(area, area, &work, this, TPixelBackground{}, false, kNoTint, 0, reflected_);
+  } else {
+    TBitmap stretched;
+    StretchWithAlpha(stretched, width, height);
+    DrawAlphaBitmap(area, area, &work, &stretched, TPixelBackground{}, false, kNoTint, 0, false);
+  }
+  BitBlt(target, r.left, r.top, width, workHeight, work.Canvas().Handle(), 0, 0, SRCCOPY);
 }

@@ -22,8 +22,9 @@ public:
   // Copies the header information and the PNG file of another PNG graphic,
   // then the bitmap.
   void Assign(TPersistent* Source) override;
-  // 32-bit images blend with their alpha over the canvas (stretched when r
-  // is not the image's size); others draw as a bitmap.
+  // 32-bit images blend with their straight alpha over the canvas through
+  // the skin library's alpha drawing (stretched when r is not the image's
+  // size, reflected below it when Reflected); others draw as a bitmap.
   void Draw(TCanvas& canvas, const RECT& r) override;
 
   // Decodes the PNG that starts at the stream's position; the stream then
@@ -48,6 +49,7 @@ public:
 
 private:
   void TakeImage(const acpng::TPngImage& image);
+  void StretchWithAlpha(TBitmap& stretched, int width, int height);
   void ReportProgress(acpng::TProgressStage stage, int percent, bool redraw, const acpng::TProgressRect& rect,
                       const char* message);
 

@@ -37,7 +37,7 @@ TEST_F(MainFormTest, TheMenusHoldTheirEntriesAndOnlyWhatWorksIsEnabled) {
   TAnaF& f = Create();
   TMenuItem* root = f.MainMenu1->Items();
   EXPECT_EQ(Captions(root), (std::vector<AnsiString>{"Dosya", "Araçlar", "Yardım"}));
-  EXPECT_EQ(Captions(root->Items(0)), (std::vector<AnsiString>{"Excel den Veri Al (kapalı)",
+  EXPECT_EQ(Captions(root->Items(0)), (std::vector<AnsiString>{"Excel den Veri Al",
                                                                "Tüm Dozuri Bilgilerini Sil", "-", "Çıkış"}));
   EXPECT_EQ(Captions(root->Items(1)),
             (std::vector<AnsiString>{"Araçlar Menüsünü &Düzenle (kapalı)", "-", "Hesap Makinesi",
@@ -45,8 +45,32 @@ TEST_F(MainFormTest, TheMenusHoldTheirEntriesAndOnlyWhatWorksIsEnabled) {
   EXPECT_EQ(Captions(root->Items(2)),
             (std::vector<AnsiString>{"Yardım", "İrtibat", "Dozuri Hakkında (kapalı)", "-", MakerWebAddress, "-",
                                      "Program Sürümünü Kontrol Et (kapalı)"}));
-  EXPECT_FALSE(f.SpeedButton1->Enabled());
-  EXPECT_FALSE(f.Button5->Enabled());
+  EXPECT_TRUE(f.SpeedButton1->Enabled());
+  EXPECT_TRUE(f.Button5->Enabled());
+}
+
+TEST_F(MainFormTest, HeaderButtonOpensTheSheetModeModally) {
+  TAnaF& f = Create();
+  AnsiString header;
+  dialogs.OnModalForm = [&header](TCustomForm& form) {
+    header = form.FindComponent("VTFormHeader1") != nullptr ? "found" : "";
+    form.SetModalResult(mrCancel);
+  };
+  f.SpeedButton1->Click();
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].FormClass, "TB3_AnaF");
+  EXPECT_EQ(header, "found");
+}
+
+TEST_F(MainFormTest, ExcelDenVeriAlOpensTheImportFormModally) {
+  TAnaF& f = Create();
+  AnsiString shown;
+  dialogs.OnModalForm = [&](TCustomForm& form) {
+    shown = form.ClassName();
+    form.SetModalResult(mrCancel);
+  };
+  f.MainMenu1->Items()->Items(0)->Items(0)->Click();
+  EXPECT_EQ(shown, "TK_ExcelAktarF");
 }
 
 TEST_F(MainFormTest, TheActionsAnswerTheirKeys) {

@@ -14,6 +14,9 @@
 //   e2e_helper press CAPTION TEXT X Y  press the left mouse button at X,Y of the
 //                                      parent of the control with that text
 //                                      (for controls without a window)
+//   e2e_helper clickrel CAPTION TEXT DX DY  click the left mouse button on the window
+//                                      under the point DX,DY from the top left of the
+//                                      control with that text (same parent), e.g. a grid cell
 //   e2e_helper message CAPTION         print the text of the message box with
 //                                      that caption (its static texts, a line each)
 //   e2e_helper hold  MS                join Wine's desktop, print "ready", then
@@ -151,6 +154,28 @@ int Press(const Args& args) {
   return 0;
 }
 
+int ClickRelative(const Args& args) {
+  HWND window = FindOrFail(args[0]);
+  if (!window)
+    return 1;
+  HWND control = FindChildByText(window, args[1]);
+  if (!control)
+    return Fail(L"no control with the text", args[1]);
+  HWND parent = GetParent(control);
+  RECT rect;
+  GetWindowRect(control, &rect);
+  POINT at{rect.left + wcstol(args[2].c_str(), nullptr, 10), rect.top + wcstol(args[3].c_str(), nullptr, 10)};
+  ScreenToClient(parent, &at);
+  HWND target = ChildWindowFromPointEx(parent, at, CWP_SKIPINVISIBLE);
+  if (!target)
+    return Fail(L"no window at the point", args[1]);
+  MapWindowPoints(parent, target, &at, 1);
+  const LPARAM where = MAKELPARAM(at.x, at.y);
+  PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, where);
+  PostMessageW(target, WM_LBUTTONUP, 0, where);
+  return 0;
+}
+
 void PrintUtf8Line(const std::wstring& text) {
   const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
   std::string utf8(static_cast<size_t>(size), '\0');
@@ -265,6 +290,8 @@ int Run(const std::wstring& command, const Args& args) {
     return Click(args);
   if (command == L"press" && args.size() == 4)
     return Press(args);
+  if (command == L"clickrel" && args.size() == 4)
+    return ClickRelative(args);
   if (command == L"message" && args.size() == 1)
     return Message(args);
   if (command == L"hold" && args.size() == 1)

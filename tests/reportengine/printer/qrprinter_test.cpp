@@ -3,6 +3,7 @@
 // preview hand-over.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 #include <vector>
 
@@ -122,6 +123,39 @@ TEST_F(QRPrinterTest, PagesAnnouncedFromAWorkerCanBeReadAtOnce) {
   ASSERT_EQ(seen.size(), static_cast<std::size_t>(kPages));
   for (int n = 1; n <= kPages; ++n)
     EXPECT_EQ(seen[n - 1], PageText(n));
+}
+
+// A preview window that asks for a page to be shown first holds a run on
+// another thread at its next page boundary, until it says a page was shown
+// or the run is cancelled; then the run goes on to its end.
+TEST_F(QRPrinterTest, HeldRunWaitsAtItsNextPageUntilAPageIsShownOrItIsCancelled) {
+  for (bool cancel : {false, true}) {
+    TQRPrinter printer(nullptr);
+    printer.BeginDoc();
+    printer.HoldUntilPageShown();
+    std::atomic<int> begun{0};
+    std::thread run([&] {
+      for (int n = 1; n <= 3; ++n) {
+        printer.NewPage();
+        ++begun;
+      }
+      printer.EndDoc();
+    });
+    for (int i = 0; i < 20000 && begun < 1; ++i)
+      Sleep(1);
+    // Unheld, the run would have begun its other two pages long before.
+    Sleep(100);
+    EXPECT_EQ(begun.load(), 1) << cancel;
+    EXPECT_EQ(printer.AvailablePages(), 1) << cancel;
+    if (cancel)
+      printer.Cancel();
+    else
+      printer.PageShown();
+    run.join();
+    EXPECT_EQ(begun.load(), 3) << cancel;
+    EXPECT_EQ(printer.Status(), mpFinished) << cancel;
+    EXPECT_EQ(printer.AvailablePages(), 3) << cancel;
+  }
 }
 
 TEST_F(QRPrinterTest, CurrentPageStaysWithinTheStoredPages) {

@@ -76,12 +76,19 @@ TEST_F(StandardPreviewOfReport, ASecondSetOfOptionsOpensAsAsked) {
   report->SetPrevShowSearch(false);
   report->SetPrevInitialZoom(qrZoomOther);
   report->SetZoom(150);
-  TQRStandardPreview* form = Show();
+  // The zoom the form opens with: a first page that arrives after the form
+  // was made is shown zoomed to the width then.
+  report->Preview();
+  TQRPrinter* printer = report->QRPrinter();
+  ASSERT_NE(printer, nullptr);
+  TQRStandardPreview* form = preview = dynamic_cast<TQRStandardPreview*>(printer->PreviewForm());
   ASSERT_NE(form, nullptr);
+  const int openedZoom = form->QRPreview->Zoom();
+  EXPECT_TRUE(PumpUntil([&] { return !report->GeneratingInBackground() && report->Idle(); }));
   EXPECT_TRUE(form->ShowThumbs());
   EXPECT_FALSE(form->ShowSearch());
   EXPECT_EQ(form->InitialZoom(), qrZoomOther);
-  EXPECT_EQ(form->QRPreview->Zoom(), 150);
+  EXPECT_EQ(openedZoom, 150);
   EXPECT_EQ(form->Width(), 500) << "the default preview size";
   EXPECT_EQ(form->ThumbOrientation(), poPortrait);
 }

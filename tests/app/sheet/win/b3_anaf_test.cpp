@@ -31,6 +31,7 @@ TEST(B3_AnaF, ClosedAtFirstThenNewWorkShowsTheDefaultSheet) {
   TB3_AnaF& form = *f.form;
   EXPECT_FALSE(form.tbKaydet->Enabled());
   EXPECT_FALSE(form.tbKopyala2->Enabled());
+  EXPECT_FALSE(form.btnReport->Enabled());
   EXPECT_FALSE(form.FarklKaydet1->Enabled());
   EXPECT_FALSE(form.TabAyarlar->TabVisible());
   EXPECT_EQ(form.Document().Tables.RowCount(stBarkod), 1);
@@ -41,7 +42,7 @@ TEST(B3_AnaF, ClosedAtFirstThenNewWorkShowsTheDefaultSheet) {
   EXPECT_TRUE(form.tbKaydet->Enabled());
   EXPECT_TRUE(form.FarklKaydet1->Enabled());
   EXPECT_TRUE(form.tbKopyala->Enabled());
-  EXPECT_FALSE(form.btnReport->Enabled());  // the sheet report is not built yet
+  EXPECT_TRUE(form.btnReport->Enabled());
   EXPECT_TRUE(form.TabAyarlar->TabVisible());
   EXPECT_EQ(form.PageControl1->ActivePage(), form.TabAyarlar);
   EXPECT_EQ(form.StatusBar1->SimpleText(), "Yeni Dozuri Çalışması");

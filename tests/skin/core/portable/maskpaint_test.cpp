@@ -121,6 +121,67 @@ TEST(SkinMaskCopies, MaskedGlyphOffsetsFaintnessAndKeys) {
   EXPECT_EQ(faint.View().Pixel(1, 1)[0], MaskedPixel(200, 11, 100));
 }
 
+// A 2 x 4 image: the picture half is grey 100 with a clFuchsia pixel at
+// (0, 0), the mask half is black (take the picture) but for a white pixel
+// under (1, 1) (keep the destination).
+struct MaskedCellImage {
+  TPixelImage Bits{2, 4, 24};
+  MaskedCellImage() {
+    FillAll(Bits, 100, 100, 100);
+    PutFuchsia(Bits, 0, 0);
+    for (int y = 2; y < 4; ++y)
+      for (int x = 0; x < 2; ++x)
+        Put(Bits, x, y, 0, 0, 0);
+    Put(Bits, 1, 3, 255, 255, 255);
+  }
+};
+
+TEST(SkinMaskCopies, MaskedCellTakesKeyPixelsFromTheBackground) {
+  MaskedCellImage image;
+  TPixelImage bg(8, 8, 24);
+  FillAll(bg, 10, 20, 30);
+  Put(bg, 3, 4, 11, 22, 33);
+  struct Case {
+    const char* What;
+    bool WithBitmap;
+    TColor Fill;
+    int KeyBlue;  // blue byte of the destination under the key pixel
+  };
+  const Case cases[] = {{"background bitmap at (X + x, Y + y)", true, 0, 11},
+                        {"fill colour without a bitmap", false, 0x00FF0000, 0xFF},
+                        {"a clFuchsia fill leaves the pixel", false, 0xFF00FF, 200}};
+  for (const Case& c : cases) {
+    TPixelImage dst(4, 4, 24);
+    FillAll(dst, 200, 200, 200);
+    TPixelBackground src;
+    if (c.WithBitmap)
+      src.Bitmap = bg;
+    src.X = 2;
+    src.Y = 3;
+    src.FillColor = c.Fill;
+    CopyMaskedCell({1, 1, 3, 3}, {0, 0, 2, 4}, dst, image.Bits, src);
+    EXPECT_EQ(dst.View().Pixel(1, 1)[0], c.KeyBlue) << c.What;
+    EXPECT_EQ(dst.View().Pixel(2, 1)[0], 100) << c.What;                          // black mask: the picture
+    EXPECT_EQ(dst.View().Pixel(2, 2)[0], MaskedPixel(200, 100, 255)) << c.What;  // white mask: the destination
+    EXPECT_EQ(dst.View().Pixel(3, 3)[0], 200) << c.What;                          // outside the cell
+  }
+}
+
+TEST(SkinMaskCopies, MaskedCellClipsNegativeOriginsAndEdges) {
+  MaskedCellImage image;
+  TPixelImage dst(3, 3, 24);
+  FillAll(dst, 200, 200, 200);
+  // Destination one column and row left of and above the bitmap: the cell's
+  // first row and column are dropped, its (1, 1) lands at (0, 0).
+  CopyMaskedCell({-1, -1, 1, 1}, {0, 0, 2, 4}, dst, image.Bits, {});
+  EXPECT_EQ(dst.View().Pixel(0, 0)[0], MaskedPixel(200, 100, 255));
+  EXPECT_EQ(dst.View().Pixel(1, 0)[0], 200);
+  // At the bottom-right corner only one pixel fits.
+  CopyMaskedCell({2, 2, 4, 4}, {0, 0, 2, 4}, dst, image.Bits, {});
+  EXPECT_EQ(dst.View().Pixel(2, 2)[0], 0);  // the cell's key pixel gets the fill colour, black
+  EXPECT_EQ(dst.View().Pixel(2, 1)[0], 200);
+}
+
 TEST(SkinMaskCopies, TransparentRunsOfTheCorners) {
   TMaskImage image;
   TPixelImage bits(8, 8, 24);
