@@ -13,6 +13,7 @@
 #include "classlib/system/strutils.h"
 #include "classlib/system/win/widestring.h"
 #include "components/uitextmessage.h"
+#include "components/vtaracmenuf.h"
 
 // ---- Entries ------------------------------------------------------------------
 
@@ -175,6 +176,28 @@ void TVtAraclar::SaveList(const AnsiString& FileName, const TAraclarItems& Items
   for (int i = 0; i < Items.Count(); ++i)
     records.push_back(Items.Items(i)->ToRecord());
   WriteAraclarFile(FileName, records);
+}
+
+// ---- Editing ------------------------------------------------------------------
+
+// The editor works on the lists themselves, so what it changed is kept
+// however it was closed; both files are written and the menu built again.
+void TVtAraclar::MenuDuzenle(TVTFormHeader* Header) {
+  {
+    auto* editor = new TK_VtAracMenuF(this);
+    struct FreeOnExit {
+      TK_VtAracMenuF* form;
+      ~FreeOnExit() { form->Free(); }
+    } freeOnExit{editor};
+    editor->Araclar = this;
+    editor->OnTranslateForm = OnTranslateForm;
+    editor->OnTranslateText = OnTranslateText;
+    if (Header != nullptr)
+      editor->VTFormHeader1->AssignComponent(Header, false);
+    editor->ShowModal();
+  }
+  SaveToFiles();
+  AraclarYukle();
 }
 
 // ---- The menu -----------------------------------------------------------------

@@ -45,6 +45,7 @@ BEGIN_PUBLISHED(TAnaF)
   METHOD(rtibat1Click),
   METHOD(WebSiteItemClick),
   METHOD(VtAraclar1SbtClick),
+  METHOD(AralarMensnDzenle1Click),
   METHOD(VtAraclar1TnmClick),
   METHOD(SpeedButton1Click),
   METHOD(FormAyar),

@@ -150,6 +150,8 @@ public:
   // A fixed entry of the tools menu: the calculator, or one of the maker's
   // tools; a user entry: the user's program.
   void VtAraclar1SbtClick(TObject* Sender);
+  // "Araçlar Menüsünü &Düzenle": the tools menu's editor.
+  void AralarMensnDzenle1Click(TObject* Sender);
   void VtAraclar1TnmClick(TObject* Sender);
   void SpeedButton1Click(TObject* Sender);
 

@@ -116,8 +116,7 @@ void TAnaF::BuildMenu() {
   k1 = AddItem(dosya, "Çıkış", Method<&TAnaF::k1Click>(this));
 
   Araclar1 = AddItem(root, "Araçlar");
-  AralarMensnDzenle1 = AddItem(Araclar1, "Araçlar Menüsünü &Düzenle");
-  AralarMensnDzenle1->SetEnabled(false);  // editing the tools menu is not part of this program yet
+  AralarMensnDzenle1 = AddItem(Araclar1, "Araçlar Menüsünü &Düzenle", Method<&TAnaF::AralarMensnDzenle1Click>(this));
   AddSeparator(Araclar1);
   BuildToolComponents();  // its entries follow the separator
 

@@ -77,3 +77,5 @@ void TAnaF::VtAraclar1TnmClick(TObject* Sender) {
     return;
   StartToolProgram(Handle(), VtAraclar1->Tanimlar()->Items(position)->FileName(), "");
 }
+
+void TAnaF::AralarMensnDzenle1Click(TObject*) { VtAraclar1->MenuDuzenle(nullptr); }
