@@ -20,8 +20,7 @@ TK_VtAracEkleF::TK_VtAracEkleF(TComponent* AOwner) : TForm(AOwner) {
   SetBorderStyle(bsSingle);
   SetBorderIcons(TBorderIcons{biSystemMenu});
   SetPosition(poScreenCenter);
-  SetClientWidth(420);
-  SetClientHeight(200);
+  SetClientSize();
   BuildParts();
   OnShow = Method<&TK_VtAracEkleF::FormShow>(this);
 }
@@ -66,7 +65,15 @@ TAraclarItem* TK_VtAracEkleF::Entry() const {
   return MenuF != nullptr ? MenuF->EntryOfRow(MenuF->ListBox1->ItemIndex()) : nullptr;
 }
 
+// The client area's size needs the window's frame, known once the window
+// exists; before that it only sets a first size.
+void TK_VtAracEkleF::SetClientSize() {
+  SetClientWidth(420);
+  SetClientHeight(200);
+}
+
 void TK_VtAracEkleF::FormShow(TObject*) {
+  SetClientSize();
   ApplyTranslateForm(this, OnTranslateForm);
   if (Application->MainForm() != nullptr)
     SetCaption(Application->MainForm()->Caption());

@@ -47,5 +47,6 @@ public:
   void kapatExecute(TObject* Sender);
 
 private:
+  void SetClientSize();
   void BuildParts();
 };

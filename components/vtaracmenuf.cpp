@@ -83,8 +83,7 @@ TK_VtAracMenuF::TK_VtAracMenuF(TComponent* AOwner) : TForm(AOwner) {
   SetBorderStyle(bsSingle);
   SetBorderIcons(TBorderIcons{biSystemMenu});
   SetPosition(poScreenCenter);
-  SetClientWidth(400);
-  SetClientHeight(320);
+  SetClientSize();
   BuildParts();
   OnShow = Method<&TK_VtAracMenuF::FormShow>(this);
 }
@@ -144,7 +143,15 @@ bool TK_VtAracMenuF::IsUserRow(int Row) const {
 
 // ---- Handlers -----------------------------------------------------------------------
 
+// The client area's size needs the window's frame, known once the window
+// exists; before that it only sets a first size.
+void TK_VtAracMenuF::SetClientSize() {
+  SetClientWidth(400);
+  SetClientHeight(320);
+}
+
 void TK_VtAracMenuF::FormShow(TObject*) {
+  SetClientSize();
   ApplyTranslateForm(this, OnTranslateForm);
   if (Application->MainForm() != nullptr)
     SetCaption(Application->MainForm()->Caption());

@@ -57,6 +57,7 @@ public:
   void kapatExecute(TObject* Sender);
 
 private:
+  void SetClientSize();
   void BuildParts();
   TVtWinButton* MakeButton(const char* Name, const AnsiString& Caption, int Left, int ImageIndex,
                            const TNotifyEvent& OnClick);
