@@ -6,6 +6,7 @@
 #include "app/filefailure.h"
 #include "app/recordtables.h"
 #include "classlib/classes/streams.h"
+#include "classlib/system/filebackup.h"
 #include "classlib/system/fileutils.h"
 #include "classlib/system/strutils.h"
 
@@ -78,14 +79,6 @@ TRecordFileLoad LoadRecordBuffers(TRxMemoryData& table, const AnsiString& fileNa
 
 namespace {
 
-// A folder of the name takes it as a file would.
-AnsiString FreeBackupName(const AnsiString& fileName) {
-  AnsiString name = fileName + ".bak";
-  for (int n = 1; (FileExists(name) || DirectoryExists(name)) && n < 1000; ++n)
-    name = fileName + "." + std::to_string(n) + ".bak";
-  return name;
-}
-
 // A copy that fails part-way is removed, so no half copy passes for the
 // original.
 bool CopyWholeFile(const AnsiString& from, const AnsiString& to) {
@@ -120,7 +113,7 @@ TStartupRecordLoad LoadRecordFileAtStartup(TRxMemoryData& table, const AnsiStrin
     result.Failed = true;
     result.Reason = FileFailureText(e);
   }
-  const AnsiString backup = FreeBackupName(fileName);
+  const AnsiString backup = FreeBackupFileName(fileName);
   if (CopyWholeFile(fileName, backup))
     result.BackupName = backup;
   return result;

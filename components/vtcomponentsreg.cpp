@@ -5,10 +5,12 @@
 #include "components/vtprogress.h"
 #include "components/vtformheader.h"
 #include "components/vtwinbutton.h"
+#include "components/vtcalc.h"
 #include "skin/controls/skinctrlsreg.h"
 
 void RegisterVtComponents() {
   RegisterSkinControls();
   RegisterClasses({TVTFormHeader::StaticClass(), TBiDiDBNavigator::StaticClass(), TVTProgress::StaticClass(),
                    TVtWinButton::StaticClass(), TVtEditButton::StaticClass(), TVtBtnEdit::StaticClass()});
+  RegisterClasses({TVtCalc::StaticClass()});
 }

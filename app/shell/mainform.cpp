@@ -44,7 +44,9 @@ BEGIN_PUBLISHED(TAnaF)
   METHOD(Yardm2Click),
   METHOD(rtibat1Click),
   METHOD(WebSiteItemClick),
-  METHOD(ToolItemClick),
+  METHOD(VtAraclar1SbtClick),
+  METHOD(AralarMensnDzenle1Click),
+  METHOD(VtAraclar1TnmClick),
   METHOD(SpeedButton1Click),
   METHOD(FormAyar),
 END_PUBLISHED
@@ -76,8 +78,7 @@ void TAnaF::FormCreate(TObject*) {
   // A file that was not read whole and could not be kept aside holds the
   // only copy of its records: the saves of this run go beside it.
   recordSaveName_ = load.OriginalAtRisk() ? FreeSiblingRecordFileName(RecordFileName()) : RecordFileName();
-  // The tools menu keeps its files in Data\Ini, which is made here.
-  IniDir();
+  LoadToolsMenu();
   const AnsiString notice =
       RecordLoadNotice(load, recordSaveName_ != RecordFileName() ? recordSaveName_ : AnsiString());
   if (!notice.empty())

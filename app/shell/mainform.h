@@ -27,6 +27,8 @@
 #include "app/recordfilter.h"
 #include "app/recordtables.h"
 #include "components/bididbnavigator.h"
+#include "components/vtaraclar.h"
+#include "components/vtcalc.h"
 #include "components/vtformheader.h"
 #include "layouts/vtrapor.h"
 
@@ -49,6 +51,8 @@ public:
   TImageList* ImageList1 = nullptr;
   TImage* ImageBaslik1 = nullptr;
   TVtRapor* VtRapor = nullptr;
+  TVtAraclar* VtAraclar1 = nullptr;  // the tools menu under "Araçlar"
+  TVtCalc* VtCalc1 = nullptr;
   TVTFormHeader* VTFormHeader1 = nullptr;
   TSpeedButton* SpeedButton1 = nullptr;  // "Dozuri 3 Modu"
 
@@ -143,7 +147,12 @@ public:
   void Yardm2Click(TObject* Sender);
   void rtibat1Click(TObject* Sender);
   void WebSiteItemClick(TObject* Sender);
-  void ToolItemClick(TObject* Sender);
+  // A fixed entry of the tools menu: the calculator, or one of the maker's
+  // tools; a user entry: the user's program.
+  void VtAraclar1SbtClick(TObject* Sender);
+  // "Araçlar Menüsünü &Düzenle": the tools menu's editor.
+  void AralarMensnDzenle1Click(TObject* Sender);
+  void VtAraclar1TnmClick(TObject* Sender);
   void SpeedButton1Click(TObject* Sender);
 
   // Gives another form the main form's caption and header picture; nothing
@@ -159,6 +168,8 @@ public:
 
 private:
   void BuildComponents();
+  void BuildToolComponents();
+  void LoadToolsMenu();
   void BuildMenu();
   void BuildActions();
   void BuildHeader();

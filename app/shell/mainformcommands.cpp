@@ -1,5 +1,4 @@
-// The main form's menu commands: closing, help files, the web address and
-// the tools menu's fixed entries.
+// The main form's menu commands: closing, help files and the web address.
 #include "app/generalhelpers.h"
 #include "app/shell/dialoghelpers.h"
 #include "app/shell/mainform.h"
@@ -74,22 +73,6 @@ void TAnaF::rtibat1Click(TObject*) {
 
 void TAnaF::WebSiteItemClick(TObject*) {
   ShellOpen(TShellOpenRequest{nullptr, "OPEN", "iexplore.exe", MakerWebAddress, "", SW_SHOWNORMAL});
-}
-
-// A fixed tool of the tools menu: started when its program is there,
-// otherwise the user is told where to get it.
-void TAnaF::ToolItemClick(TObject* Sender) {
-  const int position = static_cast<TComponent*>(Sender)->Tag();
-  const char* fileName = FixedToolList[position].FileName;
-  if (fileName == nullptr)
-    return;  // the calculator is not part of this program yet
-  if (!FileExists(fileName)) {
-    ShowInfo(AnsiString(fileName) + " dosyasi bulunamadi.\r\n" +
-             "Bu programi internet sitemizdeki Araclar bolumunden veya VORTELIM CD sindeki VT_ARAC "
-             "klasorinden kurabilirsiniz.");
-    return;
-  }
-  ShellOpen(TShellOpenRequest{Handle(), "open", fileName, "", "", SW_SHOWNORMAL});
 }
 
 void TAnaF::FormAyar(TForm* Form, TImageList* ImageList, int ImageIndex) {

@@ -116,14 +116,9 @@ void TAnaF::BuildMenu() {
   k1 = AddItem(dosya, "Çıkış", Method<&TAnaF::k1Click>(this));
 
   Araclar1 = AddItem(root, "Araçlar");
-  AralarMensnDzenle1 = AddItem(Araclar1, "Araçlar Menüsünü &Düzenle");
-  AralarMensnDzenle1->SetEnabled(false);  // editing the tools menu is not part of this program yet
+  AralarMensnDzenle1 = AddItem(Araclar1, "Araçlar Menüsünü &Düzenle", Method<&TAnaF::AralarMensnDzenle1Click>(this));
   AddSeparator(Araclar1);
-  for (const TFixedTool& tool : FixedToolList) {
-    TMenuItem* item = AddItem(Araclar1, tool.Caption, Method<&TAnaF::ToolItemClick>(this));
-    item->SetTag(static_cast<int>(&tool - FixedToolList));
-    item->SetEnabled(tool.FileName != nullptr);  // the calculator is not part of this program yet
-  }
+  BuildToolComponents();  // its entries follow the separator
 
   TMenuItem* yardim = AddItem(root, "Yardım");
   Yardm2 = AddItem(yardim, "Yardım", Method<&TAnaF::Yardm2Click>(this));

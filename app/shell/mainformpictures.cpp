@@ -3,22 +3,12 @@
 #include <windows.h>
 
 #include "app/shell/mainform.h"
-#include "app/shell/programidentity.h"
 #include "classlib/graphics/bitmap.h"
 
 namespace {
 
 // Magenta marks the see-through pixels of every picture.
 constexpr TColor SeeThrough = clFuchsia;
-
-void LoadToolImages(TAnaF& form) {
-  for (int i = 0; i < form.Araclar1->Count(); ++i) {
-    TMenuItem* item = form.Araclar1->Items(i);
-    for (const TFixedTool& tool : FixedToolList)
-      if (item->Caption() == tool.Caption)
-        item->SetImageIndex(tool.ImageIndex);
-  }
-}
 
 }  // namespace
 
@@ -28,7 +18,6 @@ void LoadMainFormPictures(TAnaF& form) {
   strip.LoadFromResourceName(module, "MAINIMAGES");
   form.ImageList1->AddMasked(strip, SeeThrough);
   form.MainMenu1->SetImages(form.ImageList1);
-  LoadToolImages(form);
 
   form.VTFormHeader1->SetImageList(form.ImageList1);
   form.VTFormHeader1->SetImageIndex(HeaderImageIndex);

@@ -16,14 +16,16 @@ const wchar_t* OrNull(const std::wstring& text) { return text.empty() ? nullptr 
 
 }  // namespace
 
-void ShellOpen(const TShellOpenRequest& request) {
+int ShellOpen(const TShellOpenRequest& request) {
   if (Opener()) {
     Opener()(request);
-    return;
+    return 33;
   }
   const std::wstring verb = AnsiToWide(request.Verb), file = AnsiToWide(request.File);
   const std::wstring parameters = AnsiToWide(request.Parameters), directory = AnsiToWide(request.Directory);
-  ShellExecuteW(request.Parent, OrNull(verb), file.c_str(), OrNull(parameters), OrNull(directory), request.Show);
+  const HINSTANCE result =
+      ShellExecuteW(request.Parent, OrNull(verb), file.c_str(), OrNull(parameters), OrNull(directory), request.Show);
+  return static_cast<int>(reinterpret_cast<INT_PTR>(result));
 }
 
 TShellOpener SetShellOpener(TShellOpener opener) {

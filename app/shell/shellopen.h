@@ -19,6 +19,8 @@ struct TShellOpenRequest {
 using TShellOpener = std::function<void(const TShellOpenRequest&)>;
 
 // Hands the request to the shell (ShellExecute), or to the opener in force.
-void ShellOpen(const TShellOpenRequest& request);
+// Gives the shell's result: above 32 when it started the program, else the
+// reason it did not (the opener in force counts as started).
+int ShellOpen(const TShellOpenRequest& request);
 // Installs an opener (nullptr: the shell); gives the previous one.
 TShellOpener SetShellOpener(TShellOpener opener);

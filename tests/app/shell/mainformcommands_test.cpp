@@ -40,7 +40,7 @@ TEST_F(MainFormTest, TheMenusHoldTheirEntriesAndOnlyWhatWorksIsEnabled) {
   EXPECT_EQ(Captions(root->Items(0)), (std::vector<AnsiString>{"Excel den Veri Al",
                                                                "Tüm Dozuri Bilgilerini Sil", "-", "Çıkış"}));
   EXPECT_EQ(Captions(root->Items(1)),
-            (std::vector<AnsiString>{"Araçlar Menüsünü &Düzenle (kapalı)", "-", "Hesap Makinesi (kapalı)",
+            (std::vector<AnsiString>{"Araçlar Menüsünü &Düzenle", "-", "Hesap Makinesi",
                                      "VORTELIM Ajanda", "VORTELIM Not Defteri"}));
   EXPECT_EQ(Captions(root->Items(2)),
             (std::vector<AnsiString>{"Yardım", "İrtibat", "Dozuri Hakkında (kapalı)", "-", MakerWebAddress, "-",

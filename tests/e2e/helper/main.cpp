@@ -31,6 +31,9 @@
 //                                      that caption (its static texts, a line each)
 //   e2e_helper hold  MS                join Wine's desktop, print "ready", then
 //                                      stay MS so the desktop stays up
+//   e2e_helper texts CAPTION           print the text of every child window
+//                                      that has one, a line each
+//   e2e_helper clipboard               print the clipboard's text
 #include <windows.h>
 // After windows.h, which it needs.
 #include <shellapi.h>
@@ -307,6 +310,38 @@ int Front() {
   return window ? 0 : Fail(L"no foreground window", L"");
 }
 
+int Texts(const Args& args) {
+  HWND window = FindOrFail(args[0]);
+  if (!window)
+    return 1;
+  EnumChildWindows(
+      window,
+      [](HWND child, LPARAM) -> BOOL {
+        wchar_t text[1024];
+        DWORD_PTR length = 0;
+        if (SendMessageTimeoutW(child, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                                &length) &&
+            length > 0)
+          PrintUtf8Line(std::wstring(text, static_cast<size_t>(length)));
+        return TRUE;
+      },
+      0);
+  return 0;
+}
+
+int ClipboardText() {
+  if (!OpenClipboard(nullptr))
+    return Fail(L"cannot open the clipboard", L"");
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const auto* text = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+  if (text) {
+    PrintUtf8Line(text);
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text ? 0 : Fail(L"no text on the clipboard", L"");
+}
+
 // Asking for the desktop window makes Wine start its desktop process when it
 // is not running, and returns once it is there.
 int Hold(const Args& args) {
@@ -349,6 +384,10 @@ int Run(const std::wstring& command, const Args& args) {
     return Message(args);
   if (command == L"hold" && args.size() == 1)
     return Hold(args);
+  if (command == L"texts" && args.size() == 1)
+    return Texts(args);
+  if (command == L"clipboard" && args.empty())
+    return ClipboardText();
   fwprintf(stderr, L"e2e_helper: wrong command line (see the head of main.cpp)\n");
   return 2;
 }
