@@ -250,6 +250,18 @@ void TK_ExcelAktarF::VtWinButton1Click(TObject*) {
   ShowInfo("Excel den bilgi alma işlemi tamamlandı");
 }
 
+std::vector<std::pair<AnsiString, AnsiString>> TK_ExcelAktarF::MappedFields() {
+  std::vector<std::pair<AnsiString, AnsiString>> mapping;
+  RxTransfer->First();
+  while (!RxTransfer->Eof()) {
+    if (RxTransfer->FieldByName("AKTAR")->AsBoolean())
+      mapping.emplace_back(RxTransfer->FieldByName("ALANADI")->AsString(),
+                           RxTransfer->FieldByName("EXCELALANI")->AsString());
+    RxTransfer->Next();
+  }
+  return mapping;
+}
+
 void TK_ExcelAktarF::TransferRows(workbook::TWorkbookReader& Reader, TStrings& Errors) {
   const int last = Reader.LastUsedRow();
   const int first = CheckBox1->Checked() ? 2 : 1;
@@ -258,23 +270,32 @@ void TK_ExcelAktarF::TransferRows(workbook::TWorkbookReader& Reader, TStrings& E
   VTProgress1->SetVisible(true);
   reader_ = &Reader;
   errors_ = &Errors;
+  // The mapping cannot change while the form transfers, so it is read once:
+  // walking the grid's table for every row redraws the grid each step.
+  const std::vector<std::pair<AnsiString, AnsiString>> mapping = MappedFields();
+  int shownPercent = -1;
   for (row_ = first; row_ <= last; ++row_) {
     try {
       records_->Append();
-      RxTransfer->First();
-      while (!RxTransfer->Eof()) {
-        if (RxTransfer->FieldByName("AKTAR")->AsBoolean())
-          ImportCell(RxTransfer->FieldByName("ALANADI")->AsString(), RxTransfer->FieldByName("EXCELALANI")->AsString());
-        RxTransfer->Next();
-      }
+      for (const auto& [field, letter] : mapping)
+        ImportCell(field, letter);
       records_->Post();
     } catch (const Exception& error) {
       Errors.Add(error.Message);
       if (records_->State() != dsBrowse)
         records_->Cancel();
     }
-    VTProgress1->SetPosition(VTProgress1->Position() + 1);
-    Application->ProcessMessages();
+    // The bar counts the rows done (it keeps no more than its Max). It and
+    // the form are brought up to date when the percentage changes: the bar
+    // repaints at once on every move, and repainting it after every one of
+    // many thousand rows cost far more than reading and appending them.
+    const int done = row_ - first + 1;
+    const int percent = done * 100 / (last - first + 1);
+    if (percent != shownPercent) {
+      shownPercent = percent;
+      VTProgress1->SetPosition(done);
+      Application->ProcessMessages();
+    }
   }
   reader_ = nullptr;
   errors_ = nullptr;

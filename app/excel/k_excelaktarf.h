@@ -7,6 +7,8 @@
 #pragma once
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "classlib/comctrls/pagecontrol.h"
 #include "classlib/controls/stdctrls.h"
@@ -75,6 +77,8 @@ private:
   void BuildMappingTable();
   void BuildControls();
   // Steps 3 to 6 of the transfer on an opened reader; errors collect in Errors.
+  // The field name and column letter of every row marked "Aktar", in order.
+  std::vector<std::pair<AnsiString, AnsiString>> MappedFields();
   void TransferRows(workbook::TWorkbookReader& Reader, TStrings& Errors);
   void SetTransferring(bool Transferring);
 
