@@ -12,9 +12,7 @@ there.
 Run inside the test desktop (tools/desktop).
 """
 
-import argparse
 import os
-import shutil
 import struct
 import sys
 import time
@@ -26,7 +24,7 @@ from bmp_png import bmp_to_png  # noqa: E402
 from dozuri_e2e import MAIN_CAPTION, START_MS, wait_main_window  # noqa: E402
 from dozuri_labels_e2e import answer_default, modified_key, open_print_menu  # noqa: E402
 from labels_pdf_e2e import pdfs_in, run, wait_for_new_pdf  # noqa: E402
-from scenario_run import check, check_ean13_codes, drive_program  # noqa: E402
+from scenario_run import check, check_ean13_codes, main_with_default_layout  # noqa: E402
 from wine_program import WineProgram  # noqa: E402
 
 SPLASH_CAPTION = "SplashF"
@@ -82,10 +80,6 @@ def generate_codes(helper, keyboard):
     print("three codes generated")
 
 
-def check_codes(pdf, work):
-    check_ean13_codes(pdf, work, EXPECTED_CODES)
-
-
 def scenario(helper, keyboard, exe, work, log):
     out = os.environ.get("DOZURI_PDF_OUT")
     check(out, "DOZURI_PDF_OUT is not set: run inside tools/desktop")
@@ -96,20 +90,13 @@ def scenario(helper, keyboard, exe, work, log):
         before = pdfs_in(out)
         open_print_menu(helper, keyboard, 1)  # "Yazdır"
         answer_default(keyboard)  # "Kaçıncı etiketten başlanacak": 1
-        check_codes(wait_for_new_pdf(out, before), work)
+        check_ean13_codes(wait_for_new_pdf(out, before), work, EXPECTED_CODES)
         print("the PDF queue's page carries the three codes")
         check(program.running(), "the program ended")
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__)
-    parser.add_argument("--exe", required=True, help="Dozuri.exe to test")
-    parser.add_argument("--layout", required=True, help="the default layout etiket.vlp")
-    parser.add_argument("--helper", required=True, help="e2e_helper.exe")
-    parser.add_argument("--keep", action="store_true", help="keep the work folder")
-    args = parser.parse_args()
-    return drive_program(args.exe, args.helper, "dozuri-codegen-e2e-", scenario, keep=args.keep,
-                         prepare=lambda work: shutil.copy(args.layout, os.path.join(work, "etiket.vlp")))
+    return main_with_default_layout(__doc__, "dozuri-codegen-e2e-", scenario)
 
 
 if __name__ == "__main__":

@@ -10,9 +10,7 @@ DOZURI_E2E_SCREENSHOT names a file, a picture of it is written there.
 Run inside the test desktop (tools/desktop).
 """
 
-import argparse
 import os
-import shutil
 import sys
 import time
 
@@ -22,7 +20,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from dozuri_e2e import MAIN_CAPTION, wait_main_window  # noqa: E402
 from key_input import XdotoolInput, _xdotool  # noqa: E402
 from labels_pdf_e2e import check_pdf, pdfs_in, wait_for_new_pdf  # noqa: E402
-from scenario_run import check, drive_program, save_picture  # noqa: E402
+from scenario_run import check, main_with_default_layout, save_picture  # noqa: E402
 from wine_program import WineProgram  # noqa: E402
 
 RECORDS = [("8690000000012", "Çiğdem Şeker"), ("4006381333931", "Işık Öğretmen"), ("5901234123457", "Ağaç Süngü")]
@@ -126,14 +124,7 @@ def scenario(helper, keyboard, exe, work, log):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__)
-    parser.add_argument("--exe", required=True, help="Dozuri.exe to test")
-    parser.add_argument("--layout", required=True, help="the default layout etiket.vlp")
-    parser.add_argument("--helper", required=True, help="e2e_helper.exe")
-    parser.add_argument("--keep", action="store_true", help="keep the work folder")
-    args = parser.parse_args()
-    return drive_program(args.exe, args.helper, "dozuri-labels-e2e-", scenario, keep=args.keep,
-                         prepare=lambda work: shutil.copy(args.layout, os.path.join(work, "etiket.vlp")))
+    return main_with_default_layout(__doc__, "dozuri-labels-e2e-", scenario)
 
 
 if __name__ == "__main__":

@@ -5,6 +5,7 @@ folder kept and the end of the program's output). Also the waits and checks
 the drivers share: a test_appshell run, a new file in a queue's folder, a
 picture of a window."""
 
+import argparse
 import glob
 import os
 import shutil
@@ -120,3 +121,16 @@ def drive_program(exe, helper_exe, prefix, scenario, keep=False, input_kind="sen
         shutil.rmtree(work, ignore_errors=True)
     print("PASSED")
     return 0
+
+
+def main_with_default_layout(description, prefix, scenario):
+    """The command line of a driver that runs `scenario` on Dozuri.exe with
+    the default layout beside it: --exe, --layout, --helper and --keep."""
+    parser = argparse.ArgumentParser(description=description)
+    parser.add_argument("--exe", required=True, help="Dozuri.exe to test")
+    parser.add_argument("--layout", required=True, help="the default layout etiket.vlp")
+    parser.add_argument("--helper", required=True, help="e2e_helper.exe")
+    parser.add_argument("--keep", action="store_true", help="keep the work folder")
+    args = parser.parse_args()
+    return drive_program(args.exe, args.helper, prefix, scenario, keep=args.keep,
+                         prepare=lambda work: shutil.copy(args.layout, os.path.join(work, "etiket.vlp")))
