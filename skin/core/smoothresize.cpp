@@ -43,29 +43,62 @@ void StoreLine(const std::vector<int>& Sums, std::uint8_t* Out) {
     Out[i] = ResampledByte(Sums[i]);
 }
 
-// Rows of S into the rows of T (same height), Bytes per pixel.
-void ResampleRows(const TPixelView& S, const TPixelView& T, const TContributorList& List, int Bytes) {
-  std::vector<int> sums(static_cast<std::size_t>(T.Width) * Bytes);
-  for (int y = 0; y < S.Height; ++y) {
-    const std::uint8_t* in = S.Row(y);
-    std::fill(sums.begin(), sums.end(), 0);
-    for (int x = 0; x < T.Width; ++x) {
-      int* sum = sums.data() + static_cast<std::size_t>(x) * Bytes;
-      const TContributor* entry = List.Of(x);
-      for (int n = 0; n < List.Count[static_cast<std::size_t>(x)]; ++n, ++entry) {
-        const std::uint8_t* p = in + static_cast<std::ptrdiff_t>(entry->Index) * Bytes;
-        for (int c = 0; c < Bytes; ++c)
-          sum[c] += entry->Weight * p[c];
-      }
+// One row of S filtered into Out (the list's destination width), Bytes (3
+// or 4) per pixel; the channel count is fixed at compile time so each
+// channel's sum stays in a register.
+template <int Bytes>
+void ResampleRowOf(const std::uint8_t* In, std::uint8_t* Out, const TContributorList& List, int Width) {
+  for (int x = 0; x < Width; ++x, Out += Bytes) {
+    int sum[Bytes] = {};
+    const TContributor* entry = List.Of(x);
+    const TContributor* end = entry + List.Count[static_cast<std::size_t>(x)];
+    for (; entry != end; ++entry) {
+      const std::uint8_t* p = In + static_cast<std::ptrdiff_t>(entry->Index) * Bytes;
+      for (int c = 0; c < Bytes; ++c)
+        sum[c] += entry->Weight * p[c];
     }
-    StoreLine(sums, T.Row(y));
+    for (int c = 0; c < Bytes; ++c)
+      Out[c] = ResampledByte(sum[c]);
   }
 }
 
-// Columns of T into the columns of D (same width): each destination row
-// adds whole weighted source rows, which gives the same sums as walking
-// every column.
-void ResampleColumns(const TPixelView& T, const TPixelView& D, const TContributorList& List, int Bytes) {
+// The rows of the work image T (the horizontal pass: S's rows at the new
+// width), made when the vertical pass first asks for them. A destination
+// row reads a window of neighbouring rows that moves down the image, so a
+// few rows held by index modulo the slot count serve every request, and
+// each row is filtered about once. A row handed out is read before the
+// next request, so a slot taken over early costs time, never a wrong sum.
+class TFilteredRows {
+public:
+  TFilteredRows(const TPixelView& S, const TContributorList& Columns, int Width, int Slots)
+      : source_(S), columns_(Columns), width_(Width), lineBytes_(static_cast<std::size_t>(Width) * (S.BitCount / 8)),
+        rows_(static_cast<std::size_t>(Slots) * lineBytes_), held_(static_cast<std::size_t>(Slots), -1) {}
+
+  const std::uint8_t* Row(int y) {
+    const std::size_t slot = static_cast<std::size_t>(y) % held_.size();
+    std::uint8_t* row = rows_.data() + slot * lineBytes_;
+    if (held_[slot] != y) {
+      if (source_.BitCount == 32)
+        ResampleRowOf<4>(source_.Row(y), row, columns_, width_);
+      else
+        ResampleRowOf<3>(source_.Row(y), row, columns_, width_);
+      held_[slot] = y;
+    }
+    return row;
+  }
+
+private:
+  const TPixelView& source_;
+  const TContributorList& columns_;
+  int width_;
+  std::size_t lineBytes_;
+  std::vector<std::uint8_t> rows_;
+  std::vector<int> held_;
+};
+
+// Each destination row of D adds whole weighted rows of the work image,
+// which gives the same sums as walking every column.
+void ResampleColumns(TFilteredRows& T, const TPixelView& D, const TContributorList& List, int Bytes) {
   std::vector<int> sums(static_cast<std::size_t>(D.Width) * Bytes);
   for (int y = 0; y < D.Height; ++y) {
     std::fill(sums.begin(), sums.end(), 0);
@@ -142,7 +175,10 @@ void SmoothResizePixels(const TPixelView& S, const TPixelView& D, int Filter) {
     return;
   }
   const int bytes = S.BitCount / 8;
-  const TPixelImage work(D.Width, S.Height, S.BitCount);
-  ResampleRows(S, work, MakeContributors(D.Width, S.Width, Filter), bytes);
-  ResampleColumns(work, D, MakeContributors(D.Height, S.Height, Filter), bytes);
+  const TContributorList columns = MakeContributors(D.Width, S.Width, Filter);
+  const TContributorList rows = MakeContributors(D.Height, S.Height, Filter);
+  // A destination row reads at most rows.Capacity neighbouring source rows,
+  // mirrored at the edges into the same span.
+  TFilteredRows work(S, columns, D.Width, rows.Capacity + 2);
+  ResampleColumns(work, D, rows, bytes);
 }

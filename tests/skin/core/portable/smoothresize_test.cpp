@@ -163,6 +163,56 @@ TEST(SmoothResizePixels, DownAndUpKeepAUniformPicture) {
   }
 }
 
+// The two passes written out plainly: every row of S through the column
+// contributors into a whole work image, then every column of it.
+TPixelImage ReferenceResize(const TPixelView& S, int NW, int NH, int Filter) {
+  const int bytes = S.BitCount / 8;
+  const TContributorList columns = MakeContributors(NW, S.Width, Filter);
+  const TContributorList rows = MakeContributors(NH, S.Height, Filter);
+  const auto clampToByte = [](int sum) { return sum < 0 ? 0 : sum < 0xFF0001 ? sum >> 16 : 255; };
+  TPixelImage work(NW, S.Height, S.BitCount), out(NW, NH, S.BitCount);
+  for (int y = 0; y < S.Height; ++y)
+    for (int x = 0; x < NW; ++x)
+      for (int c = 0; c < bytes; ++c) {
+        int sum = 0;
+        for (int n = 0; n < columns.Count[static_cast<std::size_t>(x)]; ++n)
+          sum += columns.Of(x)[n].Weight * S.Pixel(columns.Of(x)[n].Index, y)[c];
+        work.View().Pixel(x, y)[c] = static_cast<std::uint8_t>(clampToByte(sum));
+      }
+  for (int x = 0; x < NW; ++x)
+    for (int y = 0; y < NH; ++y)
+      for (int c = 0; c < bytes; ++c) {
+        int sum = 0;
+        for (int n = 0; n < rows.Count[static_cast<std::size_t>(y)]; ++n)
+          sum += rows.Of(y)[n].Weight * work.View().Pixel(x, rows.Of(y)[n].Index)[c];
+        out.View().Pixel(x, y)[c] = static_cast<std::uint8_t>(clampToByte(sum));
+      }
+  return out;
+}
+
+TEST(SmoothResizePixels, EveryFilterMatchesThePlainTwoPasses) {
+  struct Size {
+    int W, H;
+  };
+  const Size sizes[] = {{23, 17}, {9, 40}, {3, 2}, {40, 5}, {2, 2}};
+  for (int bits : {24, 32}) {
+    TPixelImage source(17, 13, bits, bits == 32);
+    FillGradient(source);
+    source.View().Pixel(8, 6)[0] = 255;  // a sharp spot for the negative lobes
+    for (int filter = rfBox; filter <= rfMitchell; ++filter)
+      for (const Size& size : sizes) {
+        SCOPED_TRACE(testing::Message() << bits << " bits, filter " << filter << ", " << size.W << " x " << size.H);
+        TPixelImage dest(size.W, size.H, bits);
+        SmoothResizePixels(source, dest, filter);
+        const TPixelImage expected = ReferenceResize(source, size.W, size.H, filter);
+        for (int y = 0; y < size.H; ++y)
+          for (int x = 0; x < size.W; ++x)
+            for (int c = 0; c < bits / 8; ++c)
+              ASSERT_EQ(dest.View().Pixel(x, y)[c], expected.View().Pixel(x, y)[c]) << x << "," << y << " " << c;
+      }
+  }
+}
+
 TEST(SmoothResizePixels, OtherFormatsAndMismatchedDestinationsDrawNothing) {
   TPixelImage source(4, 4, 8), dest(2, 2, 8);
   dest.View().Pixel(0, 0)[0] = 9;

@@ -1,0 +1,178 @@
+// What users feel of skin painting: a form full of skinned controls
+// repainting while it is resized or fading. Each case runs our painter and
+// plain GDI on the same bitmaps in the same run, alternating which goes
+// first, and prints the median of the rounds in megapixels per second for
+// both sides and the ratio of their times (ours / GDI), at 1000 x 1000 and
+// at control size (200 x 30, repeated to a megapixel).
+//   alpha blending: DrawAlphaBitmap of a 32-bit image against AlphaBlend
+//     with per-pixel alpha (on its premultiplied copy); the fade frame
+//     BlendSameSize24 against AlphaBlend with constant alpha. Goal 1.5x.
+//   resampling: SmoothResize (Mitchell) to half and to double size against
+//     StretchBlt in HALFTONE mode, per megapixel of source. Goal 3x.
+// Run inside tools/desktop:
+//   DOZURI_BUILD=$PWD/build tools/desktop wine build/win/bench/skinpaint_wbench.exe [rounds]
+// bench-deps (Windows): dozuri_skin_core msimg32
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "skin/core/alphabitmaps.h"
+#include "skin/core/alphagraph.h"
+#include "skin/core/bitmappixels.h"
+#include "skin/core/resamplebitmap.h"
+#include "skin/core/skinbitmaps.h"
+
+namespace {
+
+int gRounds = 7;
+
+// One size a case runs at: a picture of Width x Height painted Repeats
+// times (about a megapixel in all).
+struct TPaintSize {
+  const char* Name;
+  int Width, Height, Repeats;
+  double Megapixels() const { return static_cast<double>(Width) * Height * Repeats / 1e6; }
+};
+const TPaintSize kSizes[] = {{"1000x1000", 1000, 1000, 1}, {"200x30 x167", 200, 30, 167}};
+
+// One side of a case: paints the picture once.
+using TPaint = std::function<void()>;
+
+double TimeSide(const TPaint& Paint, int Repeats) {
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < Repeats; ++i)
+    Paint();
+  GdiFlush();
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double MedianOf(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// Times both sides alternately and prints one line.
+void RunCase(const char* Name, const TPaintSize& Size, double Megapixels, double Goal, const TPaint& Ours,
+             const TPaint& Gdi) {
+  TimeSide(Ours, 1);
+  TimeSide(Gdi, 1);
+  std::vector<double> ours, gdi;
+  for (int round = 0; round < gRounds; ++round) {
+    if (round % 2 == 0) {
+      ours.push_back(TimeSide(Ours, Size.Repeats));
+      gdi.push_back(TimeSide(Gdi, Size.Repeats));
+    } else {
+      gdi.push_back(TimeSide(Gdi, Size.Repeats));
+      ours.push_back(TimeSide(Ours, Size.Repeats));
+    }
+  }
+  const double oursTime = MedianOf(ours), gdiTime = MedianOf(gdi);
+  const double ratio = oursTime / gdiTime;
+  std::printf("%-34s %-12s %10.1f %10.1f %7.2f %6.1f  %s\n", Name, Size.Name, Megapixels / oursTime,
+              Megapixels / gdiTime, ratio, Goal, ratio <= Goal ? "ok" : "MISSED");
+  std::fflush(stdout);
+}
+
+// A 24-bit picture of soft diagonal stripes.
+std::unique_ptr<TBitmap> Picture24(int Width, int Height, int Seed) {
+  std::unique_ptr<TBitmap> b(CreateBitmap24(Width, Height));
+  const TPixelView v = PixelViewOf(b.get());
+  for (int y = 0; y < Height; ++y)
+    for (int x = 0; x < Width; ++x) {
+      std::uint8_t* p = v.Pixel(x, y);
+      p[0] = static_cast<std::uint8_t>((x + y + Seed) & 0xFF);
+      p[1] = static_cast<std::uint8_t>((x * 3 + Seed) & 0xFF);
+      p[2] = static_cast<std::uint8_t>((y * 5 + Seed * 7) & 0xFF);
+    }
+  return b;
+}
+
+// A 32-bit image with every alpha from 0 to 255 (straight alpha), and its
+// premultiplied copy for AlphaBlend.
+void AlphaImages(int Width, int Height, std::unique_ptr<TBitmap>& Straight, std::unique_ptr<TBitmap>& Premultiplied) {
+  Straight.reset(CreateBitmap32(Width, Height));
+  Premultiplied.reset(CreateBitmap32(Width, Height));
+  const TPixelView s = PixelViewOf(Straight.get()), p = PixelViewOf(Premultiplied.get());
+  for (int y = 0; y < Height; ++y)
+    for (int x = 0; x < Width; ++x) {
+      std::uint8_t* a = s.Pixel(x, y);
+      std::uint8_t* b = p.Pixel(x, y);
+      const int alpha = (x * 7 + y * 3) & 0xFF;
+      const int colour[3] = {(x * 5) & 0xFF, (y * 9) & 0xFF, 0x80};
+      for (int c = 0; c < 3; ++c) {
+        a[c] = static_cast<std::uint8_t>(colour[c]);
+        b[c] = static_cast<std::uint8_t>(colour[c] * alpha / 255);
+      }
+      a[3] = b[3] = static_cast<std::uint8_t>(alpha);
+    }
+}
+
+void AlphaCases(const TPaintSize& Size) {
+  const int w = Size.Width, h = Size.Height;
+  std::unique_ptr<TBitmap> straight, premultiplied;
+  AlphaImages(w, h, straight, premultiplied);
+  auto ground = Picture24(w, h, 1);
+  auto target = Picture24(w, h, 2);
+  const RECT area{0, 0, w, h};
+  HDC targetDC = target->Canvas().Handle();
+  HDC premultipliedDC = premultiplied->Canvas().Handle();
+  RunCase(
+      "DrawAlphaBitmap / AlphaBlend", Size, Size.Megapixels(), 1.5,
+      [&] { DrawAlphaBitmap(area, area, target.get(), straight.get(), TPixelBackground{}, false, kNoTint, 0, false); },
+      [&] {
+        const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        AlphaBlend(targetDC, 0, 0, w, h, premultipliedDC, 0, 0, w, h, blend);
+      });
+  HDC groundDC = ground->Canvas().Handle();
+  const TPixelView targetView = PixelViewOf(target.get()), groundView = PixelViewOf(ground.get());
+  RunCase(
+      "BlendSameSize24 / AlphaBlend const", Size, Size.Megapixels(), 1.5,
+      [&] { BlendSameSize24(targetView, groundView, 128); },
+      [&] {
+        const BLENDFUNCTION blend{AC_SRC_OVER, 0, 127, 0};
+        AlphaBlend(targetDC, 0, 0, w, h, groundDC, 0, 0, w, h, blend);
+      });
+}
+
+void ResampleCases(const TPaintSize& Size) {
+  const int w = Size.Width, h = Size.Height;
+  auto source = Picture24(w, h, 3);
+  HDC sourceDC = source->Canvas().Handle();
+  struct TScale {
+    const char* Name;
+    int Width, Height;
+  };
+  const TScale scales[] = {{"SmoothResize half / HALFTONE", w / 2, h / 2},
+                           {"SmoothResize double / HALFTONE", w * 2, h * 2}};
+  for (const TScale& scale : scales) {
+    std::unique_ptr<TBitmap> ours(CreateBitmap24(scale.Width, scale.Height));
+    std::unique_ptr<TBitmap> gdi(CreateBitmap24(scale.Width, scale.Height));
+    HDC gdiDC = gdi->Canvas().Handle();
+    SetStretchBltMode(gdiDC, HALFTONE);
+    SetBrushOrgEx(gdiDC, 0, 0, nullptr);
+    RunCase(
+        scale.Name, Size, Size.Megapixels(), 3.0,
+        [&] { SmoothResize(source.get(), ours.get(), scale.Width, scale.Height, rfMitchell); },
+        [&] { StretchBlt(gdiDC, 0, 0, scale.Width, scale.Height, sourceDC, 0, 0, w, h, SRCCOPY); });
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc > 1)
+    gRounds = std::max(1, std::atoi(argv[1]));
+  std::printf("skin painting against plain GDI, median of %d rounds (MP/s; resampling per source MP)\n", gRounds);
+  std::printf("%-34s %-12s %10s %10s %7s %6s\n", "case", "size", "ours", "GDI", "ratio", "goal");
+  for (const TPaintSize& size : kSizes) {
+    AlphaCases(size);
+    ResampleCases(size);
+  }
+  return 0;
+}
