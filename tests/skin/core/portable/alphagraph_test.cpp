@@ -2,6 +2,8 @@
 // greyscale, on pixel views over plain memory (top-down and bottom-up).
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "skin/core/alphagraph.h"
 
 namespace {
@@ -247,6 +249,20 @@ TEST(SkinFills, GreyscaleTruncatesAndKeepsTheKey) {
   EXPECT_EQ(copy24.View().Pixel(0, 0)[2], 10);
   EXPECT_EQ(copy24.View().Pixel(1, 0)[0], 255);
   EXPECT_EQ(copy24.View().Pixel(1, 0)[1], 0);
+}
+
+TEST(SkinRounding, RoundEvenTiesToTheEvenNeighbourLikeNearbyint) {
+  const struct {
+    double Value;
+    int Expected;
+  } cases[] = {{0.5, 0},   {1.5, 2},   {2.5, 2},   {-0.5, 0},     {-1.5, -2},         {-2.5, -2}, {0.49999, 0},
+               {2.50001, 3}, {-7.2, -7}, {3641.0, 3641}, {58253.5, 58254}, {1e9 + 0.5, 1000000000}};
+  for (const auto& c : cases)
+    EXPECT_EQ(RoundEven(c.Value), c.Expected) << c.Value;
+  for (int i = -4000; i <= 4000; ++i) {
+    const double v = i * 0.125 + 1e-3 * (i % 7);
+    ASSERT_EQ(RoundEven(v), static_cast<int>(std::nearbyint(v))) << v;
+  }
 }
 
 }  // namespace
