@@ -7,6 +7,8 @@
 #include "classlib/system/strutils.h"
 #include "skin/core/commonsections.h"
 #include "skin/core/skincommands.h"
+#include "skin/core/acglow.h"
+#include "skin/core/skinbitmaps.h"
 #include "skin/core/skinforms.h"
 #include "skin/core/skinloader.h"
 #include "skin/core/skinplatform.h"
@@ -35,6 +37,7 @@ bool IsNoColor(TColor Color) { return Color == -1 || Color == clFuchsia || Color
 }  // namespace
 
 BEGIN_PUBLISHED(TsSkinManager)
+  PROPERTY(AllowGlowing, AllowGlowing, SetAllowGlowing).Default(true),
   PROPERTY(AnimEffects, AnimEffects, SetAnimEffects),
   PROPERTY(Active, Active, SetActive).Default(true),
   PROPERTY(CommonSections, CommonSections, SetCommonSections),
@@ -51,6 +54,8 @@ BEGIN_PUBLISHED(TsSkinManager)
 END_PUBLISHED
 
 bool SkinLoading() { return gSkinLoading; }
+
+bool TsSkinManager::AllowGlowing() const { return FAllowGlowing && LayeredWindowsSupported(); }
 
 // The first manager made is the default one.
 TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner), FSkinData(std::make_unique<TsSkinData>()) {
@@ -359,6 +364,7 @@ void TsSkinManager::SetHotWindow(HWND Wnd) {
 void TsSkinManager::BroadcastNewSkin(bool Repaint) {
   if (gSkinLoading || Reading())
     return;
+  ClearGlowEffects();
   FSkinData->SkinActive = false;
   FillStandardIndexes();
   SendSkinCommandToForms(SkinCmdNewSkin, this);
@@ -368,6 +374,7 @@ void TsSkinManager::BroadcastNewSkin(bool Repaint) {
 }
 
 void TsSkinManager::BroadcastSkinRemoved() {
+  ClearGlowEffects();
   FSkinData->SkinActive = false;
   SendSkinCommandToForms(SkinCmdSkinRemoved, this);
   FreeSkin();

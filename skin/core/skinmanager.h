@@ -84,6 +84,10 @@ public:
   // again; switching it off removes the skin from every form.
   bool Active() const { return FActive; }
   void SetActive(bool Value);
+  // Whether hovered controls glow: the stored value, and only where the
+  // system offers layered windows.
+  bool AllowGlowing() const;
+  void SetAllowGlowing(bool Value) { FAllowGlowing = Value; }
 
   // ---- The skin to load
   // Where skins are looked for: a folder of "<name>\Options.dat" skin
@@ -216,6 +220,7 @@ private:
   int FindWithParents(int SectionIndex, const AnsiString& SectionName, Match&& Matches) const;
 
   bool FActive = true;
+  bool FAllowGlowing = true;
   std::unique_ptr<TsSkinData> FSkinData;
   std::unique_ptr<TacAnimEffects> FAnimEffects = std::make_unique<TacAnimEffects>();
   std::unique_ptr<ThirdPartyList> FThirdParty = std::make_unique<ThirdPartyList>();
