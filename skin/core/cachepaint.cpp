@@ -82,7 +82,7 @@ void PaintCacheExceptChildWindows(HWND Wnd, TsCommonData* Data, const RECT& Src,
     RECT own;
     GetWindowRect(Wnd, &own);
     for (HWND child = GetWindow(Wnd, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-      if (!IsWindowVisible(child))
+      if ((GetWindowLongPtrW(child, GWL_STYLE) & WS_VISIBLE) == 0)
         continue;
       RECT r;
       GetWindowRect(child, &r);

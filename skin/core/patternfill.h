@@ -9,6 +9,7 @@
 
 #include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/canvas.h"
+#include "skin/core/alphablend.h"
 #include "skin/core/skinbackground.h"
 #include "skin/core/skindata.h"
 
