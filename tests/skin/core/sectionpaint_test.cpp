@@ -339,6 +339,32 @@ TEST(SectionPaint, ControlItemBorderCornersAndCustomColour) {
   EXPECT_EQ(At(b.get(), 15, 10), clYellow);
 }
 
+TEST(SectionPaint, WithBorderLeavesTheSourceAsItWasAndToDcPaintsAtR) {
+  ItemSkin s(smDrawCentre);
+  const int section = s.skin.SectionIndex("ITEM");
+  const int border = s.skin.Manager()->FindMask(section, "ITEM", "BORDERSMASK");
+  Bitmap bg = Filled(40, 40, clBlue);
+  TsBackgroundSource src = MakeBackgroundSource(bg.get(), 1, 2);
+  Bitmap b = Filled(30, 30, clBlack);
+  PaintSectionWithBorder(section, border, -1, -1, src, false, 0, RECT{0, 0, 20, 20}, POINT{5, 6}, b.get(), nullptr);
+  EXPECT_EQ(src.X, 1);
+  EXPECT_EQ(src.Y, 2);
+  EXPECT_EQ(At(b.get(), 0, 10), clLime) << "the border";
+  EXPECT_EQ(At(b.get(), 10, 10), clWhite) << "the section colour inside (no centre piece)";
+  EXPECT_EQ(At(b.get(), 0, 19), clLime) << "no corner images";
+
+  Bitmap dc = Filled(30, 30, clBlack);
+  PaintSectionToDC(section, "ITEM", EmptyBackgroundSource, true, 0, RECT{5, 5, 25, 25}, POINT{0, 0},
+                   dc->Canvas().Handle(), nullptr);
+  EXPECT_EQ(At(dc.get(), 5, 15), clLime);
+  EXPECT_EQ(At(dc.get(), 5, 24), clLime) << "the border mask is laid over the corner images";
+  EXPECT_EQ(At(dc.get(), 4, 15), clBlack);
+  Bitmap untouched = Filled(30, 30, clBlack);
+  PaintSectionToDC(section, "ITEM", EmptyBackgroundSource, true, 0, RECT{-1, 5, 25, 25}, POINT{0, 0},
+                   untouched->Canvas().Handle(), nullptr);
+  EXPECT_EQ(At(untouched.get(), 5, 15), clBlack) << "a negative left paints nothing";
+}
+
 TEST(SectionPaint, BadInputPaintsNothing) {
   ItemSkin s(smDrawCentre);
   FormFixture form;
