@@ -57,43 +57,56 @@ RECT Intersection(const RECT& A, const RECT& B) {
               std::min(A.bottom, B.bottom)};
 }
 
+// A band along one edge of R that a texture covers, tiled or stretched,
+// and the rest of R it leaves for the section colour.
+struct TextureBand {
+  RECT Area;
+  RECT Rest;
+  bool Stretched;
+};
+
+// The band of a band fill mode (2 to 7) for an image W x H.
+TextureBand BandOfMode(int Mode, const RECT& R, int W, int H) {
+  const LONG l = R.left, t = R.top, r = R.right, b = R.bottom;
+  const bool stretched = Mode == fmTopStretched || Mode == fmLeftStretched;
+  switch (Mode) {
+    case fmTopBand:
+    case fmTopStretched: return {{l, t, r, t + H}, {l, t + H, r, b}, stretched};
+    case fmLeftBand:
+    case fmLeftStretched: return {{l, t, l + W, b}, {l + W, t, r, b}, stretched};
+    case fmBottomBand: return {{l, b - H, r, b}, {l, t, r, b - H}, false};
+    default: return {{r - W, t, r, b}, {l, t, r - W, b}, false};  // fmRightBand
+  }
+}
+
 // Draws the image of size W x H held at (SX, SY) of S over R of D by the
 // fill mode and gives back what is left uncovered.
 RECT DrawByFillMode(HDC D, const RECT& R, HDC S, int SX, int SY, int W, int H, int Mode) {
-  const LONG l = R.left, t = R.top, r = R.right, b = R.bottom;
+  if (Mode >= fmTopBand && Mode <= fmRightBand) {
+    const TextureBand band = BandOfMode(Mode, R, W, H);
+    if (band.Stretched)
+      StretchTo(D, Intersection(R, band.Area), S, SX, SY, W, H);
+    else
+      TileBlt(D, Intersection(R, band.Area), S, SX, SY, W, H);
+    return band.Rest;
+  }
   switch (Mode) {
     case fmStretch:
       StretchTo(D, R, S, SX, SY, W, H);
       return kCoveredRect;
-    case fmTopBand:
-      TileBlt(D, Intersection(R, {l, t, r, t + H}), S, SX, SY, W, H);
-      return {l, t + H, r, b};
-    case fmLeftBand:
-      TileBlt(D, Intersection(R, {l, t, l + W, b}), S, SX, SY, W, H);
-      return {l + W, t, r, b};
-    case fmTopStretched:
-      StretchTo(D, Intersection(R, {l, t, r, t + H}), S, SX, SY, W, H);
-      return {l, t + H, r, b};
-    case fmLeftStretched:
-      StretchTo(D, Intersection(R, {l, t, l + W, b}), S, SX, SY, W, H);
-      return {l + W, t, r, b};
-    case fmBottomBand:
-      TileBlt(D, Intersection(R, {l, b - H, r, b}), S, SX, SY, W, H);
-      return {l, t, r, b - H};
-    case fmRightBand:
-      TileBlt(D, Intersection(R, {r - W, t, r, b}), S, SX, SY, W, H);
-      return {l, t, r - W, b};
     case fmWholeTiles: {
-      const LONG rows = H > 0 ? (b - t) / H : 0;
-      TileBlt(D, {l, t, r, t + rows * H}, S, SX, SY, W, H);
+      const LONG rows = H > 0 ? (R.bottom - R.top) / H : 0;
+      TileBlt(D, {R.left, R.top, R.right, R.top + rows * H}, S, SX, SY, W, H);
       return kCoveredRect;
     }
     case fmTile:
       TileBlt(D, R, S, SX, SY, W, H);
       return kCoveredRect;
     default:
+      // Modes without a meaning of their own tile the whole rectangle and
+      // leave the image-wide band at the right edge to the section colour.
       TileBlt(D, R, S, SX, SY, W, H);
-      return {r - W, t, r, b};
+      return {R.right - W, R.top, R.right, R.bottom};
   }
 }
 
