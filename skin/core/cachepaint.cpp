@@ -6,6 +6,7 @@
 #include "classlib/controls/wincontrol.h"
 #include "skin/core/commondata.h"
 #include "skin/core/sectionfixups.h"
+#include "skin/core/skinbitmaps.h"
 #include "skin/core/skincommands.h"
 #include "skin/core/skinmanager.h"
 
@@ -32,12 +33,11 @@ void CopyCacheAround(TsCommonData* Data, const RECT& Src, bool RedrawCorners, HD
     return;
   if (RedrawCorners)
     RepaintCacheCorners(Data, 0);
-  const int saved = SaveDC(DC);
+  TDCStateScope state(DC);
   IntersectClipRect(DC, Dest.left, Dest.top, Dest.right, Dest.bottom);
   ExcludeAll();
   BitBlt(DC, Dest.left, Dest.top, Dest.right - Dest.left, Dest.bottom - Dest.top,
          Data->CacheBitmap()->Canvas().Handle(), Src.left, Src.top, SRCCOPY);
-  RestoreDC(DC, saved);
 }
 
 bool IsGroupBoxStyle(HWND Wnd) { return (GetWindowLongPtrW(Wnd, GWL_STYLE) & 7) == 7; }

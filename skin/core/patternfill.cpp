@@ -124,12 +124,11 @@ void TileGraphic(TCanvas& Canvas, const RECT& R, TGraphic* Graphic) {
   }
   if (auto* jpeg = dynamic_cast<TJPEGImage*>(Graphic)) {
     HDC dc = Canvas.Handle();
-    const int saved = SaveDC(dc);
+    TDCStateScope state(dc);
     IntersectClipRect(dc, R.left, R.top, R.right, R.bottom);
     for (int j = 0; j <= (R.bottom - R.top) / h; ++j)
       for (int i = 0; i <= (R.right - R.left) / w; ++i)
         Canvas.Draw(R.left + i * w, R.top + j * h, *jpeg);
-    RestoreDC(dc, saved);
   }
 }
 

@@ -328,11 +328,10 @@ void PaintSectionToDC(int S, const AnsiString& Name, const TsBackgroundSource& S
   if (M == nullptr || !M->IsSectionIndexValid(S) || R.left < 0 || R.top < 0 || IsEmptyRect(R))
     return;
   const int w = R.right - R.left, h = R.bottom - R.top;
-  const int saved = SaveDC(DC);
+  TDCStateScope state(DC);
   auto work = WorkBitmap(false, w, h);
   PaintSectionWithCorners(S, Name, Src, FC, St, RECT{0, 0, w, h}, P, work.get(), M, -1, -1);
   BitBlt(DC, R.left, R.top, w, h, work->Canvas().Handle(), 0, 0, SRCCOPY);
-  RestoreDC(DC, saved);
 }
 
 int PaintSectionByName(TBitmap* B, const AnsiString& Name, const AnsiString& Name2, int St, TsSkinManager* M,
