@@ -90,17 +90,34 @@ TEST_F(GlowTest, AVisibleControlGetsItsSizePlusTheBordersLessTwiceTheMargin) {
   EXPECT_EQ(GlowEffects()[index]->GlowImage(), nullptr) << "the image is freed once shown";
 }
 
-TEST_F(GlowTest, AControlHiddenAtTheTopHasTheTopOfItsGlowCut) {
-  const int index = AddGlowEffect(RECT{100, 100, 200, 130}, RECT{0, 5, 100, 30}, "BUTTON", "GLOW", kMargin, 255,
-                                  nullptr, nullptr);
-  ASSERT_GE(index, 0);
-  const int cut = 8 + 5 - kMargin;
-  const RECT r = WindowRectOf(index);
-  EXPECT_EQ(r.top, 100 - (8 - kMargin) + cut);
-  EXPECT_EQ(r.bottom - r.top, 30 + 8 + 4 - 2 * kMargin - cut);
-  EXPECT_EQ(r.left, 100 - (10 - kMargin));
-  ASSERT_EQ(gCalls.size(), 1u);
-  EXPECT_EQ(gCalls[0].Size.cy, r.bottom - r.top);
+TEST_F(GlowTest, APartlyHiddenControlHasItsGlowCutWhereItIsHidden) {
+  // The control is (100, 100, 200, 130); the whole glow is (93, 95, 203, 131)
+  // with borders L 10, T 8, R 6, B 4 and margin 3.
+  struct Case {
+    const char* Name;
+    RECT Clip;
+    RECT Window;
+  };
+  const Case cases[] = {
+      // Cut by T + 5 - M at the top and moved down by as much.
+      {"hidden 5 at the top", {0, 5, 100, 30}, {93, 105, 203, 131}},
+      {"hidden 5 at the left", {5, 0, 100, 30}, {105, 95, 203, 131}},
+      {"hidden 20 at the right", {0, 0, 80, 30}, {93, 95, 180, 131}},
+      {"hidden 5 at the bottom", {0, 0, 100, 25}, {93, 95, 203, 125}},
+  };
+  for (const Case& c : cases) {
+    gCalls.clear();
+    const int index = AddGlowEffect(RECT{100, 100, 200, 130}, c.Clip, "BUTTON", "GLOW", kMargin, 255, nullptr,
+                                    nullptr);
+    ASSERT_GE(index, 0) << c.Name;
+    const RECT r = WindowRectOf(index);
+    EXPECT_TRUE(EqualRect(&r, &c.Window)) << c.Name << ": " << r.left << "," << r.top << "," << r.right << ","
+                                          << r.bottom;
+    ASSERT_EQ(gCalls.size(), 1u) << c.Name;
+    EXPECT_EQ(gCalls[0].Size.cx, r.right - r.left) << c.Name;
+    EXPECT_EQ(gCalls[0].Size.cy, r.bottom - r.top) << c.Name;
+    ClearGlowEffects();
+  }
 }
 
 TEST_F(GlowTest, RemovingAFreedIndexLeavesTheOthersValid) {
