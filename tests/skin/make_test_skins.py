@@ -2,7 +2,11 @@
 """Writes the skins the skin tests load, into the folder given as argument.
 
   TestSkin/           a skin folder: Options.dat, MASTER.BMP and the images
-  TestSkin.asz        the same skin packed
+  TestSkinPacked.asz  the same skin packed
+  TestSkinForm.txt    a form in the text form holding a skin manager with two
+                      stored skins: "StoredPacked", whose Data is the packed
+                      skin, and "StoredSpelled", the same skin spelled out as
+                      sections, images and a master bitmap
   colours.txt         every flat colour of the images and sections, by name
   BadMagic.asz        the packed skin with a wrong magic
   BadShadow/          a non-numeric SHADOW1OFFSET
@@ -19,6 +23,7 @@ The JPEG textures SMALL.JPG (299 x 300) and LARGE.JPG (300 x 300) named by
 the options are not written: the tests make them with the class library's
 JPEG encoder. Standard library only.
 """
+import copy
 import os
 import struct
 import sys
@@ -99,6 +104,24 @@ class Image:
         head = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(data), 0, 0, 14 + len(info))
         return head + info + data
 
+    def bmp32(self):
+        """A 32-bit bottom-up BMP file (B, G, R, A)."""
+        rows = []
+        for y in range(self.height - 1, -1, -1):
+            rows.append(b"".join(bytes((b, g, r, a)) for r, g, b, a in self.pixels[y]))
+        data = b"".join(rows)
+        info = struct.pack("<IiiHHIIiiII", 40, self.width, self.height, 1, 32, 0, len(data), 2835, 2835, 0, 0)
+        head = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(data), 0, 0, 14 + len(info))
+        return head + info + data
+
+    def zero_transparent_white(self):
+        """White pixels with alpha 0 become all zero, as a skin load leaves
+        a PNG picture."""
+        for row in self.pixels:
+            for x, p in enumerate(row):
+                if p == (255, 255, 255, 0):
+                    row[x] = (0, 0, 0, 0)
+
     def png(self):
         """An 8-bit RGBA PNG file, no filtering."""
         raw = b"".join(b"\0" + b"".join(bytes(p) for p in row) for row in self.pixels)
@@ -171,19 +194,19 @@ def section_colours(colours, section, keys=("COLOR", "FONTCOLOR", "HOTCOLOR", "H
 
 
 def test_skin(colours):
-    """The options text and the files of the test skin, by file name."""
+    """The options text and the pictures of the test skin, by file name."""
     c = colours
-    files = {
-        "MASTER.BMP": master_bitmap(c).bmp(),
-        "PANEL.BMP": state_image(c, "PANEL.BORDERSMASK", 3, 20, 20, True).bmp(),
-        "PANEL_LOW.BMP": state_image(c, "PANEL_LOW.BORDERSMASK", 3, 20, 20, True).bmp(),
-        "GLYPH.PNG": png_glyph(c, "BUTTON.GLYPH", 3, 16).png(),
-        "BUTTONGLOW.BMP": state_image(c, "BUTTON.GLOW0", 1, 24, 12, True).bmp(),
-        "CHECKBOX.BMP": state_image(c, "CHECKBOX.BORDERSMASK", 3, 16, 16, True).bmp(),
-        "SCROLLBTN.BMP": state_image(c, "SCROLLBTNBOTTOM.BORDERSMASK", 3, 12, 12, False).bmp(),
+    pictures = {
+        "MASTER.BMP": master_bitmap(c),
+        "PANEL.BMP": state_image(c, "PANEL.BORDERSMASK", 3, 20, 20, True),
+        "PANEL_LOW.BMP": state_image(c, "PANEL_LOW.BORDERSMASK", 3, 20, 20, True),
+        "GLYPH.PNG": png_glyph(c, "BUTTON.GLYPH", 3, 16),
+        "BUTTONGLOW.BMP": state_image(c, "BUTTON.GLOW0", 1, 24, 12, True),
+        "CHECKBOX.BMP": state_image(c, "CHECKBOX.BORDERSMASK", 3, 16, 16, True),
+        "SCROLLBTN.BMP": state_image(c, "SCROLLBTNBOTTOM.BORDERSMASK", 3, 12, 12, False),
     }
     for corner in ("IMGTOPLEFT", "IMGTOPRIGHT", "IMGBTMLEFT", "IMGBTMRIGHT"):
-        files["PANEL_%s.BMP" % corner[3:]] = state_image(c, "PANEL." + corner, 1, 8, 8, False).bmp()
+        pictures["PANEL_%s.BMP" % corner[3:]] = state_image(c, "PANEL." + corner, 1, 8, 8, False)
 
     start, end = c("BUTTON.GRADIENTSTART"), c("BUTTON.GRADIENTEND")
     options = (
@@ -249,7 +272,11 @@ def test_skin(colours):
         "[JPEGLARGE]\r\n"
         "PATTERN=LARGE.JPG\r\n"
     )
-    return options, files
+    return options, pictures
+
+
+def file_bytes(pictures):
+    return {name: (img.png() if name.endswith(".PNG") else img.bmp()) for name, img in pictures.items()}
 
 
 def archive(entries, magic=b"ASzf"):
@@ -298,15 +325,235 @@ def damaged_skins(out, colours, entries):
                  "INSIDE=#(0,0,30,10)(3,0)\r\n", {"MASTER.BMP": small_master})
 
 
+# ---- The stored skins of the form file
+
+def ini_sections(options):
+    """The sections of an options text in file order, each with its keys
+    (upper-cased, as the INI reader finds them) and values."""
+    sections = []
+    for line in options.splitlines():
+        if line.startswith("[") and line.endswith("]"):
+            sections.append((line[1:-1], {}))
+        elif "=" in line and sections:
+            key, value = line.split("=", 1)
+            sections[-1][1][key.upper()] = value
+    return sections
+
+
+class Inheritance:
+    """Section keys read as a folder load reads them: -1 and "?" count as
+    absent and are looked for along PARENTCLASS."""
+
+    def __init__(self, sections):
+        self.sections = dict(sections)
+
+    def raw(self, section, key, absent):
+        for _ in range(len(self.sections) + 1):
+            keys = self.sections.get(section, {})
+            value = keys.get(key)
+            if value is not None and value != absent:
+                return value
+            parent = keys.get("PARENTCLASS", "?")
+            if parent in ("", "?", section):
+                return None
+            section = parent
+        return None
+
+    def integer(self, section, key, default):
+        value = self.raw(section, key, "-1")
+        try:
+            return int(value) if value is not None else default
+        except ValueError:
+            return default
+
+    def text(self, section, key, default):
+        value = self.raw(section, key, "?")
+        return value if value is not None else default
+
+    def boolean(self, section, key):
+        return self.text(section, key, "FALSE").upper() == "TRUE"
+
+
+def stored_section(inherit, name, keys):
+    """One TsSkinGeneral with the values a folder load gives the section."""
+    i, t = inherit.integer, inherit.text
+
+    def colours(first, prefix):
+        values = [i(name, first, 0)] + [i(name, prefix + k, -1) for k in ("TCLEFT", "TCTOP", "TCRIGHT", "TCBOTTOM")]
+        return " ".join(str(v) for v in values)
+
+    return [
+        ("SectionName", name), ("ParentClass", keys.get("PARENTCLASS", "")),
+        ("Color", i(name, "COLOR", 0xFFFFFF)), ("ReservedBoolean", inherit.boolean(name, "RESERVEDBOOLEAN")),
+        ("FontColor", colours("FONTCOLOR", "")), ("HotFontColor", colours("HOTFONTCOLOR", "HOT")),
+        ("Transparency", i(name, "TRANSPARENCY", 0)), ("GlowCount", i(name, "GLOW", 0)),
+        ("GlowMargin", i(name, "GLOWMARGIN", 0)), ("GradientPercent", i(name, "GRADIENTPERCENT", 0)),
+        ("GradientData", t(name, "GRADIENTDATA", " ")), ("ImagePercent", i(name, "IMAGEPERCENT", 0)),
+        ("ShowFocus", inherit.boolean(name, "SHOWFOCUS")), ("FadingEnabled", inherit.boolean(name, "FADINGENABLED")),
+        ("FadingIterations", i(name, "FADINGITERATIONS", 5)), ("HotColor", i(name, "HOTCOLOR", 0xFFFFFF)),
+        ("HotTransparency", i(name, "HOTTRANSPARENCY", 0)),
+        ("HotGradientPercent", i(name, "HOTGRADIENTPERCENT", 0)),
+        ("HotGradientData", t(name, "HOTGRADIENTDATA", "")), ("HotImagePercent", i(name, "HOTIMAGEPERCENT", 0)),
+        ("GiveOwnFont", inherit.boolean(name, "GIVEOWNFONT")),
+        ("HotGlowColor", i(name, "HGCOL", 0xFFFFFF)), ("GlowColor", i(name, "GCOL", 0xFFFFFF)),
+        ("HotGlowSize", i(name, "HGSIZE", 0)), ("GlowSize", i(name, "GSIZE", 0)),
+    ]
+
+
+KINDS = ["itisaBorder", "itisaTexture", "itisaGlyph", "itisaGlow", "itisaPngGlyph"]
+
+
+def stored_image(section, key, value, pictures):
+    """One TsSkinImage for an image value, as a packed load reads it, or
+    None when the value names no image there ("!" names are looked up as
+    written among the upper-case entries)."""
+    item = {"SectionName": section, "PropertyName": key, "Left": 0, "Top": 0, "Right": 0, "Bottom": 0,
+            "BorderWidth": 0, "StretchMode": 0, "WL": 0, "WR": 0, "WT": 0, "WB": 0}
+    picture = None
+    if value.startswith("!"):
+        tokens = value.split("!")[1:]
+        if tokens[0] not in pictures:
+            return None
+        picture = tokens[0]
+        item.update(ImageCount=int(tokens[1]), MaskType=int(tokens[2]), ImgType=KINDS[min(int(tokens[3]), 4)],
+                    StretchMode=4)
+        if len(tokens) > 4:
+            item.update(WL=int(tokens[4]), WT=int(tokens[5]), WR=int(tokens[6]), WB=int(tokens[7]))
+    elif value[:1] in "@^~":
+        item.update(Left=int(value[1:5]), Top=int(value[6:10]), Right=int(value[11:15]), Bottom=int(value[16:20]))
+        if value[0] == "@":
+            item.update(ImageCount=int(value[21]), MaskType=int(value[23]), ImgType="itisaGlyph")
+        elif value[0] == "^":
+            item.update(WL=int(value[21:25]), WT=int(value[26:30]), WR=int(value[31:35]), WB=int(value[36:40]),
+                        ImageCount=int(value[41]), MaskType=int(value[43]), StretchMode=int(value[45]),
+                        BorderWidth=int(value[47]), ImgType="itisaBorder")
+        else:
+            item.update(ImageCount=1, StretchMode=int(value[21:23]),
+                        MaskType=int(value[24]) if len(value) >= 25 else 0, ImgType="itisaTexture")
+    elif "#" in value:
+        tokens = [t for t in value.replace("(", " ").replace(")", " ").split(" ") if t]
+        left, top, right, bottom = (int(n) for n in tokens[1].split(","))
+        numbers = [int(n) for n in tokens[2].split(",")]
+        item.update(Left=left, Top=top, Right=right, Bottom=bottom, ImageCount=numbers[0], MaskType=numbers[1],
+                    BorderWidth=numbers[2] if len(numbers) > 2 else 0,
+                    StretchMode=numbers[3] if len(numbers) > 3 else 1, ImgType="itisaBorder")
+        item.update(SectionName=section.upper(), PropertyName=key.upper())
+    elif ".BMP" in value.upper() and value.upper() in pictures:
+        picture = value.upper()
+        item.update(ImageCount=3, MaskType=1, ImgType="itisaBorder",
+                    SectionName=section.upper(), PropertyName=key.upper())
+    else:
+        return None
+    if picture is not None:
+        image = pictures[picture]
+        item.update(Name=picture, Right=image.width, Bottom=image.height, Image=picture)
+    return item
+
+
+def quoted(text):
+    return "'" + text.replace("'", "''") + "'"
+
+
+def hex_lines(data, indent):
+    """A binary value: hex digits, 32 bytes a line."""
+    lines = [data[i:i + 32].hex().upper() for i in range(0, len(data), 32)] or [""]
+    return "{" + ("\n" + indent).join([""] + lines) + "}"
+
+
+def sized_block(data):
+    """A bitmap's "Data": its length, then the bitmap file."""
+    return struct.pack("<i", len(data)) + data
+
+
+def property_lines(name, value, indent):
+    if isinstance(value, bool):
+        text = "True" if value else "False"
+    elif isinstance(value, int):
+        text = str(value)
+    elif isinstance(value, float):
+        text = repr(value)
+    elif isinstance(value, bytes):
+        text = hex_lines(value, indent + "  ")
+    elif isinstance(value, tuple):  # an identifier
+        text = value[0]
+    else:
+        text = quoted(value)
+    return "%s%s = %s\n" % (indent, name, text)
+
+
+def collection_text(name, items, indent):
+    out = "%s%s = <" % (indent, name)
+    for item in items:
+        out += "\n%s  item\n" % indent
+        for key, value in item:
+            out += property_lines(key, value, indent + "    ")
+        out += "%s  end" % indent
+    return out + ">\n"
+
+
+def form_text(options, pictures, packed):
+    sections = ini_sections(options)
+    inherit = Inheritance(sections)
+    generals = [stored_section(inherit, name, keys) for name, keys in sections]
+    images = []
+    for name, keys in sections:
+        for key, value in keys.items():
+            if name == "GLOBALINFO" and key == "MASTERBITMAP":
+                continue
+            item = stored_image(name, key, value, pictures)
+            if item is None:
+                continue
+            fields = []
+            for field in ("SectionName", "Image", "Name", "PropertyName", "Left", "Top", "Right", "Bottom",
+                          "ImageCount", "MaskType", "BorderWidth", "StretchMode", "ImgType", "WL", "WR", "WT",
+                          "WB"):
+                if field == "Image" and "Image" in item:
+                    picture = pictures[item["Image"]]
+                    if item["Image"].endswith(".PNG"):
+                        loaded = copy.deepcopy(picture)
+                        loaded.zero_transparent_white()
+                        fields.append(("Image.Data", sized_block(loaded.bmp32())))
+                    else:
+                        fields.append(("Image.Data", sized_block(picture.bmp())))
+                elif field == "ImgType":
+                    fields.append((field, (item[field],)))
+                elif field in item:
+                    fields.append((field, item[field]))
+            images.append(fields)
+    globalinfo = dict(sections)["GLOBALINFO"]
+    text = "object TestSkinForm: TForm\n  object sSkinManager1: TsSkinManager\n"
+    text += "    InternalSkins = <\n      item\n"
+    text += property_lines("Name", "StoredPacked", "        ")
+    text += property_lines("Data", packed, "        ")
+    text += "      end\n      item\n"
+    text += property_lines("Name", "StoredSpelled", "        ")
+    text += collection_text("GeneralData", generals, "        ")
+    text += collection_text("Images", images, "        ")
+    text += property_lines("MasterBitmap.Data", sized_block(pictures["MASTER.BMP"].bmp()), "        ")
+    for name, key in (("Shadow1Color", "SHADOW1COLOR"), ("Shadow1Offset", "SHADOW1OFFSET"),
+                      ("Shadow1Blur", "SHADOW1BLUR"), ("Shadow1Transparency", "SHADOW1TRANSPARENCY"),
+                      ("BorderColor", "BORDERCOLOR")):
+        text += property_lines(name, int(globalinfo[key]), "        ")
+    text += property_lines("Version", float(globalinfo["VERSION"]), "        ")
+    text += property_lines("Author", globalinfo["AUTHOR"], "        ")
+    text += property_lines("Description", globalinfo["DESCRIPTION"], "        ")
+    text += property_lines("Data", b"", "        ")
+    text += "      end>\n  end\nend\n"
+    return text
+
+
 def main():
     if len(sys.argv) != 2:
         sys.exit("usage: make_test_skins.py OUTPUT_FOLDER")
     out = sys.argv[1]
     colours = Colours()
-    options, files = test_skin(colours)
+    options, pictures = test_skin(colours)
+    files = file_bytes(pictures)
     write_folder(os.path.join(out, "TestSkin"), options, files)
     entries = [("Options.dat", options.encode("ascii"))] + sorted(files.items())
-    write(os.path.join(out, "TestSkin.asz"), archive(entries))
+    packed = archive(entries)
+    write(os.path.join(out, "TestSkinPacked.asz"), packed)
+    write(os.path.join(out, "TestSkinForm.txt"), form_text(options, pictures, packed).encode("ascii"))
     damaged_skins(out, colours, entries)
     colours.write(os.path.join(out, "colours.txt"))
 

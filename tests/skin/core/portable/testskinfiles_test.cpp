@@ -33,7 +33,7 @@ TEST(TestSkinFiles, ColourTableNamesDistinctColours) {
 
 TEST(TestSkinFiles, PackedSkinHoldsTheFolderFiles) {
   auto* source = new TMemoryStream;
-  const std::string packed = ReadTestSkinFile("TestSkin.asz");
+  const std::string packed = ReadTestSkinFile("TestSkinPacked.asz");
   source->WriteBuffer(packed.data(), static_cast<int>(packed.size()));
   auto* reader = new TacSkinConvertor;
   reader->SetSourceStream(source, true);
