@@ -17,8 +17,9 @@
 
 Every image has a flat colour per section and per state column (normal, hot,
 pressed) and clFuchsia corner pixels; a masked image (mask type 1) has under
-its picture a black mask half, white at the corners. The PNG glyph's cells
-have a half-transparent left column and fully transparent white corners.
+its picture a black mask half, white at the corners. The cells of the PNG
+pictures (BUTTON's GLYPH, GLOBALINFO's EXBORDER) have a half-transparent left
+column and fully transparent white corners.
 The JPEG textures SMALL.JPG (299 x 300) and LARGE.JPG (300 x 300) named by
 the options are not written: the tests make them with the class library's
 JPEG encoder. Standard library only.
@@ -153,16 +154,16 @@ def state_image(colours, name, count, cell_w, cell_h, masked):
     return img
 
 
-def png_glyph(colours, name, count, size):
-    """State cells of a 32-bit glyph: opaque colour, a half-transparent left
-    column and fully transparent white corners."""
-    img = Image(count * size, size)
+def png_states(colours, name, count, width, height):
+    """State cells of a 32-bit picture: opaque colour, a half-transparent
+    left column and fully transparent white corners."""
+    img = Image(count * width, height)
     for s in range(count):
-        x = s * size
+        x = s * width
         c = colours("%s.%d" % (name, s))
-        img.fill(x, 0, x + size, size, c)
-        img.fill(x, 0, x + 1, size, c, 128)
-        img.corners(x, 0, x + size, size, WHITE, 0)
+        img.fill(x, 0, x + width, height, c)
+        img.fill(x, 0, x + 1, height, c, 128)
+        img.corners(x, 0, x + width, height, WHITE, 0)
     return img
 
 
@@ -200,7 +201,8 @@ def test_skin(colours):
         "MASTER.BMP": master_bitmap(c),
         "PANEL.BMP": state_image(c, "PANEL.BORDERSMASK", 3, 20, 20, True),
         "PANEL_LOW.BMP": state_image(c, "PANEL_LOW.BORDERSMASK", 3, 20, 20, True),
-        "GLYPH.PNG": png_glyph(c, "BUTTON.GLYPH", 3, 16),
+        "GLYPH.PNG": png_states(c, "BUTTON.GLYPH", 3, 16, 16),
+        "EXBORDER.PNG": png_states(c, "GLOBALINFO.EXBORDER", 2, 40, 30),
         "BUTTONGLOW.BMP": state_image(c, "BUTTON.GLOW0", 1, 24, 12, True),
         "CHECKBOX.BMP": state_image(c, "CHECKBOX.BORDERSMASK", 3, 16, 16, True),
         "SCROLLBTN.BMP": state_image(c, "SCROLLBTNBOTTOM.BORDERSMASK", 3, 12, 12, False),
@@ -226,6 +228,7 @@ def test_skin(colours):
         "BOXCHECKED=@0000,0000,0048,0016,3,0\r\n"
         "BOXUNCHECKED=@0000,0016,0048,0032,3,0\r\n"
         "BOXGRAYED=@0000,0032,0048,0048,3,0\r\n"
+        "EXBORDER=!EXBORDER.PNG!2!0!0!14!10!14!16\r\n"
         "[PANEL]\r\n" + section_colours(c, "PANEL") +
         "BORDERSMASK=!PANEL.BMP!3!1!0\r\n"
         "IMGTOPLEFT=!PANEL_TOPLEFT.BMP!1!0!2\r\n"

@@ -123,7 +123,7 @@ TEST(TestSkinSources, FolderPackedAndStoredSkinsAgree) {
   // no entry of an archive, whose names are compared as written.
   ASSERT_EQ(folder.Masks.erase("CHECKBOX.LOWERGLYPH"), 1u);
   EXPECT_EQ(folder.Sections.size(), 14u);
-  EXPECT_EQ(folder.Masks.size(), 19u);
+  EXPECT_EQ(folder.Masks.size(), 20u);
 
   manager->SetSkinName("TestSkinPacked");
   EXPECT_TRUE(manager->IsPacked());
