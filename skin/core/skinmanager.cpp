@@ -4,6 +4,7 @@
 #include "classlib/classes/typinfo.h"
 #include "classlib/controls/messages.h"
 #include "classlib/forms/application.h"
+#include "classlib/forms/screen.h"
 #include "classlib/system/fileutils.h"
 #include "classlib/system/numconv.h"
 #include "classlib/system/strutils.h"
