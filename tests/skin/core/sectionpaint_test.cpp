@@ -5,12 +5,14 @@
 
 #include <cmath>
 #include <memory>
+#include <string>
 
 #include "skin/core/commondata.h"
 #include "skin/core/patternfill.h"
 #include "skin/core/sectionpaint.h"
 #include "skin/core/skinbitmaps.h"
 #include "tests/skin/testskin.h"
+#include "tests/skin/testskinfiles.h"
 #include "tests/support/formfixture.h"
 #include "skinprobe.h"
 
@@ -363,6 +365,41 @@ TEST(SectionPaint, WithBorderLeavesTheSourceAsItWasAndToDcPaintsAtR) {
   PaintSectionToDC(section, "ITEM", EmptyBackgroundSource, true, 0, RECT{-1, 5, 25, 25}, POINT{0, 0},
                    untouched->Canvas().Handle(), nullptr);
   EXPECT_EQ(At(untouched.get(), 5, 15), clBlack) << "a negative left paints nothing";
+}
+
+// The test skin's PANEL: a masked 3-state border mask of 20 x 20 cells with
+// borders 6 wide and clFuchsia cell corners, and four keyed 8 x 8 corner
+// images, each a flat colour of the script's table.
+TEST(SectionPaint, ThePanelOfTheGeneratedTestSkin) {
+  using skin_test::TestSkinColour;
+  TsSkinManager manager(nullptr);
+  manager.SetSkinDirectory(skin_test::TestSkinsDirectory());
+  manager.SetSkinName("TestSkin");
+  FormFixture form;
+  auto* probe = form.Add<TSkinProbe>(10, 10, 60, 30);
+  probe->Data.SetSkinManager(&manager);
+  probe->Data.SetSkinSection("PANEL");
+  ASSERT_TRUE(probe->Data.IsSkinned());
+  ASSERT_GE(probe->Data.BorderMaskIndex, 0);
+  Bitmap parent = Gradientish(120, 80);
+  const POINT p{5, 7};
+  for (int state = 0; state < 3; ++state) {
+    SCOPED_TRACE(testing::Message() << "state " << state);
+    Bitmap b = Filled(60, 30, clBlack);
+    PaintControlItem(&probe->Data, MakeBackgroundSource(parent.get(), 0, 0), false, state, RECT{0, 0, 60, 30}, p,
+                     b.get(), true);
+    const TColor border = TestSkinColour("PANEL.BORDERSMASK." + std::to_string(state));
+    for (POINT strip : {POINT{30, 2}, POINT{2, 15}, POINT{57, 15}, POINT{30, 27}})
+      EXPECT_EQ(At(b.get(), strip.x, strip.y), border) << strip.x << "," << strip.y;
+    EXPECT_EQ(At(b.get(), 30, 15), TestSkinColour(state == 0 ? "PANEL.COLOR" : "PANEL.HOTCOLOR")) << "the centre";
+    for (POINT corner : {POINT{0, 0}, POINT{59, 0}, POINT{0, 29}, POINT{59, 29}})
+      EXPECT_EQ(At(b.get(), corner.x, corner.y), At(parent.get(), p.x + corner.x, p.y + corner.y))
+          << "a clFuchsia corner pixel shows the parent at " << corner.x << "," << corner.y;
+    EXPECT_EQ(At(b.get(), 1, 1), TestSkinColour("PANEL.IMGTOPLEFT.0"));
+    EXPECT_EQ(At(b.get(), 58, 1), TestSkinColour("PANEL.IMGTOPRIGHT.0"));
+    EXPECT_EQ(At(b.get(), 1, 28), TestSkinColour("PANEL.IMGBTMLEFT.0"));
+    EXPECT_EQ(At(b.get(), 58, 28), TestSkinColour("PANEL.IMGBTMRIGHT.0"));
+  }
 }
 
 TEST(SectionPaint, BadInputPaintsNothing) {
