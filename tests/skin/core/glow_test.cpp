@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "classlib/controls/graphiccontrol.h"
 #include "classlib/forms/forms.h"
 #include "skin/core/acglow.h"
 #include "skin/core/commondata.h"
@@ -144,7 +145,7 @@ TEST_F(GlowTest, AHoveredControlGlowsUntilTheMouseLeaves) {
   auto* probe = form.Add<TSkinProbe>(20, 20, 60, 24);
   probe->Data.SetControlKind(ckCheckBox);
   probe->Data.SetSkinSection("BUTTON");
-  probe->HandleNeeded();
+  form.Show();
   probe->Perform(CM_MOUSEENTER, 0, 0);
   ASSERT_GE(probe->Data.GlowHandle, 0);
   TacGlowEffect* effect = GlowEffects()[probe->Data.GlowHandle];
@@ -176,6 +177,47 @@ TEST_F(GlowTest, AHoveredControlGlowsUntilTheMouseLeaves) {
   ASSERT_GE(probe->Data.GlowHandle, 0);
   probe->Perform(WM_MOVE, 0, 0);
   EXPECT_EQ(probe->Data.GlowHandle, -1) << "a move takes the glow away";
+}
+
+// A graphic control with a skin state, hovered.
+class TGlowingShape : public TGraphicControl {
+public:
+  explicit TGlowingShape(TComponent* AOwner) : TGraphicControl(AOwner), Data(this) {
+    Data.SetControlKind(ckCheckBox);
+  }
+  TsCommonData Data;
+};
+
+TEST_F(GlowTest, AGraphicControlAndAPlainWindowGlowToo) {
+  FormFixture form;
+  auto* shape = form.Add<TGlowingShape>(30, 40, 50, 20);
+  form.Show();  // the clip box of a hidden parent is empty
+  shape->Data.SetSkinSection("BUTTON");
+  shape->Data.MouseOver = true;
+  shape->Data.UpdateGlow(false, nullptr);
+  ASSERT_GE(shape->Data.GlowHandle, 0);
+  ASSERT_NE(GlowEffects()[shape->Data.GlowHandle]->GlowWindow(), nullptr);
+  const TPoint origin = shape->ClientToScreen(TPoint{0, 0});
+  RECT glow = WindowRectOf(shape->Data.GlowHandle);
+  EXPECT_EQ(glow.left, origin.x - (10 - kMargin));
+  EXPECT_EQ(glow.top, origin.y - (8 - kMargin));
+  EXPECT_EQ(glow.right - glow.left, 50 + 10 + 6 - 2 * kMargin);
+  shape->Data.MouseOver = false;
+  shape->Data.UpdateGlow(false, nullptr);
+  EXPECT_EQ(shape->Data.GlowHandle, -1) << "the mouse left: the glow goes";
+  EXPECT_EQ(GlowEffects()[0], nullptr);
+
+  // Without an owner control the window names the place.
+  HWND wnd = form.Host()->Handle();
+  TsCommonData plain(nullptr);
+  plain.SetSkinSection("BUTTON");
+  plain.UpdateGlow(false, wnd);
+  ASSERT_GE(plain.GlowHandle, 0);
+  RECT own{};
+  GetWindowRect(wnd, &own);
+  glow = WindowRectOf(plain.GlowHandle);
+  EXPECT_EQ(glow.left, own.left - (10 - kMargin));
+  EXPECT_EQ(glow.bottom, own.bottom + (4 - kMargin));
 }
 
 }  // namespace glow_test
