@@ -1,5 +1,6 @@
 #include "skin/core/commondata.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 
@@ -9,9 +10,11 @@
 #include "classlib/controls/stdctrls.h"
 #include "classlib/controls/wincontrol.h"
 #include "classlib/forms/application.h"
+#include "classlib/forms/forms.h"
 #include "classlib/graphics/bitmap.h"
 #include "classlib/stdctrls/scrollbox.h"
 #include "classlib/system/strutils.h"
+#include "skin/core/acglow.h"
 #include "skin/core/skincommands.h"
 #include "skin/core/skinmanager.h"
 #include "skin/core/skinutils.h"
@@ -127,7 +130,7 @@ TsCommonData::TsCommonData(TPersistent* Owner, bool CreateCache)
   }
 }
 
-TsCommonData::~TsCommonData() = default;
+TsCommonData::~TsCommonData() { RemoveGlow(); }
 
 TsSkinManager* TsCommonData::SkinManager() const {
   return FOwnSkinManager != nullptr ? FOwnSkinManager : DefaultManager();
@@ -714,6 +717,97 @@ bool TsCommonData::HandleCommonSkinCommand(TMessage& Message) {
   }
 }
 
+// ---- Glow ------------------------------------------------------------------------------
+
+namespace {
+
+// Kinds that glow while hovered: not those of NoGlowKinds, nor buttons.
+bool GlowsOnHover(int Kind) { return !NoGlowKinds.Contains(Kind) && (Kind < 92 || Kind > 94); }
+
+// Every glow goes; this owner's index no longer names one.
+void ClearAllGlows(TsCommonData& Data) {
+  ClearGlowEffects();
+  Data.GlowHandle = -1;
+}
+
+bool LeftButtonDown() { return (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; }
+
+// The window a control's glow belongs to: its form's parent for a parented
+// form, else the form.
+HWND GlowParentOf(TControl* Control) {
+  TCustomForm* form = GetParentForm(Control);
+  if (form == nullptr)
+    return nullptr;
+  return form->Parent() != nullptr ? form->Parent()->Handle() : form->Handle();
+}
+
+// The visible part of a graphic control, in its own coordinates, from the
+// clip box of its parent's device context.
+RECT GraphicControlClip(TControl* Control) {
+  RECT clip{0, 0, 0, 0};
+  HWND parent = Control->Parent()->Handle();
+  HDC dc = GetDC(parent);
+  GetClipBox(dc, &clip);
+  ReleaseDC(parent, dc);
+  const int left = Control->Left(), top = Control->Top();
+  return RECT{std::max(0, -left), std::max(0, -top),
+              clip.right < left + Control->Width() ? clip.right - left : Control->Width(),
+              clip.bottom < top + Control->Height() ? clip.bottom - top : Control->Height()};
+}
+
+// The window's rectangle on the screen and its visible part.
+void WindowGlowRects(HWND Wnd, RECT& Rect, RECT& Clip) {
+  GetWindowRect(Wnd, &Rect);
+  HDC dc = GetWindowDC(Wnd);
+  GetClipBox(dc, &Clip);
+  ReleaseDC(Wnd, dc);
+}
+
+}  // namespace
+
+void TsCommonData::RemoveGlow() {
+  if (GlowHandle == -1)
+    return;
+  RemoveGlowEffect(GlowHandle);
+  GlowHandle = -1;
+}
+
+void TsCommonData::UpdateGlow(bool Repaint, HWND Wnd) {
+  TsSkinManager* manager = SkinManager();
+  if (manager == nullptr || !manager->AllowGlowing() || !manager->IsSectionIndexValid(FSectionIndex) ||
+      manager->Sections[FSectionIndex].GlowCount < 1)
+    return;
+  RECT rect{}, clip{};
+  HWND parent = nullptr;
+  if (FOwnerControl != nullptr) {
+    if (!MouseOver || LeftButtonDown() || (Repaint && GlowHandle != -1)) {
+      RemoveGlow();
+      return;
+    }
+    parent = GlowParentOf(FOwnerControl);
+    if (parent == nullptr)
+      return;
+    if (TWinControl* window = AsWindow(FOwnerControl)) {
+      WindowGlowRects(window->Handle(), rect, clip);
+    } else {
+      if (FOwnerControl->Parent() == nullptr)
+        return;
+      const TPoint origin = FOwnerControl->ClientToScreen(TPoint{0, 0});
+      rect = RECT{origin.x, origin.y, origin.x + FOwnerControl->Width(), origin.y + FOwnerControl->Height()};
+      clip = GraphicControlClip(FOwnerControl);
+    }
+  } else {
+    if (Wnd == nullptr)
+      return;
+    WindowGlowRects(Wnd, rect, clip);
+    parent = GetAncestor(Wnd, GA_ROOT);
+  }
+  // A glow shown before is replaced, not left behind.
+  RemoveGlow();
+  GlowHandle = AddGlowEffect(rect, clip, FSkinSection, "GLOW", manager->Sections[FSectionIndex].GlowMargin, 255,
+                             parent, manager);
+}
+
 // ---- Shared window-message handler -----------------------------------------------------
 
 bool TsCommonData::HandleCommonMessage(TMessage& Message) {
@@ -727,6 +821,7 @@ bool TsCommonData::HandleCommonMessage(TMessage& Message) {
         if (FOwnerControl != nullptr)
           FOwnerControl->Perform(SM_ALPHACMD, SkinCommandWParam(SkinCmdRepaintChildren, 1), 0);
       }
+      RemoveGlow();
       return false;
     case WM_SIZE:
       if (IsSkinned()) {
@@ -738,6 +833,7 @@ bool TsCommonData::HandleCommonMessage(TMessage& Message) {
               child->Perform(SM_ALPHACMD, SkinCommandWParam(SkinCmdRepaintChildren, 1), 0);
           }
       }
+      RemoveGlow();
       return false;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
@@ -752,6 +848,8 @@ bool TsCommonData::HandleCommonMessage(TMessage& Message) {
     case WM_FONTCHANGE:
     case CM_ENABLEDCHANGED:
       MouseOver = HasFocusMark = false;
+      if (FOwnerControl != nullptr && !FOwnerControl->Enabled())
+        RemoveGlow();
       return false;
     case WM_UPDATEUISTATE:
       if (IsSkinned())
@@ -781,6 +879,12 @@ bool TsCommonData::HandleCommonMessage(TMessage& Message) {
       if (Message.Msg == CM_MOUSEENTER && !IsDesigning(FOwnerControl) && DefaultManager() != nullptr &&
           HasWindow(window))
         DefaultManager()->SetHotWindow(window->Handle());
+      if (!IsDesigning(FOwnerControl) && GlowsOnHover(FControlKind)) {
+        if (Message.Msg == CM_MOUSELEAVE)
+          ClearAllGlows(*this);
+        else if (HasWindow(window) && DefaultManager() != nullptr)
+          UpdateGlow(false, nullptr);
+      }
       if (EditKinds.Contains(FControlKind) && HasWindow(window) &&
           (Message.Msg == CM_MOUSEENTER ? DefaultManager() != nullptr : window->Visible())) {
         CacheInvalid = true;

@@ -180,6 +180,12 @@ public:
   void InvalidateOwner();
   // The cache bitmap at the owner's size (made when missing).
   void SizeCacheBitmap();
+  // Shows the glow of the hovered owner (or of Wnd without owner control)
+  // when the manager allows glowing and the section has one; removes it
+  // when the mouse left the owner, its left button is down, or with Repaint.
+  void UpdateGlow(bool Repaint, HWND Wnd);
+  // Removes the owner's glow, when it has one.
+  void RemoveGlow();
   // The same, forcing 24 bits on an existing bitmap.
   void SizeCacheBitmap24();
   // The owner tells of a component being removed; a removed own manager is

@@ -16,6 +16,20 @@ TBitmap* CreateBitmapLike(TBitmap* Bitmap);
 TBitmap* CreateBitmap24(int Width, int Height);
 TBitmap* CreateBitmap32(int Width, int Height);
 
+// Saves a device context's state for its life and restores it, also when
+// painting raises.
+class TDCStateScope {
+public:
+  explicit TDCStateScope(HDC DC) : dc_(DC), saved_(SaveDC(DC)) {}
+  ~TDCStateScope() { RestoreDC(dc_, saved_); }
+  TDCStateScope(const TDCStateScope&) = delete;
+  TDCStateScope& operator=(const TDCStateScope&) = delete;
+
+private:
+  HDC dc_;
+  int saved_;
+};
+
 // Fills R with the colour (system colours resolved); the device context is
 // restored and the brush freed also when filling fails.
 void FillDeviceRect(HDC DC, const RECT& R, TColor Color);
