@@ -4,6 +4,10 @@
 // first, and prints the median of the rounds in megapixels per second for
 // both sides and the ratio of their times (ours / GDI), at 1000 x 1000 and
 // at control size (200 x 30, repeated to a megapixel).
+//   section painting into a 24-bit cache, against BitBlt SRCCOPY of a
+//     finished cache of that size: an opaque colour with a border mask and
+//     corners (goal 2x), Transparency 50 over a parent bitmap and a gradient
+//     over a texture (goal 4x).
 //   alpha blending: DrawAlphaBitmap of a 32-bit image against AlphaBlend
 //     with per-pixel alpha (on its premultiplied copy); the fade frame
 //     BlendSameSize24 against AlphaBlend with constant alpha. Goal 1.5x.
@@ -11,7 +15,7 @@
 //     StretchBlt in HALFTONE mode, per megapixel of source. Goal 3x.
 // Run inside tools/desktop:
 //   DOZURI_BUILD=$PWD/build tools/desktop wine build/win/bench/skinpaint_wbench.exe [rounds]
-// bench-deps (Windows): dozuri_skin_core msimg32
+// bench-deps (Windows): dozuri_testskin dozuri_skin_core msimg32
 #include <windows.h>
 
 #include <algorithm>
@@ -26,11 +30,14 @@
 #include "skin/core/alphagraph.h"
 #include "skin/core/bitmappixels.h"
 #include "skin/core/resamplebitmap.h"
+#include "skin/core/sectionpaint.h"
 #include "skin/core/skinbitmaps.h"
+#include "skin/core/skingradient.h"
+#include "tests/skin/testskin.h"
 
 namespace {
 
-int gRounds = 7;
+int gRounds = 9;
 
 // One size a case runs at: a picture of Width x Height painted Repeats
 // times (about a megapixel in all).
@@ -163,6 +170,67 @@ void ResampleCases(const TPaintSize& Size) {
   }
 }
 
+// The sections a form full of skinned controls paints: an opaque panel with
+// a 12 x 12 border mask (edges 4 wide, centre drawn) and 4 x 4 corners, a
+// half transparent glass over its parent, and a gradient over a 32 x 32
+// texture at 50 and 50 percent.
+struct TBenchSkin {
+  skin_test::TestSkin Skin;
+  int Opaque, Glass, Textured;
+
+  TBenchSkin() {
+    TsGeneralData& panel = Skin.AddSection("PANEL");
+    panel.Color = 0xD8E0E8;
+    Skin.AddImageMask("PANEL", "BORDERSMASK", itisaBorder, 12, 12, 0x808080).StretchMode = smDrawCentre;
+    for (const char* corner : {"IMGTOPLEFT", "IMGTOPRIGHT", "IMGBTMLEFT", "IMGBTMRIGHT"})
+      Skin.AddImageMask("PANEL", corner, itisaGlyph, 4, 4, 0x404040);
+    Skin.AddSection("GLASS").Transparency = 50;
+    TsGeneralData& textured = Skin.AddSection("TEXTURED");
+    textured.ImagePercent = 50;
+    textured.GradientPercent = 50;
+    textured.GradientData = "$FFFFFF;$C08040;100;0;0";
+    ParseGradientData(textured.GradientData, textured.GradientArray);
+    Skin.AddImageMask("TEXTURED", "PATTERN", itisaTexture, 32, 32, 0x60A0C0);
+    Skin.Apply();
+    Opaque = Skin.SectionIndex("PANEL");
+    Glass = Skin.SectionIndex("GLASS");
+    Textured = Skin.SectionIndex("TEXTURED");
+  }
+};
+
+void SectionCases(const TPaintSize& Size, TBenchSkin& Skin) {
+  const int w = Size.Width, h = Size.Height;
+  auto parent = Picture24(w, h, 4);
+  auto finished = Picture24(w, h, 5);
+  std::unique_ptr<TBitmap> cache(CreateBitmap24(w, h));
+  auto target = Picture24(w, h, 6);
+  HDC finishedDC = finished->Canvas().Handle();
+  HDC targetDC = target->Canvas().Handle();
+  const RECT area{0, 0, w, h};
+  const TPaint copy = [&] { BitBlt(targetDC, 0, 0, w, h, finishedDC, 0, 0, SRCCOPY); };
+  TsSkinManager* manager = Skin.Skin.Manager();
+  struct TSectionCase {
+    const char* Name;
+    int Section;
+    AnsiString SectionName;
+    TsBackgroundSource Source;
+    double Goal;
+  };
+  const TSectionCase cases[] = {
+      {"opaque section+border / BitBlt", Skin.Opaque, "PANEL", EmptyBackgroundSource, 2.0},
+      {"transparency 50 / BitBlt", Skin.Glass, "GLASS", MakeBackgroundSource(parent.get(), 0, 0), 4.0},
+      {"gradient over texture / BitBlt", Skin.Textured, "TEXTURED", EmptyBackgroundSource, 4.0},
+  };
+  for (const TSectionCase& c : cases)
+    RunCase(
+        c.Name, Size, Size.Megapixels(), c.Goal,
+        [&] {
+          PaintSectionWithCorners(c.Section, c.SectionName, c.Source, true, 0, area, POINT{0, 0}, cache.get(),
+                                  manager, -1, -1);
+        },
+        copy);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -170,7 +238,9 @@ int main(int argc, char** argv) {
     gRounds = std::max(1, std::atoi(argv[1]));
   std::printf("skin painting against plain GDI, median of %d rounds (MP/s; resampling per source MP)\n", gRounds);
   std::printf("%-34s %-12s %10s %10s %7s %6s\n", "case", "size", "ours", "GDI", "ratio", "goal");
+  TBenchSkin skin;
   for (const TPaintSize& size : kSizes) {
+    SectionCases(size, skin);
     AlphaCases(size);
     ResampleCases(size);
   }
