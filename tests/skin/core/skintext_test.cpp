@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "classlib/controls/stdctrls.h"
 #include "skin/core/alphagraph.h"
 #include "skin/core/bitmappixels.h"
 #include "skin/core/skinbitmaps.h"
@@ -257,6 +258,42 @@ TEST(SkinControlText, ClipsToTheRectangleAndDrawsOnceWithoutASection) {
   probe->Font()->SetColor(0x00FF00);
   DrawControlText(&plain->Canvas(), "IH", true, {10, 5, 70, 35}, DT_SINGLELINE, &probe->Data, 0);
   EXPECT_GT(CountOf(plain.get(), 0x00FF00), 0) << "drawn once in the font as it is";
+}
+
+TEST(SkinControlText, ATransparentGraphicOwnerTakesTheFontSectionOfItsParent) {
+  // A label (a graphic control with ParentFont) on a panel whose section
+  // gives its own font: at a transparency of 1 or more for the state the
+  // label writes in the panel's colours, otherwise in its own.
+  TestSkin skin;
+  skin.AddSection("OWN").GiveOwnFont = true;
+  skin.Section("OWN").FontColor = skin.Section("OWN").HotFontColor = {0x0000FF, -1, -1, -1, -1};
+  skin.AddSection("CAPTION").FontColor = {0x00FF00, -1, -1, -1, -1};
+  skin.Section("CAPTION").HotFontColor = skin.Section("CAPTION").FontColor;
+  skin.Apply();
+  FormFixture form;
+  auto* panel = form.Add<TSkinProbe>(0, 0, 200, 100);
+  panel->Data.SetSkinSection("OWN");
+  auto* label = new TLabel(panel);
+  label->SetParent(panel);
+  panel->HandleNeeded();
+  TsCommonData data(label);
+  data.SetSkinSection("CAPTION");
+  struct Case {
+    int Transparency, HotTransparency, State;
+    TColor Expected;
+  };
+  const Case cases[] = {{0, 0, 0, 0x00FF00}, {1, 0, 0, 0x0000FF}, {1, 0, 1, 0x00FF00}, {0, 60, 1, 0x0000FF}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.Transparency << "/" << c.HotTransparency << " state " << c.State);
+    skin.Section("CAPTION").Transparency = c.Transparency;
+    skin.Section("CAPTION").HotTransparency = c.HotTransparency;
+    auto b = Paper(80, 40);
+    UseBoldFont(b->Canvas());
+    panel->Font()->Assign(&b->Canvas().Font());  // the label follows: ParentFont
+    ASSERT_TRUE(label->ParentFont());
+    DrawControlText(&b->Canvas(), "IH", true, {10, 5, 70, 35}, DT_SINGLELINE, &data, c.State);
+    EXPECT_GT(CountOf(b.get(), c.Expected), 0);
+  }
 }
 
 TEST(SkinTextGlow, AKeptMaskOfTheRightSizeOnlyColoursTheBitmap) {
