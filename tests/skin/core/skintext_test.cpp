@@ -296,6 +296,39 @@ TEST(SkinControlText, ATransparentGraphicOwnerTakesTheFontSectionOfItsParent) {
   }
 }
 
+TEST(SkinControlText, GlowGoesIntoTheCacheAlsoForDisabledText) {
+  TestSkin skin;
+  skin.AddSection("PANEL").FontColor = {0x000000, -1, -1, -1, -1};
+  skin.Section("PANEL").GlowColor = 0x0000FF;
+  skin.Apply();
+  FormFixture form;
+  auto* probe = form.Add<TSkinProbe>(10, 10, 80, 40);
+  probe->Data.SetSkinSection("PANEL");
+  probe->Data.SizeCacheBitmap24();
+  TBitmap* cache = probe->Data.CacheBitmap();
+  ASSERT_NE(cache, nullptr);
+  for (int size : {0, 4})
+    for (bool enabled : {true, false}) {
+      SCOPED_TRACE(testing::Message() << "glow " << size << (enabled ? " enabled" : " disabled"));
+      skin.Section("PANEL").GlowSize = static_cast<unsigned char>(size);
+      cache->Canvas().Brush().SetStyle(bsSolid);
+      cache->Canvas().Brush().SetColor(kPaper);
+      cache->Canvas().FillRect({0, 0, 80, 40});
+      DrawControlText(&cache->Canvas(), "IH", enabled, {20, 10, 60, 30}, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
+                      &probe->Data, 0);
+      // White paper tinted towards red keeps its red byte at 255; the text
+      // (black, or grey when disabled) lowers it.
+      const RECT glow = BoxOf(cache, [](TColor c) { return (c & 0xFF) == 0xFF && c != kPaper; });
+      const RECT text = BoxOf(cache, [](TColor c) { return (c & 0xFF) != 0xFF; });
+      EXPECT_EQ(glow.right >= glow.left, size != 0);
+      ASSERT_GE(text.right, text.left);
+      if (size != 0) {
+        EXPECT_LT(glow.left, text.left) << "the glow reaches beyond the text";
+        EXPECT_GT(glow.right, text.right);
+      }
+    }
+}
+
 TEST(SkinTextGlow, AKeptMaskOfTheRightSizeOnlyColoursTheBitmap) {
   // A 24-bit and a 32-bit picture under a kept mask of zeros: every pixel of
   // the mask's area takes the glow colour; a 32-bit pixel's alpha becomes 0.
