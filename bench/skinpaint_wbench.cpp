@@ -13,8 +13,10 @@
 //     BlendSameSize24 against AlphaBlend with constant alpha. Goal 1.5x.
 //   resampling: SmoothResize (Mitchell) to half and to double size against
 //     StretchBlt in HALFTONE mode, per megapixel of source. Goal 3x.
-// Run inside tools/desktop:
-//   DOZURI_BUILD=$PWD/build tools/desktop wine build/win/bench/skinpaint_wbench.exe [rounds]
+// The skin is the in-memory test skin. Build and run inside tools/desktop
+// (rounds 9 unless given):
+//   cmake --build build/win --target skinpaint_wbench
+//   DOZURI_BUILD=$PWD/build tools/desktop build/win/bench/skinpaint_wbench.exe [rounds]
 // bench-deps (Windows): dozuri_testskin dozuri_skin_core msimg32
 #include <windows.h>
 
