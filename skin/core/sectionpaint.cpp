@@ -31,6 +31,9 @@ struct SectionTexture {
 
 int Percent(int Value) { return std::clamp(Value, 0, 100); }
 
+// A percentage as a blend weight 0..255.
+std::uint8_t WeightOfPercent(int P) { return static_cast<std::uint8_t>(ClampByte(P * 255 / 100)); }
+
 TsSkinManager* ManagerOrDefault(TsSkinManager* M) { return M != nullptr ? M : DefaultManager(); }
 
 bool IsEmptyRect(const RECT& R) { return R.right <= R.left || R.bottom <= R.top; }
@@ -110,6 +113,16 @@ void PaintGradientOrColor(TBitmap* T, const RECT& R, const SectionLook& Look) {
     FillBitmapRect(T, R, Look.Color);
 }
 
+// The gradient painted aside and laid over the texture, which keeps its
+// share; the last column and row of R keep the texture alone.
+void PaintGradientOverTexture(TBitmap* T, const RECT& R, const SectionLook& Look, int ImagePercent) {
+  const int w = R.right - R.left, h = R.bottom - R.top;
+  auto work = WorkBitmap(T->PixelFormat() == pf32bit, w, h);
+  PaintGradientOrColor(work.get(), RECT{0, 0, w, h}, Look);
+  BlendBitmapOnto(PixelViewOf(T), PixelViewOf(work.get()), WeightOfPercent(ImagePercent), {0, 0, w - 1, h - 1},
+                  {R.left, R.top});
+}
+
 // The section picture into R of T: texture, gradient and colour by their
 // shares. A texture that cannot be painted leaves its share out. ZeroFill
 // is the colour of a picture without texture and gradient.
@@ -118,15 +131,10 @@ void PaintPicture(TBitmap* T, const RECT& R, const SectionLook& Look, const Sect
   const bool textured = Look.ImagePercent > 0 && PaintTexture(T, R, Tex, Look.Color, Src, M);
   const int imagePercent = textured ? Look.ImagePercent : 0;
   if (Look.GradientPercent > 0) {
-    if (textured) {
-      const int w = R.right - R.left, h = R.bottom - R.top;
-      auto work = WorkBitmap(T->PixelFormat() == pf32bit, w, h);
-      PaintGradientOrColor(work.get(), RECT{0, 0, w, h}, Look);
-      BlendBitmapOnto(PixelViewOf(T), PixelViewOf(work.get()), static_cast<std::uint8_t>(ClampByte(imagePercent * 255 / 100)),
-                      {0, 0, w - 1, h - 1}, {R.left, R.top});
-    } else {
+    if (textured)
+      PaintGradientOverTexture(T, R, Look, imagePercent);
+    else
       PaintGradientOrColor(T, R, Look);
-    }
   }
   const int shares = imagePercent + Look.GradientPercent;
   if (shares == 0)
@@ -156,8 +164,8 @@ void BlendPictureOverBackground(TBitmap* B, const RECT& R, bool ThirtyTwo, int T
   auto work = WorkBitmap(ThirtyTwo, w, h);
   Paint(work.get(), RECT{0, 0, w, h});
   CopyBackground(B, R, Src, P);
-  BlendBitmapOnto(PixelViewOf(B), PixelViewOf(work.get()), static_cast<std::uint8_t>(ClampByte(Transparency * 255 / 100)),
-                  {0, 0, w, h}, {R.left, R.top});
+  BlendBitmapOnto(PixelViewOf(B), PixelViewOf(work.get()), WeightOfPercent(Transparency), {0, 0, w, h},
+                  {R.left, R.top});
 }
 
 // A masked texture of fill mode 10 is laid once more over the normal state.

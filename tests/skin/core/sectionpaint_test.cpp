@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "classlib/graphics/jpeg.h"
 #include "skin/core/commondata.h"
 #include "skin/core/patternfill.h"
 #include "skin/core/sectionpaint.h"
@@ -400,6 +401,38 @@ TEST(SectionPaint, ThePanelOfTheGeneratedTestSkin) {
     EXPECT_EQ(At(b.get(), 1, 28), TestSkinColour("PANEL.IMGBTMLEFT.0"));
     EXPECT_EQ(At(b.get(), 58, 28), TestSkinColour("PANEL.IMGBTMRIGHT.0"));
   }
+}
+
+// A section without a PATTERN image takes the picture of that name from the
+// pattern list: tiled over the whole rectangle.
+TEST(SectionPaint, ATextureFromAFileIsTiledOverTheWholeRectangle) {
+  TestSkin skin;
+  TsGeneralData& s = skin.AddSection("SEC");
+  s.Color = clWhite;
+  s.ImagePercent = 100;
+  TsPatternData& pattern = skin.AddPattern("SEC", "PATTERN");
+  pattern.Image = std::make_shared<TJPEGImage>();
+  // Two 3-pixel columns, red then blue.
+  Bitmap tile = Filled(6, 4, clRed);
+  FillBitmapRect(tile.get(), RECT{3, 0, 6, 4}, clBlue);
+  pattern.Image->Assign(tile.get());
+  pattern.Image->Compress();
+  skin.Apply();
+  Bitmap b = Filled(20, 20, clBlack);
+  PaintSectionBackground(0, "SEC", EmptyBackgroundSource, 0, RECT{2, 2, 16, 14}, POINT{0, 0}, b.get(), nullptr, -1,
+                         -1, clFuchsia);
+  // JPEG coding moves a flat colour by a few steps at most.
+  auto closeTo = [](TColor a, TColor e) {
+    for (int k = 0; k < 3; ++k)
+      if (std::abs(Channel(a, k) - Channel(e, k)) > 12)
+        return false;
+    return true;
+  };
+  EXPECT_PRED2(closeTo, At(b.get(), 2, 3), clRed) << "tiles start at R's corner";
+  EXPECT_PRED2(closeTo, At(b.get(), 6, 3), clBlue);
+  EXPECT_PRED2(closeTo, At(b.get(), 14, 13), clRed) << "the third tile, cut at R's edges";
+  EXPECT_EQ(At(b.get(), 16, 13), clBlack);
+  EXPECT_EQ(At(b.get(), 15, 14), clBlack);
 }
 
 TEST(SectionPaint, BadInputPaintsNothing) {
