@@ -206,6 +206,8 @@ private:
   void CreateMenus();
   void CreateDialogs();
   void CreateController();
+  // The push buttons of the tool bar follow its tool buttons.
+  void PlaceToolBarButtons();
 
   // dizaynanaffile.cpp
   // Saves to the file, or shows why it could not; true when saved.

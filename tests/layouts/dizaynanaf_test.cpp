@@ -25,6 +25,7 @@
 #include "tests/layouts/runnerfixture.h"
 #include "tests/support/formfixture.h"
 #include "tests/support/scratchfolder.h"
+#include "tests/support/screenshot.h"
 #include "textreport/engine/zreport.h"
 
 namespace {
@@ -241,9 +242,37 @@ TEST_F(DesignerTest, WithoutAFileItShowsItsOwnDefaultPage) {
   EXPECT_EQ(Tabs(), std::vector<AnsiString>{"Report1"});
   EXPECT_EQ(designer->StatusBar1->SimpleText(), "");
   EXPECT_FALSE(LayoutModified);
-  // The stage is the page and 20 pixels more each way.
+  // Switched to, the stage is the page and 20 pixels more each way.
+  designer->TabControl1Change(nullptr);
   EXPECT_EQ(designer->DsnStage1->Width(), page->Width() + 20);
   EXPECT_EQ(designer->DsnStage1->Height(), page->Height() + 20);
+}
+
+// Shown as the program shows it: maximised, the regions side by side, the
+// push buttons after the tool buttons on the bar.
+TEST_F(DesignerTest, ShownMaximisedEveryRegionHasItsPlace) {
+  const AnsiString file = WriteLayout("bakis.vlp", "Bakis");
+  designer = NewForm<TDizaynAnaF>(Application);
+  designer->FileName = file;
+  designer->Show();
+  Pump();
+  EXPECT_TRUE(IsZoomed(designer->Handle()));
+  EXPECT_EQ(designer->StatusBar1->SimpleText(), file);
+  int right = designer->ToolButton9->Left() + designer->ToolButton9->Width();
+  EXPECT_GT(designer->ToolButton9->Width(), 0);
+  for (TButton* button : {designer->Button2, designer->Button1, designer->Button3, designer->Button4}) {
+    EXPECT_GE(button->Left(), right) << button->Caption();
+    right = button->Left() + button->Width();
+    EXPECT_LE(right, designer->ToolBar1->Width()) << button->Caption();
+  }
+  EXPECT_GE(designer->DsnPanel1->Top(), designer->ToolBar1->Top() + designer->ToolBar1->Height());
+  EXPECT_GE(designer->TabControl1->Left(), designer->Panel3->Left() + designer->Panel3->Width());
+  EXPECT_GE(designer->ToolBarAlignment->Left(), designer->TabControl1->Left() + designer->TabControl1->Width());
+  EXPECT_GE(designer->StatusBar1->Top(), designer->TabControl1->Top() + designer->TabControl1->Height());
+  EXPECT_TRUE(IsWindowVisible(designer->DsnStage1->Handle()));
+  EXPECT_TRUE(IsWindowVisible(designer->CurrentQuickRep->Handle()));
+  test_support::KeepScreenshot(*designer, "dizaynanaf");
+  designer->Hide();
 }
 
 // ---- Showing on a file ------------------------------------------------------------
