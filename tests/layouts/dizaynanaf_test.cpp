@@ -7,6 +7,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <string>
 #include <filesystem>
 #include <set>
 #include <vector>
@@ -14,6 +17,7 @@
 #include "classlib/forms/application.h"
 #include "classlib/forms/scripteddialogs.h"
 #include "classlib/forms/shortcuts.h"
+#include "design/core/layoutfile.h"
 #include "layouts/core/bindinghints.h"
 #include "layouts/dizaynanaf.h"
 #include "layouts/dizaynpreview.h"
@@ -725,6 +729,52 @@ TEST_F(DesignerTest, TextsGoThroughTheReportComponentsTranslateHook) {
   designer->ToolButton7Click(nullptr);
   EXPECT_EQ(dialogs.Records().back().Text, "<Oncelikle raporu kaydetmelisiniz.>");
   designer->Rapor = nullptr;
+}
+
+// ---- The file the runner reads ----------------------------------------------------------
+
+// The layout's records as the runner's stage holds them after a load.
+std::vector<std::string> RunnerRecords(const AnsiString& File) {
+  std::unique_ptr<TDizaynPreviewF, void (*)(TDizaynPreviewF*)> runner(new TDizaynPreviewF(nullptr),
+                                                                    [](TDizaynPreviewF* r) { r->Free(); });
+  runner->DsnStage1->LoadFromFile(File);
+  std::vector<std::string> records;
+  for (int i = 0; i < runner->DsnStage1->ControlCount(); ++i) {
+    TMemoryStream record;
+    WriteLayoutRecord(record, runner.get(), runner->DsnStage1->Controls(i));
+    records.emplace_back(static_cast<const char*>(record.Memory()), static_cast<std::size_t>(record.Size()));
+  }
+  return records;
+}
+
+// The shipped label layout, opened and saved by the designer, reads the same
+// in the runner; a data text moved 8 pixels left is 8 pixels left there.
+TEST_F(DesignerTest, TheShippedLayoutSavedByTheDesignerReadsTheSameInTheRunner) {
+  const char* data = std::getenv("DOZURI_TEST_DATA");
+  ASSERT_NE(data, nullptr);
+  const AnsiString file = folder.File("etiket.vlp");
+  WriteFileBytes(file, ReadFileBytes(AnsiString(data) + "/../../resources/etiket.vlp"));
+  const std::vector<std::string> shipped = RunnerRecords(file);
+  ASSERT_FALSE(shipped.empty());
+  Show(file);
+  EXPECT_TRUE(dialogs.Records().empty());
+  EXPECT_EQ(designer->StatusBar1->SimpleText(), file);
+  designer->ToolButton3Click(nullptr);
+  EXPECT_EQ(RunnerRecords(file), shipped);
+
+  auto* metin2 = dynamic_cast<TControl*>(designer->FindComponent("QRDBText2"));
+  ASSERT_NE(metin2, nullptr);
+  const int left = metin2->Left();
+  metin2->SetLeft(left - 8);
+  designer->DsnDpRegister1MoveResize(nullptr);
+  designer->ToolButton3Click(nullptr);
+  EXPECT_FALSE(LayoutModified);
+  std::unique_ptr<TDizaynPreviewF, void (*)(TDizaynPreviewF*)> runner(new TDizaynPreviewF(nullptr),
+                                                                    [](TDizaynPreviewF* r) { r->Free(); });
+  runner->DsnStage1->LoadFromFile(file);
+  auto* moved = dynamic_cast<TControl*>(runner->FindComponent("QRDBText2"));
+  ASSERT_NE(moved, nullptr);
+  EXPECT_EQ(moved->Left(), left - 8);
 }
 
 // ---- The way in -------------------------------------------------------------------------
