@@ -454,6 +454,19 @@ TEST_F(DesignerTest, SaveAsTakesTheNewNameAndAFailedSaveKeepsTheFlag) {
   EXPECT_EQ(dialogs.Pending(), 0);
 }
 
+TEST_F(DesignerTest, CtrlSSavesAndCtrlPAsksForASaveFirst) {
+  const AnsiString file = WriteLayout("kisayol.vlp");
+  Show(file);
+  LayoutModified = true;
+  dialogs.AnswerButton(IDOK);
+  EXPECT_TRUE(designer->IsShortCut('P', TShiftState{ssCtrl}));
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].Text, SaveFirstText);
+  EXPECT_TRUE(designer->IsShortCut('S', TShiftState{ssCtrl}));
+  EXPECT_FALSE(LayoutModified);
+  EXPECT_EQ(dialogs.Records().size(), 1u);
+}
+
 // ---- Close ----------------------------------------------------------------------------
 
 TEST_F(DesignerTest, CloseAsksWhenModifiedAndCancelKeepsTheDesignerOpen) {
