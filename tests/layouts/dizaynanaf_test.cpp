@@ -610,19 +610,33 @@ TEST_F(DesignerTest, MovingAPageIsRefused) {
 
 // ---- Component list and selection ------------------------------------------------------
 
-TEST_F(DesignerTest, ASelectionOfSeveralHidesTheListAndShowsTheCount) {
-  Show("");
-  std::vector<TComponent*> labels;
-  for (int i = 0; i < 3; ++i) {
-    auto* label = new TQRLabel(designer);
-    label->SetName("Etiket" + std::to_string(i + 1));
-    label->SetParent(designer->DetailBand1);
+// Labels on the default page's detail band, covered by design mode.
+std::vector<TQRLabel*> AddBandLabels(TDizaynAnaF& Designer, int Count) {
+  std::vector<TQRLabel*> labels;
+  for (int i = 0; i < Count; ++i) {
+    auto* label = new TQRLabel(&Designer);
+    label->SetName("Yazi" + std::to_string(i + 1));
+    label->SetParent(Designer.DetailBand1);
     label->SetBounds(10 + 60 * i, 5, 50, 17);
     labels.push_back(label);
   }
-  // Design mode again, so the new labels are covered like the rest.
-  designer->DsnDpRegister1->SetActive(false);
-  designer->DsnDpRegister1->SetActive(true);
+  Designer.DsnDpRegister1->SetActive(false);
+  Designer.DsnDpRegister1->SetActive(true);
+  return labels;
+}
+
+int IndexAmongSiblings(TControl* Control) {
+  TWinControl* parent = Control->Parent();
+  for (int i = 0; i < parent->ControlCount(); ++i)
+    if (parent->Controls(i) == Control)
+      return i;
+  return -1;
+}
+
+TEST_F(DesignerTest, ASelectionOfSeveralHidesTheListAndShowsTheCount) {
+  Show("");
+  const std::vector<TQRLabel*> made = AddBandLabels(*designer, 3);
+  const std::vector<TComponent*> labels(made.begin(), made.end());
   designer->AddComponentsCombo();
   EXPECT_EQ(designer->ComboBox1->Items()->Count(), 5);  // page, band, three labels
   designer->DsnSelect1->SelectComponents(labels);
@@ -630,9 +644,9 @@ TEST_F(DesignerTest, ASelectionOfSeveralHidesTheListAndShowsTheCount) {
   EXPECT_EQ(designer->Panel4->Caption(), "3 adet nesne secili");
   designer->DsnSelect1->SelectComponent(labels[1]);
   EXPECT_TRUE(designer->ComboBox1->Visible());
-  EXPECT_EQ(designer->ComboBox1->Items()->Strings(designer->ComboBox1->ItemIndex()), "Etiket2");
+  EXPECT_EQ(designer->ComboBox1->Items()->Strings(designer->ComboBox1->ItemIndex()), "Yazi2");
   // Choosing in the list selects.
-  designer->ComboBox1->SetItemIndex(designer->ComboBox1->Items()->IndexOf("Etiket3"));
+  designer->ComboBox1->SetItemIndex(designer->ComboBox1->Items()->IndexOf("Yazi3"));
   designer->ComboBox1Change(nullptr);
   EXPECT_EQ(designer->DsnStage1->SelectedControl(0), static_cast<TControl*>(labels[2]));
 }
@@ -652,6 +666,47 @@ TEST_F(DesignerTest, AControlFromThePaletteIsListedSelectedAndMarksAChange) {
   EXPECT_EQ(text->Tag(), 3) << "a data text keeps its character number";
   EXPECT_EQ(label->Tag(), 0);
   EXPECT_GE(designer->ComboBox1->Items()->IndexOf("QRLabel1"), 0);
+  EXPECT_TRUE(LayoutModified);
+}
+
+TEST_F(DesignerTest, FrontAndBackMoveTheFirstSelectedControlInItsParentsOrder) {
+  Show("");
+  const std::vector<TQRLabel*> labels = AddBandLabels(*designer, 2);
+  designer->OneGetir1Click(nullptr);  // nothing selected: nothing moves
+  EXPECT_FALSE(LayoutModified);
+  designer->DsnSelect1->SelectComponent(labels[0]);
+  designer->OneGetir1Click(nullptr);
+  EXPECT_GT(IndexAmongSiblings(labels[0]), IndexAmongSiblings(labels[1]));
+  EXPECT_TRUE(LayoutModified);
+  designer->DsnSelect1->SelectComponent(labels[1]);
+  designer->ArkayaGonder1Click(nullptr);
+  EXPECT_LT(IndexAmongSiblings(labels[1]), IndexAmongSiblings(labels[0]));
+}
+
+TEST_F(DesignerTest, CopyPasteAndCutGoThroughTheStage) {
+  Show("");
+  const std::vector<TQRLabel*> labels = AddBandLabels(*designer, 1);
+  auto labelCount = [this] {
+    int count = 0;
+    for (int k = 0; k < designer->ComponentCount(); ++k)
+      if (auto* label = dynamic_cast<TQRLabel*>(designer->Components(k)); label != nullptr && label->Parent() == designer->DetailBand1)
+        ++count;
+    return count;
+  };
+  designer->DsnSelect1->SelectComponent(labels[0]);
+  designer->Kopyala1Click(nullptr);
+  const int listed = designer->ComboBox1->Items()->Count();
+  designer->DsnSelect1->SelectComponent(designer->DetailBand1);  // pasted into the band
+  designer->Yapistir1Click(nullptr);
+  Pump();
+  EXPECT_EQ(labelCount(), 2);
+  EXPECT_TRUE(LayoutModified) << "a pasted control is a change";
+  EXPECT_EQ(designer->ComboBox1->Items()->Count(), listed + 1) << "the pasted control is listed";
+  LayoutModified = false;
+  designer->DsnSelect1->SelectComponent(labels[0]);
+  designer->Kes1Click(nullptr);
+  Pump();
+  EXPECT_EQ(labelCount(), 1);
   EXPECT_TRUE(LayoutModified);
 }
 
