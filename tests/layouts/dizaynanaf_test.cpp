@@ -467,6 +467,27 @@ TEST_F(DesignerTest, CtrlSSavesAndCtrlPAsksForASaveFirst) {
   EXPECT_EQ(dialogs.Records().size(), 1u);
 }
 
+// A file that cannot be replaced (another program holds it open): the error
+// shows, the old bytes stay, the layout still counts as modified.
+TEST_F(DesignerTest, ASaveOverAFileInUseLeavesItWhole) {
+  const AnsiString file = WriteLayout("kilitli.vlp");
+  Show(file);
+  const FileBytes before = ReadFileBytes(file);
+  designer->Button2Click(nullptr);  // a second page: the file would change
+  LayoutModified = true;
+  const std::wstring wide(file.begin(), file.end());
+  HANDLE held = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  dialogs.AnswerButton(IDOK);
+  designer->ToolButton3Click(nullptr);
+  CloseHandle(held);
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].Kind, TDialogKind::MessageBox);
+  EXPECT_EQ(ReadFileBytes(file), before);
+  EXPECT_TRUE(LayoutModified);
+  EXPECT_EQ(designer->FileName, file);
+}
+
 // ---- Close ----------------------------------------------------------------------------
 
 TEST_F(DesignerTest, CloseAsksWhenModifiedAndCancelKeepsTheDesignerOpen) {
