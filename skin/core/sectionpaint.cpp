@@ -30,6 +30,10 @@ struct SectionTexture {
   int Pattern = -1;
 };
 
+// Without texture and gradient shares the picture is its colour filled
+// over the whole rectangle.
+bool IsPlainColour(const SectionLook& L) { return L.ImagePercent == 0 && L.GradientPercent == 0; }
+
 int Percent(int Value) { return std::clamp(Value, 0, 100); }
 
 // A percentage as a blend weight 0..255.
@@ -87,14 +91,17 @@ SectionTexture FindSectionTexture(TsSkinManager* M, int S, const AnsiString& Nam
 // each has a bitmap of its own.
 enum class WorkUse { Section, Picture, Gradient, Count };
 
-TBitmap* WorkBitmap(WorkUse Use, bool ThirtyTwo, int Width, int Height) {
+TBitmap* WorkBitmap(WorkUse Use, bool ThirtyTwo, int Width, int Height, bool Clear = true) {
   static std::unique_ptr<TBitmap> kept[static_cast<int>(WorkUse::Count)][2];
   std::unique_ptr<TBitmap>& slot = kept[static_cast<int>(Use)][ThirtyTwo];
   if (!slot || slot->Width() < Width || slot->Height() < Height) {
     const int w = std::max(Width, slot ? slot->Width() : 0), h = std::max(Height, slot ? slot->Height() : 0);
     slot.reset(ThirtyTwo ? CreateBitmap32(w, h) : CreateBitmap24(w, h));
   }
-  // A new bitmap is black; a kept one is cleared to the same where it is used.
+  // A new bitmap is black; a kept one is cleared to the same where it is
+  // used, unless the caller paints all of that.
+  if (!Clear)
+    return slot.get();
   const TPixelView view = PixelViewOf(slot.get());
   const std::size_t rowBytes = static_cast<std::size_t>(Width) * (view.BitCount / 8);
   for (int y = 0; y < Height; ++y)
@@ -178,10 +185,10 @@ void CopyBackground(TBitmap* B, const RECT& R, const TsBackgroundSource& Src, PO
 // The picture painted aside, then blended over the background by the
 // transparency (the background's share).
 template <class PaintInto>
-void BlendPictureOverBackground(TBitmap* B, const RECT& R, bool ThirtyTwo, int Transparency, PaintInto&& Paint,
-                                const TsBackgroundSource& Src, POINT P) {
+void BlendPictureOverBackground(TBitmap* B, const RECT& R, bool ThirtyTwo, bool PlainColour, int Transparency,
+                                PaintInto&& Paint, const TsBackgroundSource& Src, POINT P) {
   const int w = R.right - R.left, h = R.bottom - R.top;
-  TBitmap* work = WorkBitmap(WorkUse::Picture, ThirtyTwo, w, h);
+  TBitmap* work = WorkBitmap(WorkUse::Picture, ThirtyTwo, w, h, !PlainColour);
   Paint(work, RECT{0, 0, w, h});
   CopyBackground(B, R, Src, P);
   BlendBitmapOnto(PixelViewOf(B), PixelViewOf(work), WeightOfPercent(Transparency), {0, 0, w, h},
@@ -272,7 +279,7 @@ void PaintSectionBackground(int S, const AnsiString& Name, const TsBackgroundSou
   else if (t == 100)
     CopyBackground(B, R, Src, P);
   else if (Src.Bitmap != nullptr || look.ImagePercent + look.GradientPercent != 0)
-    BlendPictureOverBackground(B, R, B->PixelFormat() == pf32bit, t, paint, Src, P);
+    BlendPictureOverBackground(B, R, B->PixelFormat() == pf32bit, IsPlainColour(look), t, paint, Src, P);
   else
     FillBitmapRect(B, R, BlendColors(ColorToRGB(Src.FillColor), look.Color, t / 100.0));
   if (St == 0)
@@ -294,7 +301,7 @@ void PaintSectionBackgroundAt(int S, int PI, int HI, const TsBackgroundSource& S
   else if (Src.Bitmap == nullptr || t == 0)
     paint(B, R);
   else
-    BlendPictureOverBackground(B, R, false, t, paint, Src, P);
+    BlendPictureOverBackground(B, R, false, IsPlainColour(look), t, paint, Src, P);
 }
 
 void PaintControlBackground(TsCommonData* D, const TsBackgroundSource& Src, int St, const RECT& R, POINT P,
