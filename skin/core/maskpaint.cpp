@@ -3,6 +3,7 @@
 #include "skin/core/pixelbytes.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -276,12 +277,43 @@ namespace {
 
 // Copies a block opaque, clipped to both bitmaps.
 void CopyOpaque(const TPixelView& D, int X, int Y, const TPixelView& S, int SX, int SY, int W, int H) {
-  for (int r = 0; r < H; ++r)
-    for (int c = 0; c < W; ++c)
-      if (D.Contains(X + c, Y + r) && S.Contains(SX + c, SY + r)) {
-        const std::uint8_t* s = S.Pixel(SX + c, SY + r);
-        WritePixel(D, X + c, Y + r, s[0], s[1], s[2]);
-      }
+  const int c0 = std::max({0, -X, -SX}), r0 = std::max({0, -Y, -SY});
+  const int c1 = std::min({W, D.Width - X, S.Width - SX}), r1 = std::min({H, D.Height - Y, S.Height - SY});
+  if (c1 <= c0)
+    return;
+  const int dstBpp = D.BitCount / 8, srcBpp = S.BitCount / 8;
+  for (int r = r0; r < r1; ++r) {
+    std::uint8_t* d = D.Pixel(X + c0, Y + r);
+    const std::uint8_t* s = S.Pixel(SX + c0, SY + r);
+    if (D.Is24() && S.Is24()) {
+      std::memcpy(d, s, static_cast<std::size_t>(c1 - c0) * 3);
+      continue;
+    }
+    for (int c = c0; c < c1; ++c, d += dstBpp, s += srcBpp) {
+      d[0] = s[0];
+      d[1] = s[1];
+      d[2] = s[2];
+      if (dstBpp == 4)
+        d[3] = 255;
+    }
+  }
+}
+
+// Tiles the w x h block at (SX, SY) of S over T of D, as TilePieces with
+// CopyOpaque does, for a 24-bit D and S that hold T and the block whole:
+// each row gets one piece, then what it has is copied beside itself.
+bool TileOpaqueRows(const TPixelView& D, const TPixelRect& T, const TPixelView& S, int SX, int SY, int w, int h) {
+  if (!D.Is24() || !S.Is24() || w <= 0 || h <= 0 || T.left < 0 || T.top < 0 || T.right > D.Width ||
+      T.bottom > D.Height || SX < 0 || SY < 0 || SX + w > S.Width || SY + h > S.Height)
+    return false;
+  const std::size_t rowBytes = static_cast<std::size_t>(T.right - T.left) * 3, pieceBytes = static_cast<std::size_t>(w) * 3;
+  for (int y = T.top; y < T.bottom; ++y) {
+    std::uint8_t* d = D.Pixel(T.left, y);
+    std::memcpy(d, S.Pixel(SX, SY + (y - T.top) % h), std::min(pieceBytes, rowBytes));
+    for (std::size_t done = pieceBytes; done < rowBytes; done *= 2)
+      std::memcpy(d + done, d, std::min(done, rowBytes - done));
+  }
+  return true;
 }
 
 // Scales a block onto a target area by picking the nearest source pixel.
@@ -336,6 +368,8 @@ void DrawMaskRect(const TPixelView& B, const TPixelRect& R, bool FC, bool CB, in
       StretchOpaque(B, T, S, sx, sy, w, h);
       return;
     }
+    if (keyed && T.right > T.left && TileOpaqueRows(B, T, S, sx, sy, w, h))
+      return;
     TilePieces(T, w, h, [&](int x, int y, int pw, int ph) {
       if (keyed)
         CopyOpaque(B, x, y, S, sx, sy, pw, ph);

@@ -30,11 +30,40 @@ TPixelBackground PixelBackgroundOf(const TsBackgroundSource& Src) {
 
 namespace {
 
+// True when D draws without a clip region, so what is drawn into it can be
+// read back from the same places.
+bool HasNoClipRegion(HDC D) {
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  const int found = GetClipRgn(D, region);
+  DeleteObject(region);
+  return found == 0;
+}
+
+// Lays copies of the tile at Area's top-left corner along its first row,
+// then that row down Area, each step copying what is already laid (a whole
+// number of tiles at a time).
+void TileByDoubling(HDC D, const RECT& Area, int W, int H) {
+  const int width = Area.right - Area.left, height = Area.bottom - Area.top;
+  const int tileH = std::min(H, height);
+  for (int done = W; done < width; done *= 2)
+    BitBlt(D, Area.left + done, Area.top, std::min(done, width - done), tileH, D, Area.left, Area.top, SRCCOPY);
+  for (int done = H; done < height; done *= 2)
+    BitBlt(D, Area.left, Area.top + done, width, std::min(done, height - done), D, Area.left, Area.top, SRCCOPY);
+}
+
 // Copies a W x H tile from (SX, SY) of S again and again over Area of D,
 // starting at Area's top-left corner; tiles that cross Area's edges are cut.
+// Without a clip region the tiles are laid by doubling, a few copies instead
+// of one per tile.
 void TileBlt(HDC D, const RECT& Area, HDC S, int SX, int SY, int W, int H) {
-  if (W <= 0 || H <= 0)
+  if (W <= 0 || H <= 0 || Area.right <= Area.left || Area.bottom <= Area.top)
     return;
+  if (D != S && HasNoClipRegion(D)) {
+    BitBlt(D, Area.left, Area.top, std::min(W, static_cast<int>(Area.right - Area.left)),
+           std::min(H, static_cast<int>(Area.bottom - Area.top)), S, SX, SY, SRCCOPY);
+    TileByDoubling(D, Area, W, H);
+    return;
+  }
   for (int y = Area.top; y < Area.bottom; y += H)
     for (int x = Area.left; x < Area.right; x += W)
       BitBlt(D, x, y, std::min(W, static_cast<int>(Area.right) - x), std::min(H, static_cast<int>(Area.bottom) - y),

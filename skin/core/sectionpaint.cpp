@@ -1,6 +1,7 @@
 #include "skin/core/sectionpaint.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 #include "classlib/controls/control.h"
@@ -28,6 +29,10 @@ struct SectionTexture {
   int Mask = -1;
   int Pattern = -1;
 };
+
+// Without texture and gradient shares the picture is its colour filled
+// over the whole rectangle.
+bool IsPlainColour(const SectionLook& L) { return L.ImagePercent == 0 && L.GradientPercent == 0; }
 
 int Percent(int Value) { return std::clamp(Value, 0, 100); }
 
@@ -78,8 +83,30 @@ SectionTexture FindSectionTexture(TsSkinManager* M, int S, const AnsiString& Nam
   return {-1, M->FindPattern(S, Name, property)};
 }
 
-std::unique_ptr<TBitmap> WorkBitmap(bool ThirtyTwo, int Width, int Height) {
-  return std::unique_ptr<TBitmap>(ThirtyTwo ? CreateBitmap32(Width, Height) : CreateBitmap24(Width, Height));
+// The painters paint aside into work bitmaps. Creating a bitmap and its
+// device context for every paint costs more than painting a control, so one
+// bitmap per format and use is kept, grown when a larger one is needed and
+// freed at shut-down. A section painted for a device context, its picture
+// and the gradient over its texture are painted one inside the other, so
+// each has a bitmap of its own.
+enum class WorkUse { Section, Picture, Gradient, Count };
+
+TBitmap* WorkBitmap(WorkUse Use, bool ThirtyTwo, int Width, int Height, bool Clear = true) {
+  static std::unique_ptr<TBitmap> kept[static_cast<int>(WorkUse::Count)][2];
+  std::unique_ptr<TBitmap>& slot = kept[static_cast<int>(Use)][ThirtyTwo];
+  if (!slot || slot->Width() < Width || slot->Height() < Height) {
+    const int w = std::max(Width, slot ? slot->Width() : 0), h = std::max(Height, slot ? slot->Height() : 0);
+    slot.reset(ThirtyTwo ? CreateBitmap32(w, h) : CreateBitmap24(w, h));
+  }
+  // A new bitmap is black; a kept one is cleared to the same where it is
+  // used, unless the caller paints all of that.
+  if (!Clear)
+    return slot.get();
+  const TPixelView view = PixelViewOf(slot.get());
+  const std::size_t rowBytes = static_cast<std::size_t>(Width) * (view.BitCount / 8);
+  for (int y = 0; y < Height; ++y)
+    std::memset(view.Row(y), 0, rowBytes);
+  return slot.get();
 }
 
 // Lays the texture over R and fills what it leaves with the colour. False
@@ -117,9 +144,9 @@ void PaintGradientOrColor(TBitmap* T, const RECT& R, const SectionLook& Look) {
 // share; the last column and row of R keep the texture alone.
 void PaintGradientOverTexture(TBitmap* T, const RECT& R, const SectionLook& Look, int ImagePercent) {
   const int w = R.right - R.left, h = R.bottom - R.top;
-  auto work = WorkBitmap(T->PixelFormat() == pf32bit, w, h);
-  PaintGradientOrColor(work.get(), RECT{0, 0, w, h}, Look);
-  BlendBitmapOnto(PixelViewOf(T), PixelViewOf(work.get()), WeightOfPercent(ImagePercent), {0, 0, w - 1, h - 1},
+  TBitmap* work = WorkBitmap(WorkUse::Gradient, T->PixelFormat() == pf32bit, w, h);
+  PaintGradientOrColor(work, RECT{0, 0, w, h}, Look);
+  BlendBitmapOnto(PixelViewOf(T), PixelViewOf(work), WeightOfPercent(ImagePercent), {0, 0, w - 1, h - 1},
                   {R.left, R.top});
 }
 
@@ -158,13 +185,13 @@ void CopyBackground(TBitmap* B, const RECT& R, const TsBackgroundSource& Src, PO
 // The picture painted aside, then blended over the background by the
 // transparency (the background's share).
 template <class PaintInto>
-void BlendPictureOverBackground(TBitmap* B, const RECT& R, bool ThirtyTwo, int Transparency, PaintInto&& Paint,
-                                const TsBackgroundSource& Src, POINT P) {
+void BlendPictureOverBackground(TBitmap* B, const RECT& R, bool ThirtyTwo, bool PlainColour, int Transparency,
+                                PaintInto&& Paint, const TsBackgroundSource& Src, POINT P) {
   const int w = R.right - R.left, h = R.bottom - R.top;
-  auto work = WorkBitmap(ThirtyTwo, w, h);
-  Paint(work.get(), RECT{0, 0, w, h});
+  TBitmap* work = WorkBitmap(WorkUse::Picture, ThirtyTwo, w, h, !PlainColour);
+  Paint(work, RECT{0, 0, w, h});
   CopyBackground(B, R, Src, P);
-  BlendBitmapOnto(PixelViewOf(B), PixelViewOf(work.get()), WeightOfPercent(Transparency), {0, 0, w, h},
+  BlendBitmapOnto(PixelViewOf(B), PixelViewOf(work), WeightOfPercent(Transparency), {0, 0, w, h},
                   {R.left, R.top});
 }
 
@@ -252,7 +279,7 @@ void PaintSectionBackground(int S, const AnsiString& Name, const TsBackgroundSou
   else if (t == 100)
     CopyBackground(B, R, Src, P);
   else if (Src.Bitmap != nullptr || look.ImagePercent + look.GradientPercent != 0)
-    BlendPictureOverBackground(B, R, B->PixelFormat() == pf32bit, t, paint, Src, P);
+    BlendPictureOverBackground(B, R, B->PixelFormat() == pf32bit, IsPlainColour(look), t, paint, Src, P);
   else
     FillBitmapRect(B, R, BlendColors(ColorToRGB(Src.FillColor), look.Color, t / 100.0));
   if (St == 0)
@@ -274,7 +301,7 @@ void PaintSectionBackgroundAt(int S, int PI, int HI, const TsBackgroundSource& S
   else if (Src.Bitmap == nullptr || t == 0)
     paint(B, R);
   else
-    BlendPictureOverBackground(B, R, false, t, paint, Src, P);
+    BlendPictureOverBackground(B, R, false, IsPlainColour(look), t, paint, Src, P);
 }
 
 void PaintControlBackground(TsCommonData* D, const TsBackgroundSource& Src, int St, const RECT& R, POINT P,
@@ -337,8 +364,8 @@ void PaintSectionToDC(int S, const AnsiString& Name, const TsBackgroundSource& S
     return;
   const int w = R.right - R.left, h = R.bottom - R.top;
   TDCStateScope state(DC);
-  auto work = WorkBitmap(false, w, h);
-  PaintSectionWithCorners(S, Name, Src, FC, St, RECT{0, 0, w, h}, P, work.get(), M, -1, -1);
+  TBitmap* work = WorkBitmap(WorkUse::Section, false, w, h);
+  PaintSectionWithCorners(S, Name, Src, FC, St, RECT{0, 0, w, h}, P, work, M, -1, -1);
   BitBlt(DC, R.left, R.top, w, h, work->Canvas().Handle(), 0, 0, SRCCOPY);
 }
 

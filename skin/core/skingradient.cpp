@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "classlib/system/numconv.h"
 #include "skin/core/skinutils.h"
@@ -44,6 +45,18 @@ void PutPixel(const TPixelView& B, int x, int y, const std::uint8_t bgr[3]) {
     p[3] = 255;
 }
 
+// Columns [Left, Right) of a row in one colour: the first pixel, then what
+// is written so far copied beside itself.
+void FillRowPixels(const TPixelView& B, int Row, int Left, int Right, const std::uint8_t bgr[3]) {
+  if (Right <= Left)
+    return;
+  PutPixel(B, Left, Row, bgr);
+  const std::size_t bpp = B.BitCount / 8, total = static_cast<std::size_t>(Right - Left) * bpp;
+  std::uint8_t* start = B.Pixel(Left, Row);
+  for (std::size_t done = bpp; done < total; done *= 2)
+    std::memcpy(start + done, start, std::min(done, total - done));
+}
+
 void PaintVertical(const TPixelView& B, const TPixelRect& R, const TsGradArray& A, int Off) {
   const int height = R.bottom - R.top;
   const int lastRow = std::min(R.bottom, B.Height) - 1;
@@ -63,32 +76,40 @@ void PaintVertical(const TPixelView& B, const TPixelRect& R, const TsGradArray& 
         continue;
       std::uint8_t bgr[3];
       colour.Bytes(bgr);
-      for (int x = R.left; x < R.right; ++x)
-        PutPixel(B, x, row, bgr);
+      FillRowPixels(B, row, R.left, R.right, bgr);
     }
   }
 }
 
+// Every row of a horizontal gradient is the same: the first is painted and
+// the columns it wrote (one run, each band starting where the last ended)
+// are copied to the others.
 void PaintHorizontal(const TPixelView& B, const TPixelRect& R, const TsGradArray& A) {
   const double step = (R.right - R.left) / 100.0;
   const int lastColumn = std::min(R.right, B.Width) - 1;
-  for (int row = R.top; row < R.bottom; ++row) {
-    int x = R.left;
-    for (std::size_t i = 0; i < A.size(); ++i) {
-      const int x0 = x;
-      x = static_cast<int>(std::nearbyint(A[i].SharePercent * step + x0));
-      if (i + 1 == A.size() || x > lastColumn)
-        x = lastColumn;
-      if (x - x0 <= 0)
-        continue;
-      BandColour colour(A[i], x - x0);
-      for (int col = x0; col <= x; ++col, colour.Advance()) {
-        std::uint8_t bgr[3];
-        colour.Bytes(bgr);
-        PutPixel(B, col, row, bgr);
-      }
+  int x = R.left, firstWritten = -1, lastWritten = -1;
+  for (std::size_t i = 0; i < A.size(); ++i) {
+    const int x0 = x;
+    x = static_cast<int>(std::nearbyint(A[i].SharePercent * step + x0));
+    if (i + 1 == A.size() || x > lastColumn)
+      x = lastColumn;
+    if (x - x0 <= 0)
+      continue;
+    BandColour colour(A[i], x - x0);
+    for (int col = x0; col <= x; ++col, colour.Advance()) {
+      std::uint8_t bgr[3];
+      colour.Bytes(bgr);
+      PutPixel(B, col, R.top, bgr);
     }
+    if (firstWritten < 0)
+      firstWritten = x0;
+    lastWritten = x;
   }
+  if (firstWritten < 0)
+    return;
+  const std::size_t bytes = static_cast<std::size_t>(lastWritten - firstWritten + 1) * (B.BitCount / 8);
+  for (int row = R.top + 1; row < R.bottom; ++row)
+    std::memcpy(B.Pixel(firstWritten, row), B.Pixel(firstWritten, R.top), bytes);
 }
 
 }  // namespace

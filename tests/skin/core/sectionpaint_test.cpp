@@ -134,6 +134,66 @@ TEST(SectionPaint, SixtyAndSixtyInTheSecondPainterToo) {
   EXPECT_EQ(At(b.get(), 4, 4), static_cast<TColor>(RGB(102, 255, 102)));
 }
 
+// A masked image of the section: an 8-pixel cell of Picture over a mask of
+// 0 (the picture is opaque), StretchMode Mode.
+int AddMaskedTexture(TestSkin& Skin, const AnsiString& Property, TColor Picture, int Mode);
+
+// Paints section S over a parent at 13 x 9, then at 50 x 40 in another look,
+// then at 13 x 9 again and expects the first pixels: the painters keep their
+// work bitmaps between paints, and what a larger paint left there must not
+// show through.
+void ExpectSamePixelsAfterALargerPaint(const char* Name, int S, TsGeneralData& Data) {
+  Bitmap parent = Gradientish(60, 50);
+  const TsBackgroundSource src = MakeBackgroundSource(parent.get(), 0, 0);
+  auto paint = [&](int W, int H) {
+    Bitmap b = Filled(W, H, clBlack);
+    PaintSectionBackground(S, "SEC", src, 0, RECT{1, 1, W - 1, H - 1}, POINT{3, 2}, b.get(), nullptr, -1, -1,
+                           clFuchsia);
+    return b;
+  };
+  const TsGeneralData look = Data;
+  const Bitmap before = paint(13, 9);
+  Data.Color = clRed;
+  Data.GradientArray = {{clYellow, clNavy, 100, gdHorizontal}};
+  paint(50, 40);
+  Data = look;
+  const Bitmap after = paint(13, 9);
+  for (int y = 0; y < 9; ++y)
+    for (int x = 0; x < 13; ++x)
+      ASSERT_EQ(At(after.get(), x, y), At(before.get(), x, y)) << Name << " at " << x << ", " << y;
+}
+
+TEST(SectionPaint, APaintAfterALargerOneGivesTheSamePixels) {
+  struct Case {
+    const char* Name;
+    int Transparency, ImagePercent, GradientPercent;
+  };
+  const Case cases[] = {
+      {"plain colour over the parent", 50, 0, 0},
+      {"texture and gradient over the parent", 40, 60, 60},
+      {"texture and gradient, opaque", 0, 60, 60},
+  };
+  for (const Case& c : cases) {
+    TexturedSkin t;
+    TsGeneralData& s = t.Data();
+    s.Transparency = c.Transparency;
+    s.ImagePercent = c.ImagePercent;
+    s.GradientPercent = c.GradientPercent;
+    s.GradientArray = kSolidGreen;
+    ExpectSamePixelsAfterALargerPaint(c.Name, t.Section, s);
+  }
+  // Tiled masked cells leave the partial bottom row of the picture as it
+  // was: black, as in a new bitmap.
+  TestSkin skin;
+  TsGeneralData& s = skin.AddSection("SEC");
+  s.Color = clWhite;
+  s.Transparency = 50;
+  s.ImagePercent = 100;
+  AddMaskedTexture(skin, "PATTERN", clRed, fmTile);
+  skin.Apply();
+  ExpectSamePixelsAfterALargerPaint("masked cells over the parent", skin.SectionIndex("SEC"), skin.Section("SEC"));
+}
+
 TEST(SectionPaint, FullTransparencyCopiesTheBackgroundAtTheControlsPlace) {
   TexturedSkin t;
   TsGeneralData& s = t.Data();
