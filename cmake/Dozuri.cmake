@@ -100,15 +100,6 @@ set(DOZURI_PCH_WINDOWS
   ${PROJECT_SOURCE_DIR}/classlib/forms/forms.h
   ${PROJECT_SOURCE_DIR}/classlib/forms/application.h)
 
-# Test code is compiled with light optimization in the Windows build: its
-# test bodies, expanded from GoogleTest's assertion macros, cost most of the
-# build's time at -O3, and nothing reads their speed. The libraries under test
-# keep the configuration's optimization, so they are tested as they ship.
-set(DOZURI_TEST_OPTIMIZATION "")
-if(DOZURI_WINDOWS AND CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
-  set(DOZURI_TEST_OPTIMIZATION -O1)
-endif()
-
 # The owner of a precompiled header: dozuri_pch_<headers>_<role>, where role is
 # "library" or "test" (the test owners add GoogleTest).
 function(_dozuri_pch_owner kind role out)
@@ -123,7 +114,6 @@ function(_dozuri_pch_owner kind role out)
   set(headers ${DOZURI_PCH_${kind}})
   if(role STREQUAL "test")
     target_link_libraries(${owner} PRIVATE gtest)
-    target_compile_options(${owner} PRIVATE ${DOZURI_TEST_OPTIMIZATION})
     set_target_properties(${owner} PROPERTIES DOZURI_TEST_CODE ON)
     list(APPEND headers <gtest/gtest.h>)
   endif()
@@ -189,7 +179,6 @@ function(dozuri_test name kind)
   endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE dozuri_options ${ARG_DEPS} dozuri_testmain)
-  target_compile_options(${name} PRIVATE ${DOZURI_TEST_OPTIMIZATION})
   set_target_properties(${name} PROPERTIES DOZURI_TEST_CODE ON)
   _dozuri_build_cost(${name})
   _dozuri_precompiled(${name} ${kind} test)
