@@ -72,6 +72,70 @@ set(DOZURI_UNITY_ALONE
   tests/textreport/output/zrprntr_test.cpp
 )
 
+# Precompiled headers. The standard library and the class library's headers
+# that most sources include are parsed once per configuration rather than once
+# per translation unit: the libraries, and the test programs (whose GoogleTest
+# flags differ), each reuse the header of one owner target below, so they all
+# share its compile flags. In the Windows build every translation unit starts
+# with <windows.h>, so its macros (GetObject, DrawText ...) rename a name the
+# same way in every declaration, definition and call of it; the native build
+# keeps checking that the portable code needs no <windows.h>.
+set(DOZURI_PCH_PORTABLE
+  <algorithm> <array> <cstddef> <cstdint> <cstring> <functional> <map> <memory> <optional>
+  <stdexcept> <string> <string_view> <utility> <vector>
+  ${PROJECT_SOURCE_DIR}/classlib/system/ansistring.h
+  ${PROJECT_SOURCE_DIR}/classlib/system/exceptions.h
+  ${PROJECT_SOURCE_DIR}/classlib/system/strutils.h
+  ${PROJECT_SOURCE_DIR}/classlib/system/numconv.h
+  ${PROJECT_SOURCE_DIR}/classlib/classes/typinfo.h
+  ${PROJECT_SOURCE_DIR}/classlib/classes/streams.h
+  ${PROJECT_SOURCE_DIR}/classlib/classes/component.h
+  ${PROJECT_SOURCE_DIR}/classlib/classes/strings.h)
+set(DOZURI_PCH_WINPORTABLE <windows.h> ${DOZURI_PCH_PORTABLE})
+set(DOZURI_PCH_WINDOWS
+  ${DOZURI_PCH_WINPORTABLE}
+  ${PROJECT_SOURCE_DIR}/classlib/graphics/bitmap.h
+  ${PROJECT_SOURCE_DIR}/classlib/graphics/canvas.h
+  ${PROJECT_SOURCE_DIR}/classlib/controls/stdctrls.h
+  ${PROJECT_SOURCE_DIR}/classlib/forms/forms.h
+  ${PROJECT_SOURCE_DIR}/classlib/forms/application.h)
+
+# The owner of a precompiled header: dozuri_pch_<headers>_<role>, where role is
+# "library" or "test" (the test owners add GoogleTest).
+function(_dozuri_pch_owner kind role out)
+  string(TOLOWER "dozuri_pch_${kind}_${role}" owner)
+  set(${out} ${owner} PARENT_SCOPE)
+  if(TARGET ${owner})
+    return()
+  endif()
+  add_library(${owner} OBJECT ${PROJECT_SOURCE_DIR}/cmake/pch_owner.cpp)
+  target_include_directories(${owner} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${owner} PRIVATE dozuri_options)
+  set(headers ${DOZURI_PCH_${kind}})
+  if(role STREQUAL "test")
+    target_link_libraries(${owner} PRIVATE gtest)
+    set_target_properties(${owner} PROPERTIES DOZURI_TEST_CODE ON)
+    list(APPEND headers <gtest/gtest.h>)
+  endif()
+  target_precompile_headers(${owner} PRIVATE ${headers})
+endfunction()
+
+# A portable target (kind PORTABLE) is not given the Windows class library's
+# headers, whose names (TColor, TPixelFormat ...) a portable unit may define
+# in a namespace of its own.
+function(_dozuri_precompiled name kind role)
+  if(DOZURI_FUZZ OR DOZURI_BENCH)
+    return()
+  endif()
+  if(NOT DOZURI_WINDOWS)
+    set(kind PORTABLE)
+  elseif(kind STREQUAL "PORTABLE")
+    set(kind WINPORTABLE)
+  endif()
+  _dozuri_pch_owner(${kind} ${role} owner)
+  target_precompile_headers(${name} REUSE_FROM ${owner})
+endfunction()
+
 function(_dozuri_build_cost name)
   get_target_property(sources ${name} SOURCES)
   foreach(source IN LISTS sources)
@@ -104,6 +168,7 @@ function(dozuri_library name kind)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC dozuri_options ${ARG_DEPS})
   _dozuri_build_cost(${name})
+  _dozuri_precompiled(${name} ${kind} library)
 endfunction()
 
 function(dozuri_test name kind)
@@ -114,9 +179,9 @@ function(dozuri_test name kind)
   endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE dozuri_options ${ARG_DEPS} dozuri_testmain)
+  set_target_properties(${name} PROPERTIES DOZURI_TEST_CODE ON)
   _dozuri_build_cost(${name})
-  # GoogleTest's headers, precompiled once with the test main's flags.
-  target_precompile_headers(${name} REUSE_FROM dozuri_testmain)
+  _dozuri_precompiled(${name} ${kind} test)
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   set_tests_properties(${name} PROPERTIES
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}

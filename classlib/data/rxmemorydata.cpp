@@ -63,9 +63,9 @@ void TRxMemoryData::EmptyTable() {
 
 int TRxMemoryData::IndexOfId(std::int64_t Id) const {
   const int count = static_cast<int>(FRecords.size());
-  for (int near : {FRecordPos, FRecordPos - 1, FRecordPos + 1})
-    if (near >= 0 && near < count && FRecords[near]->Id == Id)
-      return near;
+  for (int candidate : {FRecordPos, FRecordPos - 1, FRecordPos + 1})
+    if (candidate >= 0 && candidate < count && FRecords[candidate]->Id == Id)
+      return candidate;
   for (int i = 0; i < count; ++i)
     if (FRecords[i]->Id == Id)
       return i;
