@@ -204,16 +204,6 @@ void FillSectionIndexes(TsSkinManager* /*Manager*/, TsLoadedSkin& Skin) {
 
 namespace {
 
-// Five space-separated numbers, or the defaults 0, -1, -1, -1, -1.
-void ReadStoredFontColors(const AnsiString& Text, std::array<TColor, 5>& Colors) {
-  const TCharSet256 space(" ");
-  Colors = {0, -1, -1, -1, -1};
-  if (TokenCount(Text, space) != 5)
-    return;
-  for (int i = 0; i < 5; ++i)
-    Colors[i] = StrToInt(ExtractToken(i + 1, Text, space));
-}
-
 TsGeneralData StoredSection(const TsSkinGeneral& s) {
   TsGeneralData g;
   g.SectionName = s.SectionName;
