@@ -10,6 +10,7 @@
 #include "classlib/system/strutils.h"
 #include "skin/controls/spanel.h"
 #include "skin/core/skinmanager.h"
+#include "tests/skin/testskinfiles.h"
 #include "tests/support/scratchfolder.h"
 
 namespace {
@@ -51,6 +52,32 @@ TEST(SkinChange, NewSkinReachesAPanelOnAFormAndRemovalTakesItBack) {
   manager.SetSkinName("Nowhere");  // no such skin: the skin is removed
   EXPECT_FALSE(manager.Active());
   EXPECT_FALSE(panel->SkinData()->IsSkinned());
+  form->Free();
+  SetDefaultManager(nullptr);
+}
+
+// The same with the test skin: the panel takes the PANEL section with the
+// skin's colour; turning the manager off sends the removal and the panel
+// is unskinned again.
+TEST(SkinChange, TestSkinReachesAPanelAndLeavesIt) {
+  auto* form = new TForm(Application);
+  form->SetBounds(20, 20, 200, 120);
+  auto* panel = new TsPanel(form);
+  panel->SetParent(form);
+  panel->SetBounds(10, 10, 100, 50);
+  form->HandleNeeded();
+
+  SetDefaultManager(nullptr);
+  TsSkinManager manager(nullptr);
+  manager.SetSkinDirectory(skin_test::TestSkinsDirectory());
+  manager.SetSkinName("TestSkin");
+  ASSERT_TRUE(panel->SkinData()->IsSkinned());
+  EXPECT_EQ(panel->SkinData()->SectionIndex(), manager.FindSection("PANEL"));
+  EXPECT_EQ(panel->SkinData()->Section()->Color, skin_test::TestSkinColour("PANEL.COLOR"));
+
+  manager.SetActive(false);
+  EXPECT_FALSE(panel->SkinData()->IsSkinned());
+  EXPECT_EQ(manager.SectionCount(), 0);
   form->Free();
   SetDefaultManager(nullptr);
 }
