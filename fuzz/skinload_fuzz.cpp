@@ -10,10 +10,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "classlib/classes/streams.h"
 #include "classlib/system/strutils.h"
-#include "skin/core/acskinpack.h"
-#include "skin/core/skinoptions.h"
+#include "fuzz/skinfuzzing.h"
 #include "support/png/pngreader.h"
 
 namespace {
@@ -96,17 +94,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   TMemoryStream source;
   source.WriteBuffer(data, static_cast<std::int32_t>(size));
-  TacSkinConvertor* reader = new TacSkinConvertor;
-  reader->SetSourceStream(&source, false);
-  try {
-    ReadSkinArchive(reader);
-  } catch (const ESkinArchiveError&) {
+  std::unique_ptr<TacSkinConvertor> archive = skin_fuzz::UnpackBorrowed(source);
+  if (archive == nullptr)
     return 0;
-  }
-  std::unique_ptr<TacSkinConvertor> archive(reader);
-  TMemoryStream& optionsData = *archive->OptionsStream;
-  const TsSkinOptions options(
-      AnsiString(static_cast<const char*>(optionsData.Memory()), static_cast<std::size_t>(optionsData.Size())));
+  const TsSkinOptions options(skin_fuzz::OptionsTextOf(*archive));
   PictureSize master;
   const AnsiString masterName = options.ReadString("GLOBALINFO", "MASTERBITMAP", "");
   if (TacImageItem* entry = masterName.empty() ? nullptr : EntryAsWritten(*archive, UpperCase(masterName)))
@@ -115,12 +106,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const AnsiString& key : options.Keys(section))
       if (!(section == "GLOBALINFO" && UpperCase(key) == "MASTERBITMAP"))
         FitImageValue(*archive, master, options.ReadString(section, key, ""));
-  try {
-    TsSkinData globals;
-    ReadSkinGlobals(options, globals);
-    for (const AnsiString& section : options.Sections())
-      ReadSkinSection(options, section);
-  } catch (const EConvertError&) {
-  }
+  skin_fuzz::ReadGlobalsAndSections(options);
   return 0;
 }

@@ -20,9 +20,8 @@
 #include "classlib/classes/filer.h"
 #include "classlib/classes/reader.h"
 #include "classlib/classes/typinfo.h"
-#include "skin/core/acskinpack.h"
+#include "fuzz/skinfuzzing.h"
 #include "skin/core/skingradient.h"
-#include "skin/core/skinoptions.h"
 
 namespace {
 
@@ -238,26 +237,8 @@ void MasterSize(const std::string& Bytes, int& Width, int& Height) {
 }
 
 void UsePackedData(TFuzzStoredSkin& Skin) {
-  const std::int64_t size = Skin.Data.Size();
-  TacSkinConvertor* reader = new TacSkinConvertor;
-  reader->SetSourceStream(&Skin.Data, false);
-  try {
-    ReadSkinArchive(reader);
-  } catch (const ESkinArchiveError&) {
-    if (reader != nullptr || Skin.Data.Size() != size)
-      __builtin_trap();  // the reader is gone and the borrowed Data untouched
-    return;
-  }
-  std::unique_ptr<TacSkinConvertor> archive(reader);
-  TMemoryStream& data = *archive->OptionsStream;
-  const TsSkinOptions options(AnsiString(static_cast<const char*>(data.Memory()), static_cast<std::size_t>(data.Size())));
-  try {
-    TsSkinData globals;
-    ReadSkinGlobals(options, globals);
-    for (const AnsiString& section : options.Sections())
-      ReadSkinSection(options, section);
-  } catch (const EConvertError&) {
-  }
+  if (std::unique_ptr<TacSkinConvertor> archive = skin_fuzz::UnpackBorrowed(Skin.Data))
+    skin_fuzz::ReadGlobalsAndSections(TsSkinOptions(skin_fuzz::OptionsTextOf(*archive)));
 }
 
 void UseSpelledOut(TFuzzStoredSkin& Skin) {

@@ -8,9 +8,9 @@
 #include <fstream>
 
 #include "classlib/forms/scripteddialogs.h"
-#include "classlib/graphics/jpeg.h"
 #include "classlib/system/strutils.h"
 #include "skin/core/skinmanager.h"
+#include "tests/skin/testskin.h"
 #include "tests/skin/testskinfiles.h"
 #include "tests/support/scratchfolder.h"
 
@@ -104,20 +104,6 @@ TEST_F(TestSkinLoads, RectanglesOutsideTheMasterBitmapAreDropped) {
   EXPECT_EQ(manager.Sections[manager.FindSection("PANEL")].BorderIndex, -1);
 }
 
-// The bytes of a flat JPEG of that size, made by the class library's encoder.
-std::string FlatJpeg(int Width, int Height, TColor Color) {
-  TBitmap b;
-  b.SetPixelFormat(pf24bit);
-  b.SetSize(Width, Height);
-  b.Canvas().Brush().SetColor(Color);
-  b.Canvas().FillRect(RECT{0, 0, Width, Height});
-  TJPEGImage jpeg;
-  jpeg.Assign(&b);
-  TMemoryStream s;
-  jpeg.SaveToStream(s);
-  return std::string(static_cast<const char*>(s.Memory()), static_cast<std::size_t>(s.Size()));
-}
-
 // The test skin copied with its two JPEG textures: 299 x 300 becomes a
 // texture image, 300 x 300 (90000 pixels) stays a pattern.
 TEST_F(TestSkinLoads, JpegTexturesBySize) {
@@ -125,7 +111,7 @@ TEST_F(TestSkinLoads, JpegTexturesBySize) {
   std::filesystem::copy(std::filesystem::path(TestSkinPath("TestSkin").c_str()), scratch.Path() / "TestSkin");
   for (const auto& [name, width] : {std::pair{"SMALL.JPG", 299}, std::pair{"LARGE.JPG", 300}}) {
     std::ofstream out(scratch.Path() / "TestSkin" / name, std::ios::binary);
-    out << FlatJpeg(width, 300, RGBColor(40, 90, 160));
+    out << skin_test::FlatJpegFile(width, 300, RGBColor(40, 90, 160));
   }
   manager.SetSkinDirectory(ExcludeTrailingPathDelimiter(scratch.File("")));
   manager.SetSkinName("TestSkin");
