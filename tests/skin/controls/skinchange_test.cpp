@@ -15,18 +15,25 @@
 
 namespace {
 
-TEST(SkinChange, NewSkinReachesAPanelOnAFormAndRemovalTakesItBack) {
-  ScratchFolder scratch;
-  std::filesystem::create_directory(scratch.Path() / "Flat");
-  const std::string options = "[GLOBALINFO]\r\nVERSION=6.1\r\n[PANEL]\r\nCOLOR=255\r\n";
-  WriteFileBytes(scratch.File("Flat\\Options.dat"), FileBytes(options.begin(), options.end()));
-
+// A form of the application with a skinned panel, its first control.
+TForm* FormWithPanel() {
   auto* form = new TForm(Application);
   form->SetBounds(20, 20, 200, 120);
   auto* panel = new TsPanel(form);
   panel->SetParent(form);
   panel->SetBounds(10, 10, 100, 50);
   form->HandleNeeded();
+  return form;
+}
+
+TEST(SkinChange, NewSkinReachesAPanelOnAFormAndRemovalTakesItBack) {
+  ScratchFolder scratch;
+  std::filesystem::create_directory(scratch.Path() / "Flat");
+  const std::string options = "[GLOBALINFO]\r\nVERSION=6.1\r\n[PANEL]\r\nCOLOR=255\r\n";
+  WriteFileBytes(scratch.File("Flat\\Options.dat"), FileBytes(options.begin(), options.end()));
+
+  TForm* form = FormWithPanel();
+  auto* panel = static_cast<TsPanel*>(form->Controls(0));
 
   SetDefaultManager(nullptr);
   TsSkinManager manager(nullptr);
@@ -60,12 +67,8 @@ TEST(SkinChange, NewSkinReachesAPanelOnAFormAndRemovalTakesItBack) {
 // skin's colour; turning the manager off sends the removal and the panel
 // is unskinned again.
 TEST(SkinChange, TestSkinReachesAPanelAndLeavesIt) {
-  auto* form = new TForm(Application);
-  form->SetBounds(20, 20, 200, 120);
-  auto* panel = new TsPanel(form);
-  panel->SetParent(form);
-  panel->SetBounds(10, 10, 100, 50);
-  form->HandleNeeded();
+  TForm* form = FormWithPanel();
+  auto* panel = static_cast<TsPanel*>(form->Controls(0));
 
   SetDefaultManager(nullptr);
   TsSkinManager manager(nullptr);
