@@ -384,6 +384,8 @@ void BuildStoredSkin(TsSkinManager* Manager, TsStoredSkin& Stored, TsLoadedSkin&
   d.Shadow1Blur = static_cast<short>(Stored.Shadow1Blur);
   d.Shadow1Transparency = static_cast<short>(Stored.Shadow1Transparency);
   d.BorderColor = Stored.BorderColor;
+  if (Manager != nullptr)
+    Manager->CheckSkinVersion(d.Version);
   for (int i = 0; i < Stored.GeneralData()->Count(); ++i)
     Skin.Sections.push_back(StoredSection(*Stored.GeneralData()->Item(i)));
   FinishSkin(Manager, TsSkinFiles{}, Skin);
@@ -406,6 +408,8 @@ void BuildSkin(TsSkinManager* Manager, const TsSkinOptions& Options, const TsSki
         AddPatternValue(Manager, section, key, value, Files, Skin);
     }
   ReadSkinGlobals(Options, *Skin.Data);
+  if (Manager != nullptr)
+    Manager->CheckSkinVersion(Skin.Data->Version);
   for (const AnsiString& section : sections)
     Skin.Sections.push_back(ReadSkinSection(Options, section));
   FinishSkin(Manager, Files, Skin);

@@ -126,6 +126,51 @@ TEST_F(TestSkinLoads, JpegTexturesBySize) {
   EXPECT_EQ(manager.FindMaskByName("JPEGLARGE", "PATTERN"), -1);
 }
 
+// A skin newer than 6.99 is used after a message; one older than 6 gets
+// its message only in the form designer.
+TEST_F(TestSkinLoads, VersionsOutsideSixShowTheirMessage) {
+  ScratchFolder scratch;
+  for (const auto& [name, version] : {std::pair{"Newer", "7.2"}, std::pair{"Older", "5.5"}}) {
+    std::filesystem::create_directory(scratch.Path() / name);
+    std::ofstream(scratch.Path() / name / "Options.dat", std::ios::binary)
+        << "[GLOBALINFO]\r\nVERSION=" << version << "\r\n[PANEL]\r\nCOLOR=255\r\n";
+  }
+  manager.SetSkinDirectory(ExcludeTrailingPathDelimiter(scratch.File("")));
+  struct Case {
+    const char* Name;
+    bool Designing;
+    const char* Message;  // nullptr: none
+  };
+  const Case cases[] = {
+      {"Newer", false,
+       "This version of the skin have not complete support by used skin library package release.\r\n"
+       "Components must be updated up to latest version for using this skin."},
+      {"Older", false, nullptr},
+      {"Older", true,
+       "You are using an old version of the \"Older\" skin. Please, update a skins to latest or link with the skin "
+       "library support for upgrading of existing skin.\r\n\r\nThis notification occurs in design-time only for "
+       "your information and will not occur in real-time."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.Name) + (c.Designing ? " designing" : ""));
+    manager.SetDesigning(c.Designing);
+    manager.SetActive(false);
+    manager.SetSkinName(c.Name);  // only stored while inactive
+    dialogs.Clear();
+    dialogs.AnswerButton(mrOk);
+    manager.SetActive(true);  // loads it
+    EXPECT_EQ(manager.SkinName(), c.Name);
+    EXPECT_EQ(manager.Sections[manager.FindSection("PANEL")].Color, 255) << "the skin is used";
+    if (c.Message == nullptr) {
+      EXPECT_TRUE(dialogs.Records().empty());
+    } else {
+      ASSERT_EQ(dialogs.Records().size(), 1u);
+      EXPECT_EQ(dialogs.Records()[0].Text, c.Message);
+    }
+  }
+  manager.SetDesigning(false);
+}
+
 // A CommonSections section the skin has (EDIT) leaves it alone; a new one
 // (MYPANEL, parent written in lower case) takes what it lacks from the
 // skin's PANEL.
