@@ -204,16 +204,6 @@ void FillSectionIndexes(TsSkinManager* /*Manager*/, TsLoadedSkin& Skin) {
 
 namespace {
 
-// Five space-separated numbers, or the defaults 0, -1, -1, -1, -1.
-void ReadStoredFontColors(const AnsiString& Text, std::array<TColor, 5>& Colors) {
-  const TCharSet256 space(" ");
-  Colors = {0, -1, -1, -1, -1};
-  if (TokenCount(Text, space) != 5)
-    return;
-  for (int i = 0; i < 5; ++i)
-    Colors[i] = StrToInt(ExtractToken(i + 1, Text, space));
-}
-
 TsGeneralData StoredSection(const TsSkinGeneral& s) {
   TsGeneralData g;
   g.SectionName = s.SectionName;
@@ -394,6 +384,8 @@ void BuildStoredSkin(TsSkinManager* Manager, TsStoredSkin& Stored, TsLoadedSkin&
   d.Shadow1Blur = static_cast<short>(Stored.Shadow1Blur);
   d.Shadow1Transparency = static_cast<short>(Stored.Shadow1Transparency);
   d.BorderColor = Stored.BorderColor;
+  if (Manager != nullptr)
+    Manager->CheckSkinVersion(d.Version);
   for (int i = 0; i < Stored.GeneralData()->Count(); ++i)
     Skin.Sections.push_back(StoredSection(*Stored.GeneralData()->Item(i)));
   FinishSkin(Manager, TsSkinFiles{}, Skin);
@@ -416,6 +408,8 @@ void BuildSkin(TsSkinManager* Manager, const TsSkinOptions& Options, const TsSki
         AddPatternValue(Manager, section, key, value, Files, Skin);
     }
   ReadSkinGlobals(Options, *Skin.Data);
+  if (Manager != nullptr)
+    Manager->CheckSkinVersion(Skin.Data->Version);
   for (const AnsiString& section : sections)
     Skin.Sections.push_back(ReadSkinSection(Options, section));
   FinishSkin(Manager, Files, Skin);

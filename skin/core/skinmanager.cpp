@@ -4,6 +4,7 @@
 #include "classlib/classes/typinfo.h"
 #include "classlib/controls/messages.h"
 #include "classlib/forms/application.h"
+#include "classlib/forms/dialogs.h"
 #include "classlib/forms/screen.h"
 #include "classlib/system/fileutils.h"
 #include "classlib/system/numconv.h"
@@ -348,6 +349,18 @@ void TsSkinManager::FreeSkin() {
   FShadowActive.reset();
   FShadowInactive.reset();
   FShadowMargins = RECT{0, 0, 0, 0};
+}
+
+void TsSkinManager::CheckSkinVersion(double Version) const {
+  if (ComponentState().Contains(csDesigning) && Version < 6) {
+    ShowMessage("You are using an old version of the \"" + FSkinName +
+                "\" skin. Please, update a skins to latest or link with the skin library support for upgrading of "
+                "existing skin.\r\n\r\nThis notification occurs in design-time only for your information and will "
+                "not occur in real-time.");
+  } else if (Version > 6.99) {
+    ShowMessage("This version of the skin have not complete support by used skin library package release.\r\n"
+                "Components must be updated up to latest version for using this skin.");
+  }
 }
 
 AnsiString TsSkinManager::SkinInfo() const {

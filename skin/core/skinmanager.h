@@ -131,6 +131,10 @@ public:
   // shows its error, keeps the previous skin applied and the previous name.
   AnsiString SkinName() const { return FSkinName; }
   void SetSkinName(const AnsiString& Value);
+  // Right after a load has read the skin-wide values: in the form designer
+  // a skin older than 6 gets a message to update it; one newer than 6.99 a
+  // message that this library may not support it all. Loading goes on.
+  void CheckSkinVersion(double Version) const;
   // The loaded skin's VERSION with "." as decimal separator, or "N/A".
   AnsiString SkinInfo() const;
   void SetSkinInfo(const AnsiString&) {}

@@ -334,3 +334,12 @@ bool FitImageToBitmap(TSkinImageValue& Image, int BitmapWidth, int BitmapHeight)
   Image.WB = std::clamp(Image.WB, 0, cellHeight);
   return true;
 }
+
+void ReadStoredFontColors(const AnsiString& Text, std::array<TColor, 5>& Colors) {
+  const TCharSet256 space(" ");
+  Colors = {0, -1, -1, -1, -1};
+  if (TokenCount(Text, space) != 5)
+    return;
+  for (int i = 0; i < 5; ++i)
+    Colors[i] = StrToInt(ExtractToken(i + 1, Text, space));
+}

@@ -52,6 +52,12 @@ void ReadSkinGlobals(const TsSkinOptions& Options, TsSkinData& Data);
 // CornerIndexes stay -1.
 TsGeneralData ReadSkinSection(const TsSkinOptions& Options, const AnsiString& Name);
 
+// The FontColor or HotFontColor text of a section stored in a form: five
+// space-separated numbers (colour, then the left, top, right and bottom
+// contour colours); any other count gives 0, -1, -1, -1, -1. A token that
+// is not a number raises EConvertError.
+void ReadStoredFontColors(const AnsiString& Text, std::array<TColor, 5>& Colors);
+
 // ---- Image values
 
 enum class TSkinImageForm {

@@ -206,6 +206,7 @@ def test_skin(colours):
         "BUTTONGLOW.BMP": state_image(c, "BUTTON.GLOW0", 1, 24, 12, True),
         "CHECKBOX.BMP": state_image(c, "CHECKBOX.BORDERSMASK", 3, 16, 16, True),
         "SCROLLBTN.BMP": state_image(c, "SCROLLBTNBOTTOM.BORDERSMASK", 3, 12, 12, False),
+        "WIDEFRAME.BMP": state_image(c, "WIDEFRAME.BORDERSMASK", 3, 60, 20, True),
     }
     for corner in ("IMGTOPLEFT", "IMGTOPRIGHT", "IMGBTMLEFT", "IMGBTMRIGHT"):
         pictures["PANEL_%s.BMP" % corner[3:]] = state_image(c, "PANEL." + corner, 1, 8, 8, False)
@@ -243,6 +244,9 @@ def test_skin(colours):
         "[CLEARPANEL]\r\n"
         "PARENTCLASS=PANEL\r\n"
         "TRANSPARENCY=100\r\n"
+        "[WIDEFRAME]\r\n"
+        "TRANSPARENCY=100\r\n"
+        "BORDERSMASK=!WIDEFRAME.BMP!3!1!0!13!2!13!2\r\n"
         "[BUTTON]\r\n" + section_colours(c, "BUTTON") +
         "GRADIENTPERCENT=100\r\n"
         "GRADIENTDATA=%d;%d;100;0;0\r\n"

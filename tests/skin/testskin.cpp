@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "classlib/graphics/jpeg.h"
+
 namespace skin_test {
 
 TestSkin::TestSkin(bool MakeDefault) : FManager(new TsSkinManager(nullptr)) {
@@ -90,6 +92,19 @@ void TestSkin::Apply() {
       section.CornerIndexes[corner] = FManager->FindMask(i, section.SectionName, kCorners[corner]);
   }
   FManager->SkinData()->SkinActive = true;
+}
+
+std::string FlatJpegFile(int Width, int Height, TColor Color) {
+  TBitmap b;
+  b.SetPixelFormat(pf24bit);
+  b.SetSize(Width, Height);
+  b.Canvas().Brush().SetColor(Color);
+  b.Canvas().FillRect(RECT{0, 0, Width, Height});
+  TJPEGImage jpeg;
+  jpeg.Assign(&b);
+  TMemoryStream s;
+  jpeg.SaveToStream(s);
+  return std::string(static_cast<const char*>(s.Memory()), static_cast<std::size_t>(s.Size()));
 }
 
 }  // namespace skin_test

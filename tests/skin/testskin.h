@@ -9,6 +9,8 @@
 //   skin.AddImageMask("PANEL", "BORDERSMASK", itisaBorder, 30, 20, clBlue).WL = 4;
 //   skin.Apply();
 #pragma once
+#include <string>
+
 #include "skin/core/skinmanager.h"
 
 namespace skin_test {
@@ -52,5 +54,9 @@ public:
 private:
   TsSkinManager* FManager;
 };
+
+// The bytes of a JPEG file of one colour, made by the class library's
+// encoder (skins' textures).
+std::string FlatJpegFile(int Width, int Height, TColor Color);
 
 }  // namespace skin_test

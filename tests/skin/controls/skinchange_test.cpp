@@ -10,9 +10,21 @@
 #include "classlib/system/strutils.h"
 #include "skin/controls/spanel.h"
 #include "skin/core/skinmanager.h"
+#include "tests/skin/testskinfiles.h"
 #include "tests/support/scratchfolder.h"
 
 namespace {
+
+// A form of the application with a skinned panel, its first control.
+TForm* FormWithPanel() {
+  auto* form = new TForm(Application);
+  form->SetBounds(20, 20, 200, 120);
+  auto* panel = new TsPanel(form);
+  panel->SetParent(form);
+  panel->SetBounds(10, 10, 100, 50);
+  form->HandleNeeded();
+  return form;
+}
 
 TEST(SkinChange, NewSkinReachesAPanelOnAFormAndRemovalTakesItBack) {
   ScratchFolder scratch;
@@ -20,12 +32,8 @@ TEST(SkinChange, NewSkinReachesAPanelOnAFormAndRemovalTakesItBack) {
   const std::string options = "[GLOBALINFO]\r\nVERSION=6.1\r\n[PANEL]\r\nCOLOR=255\r\n";
   WriteFileBytes(scratch.File("Flat\\Options.dat"), FileBytes(options.begin(), options.end()));
 
-  auto* form = new TForm(Application);
-  form->SetBounds(20, 20, 200, 120);
-  auto* panel = new TsPanel(form);
-  panel->SetParent(form);
-  panel->SetBounds(10, 10, 100, 50);
-  form->HandleNeeded();
+  TForm* form = FormWithPanel();
+  auto* panel = static_cast<TsPanel*>(form->Controls(0));
 
   SetDefaultManager(nullptr);
   TsSkinManager manager(nullptr);
@@ -51,6 +59,28 @@ TEST(SkinChange, NewSkinReachesAPanelOnAFormAndRemovalTakesItBack) {
   manager.SetSkinName("Nowhere");  // no such skin: the skin is removed
   EXPECT_FALSE(manager.Active());
   EXPECT_FALSE(panel->SkinData()->IsSkinned());
+  form->Free();
+  SetDefaultManager(nullptr);
+}
+
+// The same with the test skin: the panel takes the PANEL section with the
+// skin's colour; turning the manager off sends the removal and the panel
+// is unskinned again.
+TEST(SkinChange, TestSkinReachesAPanelAndLeavesIt) {
+  TForm* form = FormWithPanel();
+  auto* panel = static_cast<TsPanel*>(form->Controls(0));
+
+  SetDefaultManager(nullptr);
+  TsSkinManager manager(nullptr);
+  manager.SetSkinDirectory(skin_test::TestSkinsDirectory());
+  manager.SetSkinName("TestSkin");
+  ASSERT_TRUE(panel->SkinData()->IsSkinned());
+  EXPECT_EQ(panel->SkinData()->SectionIndex(), manager.FindSection("PANEL"));
+  EXPECT_EQ(panel->SkinData()->Section()->Color, skin_test::TestSkinColour("PANEL.COLOR"));
+
+  manager.SetActive(false);
+  EXPECT_FALSE(panel->SkinData()->IsSkinned());
+  EXPECT_EQ(manager.SectionCount(), 0);
   form->Free();
   SetDefaultManager(nullptr);
 }

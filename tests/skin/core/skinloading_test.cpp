@@ -16,6 +16,7 @@
 #include "skin/core/skinmanager.h"
 #include "skin/core/skinplatform.h"
 #include "tests/skin/testarchive.h"
+#include "tests/skin/testskin.h"
 #include "tests/support/scratchfolder.h"
 
 namespace {
@@ -364,26 +365,12 @@ TEST_F(SkinLoading, CommonSectionsAddWhatTheSkinLacks) {
   EXPECT_GE(manager->FindMaskByName("MYPANEL", "CUT"), 0);
 }
 
-// The bytes of a JPEG file of that size, made by the class library's encoder.
-std::string JpegFile(int Width, int Height) {
-  TBitmap b;
-  b.SetPixelFormat(pf24bit);
-  b.SetSize(Width, Height);
-  b.Canvas().Brush().SetColor(kPanelColor);
-  b.Canvas().FillRect(RECT{0, 0, Width, Height});
-  TJPEGImage jpeg;
-  jpeg.Assign(&b);
-  TMemoryStream s;
-  jpeg.SaveToStream(s);
-  return std::string(static_cast<const char*>(s.Memory()), static_cast<std::size_t>(s.Size()));
-}
-
 TEST_F(SkinLoading, SmallTexturesBecomeImagesAndLargeOnesStayPatterns) {
   std::filesystem::create_directory(scratch.Path() / "Wood");
   const std::string options = "[form]\r\nsmall=small.jpg\r\nLARGE=large.jpeg\r\nMISSING=none.jpg\r\n";
   WriteText(scratch.File("Wood\\Options.dat"), options);
-  WriteText(scratch.File("Wood\\SMALL.JPG"), JpegFile(299, 300));
-  WriteText(scratch.File("Wood\\LARGE.JPEG"), JpegFile(300, 300));
+  WriteText(scratch.File("Wood\\SMALL.JPG"), skin_test::FlatJpegFile(299, 300, kPanelColor));
+  WriteText(scratch.File("Wood\\LARGE.JPEG"), skin_test::FlatJpegFile(300, 300, kPanelColor));
   manager->SetSkinName("Wood");
   const int small = manager->FindMaskByName("FORM", "SMALL");
   ASSERT_GE(small, 0);

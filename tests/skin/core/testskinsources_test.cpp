@@ -122,8 +122,8 @@ TEST(TestSkinSources, FolderPackedAndStoredSkinsAgree) {
   // The one difference: a "!" name in lower case finds the folder's file but
   // no entry of an archive, whose names are compared as written.
   ASSERT_EQ(folder.Masks.erase("CHECKBOX.LOWERGLYPH"), 1u);
-  EXPECT_EQ(folder.Sections.size(), 14u);
-  EXPECT_EQ(folder.Masks.size(), 20u);
+  EXPECT_EQ(folder.Sections.size(), 15u);
+  EXPECT_EQ(folder.Masks.size(), 21u);
 
   manager->SetSkinName("TestSkinPacked");
   EXPECT_TRUE(manager->IsPacked());
