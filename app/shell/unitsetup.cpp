@@ -15,6 +15,7 @@
 #include "reportengine/preview/qrlabeleditor.h"
 #include "reportengine/preview/qrprev.h"
 #include "reportengine/preview/qrprogressform.h"
+#include "skin/core/skinstartup.h"
 #include "support/png/graphic/pnggraphic.h"
 #include "textreport/forms/fmprintersetup.h"
 #include "textreport/forms/zrprev.h"
@@ -53,4 +54,9 @@ void SetUpUnits() {
   RegisterQRCompositeClasses();
   InstallReportRunner();
   InstallRunnerOutputPaths();
+  // The skin library's texts, platform facts and shadow pictures; it also
+  // answers "/acver" with its version box, before the main form appears.
+  SetUpSkinLibrary();
 }
+
+void ShutDownUnits() { ShutDownSkinLibrary(); }
