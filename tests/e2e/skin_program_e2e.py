@@ -1,0 +1,118 @@
+#!/usr/bin/env python3
+"""The skin test program given a damaged packed skin: it loads the good skin
+named first (when one is given), then the damaged one, whose load shows the
+manager's one error box; nothing else shows, the program keeps the skin it
+had (its caption names it) and its form stays usable: text typed into its
+edit shows, and its button clears it. When DOZURI_E2E_SCREENSHOT names a
+file, a picture of the form after the error is written there.
+
+Run inside the test desktop (tools/desktop).
+"""
+
+import argparse
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from key_input import make_input  # noqa: E402
+from scenario_run import check, print_log_tail, save_picture  # noqa: E402
+from wine_program import DesktopKeeper, Helper, StepFailed, WineProgram, wine_path  # noqa: E402
+
+FORM_CAPTION = "Skin deneme"
+# The manager's error box, captioned by the message type in the desktop's language.
+ERROR_CAPTIONS = ("Hata", "Error")
+ERROR_TEXT = "Loaded data is not a packed skin file"
+START_S = 60
+DIALOG_MS = 15000
+INPUT_MS = 10000
+SECOND_BOX_MS = 2500
+
+
+def write_damaged_skin(folder):
+    """A packed skin whose magic is wrong."""
+    path = os.path.join(folder, "Bozuk.asz")
+    with open(path, "wb") as f:
+        f.write(b"NOPE" + bytes(range(64)))
+    return path
+
+
+def error_box(helper):
+    for caption in ERROR_CAPTIONS:
+        if helper.run("wait", caption, "500", wait_ms=500).returncode == 0:
+            return caption
+    return None
+
+
+def answer_error_box(helper, keyboard, program):
+    deadline = time.monotonic() + START_S
+    caption = error_box(helper)
+    while caption is None:
+        check(program.running(), "the program ended before the error box came up")
+        check(time.monotonic() < deadline, "no error box within %d s" % START_S)
+        caption = error_box(helper)
+    text = helper.ok("message", caption).strip()
+    check(text == ERROR_TEXT, "the error box says %r, expected %r" % (text, ERROR_TEXT))
+    keyboard.keys(caption, "key:RETURN")
+    helper.wait_window_gone(caption, DIALOG_MS)
+    time.sleep(SECOND_BOX_MS / 1000)
+    check(error_box(helper) is None, "a second error box came up")
+    print("one error box:", text)
+
+
+def scenario(helper, keyboard, exe, good_skin, work, log):
+    damaged = write_damaged_skin(work)
+    args = ([wine_path(good_skin)] if good_skin else []) + [wine_path(damaged)]
+    caption = FORM_CAPTION
+    if good_skin:
+        caption += " - " + os.path.splitext(os.path.basename(good_skin))[0]
+    with WineProgram(exe, work, log, args) as program:
+        answer_error_box(helper, keyboard, program)
+        helper.wait_window(caption, DIALOG_MS)
+        print("the form keeps its skin:", caption)
+        helper.wait_focused_text(caption, "", INPUT_MS)
+        keyboard.keys(caption, "text:Deneme 123")
+        helper.wait_focused_text(caption, "Deneme 123", INPUT_MS)
+        shot = os.environ.get("DOZURI_E2E_SCREENSHOT")
+        if shot:
+            save_picture(helper, caption, work, shot, "skin test form")
+        helper.ok("click", caption, "Temizle")
+        helper.wait_focused_text(caption, "", INPUT_MS)
+        check(program.running(), "the program ended")
+        print("the form is usable")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--exe", required=True, help="skin_test_program.exe")
+    parser.add_argument("--helper", required=True, help="e2e_helper.exe")
+    parser.add_argument("--good-skin", help="a packed skin to load first")
+    parser.add_argument("--input", default="sendinput", choices=("sendinput", "xdotool"))
+    parser.add_argument("--keep", action="store_true", help="keep the work folder")
+    args = parser.parse_args()
+    work = tempfile.mkdtemp(prefix="skin-program-e2e-")
+    log = os.path.join(work, "wine.log")
+    helper = Helper(args.helper)
+    try:
+        with DesktopKeeper(helper):
+            scenario(helper, make_input(args.input, helper), args.exe, args.good_skin, work, log)
+    except (StepFailed, subprocess.TimeoutExpired) as failure:
+        print("FAILED:", failure)
+        print("work folder kept:", work)
+        print_log_tail(log)
+        return 1
+    if args.keep:
+        print("work folder:", work)
+    else:
+        shutil.rmtree(work, ignore_errors=True)
+    print("PASSED")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
