@@ -56,13 +56,13 @@ protected:
   }
 
 private:
-  // In the GUI thread: the tick reaches the timer unless it was freed
-  // meanwhile or the application terminates.
+  // In the GUI thread: the tick reaches the timer unless it was freed or
+  // stopped meanwhile or the application terminates.
   static void FireTimer(TacTimerShared& Shared) {
     TacThreadedTimer* timer;
     {
       std::lock_guard guard(Shared.Lock);
-      timer = Shared.Timer;
+      timer = Shared.Running ? Shared.Timer : nullptr;
     }
     if (timer == nullptr || ApplicationTerminating())
       return;

@@ -12,7 +12,7 @@
 //
 // Freeing the timer, also from inside its own tick, cuts the worker off
 // first: a tick already handed to the GUI thread then finds no timer and
-// does nothing.
+// does nothing; so does a tick that arrives after the timer was stopped.
 #pragma once
 #include <memory>
 

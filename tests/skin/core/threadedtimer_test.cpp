@@ -54,10 +54,9 @@ TEST(ThreadedTimer, TicksReachTheGuiThreadOnlyWithAHandler) {
   EXPECT_EQ(tickThread, gui);
 
   timer->SetEnabled(false);
-  PumpUntil([] { return false; }, 30);  // a tick handed over before is still delivered
   const int stopped = timer->Ticks;
   PumpUntil([] { return false; }, 100);
-  EXPECT_EQ(timer->Ticks, stopped) << "a disabled timer stays quiet";
+  EXPECT_EQ(timer->Ticks, stopped) << "a disabled timer stays quiet, also with a tick handed over before";
   timer->SetEnabled(true);
   timer->SetInterval(0);
   PumpUntil([] { return false; }, 100);
