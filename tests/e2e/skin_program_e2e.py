@@ -13,18 +13,14 @@ Run inside the test desktop (tools/desktop).
 
 import argparse
 import os
-import shutil
-import subprocess
 import sys
-import tempfile
 import time
 
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from key_input import make_input  # noqa: E402
-from scenario_run import check, print_log_tail, save_picture  # noqa: E402
-from wine_program import DesktopKeeper, Helper, StepFailed, WineProgram, wine_path  # noqa: E402
+from scenario_run import check, drive_program, save_picture  # noqa: E402
+from wine_program import WineProgram, wine_path  # noqa: E402
 
 FORM_CAPTION = "Skin deneme"
 # The manager's error box, captioned by the message type in the desktop's language.
@@ -108,26 +104,13 @@ def main():
     parser.add_argument("--exe", required=True, help="skin_test_program.exe")
     parser.add_argument("--helper", required=True, help="e2e_helper.exe")
     parser.add_argument("--good-skin", help="a packed skin to load first")
-    parser.add_argument("--input", default="sendinput", choices=("sendinput", "xdotool"))
     parser.add_argument("--keep", action="store_true", help="keep the work folder")
     args = parser.parse_args()
-    work = tempfile.mkdtemp(prefix="skin-program-e2e-")
-    log = os.path.join(work, "wine.log")
-    helper = Helper(args.helper)
-    try:
-        with DesktopKeeper(helper):
-            scenario(helper, make_input(args.input, helper), args.exe, args.good_skin, work, log)
-    except (StepFailed, subprocess.TimeoutExpired) as failure:
-        print("FAILED:", failure)
-        print("work folder kept:", work)
-        print_log_tail(log)
-        return 1
-    if args.keep:
-        print("work folder:", work)
-    else:
-        shutil.rmtree(work, ignore_errors=True)
-    print("PASSED")
-    return 0
+    # The work folder's copy of the program is named Dozuri.exe; its window is the skin test form.
+    return drive_program(args.exe, args.helper, "skin-program-e2e-",
+                         lambda helper, keyboard, exe, work, log: scenario(helper, keyboard, exe, args.good_skin,
+                                                                          work, log),
+                         keep=args.keep)
 
 
 if __name__ == "__main__":
