@@ -1,6 +1,7 @@
 #include "skin/core/skinforms.h"
 
 #include "classlib/forms/application.h"
+#include "classlib/forms/screen.h"
 #include "skin/core/skincommands.h"
 
 namespace {
@@ -13,6 +14,12 @@ void DeliverToForm(TForm* Form, TMessage& Message) {
   SendToChildControls(Form, Message);
   if (Form->FormStyle() == fsMDIForm && Form->ClientHandle() != nullptr)
     SendMessageW(Form->ClientHandle(), Message.Msg, Message.WParam, Message.LParam);
+}
+
+bool IsDesignerWindow(const AnsiString& Name, bool Removal) {
+  if (Name == "AppBuilder" || Name == "PropertyInspector")
+    return true;
+  return Removal && (Name.find("EditWindow_") != AnsiString::npos || Name.find("DockSite") != AnsiString::npos);
 }
 
 }  // namespace
@@ -47,4 +54,15 @@ void SendToSkinnedForms(TMessage& Message) {
   for (TForm* form : forms)
     if (form != nullptr && !BeingDestroyed(form))
       DeliverToForm(form, Message);
+}
+
+void SendToDesignedForms(TMessage& Message, bool Removal) {
+  if (Screen != nullptr)
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+      auto* form = dynamic_cast<TForm*>(Screen->Forms(i));
+      if (form != nullptr && !BeingDestroyed(form) && !IsDesignerWindow(form->Name(), Removal) &&
+          form->HandleAllocated())
+        DeliverToForm(form, Message);
+    }
+  SendToSkinnedForms(Message);
 }

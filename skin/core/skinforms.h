@@ -20,3 +20,8 @@ void SendToApplicationForms(TMessage& Message);
 // The message to each registered form that is not being destroyed, its
 // child controls and, for an MDI parent, its client window.
 void SendToSkinnedForms(TMessage& Message);
+// In the form designer: the message to each form of the screen (its child
+// controls too) except the designer's own windows ("AppBuilder",
+// "PropertyInspector"; for a skin removal also names holding "EditWindow_"
+// or "DockSite"), then SendToSkinnedForms.
+void SendToDesignedForms(TMessage& Message, bool Removal);

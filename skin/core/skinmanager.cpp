@@ -2,6 +2,8 @@
 
 #include "classlib/classes/strings.h"
 #include "classlib/classes/typinfo.h"
+#include "classlib/controls/messages.h"
+#include "classlib/forms/application.h"
 #include "classlib/system/fileutils.h"
 #include "classlib/system/numconv.h"
 #include "classlib/system/strutils.h"
@@ -9,8 +11,11 @@
 #include "skin/core/skincommands.h"
 #include "skin/core/skinforms.h"
 #include "skin/core/skinloader.h"
+#include "skin/core/skinbitmaps.h"
 #include "skin/core/skinplatform.h"
+#include "skin/core/skinshadow.h"
 #include "skin/core/skinutils.h"
+#include "support/png/graphic/pngicons.h"
 
 namespace {
 TsSkinManager* gDefaultManager = nullptr;
@@ -26,28 +31,31 @@ private:
   bool saved_;
 };
 
-void SendSkinCommandToForms(WORD Command, TsSkinManager* Manager) {
-  TMessage message{SM_ALPHACMD, SkinCommandWParam(Command), reinterpret_cast<LPARAM>(Manager), 0};
-  SendToApplicationForms(message);
-}
-
 bool IsNoColor(TColor Color) { return Color == -1 || Color == clFuchsia || Color == clWhite; }
 }  // namespace
 
 BEGIN_PUBLISHED(TsSkinManager)
+  PROPERTY(ExtendedBorders, ExtendedBorders, SetExtendedBorders).Default(false),
+  PROPERTY(SkinnedPopups, SkinnedPopups, SetSkinnedPopups).Default(true),
+  PROPERTY(AllowGlowing, AllowGlowing, SetAllowGlowing).Default(true),
   PROPERTY(AnimEffects, AnimEffects, SetAnimEffects),
+  PROPERTY(IsDefault, IsDefault, SetIsDefault).Default(true),
   PROPERTY(Active, Active, SetActive).Default(true),
   PROPERTY(CommonSections, CommonSections, SetCommonSections),
   PROPERTY(Saturation, Saturation, SetSaturation).Default(0),
   PROPERTY(HueOffset, HueOffset, SetHueOffset).Default(0),
   PROPERTY(InternalSkins, InternalSkins, SetInternalSkins),
+  PROPERTY(MenuSupport, MenuSupport, SetMenuSupport),
   PROPERTY(SkinDirectory, SkinDirectory, SetSkinDirectory),
   PROPERTY(SkinName, SkinName, SetSkinName),
   PROPERTY(SkinInfo, SkinInfo, SetSkinInfo),
+  PROPERTY(SkinningRules, SkinningRules, SetSkinningRules)
+      .Default(TacSkinningRules{srStdForms, srStdDialogs, srThirdParty}),
   PROPERTY(ThirdParty, ThirdParty, SetThirdParty),
   PROPERTY(Version, Version, SetVersion).Stored(false),
   PROPERTY(OnAfterChange, OnAfterChange, OnAfterChange),
   PROPERTY(OnBeforeChange, OnBeforeChange, OnBeforeChange),
+  PROPERTY(OnGetMenuExtraLineData, OnGetMenuExtraLineData, OnGetMenuExtraLineData),
 END_PUBLISHED
 
 bool SkinLoading() { return gSkinLoading; }
@@ -59,14 +67,118 @@ TsSkinManager::TsSkinManager(TComponent* AOwner) : TComponent(AOwner), FSkinData
   for (auto& list : FThirdLists)
     list = std::make_unique<TStringList>();
   UpdateThirdLists(false);
-  if (gDefaultManager == nullptr)
+  if (gDefaultManager == nullptr) {
     gDefaultManager = this;
+    HookMainWindow(true);
+  }
 }
 
 TsSkinManager::~TsSkinManager() {
+  HookMainWindow(false);
   if (gDefaultManager == this)
     gDefaultManager = nullptr;
   StoreThirdLists();
+}
+
+void TsSkinManager::HookMainWindow(bool Hook) {
+  if (Application == nullptr || Hook == FMainWindowHooked)
+    return;
+  const TWindowHook hook(Method<&TsSkinManager::MainWindowHook>(this));
+  if (Hook)
+    Application->HookMainWindow(hook);
+  else
+    Application->UnhookMainWindow(hook);
+  FMainWindowHooked = Hook;
+}
+
+bool TsSkinManager::MainWindowHook(TMessage& Message) {
+  if (!FSkinnedPopups)
+    return false;
+  switch (Message.Msg) {
+    case WM_SYSCOMMAND: {
+      const WPARAM command = Message.WParam & 0xFFF0;
+      FLastSystemCommand = command == SC_MINIMIZE ? 2 : command == SC_RESTORE ? 1 : 0;
+      return false;
+    }
+    case WM_THEMECHANGED:
+      Message.Result = 0;
+      return true;
+    case CM_ACTIVATE:
+      if (Screen != nullptr)
+        for (int i = Screen->FormCount() - 1; i >= 0; --i)
+          if (TCustomForm* form = Screen->Forms(i); form != nullptr && form->HandleAllocated())
+            SendSkinCommand(form->Handle(), SkinCmdAfterAnimation, 0);
+      return false;
+    default:
+      return false;
+  }
+}
+
+bool TsSkinManager::ExtendedBorders() const { return FExtendedBorders && LayeredWindowsSupported(); }
+
+void TsSkinManager::SetExtendedBorders(bool Value) {
+  if (Value == FExtendedBorders)
+    return;
+  FExtendedBorders = Value;
+  if (FSkinData->SkinActive && !Reading())
+    SetSkinName(FSkinName);  // the load prepares the shadow again
+}
+
+// Glowing is off library-wide for a 32-bit program on 64-bit Windows
+// without desktop composition.
+bool TsSkinManager::AllowGlowing() const {
+  return FAllowGlowing && LayeredWindowsSupported() && !(RunsUnderWow64() && !DwmCompositionEnabled());
+}
+
+bool TsSkinManager::IsDefault() const { return gDefaultManager == this; }
+
+void TsSkinManager::SetIsDefault(bool Value) {
+  if (!Value && gDefaultManager != nullptr)
+    return;
+  if (gDefaultManager != this) {
+    if (gDefaultManager != nullptr)
+      gDefaultManager->HookMainWindow(false);
+    gDefaultManager = this;
+    HookMainWindow(true);
+  }
+  if (Reading())
+    return;
+  if (!FActive) {
+    BroadcastSkinRemoved();
+  } else if (FSkinData->SkinActive) {
+    BroadcastNewSkin(true);
+  }
+}
+
+void TsSkinManager::PrepareShadow() {
+  FShadowActive.reset();
+  FShadowInactive.reset();
+  FShadowMargins = RECT{0, 0, 0, 0};
+  if (!FActive || !ExtendedBorders())
+    return;
+  const int border = FIndexes.GlobalMasks[gmExBorder];
+  if (IsMaskIndexValid(border)) {
+    const TsMaskData& mask = Masks[border];
+    TBitmap* source = mask.Image != nullptr ? mask.Image.get() : MasterBitmap.get();
+    if (source == nullptr)
+      return;
+    const int offset = FSkinData->FormOffset;
+    FShadowMargins = FSkinData->BorderMode != 0 ? RECT{offset, offset, offset, offset}
+                                                : RECT{mask.WL - offset, mask.WT - offset, mask.WR - offset,
+                                                       mask.WB - offset};
+    FShadowInactive = CopyMaskImage32(mask, *source, 0);
+    FShadowActive = CopyMaskImage32(mask, *source, mask.ImageCount > 1 ? 1 : 0);
+  } else if (TBitmap* builtIn = BuiltInShadowPicture()) {
+    const int grow = DwmCompositionEnabled() ? 1 : 0;
+    FShadowMargins = RECT{11 + grow, 7 + grow, 11 + grow, 11 + grow};
+    FShadowActive = std::make_unique<TBitmap>();
+    FShadowActive->Assign(builtIn);
+    FShadowInactive = std::make_unique<TBitmap>();
+    FShadowInactive->Assign(builtIn);
+  }
+  for (TBitmap* picture : {FShadowActive.get(), FShadowInactive.get()})
+    if (picture != nullptr)
+      ZeroTransparentWhite(*picture);
 }
 
 void TsSkinManager::UpdateThirdLists(bool Reset) {
@@ -86,6 +198,8 @@ void TsSkinManager::Loaded() {
   TComponent::Loaded();
   if (FSkinDirectory.empty())
     FSkinDirectory = "c:\\Skins";
+  if (FMenuSupport->IcoLineSkin().empty())
+    FMenuSupport->SetIcoLineSkin("ICOLINE");
   UpdateThirdLists(false);
   if (FActive && !FSkinName.empty())
     BroadcastNewSkin(false);
@@ -150,9 +264,13 @@ void TsSkinManager::LoadAndApply(const AnsiString& PreviousName) {
   BroadcastNewSkin(true);
 }
 
+AnsiString TsSkinManager::PackedSkinFileName() const {
+  return AddPathDelimiter(GetFullSkinDirectory()) + FSkinName + ".asz";
+}
+
 bool TsSkinManager::LoadSkinFiles(TsLoadedSkin& Skin) {
   const AnsiString directory = AddPathDelimiter(GetFullSkinDirectory());
-  const AnsiString packed = directory + FSkinName + ".asz";
+  const AnsiString packed = PackedSkinFileName();
   TsSkinFiles files;
   std::unique_ptr<TacSkinConvertor> archive;
   AnsiString optionsText;
@@ -216,6 +334,7 @@ void TsSkinManager::TakeSkin(TsLoadedSkin& Skin) {
   Patterns = std::move(Skin.Patterns);
   MasterBitmap = std::move(Skin.MasterBitmap);
   FillStandardIndexes();
+  PrepareShadow();
 }
 
 void TsSkinManager::FreeSkin() {
@@ -224,6 +343,9 @@ void TsSkinManager::FreeSkin() {
   Sections.clear();
   MasterBitmap.reset();
   FIndexes = TsStandardIndexes{};
+  FShadowActive.reset();
+  FShadowInactive.reset();
+  FShadowMargins = RECT{0, 0, 0, 0};
 }
 
 AnsiString TsSkinManager::SkinInfo() const {
@@ -361,7 +483,7 @@ void TsSkinManager::BroadcastNewSkin(bool Repaint) {
     return;
   FSkinData->SkinActive = false;
   FillStandardIndexes();
-  SendSkinCommandToForms(SkinCmdNewSkin, this);
+  SendToForms(SkinCmdNewSkin, false);
   FSkinData->SkinActive = true;
   if (Repaint)
     BroadcastRefresh();
@@ -369,13 +491,22 @@ void TsSkinManager::BroadcastNewSkin(bool Repaint) {
 
 void TsSkinManager::BroadcastSkinRemoved() {
   FSkinData->SkinActive = false;
-  SendSkinCommandToForms(SkinCmdSkinRemoved, this);
+  SendToForms(SkinCmdSkinRemoved, true);
   FreeSkin();
 }
 
 void TsSkinManager::BroadcastRefresh() {
-  SendSkinCommandToForms(SkinCmdStopFading, this);
-  SendSkinCommandToForms(SkinCmdRefresh, this);
+  if (!ComponentState().Contains(csDesigning))
+    SendToForms(SkinCmdStopFading, false);
+  SendToForms(SkinCmdRefresh, false);
+}
+
+void TsSkinManager::SendToForms(WORD Command, bool Removal) {
+  TMessage message{SM_ALPHACMD, SkinCommandWParam(Command), reinterpret_cast<LPARAM>(this), 0};
+  if (ComponentState().Contains(csDesigning))
+    SendToDesignedForms(message, Removal);
+  else
+    SendToApplicationForms(message);
 }
 
 int TsSkinManager::FindSection(const AnsiString& Name) const {

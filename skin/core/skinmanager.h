@@ -18,12 +18,24 @@
 #include "classlib/classes/events.h"
 #include "classlib/classes/strings.h"
 #include "skin/core/animeffects.h"
+#include "skin/core/menusupport.h"
 #include "skin/core/skindata.h"
 #include "skin/core/storedskins.h"
 #include "skin/core/thirdpartylist.h"
 
 class TStrings;
+class TMenuItem;
 struct TsLoadedSkin;
+struct TMessage;
+
+// Which forms and dialogs the skin reaches.
+enum TacSkinningRule { srStdForms, srStdDialogs, srThirdParty };
+DOZURI_ENUM(TacSkinningRule, "srStdForms", "srStdDialogs", "srThirdParty");
+DOZURI_SET(TacSkinningRules, TacSkinningRule);
+
+// Asked by the menu painter for the extra line of a popup menu.
+DOZURI_EVENT(TacGetExtraLineData, void(TMenuItem* FirstItem, AnsiString& SkinSection, AnsiString& Caption,
+                                       TBitmap*& Glyph, bool& LineVisible));
 
 // The indexes of the sections and images the library's own painters use
 // most, looked up once per skin; -1 when the skin lacks them.
@@ -58,6 +70,29 @@ public:
   ~TsSkinManager() override;
 
   void Loaded() override;
+
+  // ---- Options edited in the form designer
+  // Forms get the skin's extended borders with a shadow; only where layered
+  // windows exist. A change reloads an applied skin.
+  bool ExtendedBorders() const;
+  void SetExtendedBorders(bool Value);
+  // Popup menus are skinned; the main-window hook answers only while on.
+  bool SkinnedPopups() const { return FSkinnedPopups; }
+  void SetSkinnedPopups(bool Value) { FSkinnedPopups = Value; }
+  // Controls may glow; only where layered windows exist and glowing is not
+  // switched off library-wide.
+  bool AllowGlowing() const;
+  void SetAllowGlowing(bool Value) { FAllowGlowing = Value; }
+  // This manager is the default one. Setting True (or anything while there
+  // is none) makes it the default and tells the forms; False changes
+  // nothing.
+  bool IsDefault() const;
+  void SetIsDefault(bool Value);
+  TacSkinningRules SkinningRules() const { return FSkinningRules; }
+  void SetSkinningRules(TacSkinningRules Value) { FSkinningRules = Value; }
+  TacMenuSupport* MenuSupport() const { return FMenuSupport.get(); }
+  void SetMenuSupport(TacMenuSupport* Value) { FMenuSupport->Assign(Value); }
+  TacGetExtraLineData OnGetMenuExtraLineData;
 
   // ---- Options edited in the form designer (owned)
   // Options text of the application's own, added to every skin it loads.
@@ -110,6 +145,9 @@ public:
   // The skin came from a packed archive.
   bool IsPacked() const { return FIsPacked; }
 
+  // The packed file SkinName is loaded from: the resolved directory (a
+  // one-letter one as a drive, "c" gives "c:\"), SkinName, ".asz".
+  AnsiString PackedSkinFileName() const;
   // SkinDirectory as a full path: "..\" relative to the parent of the
   // program's folder, ".\" and a bare name relative to the program's
   // folder, a one-letter drive and anything with ":" or "\" as it stands.
@@ -138,6 +176,26 @@ public:
 
   TNotifyEvent OnBeforeChange;
   TNotifyEvent OnAfterChange;
+
+  // ---- Extended borders
+  // Makes the two shadow pictures of the loaded skin: one image each of its
+  // GLOBALINFO EXBORDER (inactive the first, active the second), else
+  // copies of the program's "acSHDA" picture; none without extended
+  // borders, an active manager, or either source.
+  void PrepareShadow();
+  // How far the shadow reaches out of a form on each side.
+  const RECT& ShadowMargins() const { return FShadowMargins; }
+  TBitmap* ShadowPictureActive() const { return FShadowActive.get(); }
+  TBitmap* ShadowPictureInactive() const { return FShadowInactive.get(); }
+
+  // ---- The application's main window (hooked by the default manager)
+  // While SkinnedPopups: records minimize (2) and restore (1) system
+  // commands, anything else as 0; answers WM_THEMECHANGED as handled; on
+  // CM_ACTIVATE sends skin command 0x12 to every form of the screen, last
+  // to first.
+  bool MainWindowHook(TMessage& Message);
+  // The record of the last system command the hook saw.
+  int LastSystemCommand() const { return FLastSystemCommand; }
 
   // ---- The loaded skin
   TsSkinData* SkinData() const { return FSkinData.get(); }
@@ -215,7 +273,22 @@ private:
   template <class Match>
   int FindWithParents(int SectionIndex, const AnsiString& SectionName, Match&& Matches) const;
 
+  // Hooks or unhooks the application's main window.
+  void HookMainWindow(bool Hook);
+  // The skin command to the forms: through the application at run time, to
+  // the screen's forms (not the designer's own) at design time.
+  void SendToForms(WORD Command, bool Removal);
+
   bool FActive = true;
+  bool FExtendedBorders = false;
+  bool FSkinnedPopups = true;
+  bool FAllowGlowing = true;
+  TacSkinningRules FSkinningRules{srStdForms, srStdDialogs, srThirdParty};
+  std::unique_ptr<TacMenuSupport> FMenuSupport = std::make_unique<TacMenuSupport>();
+  RECT FShadowMargins{0, 0, 0, 0};
+  std::unique_ptr<TBitmap> FShadowActive, FShadowInactive;
+  bool FMainWindowHooked = false;
+  int FLastSystemCommand = 0;
   std::unique_ptr<TsSkinData> FSkinData;
   std::unique_ptr<TacAnimEffects> FAnimEffects = std::make_unique<TacAnimEffects>();
   std::unique_ptr<ThirdPartyList> FThirdParty = std::make_unique<ThirdPartyList>();

@@ -13,6 +13,7 @@
 #include "skin/core/skincommands.h"
 #include "skin/core/skinforms.h"
 #include "skin/core/skinplatform.h"
+#include "skin/core/skinshadow.h"
 #include "support/png/graphic/pnggraphic.h"
 
 const char* const SkinTextRoot = "Root :";
@@ -62,26 +63,13 @@ void LoadTextConstants() {
   ScrollArrowWidth = GetSystemMetrics(SM_CXHSCROLL);
 }
 
-bool DwmCompositionOn() {
-  HMODULE dwm = LoadLibraryW(L"dwmapi.dll");
-  if (dwm == nullptr)
-    return false;
-  using TDwmIsCompositionEnabled = HRESULT(WINAPI*)(BOOL*);
-  auto query = reinterpret_cast<TDwmIsCompositionEnabled>(
-      reinterpret_cast<void*>(GetProcAddress(dwm, "DwmIsCompositionEnabled")));
-  BOOL enabled = FALSE;
-  const bool on = query != nullptr && SUCCEEDED(query(&enabled)) && enabled;
-  FreeLibrary(dwm);
-  return on;
-}
-
 void SetUpUtilities() {
   gKernel = LoadLibraryW(L"kernel32.dll");
   if (gKernel == nullptr)
     return;
   LoadWow64Entry();
   const bool composition =
-      SkinStartupSeams().DesktopComposition ? SkinStartupSeams().DesktopComposition() : DwmCompositionOn();
+      SkinStartupSeams().DesktopComposition ? SkinStartupSeams().DesktopComposition() : DwmCompositionEnabled();
   GlowingDisabled = RunsUnderWow64() && !composition;
 }
 
