@@ -5,10 +5,14 @@ Run from this folder: python3 draw_images.py. It writes images/mainimages.bmp
 (a strip of 32 images of 16 x 16 for the main form's image list),
 images/baslik.bmp (the 32 x 32 header picture) and images/mod3.bmp (the
 16 x 16 glyph of "Dozuri 3 Modu") and images/splash.bmp (the 500 x 310
-start-up splash picture, over which the program paints its name).
+start-up splash picture, over which the program paints its name). It also
+writes images/acshda.png and images/acshdi.png, the skin library's shadow
+pictures of an active and an inactive window: 32-bit PNGs whose black
+fades from half opacity at the centre to nothing at the edges.
 """
 import os
 import struct
+import zlib
 
 CLEAR = (255, 0, 255)
 INK = (32, 32, 96)
@@ -349,6 +353,26 @@ def splash_picture():
     return c
 
 
+def write_png_rgba(path, width, height, pixel):
+    """Writes a 32-bit PNG; pixel(x, y) gives (r, g, b, a)."""
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack('>I', len(data)) + body + struct.pack('>I', zlib.crc32(body) & 0xFFFFFFFF)
+    rows = b''.join(b'\0' + bytes(v for x in range(width) for v in pixel(x, y)) for y in range(height))
+    header = struct.pack('>IIBBBBB', width, height, 8, 6, 0, 0, 0)
+    with open(path, 'wb') as f:
+        f.write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) + chunk(b'IDAT', zlib.compress(rows, 9))
+                + chunk(b'IEND', b''))
+
+
+def shadow_pixel(size, strength):
+    """A black pixel whose alpha falls from strength at the centre to 0 at the edges."""
+    def pixel(x, y):
+        edge = min(x, y, size - 1 - x, size - 1 - y)
+        return (0, 0, 0, min(strength, strength * edge * 2 // size * 2))
+    return pixel
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     out = os.path.join(here, 'images')
@@ -373,6 +397,9 @@ def main():
     glyph.save(os.path.join(out, 'mod3.bmp'))
 
     splash_picture().save(os.path.join(out, 'splash.bmp'))
+
+    write_png_rgba(os.path.join(out, 'acshda.png'), 64, 64, shadow_pixel(64, 128))
+    write_png_rgba(os.path.join(out, 'acshdi.png'), 64, 64, shadow_pixel(64, 80))
 
 
 if __name__ == '__main__':

@@ -1,6 +1,6 @@
 // The program's entry: set up the units, title the application, show the
 // splash while the main form is made, then run the message loop until the
-// main form closes.
+// main form closes; at exit the units release what they set up.
 #include <windows.h>
 
 #include "app/shell/mainform.h"
@@ -27,7 +27,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     Application->Run();
   } catch (...) {
     Application->HandleException(Application);
+    ShutDownUnits();
     return 1;
   }
+  ShutDownUnits();
   return 0;
 }

@@ -16,6 +16,7 @@
 #include "reportengine/preview/qrlabeleditor.h"
 #include "reportengine/preview/qrprev.h"
 #include "reportengine/preview/qrprogressform.h"
+#include "skin/core/skinstartup.h"
 #include "support/png/graphic/pnggraphic.h"
 #include "textreport/forms/fmprintersetup.h"
 #include "textreport/forms/zrprev.h"
@@ -55,4 +56,9 @@ void SetUpUnits() {
   InstallReportRunner();
   InstallRunnerOutputPaths();
   InstallReportDesigner();
+  // The skin library's texts, platform facts and shadow pictures; it also
+  // answers "/acver" with its version box, before the main form appears.
+  SetUpSkinLibrary();
 }
+
+void ShutDownUnits() { ShutDownSkinLibrary(); }

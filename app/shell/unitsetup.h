@@ -6,7 +6,10 @@
 // library's process-wide variables are made, so APPNAME holds the
 // application's title as it is then (the program file's name) and
 // APPSTARTTIME and APPSTARTDATE the moment the program started; the report
-// engines get their progress, print setup and preview forms.
+// engines get their progress, print setup and preview forms; the skin
+// library sets itself up last.
 #pragma once
 
 void SetUpUnits();
+// At exit: what the set-up made is released, in reverse order.
+void ShutDownUnits();

@@ -103,18 +103,19 @@ class DesktopKeeper:
 
 
 class WineProgram:
-    """A context that starts `exe` under wine in `folder` and kills it on exit
-    when it is still running."""
+    """A context that starts `exe` under wine in `folder` (with the command
+    line arguments `args`) and kills it on exit when it is still running."""
 
-    def __init__(self, exe, folder, log_path):
+    def __init__(self, exe, folder, log_path, args=()):
         self.exe = exe
+        self.args = list(args)
         self.folder = folder
         self.log_path = log_path
         self.process = None
 
     def __enter__(self):
         log = open(self.log_path, "ab")
-        self.process = subprocess.Popen(["wine", self.exe], cwd=self.folder, stdin=subprocess.DEVNULL,
+        self.process = subprocess.Popen(["wine", self.exe, *self.args], cwd=self.folder, stdin=subprocess.DEVNULL,
                                         stdout=log, stderr=subprocess.STDOUT)
         log.close()
         return self
