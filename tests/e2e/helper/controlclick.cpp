@@ -59,6 +59,8 @@ struct ClassSearch {
   std::vector<HWND> found;
 };
 
+}  // namespace
+
 std::vector<HWND> VisibleChildrenOfClass(HWND window, std::vector<const wchar_t*> classNames) {
   ClassSearch search{std::move(classNames), {}};
   EnumChildWindows(
@@ -77,6 +79,8 @@ std::vector<HWND> VisibleChildrenOfClass(HWND window, std::vector<const wchar_t*
       reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
+
+namespace {
 
 void ClickCentre(HWND control, const RECT& rect) {
   PostClick(control, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
