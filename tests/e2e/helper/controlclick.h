@@ -24,6 +24,10 @@ bool ClickTab(HWND window, const std::wstring& text);
 // meets them.
 std::vector<HWND> VisibleChildrenOfClass(HWND window, std::vector<const wchar_t*> classNames);
 
+// The text of the first visible status bar of `window` (in simple mode its
+// simple text); false when there is no status bar.
+bool StatusBarText(HWND window, std::wstring& text);
+
 // A left click at (x, y) of the control's client area.
 void PostClick(HWND control, int x, int y);
 

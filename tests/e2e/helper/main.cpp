@@ -38,6 +38,7 @@
 //                                      bottom) of the N-th visible child window
 //                                      (1 = first, as EnumChildWindows meets them)
 //                                      of window class CLASS
+//   e2e_helper status CAPTION          print the text of the window's status bar
 //   e2e_helper drag  CAPTION X1 Y1 X2 Y2 STEPS  bring the window to the front, press
 //                                      the left mouse button at the screen point
 //                                      X1,Y1, move to X2,Y2 in STEPS steps, release
@@ -364,6 +365,17 @@ int ChildRectangle(const Args& args) {
   return 0;
 }
 
+int StatusText(const Args& args) {
+  HWND window = FindOrFail(args[0]);
+  if (!window)
+    return 1;
+  std::wstring text;
+  if (!e2e::StatusBarText(window, text))
+    return Fail(L"no status bar", args[0]);
+  PrintUtf8Line(text);
+  return 0;
+}
+
 int Drag(const Args& args) {
   HWND window = FindOrFail(args[0]);
   if (!window)
@@ -423,6 +435,8 @@ int Run(const std::wstring& command, const Args& args) {
     return ClipboardText();
   if (command == L"rect" && args.size() == 3)
     return ChildRectangle(args);
+  if (command == L"status" && args.size() == 1)
+    return StatusText(args);
   if (command == L"drag" && args.size() == 6)
     return Drag(args);
   fwprintf(stderr, L"e2e_helper: wrong command line (see the head of main.cpp)\n");
