@@ -91,12 +91,19 @@ bool TypeItem(const std::wstring& item) {
   return false;
 }
 
+// The window with that caption, made the foreground window (input goes there).
+HWND FindInFrontOrFail(const std::wstring& caption) {
+  HWND window = FindOrFail(caption);
+  if (window && !e2e::BringToFront(window)) {
+    Fail(L"cannot bring to front", caption);
+    return nullptr;
+  }
+  return window;
+}
+
 int Keys(const Args& args) {
-  HWND window = FindOrFail(args[0]);
-  if (!window)
+  if (!FindInFrontOrFail(args[0]))
     return 1;
-  if (!e2e::BringToFront(window))
-    return Fail(L"cannot bring to front", args[0]);
   for (size_t i = 1; i < args.size(); ++i)
     if (!TypeItem(args[i]))
       return Fail(L"cannot send", args[i]);
@@ -377,11 +384,8 @@ int StatusText(const Args& args) {
 }
 
 int Drag(const Args& args) {
-  HWND window = FindOrFail(args[0]);
-  if (!window)
+  if (!FindInFrontOrFail(args[0]))
     return 1;
-  if (!e2e::BringToFront(window))
-    return Fail(L"cannot bring to front", args[0]);
   auto number = [&args](size_t index) { return static_cast<LONG>(wcstol(args[index].c_str(), nullptr, 10)); };
   const POINT from{number(1), number(2)}, to{number(3), number(4)};
   return e2e::DragMouse(from, to, static_cast<int>(number(5))) ? 0 : Fail(L"the mouse did not follow", args[0]);

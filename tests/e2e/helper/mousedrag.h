@@ -8,7 +8,7 @@ namespace e2e {
 
 // Presses the left button at `from` (screen pixels), moves to `to` in
 // `steps` equal steps and releases it there; false when the system refused
-// an event or the cursor did not land where it was sent.
+// an event or the cursor did not come to `from`.
 bool DragMouse(POINT from, POINT to, int steps);
 
 }  // namespace e2e
