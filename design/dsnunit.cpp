@@ -109,8 +109,21 @@ void TDsnStage::LoadFromFile(const AnsiString& FileName) {
   } catch (const std::exception&) {
     throw LayoutReadError(FileName);
   }
-  if (wasActive && FController != nullptr)
+  if (wasActive && FController != nullptr) {
+    // Design mode covers windows, and controls read into the stage get
+    // theirs only when shown: without them now, the loaded layout would
+    // stay uncovered, deaf to the mouse in design mode.
+    MakeLoadedWindows(this);
     FController->SetActive(true);
+  }
+}
+
+void TDsnStage::MakeLoadedWindows(TWinControl* Parent) {
+  for (int i = 0; i < Parent->ControlCount(); ++i)
+    if (auto* child = dynamic_cast<TWinControl*>(Parent->Controls(i))) {
+      child->HandleNeeded();
+      MakeLoadedWindows(child);
+    }
 }
 
 void TDsnStage::WriteControl(TStream& Stream, TControl* Control) { WriteLayoutRecord(Stream, Owner(), Control); }

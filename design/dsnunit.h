@@ -222,6 +222,8 @@ public:
   // Reads the layout in Stream (from its start) into a staging container and
   // replaces the children with it when the whole read succeeded.
   virtual void ReadControls(TStream& Stream);
+  // Makes the window of every windowed control under Parent, at any depth.
+  static void MakeLoadedWindows(TWinControl* Parent);
   // Every reading error is handled: what cannot be read is skipped.
   virtual void ReaderError(TReader* Reader, const AnsiString& Message, bool& Handled);
   // A handler the owner form does not publish leaves the event unassigned.

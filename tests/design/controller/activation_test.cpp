@@ -3,6 +3,7 @@
 // again or destroyed.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,8 @@
 #include "classlib/forms/scripteddialogs.h"
 #include "design/dsnpanel.h"
 #include "design/dsnprop.h"
+#include "reportengine/printables/qrprintablesreg.h"
+#include "reportengine/report/qrreportreg.h"
 #include "surfacefixture.h"
 
 namespace {
@@ -171,6 +174,41 @@ TEST_F(Activation, ACoveredWindowMadeAgainIsCoveredAgainOnceTheLoopRuns) {
   combo->RecreateWnd();
   test_support::Pump();
   EXPECT_EQ(HitTest(ComboEdit()), HTTRANSPARENT);
+}
+
+// A layout read while design mode is on is covered whole, also when it is
+// read before its form shows (as a designer loads its file while it is being
+// shown): its controls get their windows before the controller covers the
+// stage again.
+TEST_F(Activation, ALayoutLoadedInDesignModeIsCoveredWholeAndTakesPresses) {
+  RegisterQuickRepClasses();
+  RegisterQRPrintableClasses();
+  RegisterClasses({TComboBox::StaticClass(), TStBarCode::StaticClass()});
+  const AnsiString file = "activation_loaded.vlp";
+  stage->SaveToFile(file);
+  controller->SetActive(true);
+  // The fixture's controls are replaced by those read.
+  report = nullptr;
+  band = nullptr;
+  label1 = label2 = nullptr;
+  barcode = nullptr;
+  combo = nullptr;
+  host->SetVisible(false);
+  stage->LoadFromFile(file);
+  host->SetVisible(true);
+  test_support::Pump();
+  std::remove(file.c_str());
+  EXPECT_TRUE(controller->Active());
+  for (const char* name : {"Report1", "Label1", "Label2", "Combo1"}) {
+    auto* loaded = dynamic_cast<TWinControl*>(host->FindComponent(name));
+    ASSERT_NE(loaded, nullptr) << name;
+    EXPECT_EQ(AgentsOf(loaded), 1) << name;
+  }
+  auto* loadedLabel = dynamic_cast<TWinControl*>(host->FindComponent("Label1"));
+  controller->Presses.clear();
+  Click(loadedLabel, Point(3, 3));
+  ASSERT_EQ(controller->Presses.size(), 1u);
+  EXPECT_EQ(controller->Presses[0].Target, loadedLabel);
 }
 
 TEST_F(Activation, NoticesOfWindowsDestroyedMeanwhileAreDroppedAndNoAgentIsLeft) {

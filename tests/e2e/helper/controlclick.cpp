@@ -59,6 +59,8 @@ struct ClassSearch {
   std::vector<HWND> found;
 };
 
+}  // namespace
+
 std::vector<HWND> VisibleChildrenOfClass(HWND window, std::vector<const wchar_t*> classNames) {
   ClassSearch search{std::move(classNames), {}};
   EnumChildWindows(
@@ -77,6 +79,8 @@ std::vector<HWND> VisibleChildrenOfClass(HWND window, std::vector<const wchar_t*
       reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
+
+namespace {
 
 void ClickCentre(HWND control, const RECT& rect) {
   PostClick(control, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
@@ -141,6 +145,24 @@ void PostClick(HWND control, int x, int y) {
   PostMessageW(control, WM_MOUSEMOVE, 0, at);
   PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
   PostMessageW(control, WM_LBUTTONUP, 0, at);
+}
+
+bool StatusBarText(HWND window, std::wstring& text) {
+  const std::vector<HWND> bars = VisibleChildrenOfClass(window, {STATUSCLASSNAMEW, L"TStatusBar"});
+  if (bars.empty())
+    return false;
+  // In simple mode part 0 answers with the simple text (a larger part number
+  // beyond the parts gets nothing).
+  const size_t length = LOWORD(SendMessageW(bars.front(), SB_GETTEXTLENGTHW, 0, 0));
+  std::vector<wchar_t> buffer(length + 1, L'\0');
+  RemoteBlock block(bars.front(), buffer.size() * sizeof(wchar_t));
+  if (!block.Ready() || !block.Write(buffer.data(), buffer.size() * sizeof(wchar_t)))
+    return false;
+  SendMessageW(bars.front(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(block.At()));
+  if (!block.Read(buffer.data(), length * sizeof(wchar_t)))
+    return false;
+  text.assign(buffer.data(), length);
+  return true;
 }
 
 bool ClickToolButton(HWND window, const std::wstring& text) {

@@ -77,6 +77,9 @@ std::optional<WORD> VirtualKeyByName(const std::wstring& name) {
   for (const Named& k : keys)
     if (name == k.name)
       return k.key;
+  // A letter or digit is its own virtual key (for CTRL+S and the like).
+  if (name.size() == 1 && ((name[0] >= L'A' && name[0] <= L'Z') || (name[0] >= L'0' && name[0] <= L'9')))
+    return static_cast<WORD>(name[0]);
   return std::nullopt;
 }
 

@@ -6,7 +6,7 @@
 //   e2e_helper wait  CAPTION MS        wait until the window is visible
 //   e2e_helper gone  CAPTION MS        wait until no such window is visible
 //   e2e_helper keys  CAPTION ITEM...   bring it to the front and type; an ITEM is
-//                                      text:CHARS or key:NAME (RETURN, ESCAPE, TAB, ...),
+//                                      text:CHARS or key:NAME (RETURN, ESCAPE, TAB, ..., a letter),
 //                                      key:CTRL+NAME or key:ALT+NAME
 //   e2e_helper focus CAPTION           print the text of the focused control
 //   e2e_helper shot  CAPTION FILE      save a picture of the window as a BMP
@@ -34,6 +34,14 @@
 //   e2e_helper texts CAPTION           print the text of every child window
 //                                      that has one, a line each
 //   e2e_helper clipboard               print the clipboard's text
+//   e2e_helper rect  CAPTION CLASS N   print the screen rectangle (left top right
+//                                      bottom) of the N-th visible child window
+//                                      (1 = first, as EnumChildWindows meets them)
+//                                      of window class CLASS
+//   e2e_helper status CAPTION          print the text of the window's status bar
+//   e2e_helper drag  CAPTION X1 Y1 X2 Y2 STEPS  bring the window to the front, press
+//                                      the left mouse button at the screen point
+//                                      X1,Y1, move to X2,Y2 in STEPS steps, release
 #include <windows.h>
 // After windows.h, which it needs.
 #include <shellapi.h>
@@ -45,6 +53,7 @@
 
 #include "tests/e2e/helper/controlclick.h"
 #include "tests/e2e/helper/keyinput.h"
+#include "tests/e2e/helper/mousedrag.h"
 #include "tests/e2e/helper/windowlookup.h"
 #include "tests/e2e/helper/windowshot.h"
 
@@ -82,12 +91,19 @@ bool TypeItem(const std::wstring& item) {
   return false;
 }
 
+// The window with that caption, made the foreground window (input goes there).
+HWND FindInFrontOrFail(const std::wstring& caption) {
+  HWND window = FindOrFail(caption);
+  if (window && !e2e::BringToFront(window)) {
+    Fail(L"cannot bring to front", caption);
+    return nullptr;
+  }
+  return window;
+}
+
 int Keys(const Args& args) {
-  HWND window = FindOrFail(args[0]);
-  if (!window)
+  if (!FindInFrontOrFail(args[0]))
     return 1;
-  if (!e2e::BringToFront(window))
-    return Fail(L"cannot bring to front", args[0]);
   for (size_t i = 1; i < args.size(); ++i)
     if (!TypeItem(args[i]))
       return Fail(L"cannot send", args[i]);
@@ -342,6 +358,39 @@ int ClipboardText() {
   return text ? 0 : Fail(L"no text on the clipboard", L"");
 }
 
+int ChildRectangle(const Args& args) {
+  HWND window = FindOrFail(args[0]);
+  if (!window)
+    return 1;
+  const std::vector<HWND> children = e2e::VisibleChildrenOfClass(window, {args[1].c_str()});
+  const long order = wcstol(args[2].c_str(), nullptr, 10);
+  if (order < 1 || static_cast<size_t>(order) > children.size())
+    return Fail(L"no such child of the class", args[1] + L" " + args[2]);
+  RECT rect{};
+  GetWindowRect(children[static_cast<size_t>(order) - 1], &rect);
+  printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
+  return 0;
+}
+
+int StatusText(const Args& args) {
+  HWND window = FindOrFail(args[0]);
+  if (!window)
+    return 1;
+  std::wstring text;
+  if (!e2e::StatusBarText(window, text))
+    return Fail(L"no status bar", args[0]);
+  PrintUtf8Line(text);
+  return 0;
+}
+
+int Drag(const Args& args) {
+  if (!FindInFrontOrFail(args[0]))
+    return 1;
+  auto number = [&args](size_t index) { return static_cast<LONG>(wcstol(args[index].c_str(), nullptr, 10)); };
+  const POINT from{number(1), number(2)}, to{number(3), number(4)};
+  return e2e::DragMouse(from, to, static_cast<int>(number(5))) ? 0 : Fail(L"the mouse did not follow", args[0]);
+}
+
 // Asking for the desktop window makes Wine start its desktop process when it
 // is not running, and returns once it is there.
 int Hold(const Args& args) {
@@ -388,6 +437,12 @@ int Run(const std::wstring& command, const Args& args) {
     return Texts(args);
   if (command == L"clipboard" && args.empty())
     return ClipboardText();
+  if (command == L"rect" && args.size() == 3)
+    return ChildRectangle(args);
+  if (command == L"status" && args.size() == 1)
+    return StatusText(args);
+  if (command == L"drag" && args.size() == 6)
+    return Drag(args);
   fwprintf(stderr, L"e2e_helper: wrong command line (see the head of main.cpp)\n");
   return 2;
 }
