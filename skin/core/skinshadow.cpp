@@ -8,37 +8,11 @@
 #include "classlib/system/exceptions.h"
 #include "skin/core/bitmappixels.h"
 #include "skin/core/skindata.h"
+#include "skin/core/skinstartup.h"
 #include "support/png/graphic/pngicons.h"
 #include "support/png/graphic/pnggraphic.h"
 
 namespace {
-
-std::unique_ptr<TBitmap> LoadShadowResource(const wchar_t* Name) {
-  HMODULE module = GetModuleHandleW(nullptr);
-  HRSRC resource = FindResourceW(module, Name, MAKEINTRESOURCEW(10) /* RT_RCDATA */);
-  if (resource == nullptr)
-    return nullptr;
-  HGLOBAL loaded = LoadResource(module, resource);
-  const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
-  const DWORD size = SizeofResource(module, resource);
-  if (bytes == nullptr || size == 0)
-    return nullptr;
-  TMemoryStream data;
-  data.WriteBuffer(bytes, static_cast<std::int32_t>(size));
-  data.SetPosition(0);
-  auto picture = std::make_unique<TPNGGraphic>();
-  try {
-    picture->LoadFromStream(data);
-  } catch (const Exception&) {
-    return nullptr;
-  }
-  if (picture->Width() <= 0 || picture->Height() <= 0)
-    return nullptr;
-  auto bitmap = std::make_unique<TBitmap>();
-  bitmap->Assign(picture.get());
-  bitmap->SetPixelFormat(pf32bit);
-  return bitmap;
-}
 
 std::optional<std::unique_ptr<TBitmap>>& ShadowPictureSlot() {
   static std::optional<std::unique_ptr<TBitmap>> slot;
@@ -73,10 +47,10 @@ std::unique_ptr<TBitmap> CopyMaskImage32(const TsMaskData& Mask, TBitmap& Source
 }
 
 TBitmap* BuiltInShadowPicture() {
-  auto& slot = ShadowPictureSlot();
-  if (!slot.has_value())
-    slot = LoadShadowResource(L"acSHDA");
-  return slot->get();
+  // The library's start-up loads the program's own picture; a test may put
+  // another one (or none) in its place.
+  const auto& slot = ShadowPictureSlot();
+  return slot.has_value() ? slot->get() : ShadowPictureActive;
 }
 
 void SetBuiltInShadowPicture(std::unique_ptr<TBitmap> Picture) { ShadowPictureSlot() = std::move(Picture); }

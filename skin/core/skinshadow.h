@@ -14,9 +14,9 @@ struct TsMaskData;
 // are opaque. nullptr for an empty cell.
 std::unique_ptr<TBitmap> CopyMaskImage32(const TsMaskData& Mask, TBitmap& Source, int Index);
 
-// The program's "acSHDA" picture (a PNG resource of type RCDATA) as a
-// 32-bit bitmap, looked up once; nullptr when the program has none or it
-// does not decode.
+// The program's "acSHDA" picture (a PNG resource of type RCDATA, 32 bits),
+// loaded at the skin library's start-up; nullptr before it, or when the
+// program has none or it does not decode.
 TBitmap* BuiltInShadowPicture();
 // Replaces what the look-up found (nullptr: no picture), for tests.
 void SetBuiltInShadowPicture(std::unique_ptr<TBitmap> Picture);

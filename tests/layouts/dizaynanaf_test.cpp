@@ -822,6 +822,16 @@ TEST_F(DesignerTest, TextsGoThroughTheReportComponentsTranslateHook) {
 
 // ---- The file the runner reads ----------------------------------------------------------
 
+// A covered control shows the arrow in design mode, and a layout saved
+// there keeps that cursor; the runner draws printables without windows, so
+// it changes nothing there. Comparisons leave it out.
+std::string WithoutDesignCursor(std::string Record) {
+  static const std::string cursor("\x06" "Cursor" "\x07\x07" "crArrow");
+  for (std::size_t at = Record.find(cursor); at != std::string::npos; at = Record.find(cursor, at))
+    Record.erase(at, cursor.size());
+  return Record;
+}
+
 // The layout's records as the runner's stage holds them after a load.
 std::vector<std::string> RunnerRecords(const AnsiString& File) {
   std::unique_ptr<TDizaynPreviewF, void (*)(TDizaynPreviewF*)> runner(new TDizaynPreviewF(nullptr),
@@ -831,7 +841,8 @@ std::vector<std::string> RunnerRecords(const AnsiString& File) {
   for (int i = 0; i < runner->DsnStage1->ControlCount(); ++i) {
     TMemoryStream record;
     WriteLayoutRecord(record, runner.get(), runner->DsnStage1->Controls(i));
-    records.emplace_back(static_cast<const char*>(record.Memory()), static_cast<std::size_t>(record.Size()));
+    records.push_back(WithoutDesignCursor(
+        std::string(static_cast<const char*>(record.Memory()), static_cast<std::size_t>(record.Size()))));
   }
   return records;
 }
