@@ -59,10 +59,15 @@ void TDesignInspector::PropEditorChange(TObject* Sender) {
   if (selection.empty() || current == nullptr)
     return;
   const TInspectorRow row = *current;
-  // A number that does not convert changes nothing: the editor shows the
-  // control's value again.
-  if ((Sender == FCEdit && !ParseInspectorNumber(FCEdit->Text())) ||
-      (Sender == FCeInteger && !ParseInspectorInteger(FCeInteger->Text()))) {
+  // The number is read before anything touches the editor; one that does
+  // not convert changes nothing, and the editor shows the control's value
+  // again.
+  std::optional<double> number;
+  if (Sender == FCEdit)
+    number = ParseInspectorNumber(FCEdit->Text());
+  else if (Sender == FCeInteger)
+    number = ParseInspectorInteger(FCeInteger->Text());
+  if ((Sender == FCEdit || Sender == FCeInteger) && !number) {
     LoadEditor(selection.front());
     return;
   }
@@ -70,8 +75,14 @@ void TDesignInspector::PropEditorChange(TObject* Sender) {
   if (Sender == FEdit || Sender == FCEdit || Sender == FCeInteger)
     static_cast<TCustomEdit*>(Sender)->SelectAll();
   bool bandsSwitched = false;
-  for (TControl* control : selection)
-    ApplyToControl(Sender, control, row, bandsSwitched);
+  for (TControl* control : selection) {
+    if (Sender == FCeInteger)
+      ApplyInteger(control, row, static_cast<int>(*number));
+    else if (Sender == FCEdit)
+      ApplyDecimal(control, row, *number);
+    else
+      ApplyToControl(Sender, control, row, bandsSwitched);
+  }
   if (bandsSwitched)
     FHost->BandsChanged();
   FHost->UpdateSelection();
@@ -87,10 +98,6 @@ void TDesignInspector::ApplyToControl(TObject* Sender, TControl* Control, const 
                                       bool& BandsSwitched) {
   if (Sender == FEdit)
     ApplyText(Control, Row);
-  else if (Sender == FCeInteger)
-    ApplyInteger(Control, Row, *ParseInspectorInteger(FCeInteger->Text()));
-  else if (Sender == FCEdit)
-    ApplyDecimal(Control, Row, *ParseInspectorNumber(FCEdit->Text()));
   else if (Sender == FComboBoolean)
     ApplyBoolean(Control, Row, BandsSwitched);
   else if (Sender == FBtnEdit)
@@ -218,7 +225,8 @@ void TDesignInspector::ApplyCombo(TComboBox* Combo, TControl* Control, const TIn
     if (!IsPublishedProp(Control, Row.Key))
       return;
     TComponent* root = FHost->DesignRoot();
-    TComponent* target = root != nullptr ? root->FindComponent(Trim(Combo->Text())) : nullptr;
+    const AnsiString name = index >= 0 ? Trim(Combo->Items()->Strings(index)) : AnsiString();
+    TComponent* target = root != nullptr ? root->FindComponent(name) : nullptr;
     try {
       SetObjectProp(Control, Row.Key, target);
     } catch (const Exception&) {

@@ -314,7 +314,8 @@ TEST_F(DesignInspectorTest, ALabelAndAShapeShowOnlyWhatBothPublish) {
   Select({Add<TQRLabel>(band, "QRLabel1"), Add<TQRShape>(band, "QRShape1")});
   // A shape publishes no Caption and no Color of its own (its colours are
   // its brush's and pen's); single rows are absent from a selection of two.
-  EXPECT_EQ(Captions(), CaptionsOfRows({"21", "25", "25a"}));
+  // The parameter row asks only that the first be a label.
+  EXPECT_EQ(Captions(), CaptionsOfRows({"21", "25", "25a", "41"}));
   EXPECT_EQ(RowOf("Metin"), 0);
   EXPECT_EQ(RowOf("Renk"), 0);
   EXPECT_EQ(RowOf("Nesne Adi"), 0);
@@ -368,7 +369,7 @@ TEST_F(DesignInspectorTest, ABarcodeShowsItsPixelsInMillimetresOfThePage) {
   Type("Width", "20");
   EXPECT_EQ(barcode->Width(), 76);
   EXPECT_TRUE(designer.modified);
-  EXPECT_EQ(inspector->InspectorRows()[RowOfKey("Width") - 1].Value, "20,1158");
+  EXPECT_EQ(inspector->InspectorRows()[RowOfKey("Width") - 1].Value, "20,0997");
 }
 
 // ---- Drawing and row selection ------------------------------------------------------------
@@ -603,6 +604,7 @@ TEST_F(DesignInspectorTest, ABandLinkChoosesAmongThePagesBands) {
   auto* prototype = Band(page, "PrototypeBand");
   prototype->SetTag(-100);
   auto* sub = Add<TQRSubDetail>(page, "QRSubDetail1");
+  auto* other = Add<TQRSubDetail>(page, "QRSubDetail2");
   Select({sub});
   inspector->SelectRow(RowOfKey("Master"));
   TComboBox* combo = inspector->ComboClass();
@@ -610,13 +612,20 @@ TEST_F(DesignInspectorTest, ABandLinkChoosesAmongThePagesBands) {
   std::vector<std::string> items;
   for (int i = 0; i < combo->Items()->Count(); ++i)
     items.push_back(combo->Items()->Strings(i));
-  EXPECT_EQ(items, (std::vector<std::string>{" ", "Report1", "DetailBand1", "QRSubDetail1"}));
+  EXPECT_EQ(items, (std::vector<std::string>{" ", "Report1", "DetailBand1", "QRSubDetail1", "QRSubDetail2"}));
+  EXPECT_EQ(combo->ItemIndex(), 1);  // a sub-detail's master starts as its page
+  combo->SetItemIndex(4);
+  inspector->PropEditorChange(combo);
+  EXPECT_EQ(sub->Master(), other);
+  // A plain band cannot be a master: the link stays.
   combo->SetItemIndex(2);
   inspector->PropEditorChange(combo);
-  EXPECT_EQ(sub->Master(), detail);
+  EXPECT_EQ(sub->Master(), other);
+  EXPECT_NE(sub->Master(), detail);
   combo->SetItemIndex(0);
   inspector->PropEditorChange(combo);
   EXPECT_EQ(sub->Master(), nullptr);
+  EXPECT_EQ(inspector->InspectorRows()[RowOfKey("Master") - 1].Value, "");
 }
 
 TEST_F(DesignInspectorTest, RenamingRefusesATakenNameInAnyLetterCase) {
