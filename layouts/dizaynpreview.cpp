@@ -16,6 +16,7 @@
 #include "layouts/bandformat.h"
 #include "layouts/barcodeproxy.h"
 #include "layouts/labelprintvalue.h"
+#include "layouts/layoutprototypes.h"
 #include "layouts/runnerbinding.h"
 #include "layouts/runnerreport.h"
 #include "layouts/text/textfieldvariables.h"
@@ -133,69 +134,12 @@ TComponent* TDizaynPreviewF::MakeRegistered(const char* ClassName, const AnsiStr
   return component;
 }
 
-// EAN-13 with its check character, 12-mil bars, tall guard bars, the code
-// shown: what a barcode dropped from the palette looks like.
-TStBarCode* TDizaynPreviewF::MakeBarcodePrototype(const AnsiString& Name, bool DataAware) {
-  TStBarCode* barcode = DataAware ? new TStDbBarCode(this) : new TStBarCode(this);
-  barcode->SetName(Name);
-  barcode->SetParent(DsnDpstPanel);
-  barcode->SetTag(PrototypeTag);
-  barcode->SetBarCodeType(bcEAN_13);
-  barcode->SetAddCheckChar(true);
-  barcode->SetBarWidth(12);
-  barcode->SetTallGuardBars(true);
-  barcode->SetShowCode(true);
-  return barcode;
-}
-
-// The palette's prototypes: made for the classes this program registers.
+// The palette's prototypes, the same set the designer offers.
 void TDizaynPreviewF::CreatePrototypes() {
-  DsnDpstPanel = MakeControl<TPanel>(this, this, "DsnDpstPanel");
-  DsnDpstPanel->SetVisible(false);
-  static constexpr std::pair<const char*, const char*> printables[] = {
-      {"TQRLabel", "Dpst_TQRLabel"},           {"TQRDBText", "Dpst_TQRDbText"},
-      {"TQRExpr", "Dpst_TQRExpr"},             {"TQRSysData", "Dpst_TQRSysData"},
-      {"TQRMemo", "Dpst_TQRMemo"},             {"TQRShape", "Dpst_TQRShape"},
-      {"TQRImage", "Dpst_TQRResim"},           {"TVtQrLabel", "Dpst_TQRLabelDikey"},
-      {"TVtQrDBText", "Dpst_TQRDbTextDikey"}, {"TVtQrDBText", "Dpst_TJvQrDbText"},
-      {"TQRDBImage", "Dpst_TQRDBImage"},
-  };
-  for (const auto& [cls, name] : printables) {
-    TComponent* prototype = MakeRegistered(cls, name, DsnDpstPanel);
-    // The turned labels read upward, as the palette's do.
-    if (prototype != nullptr && GetPropInfo(prototype, "Direction") != nullptr)
-      SetEnumProp(prototype, "Direction", "fldDownUp");
-  }
-  MakeBarcodePrototype("Dpst_StDbBarCode", true);
-  MakeBarcodePrototype("Dpst_StBarCode", false);
-
-  PrototypeReport = new TQuickRep(this);
-  PrototypeReport->SetName("PrototypeReport");
-  PrototypeReport->SetTag(PrototypeTag);
-  PrototypeReport->SetParent(DsnDpstPanel);
-  AddPrototypeBands(*PrototypeReport);
-
-  CreateTextPrototype();
-}
-
-// The text palette's prototypes: a 76 x 60 page in Courier New with a
-// detail band, its sub-detail and a label of each kind on the detail band.
-void TDizaynPreviewF::CreateTextPrototype() {
-  auto* page = new TZReport(this);
-  page->SetName("ZReport1");
-  page->SetTag(PrototypeTag);
-  page->SetParent(DsnDpstPanel);
-  ZReport1 = page;
-  page->Bands()->SetHas(zbtDetail, true);
-  TZRCustomBand* detail = page->FindBand(zbtDetail);
-  detail->SetHasController(true);
-  auto place = [this, detail](TZRCustomLabel* Label, const char* Name) {
-    Label->SetName(Name);
-    Label->SetParent(detail);
-  };
-  place(new TZRLabel(this), "Dpst_TZrLabel");
-  place(new TZRSystemLabel(this), "Dpst_TZrSystemLabel");
-  place(new TZRTotalLabel(this), "Dpst_TlZRTotalLabel");
+  const TLayoutPrototypes prototypes = BuildLayoutPrototypes(this, this);
+  DsnDpstPanel = prototypes.Panel;
+  PrototypeReport = prototypes.GraphicPage;
+  ZReport1 = prototypes.TextPage;
 }
 
 void TDizaynPreviewF::CreateCompositeReports() {

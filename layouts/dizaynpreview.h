@@ -140,10 +140,8 @@ public:
 
 private:
   void CreatePrototypes();
-  void CreateTextPrototype();
   void CreateCompositeReports();
   TComponent* MakeRegistered(const char* ClassName, const AnsiString& Name, TWinControl* Parent);
-  TStBarCode* MakeBarcodePrototype(const AnsiString& Name, bool DataAware);
 
   // The steps of a run.
   void LoadLayout();

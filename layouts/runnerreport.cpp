@@ -100,21 +100,6 @@ void AddCompositeMember(TComponent& Composite, TQuickRep& Page) {
   adder(Composite, Page);
 }
 
-void AddPrototypeBands(TQuickRep& Page) {
-  TComponent* owner = Page.Owner();
-  auto* detail = new TQRBand(owner);
-  detail->SetName("Dpst_DetailBand");
-  detail->SetBandType(rbDetail);
-  detail->SetParent(&Page);
-  if (TClass subDetail = GetClass("TQRSubDetail")) {
-    TCreateContext context;
-    context.Owner = owner;
-    auto* band = dynamic_cast<TControl*>(subDetail->Create(context));
-    band->SetName("Dpst_SubDetailBand");
-    band->SetParent(&Page);
-  }
-}
-
 void PreparePage(TQuickRep& Page) {
   TDataSet* dataSet = Page.DataSet();
   if (dataSet == nullptr) {

@@ -50,9 +50,6 @@ using TCompositeMemberAdder = std::function<void(TComponent& Composite, TQuickRe
 TCompositeMemberAdder InstallCompositeMemberAdder(TCompositeMemberAdder Adder);
 void AddCompositeMember(TComponent& Composite, TQuickRep& Page);
 
-// A detail band and a sub-detail band on a prototype page.
-void AddPrototypeBands(TQuickRep& Page);
-
 // Runs the page into its page store, with the data set's controls disabled.
 void PreparePage(TQuickRep& Page);
 int PreparedPageCount(TQuickRep& Page);

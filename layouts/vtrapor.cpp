@@ -12,8 +12,7 @@
 
 namespace {
 
-constexpr char InfoCaption[] = "Bilgi";
-constexpr char NoDesignerMessage[] = "Rapor tasarimcisi bu surumde henuz yok.";
+constexpr char NoDesignerMessage[] = "Rapor tasarimcisi kurulu degil; rapor tasarlanamadi.";
 constexpr char NoRunnerMessage[] = "Rapor calistirici bu surumde henuz yok; rapor yazdirilamadi.";
 
 TReportRunner& InstalledRunner() {
@@ -109,23 +108,19 @@ void TVtRapor::RunReport(const AnsiString& LayoutFile, const AnsiString& Mode) {
   runner(*this, LayoutFile, Mode);
 }
 
+// Without an installed designer (a host that never installs one) the call
+// fails with a Turkish text rather than doing nothing.
 void TVtRapor::DesignReport(const AnsiString& LayoutFile) {
   const TReportDesigner designer = InstalledDesigner();
-  if (designer) {
-    try {
-      designer(*this, LayoutFile);
-    } catch (...) {
-      FDesignerForm = nullptr;
-      throw;
-    }
+  if (!designer)
+    throw Exception(Translate(NoDesignerMessage));
+  try {
+    designer(*this, LayoutFile);
+  } catch (...) {
     FDesignerForm = nullptr;
-    return;
+    throw;
   }
-  TMessageBoxRequest request;
-  request.Caption = Translate(InfoCaption);
-  request.Text = Translate(NoDesignerMessage);
-  request.Flags = MB_OK | MB_ICONINFORMATION;
-  DialogService().MessageBox(request);
+  FDesignerForm = nullptr;
 }
 
 void TVtRapor::ShowReportManager(const AnsiString& ListFile, const AnsiString& DefaultLayout) {

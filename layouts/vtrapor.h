@@ -6,8 +6,8 @@
 // selection), the designer and the hidden report runner.
 //
 // The runner and the designer are reached through seams (SetReportRunner,
-// SetReportDesigner) that their units fill; until a designer is installed,
-// DesignReport tells the user so and does nothing else.
+// SetReportDesigner) that their units fill (InstallReportRunner,
+// InstallReportDesigner); without one, the entry points raise an exception.
 #pragma once
 #include <functional>
 #include <memory>
@@ -101,6 +101,8 @@ public:
   // Without an installed runner they raise an exception with a Turkish text.
   void PreviewReport(const AnsiString& LayoutFile);
   void PrintReport(const AnsiString& LayoutFile);
+  // The designer, modal, on the layout ("" starts without a file); raises
+  // an exception with a Turkish text when no designer is installed.
   void DesignReport(const AnsiString& LayoutFile);
   // The chooser in management mode.
   void ShowReportManager(const AnsiString& ListFile, const AnsiString& DefaultLayout);

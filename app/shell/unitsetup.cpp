@@ -8,6 +8,7 @@
 #include "classlib/system/formatsettings.h"
 #include "components/vtcomponentsreg.h"
 #include "design/dsnpanel.h"
+#include "layouts/dizaynanaf.h"
 #include "layouts/dizaynpreview.h"
 #include "layouts/output/runneroutput.h"
 #include "reportengine/composite/qrcomposite.h"
@@ -53,4 +54,5 @@ void SetUpUnits() {
   RegisterQRCompositeClasses();
   InstallReportRunner();
   InstallRunnerOutputPaths();
+  InstallReportDesigner();
 }

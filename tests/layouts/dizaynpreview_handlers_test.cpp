@@ -19,6 +19,7 @@
 #include "layouts/runnerreport.h"
 #include "layouts/vtqrbarcodeimage.h"
 #include "reportengine/printables/qrlabel.h"
+#include "reportengine/report/qrband.h"
 #include "reportengine/report/quickrep.h"
 #include "support/barcode/components/stdbbarcode.h"
 #include "textreport/engine/zrctrls.h"
@@ -105,7 +106,11 @@ TEST(RunnerForm, ItsOwnComponentsArePrototypesThatNeverRun) {
   ASSERT_NE(runner->PrototypeReport, nullptr);
   EXPECT_EQ(runner->PrototypeReport->Tag(), PrototypeTag);
   EXPECT_NE(DetailBandOf(*runner->PrototypeReport), nullptr);
-  EXPECT_NE(runner->FindComponent("Dpst_SubDetailBand"), nullptr);
+  auto* titleBand = dynamic_cast<TQRBand*>(runner->FindComponent("Dpst_TQRBand"));
+  ASSERT_NE(titleBand, nullptr);
+  EXPECT_EQ(titleBand->BandType(), rbTitle);
+  EXPECT_EQ(titleBand->Parent(), runner->PrototypeReport);
+  EXPECT_NE(runner->FindComponent("Dpst_TQRSubDetail"), nullptr);
   EXPECT_EQ(runner->QuickRepCount(), 0);
   EXPECT_TRUE(runner->GraphicPages().empty());
   ASSERT_NE(runner->ZReport1, nullptr);

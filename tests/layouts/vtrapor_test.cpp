@@ -189,16 +189,16 @@ TEST_F(VtRaporTest, WithoutARunnerPrintingFailsWithATurkishMessage) {
   SetReportRunner(previous);
 }
 
-TEST_F(VtRaporTest, DesignReportWithoutADesignerSaysSoInTurkishThroughTheTranslateHook) {
+TEST_F(VtRaporTest, DesignReportWithoutADesignerFailsInTurkishThroughTheTranslateHook) {
   const TReportDesigner previous = SetReportDesigner(nullptr);
   rapor->OnTranslate = [](AnsiString Text, AnsiString& Result) { Result = "<" + Text + ">"; };
-  dialogs.AnswerButton(IDOK);
-  rapor->DesignReport("C:\\r\\a.vlp");
-  ASSERT_EQ(dialogs.Records().size(), 1u);
-  EXPECT_EQ(dialogs.Records()[0].Kind, TDialogKind::MessageBox);
-  EXPECT_EQ(dialogs.Records()[0].Caption, "<Bilgi>");
-  EXPECT_EQ(dialogs.Records()[0].Text, "<Rapor tasarimcisi bu surumde henuz yok.>");
-  EXPECT_EQ(dialogs.Records()[0].Flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
+  try {
+    rapor->DesignReport("C:\\r\\a.vlp");
+    ADD_FAILURE() << "designing without a designer reported success";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message, "<Rapor tasarimcisi kurulu degil; rapor tasarlanamadi.>");
+  }
+  EXPECT_TRUE(dialogs.Records().empty());
   EXPECT_EQ(rapor->DesignerForm(), nullptr);
   SetReportDesigner(previous);
 }
