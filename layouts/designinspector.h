@@ -156,6 +156,7 @@ private:
   std::vector<TInspectorRow> FRows;
   int FActiveRow = 1;
   TWinControl* FActiveEditor = nullptr;
+  AnsiString FTypedText;  // the text edit's text when applying began
   bool FDragging = false;
   int FDragY = 0;
 

@@ -59,9 +59,11 @@ void TDesignInspector::PropEditorChange(TObject* Sender) {
   if (selection.empty() || current == nullptr)
     return;
   const TInspectorRow row = *current;
-  // The number is read before anything touches the editor; one that does
-  // not convert changes nothing, and the editor shows the control's value
-  // again.
+  // The value is read before anything touches the editor (making its
+  // window can lay the panel out anew, which reloads the editor); a number
+  // that does not convert changes nothing, and the editor shows the
+  // control's value again.
+  FTypedText = FEdit->Text();
   std::optional<double> number;
   if (Sender == FCEdit)
     number = ParseInspectorNumber(FCEdit->Text());
@@ -107,7 +109,7 @@ void TDesignInspector::ApplyToControl(TObject* Sender, TControl* Control, const 
 }
 
 void TDesignInspector::ApplyText(TControl* Control, const TInspectorRow& Row) {
-  const AnsiString text = FEdit->Text();
+  const AnsiString& text = FTypedText;
   if (Row.Key == "ComponentName") {
     Rename(Control, text);
     return;
