@@ -7,6 +7,7 @@
 #include "classlib/classes/typinfo.h"
 #include "classlib/forms/application.h"
 #include "classlib/forms/dialogservice.h"
+#include "layouts/core/bindinghints.h"
 #include "classlib/system/fileutils.h"
 #include "layouts/dizaynpreview.h"
 #include "reportengine/report/quickrep.h"
@@ -102,6 +103,7 @@ void TDizaynAnaF::FormShow(TObject*) {
   if (TCustomForm* main = Application->MainForm(); main != nullptr && main != this)
     SetCaption(main->Caption());
   Invalidate();
+  PlaceToolBarButtons();
   LayoutModified = false;
   if (Rapor != nullptr && Rapor->OnFormOpen)
     FormOpenHook = Rapor->OnFormOpen;

@@ -209,10 +209,15 @@ private:
   void CreateMenus();
   void CreateDialogs();
   void CreateController();
+  // The push buttons of the tool bar follow its tool buttons.
+  void PlaceToolBarButtons();
 
   // dizaynanaffile.cpp
   // Saves to the file, or shows why it could not; true when saved.
   bool SaveLayoutTo(const AnsiString& Name);
+  // The save dialog's file: saved, remembered and shown; false when the
+  // dialog was cancelled or the save failed.
+  bool SaveUnderChosenName();
   // Loads the file onto the stage, or shows why it could not (the layout
   // stays as it was); true when loaded.
   bool LoadLayout(const AnsiString& Name);

@@ -105,32 +105,28 @@ void TDizaynAnaF::ToolButton2Click(TObject*) {
   LayoutReplaced();
 }
 
+bool TDizaynAnaF::SaveUnderChosenName() {
+  if (!SD->Execute() || SD->FileName().empty())
+    return false;
+  const AnsiString name = SD->FileName();
+  if (!SaveLayoutTo(name))
+    return false;
+  FileName = name;
+  ShowFileName();
+  LayoutModified = false;
+  return true;
+}
+
 void TDizaynAnaF::ToolButton3Click(TObject*) {
-  if (!FileName.empty()) {
-    if (SaveLayoutTo(FileName))
-      LayoutModified = false;
-  } else if (SD->Execute() && !SD->FileName().empty()) {
-    const AnsiString name = SD->FileName();
-    if (SaveLayoutTo(name)) {
-      FileName = name;
-      ShowFileName();
-      LayoutModified = false;
-    }
-  }
+  if (FileName.empty())
+    SaveUnderChosenName();
+  else if (SaveLayoutTo(FileName))
+    LayoutModified = false;
   // Saving empties the selection: the current page is chosen again.
   SelectInComponentList(CurrentPage());
 }
 
-void TDizaynAnaF::FarkliKaydet1Click(TObject*) {
-  if (!SD->Execute() || SD->FileName().empty())
-    return;
-  const AnsiString name = SD->FileName();
-  if (!SaveLayoutTo(name))
-    return;
-  FileName = name;
-  ShowFileName();
-  LayoutModified = false;
-}
+void TDizaynAnaF::FarkliKaydet1Click(TObject*) { SaveUnderChosenName(); }
 
 // The runner loads the saved file itself, so only a saved, unchanged layout
 // can be previewed.

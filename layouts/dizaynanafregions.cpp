@@ -1,6 +1,8 @@
 // The designer's regions, made in code as its form description would make
 // them: tool bar, palette, inspector panel, page area, status bar, menus,
 // dialogs, the design controller and the form's own default page.
+#include <algorithm>
+
 #include "classlib/controls/controlmaking.h"
 #include "classlib/forms/shortcuts.h"
 #include "classlib/system/numconv.h"
@@ -19,6 +21,7 @@ constexpr int DesignerPaletteGroup = 2301;
 constexpr int PaletteButtonWidth = 90;
 constexpr int PaletteButtonHeight = 22;
 constexpr int PaletteButtonsPerRow = 9;
+constexpr int PushButtonWidth = 96;
 
 TMenuItem* AddDesignerItem(TMenuItem* Parent, const char* Name, const AnsiString& Caption,
                            const TNotifyEvent& OnClick = nullptr, TShortCut Key = scNone) {
@@ -87,22 +90,35 @@ void TDizaynAnaF::CreateToolBar() {
   }
   // A new layout comes with the new-layout commands.
   ToolButton1->SetEnabled(false);
-  int left = 560;
-  auto push = [this, &left](const char* Name, const char* Caption, const TNotifyEvent& OnClick) {
-    auto* button = MakeControlAt<TButton>(this, ToolBar1, Name, left, 2, 96, 24);
+  auto push = [this](const char* Name, const char* Caption, const TNotifyEvent& OnClick) {
+    auto* button = MakeControlAt<TButton>(this, ToolBar1, Name, 0, 2, PushButtonWidth, 24);
     button->SetCaption(Caption);
     button->OnClick = OnClick;
-    left += 100;
     return button;
   };
   Button2 = push("Button2", "Ye&ni Sayfa", Method<&TDizaynAnaF::Button2Click>(this));
   Button1 = push("Button1", "Sayfayi &Sil", Method<&TDizaynAnaF::Button1Click>(this));
   Button3 = push("Button3", "&Etiket Ayarla", Method<&TDizaynAnaF::Button3Click>(this));
   Button4 = push("Button4", "&Kapat", Method<&TDizaynAnaF::Kapat1Click>(this));
+  PlaceToolBarButtons();
+}
+
+void TDizaynAnaF::PlaceToolBarButtons() {
+  // The bar places its tool buttons (sized to their captions) once it has a
+  // window.
+  if (ToolBar1->Parent() != nullptr && ToolBar1->Parent()->HandleAllocated())
+    ToolBar1->HandleNeeded();
+  int left = std::max(ToolButton9->Left() + ToolButton9->Width(), 420) + 8;
+  for (TButton* button : {Button2, Button1, Button3, Button4}) {
+    button->SetLeft(left);
+    left += PushButtonWidth + 4;
+  }
 }
 
 void TDizaynAnaF::CreatePalette() {
   DsnPanel1 = MakeControl<TDsnPanel>(this, this, "DsnPanel1");
+  // Below the tool bar: controls aligned to the same side keep their order by position.
+  DsnPanel1->SetTop(ToolBar1->Top() + ToolBar1->Height() + 1);
   DsnPanel1->SetAlign(alTop);
   DsnPanel1->SetCaption("");
   DsnPanel1->SetHeight(2 * PaletteButtonHeight + 6);

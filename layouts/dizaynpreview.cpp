@@ -122,16 +122,7 @@ TDizaynPreviewF::TDizaynPreviewF(TComponent* AOwner)
 TDizaynPreviewF::~TDizaynPreviewF() = default;
 
 TComponent* TDizaynPreviewF::MakeRegistered(const char* ClassName, const AnsiString& Name, TWinControl* Parent) {
-  TClass cls = GetClass(ClassName);
-  if (cls == nullptr)
-    return nullptr;
-  TCreateContext context;
-  context.Owner = this;
-  auto* component = static_cast<TComponent*>(cls->Create(context));
-  component->SetName(Name);
-  if (auto* control = dynamic_cast<TControl*>(component); control != nullptr && Parent != nullptr)
-    control->SetParent(Parent);
-  return component;
+  return MakeRegisteredComponent(this, ClassName, Name, Parent);
 }
 
 // The palette's prototypes, the same set the designer offers.

@@ -18,21 +18,6 @@
 
 namespace {
 
-// A component of a registered class, named, owned and parented; nullptr when
-// the program does not register the class.
-TComponent* MakePrototypeOf(TComponent* Owner, const char* ClassName, const char* Name, TWinControl* Parent) {
-  TClass cls = GetClass(ClassName);
-  if (cls == nullptr)
-    return nullptr;
-  TCreateContext context;
-  context.Owner = Owner;
-  auto* component = static_cast<TComponent*>(cls->Create(context));
-  component->SetName(Name);
-  if (auto* control = dynamic_cast<TControl*>(component); control != nullptr && Parent != nullptr)
-    control->SetParent(Parent);
-  return component;
-}
-
 void SetPublishedOrd(TComponent* C, const char* Prop, std::int64_t Value) {
   if (C != nullptr && GetPropInfo(C, Prop) != nullptr)
     SetOrdProp(C, Prop, Value);
@@ -99,26 +84,26 @@ TStBarCode* MakeBarcodePrototype(TComponent* Owner, TWinControl* Panel, const ch
 }
 
 void MakePrintablePrototypes(TComponent* Owner, TPanel* Panel) {
-  TComponent* label = MakePrototypeOf(Owner, "TQRLabel", "Dpst_TQRLabel", Panel);
+  TComponent* label = MakeRegisteredComponent(Owner, "TQRLabel", "Dpst_TQRLabel", Panel);
   UsePaletteTextLook(label);
   if (label != nullptr)
     SetStrProp(label, "Caption", "Dpst_TQRLabel");
-  UseUpwardText(MakePrototypeOf(Owner, "TVtQrLabel", "Dpst_TQRLabelDikey", Panel));
-  UsePaletteTextLook(MakePrototypeOf(Owner, "TQRDBText", "Dpst_TQRDbText", Panel));
-  UseUpwardText(MakePrototypeOf(Owner, "TVtQrDBText", "Dpst_TQRDbTextDikey", Panel));
-  TComponent* upwardData = MakePrototypeOf(Owner, "TVtQrDBText", "Dpst_TJvQrDbText", Panel);
+  UseUpwardText(MakeRegisteredComponent(Owner, "TVtQrLabel", "Dpst_TQRLabelDikey", Panel));
+  UsePaletteTextLook(MakeRegisteredComponent(Owner, "TQRDBText", "Dpst_TQRDbText", Panel));
+  UseUpwardText(MakeRegisteredComponent(Owner, "TVtQrDBText", "Dpst_TQRDbTextDikey", Panel));
+  TComponent* upwardData = MakeRegisteredComponent(Owner, "TVtQrDBText", "Dpst_TJvQrDbText", Panel);
   UseUpwardText(upwardData);
   SetPublishedOrd(upwardData, "AutoSize", 1);
-  UsePaletteTextLook(MakePrototypeOf(Owner, "TQRExpr", "Dpst_TQRExpr", Panel));
-  SetPublishedEnum(MakePrototypeOf(Owner, "TQRSysData", "Dpst_TQRSysData", Panel), "Data", "qrsDate");
-  TComponent* memo = MakePrototypeOf(Owner, "TQRMemo", "Dpst_TQRMemo", Panel);
+  UsePaletteTextLook(MakeRegisteredComponent(Owner, "TQRExpr", "Dpst_TQRExpr", Panel));
+  SetPublishedEnum(MakeRegisteredComponent(Owner, "TQRSysData", "Dpst_TQRSysData", Panel), "Data", "qrsDate");
+  TComponent* memo = MakeRegisteredComponent(Owner, "TQRMemo", "Dpst_TQRMemo", Panel);
   UsePaletteTextLook(memo);
   if (memo != nullptr)
     if (auto* lines = dynamic_cast<TStrings*>(GetObjectProp(memo, "Lines")))
       lines->SetText("Memo");
-  SetPublishedEnum(MakePrototypeOf(Owner, "TQRShape", "Dpst_TQRShape", Panel), "Shape", "qrsRectangle");
-  GiveSamplePicture(MakePrototypeOf(Owner, "TQRImage", "Dpst_TQRResim", Panel));
-  MakePrototypeOf(Owner, "TQRDBImage", "Dpst_TQRDBImage", Panel);
+  SetPublishedEnum(MakeRegisteredComponent(Owner, "TQRShape", "Dpst_TQRShape", Panel), "Shape", "qrsRectangle");
+  GiveSamplePicture(MakeRegisteredComponent(Owner, "TQRImage", "Dpst_TQRResim", Panel));
+  MakeRegisteredComponent(Owner, "TQRDBImage", "Dpst_TQRDBImage", Panel);
   MakeBarcodePrototype(Owner, Panel, "Dpst_StDbBarCode", true);
   MakeBarcodePrototype(Owner, Panel, "Dpst_StBarCode", false);
 }
@@ -138,7 +123,7 @@ TQuickRep* MakeGraphicPrototypePage(TComponent* Owner, TPanel* Panel) {
   title->SetName("Dpst_TQRBand");
   title->SetBandType(rbTitle);
   title->SetParent(page);
-  MakePrototypeOf(Owner, "TQRSubDetail", "Dpst_TQRSubDetail", page);
+  MakeRegisteredComponent(Owner, "TQRSubDetail", "Dpst_TQRSubDetail", page);
   return page;
 }
 
@@ -169,6 +154,20 @@ TZReport* MakeTextPrototypePage(TComponent* Owner, TPanel* Panel) {
 }
 
 }  // namespace
+
+TComponent* MakeRegisteredComponent(TComponent* Owner, const char* ClassName, const AnsiString& Name,
+                                    TWinControl* Parent) {
+  TClass cls = GetClass(ClassName);
+  if (cls == nullptr)
+    return nullptr;
+  TCreateContext context;
+  context.Owner = Owner;
+  auto* component = static_cast<TComponent*>(cls->Create(context));
+  component->SetName(Name);
+  if (auto* control = dynamic_cast<TControl*>(component); control != nullptr && Parent != nullptr)
+    control->SetParent(Parent);
+  return component;
+}
 
 TLayoutPrototypes BuildLayoutPrototypes(TComponent* Owner, TWinControl* Parent) {
   TLayoutPrototypes made;

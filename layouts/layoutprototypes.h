@@ -21,6 +21,12 @@ struct TLayoutPrototypes {
   TZReport* TextPage = nullptr;      // "ZReport1": the text label prototypes
 };
 
+// A component of a registered class, owned by Owner, named and (when it is
+// a control and Parent is given) parented; nullptr when the program does not
+// register the class.
+TComponent* MakeRegisteredComponent(TComponent* Owner, const char* ClassName, const AnsiString& Name,
+                                    TWinControl* Parent);
+
 // Makes the hidden panel on Parent and every prototype, all owned by Owner.
 TLayoutPrototypes BuildLayoutPrototypes(TComponent* Owner, TWinControl* Parent);
 

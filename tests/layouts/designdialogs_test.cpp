@@ -22,28 +22,13 @@
 #include "reportengine/report/qrquickrepbands.h"
 #include "reportengine/report/quickrep.h"
 #include "tests/support/formfixture.h"
+#include "tests/support/screenshot.h"
 #include "textreport/engine/zreport.h"
 
 namespace {
 
+using test_support::KeepScreenshot;
 using test_support::Owned;
-
-// Keeps a picture of a shown dialog when DOZURI_SCREENSHOT_DIR names a
-// folder (for a look; never part of the repository).
-void KeepScreenshot(TCustomForm& form, const char* name) {
-  const char* folder = std::getenv("DOZURI_SCREENSHOT_DIR");
-  if (folder == nullptr)
-    return;
-  RECT r{};
-  GetWindowRect(form.Handle(), &r);
-  TBitmap shot;
-  shot.SetPixelFormat(pf24bit);
-  shot.SetSize(r.right - r.left, r.bottom - r.top);
-  HDC screen = GetWindowDC(form.Handle());
-  BitBlt(shot.Canvas().Handle(), 0, 0, shot.Width(), shot.Height(), screen, 0, 0, SRCCOPY);
-  ReleaseDC(form.Handle(), screen);
-  shot.SaveToFile(AnsiString(folder) + "\\" + name + ".bmp");
-}
 
 // A controller that counts its switches.
 class CountingController : public TStageController {

@@ -7,6 +7,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <string>
 #include <filesystem>
 #include <set>
 #include <vector>
@@ -14,6 +17,7 @@
 #include "classlib/forms/application.h"
 #include "classlib/forms/scripteddialogs.h"
 #include "classlib/forms/shortcuts.h"
+#include "design/core/layoutfile.h"
 #include "layouts/core/bindinghints.h"
 #include "layouts/dizaynanaf.h"
 #include "layouts/dizaynpreview.h"
@@ -25,6 +29,7 @@
 #include "tests/layouts/runnerfixture.h"
 #include "tests/support/formfixture.h"
 #include "tests/support/scratchfolder.h"
+#include "tests/support/screenshot.h"
 #include "textreport/engine/zreport.h"
 
 namespace {
@@ -241,9 +246,37 @@ TEST_F(DesignerTest, WithoutAFileItShowsItsOwnDefaultPage) {
   EXPECT_EQ(Tabs(), std::vector<AnsiString>{"Report1"});
   EXPECT_EQ(designer->StatusBar1->SimpleText(), "");
   EXPECT_FALSE(LayoutModified);
-  // The stage is the page and 20 pixels more each way.
+  // Switched to, the stage is the page and 20 pixels more each way.
+  designer->TabControl1Change(nullptr);
   EXPECT_EQ(designer->DsnStage1->Width(), page->Width() + 20);
   EXPECT_EQ(designer->DsnStage1->Height(), page->Height() + 20);
+}
+
+// Shown as the program shows it: maximised, the regions side by side, the
+// push buttons after the tool buttons on the bar.
+TEST_F(DesignerTest, ShownMaximisedEveryRegionHasItsPlace) {
+  const AnsiString file = WriteLayout("bakis.vlp", "Bakis");
+  designer = NewForm<TDizaynAnaF>(Application);
+  designer->FileName = file;
+  designer->Show();
+  Pump();
+  EXPECT_TRUE(IsZoomed(designer->Handle()));
+  EXPECT_EQ(designer->StatusBar1->SimpleText(), file);
+  int right = designer->ToolButton9->Left() + designer->ToolButton9->Width();
+  EXPECT_GT(designer->ToolButton9->Width(), 0);
+  for (TButton* button : {designer->Button2, designer->Button1, designer->Button3, designer->Button4}) {
+    EXPECT_GE(button->Left(), right) << button->Caption();
+    right = button->Left() + button->Width();
+    EXPECT_LE(right, designer->ToolBar1->Width()) << button->Caption();
+  }
+  EXPECT_GE(designer->DsnPanel1->Top(), designer->ToolBar1->Top() + designer->ToolBar1->Height());
+  EXPECT_GE(designer->TabControl1->Left(), designer->Panel3->Left() + designer->Panel3->Width());
+  EXPECT_GE(designer->ToolBarAlignment->Left(), designer->TabControl1->Left() + designer->TabControl1->Width());
+  EXPECT_GE(designer->StatusBar1->Top(), designer->TabControl1->Top() + designer->TabControl1->Height());
+  EXPECT_TRUE(IsWindowVisible(designer->DsnStage1->Handle()));
+  EXPECT_TRUE(IsWindowVisible(designer->CurrentQuickRep->Handle()));
+  test_support::KeepScreenshot(*designer, "dizaynanaf");
+  designer->Hide();
 }
 
 // ---- Showing on a file ------------------------------------------------------------
@@ -421,6 +454,40 @@ TEST_F(DesignerTest, SaveAsTakesTheNewNameAndAFailedSaveKeepsTheFlag) {
   EXPECT_EQ(dialogs.Pending(), 0);
 }
 
+TEST_F(DesignerTest, CtrlSSavesAndCtrlPAsksForASaveFirst) {
+  const AnsiString file = WriteLayout("kisayol.vlp");
+  Show(file);
+  LayoutModified = true;
+  dialogs.AnswerButton(IDOK);
+  EXPECT_TRUE(designer->IsShortCut('P', TShiftState{ssCtrl}));
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].Text, SaveFirstText);
+  EXPECT_TRUE(designer->IsShortCut('S', TShiftState{ssCtrl}));
+  EXPECT_FALSE(LayoutModified);
+  EXPECT_EQ(dialogs.Records().size(), 1u);
+}
+
+// A file that cannot be replaced (another program holds it open): the error
+// shows, the old bytes stay, the layout still counts as modified.
+TEST_F(DesignerTest, ASaveOverAFileInUseLeavesItWhole) {
+  const AnsiString file = WriteLayout("kilitli.vlp");
+  Show(file);
+  const FileBytes before = ReadFileBytes(file);
+  designer->Button2Click(nullptr);  // a second page: the file would change
+  LayoutModified = true;
+  const std::wstring wide(file.begin(), file.end());
+  HANDLE held = CreateFileW(wide.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  dialogs.AnswerButton(IDOK);
+  designer->ToolButton3Click(nullptr);
+  CloseHandle(held);
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].Kind, TDialogKind::MessageBox);
+  EXPECT_EQ(ReadFileBytes(file), before);
+  EXPECT_TRUE(LayoutModified);
+  EXPECT_EQ(designer->FileName, file);
+}
+
 // ---- Close ----------------------------------------------------------------------------
 
 TEST_F(DesignerTest, CloseAsksWhenModifiedAndCancelKeepsTheDesignerOpen) {
@@ -564,19 +631,33 @@ TEST_F(DesignerTest, MovingAPageIsRefused) {
 
 // ---- Component list and selection ------------------------------------------------------
 
-TEST_F(DesignerTest, ASelectionOfSeveralHidesTheListAndShowsTheCount) {
-  Show("");
-  std::vector<TComponent*> labels;
-  for (int i = 0; i < 3; ++i) {
-    auto* label = new TQRLabel(designer);
-    label->SetName("Etiket" + std::to_string(i + 1));
-    label->SetParent(designer->DetailBand1);
+// Labels on the default page's detail band, covered by design mode.
+std::vector<TQRLabel*> AddBandLabels(TDizaynAnaF& Designer, int Count) {
+  std::vector<TQRLabel*> labels;
+  for (int i = 0; i < Count; ++i) {
+    auto* label = new TQRLabel(&Designer);
+    label->SetName("Yazi" + std::to_string(i + 1));
+    label->SetParent(Designer.DetailBand1);
     label->SetBounds(10 + 60 * i, 5, 50, 17);
     labels.push_back(label);
   }
-  // Design mode again, so the new labels are covered like the rest.
-  designer->DsnDpRegister1->SetActive(false);
-  designer->DsnDpRegister1->SetActive(true);
+  Designer.DsnDpRegister1->SetActive(false);
+  Designer.DsnDpRegister1->SetActive(true);
+  return labels;
+}
+
+int IndexAmongSiblings(TControl* Control) {
+  TWinControl* parent = Control->Parent();
+  for (int i = 0; i < parent->ControlCount(); ++i)
+    if (parent->Controls(i) == Control)
+      return i;
+  return -1;
+}
+
+TEST_F(DesignerTest, ASelectionOfSeveralHidesTheListAndShowsTheCount) {
+  Show("");
+  const std::vector<TQRLabel*> made = AddBandLabels(*designer, 3);
+  const std::vector<TComponent*> labels(made.begin(), made.end());
   designer->AddComponentsCombo();
   EXPECT_EQ(designer->ComboBox1->Items()->Count(), 5);  // page, band, three labels
   designer->DsnSelect1->SelectComponents(labels);
@@ -584,9 +665,9 @@ TEST_F(DesignerTest, ASelectionOfSeveralHidesTheListAndShowsTheCount) {
   EXPECT_EQ(designer->Panel4->Caption(), "3 adet nesne secili");
   designer->DsnSelect1->SelectComponent(labels[1]);
   EXPECT_TRUE(designer->ComboBox1->Visible());
-  EXPECT_EQ(designer->ComboBox1->Items()->Strings(designer->ComboBox1->ItemIndex()), "Etiket2");
+  EXPECT_EQ(designer->ComboBox1->Items()->Strings(designer->ComboBox1->ItemIndex()), "Yazi2");
   // Choosing in the list selects.
-  designer->ComboBox1->SetItemIndex(designer->ComboBox1->Items()->IndexOf("Etiket3"));
+  designer->ComboBox1->SetItemIndex(designer->ComboBox1->Items()->IndexOf("Yazi3"));
   designer->ComboBox1Change(nullptr);
   EXPECT_EQ(designer->DsnStage1->SelectedControl(0), static_cast<TControl*>(labels[2]));
 }
@@ -606,6 +687,47 @@ TEST_F(DesignerTest, AControlFromThePaletteIsListedSelectedAndMarksAChange) {
   EXPECT_EQ(text->Tag(), 3) << "a data text keeps its character number";
   EXPECT_EQ(label->Tag(), 0);
   EXPECT_GE(designer->ComboBox1->Items()->IndexOf("QRLabel1"), 0);
+  EXPECT_TRUE(LayoutModified);
+}
+
+TEST_F(DesignerTest, FrontAndBackMoveTheFirstSelectedControlInItsParentsOrder) {
+  Show("");
+  const std::vector<TQRLabel*> labels = AddBandLabels(*designer, 2);
+  designer->OneGetir1Click(nullptr);  // nothing selected: nothing moves
+  EXPECT_FALSE(LayoutModified);
+  designer->DsnSelect1->SelectComponent(labels[0]);
+  designer->OneGetir1Click(nullptr);
+  EXPECT_GT(IndexAmongSiblings(labels[0]), IndexAmongSiblings(labels[1]));
+  EXPECT_TRUE(LayoutModified);
+  designer->DsnSelect1->SelectComponent(labels[1]);
+  designer->ArkayaGonder1Click(nullptr);
+  EXPECT_LT(IndexAmongSiblings(labels[1]), IndexAmongSiblings(labels[0]));
+}
+
+TEST_F(DesignerTest, CopyPasteAndCutGoThroughTheStage) {
+  Show("");
+  const std::vector<TQRLabel*> labels = AddBandLabels(*designer, 1);
+  auto labelCount = [this] {
+    int count = 0;
+    for (int k = 0; k < designer->ComponentCount(); ++k)
+      if (auto* label = dynamic_cast<TQRLabel*>(designer->Components(k)); label != nullptr && label->Parent() == designer->DetailBand1)
+        ++count;
+    return count;
+  };
+  designer->DsnSelect1->SelectComponent(labels[0]);
+  designer->Kopyala1Click(nullptr);
+  const int listed = designer->ComboBox1->Items()->Count();
+  designer->DsnSelect1->SelectComponent(designer->DetailBand1);  // pasted into the band
+  designer->Yapistir1Click(nullptr);
+  Pump();
+  EXPECT_EQ(labelCount(), 2);
+  EXPECT_TRUE(LayoutModified) << "a pasted control is a change";
+  EXPECT_EQ(designer->ComboBox1->Items()->Count(), listed + 1) << "the pasted control is listed";
+  LayoutModified = false;
+  designer->DsnSelect1->SelectComponent(labels[0]);
+  designer->Kes1Click(nullptr);
+  Pump();
+  EXPECT_EQ(labelCount(), 1);
   EXPECT_TRUE(LayoutModified);
 }
 
@@ -696,6 +818,52 @@ TEST_F(DesignerTest, TextsGoThroughTheReportComponentsTranslateHook) {
   designer->ToolButton7Click(nullptr);
   EXPECT_EQ(dialogs.Records().back().Text, "<Oncelikle raporu kaydetmelisiniz.>");
   designer->Rapor = nullptr;
+}
+
+// ---- The file the runner reads ----------------------------------------------------------
+
+// The layout's records as the runner's stage holds them after a load.
+std::vector<std::string> RunnerRecords(const AnsiString& File) {
+  std::unique_ptr<TDizaynPreviewF, void (*)(TDizaynPreviewF*)> runner(new TDizaynPreviewF(nullptr),
+                                                                    [](TDizaynPreviewF* r) { r->Free(); });
+  runner->DsnStage1->LoadFromFile(File);
+  std::vector<std::string> records;
+  for (int i = 0; i < runner->DsnStage1->ControlCount(); ++i) {
+    TMemoryStream record;
+    WriteLayoutRecord(record, runner.get(), runner->DsnStage1->Controls(i));
+    records.emplace_back(static_cast<const char*>(record.Memory()), static_cast<std::size_t>(record.Size()));
+  }
+  return records;
+}
+
+// The shipped label layout, opened and saved by the designer, reads the same
+// in the runner; a data text moved 8 pixels left is 8 pixels left there.
+TEST_F(DesignerTest, TheShippedLayoutSavedByTheDesignerReadsTheSameInTheRunner) {
+  const char* data = std::getenv("DOZURI_TEST_DATA");
+  ASSERT_NE(data, nullptr);
+  const AnsiString file = folder.File("etiket.vlp");
+  WriteFileBytes(file, ReadFileBytes(AnsiString(data) + "/../../resources/etiket.vlp"));
+  const std::vector<std::string> shipped = RunnerRecords(file);
+  ASSERT_FALSE(shipped.empty());
+  Show(file);
+  EXPECT_TRUE(dialogs.Records().empty());
+  EXPECT_EQ(designer->StatusBar1->SimpleText(), file);
+  designer->ToolButton3Click(nullptr);
+  EXPECT_EQ(RunnerRecords(file), shipped);
+
+  auto* metin2 = dynamic_cast<TControl*>(designer->FindComponent("QRDBText2"));
+  ASSERT_NE(metin2, nullptr);
+  const int left = metin2->Left();
+  metin2->SetLeft(left - 8);
+  designer->DsnDpRegister1MoveResize(nullptr);
+  designer->ToolButton3Click(nullptr);
+  EXPECT_FALSE(LayoutModified);
+  std::unique_ptr<TDizaynPreviewF, void (*)(TDizaynPreviewF*)> runner(new TDizaynPreviewF(nullptr),
+                                                                    [](TDizaynPreviewF* r) { r->Free(); });
+  runner->DsnStage1->LoadFromFile(file);
+  auto* moved = dynamic_cast<TControl*>(runner->FindComponent("QRDBText2"));
+  ASSERT_NE(moved, nullptr);
+  EXPECT_EQ(moved->Left(), left - 8);
 }
 
 // ---- The way in -------------------------------------------------------------------------
