@@ -1,4 +1,6 @@
 #include "layouts/dizaynanaf.h"
+#include "layouts/core/inspectorvalues.h"
+#include "layouts/designinspector.h"
 
 #include <memory>
 
@@ -108,6 +110,8 @@ void TDizaynAnaF::FormShow(TObject*) {
   SaveQuestion = DesignerSaveQuestion;
   if (FormOpenHook) {
     FormOpenHook(this);
+    Inspector->TextYes = _(InspectorTextYes);
+    Inspector->TextNo = _(InspectorTextNo);
     SaveQuestion = _(DesignerSaveQuestion);
   }
   DsnDpRegister1->SetActive(true);

@@ -41,6 +41,7 @@
 class TQuickRep;
 class TQRBand;
 class TZReport;
+class TDesignInspector;
 
 // Posted to the designer after every delete query of the stage.
 constexpr UINT DesignerDeleteNotice = 0x1401;
@@ -87,6 +88,7 @@ public:
   TPanel* Panel4 = nullptr;
   TComboBox* ComboBox1 = nullptr;
   TPaintBox* PaintBox1 = nullptr;
+  TDesignInspector* Inspector = nullptr;  // rows on PaintBox1, editors on Panel3
 
   // ---- Page area ----
   TTabControl* TabControl1 = nullptr;
@@ -196,6 +198,7 @@ public:
   void Dispatch(TMessage& Message) override;
 
 private:
+  friend class TDizaynInspectorHost;
   // dizaynanafregions.cpp
   void CreateRegions();
   void CreateToolBar();

@@ -12,6 +12,7 @@
 #include "classlib/forms/application.h"
 #include "classlib/forms/dialogservice.h"
 #include "layouts/dizaynanaf.h"
+#include "layouts/designinspector.h"
 #include "layouts/dizaynpreview.h"
 #include "reportengine/report/quickrep.h"
 #include "textreport/engine/zreport.h"
@@ -154,6 +155,7 @@ void TDizaynAnaF::FormClose(TObject*, TCloseAction& Action) {
   }
   if (DsnDpRegister1->Active())
     DsnDpRegister1->SetActive(false);
+  Inspector->ForgetEditor();
   CurrentQuickRep = nullptr;
   CurrentZReport = nullptr;
   LayoutModified = false;

@@ -8,6 +8,7 @@
 #include "classlib/system/numconv.h"
 #include "layouts/core/bindinghints.h"
 #include "layouts/dizaynanaf.h"
+#include "layouts/designinspector.h"
 #include "layouts/layoutprototypes.h"
 #include "layouts/runnerbinding.h"
 #include "reportengine/report/qrquickrepbands.h"
@@ -220,7 +221,7 @@ void TDizaynAnaF::ComboBox1Change(TObject*) {
 void TDizaynAnaF::DsnSelect1ChangeSelected(TObject*, TSelectedComponents* Targets, TSelectOperation) {
   const int count = Targets != nullptr ? Targets->Count() : 0;
   if (count > 0)
-    PaintBox1->Invalidate();
+    Inspector->SelectRow(Inspector->ActiveRow());
   if (count == 1) {
     Panel4->SetCaption("");
     ComboBox1->SetVisible(true);

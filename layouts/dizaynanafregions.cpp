@@ -7,6 +7,7 @@
 #include "classlib/forms/shortcuts.h"
 #include "classlib/system/numconv.h"
 #include "layouts/dizaynanaf.h"
+#include "layouts/dizaynanafinspector.h"
 #include "layouts/layoutprototypes.h"
 #include "reportengine/report/qrband.h"
 #include "reportengine/report/qrquickrepbands.h"
@@ -165,6 +166,7 @@ void TDizaynAnaF::CreateInspectorPanel() {
   ComboBox1->OnChange = Method<&TDizaynAnaF::ComboBox1Change>(this);
   PaintBox1 = MakeControl<TPaintBox>(this, Panel3, "PaintBox1");
   PaintBox1->SetAlign(alClient);
+  Inspector = CreateDesignerInspector(*this);
 }
 
 void TDizaynAnaF::CreatePageArea() {

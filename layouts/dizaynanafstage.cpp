@@ -4,6 +4,7 @@
 
 #include "classlib/forms/application.h"
 #include "layouts/dizaynanaf.h"
+#include "layouts/designinspector.h"
 #include "layouts/k_etiketf.h"
 #include "reportengine/printables/qrdbtext.h"
 #include "reportengine/report/quickrep.h"
@@ -54,7 +55,7 @@ void TDizaynAnaF::DsnStage1ControlCreate(TObject*, TComponent* Component) {
 }
 
 void TDizaynAnaF::DsnDpRegister1MoveResize(TObject*) {
-  PaintBox1->Invalidate();
+  Inspector->SelectRow(Inspector->ActiveRow());
   LayoutModified = true;
   if (!IsZReport())
     return;
