@@ -134,8 +134,6 @@ public:
   TDsnSelect* DsnSelect1 = nullptr;
 
   // ---- Fields ----
-  int ActiveRow = 1;
-  int RowCount = 0;
   AnsiString SaveQuestion;
   TVtRapor* Rapor = nullptr;
   TQuickRep* CurrentQuickRep = nullptr;
