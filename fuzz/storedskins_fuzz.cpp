@@ -3,7 +3,8 @@
 // reads it: the InternalSkins collection of stored skins, each with its
 // sections, images and textures (nested collections), its master bitmap and
 // image bitmaps ("Data" sub-properties) and its binary "Data". The stored
-// skin classes hold platform pictures, so the target reads into stand-ins
+// skin's sections are the real class; its images, textures and the skin
+// itself hold platform pictures, so the target reads those into stand-ins
 // with the same stream shape and keeps the picture bytes. Then each stored
 // skin is used as a load uses it: a non-empty Data is unpacked where it
 // lies (the borrowed stream must survive) and its options read; otherwise
@@ -22,6 +23,7 @@
 #include "classlib/classes/typinfo.h"
 #include "fuzz/skinfuzzing.h"
 #include "skin/core/skingradient.h"
+#include "skin/core/storedskingeneral.h"
 
 namespace {
 
@@ -43,18 +45,6 @@ protected:
         },
         nullptr, false);
   }
-};
-
-class TFuzzSkinGeneral : public TCollectionItem {
-  DECLARE_CLASS(TFuzzSkinGeneral, TCollectionItem)
-
-public:
-  explicit TFuzzSkinGeneral(TCollection* Collection) : TCollectionItem(Collection) {}
-  AnsiString SectionName, ParentClass, FontColor, HotFontColor, GradientData, HotGradientData, Name;
-  std::int32_t Color = 0, HotColor = 0, HotGlowColor = 0, GlowColor = 0, HotGlowSize = 0, GlowSize = 0;
-  bool ReservedBoolean = false, ShowFocus = false, FadingEnabled = false, GiveOwnFont = false;
-  int Transparency = 0, GlowCount = 0, GlowMargin = 0, GradientPercent = 0, ImagePercent = 0,
-      FadingIterations = 0, HotTransparency = 0, HotGradientPercent = 0, HotImagePercent = 0;
 };
 
 class TFuzzSkinImage : public TCollectionItem {
@@ -118,7 +108,7 @@ protected:
   }
 
 private:
-  std::unique_ptr<TCollection> FGeneral = std::make_unique<TCollection>(TFuzzSkinGeneral::StaticClass());
+  std::unique_ptr<TCollection> FGeneral = std::make_unique<TCollection>(TsSkinGeneral::StaticClass());
   std::unique_ptr<TCollection> FImages = std::make_unique<TCollection>(TFuzzSkinImage::StaticClass());
   std::unique_ptr<TCollection> FPatterns = std::make_unique<TCollection>(TFuzzSkinPattern::StaticClass());
   std::unique_ptr<TFuzzPicture> FMaster = std::make_unique<TFuzzPicture>();
@@ -140,35 +130,6 @@ private:
 }  // namespace
 
 BEGIN_PUBLISHED(TFuzzPicture)
-END_PUBLISHED
-
-BEGIN_PUBLISHED(TFuzzSkinGeneral)
-  PROPERTY(SectionName, SectionName, SectionName),
-  PROPERTY(ParentClass, ParentClass, ParentClass),
-  PROPERTY(Color, Color, Color),
-  PROPERTY(ReservedBoolean, ReservedBoolean, ReservedBoolean),
-  PROPERTY(FontColor, FontColor, FontColor),
-  PROPERTY(HotFontColor, HotFontColor, HotFontColor),
-  PROPERTY(Transparency, Transparency, Transparency),
-  PROPERTY(GlowCount, GlowCount, GlowCount),
-  PROPERTY(GlowMargin, GlowMargin, GlowMargin),
-  PROPERTY(GradientPercent, GradientPercent, GradientPercent),
-  PROPERTY(GradientData, GradientData, GradientData),
-  PROPERTY(ImagePercent, ImagePercent, ImagePercent),
-  PROPERTY(ShowFocus, ShowFocus, ShowFocus),
-  PROPERTY(FadingEnabled, FadingEnabled, FadingEnabled),
-  PROPERTY(FadingIterations, FadingIterations, FadingIterations),
-  PROPERTY(HotColor, HotColor, HotColor),
-  PROPERTY(HotTransparency, HotTransparency, HotTransparency),
-  PROPERTY(HotGradientPercent, HotGradientPercent, HotGradientPercent),
-  PROPERTY(HotGradientData, HotGradientData, HotGradientData),
-  PROPERTY(HotImagePercent, HotImagePercent, HotImagePercent),
-  PROPERTY(Name, Name, Name),
-  PROPERTY(GiveOwnFont, GiveOwnFont, GiveOwnFont),
-  PROPERTY(HotGlowColor, HotGlowColor, HotGlowColor),
-  PROPERTY(GlowColor, GlowColor, GlowColor),
-  PROPERTY(HotGlowSize, HotGlowSize, HotGlowSize),
-  PROPERTY(GlowSize, GlowSize, GlowSize),
 END_PUBLISHED
 
 BEGIN_PUBLISHED(TFuzzSkinImage)
@@ -243,7 +204,7 @@ void UsePackedData(TFuzzStoredSkin& Skin) {
 
 void UseSpelledOut(TFuzzStoredSkin& Skin) {
   for (int i = 0; i < Skin.GeneralData()->Count(); ++i) {
-    auto* general = static_cast<TFuzzSkinGeneral*>(Skin.GeneralData()->Items(i));
+    auto* general = static_cast<TsSkinGeneral*>(Skin.GeneralData()->Items(i));
     std::array<TColor, 5> colours{};
     TsGradArray gradient;
     try {

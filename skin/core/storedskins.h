@@ -10,34 +10,7 @@
 #include "classlib/graphics/bitmap.h"
 #include "classlib/graphics/jpeg.h"
 #include "skin/core/skinsections.h"
-
-// One section of a stored skin. FontColor and HotFontColor hold five
-// space-separated integers: the colour, then the left, top, right and bottom
-// contour colours.
-class TsSkinGeneral : public TCollectionItem {
-  DECLARE_CLASS(TsSkinGeneral, TCollectionItem)
-
-public:
-  explicit TsSkinGeneral(TCollection* Collection) : TCollectionItem(Collection) {}
-
-  AnsiString SectionName, ParentClass;
-  TColor Color = 0;
-  bool ReservedBoolean = false;
-  AnsiString FontColor, HotFontColor;
-  int Transparency = 0, GlowCount = 0, GlowMargin = 0, GradientPercent = 0;
-  AnsiString GradientData;
-  int ImagePercent = 0;
-  bool ShowFocus = false, FadingEnabled = false;
-  int FadingIterations = 0;
-  TColor HotColor = 0;
-  int HotTransparency = 0, HotGradientPercent = 0;
-  AnsiString HotGradientData;
-  int HotImagePercent = 0;
-  AnsiString Name;
-  bool GiveOwnFont = false;
-  TColor HotGlowColor = 0, GlowColor = 0;
-  TColor HotGlowSize = 0, GlowSize = 0;  // streamed as colours, used as byte sizes
-};
+#include "skin/core/storedskingeneral.h"
 
 // One image of a stored skin: a bitmap of its own, or a rectangle of the
 // master bitmap.
