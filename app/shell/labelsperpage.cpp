@@ -6,15 +6,13 @@
 
 #include "classlib/forms/forms.h"
 #include "design/dsnunit.h"
+#include "layouts/core/bindinghints.h"
 #include "layouts/dizaynpreview.h"
 #include "reportengine/report/qrband.h"
 #include "reportengine/report/qrquickrepbands.h"
 #include "reportengine/report/quickrep.h"
 
 namespace {
-
-// The runner's prototype pages carry this tag; they are never printed.
-constexpr int PrototypeTag = -100;
 
 // A band and the child bands that print right after it, in 0.1 mm.
 long double ChainHeight(TQRCustomBand* Band) {
