@@ -1,5 +1,7 @@
 #include "classlib/printers/printers.h"
 
+#include "classlib/printers/driveroutputbuffer.h"
+
 #include "classlib/graphics/wintext.h"
 #include "classlib/printers/devmode.h"
 #include "classlib/printers/postscriptpage.h"
@@ -178,6 +180,7 @@ void TPrinter::BeginDoc() {
   CheckPrinting(false);
   FreeDC();
   HDC dc = Handle();
+  driveroutput::InstallDriverOutputBuffer(L"wineps.drv");
   printing_ = true;
   aborted_ = false;
   pageNumber_ = 1;
