@@ -1,6 +1,10 @@
 #include "skin/controls/skinctrlsreg.h"
 
+#include "skin/controls/slabel.h"
 #include "skin/controls/spanel.h"
 #include "skin/core/skinmanager.h"
 
-void RegisterSkinControls() { RegisterClasses({TsPanel::StaticClass(), TsSkinManager::StaticClass()}); }
+void RegisterSkinControls() {
+  RegisterClasses({TsPanel::StaticClass(), TsSkinManager::StaticClass()});
+  RegisterClasses({TsLabel::StaticClass(), TsEditLabel::StaticClass()});
+}
