@@ -1,10 +1,11 @@
 #include "skin/controls/skinctrlsreg.h"
 
 #include "skin/controls/slabel.h"
+#include "skin/controls/slabelfx.h"
 #include "skin/controls/spanel.h"
 #include "skin/core/skinmanager.h"
 
 void RegisterSkinControls() {
   RegisterClasses({TsPanel::StaticClass(), TsSkinManager::StaticClass()});
-  RegisterClasses({TsLabel::StaticClass(), TsEditLabel::StaticClass()});
+  RegisterClasses({TsLabel::StaticClass(), TsEditLabel::StaticClass(), TsLabelFX::StaticClass()});
 }
