@@ -53,6 +53,20 @@ void Print(TWinControl* control, TBitmap& bitmap) {
                PRF_CLIENT | PRF_ERASEBKGND);
 }
 
+// Where the panel's picture first differs from a standard panel's of the
+// same size and caption ("" when they are equal).
+std::string DifferenceFromStandardPanel(FormFixture& form, TsPanel* panel) {
+  auto* standard = form.Add<TPanel>(panel->Left(), panel->Top() + panel->Height() + 10, panel->Width(),
+                                    panel->Height());
+  standard->SetCaption(panel->Caption());
+  Pump();
+  TBitmap actual, expected;
+  PaintClient(panel, actual);
+  PaintClient(standard, expected);
+  standard->Free();
+  return FirstDifference(expected, actual);
+}
+
 COLORREF Colour(const std::string& name) { return static_cast<COLORREF>(TestSkinColour(name)); }
 
 // The section colour inside, the normal state's border colour on the four
@@ -91,8 +105,6 @@ TEST(SkinnedPanelUnderSkin, SkinCommandsSwitchBetweenSkinnedAndPlain) {
   form.Host()->SetColor(clAqua);
   form.Show();
   TsPanel* panel = SkinnedPanel(form, skin.manager);
-  auto* standard = form.Add<TPanel>(10, 80, kWidth, kHeight);
-  standard->SetCaption("");
   Pump();
 
   panel->Perform(SM_ALPHACMD, SkinCommandWParam(SkinCmdSkinRemoved), reinterpret_cast<LPARAM>(&other));
@@ -100,11 +112,7 @@ TEST(SkinnedPanelUnderSkin, SkinCommandsSwitchBetweenSkinnedAndPlain) {
 
   panel->Perform(SM_ALPHACMD, SkinCommandWParam(SkinCmdSkinRemoved), reinterpret_cast<LPARAM>(&skin.manager));
   EXPECT_FALSE(panel->SkinData()->IsSkinned());
-  Pump();
-  TBitmap plain, expected;
-  PaintClient(panel, plain);
-  PaintClient(standard, expected);
-  EXPECT_EQ(FirstDifference(expected, plain), "");
+  EXPECT_EQ(DifferenceFromStandardPanel(form, panel), "");
 
   panel->Perform(SM_ALPHACMD, SkinCommandWParam(SkinCmdNewSkin), reinterpret_cast<LPARAM>(&skin.manager));
   ASSERT_TRUE(panel->SkinData()->IsSkinned());
@@ -221,14 +229,26 @@ TEST(SkinnedPanelUnderSkin, SkinWithoutItsSectionPaintsTheStandardPanel) {
   FormFixture form;
   form.Show();
   TsPanel* panel = SkinnedPanel(form, skin.manager, "NOSUCHSECTION");
-  auto* standard = form.Add<TPanel>(10, 80, kWidth, kHeight);
-  standard->SetCaption("");
   EXPECT_FALSE(panel->SkinData()->IsSkinned());
+  EXPECT_EQ(DifferenceFromStandardPanel(form, panel), "");
+}
+
+// A WM_PAINT that carries a device context paints the skin into it and
+// leaves the window's pending update region for its own WM_PAINT, so that
+// the screen is not left stale.
+TEST(SkinnedPanelUnderSkin, PaintIntoAGivenDCKeepsThePendingUpdate) {
+  LoadedTestSkin skin;
+  FormFixture form;
+  form.Show();
+  TsPanel* panel = SkinnedPanel(form, skin.manager);
   Pump();
-  TBitmap actual, expected;
-  PaintClient(panel, actual);
-  PaintClient(standard, expected);
-  EXPECT_EQ(FirstDifference(expected, actual), "");
+  InvalidateRect(panel->Handle(), nullptr, FALSE);
+  TBitmap painted;
+  FillMarker(painted);
+  SendMessageW(panel->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(painted.Canvas().Handle()), 0);
+  EXPECT_EQ(Pixel(painted, 60, 30), Colour("PANEL.COLOR"));
+  RECT pending{};
+  EXPECT_TRUE(GetUpdateRect(panel->Handle(), &pending, FALSE)) << "the update region was validated unpainted";
 }
 
 }  // namespace
