@@ -13,11 +13,14 @@
 //     BlendSameSize24 against AlphaBlend with constant alpha. Goal 1.5x.
 //   resampling: SmoothResize (Mitchell) to half and to double size against
 //     StretchBlt in HALFTONE mode, per megapixel of source. Goal 3x.
+//   a form of 100 skinned panels: every panel resized, then the whole form
+//     repainted at once, against the same form whose panels have no skin
+//     manager (the standard panel's painting). Goal 3x.
 // The skin is the in-memory test skin. Build and run inside tools/desktop
 // (rounds 9 unless given):
 //   cmake --build build/win --target skinpaint_wbench
 //   DOZURI_BUILD=$PWD/build tools/desktop build/win/bench/skinpaint_wbench.exe [rounds]
-// bench-deps (Windows): dozuri_testskin dozuri_skin_core msimg32
+// bench-deps (Windows): dozuri_testskin dozuri_skin_controls dozuri_skin_core dozuri_forms msimg32
 #include <windows.h>
 
 #include <algorithm>
@@ -28,6 +31,9 @@
 #include <memory>
 #include <vector>
 
+#include "classlib/forms/application.h"
+#include "classlib/forms/forms.h"
+#include "skin/controls/spanel.h"
 #include "skin/core/alphabitmaps.h"
 #include "skin/core/alphagraph.h"
 #include "skin/core/bitmappixels.h"
@@ -66,8 +72,12 @@ double MedianOf(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
+struct TCaseTimes {
+  double Ours, Gdi;  // seconds, medians of the rounds
+};
+
 // Times both sides alternately and prints one line.
-void RunCase(const char* Name, const TPaintSize& Size, double Megapixels, double Goal, const TPaint& Ours,
+TCaseTimes RunCase(const char* Name, const TPaintSize& Size, double Megapixels, double Goal, const TPaint& Ours,
              const TPaint& Gdi) {
   TimeSide(Ours, 1);
   TimeSide(Gdi, 1);
@@ -86,6 +96,7 @@ void RunCase(const char* Name, const TPaintSize& Size, double Megapixels, double
   std::printf("%-34s %-12s %10.1f %10.1f %7.2f %6.1f  %s\n", Name, Size.Name, Megapixels / oursTime,
               Megapixels / gdiTime, ratio, Goal, ratio <= Goal ? "ok" : "MISSED");
   std::fflush(stdout);
+  return {oursTime, gdiTime};
 }
 
 // A 24-bit picture of soft diagonal stripes.
@@ -233,6 +244,64 @@ void SectionCases(const TPaintSize& Size, TBenchSkin& Skin) {
         copy);
 }
 
+// A shown form of 10 x 10 panels, skinned by Manager when it is given.
+class TPanelGrid {
+public:
+  static constexpr int kColumns = 10, kRows = 10, kPanelWidth = 60, kPanelHeight = 30;
+
+  explicit TPanelGrid(TsSkinManager* Manager) : form_(new TForm(nullptr)) {
+    form_->SetBounds(20, 20, kColumns * kPanelWidth + 40, kRows * kPanelHeight + 60);
+    for (int i = 0; i < kColumns * kRows; ++i) {
+      auto* panel = new TsPanel(form_);
+      panel->SetParent(form_);
+      panel->SetBounds((i % kColumns) * kPanelWidth, (i / kColumns) * kPanelHeight, kPanelWidth, kPanelHeight);
+      panel->SetCaption("Panel");
+      if (Manager != nullptr)
+        panel->SkinData()->SetSkinManager(Manager);
+      panels_.push_back(panel);
+    }
+    form_->Show();
+    Application->ProcessMessages();
+  }
+  ~TPanelGrid() { form_->Free(); }
+  TPanelGrid(const TPanelGrid&) = delete;
+  TPanelGrid& operator=(const TPanelGrid&) = delete;
+
+  bool Skinned() const { return panels_.front()->SkinData()->IsSkinned(); }
+
+  // Every panel one pixel narrower or wider than last time, then the whole
+  // form painted before returning.
+  void ResizeAndRepaint() {
+    narrow_ = !narrow_;
+    const int width = kPanelWidth - (narrow_ ? 1 : 0);
+    for (TsPanel* panel : panels_)
+      panel->SetBounds(panel->Left(), panel->Top(), width, kPanelHeight);
+    RedrawWindow(form_->Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  }
+
+private:
+  TForm* form_;
+  std::vector<TsPanel*> panels_;
+  bool narrow_ = false;
+};
+
+void PanelFormCase(TBenchSkin& Skin) {
+  SetDefaultManager(nullptr);
+  TPanelGrid skinned(Skin.Skin.Manager());
+  TPanelGrid plain(nullptr);
+  if (!skinned.Skinned() || plain.Skinned()) {
+    std::printf("100 skinned panels: the panels are not skinned as meant; case skipped\n");
+    return;
+  }
+  const TPaintSize size{"100 panels", TPanelGrid::kColumns * TPanelGrid::kPanelWidth,
+                        TPanelGrid::kRows * TPanelGrid::kPanelHeight, 1};
+  const TCaseTimes times = RunCase("100 skinned panels / no manager", size, size.Megapixels(), 3.0,
+                                   [&] { skinned.ResizeAndRepaint(); }, [&] { plain.ResizeAndRepaint(); });
+  std::printf("  one resize and repaint: skinned %.1f ms, no manager %.1f ms\n", times.Ours * 1000,
+              times.Gdi * 1000);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -246,5 +315,7 @@ int main(int argc, char** argv) {
     AlphaCases(size);
     ResampleCases(size);
   }
+  Application->Initialize();
+  PanelFormCase(skin);
   return 0;
 }

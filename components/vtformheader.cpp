@@ -1,6 +1,7 @@
 #include "components/vtformheader.h"
 
 #include "classlib/classes/typinfo.h"
+#include "classlib/controls/stdctrls.h"
 #include "classlib/forms/menus.h"
 #include "classlib/graphics/canvas.h"
 #include "classlib/graphics/gradient.h"
@@ -73,7 +74,9 @@ void TVTFormHeader::Paint() {
   GradientFillRect(canvas, area, FStartColor, FEndColor, fdLeftToRight, kGradientSteps);
   canvas.SetFont(*FTitleFont);
   canvas.Brush().SetStyle(bsClear);
-  canvas.TextOut(kTitleLeft, (Height() - canvas.TextHeight("A")) / 2, FTitle);
+  // The title label, while there is one, shows the title itself.
+  if (FTitleLabel == nullptr)
+    canvas.TextOut(kTitleLeft, (Height() - canvas.TextHeight("A")) / 2, FTitle);
   PaintMark(canvas);
 }
 
@@ -89,17 +92,49 @@ void TVTFormHeader::PaintMark(TCanvas& Canvas) {
   Canvas.Ellipse(kMarkLeft, top, kMarkLeft + kMarkSize, top + kMarkSize);
 }
 
-// With an active skin manager the mark is drawn on the skinned background;
-// without one the handler removes itself, and the repaint it asks for is the
-// plain one.
+// With an active skin manager the title label is kept and the mark is drawn
+// on the skinned background; without one the handler frees the label and
+// removes itself, and the repaint it asks for is the plain one.
 void TVTFormHeader::SkinPaint(TObject*, TCanvas* Canvas) {
   TsSkinManager* manager = SkinData()->SkinManager();
   if (manager == nullptr || !manager->Active()) {
+    FreeTitleLabel();
     OnPaint = TPaintEvent();
     Invalidate();
     return;
   }
+  UpdateTitleLabel();
   PaintMark(*Canvas);
+}
+
+// Only what differs is set, so a paint that calls this changes nothing once
+// the label is in place and asks for no further painting.
+void TVTFormHeader::UpdateTitleLabel() {
+  if (FTitleLabel == nullptr) {
+    FTitleLabel = new TLabel(this);
+    FTitleLabel->SetTransparent(true);
+    FTitleLabel->SetAutoSize(true);
+    FTitleLabel->Font()->Assign(FTitleFont.get());
+    FTitleLabel->SetCaption(FTitle);
+    FTitleLabel->SetParent(this);
+  }
+  if (FTitleLabel->Caption() != FTitle)
+    FTitleLabel->SetCaption(FTitle);
+  const TFont& font = *FTitleLabel->Font();
+  if (font.Name() != FTitleFont->Name() || font.Size() != FTitleFont->Size() ||
+      font.Style() != FTitleFont->Style() || font.Color() != FTitleFont->Color())
+    FTitleLabel->Font()->Assign(FTitleFont.get());
+  const int top = (Height() - FTitleLabel->Height()) / 2;
+  if (FTitleLabel->Left() != kTitleLeft || FTitleLabel->Top() != top)
+    FTitleLabel->SetBounds(kTitleLeft, top, FTitleLabel->Width(), FTitleLabel->Height());
+}
+
+void TVTFormHeader::FreeTitleLabel() {
+  if (FTitleLabel == nullptr)
+    return;
+  TLabel* label = FTitleLabel;
+  FTitleLabel = nullptr;
+  label->Free();
 }
 
 // ---- Properties -------------------------------------------------------------------
@@ -121,6 +156,8 @@ void TVTFormHeader::SetTitle(const AnsiString& Value) {
   if (Value == FTitle)
     return;
   FTitle = Value;
+  if (FTitleLabel != nullptr)
+    FTitleLabel->SetCaption(FTitle);
   Repaint();
   if (OnTitleChanged)
     OnTitleChanged(this);
@@ -131,7 +168,11 @@ void TVTFormHeader::SetTitleFont(TFont* Value) {
   Invalidate();
 }
 
-void TVTFormHeader::TitleFontChanged(TObject*) { Invalidate(); }
+void TVTFormHeader::TitleFontChanged(TObject*) {
+  if (FTitleLabel != nullptr)
+    FTitleLabel->Font()->Assign(FTitleFont.get());
+  Invalidate();
+}
 
 void TVTFormHeader::SetImageIndex(TImageIndex Value) {
   if (Value == FImageIndex)
@@ -173,6 +214,8 @@ void TVTFormHeader::Notification(TComponent* AComponent, TOperation Operation) {
   TsPanel::Notification(AComponent, Operation);
   if (Operation != opRemove || ComponentState().Contains(csDestroying))
     return;
+  if (AComponent == FTitleLabel)
+    FTitleLabel = nullptr;
   if (AComponent == FImageList)
     SetImageList(nullptr);
   if (AComponent == FMenuItem)

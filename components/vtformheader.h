@@ -5,7 +5,9 @@
 //
 // It is a skinned panel; as long as no active skin manager exists it paints
 // itself in this plain way only (its skin handler removes itself from
-// OnPaint on the first paint).
+// OnPaint on the first paint). With an active manager the panel's skin is
+// the background, a transparent label in the title font shows the title and
+// the handler draws the image or the round mark over the skin.
 #pragma once
 #include <memory>
 
@@ -15,6 +17,7 @@
 
 class TChangeLink;
 class TImageList;
+class TLabel;
 class TMenuItem;
 
 // An index into an image list; below 0 means no image.
@@ -56,6 +59,10 @@ public:
 
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
+  // The label that shows the title under an active skin manager; nullptr
+  // without one.
+  TLabel* TitleLabel() const { return FTitleLabel; }
+
   // Called after Title changed, and after ImageIndex changed.
   TNotifyEvent OnTitleChanged;
   TNotifyEvent OnImageIndexChanged;
@@ -69,6 +76,10 @@ private:
   void SkinPaint(TObject* Sender, TCanvas* Canvas);
   // The image of ImageIndex, or the round mark when there is none to show.
   void PaintMark(TCanvas& Canvas);
+  // Makes the title label when missing and gives it the title, the title
+  // font and its place: left 40, centred in the height.
+  void UpdateTitleLabel();
+  void FreeTitleLabel();
   void ImageListChanged(TObject* Sender);
   void TitleFontChanged(TObject* Sender);
 
@@ -80,4 +91,5 @@ private:
   TImageIndex FImageIndex = -1;
   TMenuItem* FMenuItem = nullptr;
   std::unique_ptr<TChangeLink> FImageChangeLink;
+  TLabel* FTitleLabel = nullptr;
 };

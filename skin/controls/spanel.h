@@ -1,7 +1,10 @@
 // TsPanel: the skinned panel. It owns its skin state (SkinData) and, while
 // it is not skinned, paints exactly as the standard panel does and then
-// calls OnPaint, so that a descendant or a form can draw over it. It answers
-// the skin commands that concern it, skinned or not.
+// calls OnPaint, so that a descendant or a form can draw over it. Skinned
+// (a manager holding its section), it paints its section, border mask and
+// corners, then its caption in the section's font colours, either from its
+// cache bitmap or straight onto the device context. It answers the skin
+// commands that concern it, skinned or not.
 //
 // For descendants: SkinData exists from the panel's constructor on, before
 // their own constructor code runs, and is freed after their destructor.
@@ -38,8 +41,21 @@ public:
   // those that tell of its children.
   TPaintEvent OnPaint;
 
+  // The skinned painting onto DC (0: the canvas's); nothing while the panel
+  // is not showing or not skinned. NotifyChildren ends the paint lock of the
+  // windowed children afterwards.
+  virtual void PaintSkin(HDC DC, bool NotifyChildren);
+  // The caption inside Rect on Canvas, else on a canvas made for DC; its
+  // top is measured from BorderWidth, not from Rect's top.
+  virtual void PaintCaption(const TRect& Rect, TCanvas* Canvas, HDC DC);
+  // Renders the whole skinned panel into the cache bitmap.
+  void PrepareCache();
+  // n x BevelWidth + BorderWidth, n counting the bevels that are not bvNone.
+  int FrameWidth() const;
+
 protected:
   void Paint() override;
+  void PaintWindow(HDC DC) override;
   // The mouse events fire from WndProc, for every enter and leave message.
   void MouseEnter() override {}
   void MouseLeave() override {}
@@ -52,6 +68,23 @@ private:
   // The messages the panel handles itself while it is not skinned.
   bool HandleUnskinned(TMessage& Message);
   void PrintWithHandler(TMessage& Message);
+  // The background query (command 0x22), answered only with a section and
+  // a border mask; false leaves the command to the normal handling.
+  bool AnswerBackgroundQuery(TMessage& Message);
+  // The messages handled while the panel is skinned and can paint.
+  void HandleSkinned(TMessage& Message);
+  bool HandleSkinnedCommand(TMessage& Message);
+  void SharedThenStandard(TMessage& Message);
+  void SkinnedPaintMessage(TMessage& Message);
+  void PaintThroughWindowDC(HDC Given);
+  void SkinnedEraseBackground(TMessage& Message);
+  void SkinnedPrint(TMessage& Message);
+  void PaintFromCache(HDC DC);
+  void PaintDirect(HDC DC);
+  void PaintBorderedFill(HDC DC, int BorderWidth, TColor Fill);
+  void PaintCaptionAndHandler(HDC DC, bool OwnCanvas);
+  // The client rectangle shrunk by the frame width on every side.
+  TRect CaptionRect();
 
   std::unique_ptr<TsCommonData> FSkinData;
 };

@@ -11,8 +11,10 @@
 #include "classlib/graphics/imagelist.h"
 #include "components/vtcomponentsreg.h"
 #include "components/vtformheader.h"
+#include "classlib/controls/stdctrls.h"
 #include "skin/core/skinmanager.h"
 #include "tests/skin/controls/skin_test_util.h"
+#include "tests/skin/testskinfiles.h"
 
 namespace {
 
@@ -195,6 +197,58 @@ TEST_F(FormHeader, SkinHandlerRemovesItselfWithoutAnActiveManager) {
     fresh->Free();
     SetDefaultManager(nullptr);
   }
+}
+
+// Under an active manager with the test skin the header keeps a transparent
+// label in the title font at left 40, centred in its height, follows Title
+// and TitleFont with it and paints the mark over the panel's skin; once the
+// manager is switched off the label goes, the handler takes itself out and
+// the plain gradient comes back.
+TEST_F(FormHeader, ActiveSkinManagerShowsTheTitleInALabel) {
+  Owned<TsSkinManager> manager{new TsSkinManager(nullptr)};
+  SetDefaultManager(manager.get());
+  manager->SetSkinDirectory(TestSkinsDirectory());
+  manager->SetSkinName("TestSkin");
+  auto* fresh = new TVTFormHeader(form.Host());
+  fresh->SetParent(form.Host());
+  fresh->SetWidth(300);
+  fresh->SetTitle("Başlık");
+  ASSERT_TRUE(fresh->SkinData()->IsSkinned());
+  Pump();
+  TBitmap printed;
+  printed.SetPixelFormat(pf24bit);
+  printed.SetSize(300, 30);
+  SendMessageW(fresh->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(printed.Canvas().Handle()), PRF_CLIENT);
+  TLabel* label = fresh->TitleLabel();
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->Parent(), fresh);
+  EXPECT_TRUE(label->Transparent());
+  EXPECT_EQ(label->Caption(), "Başlık");
+  EXPECT_EQ(label->Left(), 40);
+  EXPECT_EQ(label->Top(), (30 - label->Height()) / 2);
+  EXPECT_EQ(label->Font()->Size(), 14);
+  EXPECT_TRUE(label->Font()->Style().Contains(fsBold));
+  EXPECT_EQ(Pixel(printed, 25, 15), static_cast<COLORREF>(kEnd)) << "the round mark over the skin";
+  EXPECT_EQ(Pixel(printed, 200, 15), static_cast<COLORREF>(TestSkinColour("PANEL.COLOR"))) << "the skin";
+
+  fresh->SetTitle("Yeni");
+  EXPECT_EQ(label->Caption(), "Yeni");
+  fresh->TitleFont()->SetColor(clYellow);
+  EXPECT_EQ(label->Font()->Color(), clYellow);
+  fresh->TitleFont()->SetColor(clWhite);
+
+  manager->SetActive(false);
+  Pump();
+  EXPECT_EQ(fresh->TitleLabel(), nullptr);
+  EXPECT_FALSE(fresh->OnPaint);
+  TBitmap plain;
+  PaintClient(fresh, plain);
+  std::unique_ptr<TBitmap> reference = Painted();
+  for (int x : {20, 200, 290})
+    EXPECT_EQ(Pixel(plain, x, 3), Pixel(*reference, x, 3)) << "the plain gradient at " << x;
+  EXPECT_GT(TitlePixels(plain), 0) << "the title is painted plainly again";
+  fresh->Free();
+  SetDefaultManager(nullptr);
 }
 
 TEST_F(FormHeader, SettersNotifyOnlyOnChange) {

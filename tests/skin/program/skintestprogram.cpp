@@ -14,6 +14,8 @@
 #include "classlib/forms/application.h"
 #include "classlib/forms/forms.h"
 #include "classlib/system/strutils.h"
+#include "components/vtformheader.h"
+#include "skin/controls/slabel.h"
 #include "skin/controls/spanel.h"
 #include "skin/core/skinmanager.h"
 
@@ -40,16 +42,33 @@ std::vector<AnsiString> SkinArguments() {
   return result;
 }
 
-// The form: a skinned panel holding an edit and a button, and the manager.
+// The form: a form header at the top, a skinned panel holding an edit, a
+// button and a label, a second panel at the bottom with a label and a button
+// that switches the manager off, and the manager.
 class TSkinTestForm : public TForm {
 public:
   explicit TSkinTestForm(TComponent* AOwner) : TForm(AOwner) {
-    SetBounds(80, 80, 360, 220);
+    SetBounds(80, 80, 360, 300);
     Manager = new TsSkinManager(this);
+    auto* header = new TVTFormHeader(this);
+    header->SetParent(this);
+    header->SetTitle("Skin başlığı");
     auto* panel = new TsPanel(this);
     panel->SetParent(this);
-    panel->SetBounds(10, 10, 330, 160);
+    panel->SetBounds(10, 40, 330, 150);
     panel->SetCaption("Panel");
+    AddLabel(panel, 120, 55, "Birinci etiket");
+    auto* bottom = new TsPanel(this);
+    bottom->SetParent(this);
+    bottom->SetAlign(alBottom);
+    bottom->SetHeight(60);
+    bottom->SetCaption("");
+    AddLabel(bottom, 10, 10, "İkinci etiket");
+    auto* off = new TButton(this);
+    off->SetParent(bottom);
+    off->SetBounds(200, 16, 120, 28);
+    off->SetCaption("Skin kapat");
+    off->OnClick = TNotifyEvent([this](TObject*) { Manager->SetActive(false); });
     Edit = new TEdit(this);
     Edit->SetParent(panel);
     Edit->SetBounds(10, 10, 200, 24);
@@ -78,6 +97,15 @@ public:
 
   TsSkinManager* Manager = nullptr;
   TEdit* Edit = nullptr;
+
+private:
+  void AddLabel(TWinControl* Parent, int Left, int Top, const char* Caption) {
+    auto* label = new TsLabel(this);
+    label->SetParent(Parent);
+    label->SetLeft(Left);
+    label->SetTop(Top);
+    label->SetCaption(Caption);
+  }
 };
 
 }  // namespace
