@@ -7,10 +7,12 @@
 #include <commctrl.h>
 
 #include "classlib/classes/typinfo.h"
+#include "classlib/controls/extctrls.h"
 #include "classlib/system/datetime.h"
 #include "components/vtcomponentsreg.h"
 #include "components/vtrxdbgrid.h"
 #include "tests/classlib/dbctrls/dbctrls_test_util.h"
+#include "tests/support/componenttext.h"
 
 namespace {
 
@@ -312,6 +314,56 @@ TEST(OverlayGridPublishedTest, PropertiesAndTheirDefaults) {
   EXPECT_NE(GetPropInfo(TVtDGDateEdit::StaticClass(), "DBGrid"), nullptr);
   for (const char* name : {"TVTRXDBGrid", "TVtDGDateEdit", "TVtDGCheckBox", "TRxDBGrid", "TDBDateEdit"})
     EXPECT_NE(GetClass(name), nullptr) << name;
+}
+
+// A form carrying the grid and its overlays reads back with every link and
+// writes only what differs from the defaults (never About).
+TEST(OverlayGridStreamingTest, TheGridAndItsOverlaysReadAndWriteWithTheirLinks) {
+  RegisterVtComponents();
+  RegisterClasses({TPanel::StaticClass(), TStatusBar::StaticClass()});
+  std::unique_ptr<TPanel> root{new TPanel(nullptr)};
+  test_support::ReadComponentText(
+      "object Root: TPanel\n"
+      "  object Bar: TStatusBar\n"
+      "  end\n"
+      "  object Grid: TVTRXDBGrid\n"
+      "    About = 's0.1'\n"
+      "    Azerice = True\n"
+      "    Cont_CheckBox = Box\n"
+      "    Cont_DateEdit = Born\n"
+      "    KeyVK_END = False\n"
+      "    StatusBar = Bar\n"
+      "  end\n"
+      "  object Born: TVtDGDateEdit\n"
+      "    DBGrid = Grid\n"
+      "  end\n"
+      "  object Box: TVtDGCheckBox\n"
+      "    Caption2 = 'Evet;Hayir'\n"
+      "    DBGrid = Grid\n"
+      "  end\n"
+      "end\n",
+      root.get());
+  auto* grid = dynamic_cast<TVTRXDBGrid*>(root->FindComponent("Grid"));
+  auto* born = dynamic_cast<TVtDGDateEdit*>(root->FindComponent("Born"));
+  auto* box = dynamic_cast<TVtDGCheckBox*>(root->FindComponent("Box"));
+  ASSERT_TRUE(grid != nullptr && born != nullptr && box != nullptr);
+  EXPECT_EQ(grid->About(), "s1.09");
+  EXPECT_TRUE(grid->Azerice());
+  EXPECT_FALSE(grid->KeyVK_END());
+  EXPECT_EQ(grid->StatusBar(), root->FindComponent("Bar"));
+  EXPECT_EQ(grid->Cont_DateEdit(), born);
+  EXPECT_EQ(grid->Cont_CheckBox(), box);
+  EXPECT_EQ(born->DBGrid(), grid);
+  EXPECT_EQ(box->DBGrid(), grid);
+  EXPECT_EQ(box->Caption2(), "Evet;Hayir");
+  EXPECT_EQ(box->ValueChecked(), "1");
+
+  std::string text = test_support::ComponentText(root.get());
+  for (const char* line : {"KeyVK_END = False", "Azerice = True", "Cont_DateEdit = Born", "Cont_CheckBox = Box",
+                           "StatusBar = Bar", "DBGrid = Grid", "Caption2 = 'Evet;Hayir'"})
+    EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+  for (const char* absent : {"About", "ValueChecked", "ValueUnchecked"})
+    EXPECT_EQ(text.find(absent), std::string::npos) << absent << "\n" << text;
 }
 
 }  // namespace
