@@ -175,6 +175,21 @@ void TVTRXDBGrid::ColExit() {
   TRxDBGrid::ColExit();
 }
 
+// The focus going into an overlay stays with the record being edited: a new
+// record not yet typed into is not dropped then (as it is when the grid is
+// left for another control), or the overlay would edit the record before it.
+void TVTRXDBGrid::DoExit() {
+  HWND focus = GetFocus();
+  bool intoOverlay = focus != nullptr && ((FDateEdit != nullptr && FDateEdit->HandleAllocated() &&
+                                           FDateEdit->Handle() == focus) ||
+                                          (FCheckBox != nullptr && FCheckBox->HandleAllocated() &&
+                                           FCheckBox->Handle() == focus));
+  if (intoOverlay)
+    TCustomGrid::DoExit();
+  else
+    TRxDBGrid::DoExit();
+}
+
 // ---- The date overlay ---------------------------------------------------------------------------
 BEGIN_PUBLISHED(TVtDGDateEdit)
   PROPERTY(DBGrid, DBGrid, SetDBGrid),

@@ -49,6 +49,7 @@ protected:
   void KeyPress(char& Key) override;
   void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
   void ColExit() override;
+  void DoExit() override;
 
 private:
   // Whether the overlay edits the current column's field and can take the focus.

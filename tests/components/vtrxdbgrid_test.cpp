@@ -172,6 +172,31 @@ TEST_F(OverlayGridTest, ADigitTypedOnADateCellGoesIntoTheDateOverlay) {
   EXPECT_FALSE(Grid->EditorMode());
 }
 
+// A record appended from the grid and not yet typed into is what the
+// overlay edits; leaving the grid for another control still drops it.
+TEST_F(OverlayGridTest, TypingIntoTheOverlayOnANewRecordKeepsThatRecord) {
+  TVtDGDateEdit* edit = AddDateEdit();
+  Rows->Last();
+  FocusColumn(2);
+  PressKey(VK_DOWN);
+  ASSERT_EQ(Rows->State(), dsInsert);
+  TypeText(L"7");
+  EXPECT_TRUE(edit->Focused());
+  EXPECT_EQ(Rows->State(), dsInsert);
+  EXPECT_EQ(Current("NAME"), "");
+  Rows->Cancel();
+  Rows->Last();
+  EXPECT_EQ(Current("NAME"), "Ece");
+  EXPECT_EQ(Rows->FieldByName("BORN")->AsDateTime(), EncodeDate(2004, 3, 10));
+  FocusColumn(1);
+  PressKey(VK_DOWN);
+  ASSERT_EQ(Rows->State(), dsInsert);
+  auto* other = Make<TDBEdit>(10, 300, 80, 20);
+  Focus(other);
+  EXPECT_EQ(Rows->State(), dsBrowse);
+  EXPECT_EQ(Rows->RecordCount(), 5);
+}
+
 TEST_F(OverlayGridTest, F2MovesTheFocusIntoTheOverlay) {
   TVtDGDateEdit* edit = AddDateEdit();
   TVtDGCheckBox* box = AddCheckBox();
