@@ -15,84 +15,86 @@
 #include "support/png/graphic/pngicons.h"
 
 BEGIN_PUBLISHED(TsAlphaImageList)
-PROPERTY(Items, Items, SetItems), END_PUBLISHED
+  PROPERTY(Items, Items, SetItems),
+END_PUBLISHED
 
-    namespace {
-  // Icons made from the items, destroyed unless handed on.
-  class TItemIcons {
-  public:
-    TItemIcons() = default;
-    ~TItemIcons() {
-      for (HICON icon : icons_)
-        DestroyIcon(icon);
+namespace {
+
+// Icons made from the items, destroyed unless handed on.
+class TItemIcons {
+public:
+  TItemIcons() = default;
+  ~TItemIcons() {
+    for (HICON icon : icons_)
+      DestroyIcon(icon);
+  }
+  TItemIcons(const TItemIcons&) = delete;
+  TItemIcons& operator=(const TItemIcons&) = delete;
+  void Add(HICON icon) { icons_.push_back(icon); }
+  const std::vector<HICON>& Icons() const { return icons_; }
+
+private:
+  std::vector<HICON> icons_;
+};
+
+// The icon of one item, from its data at position 0; raises the PNG
+// reader's or the icon's error for damaged data.
+HICON ItemIcon(TsImgListItem& Item, int Width, int Height) {
+  TMemoryStream& data = Item.ImgData();
+  data.SetPosition(0);
+  if (Item.ImageFormat() == ifPNG) {
+    TPNGGraphic png;
+    png.LoadFromStream(data);
+    return IsWindowsXPOrLater() ? MakeAlphaIconFromPng(png) : MakeIconFromPng(png, false);
+  }
+  TIcon icon;
+  icon.SetSize(Width, Height);
+  icon.LoadFromStream(data);
+  return icon.ReleaseHandle();
+}
+
+// An image list colour as a class-library colour.
+TColor ConvertImageListColor(COLORREF Color) {
+  if (Color == CLR_NONE)
+    return clNone;
+  if (Color == CLR_DEFAULT)
+    return clDefault;
+  return static_cast<TColor>(Color);
+}
+
+// Sets a flag for the life of the scope and then restores it, also when
+// what runs inside raises.
+class TFlagScope {
+public:
+  explicit TFlagScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
+  ~TFlagScope() { flag_ = saved_; }
+  TFlagScope(const TFlagScope&) = delete;
+  TFlagScope& operator=(const TFlagScope&) = delete;
+
+private:
+  bool& flag_;
+  bool saved_;
+};
+
+// True when every alpha byte of a 32-bit bitmap is 0.
+bool AlphaAllZero(TBitmap& Bitmap) {
+  const TPixelView view = PixelViewOf(&Bitmap);
+  for (int y = 0; y < view.Height; ++y)
+    for (int x = 0; x < view.Width; ++x)
+      if (view.Pixel(x, y)[3] != 0)
+        return false;
+  return true;
+}
+
+// Every pixel but the transparent fuchsia becomes opaque.
+void OpaqueExceptFuchsia(TBitmap& Bitmap) {
+  const TPixelView view = PixelViewOf(&Bitmap);
+  for (int y = 0; y < view.Height; ++y)
+    for (int x = 0; x < view.Width; ++x) {
+      std::uint8_t* p = view.Pixel(x, y);
+      p[3] = IsFuchsiaPixel(p) ? 0 : 255;
     }
-    TItemIcons(const TItemIcons&) = delete;
-    TItemIcons& operator=(const TItemIcons&) = delete;
-    void Add(HICON icon) { icons_.push_back(icon); }
-    const std::vector<HICON>& Icons() const { return icons_; }
-
-  private:
-    std::vector<HICON> icons_;
-  };
-
-  // The icon of one item, from its data at position 0; raises the PNG
-  // reader's or the icon's error for damaged data.
-  HICON ItemIcon(TsImgListItem & Item, int Width, int Height) {
-    TMemoryStream& data = Item.ImgData();
-    data.SetPosition(0);
-    if (Item.ImageFormat() == ifPNG) {
-      TPNGGraphic png;
-      png.LoadFromStream(data);
-      return IsWindowsXPOrLater() ? MakeAlphaIconFromPng(png) : MakeIconFromPng(png, false);
-    }
-    TIcon icon;
-    icon.SetSize(Width, Height);
-    icon.LoadFromStream(data);
-    return icon.ReleaseHandle();
-  }
-
-  // An image list colour as a class-library colour.
-  TColor ConvertImageListColor(COLORREF Color) {
-    if (Color == CLR_NONE)
-      return clNone;
-    if (Color == CLR_DEFAULT)
-      return clDefault;
-    return static_cast<TColor>(Color);
-  }
-
-  // Sets a flag for the life of the scope and then restores it, also when
-  // what runs inside raises.
-  class TFlagScope {
-  public:
-    explicit TFlagScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
-    ~TFlagScope() { flag_ = saved_; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-
-  private:
-    bool& flag_;
-    bool saved_;
-  };
-
-  // True when every alpha byte of a 32-bit bitmap is 0.
-  bool AlphaAllZero(TBitmap & Bitmap) {
-    const TPixelView view = PixelViewOf(&Bitmap);
-    for (int y = 0; y < view.Height; ++y)
-      for (int x = 0; x < view.Width; ++x)
-        if (view.Pixel(x, y)[3] != 0)
-          return false;
-    return true;
-  }
-
-  // Every pixel but the transparent fuchsia becomes opaque.
-  void OpaqueExceptFuchsia(TBitmap & Bitmap) {
-    const TPixelView view = PixelViewOf(&Bitmap);
-    for (int y = 0; y < view.Height; ++y)
-      for (int x = 0; x < view.Width; ++x) {
-        std::uint8_t* p = view.Pixel(x, y);
-        p[3] = IsFuchsiaPixel(p) ? 0 : 255;
-      }
-  }
+}
 
 }  // namespace
 
@@ -105,9 +107,7 @@ TsAlphaImageList::TsAlphaImageList(TComponent* AOwner)
   }
 }
 
-TsAlphaImageList::~TsAlphaImageList() {
-  FItems.reset();
-}
+TsAlphaImageList::~TsAlphaImageList() { FItems.reset(); }
 
 bool TsAlphaImageList::KeepsItems() const {
   return FKeepItemData || ComponentState().Contains(csDesigning);
@@ -130,8 +130,7 @@ void TsAlphaImageList::DefineProperties(TFiler& Filer) {
   TComponent::DefineProperties(Filer);
   // The list's own bitmap is written with no bytes and ignored when read:
   // the images come from the items.
-  Filer.DefineBinaryProperty(
-      "Bitmap", [](TStream&) {}, [](TStream&) {}, true);
+  Filer.DefineBinaryProperty("Bitmap", [](TStream&) {}, [](TStream&) {}, true);
 }
 
 void TsAlphaImageList::RebuildSystemList() {

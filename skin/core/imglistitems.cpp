@@ -4,13 +4,13 @@
 #include "skin/core/alphaimagelist.h"
 
 BEGIN_PUBLISHED(TsImgListItem)
-PROPERTY(ImageFormat, ImageFormat, SetImageFormat), PROPERTY(PixelFormat, PixelFormat, SetPixelFormat).Default(pf32bit),
-    END_PUBLISHED
+  PROPERTY(ImageFormat, ImageFormat, SetImageFormat),
+  PROPERTY(PixelFormat, PixelFormat, SetPixelFormat).Default(pf32bit),
+END_PUBLISHED
 
-    IMPLEMENT_CLASS(TsImgListItems)
+IMPLEMENT_CLASS(TsImgListItems)
 
-        TsImgListItem::TsImgListItem(TCollection* Collection)
-    : TCollectionItem(Collection) {}
+TsImgListItem::TsImgListItem(TCollection* Collection) : TCollectionItem(Collection) {}
 
 TsImgListItem::~TsImgListItem() = default;
 
