@@ -19,6 +19,7 @@
 #include "skin/core/alphaimagelist.h"
 #include "skin/core/imagelistglyphs.h"
 #include "skin/core/skinbitmaps.h"
+#include "tests/skin/testicons.h"
 #include "tests/support/componenttext.h"
 #include "tests/support/pnggraphic/pnggraphic_test_util.h"
 
@@ -38,37 +39,6 @@ std::vector<std::vector<Rgba>> Picture(int width, int height, const std::functio
     for (int x = 0; x < width; ++x)
       rows[y].push_back(Pick(x, y));
   return rows;
-}
-
-// A one-image 32-bit ICO file of Size x Size: an opaque square of Colour
-// from Size / 4 to 3 * Size / 4, fully transparent around it.
-Bytes IcoFile(int Size, TColor Colour) {
-  std::unique_ptr<TBitmap> colour(CreateBitmap32(Size, Size));
-  TBitmap mask;
-  mask.SetPixelFormat(pf1bit);
-  mask.SetSize(Size, Size);
-  for (int y = 0; y < Size; ++y) {
-    auto* c = static_cast<std::uint8_t*>(colour->ScanLine(y));
-    auto* m = static_cast<std::uint8_t*>(mask.ScanLine(y));
-    for (int x = 0; x < Size; ++x) {
-      const bool inside = x >= Size / 4 && x < 3 * Size / 4 && y >= Size / 4 && y < 3 * Size / 4;
-      const std::uint8_t pixel[4] = {static_cast<std::uint8_t>(Colour >> 16), static_cast<std::uint8_t>(Colour >> 8),
-                                     static_cast<std::uint8_t>(Colour), 255};
-      for (int i = 0; i < 4; ++i)
-        c[x * 4 + i] = inside ? pixel[i] : 0;
-      if (inside)
-        m[x / 8] &= static_cast<std::uint8_t>(~(0x80 >> (x % 8)));
-      else
-        m[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
-    }
-  }
-  ICONINFO info{TRUE, 0, 0, mask.Handle(), colour->Handle()};
-  TIcon icon;
-  icon.SetHandle(CreateIconIndirect(&info));
-  TMemoryStream file;
-  icon.SaveToStream(file);
-  const auto* bytes = static_cast<const std::uint8_t*>(file.Memory());
-  return Bytes(bytes, bytes + file.Size());
 }
 
 // An RGBA PNG: the left half Left, the right half Right.
@@ -111,7 +81,7 @@ TEST(AlphaImageList, ThreeIcoItemsGiveThreeImagesDrawnAsIconsAtTheListSize) {
   EXPECT_TRUE(list->KeepItemData());
   EXPECT_FALSE(list->SystemListBuilt());  // no items yet
   for (TColor colour : kIcoColours)
-    AddItem(*list, ifICO, IcoFile(32, colour));
+    AddItem(*list, ifICO, TestIcoFile(32, colour));
   list->RebuildSystemList();
   EXPECT_TRUE(list->SystemListBuilt());
   ASSERT_EQ(list->Count(), 3);
@@ -126,7 +96,7 @@ TEST(AlphaImageList, ThreeIcoItemsGiveThreeImagesDrawnAsIconsAtTheListSize) {
 
   // An icon of another size is drawn at the list's size.
   auto small = NewList(32);
-  AddItem(*small, ifICO, IcoFile(16, kIcoColours[0]));
+  AddItem(*small, ifICO, TestIcoFile(16, kIcoColours[0]));
   small->RebuildSystemList();
   auto canvas = WhiteBitmap(32, 32);
   small->Draw(canvas->Canvas(), 0, 0, 0);
@@ -137,7 +107,7 @@ TEST(AlphaImageList, ThreeIcoItemsGiveThreeImagesDrawnAsIconsAtTheListSize) {
   // A list that does not keep its items lets them go once built.
   auto lean = NewList(32);
   lean->SetKeepItemData(false);
-  AddItem(*lean, ifICO, IcoFile(32, kIcoColours[1]));
+  AddItem(*lean, ifICO, TestIcoFile(32, kIcoColours[1]));
   lean->RebuildSystemList();
   EXPECT_EQ(lean->Count(), 1);
   EXPECT_EQ(lean->Items()->Count(), 0);
@@ -248,7 +218,7 @@ void ReadInto(const std::string& bytes, TComponent* root) {
 TEST(AlphaImageList, AStreamCarriesTheItemsByteForByteAndNoBitmap) {
   auto list = NewList(32);
   list->SetName("sAlphaImageList1");
-  const Bytes ico = IcoFile(32, kIcoColours[2]);
+  const Bytes ico = TestIcoFile(32, kIcoColours[2]);
   const Bytes png = HalvesPng(32, 32, Rgba{255, 0, 0, 255}, Rgba{0, 255, 0, 255});
   AddItem(*list, ifICO, ico);
   AddItem(*list, ifPNG, png)->SetPixelFormat(pf24bit);
@@ -302,7 +272,7 @@ TEST(AlphaImageList, DamagedItemDataFailsTheLoadWithTheReadersMessage) {
   Bytes crcBroken = HalvesPng(32, 32, Rgba{1, 2, 3, 255}, Rgba{4, 5, 6, 255});
   crcBroken[crcBroken.size() - 20] ^= 0x55;  // inside the image data chunk
   const Bytes truncatedIco = [] {
-    Bytes b = IcoFile(32, kIcoColours[0]);
+    Bytes b = TestIcoFile(32, kIcoColours[0]);
     b.resize(40);
     return b;
   }();
@@ -333,7 +303,7 @@ TEST(AlphaImageList, DamagedItemDataFailsTheLoadWithTheReadersMessage) {
 
     auto list = NewList(32);
     list->SetName("Damaged");
-    AddItem(*list, ifICO, IcoFile(32, kIcoColours[1]));  // a sound item first
+    AddItem(*list, ifICO, TestIcoFile(32, kIcoColours[1]));  // a sound item first
     AddItem(*list, c.Format, c.Data);
     const std::string bytes = StreamBytes(list.get());
 
@@ -356,12 +326,12 @@ TEST(AlphaImageList, DamagedItemDataFailsTheLoadWithTheReadersMessage) {
 
 TEST(AlphaImageList, AddedItemsRebuildAndPlainImagesAreRepaired) {
   auto list = NewList(16);
-  AddItem(*list, ifICO, IcoFile(16, kIcoColours[0]));
+  AddItem(*list, ifICO, TestIcoFile(16, kIcoColours[0]));
   list->RebuildSystemList();
   ASSERT_EQ(list->Count(), 1);
 
   // More items than images: a change rebuilds.
-  AddItem(*list, ifICO, IcoFile(16, kIcoColours[1]));
+  AddItem(*list, ifICO, TestIcoFile(16, kIcoColours[1]));
   list->SetBkColor(clNone);
   ASSERT_EQ(list->Count(), 2);
 
@@ -388,12 +358,12 @@ TEST(AlphaImageList, AddedItemsRebuildAndPlainImagesAreRepaired) {
 TEST(AlphaImageList, CopiesTakeTheItemsSizeAndImages) {
   auto source = NewList(32);
   source->SetBkColor(clYellow);
-  AddItem(*source, ifICO, IcoFile(32, kIcoColours[0]));
+  AddItem(*source, ifICO, TestIcoFile(32, kIcoColours[0]));
   AddItem(*source, ifPNG, HalvesPng(32, 32, Rgba{0, 255, 0, 255}, Rgba{0, 0, 255, 255}))->SetPixelFormat(pf8bit);
   source->RebuildSystemList();
 
   auto copy = NewList(16);
-  AddItem(*copy, ifICO, IcoFile(16, kIcoColours[2]));
+  AddItem(*copy, ifICO, TestIcoFile(16, kIcoColours[2]));
   copy->RebuildSystemList();
   copy->Assign(source.get());
   EXPECT_EQ(copy->Width(), 32);
@@ -410,7 +380,7 @@ TEST(AlphaImageList, CopiesTakeTheItemsSizeAndImages) {
   // A list that let its items go hands over its icons.
   auto lean = NewList(32);
   lean->SetKeepItemData(false);
-  AddItem(*lean, ifICO, IcoFile(32, kIcoColours[1]));
+  AddItem(*lean, ifICO, TestIcoFile(32, kIcoColours[1]));
   lean->RebuildSystemList();
   auto fromLean = NewList(16);
   fromLean->Assign(lean.get());
