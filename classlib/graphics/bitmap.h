@@ -9,10 +9,14 @@
 #pragma once
 #include <memory>
 
+#include "classlib/classes/typinfo.h"
 #include "classlib/graphics/canvas.h"
 #include "classlib/graphics/colors.h"
 #include "classlib/graphics/dib.h"
 #include "classlib/graphics/graphic.h"
+
+DOZURI_ENUM(TPixelFormat, "pfDevice", "pf1bit", "pf4bit", "pf8bit", "pf15bit", "pf16bit", "pf24bit", "pf32bit",
+            "pfCustom");
 
 enum TBitmapHandleType { bmDIB, bmDDB };
 enum TTransparentMode { tmAuto, tmFixed };

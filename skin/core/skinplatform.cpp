@@ -84,16 +84,25 @@ HFONT CreateCaptionFont() {
   return CaptionFont(font) ? CreateFontIndirectW(&font) : nullptr;
 }
 
-bool IsWindowsXPOrLater() {
+namespace {
+
+// The system's version number as major * 100 + minor; 0 when unknown.
+int WindowsVersionNumber() {
   OSVERSIONINFOW version{};
   version.dwOSVersionInfoSize = sizeof(version);
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
   if (!GetVersionExW(&version))
-    return false;
+    return 0;
 #pragma GCC diagnostic pop
-  return version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion > 0);
+  return static_cast<int>(version.dwMajorVersion * 100 + version.dwMinorVersion);
 }
+
+}  // namespace
+
+bool IsWindowsXPOrLater() { return WindowsVersionNumber() > 500; }
+
+bool IsWindowsVistaOrLater() { return WindowsVersionNumber() >= 600; }
 
 void LoadWow64Entry() {
   if (gIsWow64Process != nullptr)

@@ -37,6 +37,8 @@ int CaptionFontHeight();
 HFONT CreateCaptionFont();
 // Windows 5.1 or later.
 bool IsWindowsXPOrLater();
+// Windows 6.0 or later.
+bool IsWindowsVistaOrLater();
 // Looks up IsWow64Process once; the unit's start-up calls it.
 void LoadWow64Entry();
 // True when the entry exists and reports the process as a 32-bit one on a
