@@ -163,7 +163,7 @@ void TsCustomLabel::PaintSectionBackground() {
   query.Area = RECT{Left(), Top(), Left() + Width(), Top() + Height()};
   QueryControlBackground(query, Parent(), false);
   const TsBackgroundSource source = BackgroundToSource(query);
-  PaintSectionToDC(section, FSkinSection, source, true, 0, RECT{0, 0, Width(), Height()}, POINT{Left(), Top()},
+  PaintSectionToDC(section, FSkinSection, source, false, 0, RECT{0, 0, Width(), Height()}, POINT{Left(), Top()},
                    Canvas()->Handle(), DefaultManager());
 }
 

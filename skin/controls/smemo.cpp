@@ -1,8 +1,7 @@
 #include "skin/controls/smemo.h"
 
-#include "skin/controls/slabel.h"
-
 #include "classlib/forms/application.h"
+#include "skin/controls/slabel.h"
 #include "skin/core/skincommands.h"
 #include "skin/core/svclutils.h"
 

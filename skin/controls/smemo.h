@@ -1,8 +1,8 @@
 // TsMemo: the memo with skin state, a bound caption and a disabled look.
 // Without a skin it is the standard memo: its window procedure is left to
 // the base and it paints as TMemo does. Skinned it also fires OnScrollCaret
-// and OnVScroll; the skinned frame and scroll bars of a later window
-// adapter are not part of it yet.
+// and OnVScroll; the skinned frame and scroll bars drawn by a window
+// adapter come later.
 #pragma once
 #include <memory>
 

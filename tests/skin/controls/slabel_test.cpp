@@ -10,6 +10,7 @@
 
 #include "skin/controls/slabel.h"
 #include "skin/controls/slabelfx.h"
+#include "skin/core/alphagraph.h"
 #include "skin/core/skincommands.h"
 #include "skin/core/skinmanager.h"
 #include "skin_test_util.h"
@@ -322,6 +323,41 @@ TEST_F(LabelUnderTestSkin, SkinRemovedByTheDefaultManagerGivesWindowTextBack) {
     EXPECT_EQ(keeping->Font()->Color(), clMaroon);
     EXPECT_EQ(fx->Font()->Color(), c.Resets ? clWindowText : clMaroon);
   }
+}
+
+TEST_F(LabelUnderTestSkin, SkinSectionPaintsItsBackgroundAndFontColour) {
+  FormFixture form;
+  form.Show();
+  TPanel* host = LabelHost(form, 10);
+  auto* label = AddLabel<TsLabel>(host, "Bölüm");
+  label->SetAutoSize(false);
+  label->SetBounds(5, 2, 180, 56);
+  label->SetSkinSection("PANEL");
+  Pump();
+  TBitmap shot;
+  PaintClient(host, shot);
+  EXPECT_EQ(label->Font()->Color(), TestSkinColour("PANEL.FONTCOLOR"));
+  // Inside the border strips the section's own colour; outside the label
+  // the host's white.
+  EXPECT_EQ(Pixel(shot, 5 + 150, 2 + 28), static_cast<COLORREF>(TestSkinColour("PANEL.COLOR")));
+  EXPECT_EQ(Pixel(shot, 5 + 1, 2 + 28), static_cast<COLORREF>(TestSkinColour("PANEL.BORDERSMASK.0")));
+  EXPECT_EQ(Pixel(shot, 190, 30), RGB(255, 255, 255));
+}
+
+TEST_F(LabelUnderTestSkin, DisabledTextIsBlendedIntoTheParentsColour) {
+  FormFixture form;
+  form.Show();
+  TPanel* host = LabelHost(form, 10);
+  auto* label = AddLabel<TsLabel>(host, "Kapalı");
+  label->SetEnabled(false);
+  Pump();
+  TBitmap shot;
+  PaintClient(host, shot);
+  const TColor text = TestSkinColour("GLOBALINFO.FONTCOLOR");
+  const TColor blended = BlendColors(text, clWhite, 0.4);
+  EXPECT_NE(ColourBox(shot, static_cast<COLORREF>(blended)).left, INT_MAX);
+  EXPECT_EQ(ColourBox(shot, static_cast<COLORREF>(text)).left, INT_MAX);
+  EXPECT_EQ(ColourBox(shot, GetSysColor(COLOR_BTNSHADOW)).left, INT_MAX);
 }
 
 TEST(SkinnedLabelColour, DesignersColourKeptWhenTheSkinGivesNone) {
