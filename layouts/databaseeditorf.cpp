@@ -25,7 +25,7 @@ constexpr int PickerGridHeight = 280;
 constexpr int PickerButtonTop = PickerGridTop + PickerGridHeight + 10;
 constexpr int PickerClientHeight = PickerButtonTop + 35;
 
-void AddPickerColumn(TDBGrid* Grid, const char* Field, const char* Title, int Width) {
+void AddPickerColumn(TVTRXDBGrid* Grid, const char* Field, const char* Title, int Width) {
   TColumn* column = Grid->Columns()->Add();
   column->SetFieldName(Field);
   column->Title()->SetCaption(Title);
@@ -55,8 +55,8 @@ TDatabaseEditorF::~TDatabaseEditorF() {
   PickerCascadeOn = false;
 }
 
-TDBGrid* TDatabaseEditorF::AddGrid(const char* Name, int Left, int Width) {
-  auto* grid = MakeControlAt<TDBGrid>(this, this, Name, Left, PickerGridTop, Width, PickerGridHeight);
+TVTRXDBGrid* TDatabaseEditorF::AddGrid(const char* Name, int Left, int Width) {
+  auto* grid = MakeControlAt<TVTRXDBGrid>(this, this, Name, Left, PickerGridTop, Width, PickerGridHeight);
   grid->SetReadOnly(true);
   grid->OnDblClick = Method<&TDatabaseEditorF::GridDblClick>(this);
   return grid;

@@ -12,7 +12,7 @@
 
 #include "classlib/classes/strings.h"
 #include "classlib/controls/stdctrls.h"
-#include "classlib/dbctrls/dbgrid.h"
+#include "components/vtrxdbgrid.h"
 #include "classlib/forms/forms.h"
 
 class TDizaynAnaF;
@@ -38,9 +38,9 @@ public:
   TLabel* LabelTitle = nullptr;  // "Database Editoru"
   TLabel* Label1 = nullptr;      // "Arama"
   TEdit* Edit1 = nullptr;        // the search box
-  TDBGrid* DBGrid1 = nullptr;    // groups
-  TDBGrid* DBGrid2 = nullptr;    // tables
-  TDBGrid* DBGrid3 = nullptr;    // fields
+  TVTRXDBGrid* DBGrid1 = nullptr;    // groups
+  TVTRXDBGrid* DBGrid2 = nullptr;    // tables
+  TVTRXDBGrid* DBGrid3 = nullptr;    // fields
   TButton* Button1 = nullptr;    // "Database Bilgilerini &Temizle"
   TButton* Button2 = nullptr;    // "&Vazgec"
   TButton* Button3 = nullptr;    // "&Tamam"
@@ -62,7 +62,7 @@ public:
 
 private:
   void CreateControls();
-  TDBGrid* AddGrid(const char* Name, int Left, int Width);
+  TVTRXDBGrid* AddGrid(const char* Name, int Left, int Width);
   void PlaceButtons();
 };
 

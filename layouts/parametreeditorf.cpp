@@ -60,7 +60,7 @@ void TParametreEditorF::CreateControls() {
   LabelTitle = MakeControlAt<TLabel>(this, this, "LabelTitle", 10, 8, 300, 18);
   LabelTitle->SetCaption(ParametreEditorTitle);
   LabelTitle->Font()->SetStyle(TFontStyles{fsBold});
-  DBGrid1 = MakeControlAt<TDBGrid>(this, this, "DBGrid1", 10, 32, 420, 290);
+  DBGrid1 = MakeControlAt<TVTRXDBGrid>(this, this, "DBGrid1", 10, 32, 420, 290);
   DBGrid1->SetReadOnly(true);
   DBGrid1->SetDataSource(RxParam_S);
   DBGrid1->OnDblClick = Method<&TParametreEditorF::Button2Click>(this);

@@ -9,7 +9,7 @@
 #include "classlib/controls/stdctrls.h"
 #include "classlib/data/datasource.h"
 #include "classlib/data/rxmemorydata.h"
-#include "classlib/dbctrls/dbgrid.h"
+#include "components/vtrxdbgrid.h"
 #include "classlib/forms/forms.h"
 
 class TParametreEditorF : public TForm {
@@ -28,7 +28,7 @@ public:
   TRxMemoryData* RxParam = nullptr;  // PARAMORG, PARAMTEXT
   TDataSource* RxParam_S = nullptr;
   TLabel* LabelTitle = nullptr;      // "Parametre Editoru"
-  TDBGrid* DBGrid1 = nullptr;
+  TVTRXDBGrid* DBGrid1 = nullptr;
   TButton* Button1 = nullptr;        // "Vazgec"
   TButton* Button2 = nullptr;        // "Tamam"
   TButton* Button3 = nullptr;        // "Parametre Bilgilerini Temizle"
