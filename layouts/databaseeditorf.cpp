@@ -69,6 +69,7 @@ void TDatabaseEditorF::CreateControls() {
   Label1 = MakeControlAt<TLabel>(this, this, "Label1", 10, 38, 45, 16);
   Label1->SetCaption("Arama");
   Edit1 = MakeControlAt<TEdit>(this, this, "Edit1", 60, 34, 200, 21);
+  Edit1->SetText("");
   Edit1->OnChange = Method<&TDatabaseEditorF::Edit1Change>(this);
   Edit1->OnKeyPress = Method<&TDatabaseEditorF::Edit1KeyPress>(this);
 
@@ -124,6 +125,9 @@ void TDatabaseEditorF::ShowFieldsOnly() {
 
 void TDatabaseEditorF::FormShow(TObject*) {
   PickerCascadeOn = false;
+  // Before the window exists the client height counted as the whole
+  // height; now the frame is known.
+  SetClientHeight(PickerClientHeight);
   if (Designer == nullptr)
     return;
   OpenPickerForm(Designer, *this);

@@ -86,6 +86,9 @@ void TParametreEditorF::CreateControls() {
 }
 
 void TParametreEditorF::FormShow(TObject*) {
+  // Before the window exists the client area counted as the whole form.
+  SetClientWidth(440);
+  SetClientHeight(370);
   OpenPickerForm(DizaynAnaF, *this);
   const auto translate = [](const AnsiString& Text) { return DizaynAnaF != nullptr ? DizaynAnaF->_(Text) : Text; };
   const std::vector<TParameterEntry> rows = ReadParameterList(*ParametreList, translate);

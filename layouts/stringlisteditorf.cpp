@@ -43,6 +43,9 @@ void TStringListEditorF::CreateControls() {
 }
 
 void TStringListEditorF::FormShow(TObject*) {
+  // Before the window exists the client area counted as the whole form.
+  SetClientWidth(440);
+  SetClientHeight(330);
   OpenPickerForm(DizaynAnaF, *this);
   Memo1->SetText(LinesText);
 }
