@@ -98,6 +98,16 @@ public:
 private:
   void Apply() { I.PropEditorChange(&Btn); }
   bool HasHint() const { return IsPublishedProp(S0, "Hint"); }
+  // Change with each selected control's own hint (controls without one
+  // are passed over).
+  template <class C>
+  void ChangeEachHint(C Change) {
+    for (TControl* control : Selection) {
+      TBindingHint hint;
+      if (ReadComponentHint(control, hint))
+        Change(control, hint);
+    }
+  }
 
   // The object a colour key names before its first "." (Frame, Brush,
   // Pen), else the control itself.
@@ -179,20 +189,17 @@ private:
     picker->ShowModal();
     if (!picker->Secildi || !HasHint())
       return;
-    for (TControl* control : Selection) {
-      TBindingHint hint;
-      if (!ReadComponentHint(control, hint))
-        continue;
-      const bool tableChanged = hint.DataSet() != picker->TableAdi;
-      hint.SetValue(HintDataSet, picker->TableAdi);
+    ChangeEachHint([&](TControl* Control, TBindingHint& Hint) {
+      const bool tableChanged = Hint.DataSet() != picker->TableAdi;
+      Hint.SetValue(HintDataSet, picker->TableAdi);
       if (FieldPicker)
-        hint.SetValue(HintDataField, picker->FieldAdi);
+        Hint.SetValue(HintDataField, picker->FieldAdi);
       else if (tableChanged)
-        hint.SetValue(HintDataField, "");
-      hint.SetValue(HintGrupAdi, picker->GrupAdi);
-      WriteComponentHint(control, hint);
-      BindDataReference(control, hint);
-    }
+        Hint.SetValue(HintDataField, "");
+      Hint.SetValue(HintGrupAdi, picker->GrupAdi);
+      WriteComponentHint(Control, Hint);
+      BindDataReference(Control, Hint);
+    });
     Btn.SetText(FieldPicker ? picker->FieldAdi : picker->TableAdi);
     LayoutModified = true;
   }
@@ -207,13 +214,10 @@ private:
     picker->ShowModal();
     if (!picker->Secildi || !HasHint())
       return;
-    for (TControl* control : Selection) {
-      TBindingHint hint;
-      if (!ReadComponentHint(control, hint))
-        continue;
-      hint.SetValue(HintParametre, picker->Parametre);
-      WriteComponentHint(control, hint);
-    }
+    ChangeEachHint([&](TControl* Control, TBindingHint& Hint) {
+      Hint.SetValue(HintParametre, picker->Parametre);
+      WriteComponentHint(Control, Hint);
+    });
     Btn.SetText(picker->Parametre);
     LayoutModified = true;
   }
