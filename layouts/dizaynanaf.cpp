@@ -1,6 +1,8 @@
 #include "layouts/dizaynanaf.h"
 #include "layouts/core/inspectorvalues.h"
 #include "layouts/designinspector.h"
+#include "layouts/designpickertables.h"
+#include "components/vtbtnedit.h"
 
 #include <memory>
 
@@ -38,6 +40,9 @@ BEGIN_PUBLISHED(TDizaynAnaF)
   METHOD(Sil1Click),
   METHOD(OneGetir1Click),
   METHOD(ArkayaGonder1Click),
+  METHOD(BtnEditBtnClick),
+  METHOD(RxGrupAfterScroll),
+  METHOD(RxTableAfterScroll),
 END_PUBLISHED
 
 bool LayoutModified = false;
@@ -59,6 +64,8 @@ TDizaynAnaF::TDizaynAnaF(TComponent* AOwner) : TForm(AOwner) {
   SetBounds(0, 0, 1024, 700);
   RegisterRunnerClasses();
   CreateRegions();
+  CreatePickerTables(*this);
+  Inspector->BtnEdit()->OnBtnClick = Method<&TDizaynAnaF::BtnEditBtnClick>(this);
   OnCreate = Method<&TDizaynAnaF::FormCreate>(this);
   OnShow = Method<&TDizaynAnaF::FormShow>(this);
   OnClose = Method<&TDizaynAnaF::FormClose>(this);

@@ -53,10 +53,11 @@ TOLERANCE_PT = 0.3
 TOP_ROW_AT = (100, 30)
 
 
-def type_records(helper, keyboard):
-    """Each record's code, name and price; Enter moves on as Tab does."""
+def type_records(helper, keyboard, records=RECORDS):
+    """Each record's fields in order (code, name, price ...); Enter moves on
+    as Tab does."""
     helper.wait_focused_text(MAIN_CAPTION, "", INPUT_MS)
-    for number, fields in enumerate(RECORDS):
+    for number, fields in enumerate(records):
         if number > 0:
             save_record()
             modified_key("ctrl", "F2")
@@ -69,7 +70,7 @@ def type_records(helper, keyboard):
             keyboard.keys(MAIN_CAPTION, "text:" + text)
             helper.wait_focused_text(MAIN_CAPTION, text, INPUT_MS)
     save_record()
-    print("three records typed")
+    print("%d records typed" % len(records))
 
 
 def copy_to_labels_and_print(helper, keyboard, out):
