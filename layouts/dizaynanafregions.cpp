@@ -82,9 +82,9 @@ void TDizaynAnaF::CreateToolBar() {
   ToolButton5 = tool("ToolButton5", "Kopyala", "Secili nesneyi kopyala", Method<&TDizaynAnaF::Kopyala1Click>(this));
   ToolButton6 = tool("ToolButton6", "Yapistir", "Yapistir", Method<&TDizaynAnaF::Yapistir1Click>(this));
   ToolButton7 = tool("ToolButton7", "Onizleme", "Onizleme (Ctrl+P)", Method<&TDizaynAnaF::ToolButton7Click>(this));
-  ToolButton8 = tool("ToolButton8", "Cetvel", "Cetvel goster", nullptr);
-  ToolButton9 = tool("ToolButton9", "Kilavuz", "Kilavuza hizala", nullptr);
-  for (TToolButton* check : {ToolButton8, ToolButton9}) {
+  ToolButton18 = tool("ToolButton18", "Cetvel", "Cetvel goster", Method<&TDizaynAnaF::ToolButton18Click>(this));
+  ToolButton19 = tool("ToolButton19", "Kilavuz", "Kilavuza hizala", Method<&TDizaynAnaF::ToolButton19Click>(this));
+  for (TToolButton* check : {ToolButton18, ToolButton19}) {
     check->SetStyle(tbsCheck);
     check->SetDown(true);
   }
@@ -108,7 +108,7 @@ void TDizaynAnaF::PlaceToolBarButtons() {
   // window.
   if (ToolBar1->Parent() != nullptr && ToolBar1->Parent()->HandleAllocated())
     ToolBar1->HandleNeeded();
-  int left = std::max(ToolButton9->Left() + ToolButton9->Width(), 420) + 8;
+  int left = std::max(ToolButton19->Left() + ToolButton19->Width(), 420) + 8;
   for (TButton* button : {Button2, Button1, Button3, Button4}) {
     button->SetLeft(left);
     left += PushButtonWidth + 4;
@@ -194,6 +194,11 @@ void TDizaynAnaF::CreatePageArea() {
   DsnStage1->OnMoveQuery = Method<&TDizaynAnaF::DsnStage1MoveQuery>(this);
   DsnStage1->OnDeleteQuery = Method<&TDizaynAnaF::DsnStage1DeleteQuery>(this);
   DsnStage1->OnControlCreate = Method<&TDizaynAnaF::DsnStage1ControlCreate>(this);
+  CreateAlignmentButtons();
+  ScrollBar1->OnChange = Method<&TDizaynAnaF::ScrollBar1Change>(this);
+  ScrollBar2->OnChange = Method<&TDizaynAnaF::ScrollBar2Change>(this);
+  Panel5->OnResize = Method<&TDizaynAnaF::Panel5Resize>(this);
+  DsnStage1->OnResize = Method<&TDizaynAnaF::Panel5Resize>(this);
 }
 
 // A4 portrait in millimetres with 10 mm margins, Arial 10: the page of a
@@ -268,8 +273,8 @@ void TDizaynAnaF::CreateMenus() {
   AddDesignerItem(popup, "Yapistir2", "Yapistir", Method<&TDizaynAnaF::Yapistir1Click>(this));
   AddDesignerItem(popup, "Sil2", "Sil", Method<&TDizaynAnaF::Sil1Click>(this));
   AddDesignerSeparator(popup);
-  OtomatikKarakterNo1 = AddDesignerItem(popup, "OtomatikKarakterNo1", "Otomatik Karakter No");
-  OtomatikKarakterNo1->SetEnabled(false);
+  OtomatikKarakterNo1 = AddDesignerItem(popup, "OtomatikKarakterNo1", "Otomatik Karakter No",
+                                        Method<&TDizaynAnaF::OtomatikKarakterNo1Click>(this));
   DsnStage1->SetCoverMenu(PopupMenu1);
 }
 
