@@ -38,6 +38,10 @@ BEGIN_PUBLISHED(TDizaynAnaF)
   METHOD(Sil1Click),
   METHOD(OneGetir1Click),
   METHOD(ArkayaGonder1Click),
+  METHOD(ToolButton1Click),
+  METHOD(YeniTextRapor1Click),
+  METHOD(YeniFaturaFis1Click),
+  METHOD(YeniTextFaturaFis1Click),
 END_PUBLISHED
 
 bool LayoutModified = false;
