@@ -56,6 +56,10 @@ BEGIN_PUBLISHED(TDizaynAnaF)
   METHOD(ScrollBar1Change),
   METHOD(ScrollBar2Change),
   METHOD(Panel5Resize),
+  METHOD(ToolButton1Click),
+  METHOD(YeniTextRapor1Click),
+  METHOD(YeniFaturaFis1Click),
+  METHOD(YeniTextFaturaFis1Click),
 END_PUBLISHED
 
 bool LayoutModified = false;

@@ -14,8 +14,9 @@
 // dizaynanafregions.cpp (the regions and their components),
 // dizaynanaffile.cpp (the save question and the file commands),
 // dizaynanafpages.cpp (pages, tabs, the component list, the layout kind,
-// new layouts) and dizaynanafstage.cpp (the stage's events, the clipboard
-// and z-order commands, the label sheet).
+// new layouts), dizaynanafstage.cpp (the stage's events, the clipboard
+// and z-order commands, the label sheet) and dizaynanafnew.cpp (the
+// new-layout commands and their presets).
 #pragma once
 #include "classlib/comctrls/statusbar.h"
 #include "classlib/comctrls/tabcontrol.h"
@@ -43,6 +44,7 @@ class TQRBand;
 class TZReport;
 class TDesignInspector;
 enum class TAlignLine;
+struct TInvoicePreset;
 
 // Posted to the designer after every delete query of the stage.
 constexpr UINT DesignerDeleteNotice = 0x1401;
@@ -237,6 +239,23 @@ public:
 
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void Dispatch(TMessage& Message) override;
+
+  // ---- New layouts (dizaynanafnew.cpp) ----
+  // Each asks the save question first and stops on Cancel, so the layout
+  // the user keeps is never re-shaped.
+  void ToolButton1Click(TObject* Sender);        // "Yeni Rapor", the tool button, Ctrl+N
+  void YeniTextRapor1Click(TObject* Sender);     // "Yeni Text Rapor"
+  void YeniFaturaFis1Click(TObject* Sender);     // "Yeni Fatura-Fis"
+  void YeniTextFaturaFis1Click(TObject* Sender);  // "Yeni Text Fatura-Fis"
+
+private:
+  // The save question, NewReport and the kind switch; false when stopped.
+  bool StartNewLayout(bool TextLayout);
+  void ApplyGraphicInvoicePreset(TQuickRep* Page, const TInvoicePreset& Preset);
+  void ApplyTextInvoicePreset(TZReport* Page, const TInvoicePreset& Preset);
+  // Covers the new bands, writes the hint, selects the page on the
+  // invoice row and opens the invoice settings.
+  void FinishInvoiceLayout(TControl* Page, const TInvoicePreset& Preset);
 
 private:
   friend class TDizaynInspectorHost;

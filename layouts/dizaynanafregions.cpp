@@ -75,7 +75,7 @@ void TDizaynAnaF::CreateToolBar() {
     button->OnClick = OnClick;
     return button;
   };
-  ToolButton1 = tool("ToolButton1", "Yeni", "Yeni rapor dosyasi olustur", nullptr);
+  ToolButton1 = tool("ToolButton1", "Yeni", "Yeni rapor dosyasi olustur", Method<&TDizaynAnaF::ToolButton1Click>(this));
   ToolButton2 = tool("ToolButton2", "Ac", "Rapor dosyasi ac", Method<&TDizaynAnaF::ToolButton2Click>(this));
   ToolButton3 = tool("ToolButton3", "Kaydet", "Rapor dosyasini kaydet", Method<&TDizaynAnaF::ToolButton3Click>(this));
   ToolButton4 = tool("ToolButton4", "Kes", "Secili nesneyi kes", Method<&TDizaynAnaF::Kes1Click>(this));
@@ -88,8 +88,6 @@ void TDizaynAnaF::CreateToolBar() {
     check->SetStyle(tbsCheck);
     check->SetDown(true);
   }
-  // A new layout comes with the new-layout commands.
-  ToolButton1->SetEnabled(false);
   auto push = [this](const char* Name, const char* Caption, const TNotifyEvent& OnClick) {
     auto* button = MakeControlAt<TButton>(this, ToolBar1, Name, 0, 2, PushButtonWidth, 24);
     button->SetCaption(Caption);
@@ -230,13 +228,14 @@ void TDizaynAnaF::CreateMenus() {
   MainMenu1->SetName("MainMenu1");
   TMenuItem* root = MainMenu1->Items();
   TMenuItem* dosya = AddDesignerItem(root, "Dosya1", "Dosya");
-  YeniRapor1 = AddDesignerItem(dosya, "YeniRapor1", "Yeni Rapor", nullptr, ShortCut('N', TShiftState{ssCtrl}));
-  YeniTextRapor1 = AddDesignerItem(dosya, "YeniTextRapor1", "Yeni Text Rapor");
-  YeniFaturaFis1 = AddDesignerItem(dosya, "YeniFaturaFis1", "Yeni Fatura-Fis");
-  YeniTextFaturaFis1 = AddDesignerItem(dosya, "YeniTextFaturaFis1", "Yeni Text Fatura-Fis");
-  // The new-layout commands come later; until then they are offered disabled.
-  for (TMenuItem* item : {YeniRapor1, YeniTextRapor1, YeniFaturaFis1, YeniTextFaturaFis1})
-    item->SetEnabled(false);
+  YeniRapor1 = AddDesignerItem(dosya, "YeniRapor1", "Yeni Rapor", Method<&TDizaynAnaF::ToolButton1Click>(this),
+                               ShortCut('N', TShiftState{ssCtrl}));
+  YeniTextRapor1 =
+      AddDesignerItem(dosya, "YeniTextRapor1", "Yeni Text Rapor", Method<&TDizaynAnaF::YeniTextRapor1Click>(this));
+  YeniFaturaFis1 =
+      AddDesignerItem(dosya, "YeniFaturaFis1", "Yeni Fatura-Fis", Method<&TDizaynAnaF::YeniFaturaFis1Click>(this));
+  YeniTextFaturaFis1 = AddDesignerItem(dosya, "YeniTextFaturaFis1", "Yeni Text Fatura-Fis",
+                                       Method<&TDizaynAnaF::YeniTextFaturaFis1Click>(this));
   AddDesignerSeparator(dosya);
   DosyaAc1 = AddDesignerItem(dosya, "DosyaAc1", "Dosya Ac", Method<&TDizaynAnaF::ToolButton2Click>(this),
                              ShortCut('O', TShiftState{ssCtrl}));

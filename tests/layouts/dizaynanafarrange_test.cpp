@@ -348,8 +348,21 @@ TEST_F(ArrangeTest, FileShortcutsRunTheirCommandOncePerPress) {
   Press('O', true);
   ASSERT_EQ(dialogs.Records().size(), 1u);
   EXPECT_EQ(dialogs.Records()[0].Kind, TDialogKind::OpenFile);
+  // Ctrl+N on a changed layout asks the save question once, then starts a
+  // new graphic layout of one page.
+  dialogs.Clear();
+  LayoutModified = true;
+  dialogs.AnswerButton(IDNO);
+  Press('N', true);
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].Text, "Degisiklikler kaydedilsin mi?");
+  EXPECT_EQ(dialogs.Pending(), 0);
+  ASSERT_NE(designer->CurrentQuickRep, nullptr);
+  EXPECT_EQ(designer->CurrentQuickRep->Name(), "Report1");
+  EXPECT_EQ(designer->TabControl1->Tabs()->Count(), 1);
   // The handler on its own runs them too, for keys the menu does not catch.
   dialogs.Clear();
+  LayoutModified = false;
   dialogs.AnswerCancel();
   WORD key = 'O';
   designer->FormKeyDown(nullptr, key, TShiftState{ssCtrl, ssShift});
