@@ -15,6 +15,7 @@
 #include "reportengine/report/qrband.h"
 #include "reportengine/report/quickrep.h"
 #include "tests/support/formfixture.h"
+#include "tests/support/screenshot.h"
 
 namespace {
 
@@ -309,6 +310,7 @@ TEST_F(ArrangeTest, ArrowKeysMoveAndResizeTheSelection) {
   EXPECT_EQ(Lefts(labels), (std::vector<int>{44, 104}));
   EXPECT_EQ(designer->ActiveControl(), designer->DsnStage1);
   EXPECT_EQ(designer->DsnStage1->SelectedCount(), 2);
+  test_support::KeepScreenshot(*designer, "dizaynanaf_arrange");
 
   // The moves are changes: closing asks to save them.
   ASSERT_TRUE(LayoutModified);
