@@ -43,6 +43,28 @@ BEGIN_PUBLISHED(TDizaynAnaF)
   METHOD(BtnEditBtnClick),
   METHOD(RxGrupAfterScroll),
   METHOD(RxTableAfterScroll),
+  METHOD(ToolButton8Click),
+  METHOD(ToolButton9Click),
+  METHOD(ToolButton10Click),
+  METHOD(ToolButton11Click),
+  METHOD(ToolButton12Click),
+  METHOD(ToolButton13Click),
+  METHOD(ToolButton14Click),
+  METHOD(ToolButton15Click),
+  METHOD(ToolButton16Click),
+  METHOD(ToolButton17Click),
+  METHOD(ToolButton18Click),
+  METHOD(ToolButton19Click),
+  METHOD(OtomatikKarakterNo1Click),
+  METHOD(FormKeyDown),
+  METHOD(FormMouseWheel),
+  METHOD(ScrollBar1Change),
+  METHOD(ScrollBar2Change),
+  METHOD(Panel5Resize),
+  METHOD(ToolButton1Click),
+  METHOD(YeniTextRapor1Click),
+  METHOD(YeniFaturaFis1Click),
+  METHOD(YeniTextFaturaFis1Click),
 END_PUBLISHED
 
 bool LayoutModified = false;
@@ -69,6 +91,8 @@ TDizaynAnaF::TDizaynAnaF(TComponent* AOwner) : TForm(AOwner) {
   OnCreate = Method<&TDizaynAnaF::FormCreate>(this);
   OnShow = Method<&TDizaynAnaF::FormShow>(this);
   OnClose = Method<&TDizaynAnaF::FormClose>(this);
+  OnKeyDown = Method<&TDizaynAnaF::FormKeyDown>(this);
+  OnMouseWheel = Method<&TDizaynAnaF::FormMouseWheel>(this);
   DizaynAnaF = this;
 }
 
@@ -169,6 +193,10 @@ void TDizaynAnaF::Notification(TComponent* AComponent, TOperation Operation) {
 void TDizaynAnaF::Dispatch(TMessage& Message) {
   if (Message.Msg == DesignerDeleteNotice) {
     DeleteMessage(Message);
+    return;
+  }
+  if (Message.Msg == CM_DIALOGKEY && StageKeepsDialogKey(Message)) {
+    Message.Result = 0;
     return;
   }
   TForm::Dispatch(Message);

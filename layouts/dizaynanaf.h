@@ -14,8 +14,9 @@
 // dizaynanafregions.cpp (the regions and their components),
 // dizaynanaffile.cpp (the save question and the file commands),
 // dizaynanafpages.cpp (pages, tabs, the component list, the layout kind,
-// new layouts) and dizaynanafstage.cpp (the stage's events, the clipboard
-// and z-order commands, the label sheet).
+// new layouts), dizaynanafstage.cpp (the stage's events, the clipboard
+// and z-order commands, the label sheet) and dizaynanafnew.cpp (the
+// new-layout commands and their presets).
 #pragma once
 #include "classlib/comctrls/statusbar.h"
 #include "classlib/comctrls/tabcontrol.h"
@@ -45,6 +46,8 @@ class TDesignInspector;
 class TRxMemoryData;
 class TDataSource;
 class TDataSet;
+enum class TAlignLine;
+struct TInvoicePreset;
 
 // Posted to the designer after every delete query of the stage.
 constexpr UINT DesignerDeleteNotice = 0x1401;
@@ -70,8 +73,8 @@ public:
   TToolButton* ToolButton5 = nullptr;  // copy
   TToolButton* ToolButton6 = nullptr;  // paste
   TToolButton* ToolButton7 = nullptr;  // preview
-  TToolButton* ToolButton8 = nullptr;  // "Cetvel goster"
-  TToolButton* ToolButton9 = nullptr;  // "Kilavuza hizala"
+  TToolButton* ToolButton18 = nullptr;  // "Cetvel goster"
+  TToolButton* ToolButton19 = nullptr;  // "Kilavuza hizala"
   TButton* Button2 = nullptr;          // "Ye&ni Sayfa"
   TButton* Button1 = nullptr;          // "Sayfayi &Sil"
   TButton* Button3 = nullptr;          // "&Etiket Ayarla"
@@ -195,6 +198,48 @@ public:
   void OneGetir1Click(TObject* Sender);
   void ArkayaGonder1Click(TObject* Sender);
 
+  // ---- Arrangement, grid, ruler, keys and scrolling ----
+  // dizaynanafarrange.cpp: the ten buttons of ToolBarAlignment (ToolButton8
+  // to ToolButton17, in bar order) work on the selection; S0 is the first
+  // selected control. The extreme searches return nullptr without a
+  // selection. dizaynanafkeys.cpp: the form's key and wheel handlers and the
+  // scroll bars of the page area.
+  TToolButton* ToolButton8 = nullptr;
+  TToolButton* ToolButton9 = nullptr;
+  TToolButton* ToolButton10 = nullptr;
+  TToolButton* ToolButton11 = nullptr;
+  TToolButton* ToolButton12 = nullptr;
+  TToolButton* ToolButton13 = nullptr;
+  TToolButton* ToolButton14 = nullptr;
+  TToolButton* ToolButton15 = nullptr;
+  TToolButton* ToolButton16 = nullptr;
+  TToolButton* ToolButton17 = nullptr;
+  void ToolButton8Click(TObject* Sender);   // left edges
+  void ToolButton9Click(TObject* Sender);   // vertical centre lines
+  void ToolButton10Click(TObject* Sender);  // centred across the parent
+  void ToolButton11Click(TObject* Sender);  // even horizontal steps
+  void ToolButton12Click(TObject* Sender);  // right edges
+  void ToolButton13Click(TObject* Sender);  // top edges
+  void ToolButton14Click(TObject* Sender);  // horizontal centre lines
+  void ToolButton15Click(TObject* Sender);  // centred down the parent
+  void ToolButton16Click(TObject* Sender);  // even vertical steps
+  void ToolButton17Click(TObject* Sender);  // bottom edges
+  void ToolButton18Click(TObject* Sender);  // ruler of the current graphic page
+  void ToolButton19Click(TObject* Sender);  // move grid 8 or 1 pixels
+  void OtomatikKarakterNo1Click(TObject* Sender);
+  // The index of the last selected control, 0 when none.
+  int TopSelected();
+  TControl* GetLeftObject();
+  TControl* GetRightObject();
+  TControl* GetTopObject();
+  TControl* GetBottomObject();
+  void FormKeyDown(TObject* Sender, WORD& Key, TShiftState Shift);
+  void FormMouseWheel(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled);
+  void ScrollBarDuzenle();
+  void ScrollBar1Change(TObject* Sender);
+  void ScrollBar2Change(TObject* Sender);
+  void Panel5Resize(TObject* Sender);
+
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void Dispatch(TMessage& Message) override;
 
@@ -218,6 +263,22 @@ public:
   void RxTableAfterScroll(TDataSet* DataSet);
   friend class TDesignerButtonCommand;
   // ---- End of property editors and binding pickers ----
+  // ---- New layouts (dizaynanafnew.cpp) ----
+  // Each asks the save question first and stops on Cancel, so the layout
+  // the user keeps is never re-shaped.
+  void ToolButton1Click(TObject* Sender);        // "Yeni Rapor", the tool button, Ctrl+N
+  void YeniTextRapor1Click(TObject* Sender);     // "Yeni Text Rapor"
+  void YeniFaturaFis1Click(TObject* Sender);     // "Yeni Fatura-Fis"
+  void YeniTextFaturaFis1Click(TObject* Sender);  // "Yeni Text Fatura-Fis"
+
+private:
+  // The save question, NewReport and the kind switch; false when stopped.
+  bool StartNewLayout(bool TextLayout);
+  void ApplyGraphicInvoicePreset(TQuickRep* Page, const TInvoicePreset& Preset);
+  void ApplyTextInvoicePreset(TZReport* Page, const TInvoicePreset& Preset);
+  // Covers the new bands, writes the hint, selects the page on the
+  // invoice row and opens the invoice settings.
+  void FinishInvoiceLayout(TControl* Page, const TInvoicePreset& Preset);
 
 private:
   friend class TDizaynInspectorHost;
@@ -261,6 +322,20 @@ private:
 
   // dizaynanafstage.cpp
   void MoveFirstSelected(bool ToFront);
+
+  // dizaynanafarrange.cpp
+  void CreateAlignmentButtons();
+  std::vector<TControl*> SelectedControls();
+  TControl* SelectedExtreme(bool Horizontal, bool FarSide);
+  void AlignSelection(bool Horizontal, TAlignLine Line);
+  void CentreSelection(bool Horizontal);
+  void SpaceSelection(bool Horizontal);
+
+  // dizaynanafkeys.cpp
+  // Arrows and Esc stay with the key handler while the stage has the focus.
+  bool StageKeepsDialogKey(const TMessage& Message);
+  void NudgeSelection(WORD Key, bool Resize, int Step);
+  void RunFileShortCut(WORD Key);
 };
 
 // ---- State shared by the designer's handlers (one designer at a time) ----

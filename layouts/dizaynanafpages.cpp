@@ -156,7 +156,7 @@ void TDizaynAnaF::TabControl1Change(TObject*) {
   SelectInComponentList(page);
   FitStageToPage(page);
   if (auto* graphic = dynamic_cast<TQuickRep*>(page))
-    graphic->Page()->SetRuler(ToolButton8->Down());
+    graphic->Page()->SetRuler(ToolButton18->Down());
 }
 
 void TDizaynAnaF::FitStageToPage(TControl* Page) {
@@ -168,6 +168,7 @@ void TDizaynAnaF::FitStageToPage(TControl* Page) {
     DsnStage1->SetBounds(DsnStage1->Left(), DsnStage1->Top(), Page->Width() + StageMargin,
                          Page->Height() + StageMargin);
   }
+  ScrollBarDuzenle();
 }
 
 void TDizaynAnaF::GetZReportSize(TZReport* Page, TPoint& Size) {
@@ -240,8 +241,8 @@ void TDizaynAnaF::ZReportDuzenle() {
   ToolBarAlignment->SetVisible(!text);
   Button3->SetVisible(!text && !invoice);
   SwitchPalette(text);
-  ToolButton8->SetEnabled(!text);
-  ToolButton9->SetEnabled(!text);
+  ToolButton18->SetEnabled(!text);
+  ToolButton19->SetEnabled(!text);
   Button2->SetVisible(!invoice);
   Button1->SetVisible(!invoice);
 }

@@ -75,21 +75,19 @@ void TDizaynAnaF::CreateToolBar() {
     button->OnClick = OnClick;
     return button;
   };
-  ToolButton1 = tool("ToolButton1", "Yeni", "Yeni rapor dosyasi olustur", nullptr);
+  ToolButton1 = tool("ToolButton1", "Yeni", "Yeni rapor dosyasi olustur", Method<&TDizaynAnaF::ToolButton1Click>(this));
   ToolButton2 = tool("ToolButton2", "Ac", "Rapor dosyasi ac", Method<&TDizaynAnaF::ToolButton2Click>(this));
   ToolButton3 = tool("ToolButton3", "Kaydet", "Rapor dosyasini kaydet", Method<&TDizaynAnaF::ToolButton3Click>(this));
   ToolButton4 = tool("ToolButton4", "Kes", "Secili nesneyi kes", Method<&TDizaynAnaF::Kes1Click>(this));
   ToolButton5 = tool("ToolButton5", "Kopyala", "Secili nesneyi kopyala", Method<&TDizaynAnaF::Kopyala1Click>(this));
   ToolButton6 = tool("ToolButton6", "Yapistir", "Yapistir", Method<&TDizaynAnaF::Yapistir1Click>(this));
   ToolButton7 = tool("ToolButton7", "Onizleme", "Onizleme (Ctrl+P)", Method<&TDizaynAnaF::ToolButton7Click>(this));
-  ToolButton8 = tool("ToolButton8", "Cetvel", "Cetvel goster", nullptr);
-  ToolButton9 = tool("ToolButton9", "Kilavuz", "Kilavuza hizala", nullptr);
-  for (TToolButton* check : {ToolButton8, ToolButton9}) {
+  ToolButton18 = tool("ToolButton18", "Cetvel", "Cetvel goster", Method<&TDizaynAnaF::ToolButton18Click>(this));
+  ToolButton19 = tool("ToolButton19", "Kilavuz", "Kilavuza hizala", Method<&TDizaynAnaF::ToolButton19Click>(this));
+  for (TToolButton* check : {ToolButton18, ToolButton19}) {
     check->SetStyle(tbsCheck);
     check->SetDown(true);
   }
-  // A new layout comes with the new-layout commands.
-  ToolButton1->SetEnabled(false);
   auto push = [this](const char* Name, const char* Caption, const TNotifyEvent& OnClick) {
     auto* button = MakeControlAt<TButton>(this, ToolBar1, Name, 0, 2, PushButtonWidth, 24);
     button->SetCaption(Caption);
@@ -108,7 +106,7 @@ void TDizaynAnaF::PlaceToolBarButtons() {
   // window.
   if (ToolBar1->Parent() != nullptr && ToolBar1->Parent()->HandleAllocated())
     ToolBar1->HandleNeeded();
-  int left = std::max(ToolButton9->Left() + ToolButton9->Width(), 420) + 8;
+  int left = std::max(ToolButton19->Left() + ToolButton19->Width(), 420) + 8;
   for (TButton* button : {Button2, Button1, Button3, Button4}) {
     button->SetLeft(left);
     left += PushButtonWidth + 4;
@@ -194,6 +192,11 @@ void TDizaynAnaF::CreatePageArea() {
   DsnStage1->OnMoveQuery = Method<&TDizaynAnaF::DsnStage1MoveQuery>(this);
   DsnStage1->OnDeleteQuery = Method<&TDizaynAnaF::DsnStage1DeleteQuery>(this);
   DsnStage1->OnControlCreate = Method<&TDizaynAnaF::DsnStage1ControlCreate>(this);
+  CreateAlignmentButtons();
+  ScrollBar1->OnChange = Method<&TDizaynAnaF::ScrollBar1Change>(this);
+  ScrollBar2->OnChange = Method<&TDizaynAnaF::ScrollBar2Change>(this);
+  Panel5->OnResize = Method<&TDizaynAnaF::Panel5Resize>(this);
+  DsnStage1->OnResize = Method<&TDizaynAnaF::Panel5Resize>(this);
 }
 
 // A4 portrait in millimetres with 10 mm margins, Arial 10: the page of a
@@ -225,13 +228,14 @@ void TDizaynAnaF::CreateMenus() {
   MainMenu1->SetName("MainMenu1");
   TMenuItem* root = MainMenu1->Items();
   TMenuItem* dosya = AddDesignerItem(root, "Dosya1", "Dosya");
-  YeniRapor1 = AddDesignerItem(dosya, "YeniRapor1", "Yeni Rapor", nullptr, ShortCut('N', TShiftState{ssCtrl}));
-  YeniTextRapor1 = AddDesignerItem(dosya, "YeniTextRapor1", "Yeni Text Rapor");
-  YeniFaturaFis1 = AddDesignerItem(dosya, "YeniFaturaFis1", "Yeni Fatura-Fis");
-  YeniTextFaturaFis1 = AddDesignerItem(dosya, "YeniTextFaturaFis1", "Yeni Text Fatura-Fis");
-  // The new-layout commands come later; until then they are offered disabled.
-  for (TMenuItem* item : {YeniRapor1, YeniTextRapor1, YeniFaturaFis1, YeniTextFaturaFis1})
-    item->SetEnabled(false);
+  YeniRapor1 = AddDesignerItem(dosya, "YeniRapor1", "Yeni Rapor", Method<&TDizaynAnaF::ToolButton1Click>(this),
+                               ShortCut('N', TShiftState{ssCtrl}));
+  YeniTextRapor1 =
+      AddDesignerItem(dosya, "YeniTextRapor1", "Yeni Text Rapor", Method<&TDizaynAnaF::YeniTextRapor1Click>(this));
+  YeniFaturaFis1 =
+      AddDesignerItem(dosya, "YeniFaturaFis1", "Yeni Fatura-Fis", Method<&TDizaynAnaF::YeniFaturaFis1Click>(this));
+  YeniTextFaturaFis1 = AddDesignerItem(dosya, "YeniTextFaturaFis1", "Yeni Text Fatura-Fis",
+                                       Method<&TDizaynAnaF::YeniTextFaturaFis1Click>(this));
   AddDesignerSeparator(dosya);
   DosyaAc1 = AddDesignerItem(dosya, "DosyaAc1", "Dosya Ac", Method<&TDizaynAnaF::ToolButton2Click>(this),
                              ShortCut('O', TShiftState{ssCtrl}));
@@ -268,8 +272,8 @@ void TDizaynAnaF::CreateMenus() {
   AddDesignerItem(popup, "Yapistir2", "Yapistir", Method<&TDizaynAnaF::Yapistir1Click>(this));
   AddDesignerItem(popup, "Sil2", "Sil", Method<&TDizaynAnaF::Sil1Click>(this));
   AddDesignerSeparator(popup);
-  OtomatikKarakterNo1 = AddDesignerItem(popup, "OtomatikKarakterNo1", "Otomatik Karakter No");
-  OtomatikKarakterNo1->SetEnabled(false);
+  OtomatikKarakterNo1 = AddDesignerItem(popup, "OtomatikKarakterNo1", "Otomatik Karakter No",
+                                        Method<&TDizaynAnaF::OtomatikKarakterNo1Click>(this));
   DsnStage1->SetCoverMenu(PopupMenu1);
 }
 

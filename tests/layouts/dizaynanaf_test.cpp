@@ -113,12 +113,12 @@ TEST_F(DesignerTest, ItsToolBarMenusAndDialogsCarryTheirTextsHintsAndShortcuts) 
                            Tool{designer->ToolButton5, "Secili nesneyi kopyala"},
                            Tool{designer->ToolButton6, "Yapistir"},
                            Tool{designer->ToolButton7, "Onizleme (Ctrl+P)"},
-                           Tool{designer->ToolButton8, "Cetvel goster"},
-                           Tool{designer->ToolButton9, "Kilavuza hizala"}}) {
+                           Tool{designer->ToolButton18, "Cetvel goster"},
+                           Tool{designer->ToolButton19, "Kilavuza hizala"}}) {
     EXPECT_EQ(tool.Button->Hint(), tool.Hint);
     EXPECT_EQ(tool.Button->Parent(), designer->ToolBar1) << tool.Hint;
   }
-  for (TToolButton* check : {designer->ToolButton8, designer->ToolButton9}) {
+  for (TToolButton* check : {designer->ToolButton18, designer->ToolButton19}) {
     EXPECT_EQ(check->Style(), tbsCheck) << check->Hint();
     EXPECT_TRUE(check->Down()) << check->Hint();
   }
@@ -262,8 +262,8 @@ TEST_F(DesignerTest, ShownMaximisedEveryRegionHasItsPlace) {
   Pump();
   EXPECT_TRUE(IsZoomed(designer->Handle()));
   EXPECT_EQ(designer->StatusBar1->SimpleText(), file);
-  int right = designer->ToolButton9->Left() + designer->ToolButton9->Width();
-  EXPECT_GT(designer->ToolButton9->Width(), 0);
+  int right = designer->ToolButton19->Left() + designer->ToolButton19->Width();
+  EXPECT_GT(designer->ToolButton19->Width(), 0);
   for (TButton* button : {designer->Button2, designer->Button1, designer->Button3, designer->Button4}) {
     EXPECT_GE(button->Left(), right) << button->Caption();
     right = button->Left() + button->Width();
@@ -744,7 +744,7 @@ TEST_F(DesignerTest, TheLayoutKindSwitchesBarsButtonsAndPalette) {
   EXPECT_FALSE(designer->ToolBarAlignment->Visible());
   EXPECT_FALSE(designer->Button3->Visible());
   EXPECT_TRUE(designer->Button2->Visible());
-  EXPECT_FALSE(designer->ToolButton8->Enabled());
+  EXPECT_FALSE(designer->ToolButton18->Enabled());
   EXPECT_EQ(EnabledPaletteHints(), textButtons);
   designer->Free();
   designer = nullptr;
@@ -752,7 +752,7 @@ TEST_F(DesignerTest, TheLayoutKindSwitchesBarsButtonsAndPalette) {
   Show("");
   EXPECT_TRUE(designer->ToolBarAlignment->Visible());
   EXPECT_TRUE(designer->Button3->Visible());
-  EXPECT_TRUE(designer->ToolButton8->Enabled());
+  EXPECT_TRUE(designer->ToolButton18->Enabled());
   const std::set<AnsiString> graphic = EnabledPaletteHints();
   EXPECT_EQ(graphic.size(), 14u);
   for (const char* text : {"Data alani veya metin ekle", "Sistem bilgisi ekle (metin)", "Toplam Deger Alani Ekle"})
