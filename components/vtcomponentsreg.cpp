@@ -6,6 +6,7 @@
 #include "components/vtformheader.h"
 #include "components/vtwinbutton.h"
 #include "components/vtcalc.h"
+#include "components/vtrxdbgrid.h"
 #include "skin/controls/skinctrlsreg.h"
 
 void RegisterVtComponents() {
@@ -13,4 +14,5 @@ void RegisterVtComponents() {
   RegisterClasses({TVTFormHeader::StaticClass(), TBiDiDBNavigator::StaticClass(), TVTProgress::StaticClass(),
                    TVtWinButton::StaticClass(), TVtEditButton::StaticClass(), TVtBtnEdit::StaticClass()});
   RegisterClasses({TVtCalc::StaticClass()});
+  RegisterClasses({TVTRXDBGrid::StaticClass(), TVtDGDateEdit::StaticClass(), TVtDGCheckBox::StaticClass()});
 }

@@ -91,7 +91,7 @@ void TDesignInspector::CreateEditors() {
   AddItems(FComboAlignment, AlignmentItems);
   FBtnEdit = NewEditor<TVtBtnEdit>("BtnEdit");
   FBtnEdit->SetReadOnly(true);
-  // The button's dialogs come with their own step; until then it does nothing.
+  // Its button runs the dialogs of the row's kind; the designer connects it.
   FCEdit = NewEditor<TCurrencyEdit>("CEdit");
   FCEdit->SetDecimalPlaces(4);
   FCEdit->SetDisplayFormat(InspectorDecimalFormat);

@@ -1,6 +1,8 @@
 #include "layouts/dizaynanaf.h"
 #include "layouts/core/inspectorvalues.h"
 #include "layouts/designinspector.h"
+#include "layouts/designpickertables.h"
+#include "components/vtbtnedit.h"
 
 #include <memory>
 
@@ -42,6 +44,9 @@ BEGIN_PUBLISHED(TDizaynAnaF)
   METHOD(YeniTextRapor1Click),
   METHOD(YeniFaturaFis1Click),
   METHOD(YeniTextFaturaFis1Click),
+  METHOD(BtnEditBtnClick),
+  METHOD(RxGrupAfterScroll),
+  METHOD(RxTableAfterScroll),
 END_PUBLISHED
 
 bool LayoutModified = false;
@@ -63,6 +68,8 @@ TDizaynAnaF::TDizaynAnaF(TComponent* AOwner) : TForm(AOwner) {
   SetBounds(0, 0, 1024, 700);
   RegisterRunnerClasses();
   CreateRegions();
+  CreatePickerTables(*this);
+  Inspector->BtnEdit()->OnBtnClick = Method<&TDizaynAnaF::BtnEditBtnClick>(this);
   OnCreate = Method<&TDizaynAnaF::FormCreate>(this);
   OnShow = Method<&TDizaynAnaF::FormShow>(this);
   OnClose = Method<&TDizaynAnaF::FormClose>(this);

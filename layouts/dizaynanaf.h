@@ -43,6 +43,9 @@ class TQuickRep;
 class TQRBand;
 class TZReport;
 class TDesignInspector;
+class TRxMemoryData;
+class TDataSource;
+class TDataSet;
 struct TInvoicePreset;
 
 // Posted to the designer after every delete query of the stage.
@@ -197,6 +200,26 @@ public:
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void Dispatch(TMessage& Message) override;
 
+  // ---- Property editors and binding pickers ----
+  // (dizaynanafbtnedit.cpp: the inspector's button; designpickertables.cpp:
+  // the picker tables and their cascades.)
+  TRxMemoryData* RxT = nullptr;
+  TRxMemoryData* RxGrup = nullptr;
+  TRxMemoryData* RxTable = nullptr;
+  TRxMemoryData* RxField = nullptr;
+  TDataSource* RxGrup_S = nullptr;
+  TDataSource* RxTable_S = nullptr;
+  TDataSource* RxField_S = nullptr;
+  // The inspector's button: the editor of the current row's kind, on the
+  // first selected control (nothing with an empty selection).
+  void BtnEditBtnClick(TObject* Sender);
+  // The same for a kind named directly ("TFatura" opens the invoice
+  // settings of the selected page at once).
+  void BtnEditKindClick(const AnsiString& Kind);
+  void RxGrupAfterScroll(TDataSet* DataSet);
+  void RxTableAfterScroll(TDataSet* DataSet);
+  friend class TDesignerButtonCommand;
+  // ---- End of property editors and binding pickers ----
   // ---- New layouts (dizaynanafnew.cpp) ----
   // Each asks the save question first and stops on Cancel, so the layout
   // the user keeps is never re-shaped.

@@ -4,12 +4,14 @@
 #include "classlib/dbctrls/dbactns.h"
 #include "classlib/dbctrls/dbcheckbox.h"
 #include "classlib/dbctrls/dbcombobox.h"
+#include "classlib/dbctrls/dbdateedit.h"
 #include "classlib/dbctrls/dbedit.h"
 #include "classlib/dbctrls/dbgrid.h"
 #include "classlib/dbctrls/dbimage.h"
 #include "classlib/dbctrls/dbmemo.h"
 #include "classlib/dbctrls/dbnavigator.h"
 #include "classlib/dbctrls/dbtext.h"
+#include "classlib/dbctrls/rxdbgrid.h"
 
 void RegisterDataControls() {
   RegisterDataClasses();
@@ -20,4 +22,5 @@ void RegisterDataControls() {
                    TDataSetLast::StaticClass(), TDataSetInsert::StaticClass(), TDataSetDelete::StaticClass(),
                    TDataSetEdit::StaticClass(), TDataSetPost::StaticClass(), TDataSetCancel::StaticClass(),
                    TDataSetRefresh::StaticClass()});
+  RegisterClasses({TRxDBGrid::StaticClass(), TDBDateEdit::StaticClass()});
 }

@@ -33,6 +33,7 @@ protected:
   void KeyPress(char& Key) override;
   void DoEnter() override;
   void CMExit(TMessage& Message) override;
+  TControlFieldLink& DataLink() { return FDataLink; }
 
 private:
   void DataChange(TObject* Sender);
