@@ -19,6 +19,7 @@ namespace {
 
 // The inspector's first row on an invoice page: the invoice settings.
 constexpr int InvoiceSettingsRow = 1;
+constexpr char InvoiceSettingsKind[] = "TFatura";
 
 void SetTextBandLines(TZReport* Page, TZRBandType Kind, int Lines) {
   if (Lines <= 0)
@@ -103,4 +104,5 @@ void TDizaynAnaF::FinishInvoiceLayout(TControl* Page, const TInvoicePreset& Pres
   SelectInComponentList(Page);
   Inspector->SelectRow(InvoiceSettingsRow);
   ZReportDuzenle();
+  BtnEditKindClick(InvoiceSettingsKind);
 }

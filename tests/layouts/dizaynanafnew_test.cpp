@@ -34,6 +34,12 @@ protected:
   NewLayoutTest() : scope(dialogs) {
     RegisterRunnerClasses();
     designer = NewForm<TDizaynAnaF>(Application);
+    // The invoice settings open at once on an invoice layout; cancelled
+    // unless a test answers otherwise.
+    dialogs.OnModalForm = [this](TCustomForm& Form) {
+      modalForms.push_back(Form.ClassName());
+      Form.SetModalResult(mrCancel);
+    };
   }
   ~NewLayoutTest() override { designer->Free(); }
 
@@ -66,6 +72,7 @@ protected:
   TDialogServiceScope scope;
   ScratchFolder folder;
   TDizaynAnaF* designer = nullptr;
+  std::vector<AnsiString> modalForms;
 };
 
 TEST_F(NewLayoutTest, TheCommandsAreOfferedWithCtrlNOnTheGraphicOne) {
@@ -164,6 +171,7 @@ TEST_F(NewLayoutTest, CancelInTheSaveQuestionLeavesTheOldLayoutAsItWas) {
     EXPECT_EQ(Marker(), nullptr);
     EXPECT_TRUE(LayoutModified);
     EXPECT_EQ(designer->CurrentQuickRep, old);
+    EXPECT_TRUE(modalForms.empty()) << "no invoice settings for the kept layout";
     designer->FileName = file;
   }
 }
@@ -195,6 +203,9 @@ TEST_F(NewLayoutTest, AnInvoiceLayoutStartsFromItsPresetsOnTheInvoiceRow) {
   EXPECT_EQ(FirstRowCaption(), "Fatura Ayarlari");
   EXPECT_EQ(designer->Inspector->ActiveRow(), 1);
   EXPECT_EQ(designer->FileName, "");
+  // The invoice settings opened at once; their Cancel kept the preset hint.
+  EXPECT_EQ(modalForms, std::vector<AnsiString>{"TFaturaAyarF"});
+  EXPECT_EQ(page->Hint(), "HAREKETBASLANGIC=75\r\nHAREKETALANIYUKSEKLIK=200\r\nHAREKETSAYISI=40");
 }
 
 TEST_F(NewLayoutTest, ATextInvoiceLayoutHasMarginsOfOneAndBandsOf15_35And10Lines) {
@@ -224,6 +235,8 @@ TEST_F(NewLayoutTest, ATextInvoiceLayoutHasMarginsOfOneAndBandsOf15_35And10Lines
   EXPECT_EQ(FirstRowCaption(), "Fatura Ayarlari");
   EXPECT_EQ(designer->Inspector->ActiveRow(), 1);
   EXPECT_FALSE(designer->Button2->Visible());
+  EXPECT_EQ(modalForms, std::vector<AnsiString>{"TFaturaAyarF"});
+  EXPECT_EQ(page->Hint(), "HAREKETBASLANGIC=16\r\nHAREKETALANIYUKSEKLIK=35\r\nHAREKETSAYISI=35");
 }
 
 }  // namespace
