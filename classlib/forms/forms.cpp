@@ -653,13 +653,16 @@ void TCustomForm::DefocusControl(TWinControl* Control, bool Removing) {
     activeControl_ = nullptr;
 }
 
+// A form being freed loses its window (and with it the activation) after
+// OnDestroy has run; its handlers then belong to an owner that may already
+// have let go of what they use, so they run no more.
 void TCustomForm::Activate() {
-  if (OnActivate)
+  if (OnActivate && !ComponentState().Contains(csDestroying))
     OnActivate(this);
 }
 
 void TCustomForm::Deactivate() {
-  if (OnDeactivate)
+  if (OnDeactivate && !ComponentState().Contains(csDestroying))
     OnDeactivate(this);
 }
 

@@ -419,6 +419,20 @@ TEST_F(FormTest, ActivationRunsOnActivateAndTracksTheActiveForm) {
   EXPECT_EQ(Screen->ActiveForm(), other.get());
 }
 
+TEST_F(FormTest, AFormBeingFreedRunsNoMoreActivationEvents) {
+  int destroys = 0, deactivations = 0;
+  auto* other = new TForm(nullptr);
+  other->OnDestroy = [&](TObject*) { ++destroys; };
+  other->OnDeactivate = [&](TObject*) { ++deactivations; };
+  other->Show();
+  other->SetFocus();
+  Application->ProcessMessages();
+  ASSERT_TRUE(other->Active());
+  other->Free();
+  EXPECT_EQ(destroys, 1);
+  EXPECT_EQ(deactivations, 0) << "the window goes after OnDestroy has run";
+}
+
 TEST_F(FormTest, WindowStateFollowsTheWindow) {
   form->SetWindowState(wsMaximized);
   form->Show();

@@ -197,6 +197,11 @@ TEST_F(DesignClipboard, ACopyPastedBesideItsOriginalIsNamedCoveredAndAnnounced) 
   ASSERT_NE(onStage, nullptr);
   EXPECT_EQ(onStage->Parent(), stage);
   EXPECT_EQ(onStage->Name(), "QRLabel2");
+  // The stage outlives this test's locals: its announcement is awaited here,
+  // and the handler that writes to them goes before they do.
+  test_support::Pump();
+  EXPECT_EQ(created, (std::vector<TComponent*>{copy, onStage}));
+  stage->OnControlCreate = nullptr;
 }
 
 TEST_F(DesignClipboard, AClassTheProgramDoesNotKnowEndsThePasteAfterWhatWasReadBefore) {

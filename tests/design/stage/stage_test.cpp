@@ -176,7 +176,7 @@ TEST_F(StageTest, CoverMenuIsClearedWhenTheMenuGoes) {
 
 TEST_F(StageTest, EmptyStageSavesZeroBytesAndThatFileCannotBeLoaded) {
   stage->SaveToFile(fileName);
-  EXPECT_EQ(ReadFileBytes(fileName), "");
+  EXPECT_EQ(ReadStageFile(fileName), "");
   EXPECT_EQ(LoadError(), fileName + " can not be read");
   EXPECT_EQ(stage->ControlCount(), 0);
 }
@@ -184,7 +184,7 @@ TEST_F(StageTest, EmptyStageSavesZeroBytesAndThatFileCannotBeLoaded) {
 TEST_F(StageTest, TwoPagesSaveAsTwoRecordsAndTwoZeros) {
   BuildTwoPages();
   stage->SaveToFile(fileName);
-  std::string bytes = ReadFileBytes(fileName);
+  std::string bytes = ReadStageFile(fileName);
 
   TMemoryStream record1, record2;
   stage->WriteControl(record1, stage->Controls(0));
@@ -204,16 +204,16 @@ TEST_F(StageTest, RecordsFollowTheControlOrderNonWindowedFirst) {
   ASSERT_EQ(StageNames(), (std::vector<AnsiString>{"Loose", "Report1", "Report2"}));
   stage->LoadFromFile(fileName);
   EXPECT_EQ(StageNames(), (std::vector<AnsiString>{"Loose", "Report1", "Report2"}));
-  EXPECT_EQ(ReadFileBytes(fileName).substr(ReadFileBytes(fileName).size() - 3), std::string(3, '\0'));
+  EXPECT_EQ(ReadStageFile(fileName).substr(ReadStageFile(fileName).size() - 3), std::string(3, '\0'));
 }
 
 TEST_F(StageTest, SaveErrorPassesOnAndLeavesTheExistingFile) {
   BuildTwoPages();
   stage->SaveToFile(fileName);
-  std::string good = ReadFileBytes(fileName);
+  std::string good = ReadStageFile(fileName);
   Add<TTestUnwritableLabel>(dynamic_cast<TWinControl*>(Find("Band2")), "Broken1");
   EXPECT_THROW(stage->SaveToFile(fileName), EWriteError);
-  EXPECT_EQ(ReadFileBytes(fileName), good);
+  EXPECT_EQ(ReadStageFile(fileName), good);
 }
 
 // The old file is replaced once the new one is complete, never rewritten in
@@ -222,7 +222,7 @@ TEST_F(StageTest, SaveErrorPassesOnAndLeavesTheExistingFile) {
 // file stays behind.
 TEST_F(StageTest, SaveReplacesTheFileInsteadOfWritingIntoIt) {
   stage->SaveToFile(fileName);
-  const std::string empty = ReadFileBytes(fileName);
+  const std::string empty = ReadStageFile(fileName);
   HANDLE old = CreateFileW(std::wstring(fileName.begin(), fileName.end()).c_str(), GENERIC_READ,
                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(old, INVALID_HANDLE_VALUE);
@@ -236,14 +236,14 @@ TEST_F(StageTest, SaveReplacesTheFileInsteadOfWritingIntoIt) {
   EXPECT_EQ(GetFileSize(old, nullptr), empty.size());
   CloseHandle(old);
   if (refused)
-    EXPECT_EQ(ReadFileBytes(fileName), empty);
+    EXPECT_EQ(ReadStageFile(fileName), empty);
   WIN32_FIND_DATAW found;
   HANDLE search = FindFirstFileW(L"vlp*.tmp", &found);
   EXPECT_EQ(search, INVALID_HANDLE_VALUE);
   if (search != INVALID_HANDLE_VALUE)
     FindClose(search);
   stage->SaveToFile(fileName);
-  EXPECT_NE(ReadFileBytes(fileName), empty);
+  EXPECT_NE(ReadStageFile(fileName), empty);
 }
 
 // A folder that is not there: the file the user named cannot be created,
@@ -272,7 +272,7 @@ TEST_F(StageTest, SaveEmptiesTheSelectionFirst) {
 TEST_F(StageTest, LoadGivesThePagesBackInOrderWithTheirProperties) {
   BuildTwoPages();
   stage->SaveToFile(fileName);
-  std::string saved = ReadFileBytes(fileName);
+  std::string saved = ReadStageFile(fileName);
   std::vector<TControl*> old = StageControls();
 
   stage->LoadFromFile(fileName);
@@ -302,14 +302,14 @@ TEST_F(StageTest, LoadGivesThePagesBackInOrderWithTheirProperties) {
   // The old pages are gone from the form, and a new save is the same file.
   EXPECT_EQ(form->ComponentCount(), 7);
   stage->SaveToFile(fileName);
-  EXPECT_EQ(ReadFileBytes(fileName), saved);
+  EXPECT_EQ(ReadStageFile(fileName), saved);
 }
 
 TEST_F(StageTest, FileEndingInASingleZeroLoadsTheSame) {
   BuildTwoPages();
   stage->SaveToFile(fileName);
-  std::string bytes = ReadFileBytes(fileName);
-  WriteFileBytes(fileName, bytes.substr(0, bytes.size() - 1));
+  std::string bytes = ReadStageFile(fileName);
+  WriteStageFile(fileName, bytes.substr(0, bytes.size() - 1));
   stage->LoadFromFile(fileName);
   EXPECT_EQ(StageNames(), (std::vector<AnsiString>{"Report1", "Report2"}));
 }
@@ -333,7 +333,7 @@ TEST_F(StageTest, NameClashGivesTheClassNameAndReferencesFollow) {
 }
 
 TEST_F(StageTest, UnknownClassPropertyAndHandlerAreSkippedWithoutMessage) {
-  WriteFileBytes(fileName, RecordFromText("object Report1: TTestPagePanel\n"
+  WriteStageFile(fileName, RecordFromText("object Report1: TTestPagePanel\n"
                                           "  Left = 4\n"
                                           "  Bogus = 5\n"
                                           "  Number = 3\n"
@@ -410,8 +410,8 @@ TEST_F(StageTest, LoadedNoticeOfAComponentFreedMeanwhileIsDropped) {
 TEST_F(StageTest, FailedLoadPostsNothingThatReachesItsComponents) {
   BuildTwoPages();
   stage->SaveToFile(fileName);
-  std::string bytes = ReadFileBytes(fileName);
-  WriteFileBytes(fileName, bytes.substr(0, bytes.size() - 3));  // inside the second record
+  std::string bytes = ReadStageFile(fileName);
+  WriteStageFile(fileName, bytes.substr(0, bytes.size() - 3));  // inside the second record
   int loadingCalls = 0;
   std::vector<TComponent*> loaded;
   stage->OnControlLoading = [&](TObject*, TComponent*) { ++loadingCalls; };
@@ -433,12 +433,12 @@ TEST_F(StageTest, MissingFileFailsAndKeepsTheChildren) {
 TEST_F(StageTest, EveryTruncationFailsCleanlyAndKeepsThePreviousChildren) {
   BuildTwoPages();
   stage->SaveToFile(fileName);
-  std::string bytes = ReadFileBytes(fileName);
+  std::string bytes = ReadStageFile(fileName);
   std::vector<TControl*> before = StageControls();
   TControl* band2 = Find("Band2");
   int components = form->ComponentCount();
   for (std::size_t length = 0; length + 1 < bytes.size(); ++length) {
-    WriteFileBytes(fileName, bytes.substr(0, length));
+    WriteStageFile(fileName, bytes.substr(0, length));
     ASSERT_EQ(LoadError(), fileName + " can not be read") << "length " << length;
     ASSERT_EQ(StageControls(), before) << "length " << length;
     ASSERT_EQ(StageNames(), (std::vector<AnsiString>{"Report1", "Report2"})) << "length " << length;
@@ -446,7 +446,7 @@ TEST_F(StageTest, EveryTruncationFailsCleanlyAndKeepsThePreviousChildren) {
     ASSERT_EQ(dynamic_cast<TTestLabel*>(Find("Label1"))->Link(), band2) << "length " << length;
   }
   // The whole file still loads.
-  WriteFileBytes(fileName, bytes);
+  WriteStageFile(fileName, bytes);
   EXPECT_EQ(LoadError(), "");
   EXPECT_EQ(StageNames(), (std::vector<AnsiString>{"Report1", "Report2"}));
 }
@@ -468,7 +468,7 @@ TEST_P(StageControllerLoadTest, DeactivatesAndReactivatesOnlyAfterSuccess) {
   BuildTwoPages();
   stage->SaveToFile(fileName);
   if (c.Damaged)
-    WriteFileBytes(fileName, "TPF1");
+    WriteStageFile(fileName, "TPF1");
   TRecordingController controller;
   controller.IsActive = c.ActiveBefore;
   stage->SetController(&controller);
@@ -577,7 +577,7 @@ TEST(StageWithoutWindow, LoadsWithoutNotices) {
   auto* form = new TTestDesignForm(nullptr);
   auto* stage = new TDsnStage(form);
   const char* file = "stage_without_window.vlp";
-  WriteFileBytes(file, RecordFromText("object Report1: TTestPagePanel\nend\n") + std::string(1, '\0'));
+  WriteStageFile(file, RecordFromText("object Report1: TTestPagePanel\nend\n") + std::string(1, '\0'));
   int loading = 0;
   stage->OnControlLoading = [&](TObject*, TComponent*) { ++loading; };
   EXPECT_NO_THROW(stage->LoadFromFile(file));

@@ -63,7 +63,7 @@ void PumpMessages() {
   }
 }
 
-std::string ReadFileBytes(const AnsiString& FileName) {
+std::string ReadStageFile(const AnsiString& FileName) {
   TFileStream file(FileName, fmOpenRead);
   std::string bytes(static_cast<std::size_t>(file.Size()), '\0');
   if (!bytes.empty())
@@ -71,7 +71,7 @@ std::string ReadFileBytes(const AnsiString& FileName) {
   return bytes;
 }
 
-void WriteFileBytes(const AnsiString& FileName, const std::string& Bytes) {
+void WriteStageFile(const AnsiString& FileName, const std::string& Bytes) {
   TFileStream file(FileName, fmCreate);
   if (!Bytes.empty())
     file.WriteBuffer(Bytes.data(), static_cast<std::int32_t>(Bytes.size()));

@@ -99,7 +99,7 @@ public:
 void RegisterStageTestClasses();
 // Handles every message waiting in the thread's queue.
 void PumpMessages();
-std::string ReadFileBytes(const AnsiString& FileName);
-void WriteFileBytes(const AnsiString& FileName, const std::string& Bytes);
+std::string ReadStageFile(const AnsiString& FileName);
+void WriteStageFile(const AnsiString& FileName, const std::string& Bytes);
 // "TPF0" and one component from its text form.
 std::string RecordFromText(const std::string& Text);
