@@ -73,12 +73,17 @@ def type_records(helper, keyboard, records=RECORDS):
     print("%d records typed" % len(records))
 
 
-def copy_to_labels_and_print(helper, keyboard, out):
-    """">>" on the print page (one copy each), then "Yazdır"; the new PDF."""
+def copy_to_labels(helper, keyboard):
+    """">>" on the print page: the typed records become labels, one copy each."""
     modified_key("ctrl", "Tab")
     time.sleep(1)
     helper.ok("click", MAIN_CAPTION, ">>")
     answer_default(keyboard)  # "Kaç Adet": 1
+
+
+def copy_to_labels_and_print(helper, keyboard, out):
+    """">>" on the print page (one copy each), then "Yazdır"; the new PDF."""
+    copy_to_labels(helper, keyboard)
     return print_labels(helper, keyboard, out)
 
 
@@ -168,6 +173,13 @@ def drag_metin2_left(helper, work):
     print("METIN2 dragged %d pixels left" % DRAG_PIXELS)
 
 
+def close_saved_designer(helper):
+    """"&Kapat" on a saved layout: back to the chooser without a question."""
+    helper.ok("click", MAIN_CAPTION, "&Kapat")
+    wait_front_class(helper, CHOOSER_CLASS)
+    check_no_message(helper, CHOOSER_CLASS, "closing the saved designer")
+
+
 def save_and_close(helper, keyboard, layout):
     before = open(layout, "rb").read()
     keyboard.keys(MAIN_CAPTION, "key:CTRL+S")
@@ -176,9 +188,7 @@ def save_and_close(helper, keyboard, layout):
         check(time.monotonic() < deadline, "Ctrl+S did not write %s" % layout)
         time.sleep(0.3)
     print("Ctrl+S wrote the layout")
-    helper.ok("click", MAIN_CAPTION, "&Kapat")
-    wait_front_class(helper, CHOOSER_CLASS)
-    check_no_message(helper, CHOOSER_CLASS, "closing the saved designer")
+    close_saved_designer(helper)
     helper.ok("click", MAIN_CAPTION, "Kapat")
     wait_front_class(helper, MAIN_CLASS)
 

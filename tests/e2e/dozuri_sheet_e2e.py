@@ -26,9 +26,9 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from dozuri_e2e import MAIN_CAPTION, wait_main_window  # noqa: E402
 from labels_pdf_e2e import pdfs_in, wait_for_new_pdf  # noqa: E402
-from scenario_run import check, drive_program, save_picture  # noqa: E402
+from scenario_run import answer_file_dialog, check, drive_program, save_picture  # noqa: E402
 from sheet_pdf_e2e import check_pdf  # noqa: E402
-from wine_program import WineProgram, wine_path  # noqa: E402
+from wine_program import WineProgram  # noqa: E402
 
 # The sheet form carries the main form's caption; while it is shown modally
 # the main form is disabled and the helper takes the enabled one.
@@ -97,26 +97,13 @@ def save_sheet(helper, keyboard, work):
     """"Kaydet" on new work asks for a file with the save dialog."""
     path = os.path.join(work, SHEET_FILE)
     press_tool(helper, "Kaydet")
-    dialog = wait_for_other_window(helper)
-    keyboard.keys(dialog, "text:" + wine_path(path), "key:RETURN")
+    answer_file_dialog(helper, keyboard, SHEET_CAPTION, path, DIALOG_MS)
     deadline = time.monotonic() + FILE_S
     while not os.path.isfile(path):
         check(time.monotonic() < deadline, "the sheet file %s was not written" % path)
         time.sleep(0.3)
     time.sleep(0.5)
     return path
-
-
-def wait_for_other_window(helper):
-    """The caption of the foreground window once it is not the sheet form
-    (the save dialog's caption depends on Wine's language)."""
-    deadline = time.monotonic() + DIALOG_MS / 1000
-    while True:
-        caption = helper.ok("front").rstrip("\r\n").split("\t")[0]
-        if caption and caption != SHEET_CAPTION:
-            return caption
-        check(time.monotonic() < deadline, "no dialog came up")
-        time.sleep(0.3)
 
 
 def expected_cell_lines():

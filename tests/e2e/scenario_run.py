@@ -15,7 +15,7 @@ import time
 
 from bmp_png import bmp_to_png
 from key_input import make_input
-from wine_program import DesktopKeeper, Helper, StepFailed
+from wine_program import DesktopKeeper, Helper, StepFailed, wine_path
 
 # How long one test_appshell run may take under Wine.
 APPSHELL_RUN_S = 120
@@ -44,6 +44,25 @@ def save_picture(helper, caption, work, target, what):
     with open(target, "wb") as out:
         out.write(data if target.lower().endswith(".bmp") else bmp_to_png(data))
     print("screenshot of the %s: %s" % (what, target))
+
+
+def wait_for_other_window(helper, caption, ms):
+    """The caption of the foreground window once it is not `caption` (a file
+    dialog's caption depends on Wine's language)."""
+    deadline = time.monotonic() + ms / 1000
+    while True:
+        front = helper.ok("front").rstrip("\r\n").split("\t")[0]
+        if front and front != caption:
+            return front
+        check(time.monotonic() < deadline, "no dialog came up in front of %r" % caption)
+        time.sleep(0.3)
+
+
+def answer_file_dialog(helper, keyboard, caption, path, ms):
+    """A file dialog opened from the window `caption` is given `path` (typed
+    as Wine names it) and Enter."""
+    dialog = wait_for_other_window(helper, caption, ms)
+    keyboard.keys(dialog, "text:" + wine_path(path), "key:RETURN")
 
 
 def run_appshell_test(tests, test_filter, env, failure):

@@ -69,10 +69,10 @@ std::optional<WORD> VirtualKeyByName(const std::wstring& name) {
     const wchar_t* name;
     WORD key;
   };
-  static constexpr std::array<Named, 12> keys{{
+  static constexpr std::array<Named, 13> keys{{
       {L"RETURN", VK_RETURN}, {L"ESCAPE", VK_ESCAPE}, {L"TAB", VK_TAB}, {L"F2", VK_F2}, {L"F3", VK_F3},
       {L"BACK", VK_BACK}, {L"DOWN", VK_DOWN}, {L"UP", VK_UP}, {L"HOME", VK_HOME}, {L"RIGHT", VK_RIGHT},
-      {L"F5", VK_F5}, {L"F10", VK_F10},
+      {L"F5", VK_F5}, {L"F10", VK_F10}, {L"END", VK_END},
   }};
   for (const Named& k : keys)
     if (name == k.name)

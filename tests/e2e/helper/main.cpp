@@ -42,6 +42,9 @@
 //   e2e_helper drag  CAPTION X1 Y1 X2 Y2 STEPS  bring the window to the front, press
 //                                      the left mouse button at the screen point
 //                                      X1,Y1, move to X2,Y2 in STEPS steps, release
+//   e2e_helper shiftclick CAPTION X Y  bring the window to the front and click the
+//                                      left mouse button at the screen point X,Y
+//                                      with Shift held
 #include <windows.h>
 // After windows.h, which it needs.
 #include <shellapi.h>
@@ -391,6 +394,13 @@ int Drag(const Args& args) {
   return e2e::DragMouse(from, to, static_cast<int>(number(5))) ? 0 : Fail(L"the mouse did not follow", args[0]);
 }
 
+int ShiftClick(const Args& args) {
+  if (!FindInFrontOrFail(args[0]))
+    return 1;
+  const POINT at{wcstol(args[1].c_str(), nullptr, 10), wcstol(args[2].c_str(), nullptr, 10)};
+  return e2e::ShiftClickMouse(at) ? 0 : Fail(L"the mouse did not follow", args[0]);
+}
+
 // Asking for the desktop window makes Wine start its desktop process when it
 // is not running, and returns once it is there.
 int Hold(const Args& args) {
@@ -443,6 +453,8 @@ int Run(const std::wstring& command, const Args& args) {
     return StatusText(args);
   if (command == L"drag" && args.size() == 6)
     return Drag(args);
+  if (command == L"shiftclick" && args.size() == 3)
+    return ShiftClick(args);
   fwprintf(stderr, L"e2e_helper: wrong command line (see the head of main.cpp)\n");
   return 2;
 }

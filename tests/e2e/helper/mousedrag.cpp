@@ -39,7 +39,27 @@ bool SendMouse(POINT at, DWORD buttonFlags, bool waitForCursor = false) {
   }
 }
 
+bool SendShift(bool down) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = VK_SHIFT;
+  input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  if (SendInput(1, &input, sizeof(INPUT)) != 1)
+    return false;
+  Sleep(MousePauseMs);
+  return true;
+}
+
 }  // namespace
+
+bool ShiftClickMouse(POINT at) {
+  // The cursor comes first: Shift is pressed only when no move is left that
+  // could make the system look at the keyboard afresh.
+  if (!SendMouse(at, 0, true) || !SendShift(true))
+    return false;
+  const bool clicked = SendMouse(at, MOUSEEVENTF_LEFTDOWN) && SendMouse(at, MOUSEEVENTF_LEFTUP);
+  return SendShift(false) && clicked;
+}
 
 bool DragMouse(POINT from, POINT to, int steps) {
   if (steps < 1)

@@ -11,4 +11,8 @@ namespace e2e {
 // an event or the cursor did not come to `from`.
 bool DragMouse(POINT from, POINT to, int steps);
 
+// A left click at `at` (screen pixels) with the Shift key held, as a user
+// adds a control to a selection; Shift is released also after a failure.
+bool ShiftClickMouse(POINT at);
+
 }  // namespace e2e
