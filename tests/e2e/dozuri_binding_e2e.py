@@ -21,10 +21,11 @@ import time
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from dozuri_designer_e2e import (DESIGNER_CLASS, child_rect, click_screen, copy_to_labels_and_print,  # noqa: E402
-                                 open_designer, pdf_words, print_labels, save_and_close, type_records,
+from designer_inspector import enter_data_text_rows  # noqa: E402
+from dozuri_designer_e2e import (DESIGNER_CLASS, child_rect, click_screen, open_designer,  # noqa: E402
+                                 pdf_queue_folder, pdf_words, print_labels, save_and_close, type_and_print,
                                  wait_front_class)
-from dozuri_e2e import MAIN_CAPTION, wait_main_window  # noqa: E402
+from dozuri_e2e import MAIN_CAPTION  # noqa: E402
 from scenario_run import check, main_with_default_layout, save_picture  # noqa: E402
 from wine_program import WineProgram  # noqa: E402
 
@@ -54,12 +55,7 @@ def choose_field_row(helper, keyboard, work):
     click_screen(helper, (left + right) // 2, (top + bottom) // 2)
     time.sleep(0.5)
     save_picture(helper, MAIN_CAPTION, work, os.path.join(work, "designer-selected.png"), "designer")
-    left, top, right, bottom = child_rect(helper, "TVtBtnEdit", 1)
-    click_screen(helper, left + 10, (top + bottom) // 2)
-    helper.wait_focused_text(MAIN_CAPTION, "ETIKET", 5000)
-    keyboard.keys(MAIN_CAPTION, "key:DOWN")
-    helper.wait_focused_text(MAIN_CAPTION, "METIN3", 5000)
-    print("the inspector's Alan row shows METIN3")
+    enter_data_text_rows(helper, keyboard, "METIN3")
 
 
 def pick_metin4(helper, keyboard, work):
@@ -99,14 +95,10 @@ def check_replaced(first, second):
 
 
 def scenario(helper, keyboard, exe, work, log):
-    out = os.environ.get("DOZURI_PDF_OUT")
-    check(out, "DOZURI_PDF_OUT is not set: run inside tools/desktop")
+    out = pdf_queue_folder()
     layout = os.path.join(work, "etiket.vlp")
     with WineProgram(exe, work, log) as program:
-        wait_main_window(helper, program)
-        type_records(helper, keyboard, RECORDS)
-        first = copy_to_labels_and_print(helper, keyboard, out)
-        print("first print:", first)
+        first = type_and_print(helper, keyboard, program, out, RECORDS)
 
         open_designer(helper, keyboard, work)
         choose_field_row(helper, keyboard, work)

@@ -210,24 +210,38 @@ def pdf_words(pdf):
 
 def check_shift(first, second, texts, shift):
     """Every word of `texts` lies `shift` points further left in `second`
-    than in `first`, at the same height."""
+    than in `first` (a negative `shift`: further right), at the same height."""
     for word in sorted({w for text in texts for w in text.split()}):
         before, after = first.get(word, []), second.get(word, [])
         check(len(before) == len(after) > 0, "%r: %d places before, %d after" % (word, len(before), len(after)))
         for (x1, y1), (x2, y2) in zip(before, after):
             check(abs((x1 - x2) - shift) <= TOLERANCE_PT and abs(y1 - y2) <= TOLERANCE_PT,
-                  "%r moved from (%.2f, %.2f) to (%.2f, %.2f); expected %.1f pt left" % (word, x1, y1, x2, y2, shift))
+                  "%r moved from (%.2f, %.2f) to (%.2f, %.2f); expected %.2f pt left (less than 0: right)" %
+                  (word, x1, y1, x2, y2, shift))
+
+
+def pdf_queue_folder():
+    """Where the desktop's PDF queue leaves its files."""
+    out = os.environ.get("DOZURI_PDF_OUT")
+    check(out, "DOZURI_PDF_OUT is not set: run inside tools/desktop")
+    return out
+
+
+def type_and_print(helper, keyboard, program, out, records=RECORDS):
+    """Once the main form is up: `records` typed, copied to the labels and
+    printed; the PDF of that first print."""
+    wait_main_window(helper, program)
+    type_records(helper, keyboard, records)
+    first = copy_to_labels_and_print(helper, keyboard, out)
+    print("first print:", first)
+    return first
 
 
 def scenario(helper, keyboard, exe, work, log):
-    out = os.environ.get("DOZURI_PDF_OUT")
-    check(out, "DOZURI_PDF_OUT is not set: run inside tools/desktop")
+    out = pdf_queue_folder()
     layout = os.path.join(work, "etiket.vlp")
     with WineProgram(exe, work, log) as program:
-        wait_main_window(helper, program)
-        type_records(helper, keyboard)
-        first = copy_to_labels_and_print(helper, keyboard, out)
-        print("first print:", first)
+        first = type_and_print(helper, keyboard, program, out)
 
         open_designer(helper, keyboard, work, pictures=True)
         print("the designer shows etiket.vlp")
