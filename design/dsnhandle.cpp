@@ -418,6 +418,7 @@ void TMultiHandler::ItemDeath(int Index) {
 }
 
 void TMultiHandler::Update() {
+  FreeSpare();
   for (const auto& rect : FRects)
     if (rect != nullptr)
       rect->PlaceGrips();

@@ -257,7 +257,9 @@ public:
   void Clear() override;
   // One control left: it gets the grips of a single selection again.
   void Delete(int Index) override;
+  // Frees grips kept from a cleared selection that no new one took over.
   void Update() override;
+  void FreeSpare() { FSpare.reset(); }
 
   // ---- Overridables, in slot order ----
   virtual THandlerRect* CreateRect(TControl* Control);
