@@ -69,11 +69,6 @@ public:
   void Detach() { FRect = nullptr; }
   TMultiShape* Outline() const { return FOutline.get(); }
 
-protected:
-  void WndProc(TMessage& Message) override;
-
-public:
-
   // The bounds a release at Point (grip coordinates, snapped) gives, before
   // a negative width or height is flipped: the edges the grip moves follow
   // the point, the others stay.
@@ -84,6 +79,8 @@ protected:
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // A posted hide notice hides the grips of a rect still kept as spare.
+  void WndProc(TMessage& Message) override;
 
   // Moves the grip to (X, Y) of the control's parent, grip size square.
   void PlaceAt(int X, int Y);
@@ -293,7 +290,8 @@ protected:
   std::vector<std::unique_ptr<THandlerRect>> FRects;
 
 private:
-  // The hidden rect of the last single selection cleared. Making and
+  // The rect of the last single selection cleared, until a new selection
+  // takes it over or the next update frees it. Making and
   // destroying the grip windows costs far more than moving them, and a
   // selection moving from one control to the next does this every time.
   std::unique_ptr<THandlerRect> FSpare;
