@@ -59,11 +59,26 @@ void TSmallRect::Disable() {
   Invalidate();
 }
 
+void TSmallRect::Retarget(TControl* Control) {
+  FOutline.reset();
+  FControl = Control;
+}
+
+void TSmallRect::WndProc(TMessage& Message) {
+  if (Message.Msg != DSN_HIDESPAREGRIPS) {
+    TCustomControl::WndProc(Message);
+    return;
+  }
+  if (FRect != nullptr && FRect->IsSpare())
+    FRect->HideGrips();
+}
+
 void TSmallRect::PlaceAt(int X, int Y) {
   SetBounds(X, Y, FGripSize, FGripSize);
   if (!Visible())
     SetVisible(true);
-  BringToFront();
+  if (FRaise)
+    BringToFront();
 }
 
 void TSmallRect::Paint() {
@@ -213,8 +228,28 @@ void THandlerRect::CreateGrips() {
 void THandlerRect::PlaceGrips() {
   if (FGripsGone)
     return;
-  for (TSmallRect* grip : FGrips)
+  // Grips already in front stay there: raising them again changes nothing
+  // but costs a window reorder each.
+  const bool raise = !GripsInFront();
+  for (TSmallRect* grip : FGrips) {
+    grip->SetRaise(raise);
     grip->SetControl();
+    grip->SetRaise(true);
+  }
+}
+
+bool THandlerRect::GripsInFront() const {
+  if (FGrips.empty())
+    return false;
+  TWinControl* parent = FGrips.front()->Parent();
+  const int count = static_cast<int>(FGrips.size());
+  if (parent == nullptr || parent->ControlCount() < count)
+    return false;
+  const int first = parent->ControlCount() - count;
+  for (int i = 0; i < count; ++i)
+    if (parent->Controls(first + i) != FGrips[i])
+      return false;
+  return true;
 }
 
 void THandlerRect::DisableGrips() {
@@ -235,6 +270,33 @@ void THandlerRect::ControlDied() {
   FControl = nullptr;
   for (TSmallRect* grip : FGrips)
     grip->ControlDied();
+}
+
+void THandlerRect::KeepAsSpare() {
+  FSpare = true;
+  if (!FGrips.empty() && FGrips.front()->HandleAllocated())
+    PostMessageW(FGrips.front()->Handle(), DSN_HIDESPAREGRIPS, 0, 0);
+  else
+    HideGrips();
+}
+
+void THandlerRect::HideGrips() {
+  for (TSmallRect* grip : FGrips)
+    grip->SetVisible(false);
+}
+
+bool THandlerRect::Retarget(TControl* Control) {
+  if (FGripsGone || FGrips.empty() || Control == nullptr || Control->Parent() == nullptr)
+    return false;
+  for (TSmallRect* grip : FGrips)
+    if (!grip->Active() || grip->Parent() != Control->Parent())
+      return false;
+  FControl = Control;
+  FSpare = false;
+  for (TSmallRect* grip : FGrips)
+    grip->Retarget(Control);
+  SaveBounds();
+  return true;
 }
 
 void THandlerRect::GripDestroyed(TSmallRect* Grip) {
@@ -311,12 +373,27 @@ void TMultiHandler::AddRect(TControl* Control) {
   const int before = RectCount();
   if (before == 1)
     FRects[OnlyRect()]->DisableGrips();
-  Append(CreateRect(Control));
+  Append(before == 0 ? FirstRect(Control) : CreateRect(Control));
   if (before >= 1)
     FRects.back()->DisableGrips();
 }
 
-void TMultiHandler::Clear() { FRects.clear(); }
+void TMultiHandler::Clear() {
+  // Only a rect with grips is kept: one without refreshes its control when
+  // it goes, which must not wait for a control that may be gone by then.
+  const int only = RectCount() == 1 ? OnlyRect() : -1;
+  if (only >= 0 && FRects[only]->GripCount() > 0) {
+    FSpare = std::move(FRects[only]);
+    FSpare->KeepAsSpare();
+  }
+  FRects.clear();
+}
+
+THandlerRect* TMultiHandler::FirstRect(TControl* Control) {
+  if (FSpare != nullptr && FSpare->Retarget(Control))
+    return FSpare.release();
+  return CreateRect(Control);
+}
 
 void TMultiHandler::Delete(int Index) {
   if (Index < 0 || Index >= static_cast<int>(FRects.size()))
@@ -341,6 +418,7 @@ void TMultiHandler::ItemDeath(int Index) {
 }
 
 void TMultiHandler::Update() {
+  FreeSpare();
   for (const auto& rect : FRects)
     if (rect != nullptr)
       rect->PlaceGrips();
@@ -349,7 +427,7 @@ void TMultiHandler::Update() {
 void TMultiGrHandler::AddRect(TControl* Control) {
   const int before = RectCount();
   if (before == 0) {
-    Append(CreateRect(Control));
+    Append(FirstRect(Control));
     return;
   }
   if (before == 1) {

@@ -61,6 +61,10 @@ public:
   // The control the grip resizes; nullptr once it died.
   TControl* Target() const { return FControl; }
   void ControlDied() { FControl = nullptr; }
+  // The grip moves over to another control (placed at the next PlaceGrips).
+  void Retarget(TControl* Control);
+  // Whether PlaceAt brings the grip to the front (not when it is there).
+  void SetRaise(bool Value) { FRaise = Value; }
   // The rect frees the grip: the grip no longer reports to it.
   void Detach() { FRect = nullptr; }
   TMultiShape* Outline() const { return FOutline.get(); }
@@ -75,6 +79,8 @@ protected:
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  // A posted hide notice hides the grips of a rect still kept as spare.
+  void WndProc(TMessage& Message) override;
 
   // Moves the grip to (X, Y) of the control's parent, grip size square.
   void PlaceAt(int X, int Y);
@@ -87,6 +93,7 @@ private:
 
   THandlerRect* FRect;
   TControl* FControl;
+  bool FRaise = true;
   int FGripSize;
   int FGridWidth;
   int FGridHeight;
@@ -169,6 +176,16 @@ public:
   // Remembers the control's bounds (a press on a grip, the end of a resize).
   void SaveBounds();
   void ControlDied();
+  // The grips stay where they are, kept for a later Retarget; they hide
+  // once waiting messages are handled, unless a Retarget came first.
+  void KeepAsSpare();
+  bool IsSpare() const { return FSpare; }
+  void HideGrips();
+  // Whether the grips are the front children of their parent, in order.
+  bool GripsInFront() const;
+  // Takes the active grips it has over to Control, a control of the same
+  // parent; false (nothing changed) when they cannot serve it.
+  bool Retarget(TControl* Control);
   // A grip was freed by someone else (with the control's parent).
   void GripDestroyed(TSmallRect* Grip);
 
@@ -206,6 +223,7 @@ private:
   TControl* FControl;
   std::vector<TSmallRect*> FGrips;
   bool FGripsGone = false;
+  bool FSpare = false;
 };
 
 // A control of a multi-selection: no grips; its control shows group marks,
@@ -236,7 +254,9 @@ public:
   void Clear() override;
   // One control left: it gets the grips of a single selection again.
   void Delete(int Index) override;
+  // Frees grips kept from a cleared selection that no new one took over.
   void Update() override;
+  void FreeSpare() { FSpare.reset(); }
 
   // ---- Overridables, in slot order ----
   virtual THandlerRect* CreateRect(TControl* Control);
@@ -261,10 +281,20 @@ protected:
   int OnlyRect() const;
   void Append(THandlerRect* Rect) { FRects.emplace_back(Rect); }
   void Replace(int Index, THandlerRect* Rect) { FRects.at(Index).reset(Rect); }
+  // The rect for the first control of a selection: the grips of the last
+  // single selection moved over when they can serve it, else a new one.
+  THandlerRect* FirstRect(TControl* Control);
   // Message 1599 to the control's window (a non-windowed control: its parent's).
   static void TellGroupMarks(TControl* Control);
 
   std::vector<std::unique_ptr<THandlerRect>> FRects;
+
+private:
+  // The rect of the last single selection cleared, until a new selection
+  // takes it over or the next update frees it. Making and
+  // destroying the grip windows costs far more than moving them, and a
+  // selection moving from one control to the next does this every time.
+  std::unique_ptr<THandlerRect> FSpare;
 };
 
 // The group-mark handler: from two selected controls on, every control gets

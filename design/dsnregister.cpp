@@ -340,6 +340,8 @@ void TDsnRegister::SetSelectionList(TTargetList* Value) {
 void TDsnRegister::UnselectAll() {
   if (FSelection != nullptr)
     FSelection->Clear();
+  if (FGripHandler != nullptr)
+    FGripHandler->FreeSpare();
 }
 
 int TDsnRegister::SelectedCount() const { return FSelection != nullptr ? FSelection->Count() : -1; }

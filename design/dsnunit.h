@@ -50,6 +50,9 @@ constexpr UINT DSN_UPDATESELECTION = 1602;
 constexpr UINT DSN_CONTROLCREATED = 1604;
 // A component was read by LoadFromFile (posted; WParam: its ticket).
 constexpr UINT DSN_CONTROLLOADED = 1605;
+// Hide the grips of a cleared selection unless a new one took them over
+// (posted to a grip).
+constexpr UINT DSN_HIDESPAREGRIPS = 1606;
 
 // ---- Query types -------------------------------------------------------------------
 enum TCoverAccept { caAllAccept, caNoAccept, caChildrenAccept };

@@ -19,6 +19,15 @@ protected:
         return found;
     return nullptr;
   }
+  // The visible grips of a parent, once waiting messages are handled.
+  static std::vector<TSmallRect*> VisibleGripsOn(TWinControl* Parent) {
+    test_support::Pump();
+    std::vector<TSmallRect*> shown;
+    for (TSmallRect* grip : GripsOn(Parent))
+      if (grip->Visible() && IsWindowVisible(grip->Handle()))
+        shown.push_back(grip);
+    return shown;
+  }
 };
 
 constexpr COLORREF Grey = RGB(128, 128, 128);
@@ -65,6 +74,46 @@ TEST_F(Grips, ASelectedLabelHasEightGripsPlacedAroundIt) {
   labelA->SetLeft(48);
   stage->UpdateSelection();
   EXPECT_EQ(GripOf<TMigishitaRect>(title)->Left(), 144);
+}
+
+TEST_F(Grips, MovingTheSelectionLeavesActiveGripsOnlyAroundTheNewControl) {
+  controller->SetActive(true);
+  struct Step {
+    TControl* selected;
+    TWinControl* parent;
+    TWinControl* other;  // the other band, which shows no grip
+    int cornerLeft, cornerTop;  // the bottom right grip
+  };
+  // Label A at (40, 30) 100 by 20, label B at (160, 30) 60 by 20, both on
+  // the title; label C at (10, 5) 60 by 20 on the detail.
+  const Step steps[] = {{labelA, title, detail, 136, 46},
+                        {labelB, title, detail, 216, 46},
+                        {labelC, detail, title, 66, 21},
+                        {labelA, title, detail, 136, 46}};
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.selected->Name());
+    select->SelectComponent(step.selected);
+    const std::vector<TSmallRect*> shown = VisibleGripsOn(step.parent);
+    ASSERT_EQ(shown.size(), 8u);
+    for (TSmallRect* grip : shown) {
+      EXPECT_TRUE(grip->Active());
+      EXPECT_EQ(grip->Target(), step.selected);
+    }
+    EXPECT_TRUE(VisibleGripsOn(step.other).empty());
+    TSmallRect* corner = GripOf<TMigishitaRect>(step.parent);
+    ASSERT_NE(corner, nullptr);
+    EXPECT_EQ(corner->Left(), step.cornerLeft);
+    EXPECT_EQ(corner->Top(), step.cornerTop);
+    // The grips stay in front of the controls they sit beside.
+    const int count = step.parent->ControlCount();
+    for (int i = count - 8; i < count; ++i)
+      EXPECT_NE(dynamic_cast<TSmallRect*>(step.parent->Controls(i)), nullptr) << i;
+  }
+  // A selection emptied without an update shows no grip after the next pump.
+  controller->SelectionList()->Clear();
+  EXPECT_TRUE(VisibleGripsOn(title).empty());
+  controller->UnselectAll();
+  EXPECT_TRUE(GripsOn(title).empty());
 }
 
 TEST_F(Grips, DraggingAGripResizesOnTheGridAndReportsTheResizeOnce) {
