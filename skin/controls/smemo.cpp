@@ -75,14 +75,8 @@ bool TsMemo::AnswerSkinCommand(TMessage& Message) {
       else if (SkinCommandOf(Message) == SkinCmdRefresh && HandleAllocated())
         RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
       return true;
-    case SkinCmdAreYouSkinned:
-      Message.Result = 1;
-      return true;
-    case SkinCmdApplication:
-      Message.Result = reinterpret_cast<LRESULT>(Application);
-      return true;
     default:
-      return false;
+      return AnswerSkinnedControlQuery(Message);
   }
 }
 

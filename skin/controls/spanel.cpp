@@ -79,16 +79,10 @@ bool TsPanel::AnswerSkinCommand(TMessage& Message) {
       SendToChildControls(this, Message);
       return true;
     }
-    case SkinCmdAreYouSkinned:
-      Message.Result = 1;
-      return true;
-    case SkinCmdApplication:
-      Message.Result = reinterpret_cast<LRESULT>(Application);
-      return true;
     case SkinCmdBackgroundQuery:
       return AnswerBackgroundQuery(Message);
     default:
-      return false;
+      return AnswerSkinnedControlQuery(Message);
   }
 }
 

@@ -111,14 +111,8 @@ bool TsSkinProvider::AnswerInEveryState(TMessage& Message) {
     case SkinCmdSkinRemoved:
       SkinRemoved(Message);
       return true;
-    case SkinCmdAreYouSkinned:
-      Message.Result = 1;
-      return true;
-    case SkinCmdApplication:
-      Message.Result = reinterpret_cast<LRESULT>(Application);
-      return true;
     default:
-      return false;
+      return AnswerSkinnedControlQuery(Message);
   }
 }
 

@@ -717,6 +717,19 @@ bool TsCommonData::HandleCommonSkinCommand(TMessage& Message) {
   }
 }
 
+bool AnswerSkinnedControlQuery(TMessage& Message) {
+  switch (SkinCommandOf(Message)) {
+    case SkinCmdAreYouSkinned:
+      Message.Result = 1;
+      return true;
+    case SkinCmdApplication:
+      Message.Result = reinterpret_cast<LRESULT>(Application);
+      return true;
+    default:
+      return false;
+  }
+}
+
 // ---- Glow ------------------------------------------------------------------------------
 
 namespace {

@@ -236,6 +236,9 @@ bool IsLoadingOrDying(const TComponent* Component);
 // The shared handlers as free routines: False for a nil Data.
 bool HandleCommonSkinCommand(TMessage& Message, TsCommonData* Data);
 bool HandleCommonMessage(TMessage& Message, TsCommonData* Data);
+// The questions every skinned control answers whatever its state: "are you
+// skinned" with 1 and the application object. True when Message was one.
+bool AnswerSkinnedControlQuery(TMessage& Message);
 
 // The background source of a plain window: its parent window's answer, or
 // EmptyBackgroundSource without parent.
